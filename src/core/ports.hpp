@@ -1,0 +1,79 @@
+// What the core asks of the outside world: the window, the serial port, the media player, the clock.
+#pragma once
+
+#include <string_view>
+
+#include "text/text.hpp"
+
+namespace loxar {
+
+struct DialogVars;
+
+// What changed, so that the window updates only that.
+enum class Aspect {
+    EntryFields,  // the QSO record and the own-station fields
+    LogList,      // rows of log_lista (count or contents)
+    Panels,       // which panel is shown
+    View,         // captions, visibility, colours of controls
+    Clock,        // pontos_ido, log_ido, lamp and blink
+    Selectors,    // selector indexes and items
+    All,
+};
+
+class Ui {
+public:
+    virtual ~Ui() = default;
+    virtual void beep() = 0;
+    virtual void message(const Text& text) = 0;  // modal message box, cp1250 text
+    // The yes/no dialog: reads question_number/question_text, writes dialog_answer.
+    virtual void igen_nem(DialogVars& d) = 0;
+    // The file chooser: reads the chooser_* variables, writes chosen_path.
+    virtual void file_valasztas(DialogVars& d) = 0;
+    virtual void focus(std::string_view control, bool select_all) = 0;
+    virtual void busy(bool on) = 0;
+    virtual void process_events() = 0;
+    virtual void refresh(Aspect what) = 0;
+    virtual void close_window() = 0;
+};
+
+class SerialPort {
+public:
+    virtual ~SerialPort() = default;
+    virtual bool open(int com_number) = 0;  // COM1 .. COM15
+    virtual void close() = 0;
+    virtual bool is_open() const = 0;
+    virtual void write(const Text& bytes) = 0;
+    virtual Text read_all() = 0;
+};
+
+class MediaPlayer {
+public:
+    virtual ~MediaPlayer() = default;
+    virtual void set_file(const Text& path) = 0;
+    virtual bool open() = 0;
+    virtual void close() = 0;
+    virtual void play_from(long position_ms) = 0;
+    virtual void stop() = 0;
+    virtual bool is_open() const = 0;
+    virtual bool is_playing() const = 0;
+};
+
+struct LocalDateTime {
+    int year = 2000, month = 1, day = 1, hour = 0, minute = 0, second = 0;
+};
+
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual LocalDateTime now() const = 0;
+};
+
+// The ports a session is given; none is owned by it.
+struct Ports {
+    Ui* ui = nullptr;
+    SerialPort* serial = nullptr;
+    MediaPlayer* player = nullptr;
+    Clock* clock = nullptr;
+};
+
+}  // namespace loxar

@@ -1,0 +1,134 @@
+// The session: the model of the main window that every procedure reads and writes.
+#pragma once
+
+#include <array>
+#include <filesystem>
+#include <map>
+#include <string>
+
+#include "core/bands.hpp"
+#include "core/contest_types.hpp"
+#include "core/country_lookup.hpp"
+#include "core/ports.hpp"
+#include "core/qso_record.hpp"
+#include "core/widgets.hpp"
+#include "text/text.hpp"
+
+namespace loxar {
+
+// The variables of the yes/no dialog and the file chooser, shared by every caller.
+struct DialogVars {
+    short question_number = 0;
+    Text question_text;
+    Text dialog_answer;  // "OK" for yes, empty otherwise
+    short chooser_mode = 0;
+    Text chooser_directory;
+    Text chooser_extension;
+    Text chooser_title;
+    Text chosen_path;
+};
+
+// The folders below the home directory.
+struct Paths {
+    std::filesystem::path home;
+    std::filesystem::path data_dir, log_dir, report_dir, system_dir, temp_dir, import_export_dir,
+        rules_dir, cw_dir, ssb_dir, backup_dir;
+
+    std::filesystem::path tmp_log() const { return system_dir / "tmp_log.dat"; }
+};
+
+enum class Panel { Log, Adatlap, Jegyzokonyv, Aprosag, Help, Osszesito, Vegyes };
+
+enum class Color { Default, Black, Red, Green };
+
+// What procedures change about a control besides its value.
+struct ControlView {
+    bool visible = true;
+    bool enabled = true;
+    Text caption;  // empty: keep the window's own caption
+    Color fore = Color::Default;
+    Color back = Color::Default;
+};
+
+// The own station fields of the log panel.
+struct StationFields {
+    Text hivojel_text;  // own callsign
+    Text QRA_text;      // own locator
+    Text exch_text;     // own exchange
+    Text verseny_neve_text;  // contest name
+};
+
+// The data-sheet fields that the log side fills.
+struct DataSheet {
+    Text tx_PCall, tx_PWWLo, tx_TDate_1, tx_TDate_2, tx_PExch, tx_PBand;
+};
+
+// Keyer settings of the calling panel.
+struct KeyerSettings {
+    Combo ismetles_combo;    // repeat period
+    Combo wpm_combo;         // keying speed
+    Combo kesleltetes_combo; // delay
+    std::array<Combo, 3> erosito_combo;  // the three gains
+    Combo billentyuzo_port_combo;
+};
+
+struct Session {
+    // Entry and own-station fields.
+    QsoRecord qso;
+    StationFields station;
+    DataSheet sheet;
+    Text pontos_ido;  // the clock field
+    Text szorzo_text = "0";
+    Text ossz_pontszam_text = "0";
+    bool real_time_check = true;
+    bool automata_check = true;     // database lookup when the callsign is left
+    bool auto_torles_check = false; // clear the entry fields after each QSO
+
+    // Selectors of the log panel.
+    Combo szabaly_combo;
+    Combo ido_eltolas_combo;
+    Combo auto_mentes_combo;
+    Combo formatum_combo;
+    Combo sort_combo;
+    KeyerSettings keyer;
+
+    // Lists.
+    ListBox log_lista;
+
+    // Window-level state.
+    short log_changed = 0;
+    short edit_mode = 0;
+    short blink_phase = 0;
+    short current_band_index = kDefaultBandIndex;
+    short call_countdown = 0;
+    Panel panel = Panel::Log;
+    short panel_mode = 0;
+    short saved_real_time = 0;    // switches held while edit mode is on
+    short saved_auto_lookup = 0;
+    char restored_country_marker = '-';  // QRP marker kept between restore and rewrite
+
+    // Calling messages F1..F12 of each kind.
+    std::array<Text, 12> cw_messages;
+    std::array<Text, 12> voice_messages;
+
+    // Program-wide.
+    Paths paths;
+    DialogVars dialog;
+    // Own callsigns for which the time field is drawn black instead of red.
+    std::array<Text, 2> plain_colour_calls;
+
+    // What procedures did to the controls, keyed by control name.
+    std::map<std::string, ControlView, std::less<>> view;
+
+    // Country table and the per-country worked flags of the new-country marker (grow as needed).
+    const CountryLookup* countries = &kNoCountries;
+    std::vector<char> country_worked = std::vector<char>(1001, 0);
+
+    Ports ports;
+    static inline const EmptyCountryTable kNoCountries{};
+
+    ContestType contest() const { return contest_type_from_index(szabaly_combo.list_index); }
+    Ui& ui() const { return *ports.ui; }
+};
+
+}  // namespace loxar

@@ -1,0 +1,90 @@
+// Scripted ports for core tests: they record what the core asked and answer from a script.
+#pragma once
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "core/ports.hpp"
+#include "core/session.hpp"
+
+namespace loxar::testing {
+
+class FakeUi : public Ui {
+public:
+    int beeps = 0;
+    std::vector<Text> messages;           // message boxes, cp1250
+    std::vector<Text> questions;          // yes/no questions asked (text of number 9, or "#n")
+    std::deque<bool> answers;             // next yes/no answers; no answer left means "no"
+    std::deque<Text> chooser_results;     // next chosen paths; none left means cancelled
+    std::vector<std::string> focus_log;   // controls that got the focus
+    int closed = 0;
+
+    void beep() override { ++beeps; }
+    void message(const Text& t) override { messages.push_back(t); }
+    void igen_nem(DialogVars& d) override {
+        d.dialog_answer.clear();
+        questions.push_back(d.question_number == 9 ? d.question_text
+                                                   : "#" + std::to_string(d.question_number));
+        bool yes = !answers.empty() && answers.front();
+        if (!answers.empty()) answers.pop_front();
+        if (yes) d.dialog_answer = "OK";
+    }
+    void file_valasztas(DialogVars& d) override {
+        d.chosen_path.clear();
+        if (!chooser_results.empty()) {
+            d.chosen_path = chooser_results.front();
+            chooser_results.pop_front();
+        }
+    }
+    void focus(std::string_view control, bool) override { focus_log.emplace_back(control); }
+    void busy(bool) override {}
+    void process_events() override {}
+    void refresh(Aspect) override {}
+    void close_window() override { ++closed; }
+};
+
+class FakeSerial : public SerialPort {
+public:
+    bool available = false;  // whether opening succeeds
+    bool opened = false;
+    int last_com = 0;
+    Text written;
+    Text incoming;
+    bool open(int com) override { last_com = com; opened = available; return opened; }
+    void close() override { opened = false; }
+    bool is_open() const override { return opened; }
+    void write(const Text& b) override { written += b; }
+    Text read_all() override { Text t; t.swap(incoming); return t; }
+};
+
+class FakePlayer : public MediaPlayer {
+public:
+    Text file;
+    bool opened = false, playing = false;
+    int closes = 0;
+    void set_file(const Text& p) override { file = p; }
+    bool open() override { opened = true; return true; }
+    void close() override { opened = false; playing = false; ++closes; }
+    void play_from(long) override { playing = true; }
+    void stop() override { playing = false; }
+    bool is_open() const override { return opened; }
+    bool is_playing() const override { return playing; }
+};
+
+class FakeClock : public Clock {
+public:
+    LocalDateTime t{2024, 5, 4, 12, 30, 15};
+    LocalDateTime now() const override { return t; }
+};
+
+// A session wired to fresh fakes.
+struct FakePorts {
+    FakeUi ui;
+    FakeSerial serial;
+    FakePlayer player;
+    FakeClock clock;
+    Ports ports() { return Ports{&ui, &serial, &player, &clock}; }
+};
+
+}  // namespace loxar::testing

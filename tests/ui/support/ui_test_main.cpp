@@ -1,0 +1,64 @@
+// Runs every registered window test class in one QApplication and sums the failures.
+#include <QApplication>
+#include <QDir>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <memory>
+
+#include "ui/support/ui_test.hpp"
+
+namespace loxar::testing {
+
+std::vector<std::function<QObject*()>>& ui_test_factories() {
+    static std::vector<std::function<QObject*()>> factories;
+    return factories;
+}
+
+void when_modal_opens(std::function<void(QWidget*)> act, int timeout_ms) {
+    auto* timer = new QTimer;
+    auto waited = std::make_shared<int>(0);
+    QObject::connect(timer, &QTimer::timeout, [timer, act, waited, timeout_ms] {
+        *waited += 10;
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            timer->stop();
+            timer->deleteLater();
+            act(modal);
+        } else if (*waited > timeout_ms) {
+            timer->stop();
+            timer->deleteLater();
+        }
+    });
+    timer->start(10);
+}
+
+void click_in_next_modal(const QString& button_name, int timeout_ms) {
+    when_modal_opens(
+        [button_name](QWidget* modal) {
+            if (auto* b = modal->findChild<QPushButton*>(button_name)) b->click();
+        },
+        timeout_ms);
+}
+
+QString temp_home() {
+    static std::vector<std::unique_ptr<QTemporaryDir>> dirs;
+    dirs.push_back(std::make_unique<QTemporaryDir>());
+    return dirs.back()->path() + "/home";
+}
+
+}  // namespace loxar::testing
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    int failed_classes = 0, passed_classes = 0;
+    for (auto& make : loxar::testing::ui_test_factories()) {
+        std::unique_ptr<QObject> test(make());
+        if (QTest::qExec(test.get(), argc, argv) == 0) {
+            ++passed_classes;
+        } else {
+            ++failed_classes;
+        }
+    }
+    std::printf("%d passed, %d failed\n", passed_classes, failed_classes);
+    return failed_classes == 0 ? 0 : 1;
+}
