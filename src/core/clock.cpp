@@ -1,0 +1,101 @@
+// UTC clock, blink, change lamp and the date check.
+#include "core/clock.hpp"
+
+#include <cstdio>
+
+namespace loxar {
+
+namespace {
+
+bool leap(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
+
+int days_in_month(int y, int m) {
+    static constexpr int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return m == 2 && leap(y) ? 29 : days[m - 1];
+}
+
+Text two(int n) { return zero_pad(n, 2); }
+
+Text format_date(int y, int m, int d) { return zero_pad(y, 4) + "-" + two(m) + "-" + two(d); }
+
+bool all_digits(std::string_view s) {
+    if (s.empty()) return false;
+    for (char c : s) {
+        if (c < '0' || c > '9') return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+Text format_date_time(const LocalDateTime& t) {
+    return format_date(t.year, t.month, t.day) + "/" + two(t.hour) + ":" + two(t.minute) + ":" +
+           two(t.second);
+}
+
+Text utc_log_time(const LocalDateTime& local, int offset_index) {
+    LocalDateTime t = local;
+    int hour = t.hour - offset_index;
+    if (hour >= 0) {
+        t.hour = hour;
+    } else {
+        t.hour = hour + 24;
+        if (--t.day < 1) {
+            if (--t.month < 1) {
+                t.month = 12;
+                --t.year;
+            }
+            t.day = days_in_month(t.year, t.month);
+        }
+    }
+    return format_date_time(t);
+}
+
+bool is_date(std::string_view s) {
+    if (s.size() != 10 || s[4] != '-' || s[7] != '-') return false;
+    if (!all_digits(s.substr(0, 4)) || !all_digits(s.substr(5, 2)) || !all_digits(s.substr(8, 2))) {
+        return false;
+    }
+    int y = std::stoi(Text(s.substr(0, 4)));
+    int m = std::stoi(Text(s.substr(5, 2)));
+    int d = std::stoi(Text(s.substr(8, 2)));
+    return y >= 1 && m >= 1 && m <= 12 && d >= 1 && d <= days_in_month(y, m);
+}
+
+void Timer1_Timer(Session& s, const LocalDateTime& now) {
+    if (s.call_countdown > 0) --s.call_countdown;
+    s.pontos_ido = format_date_time(now);
+    s.view["log_hivas_keret"].visible = s.qso.mod_combo.list_index != 0;
+
+    s.blink_phase = static_cast<short>((s.blink_phase + 1) % 4);
+    if (s.edit_mode == 1) {
+        if (s.blink_phase == 1 || s.blink_phase == 3) s.view["edit_sorszam_text"].back = Color::Red;
+        if (s.blink_phase == 2) s.view["edit_sorszam_text"].back = Color::Default;
+    }
+
+    s.view["ido_eltolas_combo"].visible = s.real_time_check;
+    s.view["ido_eltolas_label"].visible = s.real_time_check;
+    if (s.real_time_check) {
+        s.qso.log_ido = utc_log_time(now, std::max(0, s.ido_eltolas_combo.list_index));
+    }
+    s.view["valtozas_jelzo"].back = s.log_changed == 1 ? Color::Red : Color::Green;
+    s.ui().refresh(Aspect::Clock);
+}
+
+short datum_ellenorzes(Session& s) {
+    const Text& t = s.qso.log_ido;
+    if (!is_date(col(t, 1, 10))) {
+        s.ui().beep();
+        s.ui().message(hu(u8"Hibás a dátum'"));
+        return 0;
+    }
+    if (!all_digits(col(t, 12, 2) + col(t, 15, 2) + col(t, 18, 2)) ||
+        (col(t, 12, 2) + col(t, 15, 2) + col(t, 18, 2)).size() != 6) {
+        s.ui().beep();
+        s.ui().message(hu(u8"Hibás az idő'"));
+        return 0;
+    }
+    return 1;
+}
+
+}  // namespace loxar

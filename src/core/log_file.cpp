@@ -1,0 +1,147 @@
+// Reading and writing log files.
+#include "core/log_file.hpp"
+
+#include "core/file_io.hpp"
+#include "core/numbering.hpp"
+#include "core/subsystems.hpp"
+
+namespace loxar {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+Text number_field(int n, std::size_t width) { return pad_cut(std::to_string(n), width); }
+
+std::vector<Text> split_commas(const Text& line) {
+    std::vector<Text> fields;
+    std::size_t start = 0;
+    for (;;) {
+        std::size_t comma = line.find(',', start);
+        fields.push_back(line.substr(start, comma == Text::npos ? Text::npos : comma - start));
+        if (comma == Text::npos) break;
+        start = comma + 1;
+    }
+    return fields;
+}
+
+int field_int(const Text& f) { return static_cast<int>(val(f)); }
+
+}  // namespace
+
+Text log_file_header(const Session& s) {
+    const std::vector<Text> fields = {
+        trim(s.station.hivojel_text),
+        pad_cut(s.station.QRA_text, 6),
+        trim(s.qso.kezelo_text),
+        std::to_string(s.qso.sex_combo.list_index),
+        number_field(s.current_band_index, 2),
+        number_field(s.szabaly_combo.list_index, 2),
+        trim(s.station.exch_text),
+        s.real_time_check ? "1" : "0",
+        trim(s.qso.qth_text),
+        std::to_string(s.ido_eltolas_combo.list_index),
+        trim(s.station.verseny_neve_text),
+        std::to_string(s.auto_mentes_combo.list_index),
+    };
+    Text header;
+    for (std::size_t i = 0; i < fields.size(); ++i) header += (i ? "," : "") + fields[i];
+    return header;
+}
+
+void apply_log_file_header(Session& s, const Text& header) {
+    const std::vector<Text> f = split_commas(header);
+    auto has = [&](std::size_t i) { return i < f.size(); };
+    if (has(0)) s.station.hivojel_text = col(f[0], 1, 20);
+    if (has(1)) s.station.QRA_text = col(f[1], 1, 6);
+    if (has(2)) s.qso.kezelo_text = col(f[2], 1, 15);
+    if (has(3)) s.qso.sex_combo.set(field_int(f[3]));
+    if (has(4)) {
+        int band = field_int(f[4]);
+        if (band >= 0 && band < kBandCount) {
+            s.current_band_index = static_cast<short>(band);
+            s.qso.band_text = band_name(band);
+            s.sheet.tx_PBand = band_wavelength(band);
+        }
+    }
+    if (has(5)) s.szabaly_combo.set(field_int(f[5]));
+    if (has(6)) s.station.exch_text = f[6];
+    if (has(7)) s.real_time_check = field_int(f[7]) != 0;
+    if (has(8)) s.qso.qth_text = f[8];
+    if (has(9)) s.ido_eltolas_combo.set(field_int(f[9]));
+    if (has(10)) s.station.verseny_neve_text = f[10];
+    if (has(11)) s.auto_mentes_combo.set(field_int(f[11]));
+}
+
+Text log_file_text(const Text& header, const std::vector<Text>& lines) {
+    Text out = "Log records:" + kCrLf + header + kCrLf;
+    std::size_t size = out.size() + 8;
+    for (const Text& l : lines) size += l.size() + 2;
+    out.reserve(size);
+    for (const Text& l : lines) {
+        out += l;
+        out += kCrLf;
+    }
+    out += "End" + kCrLf;
+    return out;
+}
+
+bool log_mentes(Session& s, const fs::path& path) {
+    if (s.log_lista.empty()) return true;
+    return write_file_atomic(path, log_file_text(log_file_header(s), s.log_lista.items()));
+}
+
+void log_beolvasas(Session& s, const fs::path& forras) {
+    std::error_code ec;
+    if (!fs::exists(forras, ec)) return;
+    s.station.verseny_neve_text.clear();
+    s.auto_mentes_combo.set(0);
+    Ui& ui = s.ui();
+    ui.busy(true);
+    std::optional<Text> bytes = read_file(forras);
+    std::vector<Text> lines = bytes ? split_lines(*bytes) : std::vector<Text>{};
+    if (lines.empty() || lines[0] != "Log records:") {
+        ui.busy(false);
+        ui.beep();
+        ui.message("Nem LOG file!");
+        return;
+    }
+    if (lines.size() > 1) apply_log_file_header(s, lines[1]);
+    switch (s.contest()) {
+        case ContestType::YlOm:
+        case ContestType::Exchange: s.qso.kuldott_sorszam_text = trim(s.station.exch_text); break;
+        case ContestType::Swl: break;
+        default: kovetkezo_sorszam_rutin(s); break;
+    }
+    for (std::size_t i = 2; i < lines.size(); ++i) {
+        if (lines[i] == "End") {
+            ossz_pontszam_szamolas(s);
+            sorszamozas(s);
+            kovetkezo_sorszam_rutin(s);
+            log_ujraertekeles(s);
+            ui.busy(false);
+            ui.refresh(Aspect::All);
+            return;
+        }
+        s.log_changed = 0;
+        s.log_lista.add(lines[i]);
+    }
+    ui.busy(false);
+    ui.refresh(Aspect::All);
+    ui.beep();
+    ui.message(hu(u8"File vég hiba!"));
+}
+
+void tmp_log_beolvasas(Session& s) {
+    std::error_code ec;
+    if (!fs::exists(s.paths.tmp_log(), ec)) return;
+    log_beolvasas(s, s.paths.tmp_log());
+    switch (s.contest()) {
+        case ContestType::HaQrp:
+        case ContestType::Dx:
+        case ContestType::Nmark: dxcc_vektor_feltoltes(s); break;
+        default: break;
+    }
+}
+
+}  // namespace loxar

@@ -1,0 +1,25 @@
+// The home directory and the folders below it.
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+
+#include "core/session.hpp"
+
+namespace loxar {
+
+// Where the program keeps its folders: --home, then LOXAR_HOME, then the executable's folder
+// when it is writable and not a system folder, then $XDG_DATA_HOME/loxar (~/.local/share/loxar).
+std::filesystem::path resolve_home(const std::optional<std::string>& home_option,
+                                   const std::function<std::optional<std::string>(const char*)>& env,
+                                   const std::filesystem::path& executable_dir);
+
+// The folder paths below `home`.
+Paths make_paths(const std::filesystem::path& home);
+
+// Creates every missing folder and checks that the home can be written.
+// Returns the Hungarian message for the operator when it cannot.
+std::optional<Text> prepare_folders(const Paths& p);
+
+}  // namespace loxar

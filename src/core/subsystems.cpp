@@ -1,0 +1,31 @@
+// Definitions of the subsystem procedures whose subsystems are not part of the program yet.
+// A subsystem that is built removes its procedures from here and defines them in its own files.
+#include "core/subsystems.hpp"
+
+namespace loxar {
+
+void dxcc_tabla_betoltes(Session&) {}
+void dxcc_lista_toltes(Session&) {}
+void dxcc_vektor_feltoltes(Session&) {}
+void ru_exchange_toltes(Session&) {}
+void szabaly_combo_Click(Session&) {}
+
+void sajat_adat_beolvasas(Session&) {}
+void sajat_adat_mentes(Session&) {}
+short sajat_adat_vizsgalat(Session&) { return 0; }
+void adatlap_torlo_rutin(Session&) {}
+void edi_erase_rutin(Session&) {}
+void jegyzokonyv_formatum_valasztas(Session&) {}
+
+void hivas_adat_beolvasas(Session&) {}
+void hivas_adat_mentes(Session&) {}
+void analog_parancs_elkuldes(Session&) {}
+
+void ossz_pontszam_szamolas(Session&) {}
+void log_ujraertekeles(Session&) {}
+void szorzo_jelek_torlese(Session&) {}
+
+void adif_export(Session&) {}
+void import_inditas(Session&) {}
+
+}  // namespace loxar

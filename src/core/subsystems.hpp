@@ -1,0 +1,34 @@
+// Procedures of the other subsystems that start-up, the main buttons and the exit call.
+// Each subsystem defines its own; until it is built the definition in subsystems.cpp keeps the
+// session as it is, which is what a program without that subsystem's files would do.
+#pragma once
+
+#include "core/session.hpp"
+
+namespace loxar {
+
+void dxcc_tabla_betoltes(Session& s);    // country table from SYSTEM
+void dxcc_lista_toltes(Session& s);      // country list of the report panel
+void dxcc_vektor_feltoltes(Session& s);  // worked-country flags rebuilt from the log
+void ru_exchange_toltes(Session& s);     // Russian oblast table
+void szabaly_combo_Click(Session& s);    // contest type chosen
+
+void sajat_adat_beolvasas(Session& s);   // own station data
+void sajat_adat_mentes(Session& s);
+short sajat_adat_vizsgalat(Session& s);  // error bits, 0 when all is well
+void adatlap_torlo_rutin(Session& s);    // clear the data sheet
+void edi_erase_rutin(Session& s);        // clear the EDI results
+void jegyzokonyv_formatum_valasztas(Session& s);  // report format for the contest type
+
+void hivas_adat_beolvasas(Session& s);   // calling messages
+void hivas_adat_mentes(Session& s);
+void analog_parancs_elkuldes(Session& s);  // keyer gains
+
+void ossz_pontszam_szamolas(Session& s);   // claimed score
+void log_ujraertekeles(Session& s);        // re-evaluation of the log
+void szorzo_jelek_torlese(Session& s);     // multiplier marks of a new contest
+
+void adif_export(Session& s);
+void import_inditas(Session& s);
+
+}  // namespace loxar

@@ -1,0 +1,293 @@
+// Start-up, clock, new contest and exit as an operator meets them.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "core/clock.hpp"
+#include "core/file_io.hpp"
+#include "core/lifecycle.hpp"
+#include "core/log_file.hpp"
+#include "core/startup.hpp"
+#include "support/fake_ports.hpp"
+#include "support/temp_home.hpp"
+
+namespace loxar {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::FakePorts;
+
+const Text kLine1 =
+    "2016-07-23/11:29:31=XX1AAA              =059/0001/JN96  /.=059/0001=SSB=F=00001/00001=00001=   "
+    "           =145 MHz=";
+const Text kLine2 =
+    "2016-07-23/11:31:00=XX2BBB              =059/0002/JN97AA/.=059/0002=SSB=F=00010/00010=00002=   "
+    "           =145 MHz=";
+
+struct Started {
+    FakePorts fakes;
+    Session s;
+    testing::TempHome home;
+    explicit Started(bool start = true) {
+        s.ports = fakes.ports();
+        if (start) EXPECT_FALSE(Form_Load(s, home.path()).has_value());
+    }
+    void write_tmp_log(const std::vector<Text>& lines) {
+        Session other;
+        FakePorts f;
+        other.ports = f.ports();
+        form_inic(other);
+        for (const Text& l : lines) other.log_lista.add(l);
+        fs::create_directories(home.path() / "SYSTEM");
+        ASSERT_TRUE(log_mentes(other, home.path() / "SYSTEM" / "tmp_log.dat"));
+    }
+};
+
+TEST(Start, CreatesEveryFolderAndTheDefaultRuleFiles) {
+    Started st;
+    for (const char* dir : {"ADATOK", "SYSTEM", "SYSTEM/CW", "SYSTEM/SSB", "LOG", "REPORT",
+                            "SZABALYOK", "TEMP", "IMPORT_EXPORT", "BACKUP"}) {
+        EXPECT_TRUE(fs::is_directory(st.home.path() / dir)) << dir;
+    }
+    EXPECT_EQ(read_file(st.home.path() / "SZABALYOK" / "CQBP.rule"),
+              "#RULE\r\nSAV =1\r\nDXCC=1\r\nWWL =1\r\nFM  =1\r\nSSB =2\r\nCW  =3\r\n#END");
+    EXPECT_EQ(read_file(st.home.path() / "SZABALYOK" / "HAOB.rule"),
+              "#RULE\r\nSAV =1\r\nDXCC=1\r\nWWL =1\r\nFM  =1\r\nSSB =1\r\nCW  =1\r\n#END");
+}
+
+TEST(Start, LeavesExistingFilesAlone) {
+    Started st(false);
+    fs::create_directories(st.home.path() / "SZABALYOK");
+    std::ofstream(st.home.path() / "SZABALYOK" / "IARU.rule") << "mine";
+    EXPECT_FALSE(Form_Load(st.s, st.home.path()).has_value());
+    EXPECT_EQ(read_file(st.home.path() / "SZABALYOK" / "IARU.rule"), "mine");
+}
+
+TEST(Start, UnusableHomeIsReportedNotCrashed) {
+    Started st(false);
+    std::ofstream(st.home.path().string() + "_file") << "x";
+    auto problem = Form_Load(st.s, st.home.path().string() + "_file/sub");
+    ASSERT_TRUE(problem.has_value());
+    EXPECT_NE(problem->find(hu(u8"Nem lehet létrehozni")), Text::npos);
+}
+
+TEST(Start, DefaultsOfTheWindow) {
+    Started st;
+    const Session& s = st.s;
+    EXPECT_EQ(s.qso.log_sorszam_text, "00001");
+    EXPECT_EQ(s.qso.edit_sorszam_text, "00000");
+    EXPECT_EQ(s.qso.band_text, "145 MHz");
+    EXPECT_EQ(s.sheet.tx_PBand, "2m");
+    EXPECT_EQ(s.ido_eltolas_combo.text(), "-1");
+    EXPECT_EQ(s.keyer.wpm_combo.text(), "15 WPM");
+    EXPECT_EQ(s.keyer.billentyuzo_port_combo.size(), 15);
+    EXPECT_EQ(s.keyer.billentyuzo_port_combo.text(), "COM1");
+    EXPECT_EQ(s.auto_mentes_combo.text(), hu(u8"Nincs automatikus mentés"));
+    EXPECT_EQ(s.cw_messages[11], "-----");
+    EXPECT_TRUE(s.real_time_check);
+    EXPECT_EQ(s.panel, Panel::Log);
+}
+
+TEST(Start, MissingKeyerIsReportedAndDisablesCalling) {
+    Started st;
+    ASSERT_EQ(st.fakes.ui.messages.size(), 1u);
+    EXPECT_EQ(st.fakes.ui.messages[0], hu(u8"Nem találtam billentyűzőt a COM1 porton!"));
+    EXPECT_FALSE(st.s.view["log_hivas_keret"].enabled);
+    EXPECT_FALSE(st.s.view["usb_valasz_text"].visible);
+}
+
+TEST(Start, ContinuesThePreviousLogAndItsNumbers) {
+    Started st(false);
+    st.write_tmp_log({kLine1, kLine2});
+    st.fakes.serial.available = true;
+    EXPECT_FALSE(Form_Load(st.s, st.home.path()).has_value());
+    ASSERT_EQ(st.s.log_lista.size(), 2u);
+    EXPECT_EQ(st.s.log_lista.at(1), kLine2);
+    EXPECT_EQ(st.s.qso.log_sorszam_text, "00003");
+    EXPECT_TRUE(st.fakes.ui.messages.empty());
+}
+
+TEST(Clock, UtcFromLocalTimeAndOffset) {
+    struct Case { LocalDateTime local; int offset; const char* utc; };
+    const Case cases[] = {
+        {{2024, 5, 4, 0, 30, 0}, 1, "2024-05-03/23:30:00"},
+        {{2024, 5, 4, 1, 0, 0}, 1, "2024-05-04/00:00:00"},
+        {{2024, 5, 4, 0, 30, 0}, 0, "2024-05-04/00:30:00"},
+        {{2024, 3, 1, 1, 5, 9}, 2, "2024-02-29/23:05:09"},
+        {{2023, 3, 1, 1, 5, 9}, 2, "2023-02-28/23:05:09"},
+        {{2025, 1, 1, 3, 0, 0}, 4, "2024-12-31/23:00:00"},
+        {{2025, 7, 10, 14, 2, 3}, 2, "2025-07-10/12:02:03"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(utc_log_time(c.local, c.offset), c.utc);
+}
+
+TEST(Clock, TickWritesTimeBlinksAndLightsTheLamp) {
+    Started st;
+    Session& s = st.s;
+    s.log_changed = 1;
+    s.edit_mode = 1;
+    Timer1_Timer(s, {2024, 5, 4, 0, 30, 0});
+    EXPECT_EQ(s.pontos_ido, "2024-05-04/00:30:00");
+    EXPECT_EQ(s.qso.log_ido, "2024-05-03/23:30:00");
+    EXPECT_EQ(s.view["valtozas_jelzo"].back, Color::Red);
+    EXPECT_EQ(s.blink_phase, 1);
+    EXPECT_EQ(s.view["edit_sorszam_text"].back, Color::Red);
+    Timer1_Timer(s, {2024, 5, 4, 0, 30, 0});
+    EXPECT_EQ(s.view["edit_sorszam_text"].back, Color::Default);
+
+    s.real_time_check = false;
+    s.qso.log_ido = "2020-01-01/10:00:00";
+    s.log_changed = 0;
+    Timer1_Timer(s, {2024, 5, 4, 0, 30, 0});
+    EXPECT_EQ(s.qso.log_ido, "2020-01-01/10:00:00");
+    EXPECT_FALSE(s.view["ido_eltolas_combo"].visible);
+    EXPECT_EQ(s.view["valtozas_jelzo"].back, Color::Green);
+}
+
+TEST(Clock, DateCheckMessages) {
+    struct Case { const char* time; short result; const char8_t* message; };
+    const Case cases[] = {
+        {"2024-02-29/12:00:00", 1, nullptr},
+        {"2023-02-29/12:00:00", 0, u8"Hibás a dátum'"},
+        {"2024-13-01/12:00:00", 0, u8"Hibás a dátum'"},
+        {"    -  -  /  :  :  ", 0, u8"Hibás a dátum'"},
+        {"2024-02-01/12:0x:00", 0, u8"Hibás az idő'"},
+        {"2024-02-01/12:00", 0, u8"Hibás az idő'"},
+    };
+    for (const auto& c : cases) {
+        Started st;
+        st.fakes.ui.messages.clear();
+        st.s.qso.log_ido = c.time;
+        EXPECT_EQ(datum_ellenorzes(st.s), c.result) << c.time;
+        if (c.message) {
+            ASSERT_EQ(st.fakes.ui.messages.size(), 1u) << c.time;
+            EXPECT_EQ(st.fakes.ui.messages[0], hu(c.message));
+        } else {
+            EXPECT_TRUE(st.fakes.ui.messages.empty());
+        }
+    }
+}
+
+TEST(NewContest, NoToTheFirstQuestionLeavesTheLogAlone) {
+    Started st;
+    st.s.log_lista.add(kLine1);
+    st.fakes.ui.answers = {false};
+    uj_lista_cmd_Click(st.s);
+    EXPECT_EQ(st.s.log_lista.size(), 1u);
+    ASSERT_EQ(st.fakes.ui.questions.size(), 1u);
+    EXPECT_EQ(st.fakes.ui.questions[0], hu(u8"Egy verseny ideje alatt egyszer kell készíteni.\r\n"
+                                          u8"Elmentette a régi adatokat?"));
+}
+
+TEST(NewContest, DeletesWorkingAndBackupFilesAndRestartsNumbering) {
+    Started st;
+    const fs::path sys = st.home.path() / "SYSTEM";
+    for (const char* name : {"tmp_log.dat", "tmp_log_145 MHz.dat", "tmp_log_7 MHz  .save",
+                             "dxcc_list.txt", "tmp_log_145 MHz.txt"}) {
+        std::ofstream(sys / name) << "x";
+    }
+    std::ofstream(st.home.path() / "BACKUP" / "backup_145 MHz.dat") << "x";
+    st.s.log_lista.add(kLine1);
+    st.s.log_changed = 1;
+    st.s.station.verseny_neve_text = "CONTEST";
+    st.s.qso.log_sorszam_text = "00002";
+    st.fakes.ui.answers = {true, true};
+    uj_lista_cmd_Click(st.s);
+    EXPECT_EQ(st.fakes.ui.questions.back(), hu(u8"Akar új versenyt indítani?"));
+    EXPECT_TRUE(st.s.log_lista.empty());
+    EXPECT_EQ(st.s.log_changed, 0);
+    EXPECT_EQ(st.s.qso.log_sorszam_text, "00001");
+    EXPECT_EQ(st.s.station.verseny_neve_text, "");
+    EXPECT_FALSE(fs::exists(sys / "tmp_log.dat"));
+    EXPECT_FALSE(fs::exists(sys / "tmp_log_145 MHz.dat"));
+    EXPECT_FALSE(fs::exists(sys / "tmp_log_7 MHz  .save"));
+    EXPECT_TRUE(fs::exists(sys / "dxcc_list.txt"));
+    EXPECT_TRUE(fs::exists(sys / "tmp_log_145 MHz.txt"));
+    EXPECT_TRUE(fs::is_empty(st.home.path() / "BACKUP"));
+}
+
+TEST(Exit, StopWithAChangedLogAsksThenSavesTheWorkingLog) {
+    Started st;
+    st.s.log_lista.add(kLine1);
+    st.s.log_changed = 1;
+    st.fakes.ui.answers = {false};
+    quit_Click(st.s);
+    EXPECT_EQ(st.fakes.ui.questions.back(), hu(u8"A LOG megváltozott, kilép?"));
+    EXPECT_EQ(st.fakes.ui.closed, 0);
+    EXPECT_FALSE(fs::exists(st.s.paths.tmp_log()));
+
+    st.fakes.ui.answers = {true};
+    quit_Click(st.s);
+    EXPECT_EQ(st.fakes.ui.closed, 1);
+    auto saved = read_file(st.s.paths.tmp_log());
+    ASSERT_TRUE(saved.has_value());
+    EXPECT_TRUE(saved->starts_with("Log records:\r\n"));
+    EXPECT_NE(saved->find(kLine1 + "\r\nEnd\r\n"), Text::npos);
+}
+
+TEST(Exit, EmptyLogKeepsThePreviousWorkingLog) {
+    Started st;
+    std::ofstream(st.s.paths.tmp_log()) << "previous";
+    quit_Click(st.s);
+    EXPECT_EQ(read_file(st.s.paths.tmp_log()), "previous");
+    EXPECT_EQ(st.fakes.ui.closed, 1);
+}
+
+TEST(Exit, ClosingTheWindowStopsPortsAndOffersToSave) {
+    Started st;
+    st.fakes.serial.opened = true;
+    st.s.log_lista.add(kLine1);
+    st.s.log_changed = 1;
+    st.fakes.ui.answers = {true};
+    Form_Unload(st.s);
+    EXPECT_FALSE(st.fakes.serial.opened);
+    EXPECT_EQ(st.fakes.player.closes, 1);
+    EXPECT_EQ(st.fakes.ui.questions.back(), hu(u8"A LOG megváltozott, menti az adatokat?"));
+    EXPECT_TRUE(fs::exists(st.s.paths.tmp_log()));
+}
+
+TEST(MainButtons, ReportNeedsALogAndPanelsSwitch) {
+    Started st;
+    main_cmd_Click(st.s, 2);
+    EXPECT_EQ(st.fakes.ui.messages.back(), hu(u8"Előbb írja be a LOG-ot!"));
+    EXPECT_EQ(st.s.panel, Panel::Log);
+    main_cmd_Click(st.s, 4);
+    EXPECT_EQ(st.s.panel, Panel::Help);
+    st.s.station.hivojel_text = "HA5XX";
+    main_cmd_Click(st.s, 1);
+    EXPECT_EQ(st.s.panel, Panel::Adatlap);
+    EXPECT_EQ(st.s.sheet.tx_PCall, "HA5XX");
+    st.s.qso.mod_combo.set(2);
+    main_cmd_Click(st.s, 0);
+    EXPECT_EQ(st.s.panel, Panel::Log);
+    EXPECT_EQ(st.s.qso.kapott_riport_text, "599");
+    EXPECT_EQ(st.s.qso.kuldott_sorszam_text, "1");
+}
+
+TEST(DataSheet, RefreshTakesDatesAndBandFromTheLog) {
+    Started st;
+    st.s.log_lista.add(kLine1);
+    st.s.log_lista.add("2016-07-24" + kLine2.substr(10));
+    st.s.station.QRA_text = "JN97AA";
+    frissites_rutin(st.s);
+    EXPECT_EQ(st.s.sheet.tx_TDate_1, "2016-07-23");
+    EXPECT_EQ(st.s.sheet.tx_TDate_2, "2016-07-24");
+    EXPECT_EQ(st.s.sheet.tx_PBand, "145 MHz");
+    EXPECT_EQ(st.s.sheet.tx_PWWLo, "JN97AA");
+}
+
+TEST(Colouring, ConfiguredOwnCallsAreBlack) {
+    Started st;
+    std::ofstream(st.home.path() / "SYSTEM" / kPlainColourCallsFile) << "ha5xx\r\nHG1YY\r\n";
+    fekete_hivojelek_beolvasasa(st.s);
+    st.s.station.hivojel_text = " HA5XX ";
+    kepernyo_szinezes(st.s);
+    EXPECT_EQ(st.s.view["log_ido"].fore, Color::Black);
+    st.s.station.hivojel_text = "HA1ZZ";
+    kepernyo_szinezes(st.s);
+    EXPECT_EQ(st.s.view["log_ido"].fore, Color::Red);
+}
+
+}  // namespace
+}  // namespace loxar
