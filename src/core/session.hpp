@@ -106,6 +106,7 @@ struct Session {
     short saved_real_time = 0;    // switches held while edit mode is on
     short saved_auto_lookup = 0;
     char restored_country_marker = '-';  // QRP marker kept between restore and rewrite
+    Text restored_itu_zone;  // SKM received ITU zone kept between restore and rewrite
 
     // Calling messages F1..F12 of each kind.
     std::array<Text, 12> cw_messages;
