@@ -24,8 +24,10 @@ Text serial3(const Text& serial) {
 Text szam_rovidites(const Text& szoveg) {
     Text t = trim(szoveg);
     for (char& c : t) {
-        if (c == '9') c = 'N';
-        else if (c == '0') c = 'T';
+        if (c == '9')
+            c = 'N';
+        else if (c == '0')
+            c = 'T';
     }
     return t;
 }
@@ -64,8 +66,9 @@ std::vector<TemplateToken> report_tokens(const ReportValues& v) {
 Text riport_ertelmezes(const Session& s, const Text& szoveg) {
     Text t = trim(szoveg);
     if (t.size() < kTokenLength) return szoveg;
-    ReportValues v{s.qso.kapott_hivojel_text, s.station.hivojel_text, s.qso.kuldott_riport_text,
-                   s.qso.kuldott_sorszam_text, s.station.QRA_text, s.qso.qth_text, s.qso.kezelo_text};
+    ReportValues v{s.qso.kapott_hivojel_text,  s.station.hivojel_text, s.qso.kuldott_riport_text,
+                   s.qso.kuldott_sorszam_text, s.station.QRA_text,     s.qso.qth_text,
+                   s.qso.kezelo_text};
     return expand_tokens(t, report_tokens(v));
 }
 

@@ -21,13 +21,13 @@ Text expand_tokens(const Text& text, const std::vector<TemplateToken>& tokens);
 
 // The values the report tokens stand for.
 struct ReportValues {
-    Text worked_call;   // kapott_hivojel_text
-    Text own_call;      // hivojel_text
-    Text sent_report;   // kuldott_riport_text
-    Text sent_serial;   // kuldott_sorszam_text
-    Text own_locator;   // QRA_text
-    Text own_qth;       // qth_text
-    Text operator_name; // kezelo_text
+    Text worked_call;    // kapott_hivojel_text
+    Text own_call;       // hivojel_text
+    Text sent_report;    // kuldott_riport_text
+    Text sent_serial;    // kuldott_sorszam_text
+    Text own_locator;    // QRA_text
+    Text own_qth;        // qth_text
+    Text operator_name;  // kezelo_text
 };
 std::vector<TemplateToken> report_tokens(const ReportValues& v);
 

@@ -1,7 +1,6 @@
 // Log-line builders: every field is prepared, then cut and blank-padded to its column width.
 #include "core/qso_line.hpp"
 
-#include <algorithm>
 #include <initializer_list>
 #include <string_view>
 
@@ -27,7 +26,9 @@ Text join_columns(std::initializer_list<Column> columns) {
     return line;
 }
 
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
+bool is_digit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 std::size_t digit_prefix_length(std::string_view s) {
     std::size_t n = 0;
@@ -48,11 +49,17 @@ Text number_or_zero(const Text& entry, std::size_t digits) {
     return zero_padded_number(entry, digits).value_or(Text(digits, '0'));
 }
 
-Text first_char(const Text& s) { return col(s, 1, 1); }
+Text first_char(const Text& s) {
+    return col(s, 1, 1);
+}
 
-Text mode_text(const QsoRecord& r) { return col(r.mod_combo.text(), 1, 3); }
+Text mode_text(const QsoRecord& r) {
+    return col(r.mod_combo.text(), 1, 3);
+}
 
-Text band7(const QsoRecord& r) { return pad_cut(col(r.band_text, 1, 7), 7); }
+Text band7(const QsoRecord& r) {
+    return pad_cut(col(r.band_text, 1, 7), 7);
+}
 
 Text sequence_number(const QsoRecord& r, short funkcio) {
     return funkcio == kFunkcioRewrite ? r.edit_sorszam_text : r.log_sorszam_text;
@@ -88,17 +95,21 @@ std::optional<Text> zero_padded_number(const Text& entry, std::size_t digits) {
     return zero_pad(int_value(t), digits);
 }
 
-Text encode_report(const Text& entry) { return zero_padded_number(entry, 3).value_or(trim(entry)); }
+Text encode_report(const Text& entry) {
+    return zero_padded_number(entry, 3).value_or(trim(entry));
+}
 
 Text encode_hskc_serial(const Text& entry) {
     Text t = trim(entry);
-    return pad_digit_run(std::string_view(t).substr(0, digit_prefix_length(t)), 3) + hskc_category(t);
+    return pad_digit_run(std::string_view(t).substr(0, digit_prefix_length(t)), 3) +
+           hskc_category(t);
 }
 
 Text log_sor_osszeallitas(QsoRecord& r, ContestType type, short& funkcio) {
     const bool hskc = type == ContestType::Hskc;
     auto serial = [hskc](const Text& entry) {
-        return hskc ? encode_hskc_serial(entry) : zero_padded_number(entry, 4).value_or(trim(entry));
+        return hskc ? encode_hskc_serial(entry)
+                    : zero_padded_number(entry, 4).value_or(trim(entry));
     };
     Text received_serial = serial(r.kapott_sorszam_text);
     if (hskc) r.pontszam_text = hskc_points(hskc_category(r.kapott_sorszam_text));
@@ -109,7 +120,8 @@ Text log_sor_osszeallitas(QsoRecord& r, ContestType type, short& funkcio) {
         r.kapott_QRA_text = kNoLocator;
     }
     // Marker contests keep their 5-character evaluation text (e.g. "DX/OB") in the distance field.
-    Text distance = distance_is_numeric(type) ? number_or_zero(r.tavolsag_text, 5) : r.tavolsag_text;
+    Text distance =
+        distance_is_numeric(type) ? number_or_zero(r.tavolsag_text, 5) : r.tavolsag_text;
 
     return join_columns({
         {r.log_ido, 19, "="},
@@ -198,7 +210,9 @@ Text NMARK_sor_osszeallitas(QsoRecord& r, short& funkcio) {
 }
 
 Text SWL_log_sor_osszeallitas(QsoRecord& r, short& funkcio) {
-    auto serial = [](const Text& entry) { return zero_padded_number(entry, 5).value_or(trim(entry)); };
+    auto serial = [](const Text& entry) {
+        return zero_padded_number(entry, 5).value_or(trim(entry));
+    };
     return join_columns({
         {r.log_ido, 19, "="},
         {band7(r), 8, "="},
@@ -213,7 +227,8 @@ Text SWL_log_sor_osszeallitas(QsoRecord& r, short& funkcio) {
     });
 }
 
-char new_country_marker(const Text& callsign, const CountryLookup& countries, std::vector<char>& worked) {
+char new_country_marker(const Text& callsign, const CountryLookup& countries,
+                        std::vector<char>& worked) {
     int index = country_index_of(countries.dxcc_kereses(trim(callsign)));
     if (index < 0) return '-';
     auto i = static_cast<std::size_t>(index);
@@ -233,10 +248,14 @@ Text build_log_line(Session& s, short& funkcio) {
             }
             return QRP_sor_osszeallitas(s.qso, funkcio, marker);
         }
-        case LineLayout::Skm: return SKM_sor_osszeallitas(s.qso, funkcio, s.restored_itu_zone);
-        case LineLayout::Nmark: return NMARK_sor_osszeallitas(s.qso, funkcio);
-        case LineLayout::Swl: return SWL_log_sor_osszeallitas(s.qso, funkcio);
-        case LineLayout::General: break;
+        case LineLayout::Skm:
+            return SKM_sor_osszeallitas(s.qso, funkcio, s.restored_itu_zone);
+        case LineLayout::Nmark:
+            return NMARK_sor_osszeallitas(s.qso, funkcio);
+        case LineLayout::Swl:
+            return SWL_log_sor_osszeallitas(s.qso, funkcio);
+        case LineLayout::General:
+            break;
     }
     return log_sor_osszeallitas(s.qso, s.contest(), funkcio);
 }

@@ -1,6 +1,7 @@
 // The log-line builders: one fixed-column line per QSO, in the layout of the contest type.
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include "core/contest_types.hpp"
@@ -38,7 +39,8 @@ Text NMARK_sor_osszeallitas(QsoRecord& r, short& funkcio);
 Text SWL_log_sor_osszeallitas(QsoRecord& r, short& funkcio);
 
 // "N" for the first QSO with the callsign's country (and marks it worked), "-" after that.
-char new_country_marker(const Text& callsign, const CountryLookup& countries, std::vector<char>& worked);
+char new_country_marker(const Text& callsign, const CountryLookup& countries,
+                        std::vector<char>& worked);
 
 // The line of the session's QSO record in the layout of the selected contest type.
 Text build_log_line(Session& s, short& funkcio);

@@ -18,10 +18,12 @@ struct Span {
     std::size_t len = 0;
 };
 
+// clang-format off
 enum class Field {
     Call, Report, Serial, Locator, Name, SentReport, SentSerial, SentName, Call2, Number,
-    Distance, Points, Mode, Sex, Marker, Zone, Band,
+    Distance, Points, Mode, Sex, Marker, Zone, Band
 };
+// clang-format on
 
 struct Cell {
     Field field;
@@ -32,6 +34,7 @@ struct Cell {
 // builder's widths (the SWL callsigns, for one, come back as 16 of their 17 columns).
 const std::vector<Cell>& cells_of(LineLayout layout) {
     using enum Field;
+    // clang-format off
     static const std::vector<Cell> general{
         {Call, {21, 20}},  {Report, {42, 3}},     {Serial, {46, 4}},     {Locator, {51, 6}},
         {Name, {93, 14}},  {SentReport, {60, 3}}, {SentSerial, {64, 4}}, {Number, {87, 5}},
@@ -53,12 +56,18 @@ const std::vector<Cell>& cells_of(LineLayout layout) {
         {Call, {34, 16}},  {Report, {52, 3}},     {Serial, {56, 8}},     {SentReport, {83, 3}},
         {SentSerial, {87, 8}}, {Call2, {65, 16}}, {Number, {96, 5}},     {Mode, {30, 3}},
         {Band, {21, 7}}};
+    // clang-format on
     switch (layout) {
-        case LineLayout::Qrp: return qrp;
-        case LineLayout::Skm: return skm;
-        case LineLayout::Nmark: return nmark;
-        case LineLayout::Swl: return swl;
-        case LineLayout::General: break;
+        case LineLayout::Qrp:
+            return qrp;
+        case LineLayout::Skm:
+            return skm;
+        case LineLayout::Nmark:
+            return nmark;
+        case LineLayout::Swl:
+            return swl;
+        case LineLayout::General:
+            break;
     }
     return general;
 }
@@ -144,7 +153,8 @@ void apply(Session& s, const RestoredQso& r) {
             break;
         }
     }
-    if (r.received_sex) q.kapott_sex_combo.set(*r.received_sex == 'N' ? 1 : *r.received_sex == 'F' ? 2 : 0);
+    if (r.received_sex)
+        q.kapott_sex_combo.set(*r.received_sex == 'N' ? 1 : *r.received_sex == 'F' ? 2 : 0);
     if (r.country_marker) s.restored_country_marker = *r.country_marker;
     s.restored_itu_zone = r.itu_zone.value_or(Text());
 

@@ -25,11 +25,11 @@ struct RestoredQso {
     Text edit_sorszam_text;
     std::optional<Text> tavolsag_text;
     std::optional<Text> pontszam_text;
-    Text mode;                                  // the 3-character mode field, trimmed
-    std::optional<char> received_sex;           // 'N', 'F' or anything else
-    std::optional<char> country_marker;         // QRP new-country marker
-    std::optional<Text> itu_zone;               // SKM received ITU zone
-    Text band_field;                            // 7 characters, as in the line
+    Text mode;                           // the 3-character mode field, trimmed
+    std::optional<char> received_sex;    // 'N', 'F' or anything else
+    std::optional<char> country_marker;  // QRP new-country marker
+    std::optional<Text> itu_zone;        // SKM received ITU zone
+    Text band_field;                     // 7 characters, as in the line
 };
 
 // The check column of the layout holds "="; a line too short to have it fails.
