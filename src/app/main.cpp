@@ -1,1 +1,42 @@
-int main() { return 0; }
+// loxar: the contest logger's window.
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QMessageBox>
+#include <cstdlib>
+#include <optional>
+
+#include "core/paths.hpp"
+#include "platform/qt_media_player.hpp"
+#include "platform/qt_serial_port.hpp"
+#include "platform/system_clock.hpp"
+#include "ui/main_window.hpp"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Loxar");
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Loxar versenynapló"));
+    parser.addHelpOption();
+    QCommandLineOption home_option(QStringLiteral("home"),
+                                   QStringLiteral("A program könyvtára (ADATOK, LOG, SYSTEM ...)."),
+                                   QStringLiteral("DIR"));
+    parser.addOption(home_option);
+    parser.process(app);
+
+    std::optional<std::string> home_arg;
+    if (parser.isSet(home_option)) home_arg = parser.value(home_option).toStdString();
+    auto env = [](const char* name) -> std::optional<std::string> {
+        const char* v = std::getenv(name);
+        return v ? std::optional<std::string>(v) : std::nullopt;
+    };
+    const auto home = loxar::resolve_home(home_arg, env,
+                                          QCoreApplication::applicationDirPath().toStdString());
+
+    loxar::QtSerialPort serial;
+    loxar::QtMediaPlayer player;
+    loxar::SystemClock clock;
+    loxar::MainWindow window(loxar::Ports{nullptr, &serial, &player, &clock});
+    window.show();
+    if (!window.start(home)) return 1;
+    return app.exec();
+}

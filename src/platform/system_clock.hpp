@@ -1,0 +1,13 @@
+// The computer's local date and time.
+#pragma once
+
+#include "core/ports.hpp"
+
+namespace loxar {
+
+class SystemClock : public Clock {
+public:
+    LocalDateTime now() const override;
+};
+
+}  // namespace loxar

@@ -1,0 +1,74 @@
+// The binding tables: control name to session field.
+#include "ui/bindings.hpp"
+
+namespace loxar {
+
+#define QSO_FIELD(name) {#name, [](Session& s) -> Text& { return s.qso.name; }}
+#define STATION_FIELD(name) {#name, [](Session& s) -> Text& { return s.station.name; }}
+#define SHEET_FIELD(name) {#name, [](Session& s) -> Text& { return s.sheet.name; }}
+
+const std::vector<TextBinding>& text_bindings() {
+    static const std::vector<TextBinding> table = {
+        QSO_FIELD(log_ido),
+        QSO_FIELD(kapott_hivojel_text),
+        QSO_FIELD(kapott_riport_text),
+        QSO_FIELD(kapott_sorszam_text),
+        QSO_FIELD(kapott_QRA_text),
+        QSO_FIELD(kapott_nev_text),
+        QSO_FIELD(kuldott_riport_text),
+        QSO_FIELD(kuldott_sorszam_text),
+        QSO_FIELD(kuldott_nev_text),
+        QSO_FIELD(tavolsag_text),
+        QSO_FIELD(pontszam_text),
+        {"log_sorszam_text", [](Session& s) -> Text& { return s.qso.log_sorszam_text; }, true},
+        {"edit_sorszam_text", [](Session& s) -> Text& { return s.qso.edit_sorszam_text; }, true},
+        {"band_text", [](Session& s) -> Text& { return s.qso.band_text; }, true},
+        QSO_FIELD(frekvencia_text),
+        QSO_FIELD(hivojel_2_text),
+        QSO_FIELD(kezelo_text),
+        QSO_FIELD(qth_text),
+        STATION_FIELD(hivojel_text),
+        STATION_FIELD(QRA_text),
+        STATION_FIELD(exch_text),
+        STATION_FIELD(verseny_neve_text),
+        {"szorzo_text", [](Session& s) -> Text& { return s.szorzo_text; }, true},
+        {"ossz_pontszam_text", [](Session& s) -> Text& { return s.ossz_pontszam_text; }, true},
+        {"pontos_ido", [](Session& s) -> Text& { return s.pontos_ido; }, true},
+        SHEET_FIELD(tx_PCall),
+        SHEET_FIELD(tx_PWWLo),
+        SHEET_FIELD(tx_TDate_1),
+        SHEET_FIELD(tx_TDate_2),
+        SHEET_FIELD(tx_PExch),
+        SHEET_FIELD(tx_PBand),
+    };
+    return table;
+}
+
+const std::vector<ComboBinding>& combo_bindings() {
+    static const std::vector<ComboBinding> table = {
+        {"szabaly_combo", [](Session& s) -> Combo& { return s.szabaly_combo; }},
+        {"mod_combo", [](Session& s) -> Combo& { return s.qso.mod_combo; }},
+        {"sex_combo", [](Session& s) -> Combo& { return s.qso.sex_combo; }},
+        {"kapott_sex_combo", [](Session& s) -> Combo& { return s.qso.kapott_sex_combo; }},
+        {"ido_eltolas_combo", [](Session& s) -> Combo& { return s.ido_eltolas_combo; }},
+        {"auto_mentes_combo", [](Session& s) -> Combo& { return s.auto_mentes_combo; }},
+        {"formatum_combo", [](Session& s) -> Combo& { return s.formatum_combo; }},
+        {"sort_combo", [](Session& s) -> Combo& { return s.sort_combo; }},
+        {"wpm_combo", [](Session& s) -> Combo& { return s.keyer.wpm_combo; }},
+        {"ismetles_combo", [](Session& s) -> Combo& { return s.keyer.ismetles_combo; }},
+        {"kesleltetes_combo", [](Session& s) -> Combo& { return s.keyer.kesleltetes_combo; }},
+        {"billentyuzo_port_combo", [](Session& s) -> Combo& { return s.keyer.billentyuzo_port_combo; }},
+    };
+    return table;
+}
+
+const std::vector<CheckBinding>& check_bindings() {
+    static const std::vector<CheckBinding> table = {
+        {"real_time_check", [](Session& s) -> bool& { return s.real_time_check; }},
+        {"automata_check", [](Session& s) -> bool& { return s.automata_check; }},
+        {"auto_torles_check", [](Session& s) -> bool& { return s.auto_torles_check; }},
+    };
+    return table;
+}
+
+}  // namespace loxar

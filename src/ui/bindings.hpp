@@ -1,0 +1,31 @@
+// Which session field each text control of the window shows and edits.
+#pragma once
+
+#include <functional>
+#include <vector>
+
+#include "core/session.hpp"
+
+namespace loxar {
+
+struct TextBinding {
+    const char* control;
+    std::function<Text&(Session&)> field;
+    bool read_only = false;
+};
+
+struct ComboBinding {
+    const char* control;
+    std::function<Combo&(Session&)> field;
+};
+
+struct CheckBinding {
+    const char* control;
+    std::function<bool&(Session&)> field;
+};
+
+const std::vector<TextBinding>& text_bindings();
+const std::vector<ComboBinding>& combo_bindings();
+const std::vector<CheckBinding>& check_bindings();
+
+}  // namespace loxar

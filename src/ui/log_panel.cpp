@@ -1,0 +1,171 @@
+// The log panel: own station, the QSO entry fields, the log list and the calling frame.
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include "ui/panel_builder.hpp"
+#include "ui/panels.hpp"
+
+namespace loxar::ui {
+
+namespace {
+
+QWidget* own_station_frame(QWidget* parent) {
+    QGroupBox* g = frame(parent, "sajat_keret", QStringLiteral("Saját adatok"));
+    auto* grid = new QGridLayout(g);
+    int c = 0;
+    auto add = [&](const char* label_name, const QString& caption, QWidget* w) {
+        grid->addWidget(label(g, label_name, caption), 0, c);
+        grid->addWidget(w, 1, c++);
+    };
+    add("hivojel_label", QStringLiteral("Hívójel"), line_edit(g, "hivojel_text", 9));
+    add("QRA_label", QStringLiteral("QRA"), line_edit(g, "QRA_text", 6));
+    add("kezelo_label", QStringLiteral("Kezelő"), line_edit(g, "kezelo_text", 10));
+    add("qth_label_sajat", QStringLiteral("QTH"), line_edit(g, "qth_text", 12));
+    add("exch_label", QStringLiteral("Exch"), line_edit(g, "exch_text", 6));
+    add("sex_label", QStringLiteral("Sex"), combo(g, "sex_combo"));
+    add("verseny_neve_label", QStringLiteral("Verseny neve"), line_edit(g, "verseny_neve_text", 12));
+    add("auto_mentes_label", QStringLiteral("Automatikus mentés"), combo(g, "auto_mentes_combo"));
+    return g;
+}
+
+QWidget* contest_bar(QWidget* parent) {
+    auto* w = new QWidget(parent);
+    auto* row = new QHBoxLayout(w);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(label(w, "szabaly_label", QStringLiteral("Verseny:")));
+    row->addWidget(combo(w, "szabaly_combo", QStringLiteral("Verseny típusa")));
+    row->addWidget(label(w, "mod_label", QStringLiteral("Mód:")));
+    row->addWidget(combo(w, "mod_combo", QStringLiteral("Üzemmód")));
+    row->addWidget(check(w, "real_time_check", QStringLiteral("Valós idő")));
+    row->addWidget(label(w, "ido_eltolas_label", QStringLiteral("UTC eltolás:")));
+    row->addWidget(combo(w, "ido_eltolas_combo", QStringLiteral("UTC = helyi idő + eltolás")));
+    row->addStretch(1);
+    QLineEdit* clock = line_edit(w, "pontos_ido", 19, QStringLiteral("Helyi idő"));
+    clock->setReadOnly(true);
+    clock->setFocusPolicy(Qt::NoFocus);
+    row->addWidget(clock);
+    QLabel* lamp = label(w, "valtozas_jelzo", QString());
+    lamp->setFixedSize(18, 18);
+    lamp->setToolTip(QStringLiteral("Piros: a LOG megváltozott"));
+    lamp->setAutoFillBackground(true);
+    row->addWidget(lamp);
+    return w;
+}
+
+QWidget* entry_frame(QWidget* parent) {
+    QGroupBox* g = frame(parent, "qso_keret", QStringLiteral("QSO"));
+    auto* grid = new QGridLayout(g);
+    int c = 0;
+    auto add = [&](QWidget* caption, QWidget* field) {
+        grid->addWidget(caption, 0, c);
+        grid->addWidget(field, 1, c++);
+    };
+    QLineEdit* time = line_edit(g, "log_ido", 19);
+    time->setInputMask(QStringLiteral("9999-99-99/99:99:99"));
+    add(label(g, "idopont_label", QStringLiteral("Időpont (UTC)")), time);
+    add(button(g, "kapott_hivojel_cmd", QStringLiteral("Kapott &Hivojel")),
+        line_edit(g, "kapott_hivojel_text", 12));
+    add(button(g, "kapott_cmd", QStringLiteral("Kapott &Riport")), line_edit(g, "kapott_riport_text", 3));
+    add(button(g, "kapott_sorszam_cmd", QStringLiteral("Kapott s&Orszám")),
+        line_edit(g, "kapott_sorszam_text", 5));
+    add(button(g, "kapott_QRA_cmd", QStringLiteral("Kapott &QRA")), line_edit(g, "kapott_QRA_text", 6));
+    add(button(g, "kapoo_nev_cmd", QStringLiteral("Kapott &Név")), line_edit(g, "kapott_nev_text", 10));
+    auto* sex = new QWidget(g);
+    auto* sex_row = new QHBoxLayout(sex);
+    sex_row->setContentsMargins(0, 0, 0, 0);
+    sex_row->addWidget(button(sex, "YL_cmd", QStringLiteral("&Nő"), QStringLiteral("Nőt választ")));
+    sex_row->addWidget(button(sex, "OM_cmd", QStringLiteral("&Férfi"), QStringLiteral("Férfit választ")));
+    add(sex, combo(g, "kapott_sex_combo", QStringLiteral("Kapott sex")));
+    add(button(g, "kuldott_riport_cmd", QStringLiteral("Küldött ri&Port")),
+        line_edit(g, "kuldott_riport_text", 3));
+    add(button(g, "kuldott_sorszam_cmd", QStringLiteral("Küldött &Sorszám")),
+        line_edit(g, "kuldott_sorszam_text", 5));
+    add(button(g, "kuldott_nev_cmd", QStringLiteral("Küldött név")), line_edit(g, "kuldott_nev_text", 10));
+    add(button(g, "hivojel_2_cmd", QStringLiteral("&Partner álls")), line_edit(g, "hivojel_2_text", 12));
+    grid->addWidget(button(g, "csere_cmd", QStringLiteral("Csere")), 1, c++);
+
+    c = 0;
+    auto add2 = [&](QWidget* caption, QWidget* field) {
+        grid->addWidget(caption, 2, c);
+        grid->addWidget(field, 3, c++);
+    };
+    QLineEdit* freq = line_edit(g, "frekvencia_text", 6, QStringLiteral("Frekvencia MHz-ben"));
+    freq->setInputMask(QStringLiteral("99.999"));
+    add2(label(g, "frekvencia_label", QStringLiteral("Frekv. (MHz)")), freq);
+    QLineEdit* band = line_edit(g, "band_text", 7);
+    band->setReadOnly(true);
+    add2(label(g, "band_label", QStringLiteral("Sáv")), band);
+    add2(label(g, "tavolsag_label", QStringLiteral("Távolság:")), line_edit(g, "tavolsag_text", 5));
+    add2(label(g, "pontszam_label", QStringLiteral("Pont:")), line_edit(g, "pontszam_text", 5));
+    add2(label(g, "iranyszog_label", QStringLiteral("Irányszög")), line_edit(g, "iranyszog_text", 3));
+    QLineEdit* mult = line_edit(g, "szorzo_text", 4);
+    mult->setReadOnly(true);
+    add2(label(g, "szorzo_label", QStringLiteral("Szorzó:")), mult);
+    QLineEdit* total = line_edit(g, "ossz_pontszam_text", 7);
+    total->setReadOnly(true);
+    add2(label(g, "ossz_pontszam_label", QStringLiteral("Összpont:")), total);
+    QLineEdit* next = line_edit(g, "log_sorszam_text", 5, QStringLiteral("A következő QSO sorszáma"));
+    next->setReadOnly(true);
+    add2(label(g, "log_sorszam_label", QStringLiteral("Sorszám")), next);
+    QLineEdit* edited = line_edit(g, "edit_sorszam_text", 5, QStringLiteral("A szerkesztett QSO sorszáma"));
+    edited->setReadOnly(true);
+    edited->setAutoFillBackground(true);
+    add2(label(g, "edit_sorszam_label", QStringLiteral("Szerk.")), edited);
+    add2(check(g, "automata_check", QStringLiteral("Adatbázis")), check(g, "auto_torles_check", QStringLiteral("Törlés")));
+    add2(new QWidget(g), button(g, "log_hozzaad_cmd", QStringLiteral("Hozzáad")));
+    return g;
+}
+
+QWidget* calling_frame(QWidget* parent) {
+    QGroupBox* g = frame(parent, "log_hivas_keret", QStringLiteral("Hívás"));
+    auto* grid = new QGridLayout(g);
+    grid->addWidget(label(g, "wpm_label", QStringLiteral("Sebesség")), 0, 0);
+    grid->addWidget(combo(g, "wpm_combo"), 1, 0);
+    grid->addWidget(label(g, "ismetles_label", QStringLiteral("Ismétlés")), 0, 1);
+    grid->addWidget(combo(g, "ismetles_combo"), 1, 1);
+    grid->addWidget(label(g, "kesleltetes_label", QStringLiteral("Késleltetés")), 0, 2);
+    grid->addWidget(combo(g, "kesleltetes_combo"), 1, 2);
+    grid->addWidget(label(g, "billentyuzo_port_label", QStringLiteral("Port")), 0, 3);
+    grid->addWidget(combo(g, "billentyuzo_port_combo"), 1, 3);
+    grid->addWidget(label(g, "usb_valasz_label", QStringLiteral("Billentyűző válasza")), 2, 0, 1, 2);
+    QLineEdit* reply = line_edit(g, "usb_valasz_text", 30);
+    reply->setReadOnly(true);
+    grid->addWidget(reply, 3, 0, 1, 4);
+    return g;
+}
+
+}  // namespace
+
+QWidget* build_log_panel(QWidget* parent) {
+    QGroupBox* panel = frame(parent, "log_keret", QString());
+    panel->setFlat(true);
+    auto* col = new QVBoxLayout(panel);
+    col->addWidget(contest_bar(panel));
+    auto* top = new QHBoxLayout;
+    top->addWidget(own_station_frame(panel), 1);
+    top->addWidget(calling_frame(panel));
+    col->addLayout(top);
+    col->addWidget(entry_frame(panel));
+
+    auto* lists = new QHBoxLayout;
+    auto* left = new QVBoxLayout;
+    QLabel* heading = label(panel, "log_label", QString());
+    heading->setFont(mono_font());
+    left->addWidget(heading);
+    QListView* log = mono_list(panel, "log_lista");
+    log->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    log->setToolTip(QStringLiteral("Dupla kattintás a szerkesztéshez,<SHIFT><DEL> a törléshez"));
+    left->addWidget(log, 3);
+    left->addWidget(mono_list(panel, "talalt_log_lista"), 1);
+    lists->addLayout(left, 4);
+    auto* right = new QVBoxLayout;
+    right->addWidget(label(panel, "qra_lista_label", QStringLiteral("Adatbázis")));
+    right->addWidget(mono_list(panel, "qra_lista"));
+    right->addWidget(label(panel, "qth_label", QString()));
+    lists->addLayout(right, 1);
+    col->addLayout(lists, 1);
+    return panel;
+}
+
+}  // namespace loxar::ui

@@ -1,0 +1,330 @@
+// Main window: panels, bindings between controls and the session, timers and the exit.
+#include "ui/main_window.hpp"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QItemSelectionModel>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+#include "core/clock.hpp"
+#include "core/file_io.hpp"
+#include "core/lifecycle.hpp"
+#include "core/startup.hpp"
+#include "core/subsystems.hpp"
+#include "ui/bindings.hpp"
+#include "ui/file_chooser.hpp"
+#include "ui/log_list_model.hpp"
+#include "ui/panel_builder.hpp"
+#include "ui/panels.hpp"
+#include "ui/qt_text.hpp"
+#include "ui/yes_no_dialog.hpp"
+
+namespace loxar {
+
+namespace {
+
+const char* const kMainCaptions[] = {"LOG készítés", "Adatlap kitöltés", "Jegyzőkönyv", "Apróságok",
+                                     "Segítség",     "Export",           "Import",      "Összesítő"};
+
+// Page order of the panel stack follows the Panel enum.
+constexpr int page_of(Panel p) { return static_cast<int>(p); }
+
+QString css_color(Color c) {
+    switch (c) {
+        case Color::Black: return QStringLiteral("black");
+        case Color::Red: return QStringLiteral("red");
+        case Color::Green: return QStringLiteral("#1ea01e");
+        default: return {};
+    }
+}
+
+}  // namespace
+
+MainWindow::MainWindow(Ports ports, QWidget* parent) : QMainWindow(parent) {
+    s_.ports = ports;
+    s_.ports.ui = this;
+    form_inic(s_);
+    build();
+    connect_controls();
+    refresh(Aspect::All);
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::build() {
+    setWindowTitle(QStringLiteral("Loxar – versenynapló"));
+    auto* central = new QWidget(this);
+    auto* col = new QVBoxLayout(central);
+
+    auto* commands = new QHBoxLayout;
+    for (int i = 0; i < 8; ++i) {
+        const std::string name = "main_cmd_" + std::to_string(i);
+        QPushButton* b = ui::button(central, name.c_str(), QString::fromUtf8(kMainCaptions[i]));
+        connect(b, &QPushButton::clicked, this, [this, i] { main_cmd_Click(s_, i); });
+        commands->addWidget(b);
+    }
+    commands->addStretch(1);
+    QPushButton* uj = ui::button(central, "uj_lista_cmd", QStringLiteral("Új verseny"),
+                                 QStringLiteral("Egy versenyhez egyszer kell megnyomni"));
+    connect(uj, &QPushButton::clicked, this, [this] { uj_lista_cmd_Click(s_); });
+    commands->addWidget(uj);
+    QPushButton* stop = ui::button(central, "quit", QStringLiteral("STOP"),
+                                   QStringLiteral("Mentés és kilépés"));
+    stop->setStyleSheet(QStringLiteral("font-weight: bold; color: #b00000;"));
+    connect(stop, &QPushButton::clicked, this, [this] { quit_Click(s_); });
+    commands->addWidget(stop);
+    col->addLayout(commands);
+
+    stack_ = new QStackedWidget(central);
+    stack_->setObjectName("panel_stack");
+    stack_->addWidget(ui::build_log_panel(stack_));
+    stack_->addWidget(ui::build_adatlap_panel(stack_));
+    stack_->addWidget(ui::build_jegyzokonyv_panel(stack_));
+    stack_->addWidget(ui::build_aprosag_panel(stack_));
+    stack_->addWidget(ui::build_help_panel(stack_));
+    stack_->addWidget(ui::build_osszesito_panel(stack_));
+    stack_->addWidget(ui::build_vegyes_panel(stack_));
+    col->addWidget(stack_, 1);
+    setCentralWidget(central);
+
+    for (QWidget* w : findChildren<QWidget*>()) {
+        if (!w->objectName().isEmpty()) controls_.insert(w->objectName(), w);
+    }
+    log_view_ = findChild<QListView*>("log_lista");
+    log_heading_ = findChild<QLabel*>("log_label");
+    log_model_ = new LogListModel(s_.log_lista, this);
+    log_view_->setModel(log_model_);
+    resize(1280, 800);
+}
+
+void MainWindow::connect_controls() {
+    const auto& texts = text_bindings();
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        auto* e = findChild<QLineEdit*>(texts[i].control);
+        if (!e) continue;
+        if (texts[i].read_only) e->setReadOnly(true);
+        text_controls_.emplace_back(e, i);
+        connect(e, &QLineEdit::textEdited, this, [this, i](const QString& t) {
+            text_bindings()[i].field(s_) = cp(t);
+        });
+    }
+    const auto& combos = combo_bindings();
+    for (std::size_t i = 0; i < combos.size(); ++i) {
+        auto* c = findChild<QComboBox*>(combos[i].control);
+        if (!c) continue;
+        combo_controls_.emplace_back(c, i);
+        connect(c, &QComboBox::activated, this, [this, i](int index) {
+            combo_bindings()[i].field(s_).set(index);
+            if (std::string_view(combo_bindings()[i].control) == "szabaly_combo") {
+                szabaly_combo_Click(s_);
+            }
+            refresh(Aspect::All);
+        });
+    }
+    const auto& checks = check_bindings();
+    for (std::size_t i = 0; i < checks.size(); ++i) {
+        auto* c = findChild<QCheckBox*>(checks[i].control);
+        if (!c) continue;
+        check_controls_.emplace_back(c, i);
+        connect(c, &QCheckBox::toggled, this, [this, i](bool on) {
+            if (!refreshing_) check_bindings()[i].field(s_) = on;
+        });
+    }
+    connect(findChild<QPushButton*>("frissites_cmd"), &QPushButton::clicked, this,
+            [this] { frissites_rutin(s_); });
+    connect(log_view_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        if (refreshing_) return;
+        const QModelIndexList rows = log_view_->selectionModel()->selectedRows();
+        for (std::size_t i = 0; i < s_.log_lista.size(); ++i) s_.log_lista.select(i, false);
+        for (const QModelIndex& r : rows) s_.log_lista.select(static_cast<std::size_t>(r.row()), true);
+        s_.log_lista.list_index = log_view_->currentIndex().row();
+    });
+    connect(&clock_timer_, &QTimer::timeout, this, &MainWindow::clock_tick);
+    qApp->installEventFilter(this);
+}
+
+bool MainWindow::start(const std::filesystem::path& home) {
+    if (auto problem = Form_Load(s_, home)) {
+        message(*problem);
+        return false;
+    }
+    clock_tick();
+    clock_timer_.start(200);
+    return true;
+}
+
+void MainWindow::clock_tick() {
+    if (s_.ports.clock) Timer1_Timer(s_, s_.ports.clock->now());
+}
+
+QString MainWindow::program_dir() const { return QString::fromStdString(s_.paths.home.string()); }
+
+QWidget* MainWindow::control(const std::string& name) {
+    return controls_.value(QString::fromStdString(name), nullptr);
+}
+
+// --- Ui ---------------------------------------------------------------------------------
+
+void MainWindow::beep() { QApplication::beep(); }
+
+void MainWindow::message(const Text& text) {
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Loxar"), qs(text), QMessageBox::Ok, this);
+    box.setObjectName("uzenet_box");
+    box.exec();
+}
+
+void MainWindow::igen_nem(DialogVars& d) { run_igen_nem(this, d, program_dir()); }
+
+void MainWindow::file_valasztas(DialogVars& d) {
+    run_file_valasztas(this, d, program_dir(), [this](DialogVars& dd) { igen_nem(dd); });
+}
+
+void MainWindow::focus(std::string_view name, bool select_all) {
+    QWidget* w = control(std::string(name));
+    if (!w) return;
+    w->setFocus(Qt::OtherFocusReason);
+    if (auto* e = qobject_cast<QLineEdit*>(w); e && select_all) e->selectAll();
+}
+
+void MainWindow::busy(bool on) {
+    if (on) {
+        ++busy_depth_;
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    } else if (busy_depth_ > 0) {
+        --busy_depth_;
+        QApplication::restoreOverrideCursor();
+    }
+}
+
+void MainWindow::process_events() { QCoreApplication::processEvents(); }
+
+void MainWindow::refresh(Aspect what) {
+    refreshing_ = true;
+    switch (what) {
+        case Aspect::EntryFields: refresh_fields(); break;
+        case Aspect::LogList: refresh_log_list(); break;
+        case Aspect::Panels: refresh_panels(); break;
+        case Aspect::View: refresh_view(); break;
+        case Aspect::Selectors: refresh_selectors(); break;
+        case Aspect::Clock:
+            refresh_fields();
+            refresh_view();
+            break;
+        case Aspect::All:
+            refresh_fields();
+            refresh_selectors();
+            refresh_log_list();
+            refresh_panels();
+            refresh_view();
+            break;
+    }
+    refreshing_ = false;
+}
+
+void MainWindow::close_window() { close(); }
+
+// --- refresh ----------------------------------------------------------------------------
+
+void MainWindow::refresh_fields() {
+    for (auto& [edit, i] : text_controls_) {
+        const QString value = qs(text_bindings()[i].field(s_));
+        if (edit->text() != value) {
+            const int cursor = edit->cursorPosition();
+            edit->setText(value);
+            if (edit->hasFocus()) edit->setCursorPosition(std::min(cursor, static_cast<int>(value.size())));
+        }
+    }
+}
+
+void MainWindow::refresh_selectors() {
+    for (auto& [box, i] : combo_controls_) {
+        const Combo& c = combo_bindings()[i].field(s_);
+        if (box->count() != c.size()) {
+            box->clear();
+            for (const Text& item : c.items) box->addItem(qs(item));
+        } else {
+            for (int k = 0; k < c.size(); ++k) {
+                const QString item = qs(c.items[static_cast<std::size_t>(k)]);
+                if (box->itemText(k) != item) box->setItemText(k, item);
+            }
+        }
+        if (box->currentIndex() != c.list_index) box->setCurrentIndex(c.list_index);
+    }
+    for (auto& [box, i] : check_controls_) {
+        const bool on = check_bindings()[i].field(s_);
+        if (box->isChecked() != on) box->setChecked(on);
+    }
+    log_heading_->setText(qs(log_heading(layout_of(s_.contest()))));
+}
+
+void MainWindow::refresh_view() {
+    for (auto& [name, view] : s_.view) {
+        QWidget* w = control(name);
+        if (!w) continue;
+        if (w->isVisibleTo(w->parentWidget()) != view.visible) w->setVisible(view.visible);
+        if (w->isEnabled() != view.enabled) w->setEnabled(view.enabled);
+        if (!view.caption.empty()) {
+            if (auto* b = qobject_cast<QAbstractButton*>(w)) b->setText(qs(view.caption));
+            if (auto* l = qobject_cast<QLabel*>(w)) l->setText(qs(view.caption));
+        }
+        QString css;
+        if (view.fore != Color::Default) css += "color: " + css_color(view.fore) + ";";
+        if (view.back != Color::Default) css += "background-color: " + css_color(view.back) + ";";
+        if (w->styleSheet() != css) w->setStyleSheet(css);
+    }
+}
+
+void MainWindow::refresh_panels() {
+    if (stack_->currentIndex() != page_of(s_.panel)) stack_->setCurrentIndex(page_of(s_.panel));
+}
+
+void MainWindow::refresh_log_list() {
+    log_model_->reload();
+    QItemSelectionModel* sel = log_view_->selectionModel();
+    QItemSelection selection;
+    for (std::size_t i = 0; i < s_.log_lista.size(); ++i) {
+        if (!s_.log_lista.selected(i)) continue;
+        const QModelIndex idx = log_model_->index(static_cast<int>(i));
+        selection.select(idx, idx);
+    }
+    sel->select(selection, QItemSelectionModel::ClearAndSelect);
+    if (s_.log_lista.list_index >= 0 && s_.log_lista.list_index < static_cast<long>(s_.log_lista.size())) {
+        const QModelIndex current = log_model_->index(static_cast<int>(s_.log_lista.list_index));
+        sel->setCurrentIndex(current, QItemSelectionModel::NoUpdate);
+        log_view_->scrollTo(current);
+    } else if (!s_.log_lista.empty()) {
+        log_view_->scrollToBottom();
+    }
+    if (auto* found = control("talalt_log_lista")) found->setVisible(false);
+}
+
+// --- events -----------------------------------------------------------------------------
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        auto* w = qobject_cast<QWidget*>(watched);
+        if (w && w->window() == this) kepernyo_szinezes(s_);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!unloaded_) {
+        unloaded_ = true;
+        clock_timer_.stop();
+        Form_Unload(s_);
+    }
+    event->accept();
+}
+
+}  // namespace loxar

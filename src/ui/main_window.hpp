@@ -1,0 +1,77 @@
+// The main window: owns the session, shows its panels and is the core's window port.
+#pragma once
+
+#include <QHash>
+#include <QMainWindow>
+#include <QTimer>
+#include <filesystem>
+#include <vector>
+
+#include "core/session.hpp"
+
+class QAbstractButton;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListView;
+class QStackedWidget;
+
+namespace loxar {
+
+class LogListModel;
+
+class MainWindow : public QMainWindow, public Ui {
+    Q_OBJECT
+public:
+    // `ports` supplies the serial port, the media player and the clock; the window is the Ui.
+    explicit MainWindow(Ports ports, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Runs the program's start on `home`; false when the home cannot be used (already told).
+    bool start(const std::filesystem::path& home);
+    Session& session() { return s_; }
+
+    // Ui
+    void beep() override;
+    void message(const Text& text) override;
+    void igen_nem(DialogVars& d) override;
+    void file_valasztas(DialogVars& d) override;
+    void focus(std::string_view control, bool select_all) override;
+    void busy(bool on) override;
+    void process_events() override;
+    void refresh(Aspect what) override;
+    void close_window() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void build();
+    void connect_controls();
+    void clock_tick();
+    void refresh_fields();
+    void refresh_selectors();
+    void refresh_view();
+    void refresh_panels();
+    void refresh_log_list();
+    QWidget* control(const std::string& name);
+    QString program_dir() const;
+
+    Session s_;
+    QStackedWidget* stack_ = nullptr;
+    LogListModel* log_model_ = nullptr;
+    QListView* log_view_ = nullptr;
+    QLabel* log_heading_ = nullptr;
+    QTimer clock_timer_;
+    std::vector<std::pair<QLineEdit*, std::size_t>> text_controls_;
+    std::vector<std::pair<QComboBox*, std::size_t>> combo_controls_;
+    std::vector<std::pair<QCheckBox*, std::size_t>> check_controls_;
+    QHash<QString, QWidget*> controls_;
+    bool refreshing_ = false;
+    bool unloaded_ = false;
+    int busy_depth_ = 0;
+};
+
+}  // namespace loxar

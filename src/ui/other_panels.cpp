@@ -1,0 +1,139 @@
+// The data sheet, report, small-tools, help, summary and multi-purpose panels.
+// Controls whose work belongs to subsystems not yet in the program are shown disabled.
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "ui/help_text.hpp"
+#include "ui/panel_builder.hpp"
+#include "ui/panels.hpp"
+
+namespace loxar::ui {
+
+namespace {
+
+QPushButton* later(QPushButton* b) {
+    b->setEnabled(false);
+    return b;
+}
+
+QPlainTextEdit* text_box(QWidget* parent, const char* name, bool read_only) {
+    auto* t = new QPlainTextEdit(parent);
+    t->setObjectName(name);
+    t->setFont(mono_font());
+    t->setReadOnly(read_only);
+    t->setLineWrapMode(QPlainTextEdit::NoWrap);
+    return t;
+}
+
+}  // namespace
+
+QWidget* build_adatlap_panel(QWidget* parent) {
+    QGroupBox* g = frame(parent, "adatlap_keret", QStringLiteral("Adatlap"));
+    auto* grid = new QGridLayout(g);
+    struct Field { const char* name; const char* tag; const char* tip; };
+    const Field fields[] = {
+        {"tx_PCall", "PCall", "Saját hívójel"},
+        {"tx_PWWLo", "PWWLo", "Saját QRA lokátor"},
+        {"tx_PExch", "PExch", "Saját exchange"},
+        {"tx_PBand", "PBand", "Sáv"},
+        {"tx_TDate_1", "TDate", "A verseny kezdő dátuma"},
+        {"tx_TDate_2", "-", "A verseny záró dátuma"},
+    };
+    int row = 0;
+    for (const Field& f : fields) {
+        grid->addWidget(label(g, (std::string(f.name) + "_label").c_str(), QString::fromUtf8(f.tag)), row, 0);
+        grid->addWidget(line_edit(g, f.name, 20, QString::fromUtf8(f.tip)), row++, 1);
+    }
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(button(g, "frissites_cmd", QStringLiteral("Frissítés"),
+                              QStringLiteral("Saját adatok és a LOG dátumai az adatlapra")));
+    buttons->addStretch(1);
+    grid->addLayout(buttons, row++, 0, 1, 2);
+    grid->setRowStretch(row, 1);
+    grid->setColumnStretch(2, 1);
+    return g;
+}
+
+QWidget* build_jegyzokonyv_panel(QWidget* parent) {
+    QGroupBox* g = frame(parent, "jegyzokonyv_keret", QStringLiteral("Jegyzőkönyv készitése"));
+    auto* col = new QVBoxLayout(g);
+    auto* row = new QHBoxLayout;
+    row->addWidget(label(g, "formatum_label", QStringLiteral("Formátum:")));
+    row->addWidget(combo(g, "formatum_combo"));
+    row->addWidget(later(button(g, "eredmeny_cmd", QStringLiteral("Eredm. kiszámolás"))));
+    row->addWidget(later(button(g, "jegyzokonyv_cmd", QStringLiteral("Jegyzőkönyv készités"))));
+    row->addWidget(later(button(g, "edi_save_cmd", QStringLiteral("Jegyzőkönyv mentés"))));
+    row->addWidget(later(button(g, "edi_erase_cmd", QStringLiteral("Eredmény törlés"))));
+    row->addStretch(1);
+    col->addLayout(row);
+    col->addWidget(text_box(g, "edi_riport_text", false), 1);
+    return g;
+}
+
+QWidget* build_aprosag_panel(QWidget* parent) {
+    QGroupBox* g = frame(parent, "aprosag_keret", QStringLiteral("Apróságok"));
+    auto* col = new QVBoxLayout(g);
+    auto* row = new QHBoxLayout;
+    row->addWidget(later(button(g, "backup_helyreallitas_cmd", QStringLiteral("Backup betöltés"))));
+    row->addWidget(later(button(g, "backup_cmd_0", QStringLiteral("Visszamásolás"))));
+    row->addWidget(later(button(g, "backup_cmd_1", QStringLiteral("Hozzáfűzés az aktuális LOG-hoz"))));
+    row->addStretch(1);
+    col->addLayout(row);
+    col->addWidget(label(g, "backup_label", QStringLiteral("A LOG a backup file-ból")));
+    col->addWidget(mono_list(g, "backup_lista"), 1);
+    return g;
+}
+
+QWidget* build_help_panel(QWidget* parent) {
+    QGroupBox* g = frame(parent, "help_keret", QStringLiteral("Segítség"));
+    auto* col = new QVBoxLayout(g);
+    QPlainTextEdit* help = text_box(g, "help_text", true);
+    help->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    help->setPlainText(help_text());
+    col->addWidget(help);
+    return g;
+}
+
+QWidget* build_osszesito_panel(QWidget* parent) {
+    QGroupBox* g = frame(parent, "osszesito_keret", QStringLiteral("Összesítő"));
+    auto* col = new QVBoxLayout(g);
+    auto* row = new QHBoxLayout;
+    row->addWidget(later(button(g, "osszesito_betoltes_cmd", QStringLiteral("Összesítő betöltés"))));
+    row->addWidget(label(g, "kereses_label", QStringLiteral("Keresés:")));
+    QLineEdit* search = line_edit(g, "kereses_text", 12);
+    search->setEnabled(false);
+    row->addWidget(search);
+    row->addStretch(1);
+    col->addLayout(row);
+    col->addWidget(mono_list(g, "osszesito_lista"), 1);
+    return g;
+}
+
+QWidget* build_vegyes_panel(QWidget* parent) {
+    QGroupBox* g = frame(parent, "vegyes_keret", QStringLiteral("Vegyes"));
+    auto* col = new QVBoxLayout(g);
+    auto* row = new QHBoxLayout;
+    auto* first = new QRadioButton(QStringLiteral("1. lista"), g);
+    first->setObjectName("vegyes_valaszto_0");
+    first->setChecked(true);
+    auto* second = new QRadioButton(QStringLiteral("2. lista"), g);
+    second->setObjectName("vegyes_valaszto_1");
+    row->addWidget(first);
+    row->addWidget(second);
+    row->addWidget(label(g, "vegyes_label", QString()));
+    row->addStretch(1);
+    col->addLayout(row);
+    QListView* list0 = mono_list(g, "vegyes_lista_0");
+    QListView* list1 = mono_list(g, "vegyes_lista_1");
+    list1->hide();
+    col->addWidget(list0, 1);
+    col->addWidget(list1, 1);
+    QObject::connect(first, &QRadioButton::toggled, list0, &QWidget::setVisible);
+    QObject::connect(second, &QRadioButton::toggled, list1, &QWidget::setVisible);
+    return g;
+}
+
+}  // namespace loxar::ui

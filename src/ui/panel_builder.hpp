@@ -1,0 +1,26 @@
+// Small helpers that create named controls, so every panel is built the same way.
+#pragma once
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QString>
+
+namespace loxar::ui {
+
+QLineEdit* line_edit(QWidget* parent, const char* name, int width_chars, const QString& tooltip = {});
+QPushButton* button(QWidget* parent, const char* name, const QString& caption,
+                    const QString& tooltip = {});
+QComboBox* combo(QWidget* parent, const char* name, const QString& tooltip = {});
+QCheckBox* check(QWidget* parent, const char* name, const QString& caption);
+QLabel* label(QWidget* parent, const char* name, const QString& caption);
+QGroupBox* frame(QWidget* parent, const char* name, const QString& title);
+// A list in the fixed-width font that log lines need.
+QListView* mono_list(QWidget* parent, const char* name);
+QFont mono_font();
+
+}  // namespace loxar::ui

@@ -1,0 +1,171 @@
+// The main window driven as an operator drives it: start, panels, new contest and STOP.
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <deque>
+#include <filesystem>
+#include <memory>
+
+#include "core/file_io.hpp"
+#include "core/log_file.hpp"
+#include "core/startup.hpp"
+#include "support/fake_ports.hpp"
+#include "ui/main_window.hpp"
+#include "ui/support/ui_test.hpp"
+
+using namespace loxar;
+
+namespace {
+
+const Text kLine =
+    "2016-07-23/11:29:31=XX1AAA              =059/0001/JN96  /.=059/0001=SSB=F=00001/00001=00001=   "
+    "           =145 MHz=";
+
+// Answers the next modal dialogs in turn by clicking the named buttons.
+void answer_modals(std::deque<QString> buttons) {
+    if (buttons.empty()) return;
+    QString first = buttons.front();
+    buttons.pop_front();
+    testing::when_modal_opens([first, buttons](QWidget* modal) {
+        answer_modals(buttons);
+        if (auto* b = modal->findChild<QPushButton*>(first)) {
+            b->click();
+        } else {
+            modal->close();
+        }
+    });
+}
+
+struct Window {
+    testing::FakeSerial serial;
+    testing::FakePlayer player;
+    testing::FakeClock clock;
+    std::unique_ptr<MainWindow> w;
+    std::filesystem::path home;
+
+    explicit Window(std::filesystem::path h) : home(std::move(h)) {
+        serial.available = true;  // a keying box is there, so no start-up message
+        w = std::make_unique<MainWindow>(Ports{nullptr, &serial, &player, &clock});
+        w->show();
+        QVERIFY(w->start(home));
+    }
+    template <class T>
+    T* find(const char* name) const { return w->findChild<T*>(name); }
+};
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void startOnAnEmptyHomeCreatesTheFolders() {
+        const auto home = std::filesystem::path(testing::temp_home().toStdString());
+        Window win(home);
+        for (const char* dir : {"ADATOK", "SYSTEM/CW", "SYSTEM/SSB", "LOG", "REPORT", "SZABALYOK", "TEMP",
+                                "IMPORT_EXPORT", "BACKUP"}) {
+            QVERIFY2(std::filesystem::is_directory(home / dir), dir);
+        }
+        QVERIFY(std::filesystem::exists(home / "SZABALYOK" / "YLOM.rule"));
+        for (const char* name : {"log_ido", "kapott_hivojel_text", "kapott_riport_text", "kapott_sorszam_text",
+                                 "kapott_QRA_text", "kapott_nev_text", "kuldott_riport_text",
+                                 "kuldott_sorszam_text", "kuldott_nev_text", "tavolsag_text", "pontszam_text",
+                                 "log_sorszam_text", "edit_sorszam_text", "band_text", "frekvencia_text",
+                                 "kezelo_text", "qth_text", "pontos_ido"}) {
+            QVERIFY2(win.find<QLineEdit>(name), name);
+        }
+        QCOMPARE(win.find<QLineEdit>("log_ido")->inputMask(), QStringLiteral("9999-99-99/99:99:99"));
+        QCOMPARE(win.find<QLineEdit>("frekvencia_text")->text(), QStringLiteral("00.000"));
+        QCOMPARE(win.find<QLineEdit>("band_text")->text(), QStringLiteral("145 MHz"));
+        QCOMPARE(win.find<QComboBox>("szabaly_combo")->count(), 17);
+        QCOMPARE(win.find<QComboBox>("szabaly_combo")->itemText(16), QStringLiteral("SWL-Általános"));
+        QCOMPARE(win.find<QComboBox>("ido_eltolas_combo")->currentText(), QStringLiteral("-1"));
+        QVERIFY(win.find<QLabel>("log_label")->text().startsWith(QStringLiteral("Időpont              Hívójel")));
+    }
+
+    void clockWritesUtcIntoTheTimeField() {
+        Window win(testing::temp_home().toStdString());
+        win.clock.t = {2024, 5, 4, 0, 30, 0};
+        QTRY_COMPARE_WITH_TIMEOUT(win.find<QLineEdit>("log_ido")->text(), QStringLiteral("2024-05-03/23:30:00"),
+                                  3000);
+        QCOMPARE(win.find<QLineEdit>("pontos_ido")->text(), QStringLiteral("2024-05-04/00:30:00"));
+    }
+
+    void mainButtonsSwitchPanels() {
+        Window win(testing::temp_home().toStdString());
+        auto* stack = win.find<QStackedWidget>("panel_stack");
+        win.find<QPushButton>("main_cmd_4")->click();
+        QCOMPARE(stack->currentWidget()->objectName(), QStringLiteral("help_keret"));
+        win.find<QPushButton>("main_cmd_3")->click();
+        QCOMPARE(stack->currentWidget()->objectName(), QStringLiteral("aprosag_keret"));
+        win.find<QPushButton>("main_cmd_0")->click();
+        QCOMPARE(stack->currentWidget()->objectName(), QStringLiteral("log_keret"));
+        answer_modals({QStringLiteral("ok")});
+        win.find<QPushButton>("main_cmd_2")->click();  // empty log: refused with a message
+        QCOMPARE(stack->currentWidget()->objectName(), QStringLiteral("log_keret"));
+    }
+
+    void restartContinuesTheLog() {
+        const auto home = std::filesystem::path(testing::temp_home().toStdString());
+        {
+            Window first(home);
+            first.w->session().log_lista.add(kLine);
+            first.w->session().log_changed = 1;
+            answer_modals({"igen_cmd", "nem_cmd"});
+            first.find<QPushButton>("quit")->click();
+            QVERIFY(!first.w->isVisible());
+        }
+        const auto saved = read_file(home / "SYSTEM" / "tmp_log.dat");
+        QVERIFY(saved.has_value());
+        QVERIFY(saved->find(kLine + "\r\nEnd\r\n") != Text::npos);
+
+        Window second(home);
+        QCOMPARE(second.find<QListView>("log_lista")->model()->rowCount(), 1);
+        QCOMPARE(second.find<QLineEdit>("log_sorszam_text")->text(), QStringLiteral("00002"));
+    }
+
+    void stopAnsweredNoStays() {
+        Window win(testing::temp_home().toStdString());
+        win.w->session().log_lista.add(kLine);
+        win.w->session().log_changed = 1;
+        answer_modals({"nem_cmd"});
+        win.find<QPushButton>("quit")->click();
+        QVERIFY(win.w->isVisible());
+        QVERIFY(!std::filesystem::exists(win.home / "SYSTEM" / "tmp_log.dat"));
+        win.w->session().log_changed = 0;
+    }
+
+    void newContestClearsTheLogAfterTwoYes() {
+        Window win(testing::temp_home().toStdString());
+        Session& s = win.w->session();
+        s.log_lista.add(kLine);
+        s.log_changed = 1;
+        QVERIFY(log_mentes(s, s.paths.tmp_log()));
+        win.w->refresh(Aspect::All);
+        answer_modals({"igen_cmd", "igen_cmd"});
+        win.find<QPushButton>("uj_lista_cmd")->click();
+        QCOMPARE(win.find<QListView>("log_lista")->model()->rowCount(), 0);
+        QVERIFY(!std::filesystem::exists(s.paths.tmp_log()));
+        QCOMPARE(win.find<QLineEdit>("log_sorszam_text")->text(), QStringLiteral("00001"));
+    }
+
+    void typedTextReachesTheSessionAsCp1250() {
+        Window win(testing::temp_home().toStdString());
+        auto* name = win.find<QLineEdit>("kezelo_text");
+        name->setFocus();
+        for (QChar ch : QStringLiteral("Ödön")) {
+            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(ch));
+            QApplication::sendEvent(name, &press);
+        }
+        QCOMPARE(win.w->session().qso.kezelo_text, hu(u8"Ödön"));
+    }
+};
+
+LOXAR_UI_TEST(MainWindowTest)
+#include "main_window_test.moc"
