@@ -1,3 +1,52 @@
-// loxar-cli: the after-contest work of Loxar without the window.
-#include <cstdio>
-int main() { return 0; }
+// loxar-cli: the after-contest work of Loxar without the window, on the same core.
+#include <iostream>
+
+#include "cli/cli_common.hpp"
+#include "cli/commands.hpp"
+
+namespace {
+
+using namespace loxar::cli;
+
+const char* const kUsageText =
+    "Használat: loxar-cli PARANCS [kapcsolók]\n"
+    "\n"
+    "Parancsok:\n"
+    "  init                a program könyvtárainak és alapfájljainak elkészítése\n"
+    "\n"
+    "Kapcsolók:\n"
+    "  --home DIR          a program könyvtára (alapértelmezés: LOXAR_HOME, majd ~/.local/share/loxar)\n"
+    "  --help              ez a leírás\n";
+
+struct Command {
+    const char* name;
+    int (*run)(const Args&);
+};
+
+// Every command and the options that take a value.
+const Command kCommands[] = {
+    {"init", run_init},
+};
+const std::vector<std::string> kValuedOptions = {"-o", "--multiplier", "--sheet"};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::optional<Args> args = parse(argc, argv, kValuedOptions);
+    if (!args) {
+        std::cerr << kUsageText;
+        return kUsage;
+    }
+    if (args->command.empty()) {
+        (args->help ? std::cout : std::cerr) << kUsageText;
+        return args->help ? kOk : kUsage;
+    }
+    for (const Command& c : kCommands) {
+        if (args->command != c.name) continue;
+        const int rc = c.run(*args);
+        if (rc == kUsage) std::cerr << kUsageText;
+        return rc;
+    }
+    std::cerr << kUsageText;
+    return kUsage;
+}

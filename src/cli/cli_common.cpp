@@ -1,0 +1,62 @@
+// Argument parsing, home preparation and output of loxar-cli.
+#include "cli/cli_common.hpp"
+
+#include <cstdlib>
+#include <iostream>
+
+#include "core/paths.hpp"
+#include "rules/rule_files.hpp"
+
+namespace loxar::cli {
+
+std::optional<Args> parse(int argc, char** argv, const std::vector<std::string>& valued) {
+    Args a;
+    for (int i = 1; i < argc; ++i) {
+        std::string arg = argv[i];
+        if (arg == "--help" || arg == "-h") {
+            a.help = true;
+        } else if (arg == "--home") {
+            if (i + 1 >= argc) return std::nullopt;
+            a.home = argv[++i];
+        } else if (arg.size() > 1 && arg[0] == '-' && !(arg[1] >= '0' && arg[1] <= '9')) {
+            bool takes_value = false;
+            for (const auto& v : valued) takes_value = takes_value || v == arg;
+            if (!takes_value) return std::nullopt;
+            if (i + 1 >= argc) return std::nullopt;
+            a.options.push_back(arg + "=" + argv[++i]);
+        } else if (a.command.empty()) {
+            a.command = arg;
+        } else {
+            a.positional.push_back(arg);
+        }
+    }
+    return a;
+}
+
+std::optional<std::string> option(const Args& a, const std::string& name) {
+    for (const auto& o : a.options) {
+        if (o.starts_with(name + "=")) return o.substr(name.size() + 1);
+    }
+    return std::nullopt;
+}
+
+void error(const Text& cp1250_message) { std::cerr << cp1250_to_utf8(cp1250_message) << "\n"; }
+
+void print(const Text& cp1250_text) { std::cout << cp1250_to_utf8(cp1250_text); }
+
+// The CLI has no folder of its own to fall back on, so the executable's folder is not tried.
+std::optional<Paths> prepare_home(const Args& a) {
+    auto env = [](const char* name) -> std::optional<std::string> {
+        const char* v = std::getenv(name);
+        return v ? std::optional<std::string>(v) : std::nullopt;
+    };
+    Paths paths = make_paths(resolve_home(a.home, env, {}));
+    if (auto problem = prepare_folders(paths)) {
+        error(*problem);
+        return std::nullopt;
+    }
+    szabaly_fileok_letrehozasa(paths);
+    return paths;
+}
+
+}  // namespace loxar::cli

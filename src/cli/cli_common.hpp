@@ -1,0 +1,37 @@
+// Shared pieces of the loxar-cli commands: arguments, exit codes, the home, messages.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/session.hpp"
+
+namespace loxar::cli {
+
+inline constexpr int kOk = 0;
+inline constexpr int kRefused = 1;
+inline constexpr int kUsage = 2;
+
+struct Args {
+    std::string command;
+    std::optional<std::string> home;
+    bool help = false;
+    std::vector<std::string> options;     // "--name" or "--name=value" options besides --home
+    std::vector<std::string> positional;  // words after the command
+};
+
+// Parses argv; options that take a value are listed in `valued` ("--multiplier", "-o" ...).
+std::optional<Args> parse(int argc, char** argv, const std::vector<std::string>& valued);
+// The value of a valued option, when given.
+std::optional<std::string> option(const Args& a, const std::string& name);
+
+// Hungarian message on standard error (cp1250 text, printed as UTF-8).
+void error(const Text& cp1250_message);
+// cp1250 text printed to standard output as UTF-8.
+void print(const Text& cp1250_text);
+
+// The same home the window would use, prepared as its start does; nothing after a message.
+std::optional<Paths> prepare_home(const Args& a);
+
+}  // namespace loxar::cli

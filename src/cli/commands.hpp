@@ -1,0 +1,10 @@
+// The loxar-cli commands; each lives in its own cmd_*.cpp file.
+#pragma once
+
+#include "cli/cli_common.hpp"
+
+namespace loxar::cli {
+
+int run_init(const Args& a);
+
+}  // namespace loxar::cli
