@@ -1,0 +1,27 @@
+// A small benchmark registry: each figure is timed several times and compared with its limit.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace loxar::bench {
+
+struct Benchmark {
+    std::string name;
+    double limit_ms;                      // the most one run may take
+    std::function<void()> setup;          // untimed, once
+    std::function<void()> run;            // timed
+    int repeats = 5;
+};
+
+std::vector<Benchmark>& registry();
+
+struct Register {
+    explicit Register(Benchmark b) { registry().push_back(std::move(b)); }
+};
+
+// Keeps the optimiser from dropping a computed value.
+void keep(const void* p);
+
+}  // namespace loxar::bench
