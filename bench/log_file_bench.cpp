@@ -4,7 +4,7 @@
 #include "bench.hpp"
 #include "core/log_file.hpp"
 #include "core/startup.hpp"
-#include "../tests/support/fake_ports.hpp"
+#include "support/fake_ports.hpp"
 
 namespace {
 
