@@ -113,7 +113,9 @@ QWidget* entry_frame(QWidget* parent) {
     edited->setAutoFillBackground(true);
     add2(label(g, "edit_sorszam_label", QStringLiteral("Szerk.")), edited);
     add2(check(g, "automata_check", QStringLiteral("Adatbázis")), check(g, "auto_torles_check", QStringLiteral("Törlés")));
-    add2(new QWidget(g), button(g, "log_hozzaad_cmd", QStringLiteral("Hozzáad")));
+    QPushButton* add_qso = button(g, "log_hozzaad_cmd", QStringLiteral("Hozzáad"));
+    add_qso->setEnabled(false);  // adding arrives with the QSO entry
+    add2(new QWidget(g), add_qso);
     return g;
 }
 
