@@ -123,6 +123,16 @@ struct Session {
 
     // Country table and the per-country worked flags of the new-country marker (grow as needed).
     const CountryLookup* countries = &kNoCountries;
+    // Contest rules of the chosen type.
+    Text rule_file_name;
+    std::array<short, 6> rule_values{1, 1, 1, 1, 1, 1};  // SAV, DXCC, WWL, FM, SSB, CW
+    short band_multiplier = 0;
+    Text database_name;
+
+    // Locators, distance and bearing: the last computation and the bearing field.
+    QrbValues qrb;
+    Text iranyszog_text;
+
     std::vector<char> country_worked = std::vector<char>(1001, 0);
 
     Ports ports;

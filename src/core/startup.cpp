@@ -7,6 +7,7 @@
 #include "core/paths.hpp"
 #include "core/subsystems.hpp"
 #include "rules/rule_files.hpp"
+#include "rules/contest_rules.hpp"
 
 namespace loxar {
 

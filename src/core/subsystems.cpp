@@ -8,7 +8,7 @@ void dxcc_tabla_betoltes(Session&) {}
 void dxcc_lista_toltes(Session&) {}
 void dxcc_vektor_feltoltes(Session&) {}
 void ru_exchange_toltes(Session&) {}
-void szabaly_combo_Click(Session&) {}
+void qra_adatbazis_betoltes(Session&, const std::filesystem::path&) {}
 
 void sajat_adat_beolvasas(Session&) {}
 void sajat_adat_mentes(Session&) {}

@@ -11,7 +11,7 @@ void dxcc_tabla_betoltes(Session& s);    // country table from SYSTEM
 void dxcc_lista_toltes(Session& s);      // country list of the report panel
 void dxcc_vektor_feltoltes(Session& s);  // worked-country flags rebuilt from the log
 void ru_exchange_toltes(Session& s);     // Russian oblast table
-void szabaly_combo_Click(Session& s);    // contest type chosen
+void qra_adatbazis_betoltes(Session& s, const std::filesystem::path& file);  // callsign database
 
 void sajat_adat_beolvasas(Session& s);   // own station data
 void sajat_adat_mentes(Session& s);

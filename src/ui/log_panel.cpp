@@ -92,16 +92,24 @@ QWidget* entry_frame(QWidget* parent) {
     };
     QLineEdit* freq = line_edit(g, "frekvencia_text", 6, QStringLiteral("Frekvencia MHz-ben"));
     freq->setInputMask(QStringLiteral("99.999"));
-    add2(label(g, "frekvencia_label", QStringLiteral("Frekv. (MHz)")), freq);
+    auto* freq_caption = new QWidget(g);
+    auto* freq_row = new QHBoxLayout(freq_caption);
+    freq_row->setContentsMargins(0, 0, 0, 0);
+    freq_row->addWidget(label(freq_caption, "frekvencia_label", QStringLiteral("Frekv. (MHz)")));
+    freq_row->addWidget(button(freq_caption, "frekvencia_cmd", QStringLiteral("&Frekvencia")));
+    add2(freq_caption, freq);
     QLineEdit* band = line_edit(g, "band_text", 7);
     band->setReadOnly(true);
     add2(label(g, "band_label", QStringLiteral("Sáv")), band);
     add2(label(g, "tavolsag_label", QStringLiteral("Távolság:")), line_edit(g, "tavolsag_text", 5));
     add2(label(g, "pontszam_label", QStringLiteral("Pont:")), line_edit(g, "pontszam_text", 5));
-    add2(label(g, "iranyszog_label", QStringLiteral("Irányszög")), line_edit(g, "iranyszog_text", 3));
+    add2(button(g, "iranyszog_cmd", QStringLiteral("Irány&szög"), QStringLiteral("Irányszög számolás")),
+         line_edit(g, "iranyszog_text", 3));
+    add2(new QWidget(g), button(g, "tavolsag_szamolo_cmd", QStringLiteral("QR&B"),
+                                QStringLiteral("Távolság és pontszám számolás")));
     QLineEdit* mult = line_edit(g, "szorzo_text", 4);
     mult->setReadOnly(true);
-    add2(label(g, "szorzo_label", QStringLiteral("Szorzó:")), mult);
+    add2(label(g, "szorzo_label", QStringLiteral("QSO szorzó")), mult);
     QLineEdit* total = line_edit(g, "ossz_pontszam_text", 7);
     total->setReadOnly(true);
     add2(label(g, "ossz_pontszam_label", QStringLiteral("Összpont:")), total);
@@ -128,12 +136,14 @@ QWidget* calling_frame(QWidget* parent) {
     grid->addWidget(combo(g, "ismetles_combo"), 1, 1);
     grid->addWidget(label(g, "kesleltetes_label", QStringLiteral("Késleltetés")), 0, 2);
     grid->addWidget(combo(g, "kesleltetes_combo"), 1, 2);
+    grid->addWidget(check(g, "elkey_check", QStringLiteral("Elektronikus billentyű")), 2, 2);
+    grid->addWidget(check(g, "monitor_check", QStringLiteral("Monitor")), 2, 3);
     grid->addWidget(label(g, "billentyuzo_port_label", QStringLiteral("Port")), 0, 3);
     grid->addWidget(combo(g, "billentyuzo_port_combo"), 1, 3);
-    grid->addWidget(label(g, "usb_valasz_label", QStringLiteral("Billentyűző válasza")), 2, 0, 1, 2);
+    grid->addWidget(label(g, "usb_valasz_label", QStringLiteral("Billentyűző válasza")), 3, 0, 1, 2);
     QLineEdit* reply = line_edit(g, "usb_valasz_text", 30);
     reply->setReadOnly(true);
-    grid->addWidget(reply, 3, 0, 1, 4);
+    grid->addWidget(reply, 4, 0, 1, 4);
     return g;
 }
 

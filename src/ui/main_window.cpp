@@ -21,6 +21,7 @@
 #include "core/lifecycle.hpp"
 #include "core/startup.hpp"
 #include "core/subsystems.hpp"
+#include "rules/contest_rules.hpp"
 #include "ui/bindings.hpp"
 #include "ui/file_chooser.hpp"
 #include "ui/log_list_model.hpp"
@@ -125,9 +126,9 @@ void MainWindow::connect_controls() {
         combo_controls_.emplace_back(c, i);
         connect(c, &QComboBox::activated, this, [this, i](int index) {
             combo_bindings()[i].field(s_).set(index);
-            if (std::string_view(combo_bindings()[i].control) == "szabaly_combo") {
-                szabaly_combo_Click(s_);
-            }
+            const std::string_view name = combo_bindings()[i].control;
+            if (name == "szabaly_combo") szabaly_combo_Click(s_);
+            if (name == "mod_combo") mod_szorzo_rutin(s_);
             refresh(Aspect::All);
         });
     }
@@ -148,6 +149,9 @@ void MainWindow::connect_controls() {
         for (std::size_t i = 0; i < s_.log_lista.size(); ++i) s_.log_lista.select(i, false);
         for (const QModelIndex& r : rows) s_.log_lista.select(static_cast<std::size_t>(r.row()), true);
         s_.log_lista.list_index = log_view_->currentIndex().row();
+    });
+    connect(findChild<QPushButton*>("frekvencia_cmd"), &QPushButton::clicked, this, [this] {
+        focus("frekvencia_text", true);
     });
     connect(&clock_timer_, &QTimer::timeout, this, &MainWindow::clock_tick);
     qApp->installEventFilter(this);
