@@ -13,6 +13,7 @@ const char* const kUsageText =
     "\n"
     "Parancsok:\n"
     "  init                a program könyvtárainak és alapfájljainak elkészítése\n"
+    "  qrb SAJÁT KAPOTT    távolság, pontszám és irányszög két QRA lokátor között\n"
     "\n"
     "Kapcsolók:\n"
     "  --home DIR          a program könyvtára (alapértelmezés: LOXAR_HOME, majd ~/.local/share/loxar)\n"
@@ -26,6 +27,7 @@ struct Command {
 // Every command and the options that take a value.
 const Command kCommands[] = {
     {"init", run_init},
+    {"qrb", run_qrb},
 };
 const std::vector<std::string> kValuedOptions = {"-o", "--multiplier", "--sheet"};
 

@@ -12,6 +12,7 @@
 #include "core/ports.hpp"
 #include "core/qso_record.hpp"
 #include "core/widgets.hpp"
+#include "rules/locator.hpp"
 #include "text/text.hpp"
 
 namespace loxar {
@@ -72,6 +73,15 @@ struct KeyerSettings {
     Combo billentyuzo_port_combo;
 };
 
+// Coordinates and results of the last distance and bearing computation (rules/qrb).
+struct QrbValues {
+    Coords locator_coords;  // the last conversion
+    Coords partner_coords;
+    Coords own_coords;
+    double qrb_distance = 0;             // whole kilometres
+    double qrb_bearing = kNoBearing;     // radians
+};
+
 struct Session {
     // Entry and own-station fields.
     QsoRecord qso;
@@ -107,6 +117,10 @@ struct Session {
     short saved_auto_lookup = 0;
     char restored_country_marker = '-';  // QRP marker kept between restore and rewrite
     Text restored_itu_zone;  // SKM received ITU zone kept between restore and rewrite
+
+    // Locators, distance and bearing: the last computation and the bearing field.
+    QrbValues qrb;
+    Text iranyszog_text;
 
     // Calling messages F1..F12 of each kind.
     std::array<Text, 12> cw_messages;

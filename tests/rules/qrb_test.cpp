@@ -1,0 +1,193 @@
+// The distance, points and bearing fields of the QSO being entered, per contest type.
+#include "rules/qrb.hpp"
+
+#include <gtest/gtest.h>
+
+#include "core/startup.hpp"
+#include "support/fake_ports.hpp"
+
+namespace loxar {
+namespace {
+
+struct Entry {
+    testing::FakePorts fakes;
+    Session s;
+    explicit Entry(ContestType t) {
+        s.ports = fakes.ports();
+        form_inic(s);
+        s.szabaly_combo.set(static_cast<int>(t));
+        s.station.QRA_text = "JN97MM";
+        s.szorzo_text = "1";
+    }
+    void fields(const char* distance, const char* points, const char* bearing) {
+        s.qso.tavolsag_text = distance;
+        s.qso.pontszam_text = points;
+        s.iranyszog_text = bearing;
+    }
+    std::vector<Text> shown() const {
+        return {s.qso.tavolsag_text, s.qso.pontszam_text, s.iranyszog_text};
+    }
+};
+
+using Fields = std::vector<Text>;
+
+TEST(Qrb, LocatorCheckByContestType) {
+    struct Case {
+        ContestType type;
+        const char* text;
+        short result;
+        const char* trimmed;
+    };
+    const Case cases[] = {
+        {ContestType::Iaru, " JN97AA ", 1, "JN97AA"},
+        {ContestType::Iaru, "JN97", 1, "JN97"},
+        {ContestType::Iaru, "jn97aa", 0, "jn97aa"},
+        {ContestType::Iaru, "JN9", 0, "JN9"},
+        {ContestType::Iaru, "JN97AY", 0, "JN97AY"},
+        {ContestType::Iaru, "", 0, ""},
+        {ContestType::None, "jn97aa", 0, "jn97aa"},
+        {ContestType::YlOm, "JN97aa", 0, "JN97aa"},
+        {ContestType::CqBp, "SN97AA", 0, "SN97AA"},
+        {ContestType::Exchange, "JN-1", 0, "JN-1"},
+        {ContestType::CqwwVhf, "JN97A", 1, "JN97A"},
+        {ContestType::Hadx, " jn ", 1, "jn"},
+        {ContestType::HaQrp, "", 1, ""},
+        {ContestType::Nmark, "??????", 1, "??????"},
+        {ContestType::Swl, "x", 1, "x"},
+    };
+    for (const auto& c : cases) {
+        Entry e(c.type);
+        Text loc = c.text;
+        EXPECT_EQ(QRA_ellenorzes(e.s, loc), c.result) << c.text;
+        EXPECT_EQ(loc, c.trimmed) << c.text;
+        if (c.result == 0) {
+            EXPECT_EQ(e.fakes.ui.beeps, 1) << c.text;
+            ASSERT_EQ(e.fakes.ui.messages.size(), 1u) << c.text;
+            EXPECT_EQ(e.fakes.ui.messages[0], hu(u8"Hibás QRA formátum!"));
+        } else {
+            EXPECT_TRUE(e.fakes.ui.messages.empty()) << c.text;
+        }
+    }
+    Entry unchosen(ContestType::Iaru);
+    unchosen.s.szabaly_combo.list_index = -1;  // no selection is checked like "..."
+    Text loc = "jn97aa";
+    EXPECT_EQ(QRA_ellenorzes(unchosen.s, loc), 0);
+}
+
+TEST(Qrb, DistanceTypesComputeFromTheLocators) {
+    // Distances from the hand-run reference of locator_test.cpp.
+    struct Case {
+        ContestType type;
+        const char* received;
+        const char* multiplier;
+        Fields shown;
+    };
+    const Case cases[] = {
+        {ContestType::Iaru, "KN08AA", "1", {"00093", "00093", "53"}},
+        {ContestType::Iaru, "KN08AA", "3", {"00093", "00279", "53"}},
+        {ContestType::CqBp, "PM95TQ", "32767", {"09034", "296017078", "45"}},
+        {ContestType::Iaru, "JN97MM", "2", {"00005", "00010", "0"}},
+        {ContestType::Iaru, "JN97", "1", {"00000", "00000", ""}},
+        {ContestType::Iaru, "jn97ab", "1", {"00090", "00090", "236"}},
+        {ContestType::None, "AA00AA", "1", {"00000", "00000", ""}},
+        {ContestType::Iaru, "KN08AA", "", {"00093", "00000", "53"}},  // unreadable multiplier
+        {ContestType::HaQrp, "KN08AA", "1", {"00093", "00093", "53"}},
+        {ContestType::Nmark, "AA00AA", "1", {"00000", "00000", ""}},
+        {ContestType::Swl, "KN08AA", "2", {"00093", "00186", "53"}},
+    };
+    for (const auto& c : cases) {
+        Entry e(c.type);
+        e.s.qso.kapott_QRA_text = c.received;
+        e.s.szorzo_text = c.multiplier;
+        e.fields("77777", "77777", "77");
+        tavolsag_szamolo_rutin(e.s);
+        EXPECT_EQ(e.shown(), c.shown) << c.received << " x" << c.multiplier;
+    }
+}
+
+TEST(Qrb, YlomPointsFromTheSexPair) {
+    // Sex selector items: 0 ".....", 1 "Nő", 2 "Férfi".
+    struct Case {
+        int own, partner;
+        const char* points;
+    };
+    const Case cases[] = {{2, 2, "00001"}, {2, 1, "00005"}, {1, 2, "00005"},
+                          {1, 1, "00005"}, {2, 0, "00000"}, {0, 2, "00000"}};
+    for (const auto& c : cases) {
+        Entry e(ContestType::YlOm);
+        e.s.qso.kapott_QRA_text = "AA00AA";
+        e.s.qso.sex_combo.set(c.own);
+        e.s.qso.kapott_sex_combo.set(c.partner);
+        tavolsag_szamolo_rutin(e.s);
+        EXPECT_EQ(e.shown(), (Fields{c.points, c.points, "???"})) << c.own << "/" << c.partner;
+    }
+}
+
+TEST(Qrb, CqwwVhfPointsByBand) {
+    struct Case {
+        int band;
+        Fields shown;
+    };
+    const Case cases[] = {{12, {"1", "1", "9"}},           // 50 MHz
+                          {14, {"2", "2", "9"}},           // 145 MHz
+                          {16, {"00042", "00042", "9"}},   // 435 MHz: untouched
+                          {13, {"00042", "00042", "9"}}};  // 70 MHz: untouched
+    for (const auto& c : cases) {
+        Entry e(ContestType::CqwwVhf);
+        e.s.current_band_index = static_cast<short>(c.band);
+        e.s.qso.kapott_QRA_text = "KN08AA";
+        e.fields("00042", "00042", "9");
+        tavolsag_szamolo_rutin(e.s);
+        EXPECT_EQ(e.shown(), c.shown) << c.band;
+    }
+}
+
+TEST(Qrb, TypesWithoutDistanceKeepTheFields) {
+    for (ContestType t :
+         {ContestType::Exchange, ContestType::Hadx, ContestType::RudxAll, ContestType::RudxTwo}) {
+        Entry e(t);
+        e.s.qso.kapott_QRA_text = "KN08AA";
+        e.fields("-----", "00001", "");
+        tavolsag_szamolo_rutin(e.s);
+        EXPECT_EQ(e.shown(), (Fields{"-----", "00001", ""})) << static_cast<int>(t);
+    }
+}
+
+TEST(Qrb, BearingFieldFocusComputesForEveryType) {
+    Entry e(ContestType::Hadx);
+    e.s.qso.kapott_QRA_text = "KN08AA";
+    e.s.szorzo_text = "2";
+    iranyszog_text_GotFocus(e.s);
+    EXPECT_EQ(e.shown(), (Fields{"00093", "00186", "53"}));
+
+    Entry b(ContestType::Iaru);
+    b.s.qso.kapott_QRA_text = "IO91WM";
+    b.s.station.QRA_text = "JN97KR";
+    iranyszog_cmd_Click(b.s);
+    EXPECT_EQ(b.shown(), (Fields{"01428", "01428", "294"}));
+    b.s.qso.kapott_QRA_text = "FN31PR";
+    tavolsag_szamolo_cmd_Click(b.s);
+    EXPECT_EQ(b.shown(), (Fields{"06827", "06827", "302"}));
+}
+
+TEST(Qrb, ConversionAndComputationState) {
+    Entry e(ContestType::Iaru);
+    EXPECT_EQ(convertalas(e.s, "JJ00AA"), 0);
+    EXPECT_EQ(e.s.qrb.locator_coords.lat, 0.0);
+    EXPECT_EQ(convertalas(e.s, "KJ00AA"), 0);
+    const Coords kj = e.s.qrb.locator_coords;
+    EXPECT_EQ(convertalas(e.s, "KJ00A"), 1);
+    EXPECT_EQ(e.s.qrb.locator_coords.lon, kj.lon);  // a failed conversion writes nothing
+
+    e.s.qso.kapott_QRA_text = "KN08AA";
+    qrb_szamolas(e.s);
+    EXPECT_EQ(e.s.qrb.qrb_distance, 93);
+    // A later failure leaves the mark of a missing bearing, not the old result.
+    e.s.station.QRA_text = "JN97";
+    qrb_szamolas(e.s);
+    EXPECT_EQ(e.s.qrb.qrb_distance, 0);
+    EXPECT_EQ(e.s.qrb.qrb_bearing, kNoBearing);
+}
+
+}  // namespace
+}  // namespace loxar
