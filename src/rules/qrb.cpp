@@ -2,6 +2,7 @@
 #include "rules/qrb.hpp"
 
 #include "core/qso_line.hpp"
+#include "rules/contest_rules.hpp"
 
 namespace loxar {
 
@@ -84,7 +85,9 @@ void tavolsag_szamolo_rutin(Session& s) {
             s.iranyszog_text = "???";
             break;
         }
-        case ContestType::Exchange:  // its own distance and points hook computes nothing
+        case ContestType::Exchange:
+            special_szabaly_szamolas(s);
+            break;
         case ContestType::Hadx:
         case ContestType::RudxAll:
         case ContestType::RudxTwo:
