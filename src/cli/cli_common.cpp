@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <iostream>
 
+#include "core/default_data.hpp"
 #include "core/paths.hpp"
 #include "rules/rule_files.hpp"
 
@@ -56,6 +57,7 @@ std::optional<Paths> prepare_home(const Args& a) {
         return std::nullopt;
     }
     szabaly_fileok_letrehozasa(paths);
+    install_default_data(paths);
     return paths;
 }
 

@@ -6,6 +6,7 @@
 namespace loxar::cli {
 
 int run_init(const Args& a);
+int run_dxcc(const Args& a);
 int run_qrb(const Args& a);
 
 }  // namespace loxar::cli

@@ -13,6 +13,7 @@ const char* const kUsageText =
     "\n"
     "Parancsok:\n"
     "  init                a program könyvtárainak és alapfájljainak elkészítése\n"
+    "  dxcc HÍVÓJEL        a hívójel DXCC országa: országszám, név, kontinens, ITU-zónák\n"
     "  qrb SAJÁT KAPOTT    távolság, pontszám és irányszög két QRA lokátor között\n"
     "\n"
     "Kapcsolók:\n"
@@ -27,6 +28,7 @@ struct Command {
 // Every command and the options that take a value.
 const Command kCommands[] = {
     {"init", run_init},
+    {"dxcc", run_dxcc},
     {"qrb", run_qrb},
 };
 const std::vector<std::string> kValuedOptions = {"-o", "--multiplier", "--sheet"};

@@ -143,10 +143,6 @@ struct Session {
     short band_multiplier = 0;
     Text database_name;
 
-    // Locators, distance and bearing: the last computation and the bearing field.
-    QrbValues qrb;
-    Text iranyszog_text;
-
     std::vector<char> country_worked = std::vector<char>(1001, 0);
 
     Ports ports;

@@ -1,6 +1,7 @@
 // Start-up, window defaults and the main command buttons.
 #include "core/startup.hpp"
 
+#include "core/default_data.hpp"
 #include "core/file_io.hpp"
 #include "core/log_file.hpp"
 #include "core/numbering.hpp"
@@ -91,6 +92,7 @@ std::optional<Text> Form_Load(Session& s, const std::filesystem::path& home) {
     s.paths = make_paths(home);
     if (auto problem = prepare_folders(s.paths)) return problem;
     szabaly_fileok_letrehozasa(s.paths);
+    install_default_data(s.paths);
 
     s.panel = Panel::Log;
     dxcc_tabla_betoltes(s);

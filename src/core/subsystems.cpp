@@ -4,9 +4,6 @@
 
 namespace loxar {
 
-void dxcc_tabla_betoltes(Session&) {}
-void dxcc_lista_toltes(Session&) {}
-void dxcc_vektor_feltoltes(Session&) {}
 void ru_exchange_toltes(Session&) {}
 void qra_adatbazis_betoltes(Session&, const std::filesystem::path&) {}
 

@@ -1,0 +1,269 @@
+// The DXCC country table: reading "dxcc_list.txt", the country list, the lookup and the counts.
+#include "rules/country_table.hpp"
+
+#include <algorithm>
+#include <system_error>
+#include <variant>
+
+#include "core/file_io.hpp"
+#include "core/subsystems.hpp"
+
+namespace loxar {
+
+namespace {
+
+constexpr std::size_t kFieldCount = 7;
+
+bool is_blank(char c) { return c == ' ' || c == '\t'; }
+
+// Control bytes never occur in a country line; a line holding them is binary garbage.
+bool has_control_bytes(std::string_view line) {
+    return std::any_of(line.begin(), line.end(), [](char c) {
+        const auto u = static_cast<unsigned char>(c);
+        return (u < 0x20 && c != '\t') || u == 0x7f;
+    });
+}
+
+// 0..999: a 3-digit index is all the record columns hold.
+std::optional<int> country_index(const Text& field) {
+    if (field.empty() || field.size() > 9) return std::nullopt;
+    if (!std::all_of(field.begin(), field.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        return std::nullopt;
+    }
+    const int value = std::stoi(field);
+    if (value > 999) return std::nullopt;
+    return value;
+}
+
+// The record of one line, or the reason it is refused.
+std::variant<CountryRecord, Text> parse_country_line(const Text& raw) {
+    if (raw.size() > kMaxCountryLineLength) return hu(u8"túl hosszú sor");
+    if (has_control_bytes(raw)) return hu(u8"olvashatatlan (nem szöveges) karakterek");
+    const Text line = input_to_cp1250(raw);
+    auto fields = list_input_fields(line);
+    if (!fields) return hu(u8"lezáratlan idézőjel");
+    if (fields->size() != kFieldCount) {
+        return std::to_string(fields->size()) + hu(u8" mező van benne 7 helyett");
+    }
+    const auto& f = *fields;
+    auto index = country_index(f[0]);
+    if (!index) return hu(u8"az ország sorszáma nem 0 és 999 közötti szám: ") + f[0];
+    if (f[1].size() > kMaxPrefixLength) return hu(u8"a prefix hosszabb 7 karakternél: ") + f[1];
+    CountryRecord r;
+    r.index = zero_pad(*index, 3);
+    r.prefix = f[1];
+    r.prefix_length = std::to_string(f[1].size());
+    r.name = f[2];
+    r.continent = pad_cut(f[3], 2);
+    r.zones = f[4];
+    r.field6 = f[5];
+    r.field7 = f[6];
+    return r;
+}
+
+}  // namespace
+
+std::optional<std::vector<Text>> list_input_fields(std::string_view line) {
+    std::vector<Text> fields;
+    std::size_t i = 0;
+    while (true) {
+        while (i < line.size() && is_blank(line[i])) ++i;
+        Text field;
+        if (i < line.size() && line[i] == '"') {
+            const std::size_t close = line.find('"', i + 1);
+            if (close == std::string_view::npos) return std::nullopt;
+            field = Text(line.substr(i + 1, close - i - 1));
+            i = close + 1;
+            // Whatever stands between the closing quote and the comma is not part of the field.
+            const std::size_t comma = line.find(',', i);
+            i = comma == std::string_view::npos ? line.size() : comma;
+        } else {
+            const std::size_t comma = line.find(',', i);
+            const std::size_t end = comma == std::string_view::npos ? line.size() : comma;
+            field = trim(line.substr(i, end - i));
+            i = end;
+        }
+        fields.push_back(std::move(field));
+        if (i >= line.size()) break;
+        ++i;  // the comma; a comma at the end still opens an (empty) field
+    }
+    return fields;
+}
+
+CountryFileContents read_country_file(const Text& bytes) {
+    CountryFileContents out;
+    std::size_t number = 0;
+    for (const Text& raw : split_lines(bytes)) {
+        ++number;
+        if (trim(raw).empty()) continue;
+        auto parsed = parse_country_line(raw);
+        if (auto* reason = std::get_if<Text>(&parsed)) {
+            out.problems.push_back({number, *reason});
+        } else if (out.records.size() >= kCountrySlots) {
+            out.problems.push_back({number, hu(u8"az 1001. rekord után már nem fér a táblába")});
+        } else {
+            out.records.push_back(std::get<CountryRecord>(std::move(parsed)));
+        }
+    }
+    return out;
+}
+
+CountryFileContents load_country_file(const std::filesystem::path& path) {
+    std::error_code ec;
+    if (!std::filesystem::exists(path, ec)) return {};
+    auto bytes = read_file(path, kMaxCountryFileBytes);
+    if (!bytes) {
+        return {{}, {{0, hu(u8"a fájl nem olvasható, vagy nagyobb 64 MB-nál")}}};
+    }
+    return read_country_file(*bytes);
+}
+
+Text country_problems_message(const Text& file, const std::vector<CountryFileProblem>& problems,
+                              std::size_t shown) {
+    Text m = hu(u8"Hibás sorok a ") + file + hu(u8" fájlban: ") + std::to_string(problems.size()) +
+             hu(u8" db, ezek kimaradtak az országtáblából.");
+    for (std::size_t i = 0; i < problems.size() && i < shown; ++i) {
+        m += kCrLf;
+        if (problems[i].line > 0) m += std::to_string(problems[i].line) + hu(u8". sor: ");
+        // A refused field is quoted back; keep the box readable whatever the field held.
+        m += col(problems[i].reason, 1, 120);
+    }
+    if (problems.size() > shown) {
+        m += kCrLf + hu(u8"... és még ") + std::to_string(problems.size() - shown) +
+             hu(u8" hibás sor.");
+    }
+    return m;
+}
+
+Text country_list_entry(const CountryRecord& r) {
+    return pad_cut(r.prefix_length, 1) + "  " + pad_cut(r.index, 3) + "  " + pad_cut(r.prefix, 7) +
+           pad_cut(col(r.name, 1, 31), 32) + pad_cut(r.continent, 2) + " " +
+           pad_cut(col(r.field7, 1, 10), 12) + pad_cut(r.zones, 48) + pad_cut(r.field6, 5) +
+           pad_cut(r.continent, 5);
+}
+
+Text country_record_of_entry(const Text& entry) { return col_from(entry, 4); }
+
+Text no_country_record() { return pad_cut("000", kCountryRecordLength); }
+
+CountryTable::CountryTable() : slots_(kCountrySlots) {}
+
+CountryTable::CountryTable(const std::vector<CountryRecord>& records) : slots_(kCountrySlots) {
+    std::copy_n(records.begin(), std::min(records.size(), kCountrySlots), slots_.begin());
+}
+
+void CountryTable::dxcc_lista_toltes() {
+    list_.clear();
+    list_prefixes_.clear();
+    for (const CountryRecord& r : slots_) {
+        if (r.name.empty()) break;
+        list_.push_back(country_list_entry(r));
+        list_prefixes_.push_back(trim(col(list_.back(), 9, 7)));
+    }
+}
+
+Text CountryTable::dxcc_kereses(const Text& callsign) const {
+    for (std::size_t i = list_.size(); i-- > 0;) {
+        if (callsign.starts_with(list_prefixes_[i])) return country_record_of_entry(list_[i]);
+    }
+    return no_country_record();
+}
+
+Text logged_callsign(const Text& line, ContestType type) {
+    switch (layout_of(type)) {
+        case LineLayout::Qrp: return trim(col(line, 21, 16));
+        case LineLayout::Nmark: return trim(col(line, 21, 12));
+        case LineLayout::Skm: return trim(col(line, 21, 13));
+        case LineLayout::Swl: return trim(col(line, 34, 17));
+        case LineLayout::General: break;
+    }
+    return trim(col(line, 21, 20));
+}
+
+Text dxcc_kereses(const Session& s, const Text& callsign) {
+    return s.countries ? s.countries->dxcc_kereses(callsign) : no_country_record();
+}
+
+void dxcc_tabla_betoltes(Session& s) {
+    const auto path = s.paths.system_dir / kCountryFile;
+    CountryFileContents contents = load_country_file(path);
+    auto table = std::make_shared<const CountryTable>(contents.records);
+    s.country_table = table;
+    s.countries = table.get();
+    if (!contents.problems.empty()) {
+        s.ui().beep();
+        s.ui().message(country_problems_message(text_path(path), contents.problems));
+    }
+}
+
+void dxcc_lista_toltes(Session& s) {
+    // Copies of the session may share the loaded table, so the list goes into a fresh copy.
+    auto table = s.country_table ? std::make_shared<CountryTable>(*s.country_table)
+                                 : std::make_shared<CountryTable>();
+    table->dxcc_lista_toltes();
+    s.country_table = table;
+    s.countries = table.get();
+}
+
+void dxcc_vektor_feltoltes(Session& s) {
+    s.country_worked.assign(kCountrySlots, 0);
+    const ContestType type = s.contest();
+    for (const Text& line : s.log_lista.items()) {
+        const int index = country_index_of(dxcc_kereses(s, logged_callsign(line, type)));
+        if (index > 0 && static_cast<std::size_t>(index) < s.country_worked.size()) {
+            s.country_worked[static_cast<std::size_t>(index)] = 1;
+        }
+    }
+}
+
+void dxcc_osszeszamlalas(Session& s) {
+    s.country_qso_counts.assign(kCountrySlots, 0);
+    s.edi_dxcc_combo = {};
+    s.distinct_country_count = 0;
+    const ContestType type = s.contest();
+    const std::size_t lines = s.log_lista.size();
+    if (s.new_country_flags.size() < lines) s.new_country_flags.resize(lines, 0);
+
+    // One box for all unknown callsigns: a log without a country file would otherwise raise one
+    // box per QSO.
+    std::vector<Text> unknown;
+    for (std::size_t i = 0; i < lines; ++i) {
+        if (i < s.duplicate_flags.size() && s.duplicate_flags[i]) continue;
+        const Text callsign = logged_callsign(s.log_lista.at(i), type);
+        const Text record = dxcc_kereses(s, callsign);
+        if (col(record, 1, 3) == "000") {
+            unknown.push_back(callsign);
+            continue;
+        }
+        // Indexes are stored as 3 digits, so a country already counted is one already listed.
+        const int index = country_index_of(record);
+        if (index < 0 || static_cast<std::size_t>(index) >= s.country_qso_counts.size()) continue;
+        if (s.country_qso_counts[static_cast<std::size_t>(index)]++ > 0) continue;
+        auto& items = s.edi_dxcc_combo.items;
+        const Text entry = trim(record);
+        items.insert(std::upper_bound(items.begin(), items.end(), entry), entry);
+        s.new_country_flags[i] = 1;
+        ++s.distinct_country_count;
+    }
+
+    s.sheet.tx_CDXCs = std::to_string(s.distinct_country_count);
+    if (!s.edi_dxcc_combo.items.empty()) s.edi_dxcc_combo.set(0);
+    if (type == ContestType::HaQrp) s.qso.tavolsag_text = std::to_string(s.distinct_country_count);
+
+    if (!unknown.empty()) {
+        constexpr std::size_t kShown = 10;
+        Text m;
+        for (std::size_t i = 0; i < unknown.size() && i < kShown; ++i) {
+            if (i > 0) m += kCrLf;
+            m += "Unknown DXCC: " + unknown[i];
+        }
+        if (unknown.size() > kShown) {
+            m += kCrLf + hu(u8"... és még ") + std::to_string(unknown.size() - kShown) +
+                 hu(u8" ismeretlen hívójel.");
+        }
+        s.ui().beep();
+        s.ui().message(m);
+    }
+}
+
+}  // namespace loxar

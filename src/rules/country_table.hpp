@@ -1,0 +1,108 @@
+// The DXCC country table: "dxcc_list.txt", its fixed-column country list, the prefix lookup.
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "core/contest_types.hpp"
+#include "core/country_lookup.hpp"
+#include "core/session.hpp"
+#include "text/text.hpp"
+
+namespace loxar {
+
+inline constexpr const char* kCountryFile = "dxcc_list.txt";
+inline constexpr std::size_t kCountrySlots = 1001;         // slots 0..1000
+inline constexpr std::size_t kCountryListEntryLength = 120;
+inline constexpr std::size_t kCountryRecordLength = 117;   // the list entry from its column 4
+inline constexpr std::size_t kMaxPrefixLength = 7;
+// Country lines are short; anything longer is not a country line and is not even parsed.
+inline constexpr std::size_t kMaxCountryLineLength = 4096;
+inline constexpr std::uintmax_t kMaxCountryFileBytes = 64u * 1024 * 1024;
+
+// One slot of the table: the seven fields of a line, plus the prefix length as a 1-character text.
+struct CountryRecord {
+    Text index = "0";  // 3 digits once loaded ("239")
+    Text prefix;
+    Text prefix_length;
+    Text name;
+    Text continent;  // 2 characters
+    Text zones;      // field 5: ITU zones separated by ";"
+    Text field6;     // the shipped file: CQ zone
+    Text field7;     // the shipped file: the country's main prefix
+};
+
+// A line that was left out of the table; line 0 stands for the whole file.
+struct CountryFileProblem {
+    std::size_t line = 0;
+    Text reason;  // Hungarian, cp1250
+};
+
+struct CountryFileContents {
+    std::vector<CountryRecord> records;  // accepted records in file order, at most 1001
+    std::vector<CountryFileProblem> problems;
+};
+
+// The fields of one line read as list input: comma-separated, a field may be enclosed in double
+// quotes, unquoted fields lose their leading and trailing blanks. Nothing when a quote is left open.
+std::optional<std::vector<Text>> list_input_fields(std::string_view line);
+
+// Every well-formed line becomes a record; the others are reported with their line number.
+CountryFileContents read_country_file(const Text& bytes);
+// The file on disk: a missing file is no problem (an empty table); an unreadable one is.
+CountryFileContents load_country_file(const std::filesystem::path& path);
+
+// One message for the operator: the file, the first `shown` problems and how many there are.
+Text country_problems_message(const Text& file, const std::vector<CountryFileProblem>& problems,
+                              std::size_t shown = 5);
+
+// The 120-column country list entry of a record.
+Text country_list_entry(const CountryRecord& r);
+// The country record the lookup returns: the list entry from its column 4 on, so the whole
+// 48-character zone list stands at record columns 60-107.
+Text country_record_of_entry(const Text& entry);
+// The record for "no country": "000" blank-padded.
+Text no_country_record();
+
+// The loaded table and, once built, its country list; the list is what the lookup walks.
+class CountryTable : public CountryLookup {
+public:
+    CountryTable();  // 1001 empty slots
+    explicit CountryTable(const std::vector<CountryRecord>& records);
+
+    const std::vector<CountryRecord>& country_table() const { return slots_; }
+    const std::vector<Text>& dxcc_lista() const { return list_; }
+
+    // Builds the list from the slots up to (not including) the first record with an empty name.
+    void dxcc_lista_toltes();
+    // The record of the entry latest in the list whose prefix begins the callsign; "000" when none.
+    Text dxcc_kereses(const Text& callsign) const override;
+
+private:
+    std::vector<CountryRecord> slots_;
+    std::vector<Text> list_;
+    std::vector<Text> list_prefixes_;  // trimmed columns 9-15 of each entry
+};
+
+// The worked callsign of a log line in the layout of the contest type.
+Text logged_callsign(const Text& line, ContestType type);
+
+// The lookup through the session's table (no table: "000").
+Text dxcc_kereses(const Session& s, const Text& callsign);
+
+// Session procedures (declared for start-up in core/subsystems.hpp).
+// Reads SYSTEM/dxcc_list.txt into a new table and points `s.countries` at it; refused lines are
+// reported in one message.
+void dxcc_tabla_betoltes(Session& s);
+// Builds the country list of the session's table.
+void dxcc_lista_toltes(Session& s);
+// Rebuilds the per-country worked flags from the log list.
+void dxcc_vektor_feltoltes(Session& s);
+// The EDI country count: QSOs per country, the report window's country list, tx_CDXCs.
+void dxcc_osszeszamlalas(Session& s);
+
+}  // namespace loxar
