@@ -4,6 +4,7 @@
 #include <array>
 #include <filesystem>
 #include <map>
+#include <memory>
 #include <string>
 
 #include "core/bands.hpp"
@@ -62,6 +63,7 @@ struct StationFields {
 // The data-sheet fields that the log side fills.
 struct DataSheet {
     Text tx_PCall, tx_PWWLo, tx_TDate_1, tx_TDate_2, tx_PExch, tx_PBand;
+    Text tx_CDXCs = "0";  // claimed number of countries (dxcc_osszeszamlalas)
 };
 
 // Keyer settings of the calling panel.
@@ -81,6 +83,8 @@ struct QrbValues {
     double qrb_distance = 0;             // whole kilometres
     double qrb_bearing = kNoBearing;     // radians
 };
+
+class CountryTable;  // rules/country_table.hpp
 
 struct Session {
     // Entry and own-station fields.
@@ -144,6 +148,17 @@ struct Session {
     Text database_name;
 
     std::vector<char> country_worked = std::vector<char>(1001, 0);
+    // The table loaded at start (rules/country_table); `countries` points at it. The table is
+    // never changed once shared, so copies of the session share it and their `countries` stays valid.
+    std::shared_ptr<const CountryTable> country_table;
+    // EDI country count: QSOs per country index, the report window's country list (kept
+    // sorted) and the number of distinct countries.
+    std::vector<long> country_qso_counts = std::vector<long>(1001, 0);
+    Combo edi_dxcc_combo;
+    long distinct_country_count = 0;
+    // Per-QSO flags of the EDI report, one per log line (they grow with the log).
+    std::vector<char> duplicate_flags;
+    std::vector<char> new_country_flags;
 
     Ports ports;
     static inline const EmptyCountryTable kNoCountries{};
