@@ -7,10 +7,6 @@ namespace loxar {
 void ru_exchange_toltes(Session&) {}
 void qra_adatbazis_betoltes(Session&, const std::filesystem::path&) {}
 
-void sajat_adat_beolvasas(Session&) {}
-void sajat_adat_mentes(Session&) {}
-short sajat_adat_vizsgalat(Session&) { return 0; }
-void adatlap_torlo_rutin(Session&) {}
 void edi_erase_rutin(Session&) {}
 void jegyzokonyv_formatum_valasztas(Session&) {}
 

@@ -78,7 +78,7 @@ TEST(Start, DefaultsOfTheWindow) {
     EXPECT_EQ(s.qso.log_sorszam_text, "00001");
     EXPECT_EQ(s.qso.edit_sorszam_text, "00000");
     EXPECT_EQ(s.qso.band_text, "145 MHz");
-    EXPECT_EQ(s.sheet.tx_PBand, "2m");
+    EXPECT_EQ(s.sheet.tx_PBand, "");  // "2m" by the defaults, then the start clears the sheet
     EXPECT_EQ(s.ido_eltolas_combo.text(), "-1");
     EXPECT_EQ(s.keyer.wpm_combo.text(), "15 WPM");
     EXPECT_EQ(s.keyer.billentyuzo_port_combo.size(), 15);
@@ -249,6 +249,10 @@ TEST(Exit, ClosingTheWindowStopsPortsAndOffersToSave) {
 
 TEST(MainButtons, ReportNeedsALogAndPanelsSwitch) {
     Started st;
+    st.s.station.QRA_text = "JN97AA";  // own data that passes the own-data check
+    st.s.qso.kezelo_text = "Ede";
+    st.s.qso.sex_combo.set(2);
+    st.s.station.hivojel_text = "HA5XX";
     main_cmd_Click(st.s, 2);
     EXPECT_EQ(st.fakes.ui.messages.back(), hu(u8"Előbb írja be a LOG-ot!"));
     EXPECT_EQ(st.s.panel, Panel::Log);
