@@ -27,6 +27,7 @@ std::vector<fs::path> data_dir_candidates(const fs::path& exe_dir) {
     if (!exe_dir.empty()) {
         dirs.push_back(exe_dir / "data");
         dirs.push_back((exe_dir / ".." / "data").lexically_normal());
+        dirs.push_back((exe_dir / ".." / "share" / "loxar" / "data").lexically_normal());  // installed
     }
 #ifdef LOXAR_DATA_DIR
     dirs.emplace_back(LOXAR_DATA_DIR);

@@ -9,8 +9,8 @@
 
 namespace loxar {
 
-// Where the shipped data folder may be, in order: <exe dir>/data, <exe dir>/../data, and the
-// source tree's data/ the program was built from.
+// Where the shipped data folder may be, in order: <exe dir>/data, <exe dir>/../data,
+// <exe dir>/../share/loxar/data, and the source tree's data/ the program was built from.
 std::vector<std::filesystem::path> data_dir_candidates(const std::filesystem::path& executable_dir);
 // The first candidate that is a folder; nothing when none is.
 std::optional<std::filesystem::path> find_data_dir();
