@@ -4,6 +4,7 @@
 #include "core/file_io.hpp"
 #include "core/numbering.hpp"
 #include "core/subsystems.hpp"
+#include "rules/contest_rules.hpp"
 
 namespace loxar {
 
@@ -64,7 +65,11 @@ void apply_log_file_header(Session& s, const Text& header) {
             s.sheet.tx_PBand = band_wavelength(band);
         }
     }
-    if (has(5)) s.szabaly_combo.set(field_int(f[5]));
+    // Choosing another contest type lays out its fields and reads its rules, as the selector does.
+    if (has(5) && field_int(f[5]) != s.szabaly_combo.list_index) {
+        s.szabaly_combo.set(field_int(f[5]));
+        szabaly_combo_Click(s);
+    }
     if (has(6)) s.station.exch_text = f[6];
     if (has(7)) s.real_time_check = field_int(f[7]) != 0;
     if (has(8)) s.qso.qth_text = f[8];

@@ -17,6 +17,7 @@ enum class Aspect {
     View,         // captions, visibility, colours of controls
     Clock,        // pontos_ido, log_ido, lamp and blink
     Selectors,    // selector indexes and items
+    DatabaseLists,  // qra_sort_lista (rows and current record), qra_lista, exchange_lista
     All,
 };
 

@@ -13,6 +13,7 @@
 #include "core/ports.hpp"
 #include "core/qso_record.hpp"
 #include "core/widgets.hpp"
+#include "database/callsign_db.hpp"
 #include "rules/locator.hpp"
 #include "text/text.hpp"
 
@@ -146,6 +147,13 @@ struct Session {
     // Calling messages F1..F12 of each kind.
     std::array<Text, 12> cw_messages;
     std::array<Text, 12> voice_messages;
+
+    // Callsign database and the Russian oblast table.
+    CallsignDb qra_sort_lista;  // the database list; its current record is what the window shows
+    short database_loaded = 0;  // lookups are off while 0
+    ListBox qra_lista;          // locators of the station found last
+    ListBox exchange_lista;     // entries of the oblast table
+    Text ru_exchange_status;    // status of the last oblast table load, for a label
 
     // Program-wide.
     Paths paths;

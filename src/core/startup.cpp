@@ -7,8 +7,8 @@
 #include "core/numbering.hpp"
 #include "core/paths.hpp"
 #include "core/subsystems.hpp"
-#include "rules/rule_files.hpp"
 #include "rules/contest_rules.hpp"
+#include "rules/rule_files.hpp"
 
 namespace loxar {
 

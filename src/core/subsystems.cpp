@@ -4,8 +4,6 @@
 
 namespace loxar {
 
-void ru_exchange_toltes(Session&) {}
-void qra_adatbazis_betoltes(Session&, const std::filesystem::path&) {}
 
 void edi_erase_rutin(Session&) {}
 void jegyzokonyv_formatum_valasztas(Session&) {}

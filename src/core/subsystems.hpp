@@ -10,7 +10,7 @@ namespace loxar {
 void dxcc_tabla_betoltes(Session& s);    // country table from SYSTEM
 void dxcc_lista_toltes(Session& s);      // country list of the report panel
 void dxcc_vektor_feltoltes(Session& s);  // worked-country flags rebuilt from the log
-void ru_exchange_toltes(Session& s);     // Russian oblast table
+Text ru_exchange_toltes(Session& s);     // Russian oblast table; status text for a label
 void qra_adatbazis_betoltes(Session& s, const std::filesystem::path& file);  // callsign database
 
 void sajat_adat_beolvasas(Session& s);   // own station data

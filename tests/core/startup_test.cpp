@@ -295,3 +295,27 @@ TEST(Colouring, ConfiguredOwnCallsAreBlack) {
 
 }  // namespace
 }  // namespace loxar
+
+namespace loxar {
+namespace {
+
+TEST(Start, ReloadedLogBringsBackItsContestTypeAndLayout) {
+    testing::TempHome home;
+    std::filesystem::create_directories(home.path() / "SYSTEM");
+    std::ofstream(home.path() / "SYSTEM" / "tmp_log.dat", std::ios::binary)
+        << "Log records:\r\nHA5XX,JN97AA,OPNAME,2,5 ,7 ,,1,BUDAPEST,1,,0\r\nEnd\r\n";
+    testing::FakePorts fakes;
+    fakes.serial.available = true;
+    Session s;
+    s.ports = fakes.ports();
+    ASSERT_FALSE(Form_Load(s, home.path()).has_value());
+    EXPECT_EQ(s.contest(), ContestType::HaQrp);
+    EXPECT_EQ(s.view["kapott_sorszam_cmd"].caption, hu(u8"Kapott &QTH"));
+    EXPECT_EQ(s.qso.band_text, "7 MHz  ");
+    EXPECT_EQ(s.station.hivojel_text, "HA5XX");
+    EXPECT_EQ(s.qso.kuldott_sorszam_text, "BUDAPEST");
+    EXPECT_EQ(s.qso.sex_combo.list_index, 2);
+}
+
+}  // namespace
+}  // namespace loxar

@@ -1,0 +1,139 @@
+// Reading the Russian oblast table and finding the oblast of a Russian callsign.
+#include "database/oblast_table.hpp"
+
+#include <algorithm>
+#include <filesystem>
+
+#include "core/file_io.hpp"
+#include "core/session.hpp"
+
+namespace loxar {
+
+namespace {
+
+bool is_digit(char c) { return c >= '0' && c <= '9'; }
+
+bool is_blank(std::string_view s) {
+    return trim(s).empty();
+}
+
+// Stations outside the call-area scheme; built like table entries so that their exchange,
+// name and continent stand in the same columns as those of any other oblast.
+const std::vector<Text>& special_entries() {
+    static const std::vector<Text> entries = {
+        oblast_entry({"R1A", "AN", "Antarctica", "AN", "13", "69", "AN"}),
+        oblast_entry({"R1F", "FJ", "Franz Josef Land", "FJ", "40", "75", "EU"}),
+    };
+    return entries;
+}
+
+}  // namespace
+
+Text oblast_entry(const std::vector<Text>& fields) {
+    auto field = [&fields](std::size_t i) { return i < fields.size() ? fields[i] : Text{}; };
+    Text e = pad_cut(field(0), 3) + " " + pad_cut(field(1), 2) + " " + pad_cut(field(2), 25);
+    for (std::size_t i = 3; i < 7; ++i) e += " " + pad_cut(field(i), 2);
+    return e;
+}
+
+std::vector<Text> oblast_fields(std::string_view line) {
+    std::vector<Text> fields;
+    std::size_t i = 0;
+    while (true) {
+        while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
+        Text value;
+        if (i < line.size() && line[i] == '"') {
+            ++i;
+            while (i < line.size()) {
+                if (line[i] == '"') {
+                    if (i + 1 < line.size() && line[i + 1] == '"') {  // "" inside quotes is one quote
+                        value.push_back('"');
+                        i += 2;
+                        continue;
+                    }
+                    ++i;
+                    break;
+                }
+                value.push_back(line[i++]);
+            }
+            // Anything between the closing quote and the next comma is dropped.
+            while (i < line.size() && line[i] != ',') ++i;
+        } else {
+            const std::size_t comma = line.find(',', i);
+            const std::size_t end = comma == std::string_view::npos ? line.size() : comma;
+            value = trim(line.substr(i, end - i));
+            i = end;
+        }
+        fields.push_back(std::move(value));
+        if (i >= line.size()) return fields;
+        ++i;  // the comma
+    }
+}
+
+OblastRead parse_oblast_file(std::string_view bytes) {
+    OblastRead out;
+    if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);  // UTF-8 byte-order mark
+    std::size_t number = 0;
+    for (const Text& raw : split_lines(Text(bytes))) {
+        ++number;
+        if (is_blank(raw)) continue;
+        const std::vector<Text> fields = oblast_fields(input_to_cp1250(raw));
+        if (fields.size() != 7) {
+            out.bad_lines.push_back(number);
+            continue;
+        }
+        out.entries.push_back(oblast_entry(fields));
+    }
+    return out;
+}
+
+Text oblast_lookup(const std::vector<Text>& entries, std::string_view hivojel) {
+    if (hivojel.substr(0, 4) == "R1AN") return special_entries()[0];
+    if (hivojel.substr(0, 4) == "R1FJ") return special_entries()[1];
+
+    auto at = [&hivojel](std::size_t n) { return n <= hivojel.size() ? hivojel[n - 1] : '\0'; };
+    Text key;
+    if (is_digit(at(2)) && !is_digit(at(3))) {
+        key = col(hivojel, 2, 2);
+    } else if (is_digit(at(3)) && !is_digit(at(4))) {
+        key = col(hivojel, 3, 2);
+    } else {
+        return kOblastUnknownCall;
+    }
+    for (const Text& e : entries) {
+        if (col(e, oblast_col::kKey, oblast_col::kKeyWidth) == key) return e;
+    }
+    return kOblastNotFound;
+}
+
+Text ru_exchange_toltes(Session& s) {
+    const std::filesystem::path file = s.paths.system_dir / kOblastFile;
+    std::error_code ec;
+    Text status;
+    if (!std::filesystem::exists(file, ec)) {
+        status = "DXCC (" + text_path(file) + hu(u8") nem található!");
+    } else if (auto bytes = read_file(file, kMaxOblastBytes); !bytes) {
+        // Unreadable or far too large: the table keeps what it held.
+        status = hu(u8"RU_EXCHANGE nem olvasható: ") + text_path(file);
+    } else {
+        OblastRead read = parse_oblast_file(*bytes);
+        s.exchange_lista.clear();
+        for (Text& e : read.entries) s.exchange_lista.add(std::move(e));
+        if (!s.exchange_lista.empty()) s.exchange_lista.select_only(0);
+        status = "RU_EXCHANGE beolvasva!";
+        if (!read.bad_lines.empty()) {
+            status += hu(u8" Hibás sorok kihagyva:");
+            const std::size_t shown = std::min<std::size_t>(read.bad_lines.size(), 5);
+            for (std::size_t i = 0; i < shown; ++i) status += " " + std::to_string(read.bad_lines[i]);
+            if (read.bad_lines.size() > shown) status += " ...";
+        }
+    }
+    s.ru_exchange_status = status;
+    return status;
+}
+
+Text ru_exchange_kereses(const Session& s, const Text& hivojel) {
+    return oblast_lookup(s.exchange_lista.items(), hivojel);
+}
+
+}  // namespace loxar
