@@ -6,6 +6,7 @@ namespace loxar {
 #define QSO_FIELD(name) {#name, [](Session& s) -> Text& { return s.qso.name; }}
 #define STATION_FIELD(name) {#name, [](Session& s) -> Text& { return s.station.name; }}
 #define SHEET_FIELD(name) {#name, [](Session& s) -> Text& { return s.sheet.name; }}
+#define SHEET_COMBO(name) {#name, [](Session& s) -> Combo& { return s.sheet.name; }}
 
 const std::vector<TextBinding>& text_bindings() {
     static const std::vector<TextBinding> table = {
@@ -40,6 +41,28 @@ const std::vector<TextBinding>& text_bindings() {
         SHEET_FIELD(tx_TDate_2),
         SHEET_FIELD(tx_PExch),
         SHEET_FIELD(tx_PBand),
+        SHEET_FIELD(tx_TName),
+        SHEET_FIELD(tx_PAdr1),
+        SHEET_FIELD(tx_PAdr2),
+        SHEET_FIELD(tx_PSect),
+        SHEET_FIELD(tx_PClub),
+        SHEET_FIELD(tx_RName),
+        SHEET_FIELD(tx_RCall),
+        SHEET_FIELD(tx_RAdr1),
+        SHEET_FIELD(tx_RAdr2),
+        SHEET_FIELD(tx_RPoCo),
+        SHEET_FIELD(tx_RCity),
+        SHEET_FIELD(tx_RCoun),
+        SHEET_FIELD(tx_RPhon),
+        SHEET_FIELD(tx_RHBBS),
+        SHEET_FIELD(tx_MOpe1),
+        SHEET_FIELD(tx_MOpe2),
+        SHEET_FIELD(tx_STXEq),
+        SHEET_FIELD(tx_SPowe),
+        SHEET_FIELD(tx_SRXEq),
+        SHEET_FIELD(tx_SAnte),
+        SHEET_FIELD(tx_SAntH_ground),
+        SHEET_FIELD(tx_SAntH_see),
     };
     return table;
 }
@@ -58,6 +81,17 @@ const std::vector<ComboBinding>& combo_bindings() {
         {"ismetles_combo", [](Session& s) -> Combo& { return s.keyer.ismetles_combo; }},
         {"kesleltetes_combo", [](Session& s) -> Combo& { return s.keyer.kesleltetes_combo; }},
         {"billentyuzo_port_combo", [](Session& s) -> Combo& { return s.keyer.billentyuzo_port_combo; }},
+        SHEET_COMBO(hadx_operator_combo),
+        SHEET_COMBO(hadx_band_combo),
+        SHEET_COMBO(hadx_power_combo),
+        SHEET_COMBO(hadx_mod_combo),
+        SHEET_COMBO(hadx_receiver_combo),
+        SHEET_COMBO(hadx_station_combo),
+        SHEET_COMBO(cqww_kategoria_combo),
+        SHEET_COMBO(cqww_band_combo),
+        SHEET_COMBO(cqww_power_combo),
+        SHEET_COMBO(haqrp_kategoria_combo),
+        SHEET_COMBO(rhob_kategoria_combo),
     };
     return table;
 }

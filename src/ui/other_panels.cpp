@@ -1,4 +1,4 @@
-// The data sheet, report, small-tools, help, summary and multi-purpose panels.
+// The report, small-tools, help, summary and multi-purpose panels.
 // Controls whose work belongs to subsystems not yet in the program are shown disabled.
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -29,33 +29,6 @@ QPlainTextEdit* text_box(QWidget* parent, const char* name, bool read_only) {
 }
 
 }  // namespace
-
-QWidget* build_adatlap_panel(QWidget* parent) {
-    QGroupBox* g = frame(parent, "adatlap_keret", QStringLiteral("Adatlap"));
-    auto* grid = new QGridLayout(g);
-    struct Field { const char* name; const char* tag; const char* tip; };
-    const Field fields[] = {
-        {"tx_PCall", "PCall", "Saját hívójel"},
-        {"tx_PWWLo", "PWWLo", "Saját QRA lokátor"},
-        {"tx_PExch", "PExch", "Saját exchange"},
-        {"tx_PBand", "PBand", "Sáv"},
-        {"tx_TDate_1", "TDate", "A verseny kezdő dátuma"},
-        {"tx_TDate_2", "-", "A verseny záró dátuma"},
-    };
-    int row = 0;
-    for (const Field& f : fields) {
-        grid->addWidget(label(g, (std::string(f.name) + "_label").c_str(), QString::fromUtf8(f.tag)), row, 0);
-        grid->addWidget(line_edit(g, f.name, 20, QString::fromUtf8(f.tip)), row++, 1);
-    }
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(button(g, "frissites_cmd", QStringLiteral("Frissítés"),
-                              QStringLiteral("Saját adatok és a LOG dátumai az adatlapra")));
-    buttons->addStretch(1);
-    grid->addLayout(buttons, row++, 0, 1, 2);
-    grid->setRowStretch(row, 1);
-    grid->setColumnStretch(2, 1);
-    return g;
-}
 
 QWidget* build_jegyzokonyv_panel(QWidget* parent) {
     QGroupBox* g = frame(parent, "jegyzokonyv_keret", QStringLiteral("Jegyzőkönyv készitése"));
