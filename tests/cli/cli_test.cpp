@@ -1,6 +1,8 @@
 // loxar-cli as a script or an organiser calls it: exit codes and the prepared home.
 #include <gtest/gtest.h>
 
+#include "support/run_cli.hpp"
+
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -9,20 +11,10 @@
 
 namespace {
 
-struct CliRun {
-    int status;
-    std::string out;
-};
+using loxar::testing::CliRun;
 
-CliRun run(const std::string& args) {
-    const std::string cmd = std::string(LOXAR_CLI_PATH) + " " + args + " 2>/dev/null";
-    CliRun r{0, {}};
-    FILE* p = popen(cmd.c_str(), "r");
-    char buf[512];
-    while (p && fgets(buf, sizeof buf, p)) r.out += buf;
-    int raw = p ? pclose(p) : -1;
-    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    return r;
+CliRun run(const std::string& args, const char* streams = "2>/dev/null") {
+    return loxar::testing::run_cli(args, streams);
 }
 
 TEST(Cli, ExitCodes) {

@@ -1,6 +1,8 @@
 // loxar-cli dxcc against the shipped country file: well-known calls, exceptions, refusals.
 #include <gtest/gtest.h>
 
+#include "support/run_cli.hpp"
+
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -10,22 +12,10 @@
 
 namespace {
 
-struct CliRun {
-    int status;
-    std::string out;
-};
+using loxar::testing::CliRun;
 
-// `streams` picks what is captured: "2>/dev/null" for standard output, "2>&1 >/dev/null" for
-// errors.
 CliRun run(const std::string& args, const char* streams = "2>/dev/null") {
-    const std::string cmd = std::string(LOXAR_CLI_PATH) + " " + args + " " + streams;
-    CliRun r{0, {}};
-    FILE* p = popen(cmd.c_str(), "r");
-    char buf[512];
-    while (p && fgets(buf, sizeof buf, p)) r.out += buf;
-    int raw = p ? pclose(p) : -1;
-    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    return r;
+    return loxar::testing::run_cli(args, streams);
 }
 
 std::string home_option(const loxar::testing::TempHome& h) { return " --home '" + h.path().string() + "'"; }

@@ -1,27 +1,17 @@
 // loxar-cli qrb: the three fields of the log panel for two locators, and what it refuses.
 #include <gtest/gtest.h>
 
+#include "support/run_cli.hpp"
+
 #include <cstdio>
 #include <string>
 
 namespace {
 
-struct CliRun {
-    int status;
-    std::string out;
-};
+using loxar::testing::CliRun;
 
-// `streams` picks what is captured: "2>/dev/null" for standard output, "2>&1 >/dev/null" for
-// errors.
 CliRun run(const std::string& args, const char* streams = "2>/dev/null") {
-    const std::string cmd = std::string(LOXAR_CLI_PATH) + " " + args + " " + streams;
-    CliRun r{0, {}};
-    FILE* p = popen(cmd.c_str(), "r");
-    char buf[512];
-    while (p && fgets(buf, sizeof buf, p)) r.out += buf;
-    int raw = p ? pclose(p) : -1;
-    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    return r;
+    return loxar::testing::run_cli(args, streams);
 }
 
 TEST(QrbCli, PrintsTheFieldsOfTheLogPanel) {
