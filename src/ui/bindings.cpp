@@ -35,6 +35,7 @@ const std::vector<TextBinding>& text_bindings() {
         {"szorzo_text", [](Session& s) -> Text& { return s.szorzo_text; }, true},
         {"ossz_pontszam_text", [](Session& s) -> Text& { return s.ossz_pontszam_text; }, true},
         {"pontos_ido", [](Session& s) -> Text& { return s.pontos_ido; }, true},
+        {"iranyszog_text", [](Session& s) -> Text& { return s.iranyszog_text; }},
         SHEET_FIELD(tx_PCall),
         SHEET_FIELD(tx_PWWLo),
         SHEET_FIELD(tx_TDate_1),

@@ -22,6 +22,7 @@
 #include "core/startup.hpp"
 #include "core/subsystems.hpp"
 #include "rules/contest_rules.hpp"
+#include "rules/qrb.hpp"
 #include "ui/bindings.hpp"
 #include "ui/file_chooser.hpp"
 #include "ui/log_list_model.hpp"
@@ -150,6 +151,10 @@ void MainWindow::connect_controls() {
         for (const QModelIndex& r : rows) s_.log_lista.select(static_cast<std::size_t>(r.row()), true);
         s_.log_lista.list_index = log_view_->currentIndex().row();
     });
+    connect(findChild<QPushButton*>("tavolsag_szamolo_cmd"), &QPushButton::clicked, this,
+            [this] { tavolsag_szamolo_cmd_Click(s_); });
+    connect(findChild<QPushButton*>("iranyszog_cmd"), &QPushButton::clicked, this,
+            [this] { iranyszog_cmd_Click(s_); });
     connect(findChild<QPushButton*>("frekvencia_cmd"), &QPushButton::clicked, this, [this] {
         focus("frekvencia_text", true);
     });
@@ -315,6 +320,9 @@ void MainWindow::refresh_log_list() {
 // --- events -----------------------------------------------------------------------------
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn && watched == control("iranyszog_text")) {
+        iranyszog_text_GotFocus(s_);
+    }
     if (event->type() == QEvent::KeyPress) {
         auto* w = qobject_cast<QWidget*>(watched);
         if (w && w->window() == this) kepernyo_szinezes(s_);
