@@ -10,6 +10,8 @@ void jegyzokonyv_formatum_valasztas(Session&) {}
 
 void hivas_adat_beolvasas(Session&) {}
 void hivas_adat_mentes(Session&) {}
+bool funkcio_billentyu(Session&, int) { return false; }
+void adas_kapcsolo(Session&) {}
 void analog_parancs_elkuldes(Session&) {}
 
 void ossz_pontszam_szamolas(Session&) {}

@@ -22,6 +22,8 @@ void jegyzokonyv_formatum_valasztas(Session& s);  // report format for the conte
 
 void hivas_adat_beolvasas(Session& s);   // calling messages
 void hivas_adat_mentes(Session& s);
+bool funkcio_billentyu(Session& s, int message_number);  // F1..F12: start calling; true swallows
+void adas_kapcsolo(Session& s);            // transmitter on or off
 void analog_parancs_elkuldes(Session& s);  // keyer gains
 
 void ossz_pontszam_szamolas(Session& s);   // claimed score

@@ -21,6 +21,7 @@
 #include "core/lifecycle.hpp"
 #include "core/startup.hpp"
 #include "core/subsystems.hpp"
+#include "core/window_keys.hpp"
 #include "rules/contest_rules.hpp"
 #include "rules/qrb.hpp"
 #include "ui/bindings.hpp"
@@ -37,6 +38,18 @@ namespace {
 
 const char* const kMainCaptions[] = {"LOG készítés", "Adatlap kitöltés", "Jegyzőkönyv", "Apróságok",
                                      "Segítség",     "Export",           "Import",      "Összesítő"};
+
+WindowKey window_key(int qt_key) {
+    if (qt_key >= Qt::Key_F1 && qt_key <= Qt::Key_F12) {
+        return static_cast<WindowKey>(qt_key - Qt::Key_F1 + static_cast<int>(WindowKey::F1));
+    }
+    switch (qt_key) {
+        case Qt::Key_T: return WindowKey::T;
+        case Qt::Key_PageUp: return WindowKey::PageUp;
+        case Qt::Key_PageDown: return WindowKey::PageDown;
+        default: return WindowKey::Other;
+    }
+}
 
 // Page order of the panel stack follows the Panel enum.
 constexpr int page_of(Panel p) { return static_cast<int>(p); }
@@ -324,8 +337,13 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         iranyszog_text_GotFocus(s_);
     }
     if (event->type() == QEvent::KeyPress) {
+        // The window sees each key once, at the widget that has the focus, before the widget does.
         auto* w = qobject_cast<QWidget*>(watched);
-        if (w && w->window() == this) kepernyo_szinezes(s_);
+        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : this;
+        if (w == target && w->window() == this &&
+            Form_KeyDown(s_, window_key(static_cast<QKeyEvent*>(event)->key()))) {
+            return true;
+        }
     }
     return QMainWindow::eventFilter(watched, event);
 }

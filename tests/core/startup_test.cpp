@@ -9,6 +9,7 @@
 #include "core/lifecycle.hpp"
 #include "core/log_file.hpp"
 #include "core/startup.hpp"
+#include "core/window_keys.hpp"
 #include "support/fake_ports.hpp"
 #include "support/temp_home.hpp"
 
@@ -315,6 +316,32 @@ TEST(Start, ReloadedLogBringsBackItsContestTypeAndLayout) {
     EXPECT_EQ(s.station.hivojel_text, "HA5XX");
     EXPECT_EQ(s.qso.kuldott_sorszam_text, "BUDAPEST");
     EXPECT_EQ(s.qso.sex_combo.list_index, 2);
+}
+
+}  // namespace
+}  // namespace loxar
+
+namespace loxar {
+namespace {
+
+TEST(WindowKeys, PageKeysStepTheKeyingSpeedOnlyInCw) {
+    testing::TempHome home;
+    testing::FakePorts fakes;
+    Session s;
+    s.ports = fakes.ports();
+    ASSERT_FALSE(Form_Load(s, home.path()).has_value());
+    ASSERT_EQ(s.keyer.wpm_combo.text(), "15 WPM");
+    EXPECT_FALSE(Form_KeyDown(s, WindowKey::PageDown));  // no mode: the key goes on
+    EXPECT_EQ(s.keyer.wpm_combo.text(), "15 WPM");
+    s.qso.mod_combo.set(2);
+    EXPECT_TRUE(Form_KeyDown(s, WindowKey::PageDown));
+    EXPECT_EQ(s.keyer.wpm_combo.text(), "16 WPM");
+    EXPECT_TRUE(Form_KeyDown(s, WindowKey::PageUp));
+    EXPECT_TRUE(Form_KeyDown(s, WindowKey::PageUp));
+    EXPECT_EQ(s.keyer.wpm_combo.text(), "14 WPM");
+    s.keyer.wpm_combo.set(0);
+    EXPECT_FALSE(Form_KeyDown(s, WindowKey::PageUp));  // stays within the list
+    EXPECT_EQ(s.keyer.wpm_combo.text(), "5 WPM");
 }
 
 }  // namespace

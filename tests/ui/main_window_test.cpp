@@ -155,6 +155,15 @@ private slots:
         QCOMPARE(win.find<QLineEdit>("log_sorszam_text")->text(), QStringLiteral("00001"));
     }
 
+    void pageDownStepsTheKeyingSpeedInCw() {
+        Window win(testing::temp_home().toStdString());
+        win.w->session().qso.mod_combo.set(2);
+        auto* call = win.find<QLineEdit>("kapott_hivojel_text");
+        call->setFocus();
+        QTest::keyClick(call, Qt::Key_PageDown);
+        QCOMPARE(win.find<QComboBox>("wpm_combo")->currentText(), QStringLiteral("16 WPM"));
+    }
+
     void typedTextReachesTheSessionAsCp1250() {
         Window win(testing::temp_home().toStdString());
         auto* name = win.find<QLineEdit>("kezelo_text");

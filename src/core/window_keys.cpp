@@ -1,0 +1,40 @@
+// Function keys, the transmitter key and the keying-speed keys.
+#include "core/window_keys.hpp"
+
+#include "core/startup.hpp"
+#include "core/subsystems.hpp"
+
+namespace loxar {
+
+namespace {
+
+constexpr int kModeCw = 2;
+
+bool step_speed(Session& s, int step) {
+    Combo& wpm = s.keyer.wpm_combo;
+    const int next = wpm.list_index + step;
+    if (wpm.list_index < 0 || next < 0 || next >= wpm.size()) return false;
+    wpm.set(next);
+    s.ui().refresh(Aspect::Selectors);
+    return true;
+}
+
+}  // namespace
+
+bool Form_KeyDown(Session& s, WindowKey key) {
+    bool swallowed = false;
+    const bool cw = s.qso.mod_combo.list_index == kModeCw;
+    if (key <= WindowKey::F12) {
+        swallowed = funkcio_billentyu(s, static_cast<int>(key) + 1);
+    } else if (key == WindowKey::T && cw) {
+        adas_kapcsolo(s);
+    } else if (key == WindowKey::PageUp && cw) {
+        swallowed = step_speed(s, -1);
+    } else if (key == WindowKey::PageDown && cw) {
+        swallowed = step_speed(s, +1);
+    }
+    kepernyo_szinezes(s);
+    return swallowed;
+}
+
+}  // namespace loxar
