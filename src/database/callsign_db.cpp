@@ -166,6 +166,7 @@ void CallsignDb::set_current(long i) {
 }
 
 void CallsignDb::build_index() {
+    ++generation_;
     // One walk over the bytes: the first record of every pair, and each record's signature.
     first_pair_.assign(65536, -1);
     signatures_.assign(records_.size(), Signature{});

@@ -55,6 +55,8 @@ public:
     bool empty() const { return records_.empty(); }
     const Text& at(std::size_t i) const { return records_[i]; }
     const std::vector<Text>& records() const { return records_; }
+    // Grows with every assign and clear: a view over the records resets itself when it changes.
+    std::uint64_t generation() const { return generation_; }
 
     // The current entry; -1 when the list is empty.
     long current() const { return current_; }
@@ -70,6 +72,7 @@ private:
 
     std::vector<Text> records_;
     long current_ = -1;
+    std::uint64_t generation_ = 0;
     // First record holding each byte and each pair of bytes (-1: none).
     std::vector<std::int32_t> first_byte_;
     std::vector<std::int32_t> first_pair_;
