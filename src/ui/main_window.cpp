@@ -25,6 +25,7 @@
 #include "rules/contest_rules.hpp"
 #include "rules/qrb.hpp"
 #include "ui/bindings.hpp"
+#include "ui/data_sheet_panel.hpp"
 #include "ui/file_chooser.hpp"
 #include "ui/log_list_model.hpp"
 #include "ui/panel_builder.hpp"
@@ -157,6 +158,7 @@ void MainWindow::connect_controls() {
     }
     connect(findChild<QPushButton*>("frissites_cmd"), &QPushButton::clicked, this,
             [this] { frissites_rutin(s_); });
+    ui::wire_data_sheet_panel(control("adatlap_keret"), s_, *this, [this] { refresh(Aspect::All); });
     connect(log_view_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         if (refreshing_) return;
         const QModelIndexList rows = log_view_->selectionModel()->selectedRows();
@@ -260,7 +262,8 @@ void MainWindow::close_window() { close(); }
 void MainWindow::refresh_fields() {
     for (auto& [edit, i] : text_controls_) {
         const QString value = qs(text_bindings()[i].field(s_));
-        if (edit->text() != value) {
+        // A masked field reads back without its blanks; either form counts as the same value.
+        if (edit->text() != value && edit->displayText() != value) {
             const int cursor = edit->cursorPosition();
             edit->setText(value);
             if (edit->hasFocus()) edit->setCursorPosition(std::min(cursor, static_cast<int>(value.size())));
