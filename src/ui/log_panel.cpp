@@ -172,9 +172,17 @@ QWidget* build_log_panel(QWidget* parent) {
     left->addWidget(mono_list(panel, "talalt_log_lista"), 1);
     lists->addLayout(left, 4);
     auto* right = new QVBoxLayout;
-    right->addWidget(label(panel, "qra_lista_label", QStringLiteral("Adatbázis")));
-    right->addWidget(mono_list(panel, "qra_lista"));
+    auto* db_row = new QHBoxLayout;
+    db_row->addWidget(label(panel, "qra_sort_lista_label", QStringLiteral("Adatbázis")));
+    db_row->addStretch(1);
+    db_row->addWidget(button(panel, "qra_read_cmd", QStringLiteral("Beolvasás"),
+                             QStringLiteral("Hívójel lista beolvasása")));
+    right->addLayout(db_row);
+    right->addWidget(mono_list(panel, "qra_sort_lista"), 3);
+    right->addWidget(button(panel, "qra_lista_cmd", QStringLiteral("QRA &Lista")));
+    right->addWidget(mono_list(panel, "qra_lista"), 1);
     right->addWidget(label(panel, "qth_label", QString()));
+    right->addWidget(label(panel, "ru_exchange_label", QString()));
     lists->addLayout(right, 1);
     col->addLayout(lists, 1);
     return panel;

@@ -24,10 +24,11 @@
 #include "core/window_keys.hpp"
 #include "rules/contest_rules.hpp"
 #include "rules/qrb.hpp"
+#include "database/db_lookup.hpp"
 #include "ui/bindings.hpp"
 #include "ui/data_sheet_panel.hpp"
 #include "ui/file_chooser.hpp"
-#include "ui/log_list_model.hpp"
+#include "ui/text_list_model.hpp"
 #include "ui/panel_builder.hpp"
 #include "ui/panels.hpp"
 #include "ui/qt_text.hpp"
@@ -118,8 +119,17 @@ void MainWindow::build() {
     }
     log_view_ = findChild<QListView*>("log_lista");
     log_heading_ = findChild<QLabel*>("log_label");
-    log_model_ = new LogListModel(s_.log_lista, this);
+    log_model_ = new TextListModel([this] { return s_.log_lista.size(); },
+                                   [this](std::size_t i) -> const Text& { return s_.log_lista.at(i); }, this);
     log_view_->setModel(log_model_);
+    db_view_ = findChild<QListView*>("qra_sort_lista");
+    db_model_ = new TextListModel([this] { return s_.qra_sort_lista.size(); },
+                                  [this](std::size_t i) -> const Text& { return s_.qra_sort_lista.at(i); }, this);
+    db_view_->setModel(db_model_);
+    locator_view_ = findChild<QListView*>("qra_lista");
+    locator_model_ = new TextListModel([this] { return s_.qra_lista.size(); },
+                                       [this](std::size_t i) -> const Text& { return s_.qra_lista.at(i); }, this);
+    locator_view_->setModel(locator_model_);
     resize(1280, 800);
 }
 
@@ -173,6 +183,7 @@ void MainWindow::connect_controls() {
     connect(findChild<QPushButton*>("frekvencia_cmd"), &QPushButton::clicked, this, [this] {
         focus("frekvencia_text", true);
     });
+    connect_database_lists();
     connect(&clock_timer_, &QTimer::timeout, this, &MainWindow::clock_tick);
     qApp->installEventFilter(this);
 }
@@ -238,6 +249,7 @@ void MainWindow::refresh(Aspect what) {
         case Aspect::EntryFields: refresh_fields(); break;
         case Aspect::LogList: refresh_log_list(); break;
         case Aspect::Panels: refresh_panels(); break;
+        case Aspect::DatabaseLists: refresh_database_lists(); break;
         case Aspect::View: refresh_view(); break;
         case Aspect::Selectors: refresh_selectors(); break;
         case Aspect::Clock:
@@ -248,6 +260,7 @@ void MainWindow::refresh(Aspect what) {
             refresh_fields();
             refresh_selectors();
             refresh_log_list();
+            refresh_database_lists();
             refresh_panels();
             refresh_view();
             break;
@@ -333,6 +346,40 @@ void MainWindow::refresh_log_list() {
     if (auto* found = control("talalt_log_lista")) found->setVisible(false);
 }
 
+void MainWindow::refresh_database_lists() {
+    if (db_generation_ != s_.qra_sort_lista.generation()) {
+        db_generation_ = s_.qra_sort_lista.generation();
+        db_model_->reload();
+    }
+    const long current = s_.qra_sort_lista.current();
+    if (current >= 0 && current < static_cast<long>(s_.qra_sort_lista.size())) {
+        const QModelIndex idx = db_model_->index(static_cast<int>(current));
+        db_view_->selectionModel()->setCurrentIndex(idx, QItemSelectionModel::ClearAndSelect);
+        db_view_->scrollTo(idx, QAbstractItemView::PositionAtTop);
+    }
+    locator_model_->reload();
+    const long chosen = s_.qra_lista.first_selected();
+    if (chosen >= 0) {
+        locator_view_->selectionModel()->setCurrentIndex(locator_model_->index(static_cast<int>(chosen)),
+                                                         QItemSelectionModel::ClearAndSelect);
+    }
+    if (auto* status = qobject_cast<QLabel*>(control("ru_exchange_label"))) status->setText(qs(s_.ru_exchange_status));
+}
+
+void MainWindow::connect_database_lists() {
+    connect(findChild<QPushButton*>("qra_read_cmd"), &QPushButton::clicked, this, [this] { qra_read_cmd_Click(s_); });
+    connect(findChild<QPushButton*>("qra_lista_cmd"), &QPushButton::clicked, this, [this] { qra_lista_cmd_Click(s_); });
+    connect(locator_view_, &QListView::doubleClicked, this,
+            [this](const QModelIndex& i) { qra_lista_DblClick(s_, i.row()); });
+    connect(locator_view_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& i) {
+                if (!refreshing_ && i.isValid()) s_.qra_lista.select_only(static_cast<std::size_t>(i.row()));
+            });
+    // Every change of the typed callsign narrows the database list to it.
+    connect(findChild<QLineEdit*>("kapott_hivojel_text"), &QLineEdit::textEdited, this,
+            [this] { database_select_typed(s_); });
+}
+
 // --- events -----------------------------------------------------------------------------
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -343,9 +390,16 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         // The window sees each key once, at the widget that has the focus, before the widget does.
         auto* w = qobject_cast<QWidget*>(watched);
         QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : this;
-        if (w == target && w->window() == this &&
-            Form_KeyDown(s_, window_key(static_cast<QKeyEvent*>(event)->key()))) {
-            return true;
+        if (w == target && w->window() == this) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (Form_KeyDown(s_, window_key(key))) return true;
+            if (key == Qt::Key_Insert && w == control("kapott_hivojel_text") && database_insert_completion(s_)) {
+                refresh(Aspect::All);
+                return true;
+            }
+            if ((key == Qt::Key_Return || key == Qt::Key_Enter) && w == locator_view_ && qra_lista_enter(s_)) {
+                return true;
+            }
         }
     }
     return QMainWindow::eventFilter(watched, event);

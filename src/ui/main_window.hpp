@@ -19,7 +19,7 @@ class QStackedWidget;
 
 namespace loxar {
 
-class LogListModel;
+class TextListModel;
 
 class MainWindow : public QMainWindow, public Ui {
     Q_OBJECT
@@ -56,13 +56,20 @@ private:
     void refresh_view();
     void refresh_panels();
     void refresh_log_list();
+    void refresh_database_lists();
+    void connect_database_lists();
     QWidget* control(const std::string& name);
     QString program_dir() const;
 
     Session s_;
     QStackedWidget* stack_ = nullptr;
-    LogListModel* log_model_ = nullptr;
+    TextListModel* log_model_ = nullptr;
     QListView* log_view_ = nullptr;
+    TextListModel* db_model_ = nullptr;
+    QListView* db_view_ = nullptr;
+    std::uint64_t db_generation_ = ~std::uint64_t{0};
+    TextListModel* locator_model_ = nullptr;
+    QListView* locator_view_ = nullptr;
     QLabel* log_heading_ = nullptr;
     QTimer clock_timer_;
     std::vector<std::pair<QLineEdit*, std::size_t>> text_controls_;

@@ -54,6 +54,8 @@ struct Window {
         serial.available = true;  // a keying box is there, so no start-up message
         w = std::make_unique<MainWindow>(Ports{nullptr, &serial, &player, &clock});
         w->show();
+        w->activateWindow();  // keys reach the window through the focused field, as when typing
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
         QVERIFY(w->start(home));
     }
     template <class T>
@@ -162,6 +164,22 @@ private slots:
         call->setFocus();
         QTest::keyClick(call, Qt::Key_PageDown);
         QCOMPARE(win.find<QComboBox>("wpm_combo")->currentText(), QStringLiteral("16 WPM"));
+    }
+
+    void typingACallsignSelectsItInTheDatabaseList() {
+        const auto home = std::filesystem::path(testing::temp_home().toStdString());
+        std::filesystem::create_directories(home / "SYSTEM");
+        std::filesystem::copy_file(std::filesystem::path(LOXAR_SOURCE_DIR) / "data" / "minta.qra",
+                                   home / "SYSTEM" / "IARU.qra");
+        Window win(home);
+        auto* db = win.find<QListView>("qra_sort_lista");
+        QCOMPARE(db->model()->rowCount(), 6);
+        auto* call = win.find<QLineEdit>("kapott_hivojel_text");
+        call->setFocus();
+        QTest::keyClicks(call, "XX3");
+        QVERIFY(db->currentIndex().data().toString().startsWith("XX3CCC"));
+        QTest::keyClick(call, Qt::Key_Insert);
+        QCOMPARE(call->text(), QStringLiteral("XX3CCC"));
     }
 
     void typedTextReachesTheSessionAsCp1250() {
