@@ -1,6 +1,8 @@
 // Reading the Russian oblast table and finding the oblast of a Russian callsign.
 #include "database/oblast_table.hpp"
 
+#include "text/list_input.hpp"
+
 #include <algorithm>
 #include <filesystem>
 
@@ -36,40 +38,6 @@ Text oblast_entry(const std::vector<Text>& fields) {
     return e;
 }
 
-std::vector<Text> oblast_fields(std::string_view line) {
-    std::vector<Text> fields;
-    std::size_t i = 0;
-    while (true) {
-        while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
-        Text value;
-        if (i < line.size() && line[i] == '"') {
-            ++i;
-            while (i < line.size()) {
-                if (line[i] == '"') {
-                    if (i + 1 < line.size() && line[i + 1] == '"') {  // "" inside quotes is one quote
-                        value.push_back('"');
-                        i += 2;
-                        continue;
-                    }
-                    ++i;
-                    break;
-                }
-                value.push_back(line[i++]);
-            }
-            // Anything between the closing quote and the next comma is dropped.
-            while (i < line.size() && line[i] != ',') ++i;
-        } else {
-            const std::size_t comma = line.find(',', i);
-            const std::size_t end = comma == std::string_view::npos ? line.size() : comma;
-            value = trim(line.substr(i, end - i));
-            i = end;
-        }
-        fields.push_back(std::move(value));
-        if (i >= line.size()) return fields;
-        ++i;  // the comma
-    }
-}
-
 OblastRead parse_oblast_file(std::string_view bytes) {
     OblastRead out;
     if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);  // UTF-8 byte-order mark
@@ -77,12 +45,12 @@ OblastRead parse_oblast_file(std::string_view bytes) {
     for (const Text& raw : split_lines(Text(bytes))) {
         ++number;
         if (is_blank(raw)) continue;
-        const std::vector<Text> fields = oblast_fields(input_to_cp1250(raw));
-        if (fields.size() != 7) {
+        const auto fields = list_input_fields(input_to_cp1250(raw));
+        if (!fields || fields->size() != 7) {
             out.bad_lines.push_back(number);
             continue;
         }
-        out.entries.push_back(oblast_entry(fields));
+        out.entries.push_back(oblast_entry(*fields));
     }
     return out;
 }

@@ -31,8 +31,6 @@ inline constexpr std::size_t kContinent = 43, kContinentWidth = 2;
 // Fields 1 and 2 are padded to their widths so that a short field cannot move the columns.
 Text oblast_entry(const std::vector<Text>& fields);
 
-// The comma-separated fields of one line; a field may be quoted ("a, b").
-std::vector<Text> oblast_fields(std::string_view line);
 
 struct OblastRead {
     std::vector<Text> entries;

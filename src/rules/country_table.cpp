@@ -1,6 +1,8 @@
 // The DXCC country table: reading "dxcc_list.txt", the country list, the lookup and the counts.
 #include "rules/country_table.hpp"
 
+#include "text/list_input.hpp"
+
 #include <algorithm>
 #include <system_error>
 #include <variant>
@@ -62,33 +64,6 @@ std::variant<CountryRecord, Text> parse_country_line(const Text& raw) {
 }
 
 }  // namespace
-
-std::optional<std::vector<Text>> list_input_fields(std::string_view line) {
-    std::vector<Text> fields;
-    std::size_t i = 0;
-    while (true) {
-        while (i < line.size() && is_blank(line[i])) ++i;
-        Text field;
-        if (i < line.size() && line[i] == '"') {
-            const std::size_t close = line.find('"', i + 1);
-            if (close == std::string_view::npos) return std::nullopt;
-            field = Text(line.substr(i + 1, close - i - 1));
-            i = close + 1;
-            // Whatever stands between the closing quote and the comma is not part of the field.
-            const std::size_t comma = line.find(',', i);
-            i = comma == std::string_view::npos ? line.size() : comma;
-        } else {
-            const std::size_t comma = line.find(',', i);
-            const std::size_t end = comma == std::string_view::npos ? line.size() : comma;
-            field = trim(line.substr(i, end - i));
-            i = end;
-        }
-        fields.push_back(std::move(field));
-        if (i >= line.size()) break;
-        ++i;  // the comma; a comma at the end still opens an (empty) field
-    }
-    return fields;
-}
 
 CountryFileContents read_country_file(const Text& bytes) {
     CountryFileContents out;

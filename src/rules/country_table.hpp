@@ -47,9 +47,6 @@ struct CountryFileContents {
     std::vector<CountryFileProblem> problems;
 };
 
-// The fields of one line read as list input: comma-separated, a field may be enclosed in double
-// quotes, unquoted fields lose their leading and trailing blanks. Nothing when a quote is left open.
-std::optional<std::vector<Text>> list_input_fields(std::string_view line);
 
 // Every well-formed line becomes a record; the others are reported with their line number.
 CountryFileContents read_country_file(const Text& bytes);

@@ -51,18 +51,6 @@ TEST(OblastEntry, ColumnsTheEntryReadersCut) {
     EXPECT_EQ(e.size(), 44u);
 }
 
-TEST(OblastFields, CommasBlanksAndQuotes) {
-    const std::pair<Text, std::vector<Text>> cases[] = {
-        {"R1A,1A,St. Petersburg,SP,16,29,EU", {"R1A", "1A", "St. Petersburg", "SP", "16", "29", "EU"}},
-        {R"(R1A, 1A , "Name, with comma" ,SP)", {"R1A", "1A", "Name, with comma", "SP"}},
-        {R"("say ""hi""",x)", {"say \"hi\"", "x"}},
-        {"a,,b,", {"a", "", "b", ""}},
-        {R"("unclosed,x)", {"unclosed,x"}},
-        {"", {""}},
-    };
-    for (const auto& [line, fields] : cases) EXPECT_EQ(oblast_fields(line), fields) << line;
-}
-
 TEST(OblastFile, BadLinesAreReportedAndSkipped) {
     const Text bytes =
         "\xEF\xBB\xBF"

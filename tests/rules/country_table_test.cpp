@@ -119,20 +119,6 @@ TEST(CountryLookup, TheRecordHoldsEveryFieldInItsColumns) {
     EXPECT_EQ(country_index_of(no_country_record()), 0);
 }
 
-TEST(CountryFile, ListInputRules) {
-    struct Case { Text line; std::vector<Text> fields; };
-    const Case cases[] = {
-        {R"(1, HA , "Bosnia, Herzegovina" ,EU)", {"1", "HA", "Bosnia, Herzegovina", "EU"}},
-        {R"(" keeps blanks ",x)", {" keeps blanks ", "x"}},
-        {R"("quoted"ignored,next)", {"quoted", "next"}},
-        {"a,,b,", {"a", "", "b", ""}},
-        {"\ttabbed\t,  x  ", {"tabbed", "x"}},
-        {R"("")", {""}},
-    };
-    for (const Case& c : cases) EXPECT_EQ(list_input_fields(c.line), c.fields) << c.line;
-    EXPECT_FALSE(list_input_fields(R"(1,"open,EU)").has_value());
-}
-
 TEST(CountryFile, BadLinesAreRefusedWithTheirNumbersAndGoodOnesLoad) {
     const Text file = file_of({
         kEurope[0],                                    // 1 good
