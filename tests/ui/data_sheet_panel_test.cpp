@@ -18,6 +18,7 @@
 #include "ui/data_sheet_panel.hpp"
 #include "ui/main_window.hpp"
 #include "ui/qt_text.hpp"
+#include "ui/support/started_window.hpp"
 #include "ui/support/ui_test.hpp"
 
 using namespace loxar;
@@ -25,32 +26,13 @@ using namespace loxar;
 namespace {
 
 // A started window with the sheet panel shown and wired.
-struct SheetWindow {
-    testing::FakeSerial serial;
-    testing::FakePlayer player;
-    testing::FakeClock clock;
-    std::unique_ptr<MainWindow> w;
-    std::filesystem::path home;
-
-    SheetWindow() : home(testing::temp_home().toStdString()) {
-        serial.available = true;
-        w = std::make_unique<MainWindow>(Ports{nullptr, &serial, &player, &clock});
-        w->show();
-        w->activateWindow();  // typing needs the focus, as the operator's window has it
-        if (!QTest::qWaitForWindowActive(w.get())) qFatal("window not active");
-        if (!w->start(home)) qFatal("start failed");
+struct SheetWindow : testing::StartedWindow {
+    SheetWindow() {
         MainWindow* mw = w.get();
         ui::wire_data_sheet_panel(find<QWidget>("adatlap_keret"), mw->session(), *mw,
                                   [mw] { mw->refresh(Aspect::All); });
         session().panel = Panel::Adatlap;
         w->refresh(Aspect::All);
-    }
-    Session& session() { return w->session(); }
-    template <class T>
-    T* find(const char* name) const {
-        auto* found = w->findChild<T*>(name);
-        if (!found) qFatal("missing widget %s", name);
-        return found;
     }
     void type(const char* field, const QString& text) {
         QWidget* e = find<QWidget>(field);

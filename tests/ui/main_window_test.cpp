@@ -18,6 +18,7 @@
 #include "core/startup.hpp"
 #include "support/fake_ports.hpp"
 #include "ui/main_window.hpp"
+#include "ui/support/started_window.hpp"
 #include "ui/support/ui_test.hpp"
 
 using namespace loxar;
@@ -43,24 +44,7 @@ void answer_modals(std::deque<QString> buttons) {
     });
 }
 
-struct Window {
-    testing::FakeSerial serial;
-    testing::FakePlayer player;
-    testing::FakeClock clock;
-    std::unique_ptr<MainWindow> w;
-    std::filesystem::path home;
-
-    explicit Window(std::filesystem::path h) : home(std::move(h)) {
-        serial.available = true;  // a keying box is there, so no start-up message
-        w = std::make_unique<MainWindow>(Ports{nullptr, &serial, &player, &clock});
-        w->show();
-        w->activateWindow();  // keys reach the window through the focused field, as when typing
-        QVERIFY(QTest::qWaitForWindowActive(w.get()));
-        QVERIFY(w->start(home));
-    }
-    template <class T>
-    T* find(const char* name) const { return w->findChild<T*>(name); }
-};
+using Window = testing::StartedWindow;
 
 }  // namespace
 

@@ -1,0 +1,38 @@
+// A main window started on a fresh home with fake ports, active so that typed keys reach it.
+#pragma once
+
+#include <QtTest>
+#include <filesystem>
+#include <memory>
+
+#include "support/fake_ports.hpp"
+#include "ui/main_window.hpp"
+#include "ui/support/ui_test.hpp"
+
+namespace loxar::testing {
+
+struct StartedWindow {
+    FakeSerial serial;
+    FakePlayer player;
+    FakeClock clock;
+    std::unique_ptr<MainWindow> w;
+    std::filesystem::path home;
+
+    explicit StartedWindow(std::filesystem::path h = temp_home().toStdString()) : home(std::move(h)) {
+        serial.available = true;  // a keying box is there, so no start-up message
+        w = std::make_unique<MainWindow>(Ports{nullptr, &serial, &player, &clock});
+        w->show();
+        w->activateWindow();  // keys reach the window through the focused field, as when typing
+        if (!QTest::qWaitForWindowActive(w.get())) qFatal("window not active");
+        if (!w->start(home)) qFatal("start failed");
+    }
+    Session& session() { return w->session(); }
+    template <class T>
+    T* find(const char* name) const {
+        auto* found = w->findChild<T*>(name);
+        if (!found) qFatal("missing widget %s", name);
+        return found;
+    }
+};
+
+}  // namespace loxar::testing
