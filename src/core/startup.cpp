@@ -66,9 +66,6 @@ void form_inic(Session& s) {
     }
     fill(s.keyer.billentyuzo_port_combo, numbered_items(1, 15, "COM", ""), 0);
 
-    // The swap and second-station controls belong to the listener's log only.
-    for (const char* name : {"hivojel_2_text", "hivojel_2_cmd", "csere_cmd"}) s.view[name].visible = false;
-
     s.panel = Panel::Log;
     s.log_changed = 0;
     s.edit_mode = 0;
