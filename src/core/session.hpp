@@ -104,6 +104,10 @@ struct QrbValues {
 
 class CountryTable;  // rules/country_table.hpp
 
+// Sizes of the worked-mark tables.
+inline constexpr std::size_t kMarkKeys = 1001;
+inline constexpr std::size_t kMarkBands = 29;
+
 struct Session {
     // Entry and own-station fields.
     QsoRecord qso;
@@ -184,6 +188,40 @@ struct Session {
     // Per-QSO flags of the EDI report, one per log line (they grow with the log).
     std::vector<char> duplicate_flags;
     std::vector<char> new_country_flags;
+
+    // QSO entry: what the callsign handler found out about the worked station.
+    short current_country_index = 0;
+    Text current_continent;
+    Text current_country_name;
+    Text current_oblast_name;
+    short current_oblast_index = 0;  // RUDX oblast mark key
+    Text qth_label;   // information label: country, continent, oblast, YL-OM pairs
+    Text qso_label;   // counter label of the total
+    ListBox talalt_log_lista;  // earlier QSOs with the station being typed
+    // HSKC or SILENT KEY MEM key worked out for the QSO being entered, added to sort_combo when
+    // the QSO is added; empty when there is none.
+    Text held_multiplier_key;
+
+    // Scoring: worked-mark tables (key 0..1000 × band 0..28), counters and the EDI result lists.
+    std::vector<char> country_marks = std::vector<char>(kMarkKeys * kMarkBands, 0);
+    std::vector<char> oblast_marks = std::vector<char>(kMarkKeys * kMarkBands, 0);
+    long dx_multiplier_count = 0;
+    long ob_multiplier_count = 0;
+    short itu_multiplier_count = 0;
+    short sk_multiplier_count = 0;
+    std::array<short, 3> rhob_counters{};  // N (highest sent serial), Q (QSOs), M (multipliers)
+    Text score_summary;
+    std::vector<char> new_square_flags;
+    std::vector<char> new_exchange_flags;
+    Combo edi_wwl_combo;
+    Combo edi_exchange_combo;
+
+    // Backups and the multi-purpose panel.
+    ListBox backup_lista;  // the log rebuilt from the current band's backup file
+    std::array<ListBox, 2> vegyes_lista;
+    short vegyes_valaszto = 0;  // which of the two lists is shown
+    Combo vegyes_combo;
+    Text vegyes_label;
 
     Ports ports;
     static inline const EmptyCountryTable kNoCountries{};

@@ -1,0 +1,21 @@
+// The band buttons of the log panel and the band change of the whole log (small tools).
+#pragma once
+
+#include "core/session.hpp"
+
+namespace loxar {
+
+// Band up and band down; per-band contest types swap the log list with the band's working file.
+void freki_up_cmd_Click(Session& s);
+void freki_down_cmd_Click(Session& s);
+// The working file of a band of a per-band contest type.
+std::filesystem::path band_work_path(const Session& s);
+
+// "Sávváltás": after the question, a copy of the log goes to the multi-purpose panel (mode 4).
+void savvaltas_cmd_Click(Session& s);
+// "Váltás": the selected band is written into every line of the copy.
+void savvaltas_valtas_Click(Session& s);
+// "Kész": the copy replaces the log and the window's band follows.
+void savvaltas_kesz_Click(Session& s);
+
+}  // namespace loxar

@@ -1,0 +1,2 @@
+// Placeholder; the re-evaluation is defined with the other subsystem procedures for now.
+#include "rules/reevaluation.hpp"
