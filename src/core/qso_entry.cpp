@@ -1,9 +1,21 @@
 // QSO entry: keys and events of the entry fields, leaving the callsign, adding a QSO.
 #include "core/qso_entry.hpp"
 
+#include "core/backup.hpp"
 #include "core/clock.hpp"
+#include "core/duplicates.hpp"
 #include "core/file_io.hpp"
+#include "core/log_file.hpp"
+#include "core/log_commands.hpp"
+#include "core/numbering.hpp"
 #include "core/qso_line.hpp"
+#include "core/startup.hpp"
+#include "core/subsystems.hpp"
+#include "database/db_lookup.hpp"
+#include "database/oblast_table.hpp"
+#include "rules/country_table.hpp"
+#include "rules/qrb.hpp"
+#include "rules/scoring.hpp"
 
 namespace loxar {
 
@@ -85,21 +97,417 @@ std::filesystem::path band_save_path(const Session& s) {
     return s.paths.system_dir / fs_path("tmp_log_" + col(s.qso.band_text, 1, 7) + ".save");
 }
 
-// Placeholders until the entry is built.
-char entry_char(std::string_view, char c) { return c; }
-std::optional<std::string_view> space_target(ContestType, std::string_view) { return {}; }
-bool entry_key_press(Session&, std::string_view, char&) { return false; }
-bool kapott_sex_combo_KeyPress(Session&, char) { return false; }
-void entry_field_got_focus(Session&, std::string_view) {}
-void entry_field_lost_focus(Session&, std::string_view) {}
-void entry_field_changed(Session&, std::string_view) {}
-void entry_label_cmd_Click(Session&, std::string_view) {}
-void OM_cmd_Click(Session&) {}
-void YL_cmd_Click(Session&) {}
-void csere_cmd_Click(Session&) {}
-void kapott_hivojel_text_LostFocus(Session&) {}
-void hozzaadas_rutin(Session&) {}
-void log_hozzaad_cmd_Click(Session&) {}
-void torles_rutin(Session&) {}
+}  // namespace loxar
+
+namespace loxar {
+
+namespace {
+
+using T = ContestType;
+
+constexpr std::string_view kCall = "kapott_hivojel_text";
+constexpr std::string_view kCall2 = "hivojel_2_text";
+constexpr std::string_view kRxReport = "kapott_riport_text";
+constexpr std::string_view kRxSerial = "kapott_sorszam_text";
+constexpr std::string_view kRxLocator = "kapott_QRA_text";
+constexpr std::string_view kRxName = "kapott_nev_text";
+constexpr std::string_view kRxSex = "kapott_sex_combo";
+constexpr std::string_view kTxReport = "kuldott_riport_text";
+constexpr std::string_view kTxSerial = "kuldott_sorszam_text";
+constexpr std::string_view kTxName = "kuldott_nev_text";
+
+bool is_one_of(T t, std::initializer_list<T> types) {
+    for (T x : types) if (x == t) return true;
+    return false;
+}
+
+// Fields that take Enter (add) and Space (next field).
+bool is_entry_field(std::string_view c) {
+    for (std::string_view f : {kCall, kRxReport, kRxSerial, kRxLocator, kRxName, kTxReport, kTxSerial,
+                               kTxName, kCall2}) {
+        if (c == f) return true;
+    }
+    return false;
+}
+
+// Fields whose accented capitals are folded (names, exchanges, locators; not callsigns or reports).
+bool folds_accents(std::string_view c) {
+    for (std::string_view f : {kRxSerial, kRxLocator, kRxName, kTxSerial, kTxName,
+                               std::string_view("kezelo_text"), std::string_view("exch_text")}) {
+        if (c == f) return true;
+    }
+    return false;
+}
+
+void refresh_entry(Session& s) { s.ui().refresh(Aspect::EntryFields); }
+
+void set_view_enabled(Session& s, std::string_view control, bool on) {
+    s.view[std::string(control)].enabled = on;
+}
+
+// The distinct received exchanges of a REF log: columns 46-49, numbers by value.
+Text exchange_key(const Text& exchange) {
+    const Text t = trim(exchange);
+    return is_numeric(t) ? std::to_string(int_value(t)) : t;
+}
+
+bool begins_french(const Text& call) {
+    return call.starts_with("F") || call.starts_with("TM") || call.starts_with("TK");
+}
+
+bool russian(const Text& country_name) { return country_name == "Russia" || country_name == "Kaliningrad"; }
+
+// Position (from 1) of an oblast entry in the table; 0 for the entries that name no oblast.
+short oblast_index_of(const Session& s, const Text& entry) {
+    const auto& items = s.exchange_lista.items();
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (items[i] == entry) return static_cast<short>(std::min<std::size_t>(i + 1, kMarkKeys - 1));
+    }
+    return 0;
+}
+
+// Step 5 of leaving the callsign: the country (and for Russia the oblast) of the station.
+void country_of_callsign(Session& s) {
+    s.current_country_index = 0;
+    s.current_continent.clear();
+    s.current_country_name.clear();
+    s.current_oblast_name.clear();
+    s.current_oblast_index = 0;
+    const T type = s.contest();
+    const Text& call = s.qso.kapott_hivojel_text;
+    if (is_one_of(type, {T::RhOb, T::Hskc, T::SilentKeyMem, T::Nmark, T::Swl})) return;
+    if (type == T::Ref && !begins_french(call)) return;
+    const Text record = dxcc_kereses(s, call);
+    s.current_country_index = static_cast<short>(country_index_of(record));
+    s.current_continent = col(record, 45, 2);
+    // The name stands in columns 13-44; column 12 is the last character of a 7-character prefix.
+    s.current_country_name = trim(col(record, 13, 32));
+    if (russian(s.current_country_name)) {
+        const Text oblast = ru_exchange_kereses(s, call);
+        if (type != T::Hadx) s.qso.kapott_sorszam_text = trim(col(oblast, 34, 2));
+        s.current_oblast_name = trim(col(oblast, 7, 25));
+        s.current_oblast_index = oblast_index_of(s, oblast);
+        s.current_continent = col(oblast, 43, 2);
+    }
+    Text label;
+    if (!s.current_oblast_name.empty()) label = s.current_oblast_name + ", ";
+    label += s.current_country_name;
+    if (!trim(s.current_continent).empty()) label += " (" + trim(s.current_continent) + ")";
+    s.qth_label = label;
+}
+
+Text ref_exchange_marker(const ListBox& log, const Text& typed) {
+    const Text key = exchange_key(typed);
+    for (const Text& line : log.items()) {
+        if (exchange_key(col(line, 46, 4)) == key) return "-----";
+    }
+    return "Multi";
+}
+
+bool ask(Session& s, const Text& question) {
+    s.dialog.question_number = 9;
+    s.dialog.question_text = question;
+    s.ui().igen_nem(s.dialog);
+    return s.dialog.dialog_answer == "OK";
+}
+
+// What a contest type does to the record before its line is built.
+void before_building(Session& s) {
+    const int band = s.current_band_index;
+    switch (s.contest()) {
+        case T::Hadx:
+            s.qso.kapott_nev_text.clear();
+            mark_country(s, s.current_country_index, band);
+            break;
+        case T::HaQrp:
+        case T::Dx:
+        case T::Hskc:
+        case T::Nmark:
+        case T::Ref:
+        case T::Swl: break;
+        case T::RhOb:
+            s.qso.pontszam_text = "1";
+            s.qso.tavolsag_text = "0";
+            break;
+        case T::RudxAll:
+        case T::RudxTwo:
+            mark_country(s, s.current_country_index, band);
+            mark_oblast(s, s.current_oblast_index, band);
+            break;
+        case T::SilentKeyMem: {
+            Text evaluation;
+            SKM_ertekeles(s, evaluation);
+            s.qso.tavolsag_text = evaluation;
+            break;
+        }
+        default: tavolsag_szamolo_rutin(s); break;
+    }
+}
+
+// What it does once the line is in the log: the worked keys of HSKC and SILENT KEY MEM.
+void after_appending(Session& s) {
+    const T type = s.contest();
+    if (type == T::SilentKeyMem) {
+        const Text zone = trim(s.qso.kapott_QRA_text);
+        if (is_numeric(zone)) mark_country(s, static_cast<int>(int_value(zone)), s.current_band_index);
+    }
+    if ((type == T::Hskc || type == T::SilentKeyMem) && !s.held_multiplier_key.empty()) {
+        add_multiplier_key(s, s.held_multiplier_key);
+    }
+    s.held_multiplier_key.clear();
+}
+
+}  // namespace
+
+char entry_char(std::string_view control, char c) {
+    c = upper_hu(c);
+    return folds_accents(control) ? fold_accents(c) : c;
+}
+
+std::optional<std::string_view> space_target(ContestType type, std::string_view c) {
+    if (c == kCall || c == kCall2) return type == T::CqwwVhf ? kRxLocator : kRxSerial;
+    if (c == kRxReport) return kRxSerial;
+    if (c == kRxSerial) {
+        if (is_one_of(type, {T::YlOm, T::HaQrp, T::Dx, T::Nmark})) return kRxName;
+        if (is_one_of(type, {T::Hadx, T::RhOb, T::RudxAll, T::RudxTwo, T::Hskc, T::Ref})) return kCall;
+        if (type == T::Swl) return kCall2;
+        return kRxLocator;
+    }
+    if (c == kRxLocator) {
+        if (is_one_of(type, {T::YlOm, T::Iaru, T::CqBp, T::CqwwVhf, T::Swl, T::None})) return kRxName;
+        if (is_one_of(type, {T::Hskc, T::SilentKeyMem})) return kCall;
+        return std::nullopt;
+    }
+    if (c == kRxName) return type == T::YlOm ? kRxSex : kTxReport;
+    if (c == kTxReport) return kTxSerial;
+    if (c == kTxSerial) return is_one_of(type, {T::HaQrp, T::Nmark}) ? kTxName : kCall;
+    if (c == kTxName) return kCall;
+    return std::nullopt;
+}
+
+bool entry_key_press(Session& s, std::string_view control, char& c) {
+    if (is_entry_field(control)) {
+        if (c == '\r' || c == '\n') {
+            hozzaadas_rutin(s);
+            return true;
+        }
+        if (c == ' ') {
+            if (auto target = space_target(s.contest(), control)) s.ui().focus(*target, true);
+            return true;
+        }
+    }
+    c = entry_char(control, c);
+    return false;
+}
+
+bool kapott_sex_combo_KeyPress(Session& s, char c) {
+    int item = -1;
+    switch (c) {
+        case '\r':
+        case '\n': hozzaadas_rutin(s); return true;
+        case 'N':
+        case 'n': item = 1; break;
+        case 'F':
+        case 'f': item = 2; break;
+        case '.': item = 0; break;
+        default: return false;
+    }
+    s.qso.kapott_sex_combo.set(item);
+    s.ui().refresh(Aspect::Selectors);
+    return true;
+}
+
+void entry_field_got_focus(Session& s, std::string_view control) {
+    if (control == "edit_sorszam_text") return;  // the editing code owns that field
+    if (is_entry_field(control)) s.ui().focus(control, true);
+}
+
+void entry_field_lost_focus(Session& s, std::string_view control, bool moves_focus) {
+    QsoRecord& q = s.qso;
+    const T type = s.contest();
+    if (control == kCall) {
+        kapott_hivojel_text_LostFocus(s);
+        return;
+    }
+    if (control == kRxReport) q.kapott_riport_text = trim(q.kapott_riport_text);
+    if (control == kTxReport) q.kuldott_riport_text = trim(q.kuldott_riport_text);
+    if (control == kTxSerial) q.kuldott_sorszam_text = trim(q.kuldott_sorszam_text);
+    if (control == kRxSerial) {
+        q.kapott_sorszam_text = trim(q.kapott_sorszam_text);
+        if (type == T::SilentKeyMem) SKM_ertekeles(s, q.tavolsag_text);
+        if (moves_focus) {
+            if (is_one_of(type, {T::HaQrp, T::Dx, T::Nmark})) s.ui().focus(kRxName, true);
+            if (is_one_of(type, {T::Iaru, T::CqBp, T::CqwwVhf, T::Swl, T::None})) s.ui().focus(kRxLocator, true);
+        }
+    }
+    if ((control == kRxName || control == kTxName) && moves_focus) s.ui().focus(kCall, true);
+    if (control == kRxLocator) {
+        if (QRA_ellenorzes(s, q.kapott_QRA_text) == 1 && distance_is_numeric(type)) tavolsag_szamolo_rutin(s);
+    }
+    if (control == kRxSex) tavolsag_szamolo_rutin(s);
+    refresh_entry(s);
+}
+
+void entry_field_changed(Session& s, std::string_view control) {
+    if (control == kRxSerial && s.contest() == T::Ref) {
+        s.qso.tavolsag_text = ref_exchange_marker(s.log_lista, s.qso.kapott_sorszam_text);
+        refresh_entry(s);
+    }
+    if (control == kCall || control == kCall2) {
+        live_duplicate_search(s);
+        if (control == kCall) database_select_typed(s);
+    }
+}
+
+void entry_label_cmd_Click(Session& s, std::string_view button) {
+    static constexpr std::pair<std::string_view, std::string_view> kTargets[] = {
+        {"kapott_hivojel_cmd", kCall},    {"kapott_cmd", kRxReport},        {"kapott_sorszam_cmd", kRxSerial},
+        {"kapott_QRA_cmd", kRxLocator},   {"kapoo_nev_cmd", kRxName},       {"kuldott_riport_cmd", kTxReport},
+        {"kuldott_sorszam_cmd", kTxSerial}, {"kuldott_nev_cmd", kTxName},   {"hivojel_2_cmd", kCall2},
+    };
+    if (button == "kapott_cmd") {
+        s.qso.kapott_riport_text = s.qso.mod_combo.text() == "CW" ? "599" : "59";
+        refresh_entry(s);
+    }
+    for (const auto& [name, field] : kTargets) {
+        if (name == button) s.ui().focus(field, true);
+    }
+}
+
+void OM_cmd_Click(Session& s) {
+    s.qso.kapott_sex_combo.set(2);
+    s.ui().refresh(Aspect::Selectors);
+    s.ui().focus(kRxSex, false);
+}
+
+void YL_cmd_Click(Session& s) {
+    s.qso.kapott_sex_combo.set(1);
+    s.ui().refresh(Aspect::Selectors);
+    s.ui().focus(kRxSex, false);
+}
+
+void csere_cmd_Click(Session& s) {
+    QsoRecord& q = s.qso;
+    std::swap(q.kapott_hivojel_text, q.hivojel_2_text);
+    std::swap(q.kapott_riport_text, q.kuldott_riport_text);
+    std::swap(q.kapott_sorszam_text, q.kuldott_sorszam_text);
+    refresh_entry(s);
+    live_duplicate_search(s);
+}
+
+void kapott_hivojel_text_LostFocus(Session& s) {
+    if (s.qso.mod_combo.list_index <= 0) {
+        s.ui().beep();
+        s.ui().message(hu(u8"Valasszon adasmódot!"));
+        return;
+    }
+    if (s.edit_mode != 0) return;
+    if (s.automata_check) {
+        allomas_adat_kereses(s);
+        tavolsag_szamolo_rutin(s);
+    }
+    s.qso.kapott_hivojel_text = trim(s.qso.kapott_hivojel_text);
+    country_of_callsign(s);
+    multiplier_prefill(s);
+    s.ui().refresh(Aspect::All);
+}
+
+void hozzaadas_rutin(Session& s) {
+    Ui& ui = s.ui();
+    if (s.edit_mode != 0) {
+        ui.beep();
+        ask(s, hu(u8"A program Szerkesztés módban van.") + kCrLf +
+                   hu(u8"A kilépéshez kattintson a villogó mezőre!"));
+        return;
+    }
+    if (datum_ellenorzes(s) == 0) return;
+    if (QRA_ellenorzes(s, s.qso.kapott_QRA_text) == 0) return;
+    if (sajat_adat_vizsgalat(s) != 0) return;
+    if (QSO_adat_vizsgalat(s) == 0) {
+        refresh_entry(s);
+        return;
+    }
+    live_duplicate_search(s);
+    if (!s.talalt_log_lista.empty()) {
+        ui.beep();
+        if (!ask(s, hu(u8"Dupla QSO, Folytatja?"))) {
+            ui.focus(kCall, true);
+            return;
+        }
+    }
+    s.qso.edit_sorszam_text = "00000";
+    before_building(s);
+    short funkcio = kFunkcioNew;
+    const Text line = build_log_line(s, funkcio);
+    s.log_lista.add(line);
+    after_appending(s);
+    if (s.contest() != T::Swl) ossz_pontszam_szamolas(s);
+    if (!write_backup_record(s, kBackupAdded, line)) {
+        ui.message(hu(u8"Nem sikerült írni a backup file-t!"));
+    }
+    kovetkezo_sorszam_rutin(s);
+    s.log_changed = 1;
+    const std::size_t last = s.log_lista.size() - 1;
+    s.log_lista.select_only(last);
+    s.log_lista.list_index = static_cast<long>(last);
+    ui.refresh(Aspect::LogList);
+    if (s.auto_torles_check) torles_rutin(s);
+    if (!log_mentes(s, band_save_path(s))) ui.message(hu(u8"Nem sikerült menteni: ") + text_path(band_save_path(s)));
+    auto_log_mentes(s);
+    live_duplicate_search(s);
+    ui.refresh(Aspect::All);
+    if (!s.real_time_check) {
+        ui.focus("log_ido", true);
+    } else {
+        ui.focus(kCall, true);
+    }
+}
+
+void log_hozzaad_cmd_Click(Session& s) { hozzaadas_rutin(s); }
+
+void torles_rutin(Session& s) {
+    log_inic_rutin(s);
+    QsoRecord& q = s.qso;
+    switch (s.contest()) {
+        case T::YlOm:
+        case T::Hadx:
+            q.kapott_QRA_text = kNoLocator;
+            set_view_enabled(s, kRxLocator, false);
+            q.kuldott_sorszam_text = s.station.exch_text;
+            break;
+        case T::CqBp:
+        case T::Exchange: set_view_enabled(s, kRxLocator, true); break;
+        case T::HaQrp:
+        case T::Dx:
+        case T::Nmark:
+            q.kuldott_sorszam_text = q.qth_text;
+            q.kuldott_nev_text = q.kezelo_text;
+            break;
+        case T::RhOb: q.kapott_QRA_text = kNoLocator; break;
+        case T::Hskc:
+            kovetkezo_sorszam_rutin(s);
+            q.kapott_QRA_text = kNoLocator;
+            break;
+        case T::SilentKeyMem:
+            q.kuldott_sorszam_text = s.station.exch_text;
+            q.kapott_QRA_text = kNoLocator;
+            break;
+        case T::Ref:
+            q.kapott_QRA_text = kNoLocator;
+            set_view_enabled(s, kRxLocator, false);
+            break;
+        case T::Swl:
+            q.kapott_QRA_text = kNoLocator;
+            set_view_enabled(s, kRxLocator, false);
+            q.hivojel_2_text.clear();
+            break;
+        default: break;
+    }
+    s.held_multiplier_key.clear();
+    s.qra_lista.clear();
+    live_duplicate_search(s);
+    s.ui().refresh(Aspect::All);
+    s.ui().focus(kCall, true);
+}
 
 }  // namespace loxar

@@ -21,7 +21,9 @@ bool kapott_sex_combo_KeyPress(Session& s, char c);
 
 // Events of the entry fields.
 void entry_field_got_focus(Session& s, std::string_view control);
-void entry_field_lost_focus(Session& s, std::string_view control);
+// `moves_focus`: the field is left by the keyboard (Tab), so its rule may send the focus on; a
+// mouse click or a Space move keeps the place the operator chose.
+void entry_field_lost_focus(Session& s, std::string_view control, bool moves_focus);
 void entry_field_changed(Session& s, std::string_view control);
 // The label buttons beside the fields.
 void entry_label_cmd_Click(Session& s, std::string_view button);
