@@ -78,6 +78,7 @@ const std::vector<ComboBinding>& combo_bindings() {
         {"auto_mentes_combo", [](Session& s) -> Combo& { return s.auto_mentes_combo; }},
         {"formatum_combo", [](Session& s) -> Combo& { return s.formatum_combo; }},
         {"sort_combo", [](Session& s) -> Combo& { return s.sort_combo; }},
+        {"vegyes_combo", [](Session& s) -> Combo& { return s.vegyes_combo; }},
         {"wpm_combo", [](Session& s) -> Combo& { return s.keyer.wpm_combo; }},
         {"ismetles_combo", [](Session& s) -> Combo& { return s.keyer.ismetles_combo; }},
         {"kesleltetes_combo", [](Session& s) -> Combo& { return s.keyer.kesleltetes_combo; }},
@@ -93,6 +94,25 @@ const std::vector<ComboBinding>& combo_bindings() {
         SHEET_COMBO(cqww_power_combo),
         SHEET_COMBO(haqrp_kategoria_combo),
         SHEET_COMBO(rhob_kategoria_combo),
+    };
+    return table;
+}
+
+const std::vector<LabelBinding>& label_bindings() {
+    static const std::vector<LabelBinding> table = {
+        {"qth_label", [](const Session& s) -> const Text& { return s.qth_label; }},
+        {"qso_label", [](const Session& s) -> const Text& { return s.qso_label; }},
+        {"vegyes_label", [](const Session& s) -> const Text& { return s.vegyes_label; }},
+    };
+    return table;
+}
+
+const std::vector<ListBinding>& list_bindings() {
+    static const std::vector<ListBinding> table = {
+        {"talalt_log_lista", [](Session& s) -> ListBox& { return s.talalt_log_lista; }},
+        {"backup_lista", [](Session& s) -> ListBox& { return s.backup_lista; }},
+        {"vegyes_lista_0", [](Session& s) -> ListBox& { return s.vegyes_lista[0]; }},
+        {"vegyes_lista_1", [](Session& s) -> ListBox& { return s.vegyes_lista[1]; }},
     };
     return table;
 }

@@ -24,7 +24,21 @@ struct CheckBinding {
     std::function<bool&(Session&)> field;
 };
 
+// A label whose text a procedure writes.
+struct LabelBinding {
+    const char* control;
+    std::function<const Text&(const Session&)> field;
+};
+
+// A list view over one of the session's lists.
+struct ListBinding {
+    const char* control;
+    std::function<ListBox&(Session&)> field;
+};
+
 const std::vector<TextBinding>& text_bindings();
+const std::vector<LabelBinding>& label_bindings();
+const std::vector<ListBinding>& list_bindings();
 const std::vector<ComboBinding>& combo_bindings();
 const std::vector<CheckBinding>& check_bindings();
 

@@ -100,7 +100,13 @@ QWidget* entry_frame(QWidget* parent) {
     add2(freq_caption, freq);
     QLineEdit* band = line_edit(g, "band_text", 7);
     band->setReadOnly(true);
-    add2(label(g, "band_label", QStringLiteral("Sáv")), band);
+    auto* band_box = new QWidget(g);
+    auto* band_row = new QHBoxLayout(band_box);
+    band_row->setContentsMargins(0, 0, 0, 0);
+    band_row->addWidget(button(band_box, "freki_down_cmd", QStringLiteral("◀"), QStringLiteral("Freki sáv le")));
+    band_row->addWidget(band);
+    band_row->addWidget(button(band_box, "freki_up_cmd", QStringLiteral("▶"), QStringLiteral("Freki sáv fel")));
+    add2(label(g, "band_label", QStringLiteral("Sáv")), band_box);
     add2(label(g, "tavolsag_label", QStringLiteral("Távolság:")), line_edit(g, "tavolsag_text", 5));
     add2(label(g, "pontszam_label", QStringLiteral("Pont:")), line_edit(g, "pontszam_text", 5));
     add2(button(g, "iranyszog_cmd", QStringLiteral("Irány&szög"), QStringLiteral("Irányszög számolás")),
@@ -121,9 +127,28 @@ QWidget* entry_frame(QWidget* parent) {
     edited->setAutoFillBackground(true);
     add2(label(g, "edit_sorszam_label", QStringLiteral("Szerk.")), edited);
     add2(check(g, "automata_check", QStringLiteral("Adatbázis")), check(g, "auto_torles_check", QStringLiteral("Törlés")));
-    QPushButton* add_qso = button(g, "log_hozzaad_cmd", QStringLiteral("Hozzáad"));
-    add_qso->setEnabled(false);  // adding arrives with the QSO entry
-    add2(new QWidget(g), add_qso);
+    add2(new QWidget(g), button(g, "log_hozzaad_cmd", QStringLiteral("Hozzáad"), QStringLiteral("QSO a LOG-ba (Enter)")));
+    return g;
+}
+
+// The log menu: editing, deleting, saving, loading and recounting the log.
+QWidget* log_menu(QWidget* parent) {
+    QGroupBox* g = frame(parent, "log_menu_keret", QStringLiteral("LOG"));
+    auto* row = new QHBoxLayout(g);
+    row->addWidget(button(g, "edit_cmd", QStringLiteral("QSO szerkesztés"), QStringLiteral("Kijelölt QSO szerkesztése")));
+    row->addWidget(button(g, "log_felulir_cmd", QStringLiteral("Felülírás"), QStringLiteral("A szerkesztett QSO felülírása")));
+    row->addWidget(button(g, "QSO_torol_cmd", QStringLiteral("QSO törlés"), QStringLiteral("Kijelölt QSO törlése")));
+    row->addSpacing(16);
+    row->addWidget(button(g, "save_log_cmd", QStringLiteral("LOG mentés")));
+    row->addWidget(button(g, "load_log_cmd", QStringLiteral("LOG beolvasás")));
+    row->addWidget(button(g, "log_osszefuzes_cmd", QStringLiteral("LOG összefűzés"), QStringLiteral("Haladóknak")));
+    row->addSpacing(16);
+    row->addWidget(button(g, "ujraszamolas_cmd", QStringLiteral("Újraszámolás"), QStringLiteral("Sorszámok, pontok és szorzók újra")));
+    row->addStretch(1);
+    QLabel* counter = label(g, "qso_label", QString());
+    counter->setFont(mono_font());
+    counter->setToolTip(QStringLiteral("QSO-k száma és a szorzók"));
+    row->addWidget(counter);
     return g;
 }
 
@@ -159,6 +184,7 @@ QWidget* build_log_panel(QWidget* parent) {
     top->addWidget(calling_frame(panel));
     col->addLayout(top);
     col->addWidget(entry_frame(panel));
+    col->addWidget(log_menu(panel));
 
     auto* lists = new QHBoxLayout;
     auto* left = new QVBoxLayout;
@@ -169,7 +195,10 @@ QWidget* build_log_panel(QWidget* parent) {
     log->setSelectionMode(QAbstractItemView::ExtendedSelection);
     log->setToolTip(QStringLiteral("Dupla kattintás a szerkesztéshez,<SHIFT><DEL> a törléshez"));
     left->addWidget(log, 3);
-    left->addWidget(mono_list(panel, "talalt_log_lista"), 1);
+    QListView* found = mono_list(panel, "talalt_log_lista");
+    found->setToolTip(QStringLiteral("Korábbi QSO-k ezzel az állomással (dupla kattintás: kijelölés a LOG-ban)"));
+    found->hide();
+    left->addWidget(found, 1);
     lists->addLayout(left, 4);
     auto* right = new QVBoxLayout;
     auto* db_row = new QHBoxLayout;

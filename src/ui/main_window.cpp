@@ -19,6 +19,7 @@
 #include "core/clock.hpp"
 #include "core/file_io.hpp"
 #include "core/lifecycle.hpp"
+#include "core/log_commands.hpp"
 #include "core/startup.hpp"
 #include "core/subsystems.hpp"
 #include "core/window_keys.hpp"
@@ -154,6 +155,7 @@ void MainWindow::connect_controls() {
             const std::string_view name = combo_bindings()[i].control;
             if (name == "szabaly_combo") szabaly_combo_Click(s_);
             if (name == "mod_combo") mod_szorzo_rutin(s_);
+            if (name == "auto_mentes_combo") auto_mentes_combo_Click(s_);
             refresh(Aspect::All);
         });
     }
@@ -184,6 +186,7 @@ void MainWindow::connect_controls() {
         focus("frekvencia_text", true);
     });
     connect_database_lists();
+    connect_logging();
     connect(&clock_timer_, &QTimer::timeout, this, &MainWindow::clock_tick);
     qApp->installEventFilter(this);
 }
@@ -213,7 +216,9 @@ QWidget* MainWindow::control(const std::string& name) {
 void MainWindow::beep() { QApplication::beep(); }
 
 void MainWindow::message(const Text& text) {
-    QMessageBox box(QMessageBox::Information, QStringLiteral("Loxar"), qs(text), QMessageBox::Ok, this);
+    QString shown = qs(text);
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Loxar"), shown, QMessageBox::Ok, this);
     box.setObjectName("uzenet_box");
     box.exec();
 }
@@ -228,7 +233,11 @@ void MainWindow::focus(std::string_view name, bool select_all) {
     QWidget* w = control(std::string(name));
     if (!w) return;
     w->setFocus(Qt::OtherFocusReason);
-    if (auto* e = qobject_cast<QLineEdit*>(w); e && select_all) e->selectAll();
+    // Selected once the focus has settled, so a mouse click into the field does not undo it.
+    if (auto* e = qobject_cast<QLineEdit*>(w); e && select_all) {
+        e->selectAll();
+        QTimer::singleShot(0, e, [e] { if (e->hasFocus()) e->selectAll(); });
+    }
 }
 
 void MainWindow::busy(bool on) {
@@ -246,8 +255,15 @@ void MainWindow::process_events() { QCoreApplication::processEvents(); }
 void MainWindow::refresh(Aspect what) {
     refreshing_ = true;
     switch (what) {
-        case Aspect::EntryFields: refresh_fields(); break;
-        case Aspect::LogList: refresh_log_list(); break;
+        case Aspect::EntryFields:
+            refresh_fields();
+            refresh_labels();
+            break;
+        case Aspect::LogList:
+            refresh_log_list();
+            refresh_extra_lists();
+            refresh_view();
+            break;
         case Aspect::Panels: refresh_panels(); break;
         case Aspect::DatabaseLists: refresh_database_lists(); break;
         case Aspect::View: refresh_view(); break;
@@ -258,8 +274,10 @@ void MainWindow::refresh(Aspect what) {
             break;
         case Aspect::All:
             refresh_fields();
+            refresh_labels();
             refresh_selectors();
             refresh_log_list();
+            refresh_extra_lists();
             refresh_database_lists();
             refresh_panels();
             refresh_view();
@@ -343,7 +361,6 @@ void MainWindow::refresh_log_list() {
     } else if (!s_.log_lista.empty()) {
         log_view_->scrollToBottom();
     }
-    if (auto* found = control("talalt_log_lista")) found->setVisible(false);
 }
 
 void MainWindow::refresh_database_lists() {
@@ -375,9 +392,6 @@ void MainWindow::connect_database_lists() {
             [this](const QModelIndex& i) {
                 if (!refreshing_ && i.isValid()) s_.qra_lista.select_only(static_cast<std::size_t>(i.row()));
             });
-    // Every change of the typed callsign narrows the database list to it.
-    connect(findChild<QLineEdit*>("kapott_hivojel_text"), &QLineEdit::textEdited, this,
-            [this] { database_select_typed(s_); });
 }
 
 // --- events -----------------------------------------------------------------------------
@@ -386,13 +400,18 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusIn && watched == control("iranyszog_text")) {
         iranyszog_text_GotFocus(s_);
     }
+    if ((event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) && watched->isWidgetType()) {
+        auto* w = static_cast<QWidget*>(watched);
+        if (w->window() == this) logging_focus(w, static_cast<QFocusEvent*>(event));
+    }
     if (event->type() == QEvent::KeyPress) {
         // The window sees each key once, at the widget that has the focus, before the widget does.
         auto* w = qobject_cast<QWidget*>(watched);
         QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : this;
-        if (w == target && w->window() == this) {
+        if (w == target && w->window() == this && !forwarding_key_) {
             const int key = static_cast<QKeyEvent*>(event)->key();
             if (Form_KeyDown(s_, window_key(key))) return true;
+            if (logging_key(w, static_cast<QKeyEvent*>(event))) return true;
             if (key == Qt::Key_Insert && w == control("kapott_hivojel_text") && database_insert_completion(s_)) {
                 refresh(Aspect::All);
                 return true;

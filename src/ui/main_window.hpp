@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QMainWindow>
 #include <QTimer>
+#include <functional>
 #include <filesystem>
 #include <vector>
 
@@ -12,6 +13,8 @@
 class QAbstractButton;
 class QCheckBox;
 class QComboBox;
+class QFocusEvent;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QListView;
@@ -59,6 +62,13 @@ private:
     void refresh_database_lists();
     void connect_database_lists();
     QWidget* control(const std::string& name);
+    // The log side (main_window_logging.cpp): entry keys and focus, log commands, extra lists.
+    void connect_logging();
+    void on_click(const char* button, std::function<void()> action);
+    bool logging_key(QWidget* w, QKeyEvent* e);
+    void logging_focus(QWidget* w, QFocusEvent* e);
+    void refresh_labels();
+    void refresh_extra_lists();
     QString program_dir() const;
 
     Session s_;
@@ -71,6 +81,9 @@ private:
     TextListModel* locator_model_ = nullptr;
     QListView* locator_view_ = nullptr;
     QLabel* log_heading_ = nullptr;
+    std::vector<std::pair<QListView*, TextListModel*>> extra_lists_;  // list_bindings() order
+    bool forwarding_key_ = false;  // a key re-sent with its character changed
+    bool in_focus_handler_ = false;
     QTimer clock_timer_;
     std::vector<std::pair<QLineEdit*, std::size_t>> text_controls_;
     std::vector<std::pair<QComboBox*, std::size_t>> combo_controls_;

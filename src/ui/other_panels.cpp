@@ -50,9 +50,12 @@ QWidget* build_aprosag_panel(QWidget* parent) {
     QGroupBox* g = frame(parent, "aprosag_keret", QStringLiteral("Apróságok"));
     auto* col = new QVBoxLayout(g);
     auto* row = new QHBoxLayout;
-    row->addWidget(later(button(g, "backup_helyreallitas_cmd", QStringLiteral("Backup betöltés"))));
-    row->addWidget(later(button(g, "backup_cmd_0", QStringLiteral("Visszamásolás"))));
-    row->addWidget(later(button(g, "backup_cmd_1", QStringLiteral("Hozzáfűzés az aktuális LOG-hoz"))));
+    row->addWidget(button(g, "backup_helyreallitas_cmd", QStringLiteral("Backup betöltés"),
+                          QStringLiteral("Az aktuális sáv LOG-ja a backup file-ból")));
+    row->addWidget(button(g, "backup_cmd_0", QStringLiteral("Visszamásolás")));
+    row->addWidget(button(g, "backup_cmd_1", QStringLiteral("Hozzáfűzés az aktuális LOG-hoz")));
+    row->addSpacing(16);
+    row->addWidget(button(g, "aprosag_cmd", QStringLiteral("Sávváltás"), QStringLiteral("A teljes LOG sávjának átírása")));
     row->addStretch(1);
     col->addLayout(row);
     col->addWidget(label(g, "backup_label", QStringLiteral("A LOG a backup file-ból")));
@@ -97,6 +100,13 @@ QWidget* build_vegyes_panel(QWidget* parent) {
     row->addWidget(first);
     row->addWidget(second);
     row->addWidget(label(g, "vegyes_label", QString()));
+    row->addWidget(combo(g, "vegyes_combo"));
+    for (int i = 0; i < 4; ++i) {
+        const std::string name = "vegyes_cmd_" + std::to_string(i);
+        QPushButton* b = button(g, name.c_str(), QString());
+        b->hide();  // each task of the panel shows and captions the buttons it uses
+        row->addWidget(b);
+    }
     row->addStretch(1);
     col->addLayout(row);
     QListView* list0 = mono_list(g, "vegyes_lista_0");
@@ -104,8 +114,6 @@ QWidget* build_vegyes_panel(QWidget* parent) {
     list1->hide();
     col->addWidget(list0, 1);
     col->addWidget(list1, 1);
-    QObject::connect(first, &QRadioButton::toggled, list0, &QWidget::setVisible);
-    QObject::connect(second, &QRadioButton::toggled, list1, &QWidget::setVisible);
     return g;
 }
 

@@ -1,0 +1,223 @@
+// Main window, log side: the entry fields' keys and focus, the log commands and their lists.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFocusEvent>
+#include <QItemSelectionModel>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "core/backup.hpp"
+#include "core/band_change.hpp"
+#include "core/duplicates.hpp"
+#include "core/log_commands.hpp"
+#include "core/qso_edit.hpp"
+#include "core/qso_entry.hpp"
+#include "rules/scoring.hpp"
+#include "ui/bindings.hpp"
+#include "ui/main_window.hpp"
+#include "ui/qt_text.hpp"
+#include "ui/text_list_model.hpp"
+
+namespace loxar {
+
+namespace {
+
+// Fields whose typed characters the core filters; the first nine also take Enter and Space.
+const char* const kEntryFields[] = {
+    "kapott_hivojel_text", "kapott_riport_text", "kapott_sorszam_text", "kapott_QRA_text", "kapott_nev_text",
+    "kuldott_riport_text", "kuldott_sorszam_text", "kuldott_nev_text", "hivojel_2_text", "kezelo_text",
+    "exch_text",
+};
+// Fields (and the sex selector) whose leaving runs a procedure.
+const char* const kLeaveEvents[] = {
+    "kapott_hivojel_text", "kapott_riport_text", "kapott_sorszam_text", "kapott_QRA_text", "kapott_nev_text",
+    "kuldott_riport_text", "kuldott_sorszam_text", "kuldott_nev_text", "kapott_sex_combo",
+};
+const char* const kLabelButtons[] = {
+    "kapott_hivojel_cmd", "kapott_cmd", "kapott_sorszam_cmd", "kapott_QRA_cmd", "kapoo_nev_cmd",
+    "kuldott_riport_cmd", "kuldott_sorszam_cmd", "kuldott_nev_cmd", "hivojel_2_cmd",
+};
+
+template <std::size_t N>
+bool listed(const char* const (&names)[N], const QString& name) {
+    for (const char* n : names) {
+        if (name == QLatin1String(n)) return true;
+    }
+    return false;
+}
+
+// The one cp1250 character a key types; 0 for keys that type none (or more than one).
+char typed_char(const QKeyEvent* e) {
+    if (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return 0;
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) return '\r';
+    const Text t = cp(e->text());
+    return t.size() == 1 && static_cast<unsigned char>(t[0]) >= 0x20 ? t[0] : 0;
+}
+
+}  // namespace
+
+void MainWindow::on_click(const char* button, std::function<void()> action) {
+    auto* b = findChild<QAbstractButton*>(button);
+    if (!b) return;
+    connect(b, &QAbstractButton::clicked, this, [this, action = std::move(action)] {
+        action();
+        refresh(Aspect::All);
+    });
+}
+
+void MainWindow::connect_logging() {
+    for (const ListBinding& b : list_bindings()) {
+        auto* view = findChild<QListView*>(b.control);
+        auto field = b.field;
+        auto* model = new TextListModel([this, field] { return field(s_).size(); },
+                                        [this, field](std::size_t i) -> const Text& { return field(s_).at(i); }, this);
+        view->setModel(model);
+        extra_lists_.emplace_back(view, model);
+    }
+    for (const char* name : {"kapott_hivojel_text", "hivojel_2_text", "kapott_sorszam_text"}) {
+        connect(findChild<QLineEdit*>(name), &QLineEdit::textEdited, this, [this, name] {
+            entry_field_changed(s_, name);
+        });
+    }
+    for (const char* name : kLabelButtons) on_click(name, [this, name] { entry_label_cmd_Click(s_, name); });
+    on_click("OM_cmd", [this] { OM_cmd_Click(s_); });
+    on_click("YL_cmd", [this] { YL_cmd_Click(s_); });
+    on_click("csere_cmd", [this] { csere_cmd_Click(s_); });
+    on_click("log_hozzaad_cmd", [this] { log_hozzaad_cmd_Click(s_); });
+    on_click("freki_up_cmd", [this] { freki_up_cmd_Click(s_); });
+    on_click("freki_down_cmd", [this] { freki_down_cmd_Click(s_); });
+    on_click("edit_cmd", [this] { edit_cmd_Click(s_); });
+    on_click("log_felulir_cmd", [this] { log_felulir_cmd_Click(s_); });
+    on_click("QSO_torol_cmd", [this] { QSO_torol_cmd_Click(s_); });
+    on_click("save_log_cmd", [this] { save_log_cmd_Click(s_); });
+    on_click("load_log_cmd", [this] { load_log_cmd_Click(s_); });
+    on_click("log_osszefuzes_cmd", [this] { log_osszefuzes_cmd_Click(s_); });
+    on_click("ujraszamolas_cmd", [this] { ujraszamolas_cmd_Click(s_); });
+    on_click("backup_helyreallitas_cmd", [this] { backup_helyreallitas(s_); });
+    on_click("backup_cmd_0", [this] { backup_cmd_Click(s_, 0); });
+    on_click("backup_cmd_1", [this] { backup_cmd_Click(s_, 1); });
+    on_click("aprosag_cmd", [this] { savvaltas_cmd_Click(s_); });
+    // The multi-purpose panel's buttons belong to the task that opened it.
+    on_click("vegyes_cmd_0", [this] { if (s_.panel_mode == 4) savvaltas_valtas_Click(s_); });
+    on_click("vegyes_cmd_1", [this] { if (s_.panel_mode == 4) savvaltas_kesz_Click(s_); });
+    for (int i = 0; i < 2; ++i) {
+        auto* radio = findChild<QRadioButton*>(QStringLiteral("vegyes_valaszto_%1").arg(i));
+        connect(radio, &QRadioButton::toggled, this, [this, i](bool on) {
+            if (refreshing_ || !on) return;
+            s_.vegyes_valaszto = static_cast<short>(i);
+            refresh_extra_lists();
+        });
+    }
+    connect(log_view_, &QListView::doubleClicked, this, [this] {
+        log_lista_DblClick(s_);
+        refresh(Aspect::All);
+    });
+    connect(findChild<QListView*>("talalt_log_lista"), &QListView::doubleClicked, this, [this](const QModelIndex& i) {
+        talalt_log_lista_DblClick(s_, i.row());
+        refresh(Aspect::LogList);
+    });
+    // The number field is clicked to leave edit mode; it never takes typing.
+    if (auto* edited = findChild<QLineEdit*>("edit_sorszam_text")) edited->setFocusPolicy(Qt::ClickFocus);
+}
+
+bool MainWindow::logging_key(QWidget* w, QKeyEvent* e) {
+    const QString name = w->objectName();
+    if (listed(kEntryFields, name)) {
+        const char original = typed_char(e);
+        if (original == 0) return false;
+        char c = original;
+        if (entry_key_press(s_, name.toStdString(), c)) {
+            refresh(Aspect::All);
+            return true;
+        }
+        if (c == original) return false;
+        // The field takes the filtered character as if it had been typed.
+        QKeyEvent filtered(QEvent::KeyPress, e->key(), e->modifiers(), qs(Text(1, c)));
+        forwarding_key_ = true;
+        QApplication::sendEvent(w, &filtered);
+        forwarding_key_ = false;
+        return true;
+    }
+    if (name == QLatin1String("kapott_sex_combo")) {
+        const char c = typed_char(e);
+        if (c != 0 && kapott_sex_combo_KeyPress(s_, c)) {
+            refresh(Aspect::All);
+            return true;
+        }
+        return false;
+    }
+    if (w == log_view_) {
+        if (e->key() == Qt::Key_Delete && e->modifiers() == Qt::ShiftModifier) {
+            log_lista_shift_delete(s_);
+            refresh(Aspect::All);
+            return true;
+        }
+        if (const char c = typed_char(e); c != 0 && c != '\r') {
+            log_lista_KeyPress(s_, c);
+            refresh(Aspect::View);
+        }
+        return false;
+    }
+    if (name == QLatin1String("edit_sorszam_text") && typed_char(e) != 0) {
+        edit_sorszam_text_KeyPress(s_);
+        return true;
+    }
+    return false;
+}
+
+void MainWindow::logging_focus(QWidget* w, QFocusEvent* e) {
+    // A message box or a popup taking the focus is not the operator leaving the field.
+    if (e->reason() == Qt::ActiveWindowFocusReason || e->reason() == Qt::PopupFocusReason) return;
+    if (in_focus_handler_) return;
+    const QString name = w->objectName();
+    in_focus_handler_ = true;
+    if (e->type() == QEvent::FocusIn) {
+        if (name == QLatin1String("edit_sorszam_text")) {
+            edit_sorszam_text_GotFocus(s_);
+            refresh(Aspect::All);
+        } else if (listed(kEntryFields, name)) {
+            entry_field_got_focus(s_, name.toStdString());
+        }
+    } else if (listed(kLeaveEvents, name)) {
+        const bool by_tab = e->reason() == Qt::TabFocusReason || e->reason() == Qt::BacktabFocusReason;
+        entry_field_lost_focus(s_, name.toStdString(), by_tab);
+        refresh(Aspect::All);
+    }
+    in_focus_handler_ = false;
+}
+
+void MainWindow::refresh_labels() {
+    for (const LabelBinding& b : label_bindings()) {
+        if (auto* l = qobject_cast<QLabel*>(control(b.control))) {
+            const QString text = qs(b.field(s_));
+            if (l->text() != text) l->setText(text);
+        }
+    }
+}
+
+void MainWindow::refresh_extra_lists() {
+    const auto& bindings = list_bindings();
+    for (std::size_t i = 0; i < extra_lists_.size(); ++i) {
+        auto [view, model] = extra_lists_[i];
+        model->reload();
+        const ListBox& list = bindings[i].field(s_);
+        const long first = list.first_selected();
+        if (first >= 0) {
+            view->selectionModel()->setCurrentIndex(model->index(static_cast<int>(first)),
+                                                    QItemSelectionModel::ClearAndSelect);
+        }
+    }
+    for (int i = 0; i < 2; ++i) {
+        const bool shown = s_.vegyes_valaszto == i;
+        if (auto* list = control("vegyes_lista_" + std::to_string(i))) list->setVisible(shown);
+        if (auto* radio = findChild<QRadioButton*>(QStringLiteral("vegyes_valaszto_%1").arg(i))) {
+            if (radio->isChecked() != shown) radio->setChecked(shown);
+        }
+    }
+}
+
+}  // namespace loxar

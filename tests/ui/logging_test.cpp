@@ -1,0 +1,137 @@
+// Logging from the keyboard in the window: typing a QSO, Enter, the found list, editing keys.
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QStackedWidget>
+
+#include "core/bands.hpp"
+#include "core/startup.hpp"
+#include "rules/contest_rules.hpp"
+#include "ui/main_window.hpp"
+#include "ui/support/started_window.hpp"
+#include "ui/support/ui_test.hpp"
+
+using namespace loxar;
+
+namespace {
+
+using Window = testing::StartedWindow;
+
+// A window with own data filled in, IARU chosen and SSB selected, the cursor in the callsign field.
+struct Ready : Window {
+    Ready() {
+        Session& s = session();
+        s.szabaly_combo.set(static_cast<int>(ContestType::Iaru));
+        szabaly_combo_Click(s);
+        s.station.hivojel_text = "HA5XYZ";
+        s.station.QRA_text = "JN97MM";
+        s.qso.kezelo_text = "PETER";
+        s.qso.sex_combo.set(2);
+        s.qso.mod_combo.set(1);
+        s.automata_check = false;
+        log_inic_rutin(s);
+        w->refresh(Aspect::All);
+        call()->setFocus();
+    }
+    QLineEdit* call() const { return find<QLineEdit>("kapott_hivojel_text"); }
+    QListView* log() const { return find<QListView>("log_lista"); }
+    void type(QWidget* into, const char* keys) {
+        for (const char* k = keys; *k; ++k) {
+            QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : into;
+            if (*k == ' ') {
+                QTest::keyClick(target, Qt::Key_Space);
+            } else if (*k == '\n') {
+                QTest::keyClick(target, Qt::Key_Return);
+            } else {
+                QTest::keyClicks(target, QString(QChar(*k)));
+            }
+        }
+    }
+    void log_qso(const char* keys) {
+        call()->setFocus();
+        type(call(), keys);
+    }
+};
+
+}  // namespace
+
+class LoggingTest : public QObject {
+    Q_OBJECT
+private slots:
+    void aQsoIsTypedWithSpaceAndAddedWithEnter() {
+        Ready win;
+
+        win.type(win.call(), "ha1abc");
+        QCOMPARE(win.call()->text(), QStringLiteral("HA1ABC"));
+        win.type(win.call(), " ");
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("kapott_sorszam_text"));
+        QCOMPARE(win.call()->text(), QStringLiteral("HA1ABC"));  // Space never reaches a field
+        win.type(win.call(), "1 jn97aa\n");
+        QCOMPARE(win.log()->model()->rowCount(), 1);
+        const QString line = win.log()->model()->index(0, 0).data().toString();
+        QVERIFY2(line.contains(QStringLiteral("=HA1ABC ")), qPrintable(line));
+        QVERIFY2(line.contains(QStringLiteral("JN97AA")), qPrintable(line));
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(win.call()));
+        QCOMPARE(win.find<QLineEdit>("log_sorszam_text")->text(), QStringLiteral("00002"));
+    }
+
+    void aFaultyQsoIsRefusedWithItsFaultsListed() {
+        Ready win;
+        QString shown;
+        testing::when_modal_opens([&shown](QWidget* modal) {
+            if (auto* l = modal->findChild<QLabel*>("qt_msgbox_label")) shown = l->text();
+            modal->close();
+        });
+        win.type(win.call(), " x jn97aa\n");
+        QCOMPARE(win.log()->model()->rowCount(), 0);
+        QVERIFY2(shown.contains(QStringLiteral("Kapott hívójel hiba")), qPrintable(shown));
+    }
+
+    void earlierQsosShowWhileTheCallsignIsTyped() {
+        Ready win;
+        win.log_qso("ha1abc 1 jn97aa\n");
+        win.log_qso("ha2def 2 jn97aa\n");
+        auto* found = win.find<QListView>("talalt_log_lista");
+        win.call()->setFocus();
+        win.call()->clear();
+        win.type(win.call(), "ha");
+        QVERIFY(!found->isVisible());
+        win.type(win.call(), "1");
+        QVERIFY(found->isVisible());
+        QCOMPARE(found->model()->rowCount(), 1);
+    }
+
+    void shiftDeleteRemovesTheSelectedQsos() {
+        Ready win;
+        win.log_qso("ha1abc 1 jn97aa\n");
+        win.log_qso("ha2def 2 jn97aa\n");
+        win.log_qso("ha3ghi 3 jn97aa\n");
+        QCOMPARE(win.log()->model()->rowCount(), 3);
+        win.log()->setFocus();
+        win.log()->selectionModel()->select(win.log()->model()->index(1, 0), QItemSelectionModel::ClearAndSelect);
+        win.log()->setCurrentIndex(win.log()->model()->index(1, 0));
+        QTest::keyClick(win.log(), Qt::Key_Delete, Qt::ShiftModifier);
+        QCOMPARE(win.log()->model()->rowCount(), 2);
+        QVERIFY(win.log()->model()->index(1, 0).data().toString().contains(QStringLiteral("HA3GHI")));
+        QVERIFY(win.log()->model()->index(1, 0).data().toString().contains(QStringLiteral("=00002=")));
+    }
+
+    void editingAQsoAndLeavingByTheNumberField() {
+        Ready win;
+        win.log_qso("ha1abc 1 jn97aa\n");
+        win.log()->selectionModel()->select(win.log()->model()->index(0, 0), QItemSelectionModel::ClearAndSelect);
+        win.find<QPushButton>("edit_cmd")->click();
+        QCOMPARE(win.session().edit_mode, short(1));
+        QCOMPARE(win.find<QLineEdit>("edit_sorszam_text")->text(), QStringLiteral("00001"));
+        QCOMPARE(win.call()->text(), QStringLiteral("HA1ABC"));
+        QTest::mouseClick(win.find<QLineEdit>("edit_sorszam_text"), Qt::LeftButton);
+        QCOMPARE(win.session().edit_mode, short(0));
+        QCOMPARE(win.find<QLineEdit>("edit_sorszam_text")->text(), QStringLiteral("00000"));
+    }
+};
+
+LOXAR_UI_TEST(LoggingTest)
+#include "logging_test.moc"
