@@ -1,14 +1,201 @@
-// Placeholder definitions; replaced by the duplicate search.
+// The live duplicate search while a callsign is typed, the final duplicate check, the marked
+// duplicates and the sent-serial check.
 #include "core/duplicates.hpp"
+
+#include <string_view>
+#include <unordered_set>
+
+#include "core/numbering.hpp"
 
 namespace loxar {
 
-void dupla_qso_ellenorzes(Session&) {}
-void SWL_dupla_qso_ellenorzes(Session&) {}
-void live_duplicate_search(Session&) {}
-short dupla_ellenorzes(Session&) { return 0; }
-void dupla_osszeszamolas(Session&) {}
-void sorszam_ellenorzes(Session&) {}
-void talalt_log_lista_DblClick(Session&, long) {}
+namespace {
+
+// The live search runs on every keystroke over up to 99 999 lines, so it reads the columns
+// through views instead of cutting a new text out of every line.
+std::string_view column_view(std::string_view line, std::size_t from, std::size_t len) {
+    if (from == 0 || from > line.size()) return {};
+    return line.substr(from - 1, len);
+}
+
+std::string_view trimmed_view(std::string_view s) {
+    constexpr std::string_view kBlanks = " \t\r\n";
+    const std::size_t b = s.find_first_not_of(kBlanks);
+    if (b == std::string_view::npos) return {};
+    return s.substr(b, s.find_last_not_of(kBlanks) - b + 1);
+}
+
+std::string_view field(std::string_view line, std::size_t from, std::size_t len) {
+    return trimmed_view(column_view(line, from, len));
+}
+
+bool contains(std::string_view haystack, std::string_view needle) {
+    return haystack.find(needle) != std::string_view::npos;
+}
+
+// Width of the worked callsign at column 21: each layout's own field, so that the separator and
+// the report after a short NMARK callsign never take part in the match.
+std::size_t callsign_width(LineLayout layout) {
+    switch (layout) {
+        case LineLayout::Qrp:
+            return 16;
+        case LineLayout::Nmark:
+            return 12;
+        case LineLayout::Skm:
+            return 13;
+        default:
+            return 20;
+    }
+}
+
+// Shows the found list when it has entries (its first entry selected) and hides it otherwise.
+// The log list keeps its selection either way.
+void show_found_list(Session& s, bool had_entries) {
+    const bool show = !s.talalt_log_lista.empty();
+    if (show) s.talalt_log_lista.select_only(0);
+    ControlView& view = s.view["talalt_log_lista"];
+    const bool visibility_changed = view.visible != show;
+    view.visible = show;
+    if (had_entries || show) s.ui().refresh(Aspect::LogList);
+    if (visibility_changed) s.ui().refresh(Aspect::View);
+}
+
+// A callsign too short to search hides the list; it is emptied too, so that adding a QSO never
+// asks about the duplicates of a callsign typed earlier.
+void hide_found_list(Session& s) {
+    const bool had_entries = !s.talalt_log_lista.empty();
+    s.talalt_log_lista.clear();
+    show_found_list(s, had_entries);
+}
+
+bool search_checks_duplicates(ContestType t) {
+    switch (t) {
+        case ContestType::Iaru:
+        case ContestType::YlOm:
+        case ContestType::CqBp:
+        case ContestType::CqwwVhf:
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool marked_duplicate(std::string_view line) {
+    return !line.empty() && line.front() == 'D';
+}
+
+}  // namespace
+
+void dupla_qso_ellenorzes(Session& s) {
+    const Text call = trim(s.qso.kapott_hivojel_text);
+    if (call.size() < 3) {
+        hide_found_list(s);
+        return;
+    }
+    const bool had_entries = !s.talalt_log_lista.empty();
+    s.talalt_log_lista.clear();
+
+    const ContestType type = s.contest();
+    const std::size_t call_width = callsign_width(layout_of(type));
+    const bool rhob = type == ContestType::RhOb;
+    const Text band = trim(col(s.qso.band_text, 1, 7));
+    const std::string_view minute_tens = column_view(s.qso.log_ido, 15, 1);
+    const Text mode = trim(s.qso.mod_combo.text());
+
+    for (const Text& line : s.log_lista.items()) {
+        if (rhob) {
+            // RH-OB allows the same station again in every new ten minutes and on every mode.
+            if (column_view(line, 15, 1) != minute_tens || field(line, 69, 3) != mode) continue;
+        } else if (field(line, 108, 7) != band) {
+            continue;
+        }
+        if (contains(field(line, 21, call_width), call)) s.talalt_log_lista.add(line);
+    }
+    show_found_list(s, had_entries);
+}
+
+void SWL_dupla_qso_ellenorzes(Session& s) {
+    const Text call1 = trim(s.qso.kapott_hivojel_text);
+    const Text call2 = trim(s.qso.hivojel_2_text);
+    if (call1.size() < 3 || call2.size() < 3) {
+        hide_found_list(s);
+        return;
+    }
+    const bool had_entries = !s.talalt_log_lista.empty();
+    s.talalt_log_lista.clear();
+    const Text band = trim(col(s.qso.band_text, 1, 7));
+    for (const Text& line : s.log_lista.items()) {
+        if (field(line, 21, 8) != band) continue;
+        if (contains(field(line, 34, 17), call1) && contains(field(line, 65, 17), call2)) {
+            s.talalt_log_lista.add(line);
+        }
+    }
+    show_found_list(s, had_entries);
+}
+
+void live_duplicate_search(Session& s) {
+    if (s.contest() == ContestType::Swl) {
+        SWL_dupla_qso_ellenorzes(s);
+    } else {
+        dupla_qso_ellenorzes(s);
+    }
+}
+
+short dupla_ellenorzes(Session& s) {
+    if (!search_checks_duplicates(s.contest())) return 0;
+    Ui& ui = s.ui();
+    // Any number of keys: a long log is checked to its end.
+    std::unordered_set<Text> seen;
+    seen.reserve(s.log_lista.size());
+    for (std::size_t i = 0; i < s.log_lista.size(); ++i) {
+        const Text& line = s.log_lista.at(i);
+        // A line the operator marked as a duplicate is dealt with: the evaluation skips it, so
+        // it must not stop the evaluation either.
+        if (marked_duplicate(line)) continue;
+        if (seen.insert(col(line, 21, 20) + col(line, 108, 7)).second) continue;
+        s.log_lista.select_only(i);
+        s.panel = Panel::Log;
+        ui.refresh(Aspect::LogList);
+        ui.refresh(Aspect::Panels);
+        ui.beep();
+        ui.message(hu(u8"Dupla hívójelet találtam ") + col(line, 87, 5) + " !");
+        return -1;
+    }
+    ui.beep();
+    ui.message(hu(u8"Dupla hívójel nem található!"));
+    return 0;
+}
+
+void dupla_osszeszamolas(Session& s) {
+    // One flag per line, however long the log: a flag left over from an earlier log would make
+    // the evaluation skip a good QSO.
+    s.duplicate_flags.assign(s.log_lista.size(), 0);
+    for (std::size_t i = 0; i < s.log_lista.size(); ++i) {
+        if (marked_duplicate(s.log_lista.at(i))) s.duplicate_flags[i] = 1;
+    }
+}
+
+void sorszam_ellenorzes(Session& s) {
+    for (std::size_t i = 0; i < s.log_lista.size(); ++i) {
+        const auto sent = static_cast<long long>(val(col(s.log_lista.at(i), 64, 5)));
+        if (sent == static_cast<long long>(i) + 1) continue;
+        s.ui().beep();
+        s.ui().message(hu(u8"Sorszám hiba a ") + std::to_string(i + 1) + ". sorban!");
+        return;
+    }
+}
+
+void talalt_log_lista_DblClick(Session& s, long index) {
+    if (s.talalt_log_lista.empty()) return;
+    if (index < 0 || index >= static_cast<long>(s.talalt_log_lista.size())) return;
+    const Text& found = s.talalt_log_lista.at(static_cast<std::size_t>(index));
+    const std::vector<Text>& lines = s.log_lista.items();
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (lines[i] != found) continue;
+        s.log_lista.select_only(i);
+        s.ui().refresh(Aspect::LogList);
+        return;
+    }
+}
 
 }  // namespace loxar

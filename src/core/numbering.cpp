@@ -3,10 +3,33 @@
 
 namespace loxar {
 
+namespace {
+
+constexpr std::size_t kNumberColumn = 87;
+constexpr std::size_t kSwlNumberColumn = 96;
+constexpr std::size_t kNumberWidth = 5;
+
+}  // namespace
+
+std::size_t log_number_column(std::string_view line) {
+    const bool swl = line.size() >= 95 && line[28] == '=' && line[94] == '=';
+    return swl ? kSwlNumberColumn : kNumberColumn;
+}
+
+Text log_number_field(std::string_view line) {
+    return col(line, log_number_column(line), kNumberWidth);
+}
+
+Text with_log_number(std::string_view line, long number) {
+    const std::size_t at = log_number_column(line);
+    return pad_cut(col(line, 1, at - 1), at - 1) + zero_pad(number, kNumberWidth) +
+           col_from(line, at + kNumberWidth);
+}
+
 long largest_log_number(const ListBox& log) {
     long largest = 0;
     for (const Text& line : log.items()) {
-        Text field = col(line, 87, 5);
+        const Text field = log_number_field(line);
         if (is_numeric(field)) largest = std::max(largest, static_cast<long>(int_value(field)));
     }
     return largest;
@@ -14,9 +37,10 @@ long largest_log_number(const ListBox& log) {
 
 void kovetkezo_sorszam_rutin(Session& s) {
     const ContestType type = s.contest();
-    const long largest = type == ContestType::Swl ? 0 : largest_log_number(s.log_lista);
-    const long next = largest + 1;
-    s.qso.log_sorszam_text = zero_pad(next, 5);
+    // Listener's logs are scanned too: their numbers stand in their own columns, so SWL QSOs
+    // are numbered 1, 2, 3 ... like every other log.
+    const long next = largest_log_number(s.log_lista) + 1;
+    s.qso.log_sorszam_text = zero_pad(next, kNumberWidth);
     switch (type) {
         case ContestType::YlOm:
         case ContestType::Hadx:
@@ -45,9 +69,7 @@ void kovetkezo_sorszam_rutin(Session& s) {
 
 void sorszamozas(Session& s) {
     for (std::size_t i = 0; i < s.log_lista.size(); ++i) {
-        const Text& line = s.log_lista.at(i);
-        s.log_lista.set(i, pad_cut(col(line, 1, 86), 86) + zero_pad(static_cast<long>(i) + 1, 5) +
-                               col_from(line, 92));
+        s.log_lista.set(i, with_log_number(s.log_lista.at(i), static_cast<long>(i) + 1));
     }
 }
 

@@ -1,11 +1,23 @@
 // Log sequence numbers: worked out from the lines in the log, never stored elsewhere.
 #pragma once
 
+#include <string_view>
+
 #include "core/session.hpp"
 
 namespace loxar {
 
-// The largest numeric log sequence number (columns 87-91) of the lines; 0 for none.
+// Column of a line's 5-digit log sequence number: 96 on a listener's (SWL) line, whose columns
+// 87-94 hold the second station's serial, 87 on every other layout. A line counts as a listener's
+// line by its own separators ("=" in columns 29 and 95), so a log read under another contest type
+// never gets its serials overwritten.
+std::size_t log_number_column(std::string_view line);
+// The log sequence number field of a line (5 characters, fewer when the line is short).
+Text log_number_field(std::string_view line);
+// The line with `number` (5 digits) written into its log sequence number field.
+Text with_log_number(std::string_view line, long number);
+
+// The largest numeric log sequence number of the lines; 0 for none.
 long largest_log_number(const ListBox& log);
 // Fills log_sorszam_text and the sent serial for the next QSO.
 void kovetkezo_sorszam_rutin(Session& s);
