@@ -1,13 +1,112 @@
-// Placeholder definitions; replaced by the backup file.
+// The per-band backup file: records appended one write each, and the log rebuilt from them.
 #include "core/backup.hpp"
+
+#include "core/file_io.hpp"
+#include "core/log_commands.hpp"
+#include "core/log_file.hpp"
+#include "core/numbering.hpp"
+#include "core/qso_entry.hpp"
+#include "core/subsystems.hpp"
 
 namespace loxar {
 
-std::filesystem::path backup_file_path(const Session&) { return {}; }
-bool write_backup_record(Session&, const char*, const Text&) { return true; }
-std::vector<Text> rebuild_from_backup(const Text&) { return {}; }
-void backup_helyreallitas(Session&) {}
-void egy_backup_file_torles(Session&) {}
-void backup_cmd_Click(Session&, int) {}
+namespace fs = std::filesystem;
+
+namespace {
+
+// One record per QSO added or overwritten: even a long contest stays far below this.
+constexpr std::uintmax_t kMaxBackupBytes = 64u * 1024 * 1024;
+
+// The log sequence number of a line. SWL lines (band field closed by "=" at column 29) keep it
+// at 96-100; their columns 87-91 are the second station's serial.
+Text line_number(const Text& line) {
+    return col(line, 29, 1) == "=" ? col(line, 96, 5) : col(line, 87, 5);
+}
+
+bool ask(Session& s, const Text& question) {
+    s.dialog.question_number = 9;
+    s.dialog.question_text = question;
+    s.ui().igen_nem(s.dialog);
+    return s.dialog.dialog_answer == "OK";
+}
+
+}  // namespace
+
+fs::path backup_file_path(const Session& s) {
+    return s.paths.backup_dir / fs_path("backup_" + trim(s.qso.band_text) + ".dat");
+}
+
+bool write_backup_record(Session& s, const char* kind, const Text& line) {
+    return append_file(backup_file_path(s), Text(kind) + line + kCrLf);
+}
+
+std::vector<Text> rebuild_from_backup(const Text& file_bytes) {
+    std::vector<Text> log;
+    for (const Text& record : split_lines(file_bytes)) {
+        const Text kind = col(record, 1, 9);
+        if (kind == "HOZZAADAS") {
+            log.push_back(trim(col_from(record, 12)));
+        } else if (kind == "FELULIRAS") {
+            Text line = trim(col_from(record, 12));
+            const Text number = line_number(line);
+            std::erase_if(log, [&](const Text& l) { return line_number(l) == number; });
+            log.push_back(std::move(line));
+        }
+    }
+    return log;
+}
+
+void backup_helyreallitas(Session& s) {
+    s.backup_lista.clear();
+    const fs::path path = backup_file_path(s);
+    std::error_code ec;
+    if (!fs::exists(path, ec)) {
+        s.ui().refresh(Aspect::All);
+        s.ui().beep();
+        s.ui().message(hu(u8"Nem találtam backup file-t!"));
+        return;
+    }
+    const std::optional<Text> bytes = read_file(path, kMaxBackupBytes);
+    if (!bytes) {
+        s.ui().refresh(Aspect::All);
+        s.ui().beep();
+        s.ui().message(hu(u8"A backup file nem olvasható (túl nagy vagy hibás): ") + text_path(path));
+        return;
+    }
+    for (Text& line : rebuild_from_backup(*bytes)) s.backup_lista.add(std::move(line));
+    s.ui().refresh(Aspect::All);
+}
+
+void egy_backup_file_torles(Session& s) { remove_file(backup_file_path(s)); }
+
+void backup_cmd_Click(Session& s, int index) {
+    // With nothing rebuilt yet there is nothing to copy, and the log must not be cleared for it.
+    if (s.backup_lista.empty()) {
+        s.ui().beep();
+        return;
+    }
+    if (index == 0 && !s.log_lista.empty()) {
+        if (!ask(s, hu(u8"Törlöm az aktuális LOG-ot. Folytatja?"))) return;
+        s.log_lista.clear();
+    }
+    for (const Text& line : s.backup_lista.items()) s.log_lista.add(line);
+
+    // The copied lines carry the numbers they had when they were logged, which may repeat
+    // those already in the list: the log is numbered again by position, as after loading.
+    sorszamozas(s);
+    kovetkezo_sorszam_rutin(s);
+    switch (s.contest()) {
+        case ContestType::HaQrp:
+        case ContestType::Dx:
+        case ContestType::Nmark: dxcc_vektor_feltoltes(s); break;
+        default: break;
+    }
+    ossz_pontszam_szamolas(s);
+    s.log_changed = 1;
+    s.log_lista.select_only(s.log_lista.size() - 1);
+    log_mentes(s, band_save_path(s));
+    auto_log_mentes(s);
+    s.ui().refresh(Aspect::All);
+}
 
 }  // namespace loxar

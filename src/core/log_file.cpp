@@ -26,23 +26,40 @@ std::vector<Text> split_commas(const Text& line) {
     return fields;
 }
 
-int field_int(const Text& f) { return static_cast<int>(val(f)); }
+// A damaged header may hold any number; one far outside every selector reads as -1.
+int field_int(const Text& f) {
+    const double v = val(f);
+    return v > -100000 && v < 100000 ? static_cast<int>(v) : -1;
+}
+
+// A comma inside a text field would shift every later header field on reading (a QTH
+// "BUDAPEST, XI" would turn into the UTC offset), so it is written as ";".
+Text without_commas(Text t) {
+    for (char& c : t) {
+        if (c == ',') c = ';';
+    }
+    return t;
+}
+
+Text header_text(const Text& field) { return without_commas(trim(field)); }
+
+bool fits(const Combo& c, int index) { return index >= 0 && index < c.size(); }
 
 }  // namespace
 
 Text log_file_header(const Session& s) {
     const std::vector<Text> fields = {
-        trim(s.station.hivojel_text),
-        pad_cut(s.station.QRA_text, 6),
-        trim(s.qso.kezelo_text),
+        header_text(s.station.hivojel_text),
+        pad_cut(without_commas(s.station.QRA_text), 6),
+        header_text(s.qso.kezelo_text),
         std::to_string(s.qso.sex_combo.list_index),
         number_field(s.current_band_index, 2),
         number_field(s.szabaly_combo.list_index, 2),
-        trim(s.station.exch_text),
+        header_text(s.station.exch_text),
         s.real_time_check ? "1" : "0",
-        trim(s.qso.qth_text),
+        header_text(s.qso.qth_text),
         std::to_string(s.ido_eltolas_combo.list_index),
-        trim(s.station.verseny_neve_text),
+        header_text(s.station.verseny_neve_text),
         std::to_string(s.auto_mentes_combo.list_index),
     };
     Text header;
@@ -56,7 +73,8 @@ void apply_log_file_header(Session& s, const Text& header) {
     if (has(0)) s.station.hivojel_text = col(f[0], 1, 20);
     if (has(1)) s.station.QRA_text = col(f[1], 1, 6);
     if (has(2)) s.qso.kezelo_text = col(f[2], 1, 15);
-    if (has(3)) s.qso.sex_combo.set(field_int(f[3]));
+    // A number a selector does not have (a damaged file) leaves the selector as it was.
+    if (has(3) && fits(s.qso.sex_combo, field_int(f[3]))) s.qso.sex_combo.set(field_int(f[3]));
     if (has(4)) {
         int band = field_int(f[4]);
         if (band >= 0 && band < kBandCount) {
@@ -66,16 +84,18 @@ void apply_log_file_header(Session& s, const Text& header) {
         }
     }
     // Choosing another contest type lays out its fields and reads its rules, as the selector does.
-    if (has(5) && field_int(f[5]) != s.szabaly_combo.list_index) {
+    if (has(5) && fits(s.szabaly_combo, field_int(f[5])) &&
+        field_int(f[5]) != s.szabaly_combo.list_index) {
         s.szabaly_combo.set(field_int(f[5]));
         szabaly_combo_Click(s);
     }
     if (has(6)) s.station.exch_text = f[6];
     if (has(7)) s.real_time_check = field_int(f[7]) != 0;
     if (has(8)) s.qso.qth_text = f[8];
-    if (has(9)) s.ido_eltolas_combo.set(field_int(f[9]));
+    if (has(9) && fits(s.ido_eltolas_combo, field_int(f[9]))) s.ido_eltolas_combo.set(field_int(f[9]));
     if (has(10)) s.station.verseny_neve_text = f[10];
-    if (has(11)) s.auto_mentes_combo.set(field_int(f[11]));
+    if (has(11) && fits(s.auto_mentes_combo, field_int(f[11])))
+        s.auto_mentes_combo.set(field_int(f[11]));
 }
 
 Text log_file_text(const Text& header, const std::vector<Text>& lines) {
@@ -96,21 +116,39 @@ bool log_mentes(Session& s, const fs::path& path) {
     return write_file_atomic(path, log_file_text(log_file_header(s), s.log_lista.items()));
 }
 
-void log_beolvasas(Session& s, const fs::path& forras) {
+LogFileRead read_log_file(const fs::path& path) {
+    LogFileRead r;
     std::error_code ec;
-    if (!fs::exists(forras, ec)) return;
-    s.station.verseny_neve_text.clear();
-    s.auto_mentes_combo.set(0);
+    r.exists = fs::exists(path, ec);
+    if (!r.exists) return r;
+    std::optional<Text> bytes = read_file(path, kMaxLogFileBytes);
+    if (!bytes) {
+        r.problem = hu(u8"A LOG file nem olvasható (túl nagy vagy hibás): ") + text_path(path);
+        return r;
+    }
+    r.lines = split_lines(*bytes);
+    if (r.lines.empty() || r.lines[0] != "Log records:") {
+        r.lines.clear();
+        r.problem = "Nem LOG file!";
+    }
+    return r;
+}
+
+void log_beolvasas(Session& s, const fs::path& forras) { log_beolvasas(s, read_log_file(forras)); }
+
+void log_beolvasas(Session& s, const LogFileRead& file) {
+    if (!file.exists) return;
     Ui& ui = s.ui();
-    ui.busy(true);
-    std::optional<Text> bytes = read_file(forras);
-    std::vector<Text> lines = bytes ? split_lines(*bytes) : std::vector<Text>{};
-    if (lines.empty() || lines[0] != "Log records:") {
-        ui.busy(false);
+    if (!file.problem.empty()) {
+        // Nothing of the window changes for a file that is not a log.
         ui.beep();
-        ui.message("Nem LOG file!");
+        ui.message(file.problem);
         return;
     }
+    s.station.verseny_neve_text.clear();
+    s.auto_mentes_combo.set(0);
+    ui.busy(true);
+    const std::vector<Text>& lines = file.lines;
     if (lines.size() > 1) apply_log_file_header(s, lines[1]);
     switch (s.contest()) {
         case ContestType::YlOm:
@@ -131,6 +169,10 @@ void log_beolvasas(Session& s, const fs::path& forras) {
         s.log_changed = 0;
         s.log_lista.add(lines[i]);
     }
+    // A cut-off file keeps what it had and is not renumbered; the next QSO still gets a number
+    // after the lines now in the log, and the total counts them.
+    ossz_pontszam_szamolas(s);
+    kovetkezo_sorszam_rutin(s);
     ui.busy(false);
     ui.refresh(Aspect::All);
     ui.beep();

@@ -8,18 +8,33 @@
 
 namespace loxar {
 
+// A log holds at most 99 999 lines of about 150 bytes; anything far beyond is not a log file.
+inline constexpr std::uintmax_t kMaxLogFileBytes = 64u * 1024 * 1024;
+
 // The header line of the session's current state.
 Text log_file_header(const Session& s);
-// Sets the window fields a header line holds; missing fields leave theirs unchanged.
+// Sets the window fields a header line holds; missing or out-of-range fields leave theirs unchanged.
 void apply_log_file_header(Session& s, const Text& header);
 // The whole file text for these lines.
 Text log_file_text(const Text& header, const std::vector<Text>& lines);
+
+// A log file read whole, before anything of the session is touched.
+struct LogFileRead {
+    bool exists = false;
+    Text problem;  // the message for the operator when the file cannot be used; empty when it can
+    std::vector<Text> lines;  // every line of the file, the first one "Log records:"
+
+    bool usable() const { return exists && problem.empty(); }
+};
+LogFileRead read_log_file(const std::filesystem::path& path);
 
 // Writes the whole log list; an empty list writes nothing and leaves an old file as it was.
 // Returns false when the file could not be written.
 bool log_mentes(Session& s, const std::filesystem::path& path);
 // Appends the lines of a log file to the log list and takes over its header.
 void log_beolvasas(Session& s, const std::filesystem::path& forras);
+// The same for a file already read (callers that must check it before changing the log).
+void log_beolvasas(Session& s, const LogFileRead& file);
 // Continues the previous run's log from tmp_log.dat when it exists.
 void tmp_log_beolvasas(Session& s);
 
