@@ -43,7 +43,7 @@ public:
     }
 
     // The line rewritten. A line too short to hold the scored columns is no QSO of this layout:
-    // it stays as it is and counts for nothing.
+    // it stays as it is and sets no mark.
     Text line(const Text& line) {
         const LineLayout layout = layout_of(type_);
         const bool qrp_columns = layout == LineLayout::Qrp || layout == LineLayout::Nmark;

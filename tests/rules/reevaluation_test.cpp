@@ -300,17 +300,5 @@ TEST(Reevaluation, ShortAndForeignLinesAreLeftAlone) {
     EXPECT_EQ(k.s.qth_label, "");
 }
 
-TEST(Reevaluation, RewrittenLineKeepsEveryOtherColumn) {
-    const Text line = line_of(T::RudxAll, call_on("UA3AAA", "14 MHz ", "--/--", "1"));
-    const Text out = *rewrite_scored_line(line, Text("MA"), "DX/OB", "00010");
-    EXPECT_EQ(out.size(), line.size());
-    EXPECT_EQ(col(out, 46, 4), "MA  ");
-    EXPECT_EQ(col(out, 75, 11), "DX/OB/00010");
-    Text expected = line;
-    expected.replace(45, 4, "MA  ").replace(74, 5, "DX/OB").replace(80, 5, "00010");
-    EXPECT_EQ(out, expected);
-    EXPECT_EQ(rewrite_scored_line(line.substr(0, 84), std::nullopt, "DX/OB", "00010"), std::nullopt);
-}
-
 }  // namespace
 }  // namespace loxar
