@@ -10,7 +10,8 @@
 
 namespace loxar::cli {
 
-std::optional<Args> parse(int argc, char** argv, const std::vector<std::string>& valued) {
+std::optional<Args> parse(int argc, char** argv, const std::vector<std::string>& valued,
+                          const std::vector<std::string>& switches) {
     Args a;
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
@@ -20,8 +21,13 @@ std::optional<Args> parse(int argc, char** argv, const std::vector<std::string>&
             if (i + 1 >= argc) return std::nullopt;
             a.home = argv[++i];
         } else if (arg.size() > 1 && arg[0] == '-' && !(arg[1] >= '0' && arg[1] <= '9')) {
-            bool takes_value = false;
+            bool takes_value = false, is_switch = false;
             for (const auto& v : valued) takes_value = takes_value || v == arg;
+            for (const auto& v : switches) is_switch = is_switch || v == arg;
+            if (is_switch) {
+                a.options.push_back(arg);
+                continue;
+            }
             if (!takes_value) return std::nullopt;
             if (i + 1 >= argc) return std::nullopt;
             a.options.push_back(arg + "=" + argv[++i]);
@@ -39,6 +45,13 @@ std::optional<std::string> option(const Args& a, const std::string& name) {
         if (o.starts_with(name + "=")) return o.substr(name.size() + 1);
     }
     return std::nullopt;
+}
+
+bool has_switch(const Args& a, const std::string& name) {
+    for (const auto& o : a.options) {
+        if (o == name) return true;
+    }
+    return false;
 }
 
 void error(const Text& cp1250_message) { std::cerr << cp1250_to_utf8(cp1250_message) << "\n"; }

@@ -21,10 +21,14 @@ struct Args {
     std::vector<std::string> positional;  // words after the command
 };
 
-// Parses argv; options that take a value are listed in `valued` ("--multiplier", "-o" ...).
-std::optional<Args> parse(int argc, char** argv, const std::vector<std::string>& valued);
+// Parses argv; options that take a value are listed in `valued` ("--multiplier", "-o" ...),
+// switches without a value in `switches` ("--recount").
+std::optional<Args> parse(int argc, char** argv, const std::vector<std::string>& valued,
+                          const std::vector<std::string>& switches = {});
 // The value of a valued option, when given.
 std::optional<std::string> option(const Args& a, const std::string& name);
+// Whether a switch was given.
+bool has_switch(const Args& a, const std::string& name);
 
 // Hungarian message on standard error (cp1250 text, printed as UTF-8).
 void error(const Text& cp1250_message);

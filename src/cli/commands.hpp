@@ -8,5 +8,6 @@ namespace loxar::cli {
 int run_init(const Args& a);
 int run_dxcc(const Args& a);
 int run_qrb(const Args& a);
+int run_score(const Args& a);
 
 }  // namespace loxar::cli

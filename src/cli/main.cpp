@@ -15,6 +15,7 @@ const char* const kUsageText =
     "  init                a program könyvtárainak és alapfájljainak elkészítése\n"
     "  dxcc HÍVÓJEL        a hívójel DXCC országa: országszám, név, kontinens, ITU-zónák\n"
     "  qrb SAJÁT KAPOTT    távolság, pontszám és irányszög két QRA lokátor között\n"
+    "  score LOGFILE       egy LOG file összpontszáma (--recount: újraszámolással)\n"
     "\n"
     "Kapcsolók:\n"
     "  --home DIR          a program könyvtára (alapértelmezés: LOXAR_HOME, majd ~/.local/share/loxar)\n"
@@ -30,13 +31,15 @@ const Command kCommands[] = {
     {"init", run_init},
     {"dxcc", run_dxcc},
     {"qrb", run_qrb},
+    {"score", run_score},
 };
 const std::vector<std::string> kValuedOptions = {"-o", "--multiplier", "--sheet"};
+const std::vector<std::string> kSwitches = {"--recount"};
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::optional<Args> args = parse(argc, argv, kValuedOptions);
+    std::optional<Args> args = parse(argc, argv, kValuedOptions, kSwitches);
     if (!args) {
         std::cerr << kUsageText;
         return kUsage;

@@ -14,10 +14,6 @@ bool funkcio_billentyu(Session&, int) { return false; }
 void adas_kapcsolo(Session&) {}
 void analog_parancs_elkuldes(Session&) {}
 
-void ossz_pontszam_szamolas(Session&) {}
-void log_ujraertekeles(Session&) {}
-void szorzo_jelek_torlese(Session&) {}
-
 void adif_export(Session&) {}
 void import_inditas(Session&) {}
 

@@ -4,6 +4,8 @@
 #pragma once
 
 #include "core/session.hpp"
+#include "rules/reevaluation.hpp"
+#include "rules/scoring.hpp"
 
 namespace loxar {
 
@@ -25,10 +27,6 @@ void hivas_adat_mentes(Session& s);
 bool funkcio_billentyu(Session& s, int message_number);  // F1..F12: start calling; true swallows
 void adas_kapcsolo(Session& s);            // transmitter on or off
 void analog_parancs_elkuldes(Session& s);  // keyer gains
-
-void ossz_pontszam_szamolas(Session& s);   // claimed score
-void log_ujraertekeles(Session& s);        // re-evaluation of the log
-void szorzo_jelek_torlese(Session& s);     // multiplier marks of a new contest
 
 void adif_export(Session& s);
 void import_inditas(Session& s);

@@ -1,2 +1,248 @@
-// Placeholder; the re-evaluation is defined with the other subsystem procedures for now.
+// Re-evaluation of a loaded or edited log, line by line in log order.
 #include "rules/reevaluation.hpp"
+
+#include <algorithm>
+#include <set>
+
+#include "core/log_commands.hpp"
+#include "database/callsign_db.hpp"
+#include "rules/scoring.hpp"
+
+namespace loxar {
+
+namespace {
+
+using T = ContestType;
+
+// Points never fill more than their five columns; a larger product is written as the largest.
+constexpr long long kMaxLinePoints = 99999;
+
+bool mode_chosen(const Text& mode_field) {
+    const Text m = trim(mode_field);
+    return !m.empty() && m != "...";
+}
+
+// Lines shorter than these lack the scored columns (85 of the general and SKM layouts, 106 of the
+// QRP and NMARK layouts).
+constexpr std::size_t kScoredLength = 85;
+constexpr std::size_t kQrpScoredLength = 106;
+
+// Lines between two redraws of the progress label.
+constexpr std::size_t kProgressStep = 100;
+
+Text points5(long long points) { return zero_pad(points, 5); }
+
+// One pass over the log: the key lists of one re-evaluation and what it ran into.
+class Reevaluation {
+public:
+    Reevaluation(Session& s, T type) : s_(s), type_(type) {
+        if (type == T::Hskc || type == T::SilentKeyMem) s_.sort_combo = {};
+        if (type == T::HaQrp) {
+            s_.country_worked.assign(std::max<std::size_t>(s_.country_worked.size(), 1001), 0);
+        }
+    }
+
+    // The line rewritten. A line too short to hold the scored columns is no QSO of this layout:
+    // it stays as it is and sets no mark.
+    Text line(const Text& line) {
+        const LineLayout layout = layout_of(type_);
+        const bool qrp_columns = layout == LineLayout::Qrp || layout == LineLayout::Nmark;
+        if (line.size() < (qrp_columns ? kQrpScoredLength : kScoredLength)) return line;
+        switch (type_) {
+            case T::CqBp: return cqbp(line);
+            case T::Hadx:
+            case T::RudxAll:
+            case T::RudxTwo: return dx(line);
+            case T::HaQrp: return haqrp(line);
+            case T::RhOb: return rhob(line);
+            case T::Hskc: return hskc(line);
+            case T::SilentKeyMem: return skm(line);
+            case T::Nmark: return set_columns(line, kNmarkFactor[0], kNmarkPoints[0]);
+            case T::Ref: return ref(line);
+            default: return line;
+        }
+    }
+
+    long capped_lines() const { return capped_; }
+
+private:
+    const CountryLookup& countries() const {
+        return s_.countries ? *s_.countries : Session::kNoCountries;
+    }
+    StationCountry station(const Text& callsign) const {
+        return station_country(countries(), s_.exchange_lista.items(), callsign);
+    }
+
+    static Text rewritten(const Text& line, const std::optional<Text>& serial, const Text& marker,
+                          const Text& points) {
+        return rewrite_scored_line(line, serial, marker, points).value_or(line);
+    }
+
+    Text cqbp(const Text& line) {
+        const Text distance = col(line, 75, 5);
+        long long points = cqbp_points(is_numeric(distance) ? int_value(distance) : 0,
+                                       col(line, 69, 3), line_band_index(col(line, 108, 7)),
+                                       s_.rule_values);
+        if (points > kMaxLinePoints) {
+            points = kMaxLinePoints;
+            ++capped_;
+        }
+        points = std::max(points, -9999LL);
+        return rewritten(line, std::nullopt, distance, points5(points));
+    }
+
+    Text dx(const Text& line) {
+        const Text call = trim(col(line, 21, 19));
+        const int band = line_band_index(col(line, 108, 7));
+        const bool mode = mode_chosen(col(line, 69, 3));
+        const StationCountry c = station(call);
+        if (type_ == T::Hadx) {
+            const Text marker = hadx_marker(s_, c, band, mode);
+            mark_country(s_, c.country_index, band);
+            return rewritten(line, std::nullopt, marker, points5(hadx_points(c)));
+        }
+        const Text marker = rudx_marker(s_, c, band, mode);
+        mark_country(s_, c.country_index, band);
+        if (c.russian && c.oblast_index > 0) mark_oblast(s_, c.oblast_index, band);
+        // The oblast the table knows replaces the exchange; without one the logged text stays.
+        std::optional<Text> serial;
+        if (c.russian && !c.oblast_code.empty()) serial = c.oblast_code;
+        return rewritten(line, serial, marker, points5(rudx_points(c, call)));
+    }
+
+    Text haqrp(const Text& line) {
+        const bool named = !trim(col(line, 42, 14)).empty() && !trim(col(line, 57, 21)).empty();
+        const int index = country_index_of(countries().dxcc_kereses(trim(col(line, 21, 16))));
+        // A callsign of no known country is no new country.
+        char marker = '-';
+        if (index > 0) {
+            auto& worked = s_.country_worked;
+            const auto i = static_cast<std::size_t>(index);
+            if (i >= worked.size()) worked.resize(i + 1, 0);
+            if (!worked[i]) {
+                worked[i] = 1;
+                marker = 'N';
+            }
+        }
+        return set_columns(line, named ? '2' : '1', marker);
+    }
+
+    Text rhob(const Text& line) {
+        const bool first = rhob_keys_.insert(col(line, 21, 12) + col(line, 69, 3)).second;
+        return rewritten(line, std::nullopt, first ? "Multi" : "None ", "00001");
+    }
+
+    Text hskc(const Text& line) {
+        const Text category = col(line, 49, 1);
+        const Text key = hskc_key(hivojel_kereses(trim(col(line, 21, 19))));
+        Text marker = "-----";
+        if (!key.empty() && !has_multiplier_key(s_, key)) {
+            marker = "Multi";
+            add_multiplier_key(s_, key);
+        }
+        const int points = hskc_category_points(category.empty() ? '\0' : category[0]);
+        return rewritten(line, std::nullopt, marker, points5(points));
+    }
+
+    Text skm(const Text& line) {
+        const int band = line_band_index(col(line, 108, 7));
+        Text zone = col(line, 116, 2);
+        Text marker = "--/--";
+        Text points = col(line, 81, 5);
+        if (mode_chosen(col(line, 71, 3))) {
+            const SkmEvaluation e =
+                skm_evaluation(s_, station(col(line, 21, 13)), zone, col(line, 39, 13), band);
+            zone = e.zone;
+            marker = e.result;
+            points = e.points;
+            if (!e.held_key.empty()) add_multiplier_key(s_, e.held_key);
+        }
+        mark_country(s_, skm_zone_key(zone), band);
+        Text out = rewritten(line, std::nullopt, marker, points);
+        // The zone the evaluation settled on is what the line holds, as when the QSO is added.
+        if (out.size() >= 117) out.replace(115, 2, pad_cut(zone, 2));
+        return out;
+    }
+
+    Text ref(const Text& line) {
+        const Text call = trim(col(line, 21, 19));
+        const int points = ref_scored_call(call) ? ref_points(call, station(call).continent) : 0;
+        const bool first =
+            ref_keys_.insert(ref_multiplier_key(col(line, 46, 4), col(line, 108, 7))).second;
+        return rewritten(line, std::nullopt, first ? "Multi" : "-----", points5(points));
+    }
+
+    // QRP and NMARK lines: the points (column 104) and the marker or points (column 106).
+    static Text set_columns(const Text& line, char at104, char at106) {
+        Text out = line;
+        out[103] = at104;
+        out[105] = at106;
+        return out;
+    }
+
+    Session& s_;
+    T type_;
+    // Key lists of RH-OB and REF live for one pass; they take as many keys as the log holds.
+    std::set<Text> rhob_keys_;
+    std::set<Text> ref_keys_;
+    long capped_ = 0;
+};
+
+bool rewrites_lines(T type) {
+    switch (type) {
+        case T::CqBp:
+        case T::Hadx:
+        case T::HaQrp:
+        case T::RhOb:
+        case T::RudxAll:
+        case T::RudxTwo:
+        case T::Hskc:
+        case T::SilentKeyMem:
+        case T::Nmark:
+        case T::Ref: return true;
+        default: return false;
+    }
+}
+
+}  // namespace
+
+std::optional<Text> rewrite_scored_line(const Text& line, const std::optional<Text>& serial,
+                                        const Text& marker, const Text& points) {
+    if (line.size() < kScoredLength) return std::nullopt;
+    return line.substr(0, 45) + (serial ? pad_cut(*serial, 4) : line.substr(45, 4)) +
+           line.substr(49, 25) + pad_cut(marker, 5) + line.substr(79, 1) + pad_cut(points, 5) +
+           line.substr(85);
+}
+
+void log_ujraertekeles(Session& s) {
+    szorzo_jelek_torlese(s);
+    const T type = s.contest();
+    if (type == T::YlOm || type == T::CqwwVhf || type == T::Dx) {
+        s.ui().beep();
+        return;
+    }
+    if (rewrites_lines(type)) {
+        Reevaluation pass(s, type);
+        const std::size_t n = s.log_lista.size();
+        const Text of = " / " + std::to_string(n);
+        // The list is read afresh on every line: the events processed between lines may change it.
+        for (std::size_t i = 0; i < s.log_lista.size(); ++i) {
+            s.qth_label = hu(u8"Újraértékelés: ") + std::to_string(i + 1) + of;
+            if (i % kProgressStep == 0 || i + 1 == n) s.ui().refresh(Aspect::View);
+            s.ui().process_events();
+            if (i >= s.log_lista.size()) break;
+            s.log_lista.set(i, pass.line(s.log_lista.at(i)));
+        }
+        s.qth_label.clear();
+        if (pass.capped_lines() > 0) {
+            s.ui().beep();
+            s.ui().message(std::to_string(pass.capped_lines()) +
+                           hu(u8" QSO pontszáma nem fér el öt számjegyen, 99999 lett."));
+        }
+    }
+    auto_log_mentes(s);
+    ossz_pontszam_szamolas(s);
+    s.ui().refresh(Aspect::All);
+}
+
+}  // namespace loxar

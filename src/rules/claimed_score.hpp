@@ -1,0 +1,30 @@
+// The claimed score of the EDI and CQWW-VHF reports: squares, exchanges, best DX, claimed total.
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include "text/text.hpp"
+
+namespace loxar {
+
+// Distinct values of a log in first-seen order, their sorted list and the line that brought each.
+struct DistinctValues {
+    std::vector<Text> sorted;    // for the report window's list
+    std::vector<char> new_flags; // one per line: 1 where a value was met first
+};
+
+// Locator squares: the first four characters of columns 51-56 of every line not flagged duplicate.
+DistinctValues distinct_squares(const std::vector<Text>& lines, const std::vector<char>& duplicates);
+// Exchanges: columns 132-137 trimmed, "XXXXXX" left out, of every line not flagged duplicate.
+DistinctValues distinct_exchanges(const std::vector<Text>& lines, const std::vector<char>& duplicates);
+
+// The line with the greatest positive distance (columns 75-79); the earlier of equal ones.
+std::optional<std::size_t> best_dx_line(const std::vector<Text>& lines);
+
+// QSO points × the QSO multiplier (0 when that is not a number) × each of the other multipliers
+// that is a number. Nothing when the product leaves the 64-bit range.
+std::optional<long long> claimed_total(const Text& qso_points, const Text& qso_multiplier,
+                                       const std::vector<Text>& other_multipliers);
+
+}  // namespace loxar

@@ -1,0 +1,143 @@
+// loxar-cli score: the total of saved log files, and the files it refuses.
+#include <gtest/gtest.h>
+
+#include "support/run_cli.hpp"
+
+#include <filesystem>
+#include <string>
+
+#include "core/file_io.hpp"
+#include "support/log_lines.hpp"
+#include "support/temp_home.hpp"
+
+namespace loxar {
+namespace {
+
+using T = ContestType;
+using testing::CliRun;
+using testing::line_of;
+using testing::Q;
+
+// A home and a log file beside it.
+struct LogFile {
+    testing::TempHome home;
+    std::filesystem::path file = home.path().parent_path() / "verseny.log";
+
+    // The header the window writes: own data, band 14, the contest type, automatic save on.
+    void write(T type, const std::vector<Text>& lines, bool end = true) {
+        Text t = "Log records:\r\nHA5KDR,JN97MM,OP,2,14," + std::to_string(static_cast<int>(type)) +
+                 ",BP,1,BUDAPEST,1,TESZT,1\r\n";
+        for (const Text& l : lines) t += l + "\r\n";
+        if (end) t += "End\r\n";
+        ASSERT_TRUE(write_file_atomic(file, t));
+    }
+    std::string args(const std::string& extra = "") const {
+        return "score '" + file.string() + "' --home '" + home.path().string() + "'" + extra;
+    }
+};
+
+Q qso(Text call, Text nr = "1", Text dist = "--/--", Text pts = "9") {
+    Q q;
+    q.call = std::move(call);
+    q.nr = std::move(nr);
+    q.dist = std::move(dist);
+    q.pts = std::move(pts);
+    return q;
+}
+
+TEST(ScoreCli, TotalsAfterLoadingAsTheWindowDoes) {
+    Q ff = qso("HA5KDR");
+    ff.own_sex = 2;
+    ff.sex = 2;
+    Q nf = ff;
+    nf.own_sex = 1;
+    struct Case {
+        const char* what;
+        T type;
+        std::vector<Text> lines;
+        std::string out;
+    };
+    const Case cases[] = {
+        {"HADX markers worked out again", T::Hadx,
+         {line_of(T::Hadx, qso("DL1ABC")), line_of(T::Hadx, qso("DL2XYZ", "1", "DX/--")),
+          line_of(T::Hadx, qso("HA5KDR"))},
+         "Verseny: HADX\nQSO: 3\nÖsszpontszám: 14\nSzámláló: 3/2\n"},
+        {"YL-OM pairs", T::YlOm, {line_of(T::YlOm, ff), line_of(T::YlOm, ff), line_of(T::YlOm, nf)},
+         "Verseny: YL-OM\nQSO: 3\nÖsszpontszám: 7\nInformáció: N-N:0  N-F:1  F-N:0  F-F:2\n"},
+        {"HSKC summary", T::Hskc,
+         {line_of(T::Hskc, qso("HA5KDR", "11A")), line_of(T::Hskc, qso("HA5KXX", "7B")),
+          line_of(T::Hskc, qso("HG3AB", "3"))},
+         "Verseny: HSKC\nQSO: 3\nÖsszpontszám: 0000008\nSzámláló: 3/1/1/2\n"
+         "Összesítő: QSO:3    DXCC:0    SCORES:4    TOTAL:0000008\n"},
+        {"an empty IARU log", T::Iaru, {}, "Verseny: IARU\nQSO: 0\nÖsszpontszám: 0\n"},
+    };
+    for (const Case& c : cases) {
+        LogFile f;
+        f.write(c.type, c.lines);
+        const CliRun r = testing::run_cli(f.args());
+        EXPECT_EQ(r.status, 0) << c.what;
+        EXPECT_EQ(r.out, c.out) << c.what;
+        // Scoring writes nothing into the home, whatever the file's automatic-save setting.
+        EXPECT_TRUE(std::filesystem::is_empty(f.home.path() / "LOG")) << c.what;
+    }
+}
+
+TEST(ScoreCli, RecountRunsTheRecountButton) {
+    LogFile f;
+    Q a = qso("HA5KDR", "1", "00010", "20");
+    a.num = "00009";
+    f.write(T::CqwwVhf, {line_of(T::CqwwVhf, a)});
+    const CliRun out = testing::run_cli(f.args(" --recount"));
+    EXPECT_EQ(out.status, 0);
+    EXPECT_EQ(out.out, "Verseny: CQWW-VHF\nQSO: 1\nÖsszpontszám: 20\n");
+    const CliRun err = testing::run_cli(f.args(" --recount"), "2>&1 >/dev/null");
+    EXPECT_EQ(err.out, "A jegyzőkönyv készítésnél kerül kiértékelésre!\n");
+
+    f.write(T::RhOb, {line_of(T::RhOb, qso("HA5A")), line_of(T::RhOb, qso("HA5A"))});
+    EXPECT_EQ(testing::run_cli(f.args(" --recount")).out,
+              "Verseny: RH-OB\nQSO: 2\nÖsszpontszám: 2\nSzámláló: N:001 Q:002 M:001\n");
+}
+
+TEST(ScoreCli, RefusedFiles) {
+    struct Case {
+        const char* what;
+        Text contents;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"not a log file", "QRA lista\r\nHA5KDR;JN97MM\r\n", "Nem LOG file!\n"},
+        {"empty file", "", "Nem LOG file!\n"},
+        {"no End line", "Log records:\r\nHA5KDR,JN97MM\r\n", "File vég hiba!\n"},
+    };
+    for (const Case& c : cases) {
+        LogFile f;
+        ASSERT_TRUE(write_file_atomic(f.file, c.contents));
+        EXPECT_EQ(testing::run_cli(f.args()).status, 1) << c.what;
+        EXPECT_EQ(testing::run_cli(f.args()).out, "") << c.what;
+        EXPECT_EQ(testing::run_cli(f.args(), "2>&1 >/dev/null").out, c.message) << c.what;
+    }
+    LogFile missing;
+    EXPECT_EQ(testing::run_cli(missing.args()).status, 1);
+}
+
+TEST(ScoreCli, Usage) {
+    LogFile f;
+    f.write(T::Iaru, {});
+    const std::string home = " --home '" + f.home.path().string() + "'";
+    struct Case {
+        std::string args;
+        int status;
+    };
+    const Case cases[] = {
+        {"score --help", 0},
+        {"score" + home, 2},
+        {"score a.log b.log" + home, 2},
+        {f.args(" --bogus"), 2},
+        {f.args(" -o out.txt"), 2},
+        {"dxcc HA5KDR --recount" + home, 2},
+    };
+    for (const Case& c : cases) EXPECT_EQ(testing::run_cli(c.args).status, c.status) << c.args;
+}
+
+}  // namespace
+}  // namespace loxar
