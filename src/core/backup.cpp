@@ -1,6 +1,8 @@
 // The per-band backup file: records appended one write each, and the log rebuilt from them.
 #include "core/backup.hpp"
 
+#include "core/questions.hpp"
+
 #include "core/file_io.hpp"
 #include "core/log_commands.hpp"
 #include "core/log_file.hpp"
@@ -16,19 +18,6 @@ namespace {
 
 // One record per QSO added or overwritten: even a long contest stays far below this.
 constexpr std::uintmax_t kMaxBackupBytes = 64u * 1024 * 1024;
-
-// The log sequence number of a line. SWL lines (band field closed by "=" at column 29) keep it
-// at 96-100; their columns 87-91 are the second station's serial.
-Text line_number(const Text& line) {
-    return col(line, 29, 1) == "=" ? col(line, 96, 5) : col(line, 87, 5);
-}
-
-bool ask(Session& s, const Text& question) {
-    s.dialog.question_number = 9;
-    s.dialog.question_text = question;
-    s.ui().igen_nem(s.dialog);
-    return s.dialog.dialog_answer == "OK";
-}
 
 }  // namespace
 
@@ -48,8 +37,8 @@ std::vector<Text> rebuild_from_backup(const Text& file_bytes) {
             log.push_back(trim(col_from(record, 12)));
         } else if (kind == "FELULIRAS") {
             Text line = trim(col_from(record, 12));
-            const Text number = line_number(line);
-            std::erase_if(log, [&](const Text& l) { return line_number(l) == number; });
+            const Text number = log_number_field(line);
+            std::erase_if(log, [&](const Text& l) { return log_number_field(l) == number; });
             log.push_back(std::move(line));
         }
     }

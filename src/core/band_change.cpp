@@ -1,6 +1,8 @@
 // Band buttons, per-band working files and the band change of the whole log.
 #include "core/band_change.hpp"
 
+#include "core/questions.hpp"
+
 #include <algorithm>
 
 #include "core/duplicates.hpp"
@@ -72,13 +74,6 @@ void band_step(Session& s, int step) {
     mod_szorzo_rutin(s);
     live_duplicate_search(s);
     s.ui().refresh(Aspect::All);
-}
-
-bool ask(Session& s, const Text& question) {
-    s.dialog.question_number = 9;
-    s.dialog.question_text = question;
-    s.ui().igen_nem(s.dialog);
-    return s.dialog.dialog_answer == "OK";
 }
 
 // The band chosen in the panel's selector; entries 29-31 of the table are empty and no band.

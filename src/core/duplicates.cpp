@@ -56,8 +56,7 @@ void show_found_list(Session& s, bool had_entries) {
     ControlView& view = s.view["talalt_log_lista"];
     const bool visibility_changed = view.visible != show;
     view.visible = show;
-    if (had_entries || show) s.ui().refresh(Aspect::LogList);
-    if (visibility_changed) s.ui().refresh(Aspect::View);
+    if (had_entries || show || visibility_changed) s.ui().refresh(Aspect::FoundList);
 }
 
 // A callsign too short to search hides the list; it is emptied too, so that adding a QSO never

@@ -1,6 +1,8 @@
 // New contest and exit.
 #include "core/lifecycle.hpp"
 
+#include "core/questions.hpp"
+
 #include "core/file_io.hpp"
 #include "core/log_file.hpp"
 #include "core/numbering.hpp"
@@ -9,13 +11,6 @@
 namespace loxar {
 
 namespace {
-
-bool ask(Session& s, const Text& question) {
-    s.dialog.question_number = 9;
-    s.dialog.question_text = question;
-    s.ui().igen_nem(s.dialog);
-    return s.dialog.dialog_answer == "OK";
-}
 
 }  // namespace
 

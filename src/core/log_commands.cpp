@@ -1,6 +1,8 @@
 // The log panel's file commands: automatic save, save, load and merge.
 #include "core/log_commands.hpp"
 
+#include "core/questions.hpp"
+
 #include "core/backup.hpp"
 #include "core/file_io.hpp"
 #include "core/log_file.hpp"
@@ -12,13 +14,6 @@ namespace loxar {
 namespace fs = std::filesystem;
 
 namespace {
-
-bool ask(Session& s, const Text& question) {
-    s.dialog.question_number = 9;
-    s.dialog.question_text = question;
-    s.ui().igen_nem(s.dialog);
-    return s.dialog.dialog_answer == "OK";
-}
 
 // The contest name is typed text: as part of a file name it must stay one name inside LOG, so
 // a "/" or "\" in it (and with them any "..") cannot lead elsewhere.

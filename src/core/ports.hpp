@@ -13,6 +13,7 @@ struct DialogVars;
 enum class Aspect {
     EntryFields,  // the QSO record and the own-station fields
     LogList,      // rows of log_lista (count or contents)
+    FoundList,    // rows of talalt_log_lista and whether it is shown
     Panels,       // which panel is shown
     View,         // captions, visibility, colours of controls
     Clock,        // pontos_ido, log_ido, lamp and blink

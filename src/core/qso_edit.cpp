@@ -1,6 +1,8 @@
 // Editing and deleting logged QSOs.
 #include "core/qso_edit.hpp"
 
+#include "core/questions.hpp"
+
 #include "core/backup.hpp"
 #include "core/clock.hpp"
 #include "core/edit_mode.hpp"
@@ -20,28 +22,15 @@ namespace {
 
 using T = ContestType;
 
-bool ask(Session& s, const Text& question) {
-    s.dialog.question_number = 9;
-    s.dialog.question_text = question;
-    s.ui().igen_nem(s.dialog);
-    return s.dialog.dialog_answer == "OK";
-}
-
-// The log sequence number of a line; SWL lines keep it at 96-100, where the restore reads it.
-Text number_of(const Text& line, LineLayout layout) {
-    return layout == LineLayout::Swl ? col(line, 96, 5) : col(line, 87, 5);
-}
-
 // The line of the edited QSO. The line the restore came from (still selected) is preferred, so
 // that a log with a repeated number (a cut-off file is not renumbered) rewrites the right one.
 long edited_line(const Session& s) {
-    const LineLayout layout = layout_of(s.contest());
     const Text& number = s.qso.edit_sorszam_text;
     const long selected = s.log_lista.first_selected();
-    if (selected >= 0 && number_of(s.log_lista.at(static_cast<std::size_t>(selected)), layout) == number)
+    if (selected >= 0 && log_number_field(s.log_lista.at(static_cast<std::size_t>(selected))) == number)
         return selected;
     for (std::size_t i = 0; i < s.log_lista.size(); ++i) {
-        if (number_of(s.log_lista.at(i), layout) == number) return static_cast<long>(i);
+        if (log_number_field(s.log_lista.at(i)) == number) return static_cast<long>(i);
     }
     return -1;
 }

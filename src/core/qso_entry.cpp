@@ -1,6 +1,8 @@
 // QSO entry: keys and events of the entry fields, leaving the callsign, adding a QSO.
 #include "core/qso_entry.hpp"
 
+#include "core/questions.hpp"
+
 #include "core/backup.hpp"
 #include "core/clock.hpp"
 #include "core/duplicates.hpp"
@@ -12,9 +14,8 @@
 #include "core/startup.hpp"
 #include "core/subsystems.hpp"
 #include "database/db_lookup.hpp"
-#include "database/oblast_table.hpp"
-#include "rules/country_table.hpp"
 #include "rules/qrb.hpp"
+#include "rules/qso_rules.hpp"
 #include "rules/scoring.hpp"
 
 namespace loxar {
@@ -145,26 +146,7 @@ void set_view_enabled(Session& s, std::string_view control, bool on) {
     s.view[std::string(control)].enabled = on;
 }
 
-// The distinct received exchanges of a REF log: columns 46-49, numbers by value.
-Text exchange_key(const Text& exchange) {
-    const Text t = trim(exchange);
-    return is_numeric(t) ? std::to_string(int_value(t)) : t;
-}
-
-bool begins_french(const Text& call) {
-    return call.starts_with("F") || call.starts_with("TM") || call.starts_with("TK");
-}
-
-bool russian(const Text& country_name) { return country_name == "Russia" || country_name == "Kaliningrad"; }
-
-// Position (from 1) of an oblast entry in the table; 0 for the entries that name no oblast.
-short oblast_index_of(const Session& s, const Text& entry) {
-    const auto& items = s.exchange_lista.items();
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        if (items[i] == entry) return static_cast<short>(std::min<std::size_t>(i + 1, kMarkKeys - 1));
-    }
-    return 0;
-}
+bool begins_french(const Text& call) { return ref_scored_call(call); }
 
 // Step 5 of leaving the callsign: the country (and for Russia the oblast) of the station.
 void country_of_callsign(Session& s) {
@@ -177,38 +159,26 @@ void country_of_callsign(Session& s) {
     const Text& call = s.qso.kapott_hivojel_text;
     if (is_one_of(type, {T::RhOb, T::Hskc, T::SilentKeyMem, T::Nmark, T::Swl})) return;
     if (type == T::Ref && !begins_french(call)) return;
-    const Text record = dxcc_kereses(s, call);
-    s.current_country_index = static_cast<short>(country_index_of(record));
-    s.current_continent = col(record, 45, 2);
-    // The name stands in columns 13-44; column 12 is the last character of a 7-character prefix.
-    s.current_country_name = trim(col(record, 13, 32));
-    if (russian(s.current_country_name)) {
-        const Text oblast = ru_exchange_kereses(s, call);
-        if (type != T::Hadx) s.qso.kapott_sorszam_text = trim(col(oblast, 34, 2));
-        s.current_oblast_name = trim(col(oblast, 7, 25));
-        s.current_oblast_index = oblast_index_of(s, oblast);
-        s.current_continent = col(oblast, 43, 2);
+    const StationCountry c = station_country(*s.countries, s.exchange_lista.items(), call);
+    s.current_country_index = static_cast<short>(c.country_index);
+    s.current_continent = c.continent;
+    s.current_country_name = c.country_name;
+    if (c.russian) {
+        // An oblast the table does not know leaves the operator's own entry.
+        if (type != T::Hadx && !c.oblast_code.empty()) s.qso.kapott_sorszam_text = c.oblast_code;
+        s.current_oblast_name = c.oblast_name;
+        s.current_oblast_index = static_cast<short>(c.oblast_index);
     }
-    Text label;
-    if (!s.current_oblast_name.empty()) label = s.current_oblast_name + ", ";
-    label += s.current_country_name;
-    if (!trim(s.current_continent).empty()) label += " (" + trim(s.current_continent) + ")";
-    s.qth_label = label;
+    s.qth_label = station_label(c);
 }
 
+// "-----" when a REF exchange is already in the log, "Multi" when it is new.
 Text ref_exchange_marker(const ListBox& log, const Text& typed) {
-    const Text key = exchange_key(typed);
+    const Text key = ref_exchange_key(typed);
     for (const Text& line : log.items()) {
-        if (exchange_key(col(line, 46, 4)) == key) return "-----";
+        if (ref_exchange_key(col(line, 46, 4)) == key) return "-----";
     }
     return "Multi";
-}
-
-bool ask(Session& s, const Text& question) {
-    s.dialog.question_number = 9;
-    s.dialog.question_text = question;
-    s.ui().igen_nem(s.dialog);
-    return s.dialog.dialog_answer == "OK";
 }
 
 // What a contest type does to the record before its line is built.
@@ -248,8 +218,8 @@ void before_building(Session& s) {
 void after_appending(Session& s) {
     const T type = s.contest();
     if (type == T::SilentKeyMem) {
-        const Text zone = trim(s.qso.kapott_QRA_text);
-        if (is_numeric(zone)) mark_country(s, static_cast<int>(int_value(zone)), s.current_band_index);
+        const int zone = skm_zone_key(s.qso.kapott_QRA_text);
+        if (zone >= 0) mark_country(s, zone, s.current_band_index);
     }
     if ((type == T::Hskc || type == T::SilentKeyMem) && !s.held_multiplier_key.empty()) {
         add_multiplier_key(s, s.held_multiplier_key);

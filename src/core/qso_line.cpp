@@ -230,7 +230,8 @@ Text SWL_log_sor_osszeallitas(QsoRecord& r, short& funkcio) {
 char new_country_marker(const Text& callsign, const CountryLookup& countries,
                         std::vector<char>& worked) {
     int index = country_index_of(countries.dxcc_kereses(trim(callsign)));
-    if (index < 0) return '-';
+    // A callsign of no known country is never a new country.
+    if (index <= 0) return '-';
     auto i = static_cast<std::size_t>(index);
     if (i >= worked.size()) worked.resize(i + 1, 0);
     if (worked[i]) return '-';

@@ -16,7 +16,6 @@ namespace {
 
 constexpr std::size_t kFieldCount = 7;
 
-bool is_blank(char c) { return c == ' ' || c == '\t'; }
 
 // Control bytes never occur in a country line; a line holding them is binary garbage.
 bool has_control_bytes(std::string_view line) {

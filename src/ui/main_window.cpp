@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
@@ -264,6 +265,10 @@ void MainWindow::refresh(Aspect what) {
             refresh_extra_lists();
             refresh_view();
             break;
+        case Aspect::FoundList:
+            refresh_extra_lists();
+            refresh_view();
+            break;
         case Aspect::Panels: refresh_panels(); break;
         case Aspect::DatabaseLists: refresh_database_lists(); break;
         case Aspect::View: refresh_view(); break;
@@ -332,6 +337,7 @@ void MainWindow::refresh_view() {
         if (!view.caption.empty()) {
             if (auto* b = qobject_cast<QAbstractButton*>(w)) b->setText(qs(view.caption));
             if (auto* l = qobject_cast<QLabel*>(w)) l->setText(qs(view.caption));
+            if (auto* g = qobject_cast<QGroupBox*>(w)) g->setTitle(qs(view.caption));
         }
         QString css;
         if (view.fore != Color::Default) css += "color: " + css_color(view.fore) + ";";

@@ -101,7 +101,7 @@ QWidget* build_vegyes_panel(QWidget* parent) {
     row->addWidget(second);
     row->addWidget(label(g, "vegyes_label", QString()));
     row->addWidget(combo(g, "vegyes_combo"));
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < 5; ++i) {
         const std::string name = "vegyes_cmd_" + std::to_string(i);
         QPushButton* b = button(g, name.c_str(), QString());
         b->hide();  // each task of the panel shows and captions the buttons it uses

@@ -97,8 +97,12 @@ TEST(EntryCheck, LocatorLengthByContestType) {
         Entry e(c.type);
         e.qso("HA1ABC", "001", c.locator);
         EXPECT_EQ(QSO_adat_vizsgalat(e.s), c.ok ? 1 : 0) << c.locator;
-        if (!c.ok) EXPECT_EQ(e.last_message(), "Kapott QRA hiba\r\n");
-        if (std::string_view(c.locator).empty()) EXPECT_EQ(e.s.qso.kapott_QRA_text, "AA00AA");
+        if (!c.ok) {
+            EXPECT_EQ(e.last_message(), "Kapott QRA hiba\r\n");
+        }
+        if (std::string_view(c.locator).empty()) {
+            EXPECT_EQ(e.s.qso.kapott_QRA_text, "AA00AA");
+        }
     }
 }
 
@@ -204,7 +208,7 @@ TEST(CallsignLeft, CountryShownForTheWorkedStation) {
     EXPECT_EQ(e.s.qso.kapott_hivojel_text, "HA1ABC");
     EXPECT_EQ(e.s.current_country_name, "Hungary");
     EXPECT_EQ(e.s.current_continent, "EU");
-    EXPECT_EQ(e.s.qth_label, "Hungary (EU)");
+    EXPECT_EQ(e.s.qth_label, "Hungary  EU");
 }
 
 TEST(EntryEvents, RefExchangeMultiplierAsTyped) {

@@ -56,8 +56,16 @@ Text build(Session& s, short funkcio = kFunkcioNew) {
     return build_log_line(s, funkcio);
 }
 
+// The example callsigns stand for real stations, which always have a country.
+class EveryCallHasACountry : public CountryLookup {
+  public:
+    Text dxcc_kereses(const Text&) const override { return pad_cut("001", 107); }
+};
+
 Text build(ContestType type, const Q& q) {
+    static const EveryCallHasACountry countries;
     Session s = session_with(type, q);
+    s.countries = &countries;
     return build(s);
 }
 
@@ -239,6 +247,7 @@ TEST(NewCountryMarker, FirstQsoOfACountryIsNewAndGrowsTheFlags) {
     EXPECT_EQ(new_country_marker("HA2BBB", countries, worked), '-');
     EXPECT_EQ(new_country_marker("OE1CCC", countries, worked), 'N');
     EXPECT_EQ(new_country_marker("HA1AAA", countries, worked), '-');
+    EXPECT_EQ(new_country_marker("ZZ1ZZZ", countries, worked), '-');  // no country: never new
 }
 
 TEST(NewCountryMarker, ChosenOnAddKeptOnRewrite) {

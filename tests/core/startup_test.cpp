@@ -32,7 +32,9 @@ struct Started {
     testing::TempHome home;
     explicit Started(bool start = true) {
         s.ports = fakes.ports();
-        if (start) EXPECT_FALSE(Form_Load(s, home.path()).has_value());
+        if (start) {
+            EXPECT_FALSE(Form_Load(s, home.path()).has_value());
+        }
     }
     void write_tmp_log(const std::vector<Text>& lines) {
         Session other;

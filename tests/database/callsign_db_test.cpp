@@ -79,7 +79,9 @@ TEST(DatabaseRecord, FixedColumnsFromFileLines) {
     };
     for (const Case& c : cases) {
         EXPECT_EQ(database_record(c.line), c.record) << c.line;
-        if (c.record) EXPECT_EQ(c.record->size(), db_col::kRecordWidth);
+        if (c.record) {
+            EXPECT_EQ(c.record->size(), db_col::kRecordWidth);
+        }
     }
 }
 

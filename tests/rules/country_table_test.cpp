@@ -209,7 +209,7 @@ TEST(CountrySession, WorkedFlagsAreRebuiltFromTheLog) {
     Home h(file_of(kEurope));
     h.contest(ContestType::HaQrp);
     h.s.country_worked.assign(kCountrySlots, 1);  // stale flags from before
-    for (const Text& call : {"HA5AAA", "HG7BBB", "DL1ABC", "XX1XX", "OE1234567890ABCD"}) {
+    for (const char* call : {"HA5AAA", "HG7BBB", "DL1ABC", "XX1XX", "OE1234567890ABCD"}) {
         h.s.log_lista.add(qrp_line(call));
     }
     dxcc_vektor_feltoltes(h.s);
@@ -223,7 +223,7 @@ TEST(CountrySession, WorkedFlagsAreRebuiltFromTheLog) {
 TEST(CountrySession, EdiCountryCount) {
     Home h(file_of(kEurope));
     h.contest(ContestType::Iaru);
-    for (const Text& call : {"HA5AAA", "DL1ABC", "HG7BBB", "XX1XX", "OE1A", "YY2YY"}) {
+    for (const char* call : {"HA5AAA", "DL1ABC", "HG7BBB", "XX1XX", "OE1A", "YY2YY"}) {
         h.s.log_lista.add(general_line(call));
     }
     h.s.duplicate_flags = {0, 0, 0, 0, 1};  // the OE QSO is a duplicate
