@@ -74,8 +74,8 @@ QWidget* entry_frame(QWidget* parent) {
     auto* sex = new QWidget(g);
     auto* sex_row = new QHBoxLayout(sex);
     sex_row->setContentsMargins(0, 0, 0, 0);
-    sex_row->addWidget(button(sex, "YL_cmd", QStringLiteral("&Nő"), QStringLiteral("Nőt választ")));
-    sex_row->addWidget(button(sex, "OM_cmd", QStringLiteral("&Férfi"), QStringLiteral("Férfit választ")));
+    sex_row->addWidget(small_button(sex, "YL_cmd", QStringLiteral("&Nő"), QStringLiteral("Nőt választ")));
+    sex_row->addWidget(small_button(sex, "OM_cmd", QStringLiteral("&Férfi"), QStringLiteral("Férfit választ")));
     add(sex, combo(g, "kapott_sex_combo", QStringLiteral("Kapott sex")));
     add(button(g, "kuldott_riport_cmd", QStringLiteral("Küldött ri&Port")),
         line_edit(g, "kuldott_riport_text", 3));
@@ -96,16 +96,16 @@ QWidget* entry_frame(QWidget* parent) {
     auto* freq_row = new QHBoxLayout(freq_caption);
     freq_row->setContentsMargins(0, 0, 0, 0);
     freq_row->addWidget(label(freq_caption, "frekvencia_label", QStringLiteral("Frekv. (MHz)")));
-    freq_row->addWidget(button(freq_caption, "frekvencia_cmd", QStringLiteral("&Frekvencia")));
+    freq_row->addWidget(small_button(freq_caption, "frekvencia_cmd", QStringLiteral("&F"), QStringLiteral("Frekvencia")));
     add2(freq_caption, freq);
     QLineEdit* band = line_edit(g, "band_text", 7);
     band->setReadOnly(true);
     auto* band_box = new QWidget(g);
     auto* band_row = new QHBoxLayout(band_box);
     band_row->setContentsMargins(0, 0, 0, 0);
-    band_row->addWidget(button(band_box, "freki_down_cmd", QStringLiteral("◀"), QStringLiteral("Freki sáv le")));
+    band_row->addWidget(small_button(band_box, "freki_down_cmd", QStringLiteral("◀"), QStringLiteral("Freki sáv le")));
     band_row->addWidget(band);
-    band_row->addWidget(button(band_box, "freki_up_cmd", QStringLiteral("▶"), QStringLiteral("Freki sáv fel")));
+    band_row->addWidget(small_button(band_box, "freki_up_cmd", QStringLiteral("▶"), QStringLiteral("Freki sáv fel")));
     add2(label(g, "band_label", QStringLiteral("Sáv")), band_box);
     add2(label(g, "tavolsag_label", QStringLiteral("Távolság:")), line_edit(g, "tavolsag_text", 5));
     add2(label(g, "pontszam_label", QStringLiteral("Pont:")), line_edit(g, "pontszam_text", 5));

@@ -14,6 +14,7 @@
 #include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
@@ -132,7 +133,9 @@ void MainWindow::build() {
     locator_model_ = new TextListModel([this] { return s_.qra_lista.size(); },
                                        [this](std::size_t i) -> const Text& { return s_.qra_lista.at(i); }, this);
     locator_view_->setModel(locator_model_);
-    resize(1280, 800);
+    // As large as a laptop screen allows, never beyond it.
+    const QRect room = screen() ? screen()->availableGeometry() : QRect(0, 0, 1280, 800);
+    resize(std::min(1280, room.width()), std::min(800, room.height()));
 }
 
 void MainWindow::connect_controls() {

@@ -30,6 +30,12 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption, c
     return b;
 }
 
+QPushButton* small_button(QWidget* parent, const char* name, const QString& caption, const QString& tooltip) {
+    QPushButton* b = button(parent, name, caption, tooltip);
+    b->setFixedWidth(b->fontMetrics().horizontalAdvance(QString(caption).remove('&')) + 18);
+    return b;
+}
+
 QComboBox* combo(QWidget* parent, const char* name, const QString& tooltip) {
     auto* c = new QComboBox(parent);
     c->setObjectName(name);
