@@ -379,6 +379,7 @@ void kapott_hivojel_text_LostFocus(Session& s) {
     s.qso.kapott_hivojel_text = trim(s.qso.kapott_hivojel_text);
     country_of_callsign(s);
     multiplier_prefill(s);
+    s.evaluated_callsign = s.qso.kapott_hivojel_text;
     s.ui().refresh(Aspect::All);
 }
 
@@ -389,6 +390,10 @@ void hozzaadas_rutin(Session& s) {
         ask(s, hu(u8"A program Szerkesztés módban van.") + kCrLf +
                    hu(u8"A kilépéshez kattintson a villogó mezőre!"));
         return;
+    }
+    // The country, points and marker must be those of this callsign, not of the one before.
+    if (trim(s.qso.kapott_hivojel_text) != s.evaluated_callsign && s.qso.mod_combo.list_index > 0) {
+        kapott_hivojel_text_LostFocus(s);
     }
     if (datum_ellenorzes(s) == 0) return;
     if (QRA_ellenorzes(s, s.qso.kapott_QRA_text) == 0) return;

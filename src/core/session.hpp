@@ -201,6 +201,9 @@ struct Session {
     // HSKC or SILENT KEY MEM key worked out for the QSO being entered, added to sort_combo when
     // the QSO is added; empty when there is none.
     Text held_multiplier_key;
+    // The callsign whose lookups and prefills were last worked out; adding a QSO whose callsign
+    // was changed since (Enter right in the callsign field) works them out first.
+    Text evaluated_callsign;
 
     // Scoring: worked-mark tables (key 0..1000 × band 0..28), counters and the EDI result lists.
     std::vector<char> country_marks = std::vector<char>(kMarkKeys * kMarkBands, 0);

@@ -192,6 +192,17 @@ TEST(Adding, AutomaticClearingPreparesTheNextQso) {
     EXPECT_FALSE(e.s.view["kapott_QRA_text"].enabled);
 }
 
+TEST(Adding, EnterRightInTheCallsignFieldScoresThatCallsign) {
+    Entry e(T::Hadx);
+    e.qso("HA1ABC", "001", "");
+    kapott_hivojel_text_LostFocus(e.s);
+    EXPECT_EQ(e.s.qso.pontszam_text, "1");
+    e.s.qso.kapott_hivojel_text = "W1AW";  // corrected, then Enter without leaving the field
+    hozzaadas_rutin(e.s);
+    ASSERT_EQ(e.s.log_lista.size(), 1u);
+    EXPECT_EQ(col(e.s.log_lista.at(0), 75, 11), "DX/--/00005");
+}
+
 TEST(CallsignLeft, NoModeChosenOnlyWarns) {
     Entry e(T::Iaru);
     e.s.qso.mod_combo.set(0);
