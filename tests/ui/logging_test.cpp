@@ -1,5 +1,6 @@
 // Logging from the keyboard in the window: typing a QSO, Enter, the found list, editing keys.
 #include <QApplication>
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -130,6 +131,33 @@ private slots:
         QTest::mouseClick(win.find<QLineEdit>("edit_sorszam_text"), Qt::LeftButton);
         QCOMPARE(win.session().edit_mode, short(0));
         QCOMPARE(win.find<QLineEdit>("edit_sorszam_text")->text(), QStringLiteral("00000"));
+    }
+
+    void theBandOfTheWholeLogIsChangedOnTheMultiPurposePanel() {
+        Ready win;
+        win.log_qso("ha1abc 1 jn97aa\n");
+        win.log_qso("ha2def 2 jn97aa\n");
+        testing::click_in_next_modal("igen_cmd");  // "Csinált másolatot?"
+        win.find<QPushButton>("aprosag_cmd")->click();
+        auto* change = win.find<QPushButton>("vegyes_cmd_0");
+        auto* done = win.find<QPushButton>("vegyes_cmd_1");
+        QVERIFY(change->isVisible());
+        QCOMPARE(change->text(), QStringLiteral("Váltás"));
+        QCOMPARE(done->text(), QStringLiteral("Kész"));
+        auto* bands = win.find<QComboBox>("vegyes_combo");
+        QCOMPARE(bands->count(), 32);
+        QCOMPARE(bands->currentText(), QStringLiteral("145 MHz"));
+        auto* copy = win.find<QListView>("vegyes_lista_1");
+        QVERIFY(copy->isVisible());
+        QCOMPARE(copy->model()->rowCount(), 2);
+        bands->setCurrentIndex(bands->findText(QStringLiteral("435 MHz")));
+        emit bands->activated(bands->currentIndex());
+        change->click();
+        QVERIFY(copy->model()->index(0, 0).data().toString().endsWith(QStringLiteral("=435 MHz=")));
+        QVERIFY(win.log()->model()->index(0, 0).data().toString().endsWith(QStringLiteral("=145 MHz=")));
+        done->click();
+        QVERIFY(win.log()->model()->index(1, 0).data().toString().endsWith(QStringLiteral("=435 MHz=")));
+        QCOMPARE(win.find<QLineEdit>("band_text")->text(), QStringLiteral("435 MHz"));
     }
 };
 
