@@ -1,36 +1,18 @@
 // QSO entry from the keyboard: field moves, the record check, adding and clearing.
 #include <gtest/gtest.h>
 
-#include "core/bands.hpp"
 #include "core/file_io.hpp"
 #include "core/qso_entry.hpp"
-#include "core/startup.hpp"
-#include "rules/contest_rules.hpp"
-#include "support/fake_ports.hpp"
-#include "support/temp_home.hpp"
+#include "support/started_session.hpp"
 
 namespace loxar {
 namespace {
 
-using testing::FakePorts;
 using T = ContestType;
 
-struct Entry {
-    FakePorts fakes;
-    Session s;
-    testing::TempHome home;
-
-    explicit Entry(T type) {
-        s.ports = fakes.ports();
-        EXPECT_FALSE(Form_Load(s, home.path()).has_value());
-        s.szabaly_combo.set(static_cast<int>(type));
-        szabaly_combo_Click(s);
-        s.station.hivojel_text = "HA5XYZ";
-        s.station.QRA_text = "JN97MM";
-        s.qso.kezelo_text = "PETER";
-        s.qso.sex_combo.set(2);
-        s.current_band_index = sav_sorszam_kereso("145 MHz");
-        s.qso.band_text = band_name(s.current_band_index);
+// A started window with own data, ready for an SSB QSO on 145 MHz.
+struct Entry : testing::Started {
+    explicit Entry(T type) : Started(type, testing::kOwnData) {
         s.qso.mod_combo.set(1);
         s.qso.log_ido = "2024-05-04/12:30:15";
         log_inic_rutin(s);
