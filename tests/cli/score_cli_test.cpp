@@ -1,12 +1,11 @@
 // loxar-cli score: the total of saved log files, and the files it refuses.
 #include <gtest/gtest.h>
 
-#include "support/run_cli.hpp"
-
 #include <filesystem>
 #include <string>
 
 #include "core/file_io.hpp"
+#include "support/run_cli.hpp"
 #include "support/sample_lines.hpp"
 #include "support/temp_home.hpp"
 

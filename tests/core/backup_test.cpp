@@ -35,9 +35,9 @@ TEST(Backup, TwoAddedAndTheFirstOverwrittenGiveThreeRecordsAndTwoLines) {
     log_felulir_cmd_Click(h.s);
     const Text rewritten = h.s.log_lista.at(1);
     EXPECT_EQ(col(rewritten, 21, 6), "XX9ZZZ");
-    EXPECT_EQ(read_file(backup_file_path(h.s)),
-              "HOZZAADAS  " + general("XX1AAA", 1) + "\r\nHOZZAADAS  " + general("XX2BBB", 2) +
-                  "\r\nFELULIRAS  " + rewritten + "\r\n");
+    EXPECT_EQ(read_file(backup_file_path(h.s)), "HOZZAADAS  " + general("XX1AAA", 1) +
+                                                    "\r\nHOZZAADAS  " + general("XX2BBB", 2) +
+                                                    "\r\nFELULIRAS  " + rewritten + "\r\n");
     backup_helyreallitas(h.s);
     EXPECT_EQ(h.s.backup_lista.items(), (std::vector<Text>{general("XX2BBB", 2), rewritten}));
 
@@ -58,8 +58,8 @@ TEST(Backup, RebuildingSkipsStrangeRecordsAndReplacesByNumber) {
         std::vector<Text> log;
     } cases[] = {
         {"garbage\r\nHOZZAAD\r\n\r\n" + Text(300, '\0'), {}},
-        {"HOZZAADAS  " + general("A1", 1) + "\r\nHOZZAADAS  " + general("A2", 2) + "\r\nFELULIRAS  " +
-             general("A1X", 1) + "\r\nFELULIRAS  " + general("A1Y", 1),
+        {"HOZZAADAS  " + general("A1", 1) + "\r\nHOZZAADAS  " + general("A2", 2) +
+             "\r\nFELULIRAS  " + general("A1X", 1) + "\r\nFELULIRAS  " + general("A1Y", 1),
          {general("A2", 2), general("A1Y", 1)}},
         // SWL lines are matched by their own number, not by the second station's serial.
         {"HOZZAADAS  " + swl1 + "\r\nHOZZAADAS  " + swl2 + "\r\nFELULIRAS  " + swl2_new,

@@ -30,8 +30,7 @@ struct Station : testing::Started {
 TEST(BandButtons, PerBandLogGoesToItsWorkingFileAndComesBack) {
     Station st(ContestType::Iaru);
     std::vector<Text> lines;
-    for (long i = 1; i <= 12; ++i)
-        lines.push_back(general("HA" + std::to_string(i) + "AA", i));
+    for (long i = 1; i <= 12; ++i) lines.push_back(general("HA" + std::to_string(i) + "AA", i));
     st.log(lines);
 
     freki_up_cmd_Click(st.s);
@@ -145,8 +144,7 @@ TEST(WholeLogBand, StartNeedsConfirmationAndALog) {
 
 TEST(WholeLogBand, ChangeEveryLineThenConfirm) {
     Station st(ContestType::Iaru);
-    const std::vector<Text> before = {general("HA5AAA"),
-                                      general("HA5BBB", 2, "14025"),
+    const std::vector<Text> before = {general("HA5AAA"), general("HA5BBB", 2, "14025"),
                                       general("HA5CCC", 3)};
     st.log(before);
     st.s.log_lista.select_only(0);
@@ -196,12 +194,8 @@ TEST(WholeLogBand, EveryLineIsCheckedBeforeAnyIsChanged) {
         std::vector<Text> changed;  // empty: "Rossz a formátum!"
     };
     const Case cases[] = {
-        {ContestType::Iaru,
-         {general("HA5AAA"), qrp("HA5BBB"), general("HA5CCC")},
-         {}},
-        {ContestType::Iaru,
-         {general("HA5AAA"), general("HA5BBB").substr(0, 110)},
-         {}},
+        {ContestType::Iaru, {general("HA5AAA"), qrp("HA5BBB"), general("HA5CCC")}, {}},
+        {ContestType::Iaru, {general("HA5AAA"), general("HA5BBB").substr(0, 110)}, {}},
         {ContestType::HaQrp, {qrp("HA5AAA")}, {qrp("HA5AAA", "7 MHz")}},
         {ContestType::Dx, {general("HA5AAA")}, {}},
         // A listener's line keeps its band in columns 21-28.

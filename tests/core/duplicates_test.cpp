@@ -109,9 +109,9 @@ TEST(LiveSearch, DoubleClickSelectsTheLineInTheLog) {
 }
 
 TEST(FinalCheck, FindsTheFirstRepeatOfCallsignAndBand) {
-    Log dup(ContestType::Iaru, {general("HA5AAA", 1, "145 MHz", "10:00"),
-                                general("HA5AAA", 2, "435 MHz", "10:05"),
-                                general("HA5AAA", 3, "145 MHz", "10:10", "CW")});
+    Log dup(ContestType::Iaru,
+            {general("HA5AAA", 1, "145 MHz", "10:00"), general("HA5AAA", 2, "435 MHz", "10:05"),
+             general("HA5AAA", 3, "145 MHz", "10:10", "CW")});
     dup.s.panel = Panel::Aprosag;
     EXPECT_EQ(dupla_ellenorzes(dup.s), -1);
     EXPECT_EQ(dup.s.log_lista.first_selected(), 2);

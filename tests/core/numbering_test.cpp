@@ -17,7 +17,8 @@ Text swl(const Text& second_serial, long number) {
 }
 
 struct Numbers : testing::Unstarted {
-    explicit Numbers(ContestType type, const std::vector<Text>& lines = {}) : Unstarted(type, lines) {
+    explicit Numbers(ContestType type, const std::vector<Text>& lines = {})
+        : Unstarted(type, lines) {
         s.station.exch_text = "B";
         s.qso.qth_text = "BUDAPEST";
         s.qso.kezelo_text = "OPNAME";
@@ -30,7 +31,8 @@ TEST(NextNumber, LargestNumberCountsNotTheCount) {
     EXPECT_EQ(empty.s.qso.log_sorszam_text, "00001");
     EXPECT_EQ(empty.s.qso.kuldott_sorszam_text, "1");
 
-    Numbers gaps(ContestType::Iaru, {general("XX1AAA", 1), general("XX2BBB", 7), general("XX3CCC", 2)});
+    Numbers gaps(ContestType::Iaru,
+                 {general("XX1AAA", 1), general("XX2BBB", 7), general("XX3CCC", 2)});
     kovetkezo_sorszam_rutin(gaps.s);
     EXPECT_EQ(gaps.s.qso.log_sorszam_text, "00008");
     EXPECT_EQ(gaps.s.qso.kuldott_sorszam_text, "8");
@@ -64,7 +66,8 @@ TEST(NextNumber, SentSerialByContestType) {
 }
 
 TEST(Renumber, DeletingTheMiddleOfThree) {
-    Numbers n(ContestType::Iaru, {general("XX1AAA", 1), general("XX2BBB", 2), general("XX3CCC", 3)});
+    Numbers n(ContestType::Iaru,
+              {general("XX1AAA", 1), general("XX2BBB", 2), general("XX3CCC", 3)});
     n.s.log_lista.remove(1);
     sorszamozas(n.s);
     ASSERT_EQ(n.s.log_lista.size(), 2u);

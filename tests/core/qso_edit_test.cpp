@@ -18,7 +18,8 @@ using testing::swl;
 
 // A started window with own data and `lines` QSOs XX1AA, XX2AA ...
 struct Home : testing::Started {
-    explicit Home(int lines, ContestType type = ContestType::None) : Started(type, testing::kOwnData) {
+    explicit Home(int lines, ContestType type = ContestType::None)
+        : Started(type, testing::kOwnData) {
         log(testing::numbered(lines));
     }
     fs::path save_file() const { return s.paths.system_dir / "tmp_log_145 MHz.save"; }

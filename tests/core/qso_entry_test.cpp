@@ -1,8 +1,9 @@
 // QSO entry from the keyboard: field moves, the record check, adding and clearing.
+#include "core/qso_entry.hpp"
+
 #include <gtest/gtest.h>
 
 #include "core/file_io.hpp"
-#include "core/qso_entry.hpp"
 #include "support/started_session.hpp"
 
 namespace loxar {
@@ -133,13 +134,12 @@ TEST(Adding, AppendsTheLineAdvancesTheNumberAndSavesTheBand) {
     ASSERT_TRUE(saved.has_value());
     EXPECT_NE(saved->find(line), Text::npos);
     EXPECT_EQ(e.fakes.ui.focus_log.back(), "kapott_hivojel_text");
-}
 
-TEST(Adding, WithRealTimeOffTheTimeFieldIsNext) {
-    Entry e(T::Iaru);
+    // With real time off the time field is next.
     e.s.real_time_check = false;
-    e.qso("HA1ABC", "001", "JN97AA");
+    e.qso("HA1ABD", "002", "JN97AA");
     hozzaadas_rutin(e.s);
+    EXPECT_EQ(e.s.log_lista.size(), 2u);
     EXPECT_EQ(e.fakes.ui.focus_log.back(), "log_ido");
 }
 
@@ -174,18 +174,15 @@ TEST(Adding, AutomaticClearingPreparesTheNextQso) {
     EXPECT_FALSE(e.s.view["kapott_QRA_text"].enabled);
 }
 
-TEST(CallsignLeft, NoModeChosenOnlyWarns) {
+TEST(CallsignLeft, CountryShownForTheWorkedStationOnlyWithAMode) {
     Entry e(T::Iaru);
     e.s.qso.mod_combo.set(0);
     e.s.qso.kapott_hivojel_text = " HA1ABC ";
     kapott_hivojel_text_LostFocus(e.s);
     EXPECT_EQ(e.last_message(), hu(u8"Valasszon adasmódot!"));
     EXPECT_EQ(e.s.qso.kapott_hivojel_text, " HA1ABC ");
-}
 
-TEST(CallsignLeft, CountryShownForTheWorkedStation) {
-    Entry e(T::Iaru);
-    e.s.qso.kapott_hivojel_text = "HA1ABC ";
+    e.s.qso.mod_combo.set(1);
     kapott_hivojel_text_LostFocus(e.s);
     EXPECT_EQ(e.s.qso.kapott_hivojel_text, "HA1ABC");
     EXPECT_EQ(e.s.current_country_name, "Hungary");

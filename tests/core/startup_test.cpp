@@ -83,8 +83,8 @@ TEST(Start, ContinuesThePreviousLogAndItsNumbers) {
     Home st;
     fs::create_directories(st.system_file(""));
     std::ofstream(st.system_file("tmp_log.dat"), std::ios::binary)
-        << "Log records:\r\nHA5XX,JN97AA,OPNAME,2,14,0 ,,1,BUDAPEST,1,,0\r\n" + kLine1 + "\r\n" + kLine2 +
-               "\r\nEnd\r\n";
+        << "Log records:\r\nHA5XX,JN97AA,OPNAME,2,14,0 ,,1,BUDAPEST,1,,0\r\n" + kLine1 + "\r\n" +
+               kLine2 + "\r\nEnd\r\n";
     st.start();
     ASSERT_EQ(st.s.log_lista.size(), 2u);
     EXPECT_EQ(st.s.log_lista.at(1), kLine2);
@@ -167,18 +167,7 @@ TEST(Clock, DateCheckMessages) {
     }
 }
 
-TEST(NewContest, NoToTheFirstQuestionLeavesTheLogAlone) {
-    Started st;
-    st.s.log_lista.add(kLine1);
-    st.fakes.ui.answers = {false};
-    uj_lista_cmd_Click(st.s);
-    EXPECT_EQ(st.s.log_lista.size(), 1u);
-    ASSERT_EQ(st.fakes.ui.questions.size(), 1u);
-    EXPECT_EQ(st.fakes.ui.questions[0], hu(u8"Egy verseny ideje alatt egyszer kell készíteni.\r\n"
-                                          u8"Elmentette a régi adatokat?"));
-}
-
-TEST(NewContest, DeletesWorkingAndBackupFilesAndRestartsNumbering) {
+TEST(NewContest, NoLeavesTheLogAloneYesDeletesWorkingAndBackupFilesAndRestartsNumbering) {
     Started st;
     const fs::path sys = st.home.path() / "SYSTEM";
     for (const char* name : {"tmp_log.dat", "tmp_log_145 MHz.dat", "tmp_log_7 MHz  .save",
@@ -190,6 +179,13 @@ TEST(NewContest, DeletesWorkingAndBackupFilesAndRestartsNumbering) {
     st.s.log_changed = 1;
     st.s.station.verseny_neve_text = "CONTEST";
     st.s.qso.log_sorszam_text = "00002";
+    st.fakes.ui.answers = {false};
+    uj_lista_cmd_Click(st.s);
+    EXPECT_EQ(st.s.log_lista.size(), 1u);
+    ASSERT_EQ(st.fakes.ui.questions.size(), 1u);
+    EXPECT_EQ(st.fakes.ui.questions[0], hu(u8"Egy verseny ideje alatt egyszer kell készíteni.\r\n"
+                                           u8"Elmentette a régi adatokat?"));
+
     st.fakes.ui.answers = {true, true};
     uj_lista_cmd_Click(st.s);
     EXPECT_EQ(st.fakes.ui.questions.back(), hu(u8"Akar új versenyt indítani?"));

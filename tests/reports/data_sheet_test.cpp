@@ -1,12 +1,13 @@
 // The station data sheet: input filters, clearing, the ".hdr" round trip, malformed files and
 // the refresh from the log after loading.
+#include "reports/data_sheet.hpp"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 
 #include "core/file_io.hpp"
-#include "reports/data_sheet.hpp"
 #include "support/started_session.hpp"
 
 namespace loxar {

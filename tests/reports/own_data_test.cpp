@@ -1,5 +1,7 @@
 // The own-data file: what is written at exit, what start reads back, malformed files, and the
 // own-data check with its message.
+#include "reports/own_data.hpp"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -8,7 +10,6 @@
 #include "core/file_io.hpp"
 #include "core/lifecycle.hpp"
 #include "core/startup.hpp"
-#include "reports/own_data.hpp"
 #include "support/started_session.hpp"
 
 namespace loxar {

@@ -71,7 +71,8 @@ TEST(Reevaluation, KeyListsTakeEveryKeyOfALongLog) {
     Started k(T::RhOb);
     std::vector<Text> lines;
     for (int i = 0; i < 300; ++i) {
-        lines.push_back(line_of(T::RhOb, {.call = "HA" + std::to_string(i) + "X", .dist = "--/--"}));
+        lines.push_back(
+            line_of(T::RhOb, {.call = "HA" + std::to_string(i) + "X", .dist = "--/--"}));
     }
     k.log(lines);
     log_ujraertekeles(k.s);
@@ -81,7 +82,8 @@ TEST(Reevaluation, KeyListsTakeEveryKeyOfALongLog) {
     k.choose(T::Ref);
     lines.clear();
     for (int i = 0; i < 200; ++i) {
-        lines.push_back(line_of(T::Ref, {.call = "F5AB", .nr = std::to_string(i + 1), .dist = "--/--"}));
+        lines.push_back(
+            line_of(T::Ref, {.call = "F5AB", .nr = std::to_string(i + 1), .dist = "--/--"}));
     }
     k.log(lines);
     log_ujraertekeles(k.s);
@@ -210,8 +212,8 @@ TEST(Reevaluation, RefExchangeAndBandKeys) {
 TEST(Reevaluation, SilentKeyMemKeepsItsLayout) {
     Started k(T::SilentKeyMem);
     auto qso = [](Text call, Text remembered, Text zone) {
-        return line_of(T::SilentKeyMem,
-                       {.call = call, .nr = remembered, .loc = zone, .dist = "--/--", .pts = "00000", .band = "7 MHz  "});
+        return line_of(T::SilentKeyMem, {.call = call, .nr = remembered, .loc = zone,
+                                         .dist = "--/--", .pts = "00000", .band = "7 MHz  "});
     };
     k.log({qso("HA5KDR", "HA5XX", ""), qso("OE1A", "HA5XX", "28"), qso("K1ABC", "W1AW", "07"),
            qso("JA1XYZ", "", "")});
@@ -245,8 +247,8 @@ TEST(Reevaluation, NmarkFactorAndPoints) {
 TEST(Reevaluation, TypesThatAreNotRewritten) {
     for (T type : {T::YlOm, T::CqwwVhf, T::Dx, T::Iaru, T::Exchange, T::Swl}) {
         Started k(type);
-        const std::vector<Text> lines = {line_of(type, {.call = "DL1ABC", .dist = "00010", .pts = "10"}),
-                                         "short line"};
+        const std::vector<Text> lines = {
+            line_of(type, {.call = "DL1ABC", .dist = "00010", .pts = "10"}), "short line"};
         k.log(lines);
         log_ujraertekeles(k.s);
         const bool beeps = type == T::YlOm || type == T::CqwwVhf || type == T::Dx;
@@ -257,7 +259,8 @@ TEST(Reevaluation, TypesThatAreNotRewritten) {
 
 TEST(Reevaluation, ShortAndForeignLinesAreLeftAlone) {
     Started k(T::Hadx);
-    const std::vector<Text> lines = {"", "2024-05-04/12:30:15=DL1ABC", line_of(T::Hadx, {.call = "DL1ABC", .dist = "--/--"})};
+    const std::vector<Text> lines = {"", "2024-05-04/12:30:15=DL1ABC",
+                                     line_of(T::Hadx, {.call = "DL1ABC", .dist = "--/--"})};
     k.log(lines);
     log_ujraertekeles(k.s);
     EXPECT_EQ(k.s.log_lista.at(0), lines[0]);

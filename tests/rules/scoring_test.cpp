@@ -27,7 +27,9 @@ Text rhob_line(const Text& call, const Text& sent_nr, const Text& marker) {
 }
 
 TEST(Total, ByContestType) {
-    auto yl = [](int own, int received) { return line_of(T::YlOm, {.sex = received, .own_sex = own}); };
+    auto yl = [](int own, int received) {
+        return line_of(T::YlOm, {.sex = received, .own_sex = own});
+    };
     auto hskc = [](Text nr, Text marker) { return line_of(T::Hskc, {.nr = nr, .dist = marker}); };
     auto qrp = [](Text name, Text qth, char marker) {
         return line_of(T::HaQrp, {.nr = qth, .name = name}, marker);
@@ -44,7 +46,8 @@ TEST(Total, ByContestType) {
         {"HADX without a DX marker", T::Hadx,
          {scored(T::Hadx, "--/--", "3"), scored(T::Hadx, "--/--", "5")}, "0", "2/0", ""},
         {"HADX", T::Hadx,
-         {scored(T::Hadx, "DX/--", "3"), scored(T::Hadx, "--/--", "5"), scored(T::Hadx, "DX/--", "1")},
+         {scored(T::Hadx, "DX/--", "3"), scored(T::Hadx, "--/--", "5"),
+          scored(T::Hadx, "DX/--", "1")},
          "18", "3/2", ""},
         {"RUDX: DX/OB counts in both", T::RudxAll,
          {scored(T::RudxAll, "DX/OB", "10"), scored(T::RudxAll, "--/OB", "10"),
@@ -63,7 +66,8 @@ TEST(Total, ByContestType) {
          {scored(T::Ref, "Multi", "3"), scored(T::Ref, "-----", "1"), scored(T::Ref, "Multi", "1")},
          "10", "3/5/2", ""},
         {"RH-OB", T::RhOb,
-         {rhob_line("HA5A", "1", "Multi"), rhob_line("HA5A", "2", "None "), rhob_line("HA5B", "7", "Multi")},
+         {rhob_line("HA5A", "1", "Multi"), rhob_line("HA5A", "2", "None "),
+          rhob_line("HA5B", "7", "Multi")},
          "6", "N:007 Q:003 M:002", ""},
         {"HA-QRP", T::HaQrp,
          {qrp("JOE", "PECS", 'N'), qrp("", "PECS", '-'), qrp("ANN", "GYOR", 'N')}, "10", "3/2", ""},
@@ -84,7 +88,8 @@ TEST(Total, FieldsAndSummariesOfTheCabrilloTypes) {
     {
         Started k(T::HaQrp);
         const testing::Worked named{.nr = "PECS", .name = "JOE"};
-        k.log({line_of(T::HaQrp, named, 'N'), line_of(T::HaQrp, {}, 'N'), line_of(T::HaQrp, named, '-')});
+        k.log({line_of(T::HaQrp, named, 'N'), line_of(T::HaQrp, {}, 'N'),
+               line_of(T::HaQrp, named, '-')});
         ossz_pontszam_szamolas(k.s);
         EXPECT_EQ(k.s.qso.pontszam_text, "5");
         EXPECT_EQ(k.s.dx_multiplier_count, 2);
@@ -332,8 +337,8 @@ TEST(ClaimedScore, EdiResultFields) {
     Started k(T::Iaru);
     Session& s = k.s;
     auto qso = [](Text call, Text loc, Text dist, Text num, Text sent) {
-        return line_of(T::Iaru,
-                       {.call = call, .loc = loc, .sent_nr = sent, .dist = dist, .pts = dist, .num = num});
+        return line_of(T::Iaru, {.call = call, .loc = loc, .sent_nr = sent, .dist = dist,
+                                 .pts = dist, .num = num});
     };
     k.log({qso("HA5KDR", "JN97MM", "93", "00001", "1"), qso("OE1XYZ", "JN88AA", "250", "00002", "2"),
            qso("DL1ABC", "JN88BB", "250", "00003", "3")});

@@ -1,5 +1,5 @@
-// Sessions for the tests: one never started, and one in a temporary home of its own, before
-// and after the start of the window.
+// Sessions for the tests, each in a temporary home of its own: before the start of the window,
+// never started but of one contest type, and started.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "core/paths.hpp"
 #include "core/startup.hpp"
 #include "rules/contest_rules.hpp"
 #include "support/fake_ports.hpp"
@@ -14,20 +15,6 @@
 #include "support/temp_home.hpp"
 
 namespace loxar::testing {
-
-// A session of `type` that was never started: no home, blank entry fields, `lines` in the log.
-struct Unstarted {
-    FakePorts fakes;
-    Session s;
-
-    explicit Unstarted(ContestType type, const std::vector<Text>& lines = {}) {
-        s.ports = fakes.ports();
-        s.qso = empty_qso_record();
-        s.szabaly_combo.items = {contest_type_names().begin(), contest_type_names().end()};
-        s.szabaly_combo.set(static_cast<int>(type));
-        for (const Text& l : lines) s.log_lista.add(l);
-    }
-};
 
 // Fakes with the keyer plugged in, a fresh home, and a session wired to them; not started.
 struct Home {
@@ -40,7 +27,30 @@ struct Home {
         s.ports = fakes.ports();
     }
     void start() { EXPECT_FALSE(Form_Load(s, home.path()).has_value()); }
-    std::filesystem::path system_file(const char* name) const { return home.path() / "SYSTEM" / name; }
+    // Only the folders of the home, as the start makes them.
+    void prepare() {
+        s.paths = make_paths(home.path());
+        EXPECT_FALSE(prepare_folders(s.paths).has_value());
+    }
+    std::filesystem::path system_file(const char* name) const {
+        return home.path() / "SYSTEM" / name;
+    }
+    // Replaces the log.
+    void log(const std::vector<Text>& lines) {
+        s.log_lista.clear();
+        for (const Text& l : lines) s.log_lista.add(l);
+    }
+    std::vector<Text> lines() const { return s.log_lista.items(); }
+};
+
+// A session of `type` that was never started: blank entry fields, `lines` in the log.
+struct Unstarted : Home {
+    explicit Unstarted(ContestType type, const std::vector<Text>& lines = {}) {
+        s.qso = empty_qso_record();
+        s.szabaly_combo.items = {contest_type_names().begin(), contest_type_names().end()};
+        s.szabaly_combo.set(static_cast<int>(type));
+        log(lines);
+    }
 };
 
 constexpr bool kOwnData = true;
@@ -64,12 +74,6 @@ struct Started : Home {
         s.szabaly_combo.set(static_cast<int>(type));
         szabaly_combo_Click(s);
     }
-    // Replaces the log.
-    void log(const std::vector<Text>& lines) {
-        s.log_lista.clear();
-        for (const Text& l : lines) s.log_lista.add(l);
-    }
-    std::vector<Text> lines() const { return s.log_lista.items(); }
 };
 
 }  // namespace loxar::testing
