@@ -1,13 +1,12 @@
 // loxar-cli score: the total of saved log files, and the files it refuses.
 #include <gtest/gtest.h>
 
-#include "support/run_cli.hpp"
-
 #include <filesystem>
 #include <string>
 
 #include "core/file_io.hpp"
-#include "support/log_lines.hpp"
+#include "support/run_cli.hpp"
+#include "support/sample_lines.hpp"
 #include "support/temp_home.hpp"
 
 namespace loxar {
@@ -16,7 +15,7 @@ namespace {
 using T = ContestType;
 using testing::CliRun;
 using testing::line_of;
-using testing::Q;
+using testing::Worked;
 
 // A home and a log file beside it.
 struct LogFile {
@@ -36,20 +35,15 @@ struct LogFile {
     }
 };
 
-Q qso(Text call, Text nr = "1", Text dist = "--/--", Text pts = "9") {
-    Q q;
-    q.call = std::move(call);
-    q.nr = std::move(nr);
-    q.dist = std::move(dist);
-    q.pts = std::move(pts);
-    return q;
+Worked qso(Text call, Text nr = "1", Text dist = "--/--", Text pts = "9") {
+    return {.call = call, .nr = nr, .dist = dist, .pts = pts};
 }
 
 TEST(ScoreCli, TotalsAfterLoadingAsTheWindowDoes) {
-    Q ff = qso("HA5KDR");
+    Worked ff = qso("HA5KDR");
     ff.own_sex = 2;
     ff.sex = 2;
-    Q nf = ff;
+    Worked nf = ff;
     nf.own_sex = 1;
     struct Case {
         const char* what;
@@ -84,7 +78,7 @@ TEST(ScoreCli, TotalsAfterLoadingAsTheWindowDoes) {
 
 TEST(ScoreCli, RecountRunsTheRecountButton) {
     LogFile f;
-    Q a = qso("HA5KDR", "1", "00010", "20");
+    Worked a = qso("HA5KDR", "1", "00010", "20");
     a.num = "00009";
     f.write(T::CqwwVhf, {line_of(T::CqwwVhf, a)});
     const CliRun out = testing::run_cli(f.args(" --recount"));

@@ -8,48 +8,23 @@
 #include "core/file_io.hpp"
 #include "core/log_commands.hpp"
 #include "core/qso_edit.hpp"
-#include "core/startup.hpp"
-#include "support/fake_ports.hpp"
-#include "support/temp_home.hpp"
+#include "support/started_session.hpp"
 
 namespace loxar {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::general;
+using testing::swl;
 
-Text qso(const Text& call, int number) {
-    return "2016-07-23/11:29:31=" + pad_cut(call, 20) +
-           "=059/0001/JN96  /.=059/0001=SSB=F=00001/00001=" + zero_pad(number, 5) +
-           "=              =145 MHz=";
-}
-
-const Text kSwl1 =  // its second station sent 00002, in the columns other layouts number in
-    "2024-05-04/12:30:15=145 MHz =CW =HA1AAA           /059/00012   =HA2BBB           /057/00002"
-    "   =00001=";
-const Text kSwl2 =
-    "2024-05-04/12:31:15=145 MHz =CW =HA3CCC           /059/00013   =HA4DDD           /057/00007"
-    "   =00002=";
-
-struct Home {
-    testing::FakePorts fakes;
-    testing::TempHome home;
-    Session s;
-    Home() {
-        fakes.serial.available = true;
-        s.ports = fakes.ports();
-        EXPECT_FALSE(Form_Load(s, home.path()).has_value());
-        fakes.ui.messages.clear();
-        s.station.hivojel_text = "HA5XX";
-        s.station.QRA_text = "JN97AA";
-        s.qso.kezelo_text = "OPNAME";
-        s.qso.sex_combo.set(2);
-    }
+struct Home : testing::Started {
+    Home() : Started(ContestType::None, testing::kOwnData) {}
 };
 
 TEST(Backup, TwoAddedAndTheFirstOverwrittenGiveThreeRecordsAndTwoLines) {
     Home h;
     EXPECT_EQ(backup_file_path(h.s), h.s.paths.backup_dir / "backup_145 MHz.dat");
-    for (const Text& line : {qso("XX1AAA", 1), qso("XX2BBB", 2)}) {  // as adding does
+    for (const Text& line : {general("XX1AAA", 1), general("XX2BBB", 2)}) {  // as adding does
         h.s.log_lista.add(line);
         ASSERT_TRUE(write_backup_record(h.s, kBackupAdded, line));
     }
@@ -60,11 +35,11 @@ TEST(Backup, TwoAddedAndTheFirstOverwrittenGiveThreeRecordsAndTwoLines) {
     log_felulir_cmd_Click(h.s);
     const Text rewritten = h.s.log_lista.at(1);
     EXPECT_EQ(col(rewritten, 21, 6), "XX9ZZZ");
-    EXPECT_EQ(read_file(backup_file_path(h.s)),
-              "HOZZAADAS  " + qso("XX1AAA", 1) + "\r\nHOZZAADAS  " + qso("XX2BBB", 2) +
-                  "\r\nFELULIRAS  " + rewritten + "\r\n");
+    EXPECT_EQ(read_file(backup_file_path(h.s)), "HOZZAADAS  " + general("XX1AAA", 1) +
+                                                    "\r\nHOZZAADAS  " + general("XX2BBB", 2) +
+                                                    "\r\nFELULIRAS  " + rewritten + "\r\n");
     backup_helyreallitas(h.s);
-    EXPECT_EQ(h.s.backup_lista.items(), (std::vector<Text>{qso("XX2BBB", 2), rewritten}));
+    EXPECT_EQ(h.s.backup_lista.items(), (std::vector<Text>{general("XX2BBB", 2), rewritten}));
 
     fs::remove_all(h.s.paths.backup_dir);
     EXPECT_FALSE(write_backup_record(h.s, kBackupAdded, rewritten));
@@ -74,45 +49,48 @@ TEST(Backup, TwoAddedAndTheFirstOverwrittenGiveThreeRecordsAndTwoLines) {
 }
 
 TEST(Backup, RebuildingSkipsStrangeRecordsAndReplacesByNumber) {
-    const Text swl2_new = "2024-05-04/12:31:15=145 MHz =CW =HA3CCX" + kSwl2.substr(39);
+    // Line 1's second station sent 00002, in the columns other layouts number in.
+    const Text swl1 = swl("HA1AAA", "HA2BBB", "145 MHz", "00002");
+    const Text swl2 = swl("HA3CCC", "HA4DDD", "145 MHz", "00007", 2);
+    const Text swl2_new = swl("HA3CCX", "HA4DDD", "145 MHz", "00007", 2);
     const struct {
         Text file;
         std::vector<Text> log;
     } cases[] = {
         {"garbage\r\nHOZZAAD\r\n\r\n" + Text(300, '\0'), {}},
-        {"HOZZAADAS  " + qso("A1", 1) + "\r\nHOZZAADAS  " + qso("A2", 2) + "\r\nFELULIRAS  " +
-             qso("A1X", 1) + "\r\nFELULIRAS  " + qso("A1Y", 1),
-         {qso("A2", 2), qso("A1Y", 1)}},
+        {"HOZZAADAS  " + general("A1", 1) + "\r\nHOZZAADAS  " + general("A2", 2) +
+             "\r\nFELULIRAS  " + general("A1X", 1) + "\r\nFELULIRAS  " + general("A1Y", 1),
+         {general("A2", 2), general("A1Y", 1)}},
         // SWL lines are matched by their own number, not by the second station's serial.
-        {"HOZZAADAS  " + kSwl1 + "\r\nHOZZAADAS  " + kSwl2 + "\r\nFELULIRAS  " + swl2_new,
-         {kSwl1, swl2_new}},
+        {"HOZZAADAS  " + swl1 + "\r\nHOZZAADAS  " + swl2 + "\r\nFELULIRAS  " + swl2_new,
+         {swl1, swl2_new}},
     };
     for (const auto& c : cases) EXPECT_EQ(rebuild_from_backup(c.file), c.log) << c.file;
 }
 
 TEST(Backup, CopyingBackReplacesOrAppendsAndNumbersTheLog) {
     Home h;
-    h.s.log_lista.add(qso("CUR1", 1));
+    h.s.log_lista.add(general("CUR1", 1));
     h.fakes.ui.answers = {true};
     backup_cmd_Click(h.s, 0);  // nothing rebuilt: the log is not cleared for nothing
     EXPECT_EQ(h.s.log_lista.size(), 1u);
     EXPECT_TRUE(h.fakes.ui.questions.empty());
 
-    for (const Text& l : {qso("B1", 1), qso("B2", 4)}) h.s.backup_lista.add(l);
+    for (const Text& l : {general("B1", 1), general("B2", 4)}) h.s.backup_lista.add(l);
     h.fakes.ui.answers = {false};
     backup_cmd_Click(h.s, 0);
     EXPECT_EQ(h.fakes.ui.questions.back(), hu(u8"Törlöm az aktuális LOG-ot. Folytatja?"));
-    EXPECT_EQ(h.s.log_lista.items(), std::vector<Text>{qso("CUR1", 1)});
+    EXPECT_EQ(h.s.log_lista.items(), std::vector<Text>{general("CUR1", 1)});
 
     backup_cmd_Click(h.s, 1);
     EXPECT_EQ(h.s.log_lista.items(),
-              (std::vector<Text>{qso("CUR1", 1), qso("B1", 2), qso("B2", 3)}));
+              (std::vector<Text>{general("CUR1", 1), general("B1", 2), general("B2", 3)}));
     EXPECT_EQ(h.s.qso.log_sorszam_text, "00004");
     EXPECT_EQ(h.s.log_changed, 1);
 
     h.fakes.ui.answers = {true};
     backup_cmd_Click(h.s, 0);
-    EXPECT_EQ(h.s.log_lista.items(), (std::vector<Text>{qso("B1", 1), qso("B2", 2)}));
+    EXPECT_EQ(h.s.log_lista.items(), (std::vector<Text>{general("B1", 1), general("B2", 2)}));
     EXPECT_EQ(h.s.qso.log_sorszam_text, "00003");
     EXPECT_TRUE(fs::exists(h.s.paths.system_dir / "tmp_log_145 MHz.save"));
 }
@@ -135,7 +113,7 @@ TEST(AutoSave, FileByTheSelectorAlwaysInsideLog) {
     };
     for (const auto& c : cases) {
         Home h;
-        h.s.log_lista.add(qso("A1", 1));
+        h.s.log_lista.add(general("A1", 1));
         h.s.auto_mentes_combo.set(c.item);
         h.s.station.verseny_neve_text = c.contest;
         h.s.qso.band_text = c.band;

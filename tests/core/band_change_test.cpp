@@ -6,51 +6,20 @@
 #include <filesystem>
 
 #include "core/file_io.hpp"
-#include "core/startup.hpp"
-#include "rules/contest_rules.hpp"
-#include "support/fake_ports.hpp"
-#include "support/temp_home.hpp"
+#include "support/started_session.hpp"
 
 namespace loxar {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::general;
+using testing::qrp;
+using testing::swl;
 
-Text general(const Text& call, const Text& band, const Text& number = "00001") {
-    return "2016-07-23/11:29:31=" + pad_cut(call, 20) +
-           "=059/0001/JN96  /.=059/0001=SSB=F=00001/00001=" + number +
-           "=              =" + pad_cut(band, 7) + "=";
-}
-
-Text qrp(const Text& call, const Text& band) {
-    return "2014-03-19/10:34:48=" + pad_cut(call, 16) +
-           "=599/HISNAME       /DEBRECEN             =599=CW =00001="
-           "OPNAME    =2=N=" +
-           pad_cut(band, 7) + "=BUDAPEST";
-}
-
-Text swl(const Text& call, const Text& band) {
-    return "2024-05-04/12:30:15=" + pad_cut(band, 8) + "=CW =" + pad_cut(call, 17) +
-           "/059/00012   =HA2BBB           /057/00007   =00001=";
-}
-
-struct Station {
-    testing::FakePorts fakes;
-    testing::TempHome home;
-    Session s;
-    explicit Station(ContestType type) {
-        s.ports = fakes.ports();
-        EXPECT_FALSE(Form_Load(s, home.path()).has_value());
-        s.szabaly_combo.set(static_cast<int>(type));
-        szabaly_combo_Click(s);
+struct Station : testing::Started {
+    explicit Station(ContestType type) : Started(type) {
         s.sheet.tx_PBand = "2m";  // as a loaded log's header sets it for band 14
-        fakes.ui.messages.clear();
-        fakes.ui.beeps = 0;
     }
-    void log(const std::vector<Text>& lines) {
-        for (const Text& l : lines) s.log_lista.add(l);
-    }
-    fs::path system_file(const char* name) const { return s.paths.system_dir / name; }
     void expect_band(int index, const char* text, const char* wavelength) {
         EXPECT_EQ(s.current_band_index, index);
         EXPECT_EQ(s.qso.band_text, text);
@@ -61,8 +30,7 @@ struct Station {
 TEST(BandButtons, PerBandLogGoesToItsWorkingFileAndComesBack) {
     Station st(ContestType::Iaru);
     std::vector<Text> lines;
-    for (long i = 1; i <= 12; ++i)
-        lines.push_back(general("HA" + std::to_string(i) + "AA", "145 MHz", zero_pad(i, 5)));
+    for (long i = 1; i <= 12; ++i) lines.push_back(general("HA" + std::to_string(i) + "AA", i));
     st.log(lines);
 
     freki_up_cmd_Click(st.s);
@@ -95,7 +63,7 @@ TEST(BandButtons, PerBandLogGoesToItsWorkingFileAndComesBack) {
 
 TEST(BandButtons, UnwritableWorkingFileKeepsTheLogAndTheBand) {
     Station st(ContestType::CqBp);
-    st.log({general("HA5AAA", "145 MHz"), general("HA5BBB", "145 MHz", "00002")});
+    st.log({general("HA5AAA"), general("HA5BBB", 2)});
     // A folder in the file's place makes the save fail.
     fs::create_directories(st.system_file("tmp_log_145 MHz.dat"));
     freki_up_cmd_Click(st.s);
@@ -127,10 +95,10 @@ TEST(BandButtons, CommonLogAndTheFixedRhObBand) {
         Station st(c.type);
         st.s.current_band_index = c.start;
         st.s.qso.band_text = band_name(c.start);
-        st.log({general("HA5AAA", "145 MHz")});
+        st.log({general("HA5AAA")});
         c.up ? freki_up_cmd_Click(st.s) : freki_down_cmd_Click(st.s);
         st.expect_band(c.band, c.text, c.wavelength);
-        EXPECT_EQ(st.s.log_lista.items(), std::vector<Text>{general("HA5AAA", "145 MHz")});
+        EXPECT_EQ(st.s.log_lista.items(), std::vector<Text>{general("HA5AAA")});
         EXPECT_FALSE(fs::exists(st.system_file("tmp_log_145 MHz.dat")));
     }
 }
@@ -150,7 +118,7 @@ TEST(BandButtons, MultiplierFollowsTheBandBothWays) {
 
 TEST(BandButtons, SwitchingThePerBandLogEndsEditing) {
     Station st(ContestType::Iaru);
-    st.log({general("HA5AAA", "145 MHz")});
+    st.log({general("HA5AAA")});
     st.s.edit_mode = 1;
     st.s.qso.edit_sorszam_text = "00001";
     freki_up_cmd_Click(st.s);
@@ -160,7 +128,7 @@ TEST(BandButtons, SwitchingThePerBandLogEndsEditing) {
 
 TEST(WholeLogBand, StartNeedsConfirmationAndALog) {
     Station no(ContestType::Iaru);
-    no.log({general("HA5AAA", "145 MHz")});
+    no.log({general("HA5AAA")});
     no.fakes.ui.answers = {false};
     savvaltas_cmd_Click(no.s);
     EXPECT_EQ(no.fakes.ui.questions, std::vector<Text>{hu(u8"Csinált másolatot?")});
@@ -176,9 +144,8 @@ TEST(WholeLogBand, StartNeedsConfirmationAndALog) {
 
 TEST(WholeLogBand, ChangeEveryLineThenConfirm) {
     Station st(ContestType::Iaru);
-    const std::vector<Text> before = {general("HA5AAA", "145 MHz"),
-                                      general("HA5BBB", "14025", "00002"),
-                                      general("HA5CCC", "145 MHz", "00003")};
+    const std::vector<Text> before = {general("HA5AAA"), general("HA5BBB", 2, "14025"),
+                                      general("HA5CCC", 3)};
     st.log(before);
     st.s.log_lista.select_only(0);
     st.fakes.ui.answers = {true};
@@ -200,9 +167,9 @@ TEST(WholeLogBand, ChangeEveryLineThenConfirm) {
     st.s.vegyes_combo.set(16);
     savvaltas_valtas_Click(st.s);
     // Every line, not only the selected one; a frequency in the band field is overwritten too.
-    const std::vector<Text> after = {general("HA5AAA", "435 MHz"),
-                                     general("HA5BBB", "435 MHz", "00002"),
-                                     general("HA5CCC", "435 MHz", "00003")};
+    const std::vector<Text> after = {general("HA5AAA", 1, "435 MHz"),
+                                     general("HA5BBB", 2, "435 MHz"),
+                                     general("HA5CCC", 3, "435 MHz")};
     EXPECT_EQ(st.s.vegyes_lista[1].items(), after);
     // Leaving the panel now would keep the log: nothing is final before "Kész".
     EXPECT_EQ(st.s.log_lista.items(), before);
@@ -227,16 +194,12 @@ TEST(WholeLogBand, EveryLineIsCheckedBeforeAnyIsChanged) {
         std::vector<Text> changed;  // empty: "Rossz a formátum!"
     };
     const Case cases[] = {
-        {ContestType::Iaru,
-         {general("HA5AAA", "145 MHz"), qrp("HA5BBB", "145 MHz"), general("HA5CCC", "145 MHz")},
-         {}},
-        {ContestType::Iaru,
-         {general("HA5AAA", "145 MHz"), general("HA5BBB", "145 MHz").substr(0, 110)},
-         {}},
-        {ContestType::HaQrp, {qrp("HA5AAA", "145 MHz")}, {qrp("HA5AAA", "7 MHz")}},
-        {ContestType::Dx, {general("HA5AAA", "145 MHz")}, {}},
+        {ContestType::Iaru, {general("HA5AAA"), qrp("HA5BBB"), general("HA5CCC")}, {}},
+        {ContestType::Iaru, {general("HA5AAA"), general("HA5BBB").substr(0, 110)}, {}},
+        {ContestType::HaQrp, {qrp("HA5AAA")}, {qrp("HA5AAA", "7 MHz")}},
+        {ContestType::Dx, {general("HA5AAA")}, {}},
         // A listener's line keeps its band in columns 21-28.
-        {ContestType::Swl, {swl("HA1AAA", "145 MHz")}, {swl("HA1AAA", "7 MHz")}},
+        {ContestType::Swl, {swl()}, {swl("HA1AAA", "HA2BBB", "7 MHz")}},
     };
     for (const Case& c : cases) {
         Station st(c.type);
@@ -257,13 +220,13 @@ TEST(WholeLogBand, EveryLineIsCheckedBeforeAnyIsChanged) {
 
 TEST(WholeLogBand, AnEmptyTableEntryIsNoBand) {
     Station st(ContestType::Iaru);
-    st.log({general("HA5AAA", "145 MHz")});
+    st.log({general("HA5AAA")});
     st.fakes.ui.answers = {true};
     savvaltas_cmd_Click(st.s);
     st.s.vegyes_combo.set(30);
     savvaltas_valtas_Click(st.s);
     savvaltas_kesz_Click(st.s);
-    EXPECT_EQ(st.s.vegyes_lista[1].items(), std::vector<Text>{general("HA5AAA", "145 MHz")});
+    EXPECT_EQ(st.s.vegyes_lista[1].items(), std::vector<Text>{general("HA5AAA")});
     st.expect_band(14, "145 MHz", "2m");
     EXPECT_EQ(st.fakes.ui.messages, std::vector<Text>(2, hu(u8"Válasszon sávot!")));
 }

@@ -9,47 +9,27 @@
 #include "core/backup.hpp"
 #include "core/file_io.hpp"
 #include "core/log_commands.hpp"
-#include "core/startup.hpp"
-#include "support/fake_ports.hpp"
-#include "support/temp_home.hpp"
+#include "support/started_session.hpp"
 
 namespace loxar {
 namespace {
 
 namespace fs = std::filesystem;
-
-// A general-layout line of `call` carrying log number `number`.
-Text qso(const Text& call, int number) {
-    return "2016-07-23/11:29:31=" + pad_cut(call, 20) +
-           "=059/0001/JN96  /.=059/0001=SSB=F=00001/00001=" + zero_pad(number, 5) +
-           "=              =145 MHz=";
-}
+using testing::general;
 
 const Text kHeader = "Log records:\r\nHA5XX,JN97AA,OP,2,14,0 ,,1,X,1,,0\r\n";
 
-struct Home {
-    testing::FakePorts fakes;
-    testing::TempHome home;
-    Session s;
-    Home() {
-        fakes.serial.available = true;
-        s.ports = fakes.ports();
-        EXPECT_FALSE(Form_Load(s, home.path()).has_value());
-        fakes.ui.messages.clear();
-    }
-    fs::path log(const char* name) const { return s.paths.log_dir / name; }
+struct Home : testing::Started {
+    using Started::Started;
+    fs::path file(const char* name) const { return s.paths.log_dir / name; }
     fs::path write(const char* name, const Text& bytes) const {
-        std::ofstream(log(name), std::ios::binary) << bytes;
-        return log(name);
+        std::ofstream(file(name), std::ios::binary) << bytes;
+        return file(name);
     }
 };
 
 TEST(LogFile, SavedAndLoadedAgainGivesTheLinesRenumberedAndTheHeader) {
-    Home a;
-    a.s.station.hivojel_text = "HA5XX";
-    a.s.station.QRA_text = "JN97AA";
-    a.s.qso.kezelo_text = "OPNAME";
-    a.s.qso.sex_combo.set(2);
+    Home a(ContestType::None, testing::kOwnData);
     a.s.current_band_index = 3;
     a.s.szabaly_combo.set(1);
     a.s.station.exch_text = " 12 ";
@@ -58,18 +38,18 @@ TEST(LogFile, SavedAndLoadedAgainGivesTheLinesRenumberedAndTheHeader) {
     a.s.ido_eltolas_combo.set(2);
     a.s.station.verseny_neve_text = "VHF TAVASZ";
     a.s.auto_mentes_combo.set(1);
-    for (int n : {5, 9, 12}) a.s.log_lista.add(qso("XX" + std::to_string(n) + "AA", n));
-    ASSERT_TRUE(log_mentes(a.s, a.log("three.log")));
-    EXPECT_EQ(read_file(a.log("three.log")),
+    for (int n : {5, 9, 12}) a.s.log_lista.add(general("XX" + std::to_string(n) + "AA", n));
+    ASSERT_TRUE(log_mentes(a.s, a.file("three.log")));
+    EXPECT_EQ(read_file(a.file("three.log")),
               "Log records:\r\nHA5XX,JN97AA,OPNAME,2,3 ,1 ,12,0,BUDAPEST; XI,2,VHF TAVASZ,1\r\n" +
-                  qso("XX5AA", 5) + "\r\n" + qso("XX9AA", 9) + "\r\n" + qso("XX12AA", 12) +
-                  "\r\nEnd\r\n");
+                  general("XX5AA", 5) + "\r\n" + general("XX9AA", 9) + "\r\n" +
+                  general("XX12AA", 12) + "\r\nEnd\r\n");
 
     Home b;
     b.s.log_changed = 1;
-    log_beolvasas(b.s, a.log("three.log"));
+    log_beolvasas(b.s, a.file("three.log"));
     EXPECT_EQ(b.s.log_lista.items(),
-              (std::vector<Text>{qso("XX5AA", 1), qso("XX9AA", 2), qso("XX12AA", 3)}));
+              (std::vector<Text>{general("XX5AA", 1), general("XX9AA", 2), general("XX12AA", 3)}));
     EXPECT_EQ(b.s.qso.log_sorszam_text, "00004");
     EXPECT_EQ(b.s.log_changed, 0);
     EXPECT_EQ(b.s.station.hivojel_text + b.s.station.QRA_text + b.s.qso.kezelo_text,
@@ -114,9 +94,10 @@ TEST(LogFile, ShortOrDamagedHeaderLeavesFieldsAlone) {
 
 TEST(LogFile, MissingEndKeepsTheLinesReadUnnumbered) {
     Home h;
-    log_beolvasas(h.s, h.write("cut.log", kHeader + qso("XX1AA", 5) + "\r\n" + qso("XX2AA", 9)));
+    log_beolvasas(h.s,
+                  h.write("cut.log", kHeader + general("XX1AA", 5) + "\r\n" + general("XX2AA", 9)));
     EXPECT_EQ(h.fakes.ui.messages, std::vector<Text>{hu(u8"File vég hiba!")});
-    EXPECT_EQ(h.s.log_lista.items(), (std::vector<Text>{qso("XX1AA", 5), qso("XX2AA", 9)}));
+    EXPECT_EQ(h.s.log_lista.items(), (std::vector<Text>{general("XX1AA", 5), general("XX2AA", 9)}));
     EXPECT_EQ(h.s.qso.log_sorszam_text, "00010");  // the next QSO does not repeat a number
 }
 
@@ -136,19 +117,19 @@ TEST(LogFile, UnusableFilesAreReportedAndChangeNothing) {
     };
     for (const auto& c : cases) {
         Home h;
-        h.s.log_lista.add(qso("XX1AA", 1));
+        h.s.log_lista.add(general("XX1AA", 1));
         h.s.station.verseny_neve_text = "MY CONTEST";
         h.s.auto_mentes_combo.set(1);
         if (Text(c.name) == "dir.log") {
-            fs::create_directory(h.log(c.name));
+            fs::create_directory(h.file(c.name));
         } else {
             h.write(c.name, c.bytes);
         }
-        if (Text(c.name) == "huge.log") fs::resize_file(h.log(c.name), kMaxLogFileBytes + 1);
-        log_beolvasas(h.s, h.log(c.name));
+        if (Text(c.name) == "huge.log") fs::resize_file(h.file(c.name), kMaxLogFileBytes + 1);
+        log_beolvasas(h.s, h.file(c.name));
         ASSERT_EQ(h.fakes.ui.messages.size(), 1u) << c.name;
         EXPECT_TRUE(h.fakes.ui.messages[0].starts_with(hu(c.message))) << c.name;
-        EXPECT_EQ(h.s.log_lista.items(), std::vector<Text>{qso("XX1AA", 1)}) << c.name;
+        EXPECT_EQ(h.s.log_lista.items(), std::vector<Text>{general("XX1AA", 1)}) << c.name;
         EXPECT_EQ(h.s.station.verseny_neve_text, "MY CONTEST") << c.name;
         EXPECT_EQ(h.s.auto_mentes_combo.list_index, 1) << c.name;
     }
@@ -160,10 +141,10 @@ TEST(LogFile, UnusableFilesAreReportedAndChangeNothing) {
 
 TEST(LogFile, EmptyListWritesNothing) {
     Home h;
-    EXPECT_TRUE(log_mentes(h.s, h.log("new.log")));
-    EXPECT_FALSE(fs::exists(h.log("new.log")));
+    EXPECT_TRUE(log_mentes(h.s, h.file("new.log")));
+    EXPECT_FALSE(fs::exists(h.file("new.log")));
     EXPECT_TRUE(log_mentes(h.s, h.write("old.log", "previous")));
-    EXPECT_EQ(read_file(h.log("old.log")), "previous");
+    EXPECT_EQ(read_file(h.file("old.log")), "previous");
 }
 
 TEST(SaveButton, EmptyLogFailureAndSuccess) {
@@ -171,7 +152,7 @@ TEST(SaveButton, EmptyLogFailureAndSuccess) {
     save_log_cmd_Click(h.s);
     EXPECT_EQ(h.fakes.ui.messages.back(), "Nincs mit menteni!");
 
-    h.s.log_lista.add(qso("XX1AA", 1));
+    h.s.log_lista.add(general("XX1AA", 1));
     h.s.log_changed = 1;
     const Text missing = text_path(h.s.paths.log_dir / "nope" / "x.log");
     h.fakes.ui.chooser_results = {missing};
@@ -180,28 +161,28 @@ TEST(SaveButton, EmptyLogFailureAndSuccess) {
     EXPECT_EQ(h.fakes.ui.messages.back(), hu(u8"Nem sikerült menteni: ") + missing);
     EXPECT_EQ(h.s.log_changed, 1);
 
-    h.fakes.ui.chooser_results = {text_path(h.log("kész.log"))};
+    h.fakes.ui.chooser_results = {text_path(h.file("kész.log"))};
     save_log_cmd_Click(h.s);
     EXPECT_EQ(h.fakes.ui.messages.back(), "Elmentve!");
     EXPECT_EQ(h.s.log_changed, 0);
-    EXPECT_TRUE(fs::exists(h.log("kész.log")));
+    EXPECT_TRUE(fs::exists(h.file("kész.log")));
 }
 
 TEST(LoadButton, WrongFileKeepsTheLogAGoodOneReplacesItAndDropsTheBackup) {
     Home h;
-    h.s.log_lista.add(qso("XX1AA", 1));
+    h.s.log_lista.add(general("XX1AA", 1));
     h.s.log_changed = 1;
     for (const char* name : {"notes.log", "missing.log"}) {
         if (Text(name) == "notes.log") h.write(name, "just some notes\r\n");
         h.fakes.ui.answers = {true};
-        h.fakes.ui.chooser_results = {text_path(h.log(name))};
+        h.fakes.ui.chooser_results = {text_path(h.file(name))};
         load_log_cmd_Click(h.s);
-        EXPECT_EQ(h.s.log_lista.items(), std::vector<Text>{qso("XX1AA", 1)}) << name;
+        EXPECT_EQ(h.s.log_lista.items(), std::vector<Text>{general("XX1AA", 1)}) << name;
     }
     EXPECT_EQ(h.fakes.ui.messages.size(), 2u);
 
-    const fs::path two = h.write("two.log", kHeader + qso("XX7AA", 7) + "\r\n" + qso("XX8AA", 8) +
-                                                "\r\nEnd\r\n");
+    const fs::path two = h.write(
+        "two.log", kHeader + general("XX7AA", 7) + "\r\n" + general("XX8AA", 8) + "\r\nEnd\r\n");
     std::ofstream(backup_file_path(h.s)) << "HOZZAADAS  x\r\n";
     h.fakes.ui.chooser_results = {text_path(two)};
     h.fakes.ui.answers = {false};
@@ -211,21 +192,22 @@ TEST(LoadButton, WrongFileKeepsTheLogAGoodOneReplacesItAndDropsTheBackup) {
 
     h.fakes.ui.answers = {true};
     load_log_cmd_Click(h.s);
-    EXPECT_EQ(h.s.log_lista.items(), (std::vector<Text>{qso("XX7AA", 1), qso("XX8AA", 2)}));
+    EXPECT_EQ(h.s.log_lista.items(), (std::vector<Text>{general("XX7AA", 1), general("XX8AA", 2)}));
     EXPECT_FALSE(fs::exists(backup_file_path(h.s)));
 }
 
 TEST(MergeButton, AppendsAndRenumbersTheWholeLog) {
     Home h;
-    h.s.log_lista.add(qso("XX1AA", 1));
-    h.s.log_lista.add(qso("XX2AA", 2));
-    h.fakes.ui.chooser_results = {text_path(h.write("o.log", kHeader + qso("XX7AA", 1) + "\r\nEnd"))};
+    h.s.log_lista.add(general("XX1AA", 1));
+    h.s.log_lista.add(general("XX2AA", 2));
+    h.fakes.ui.chooser_results = {
+        text_path(h.write("o.log", kHeader + general("XX7AA", 1) + "\r\nEnd"))};
     h.fakes.ui.answers = {true};
     log_osszefuzes_cmd_Click(h.s);
     EXPECT_EQ(h.fakes.ui.questions.back(),
               hu(u8"Csak azonos versenyek log-jai füzhetöek össze!\r\nFolytatja?"));
     EXPECT_EQ(h.s.log_lista.items(),
-              (std::vector<Text>{qso("XX1AA", 1), qso("XX2AA", 2), qso("XX7AA", 3)}));
+              (std::vector<Text>{general("XX1AA", 1), general("XX2AA", 2), general("XX7AA", 3)}));
     EXPECT_EQ(h.s.qso.log_sorszam_text, "00004");
     EXPECT_EQ(h.s.log_changed, 1);  // the merged log is nowhere on disk yet
 }

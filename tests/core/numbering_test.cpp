@@ -4,36 +4,24 @@
 #include <gtest/gtest.h>
 
 #include "core/qso_line.hpp"
-#include "support/fake_ports.hpp"
+#include "support/started_session.hpp"
 
 namespace loxar {
 namespace {
 
-// A general-layout line with its log sequence number.
-Text general(const Text& call, const Text& number) {
-    return "2016-07-23/11:29:31=" + pad_cut(call, 20) +
-           "=059/0001/JN96  /.=059/0001=SSB=F=00001/00001=" + number + "=              =145 MHz=";
+using testing::general;
+
+// A listener's line with the second station's serial and the log number.
+Text swl(const Text& second_serial, long number) {
+    return testing::swl("HA1AAA", "HA2BBB", "145 MHz", second_serial, number);
 }
 
-// A listener's line: the second station's serial in columns 87-94, the number in 96-100.
-Text swl(const Text& second_serial, const Text& number) {
-    return "2024-05-04/12:30:15=145 MHz =CW =HA1AAA           /059/00012   =HA2BBB           "
-           "/057/" +
-           pad_cut(second_serial, 8) + "=" + number + "=";
-}
-
-struct Numbers {
-    testing::FakePorts fakes;
-    Session s;
-    explicit Numbers(ContestType type, std::initializer_list<Text> lines = {}) {
-        s.ports = fakes.ports();
-        s.qso = empty_qso_record();
-        s.szabaly_combo.items = {contest_type_names().begin(), contest_type_names().end()};
-        s.szabaly_combo.set(static_cast<int>(type));
+struct Numbers : testing::Unstarted {
+    explicit Numbers(ContestType type, const std::vector<Text>& lines = {})
+        : Unstarted(type, lines) {
         s.station.exch_text = "B";
         s.qso.qth_text = "BUDAPEST";
         s.qso.kezelo_text = "OPNAME";
-        for (const Text& l : lines) s.log_lista.add(l);
     }
 };
 
@@ -43,8 +31,8 @@ TEST(NextNumber, LargestNumberCountsNotTheCount) {
     EXPECT_EQ(empty.s.qso.log_sorszam_text, "00001");
     EXPECT_EQ(empty.s.qso.kuldott_sorszam_text, "1");
 
-    Numbers gaps(ContestType::Iaru, {general("XX1AAA", "00001"), general("XX2BBB", "00007"),
-                                     general("XX3CCC", "00002")});
+    Numbers gaps(ContestType::Iaru,
+                 {general("XX1AAA", 1), general("XX2BBB", 7), general("XX3CCC", 2)});
     kovetkezo_sorszam_rutin(gaps.s);
     EXPECT_EQ(gaps.s.qso.log_sorszam_text, "00008");
     EXPECT_EQ(gaps.s.qso.kuldott_sorszam_text, "8");
@@ -66,7 +54,7 @@ TEST(NextNumber, SentSerialByContestType) {
         {ContestType::Swl, "kept"},
     };
     for (const Case& c : cases) {
-        Numbers n(c.type, {general("XX1AAA", "00001"), general("XX2BBB", "00002")});
+        Numbers n(c.type, {general("XX1AAA", 1), general("XX2BBB", 2)});
         n.s.qso.kuldott_sorszam_text = "kept";
         kovetkezo_sorszam_rutin(n.s);
         EXPECT_EQ(n.s.qso.kuldott_sorszam_text, c.sent) << static_cast<int>(c.type);
@@ -79,12 +67,12 @@ TEST(NextNumber, SentSerialByContestType) {
 
 TEST(Renumber, DeletingTheMiddleOfThree) {
     Numbers n(ContestType::Iaru,
-              {general("XX1AAA", "00001"), general("XX2BBB", "00002"), general("XX3CCC", "00003")});
+              {general("XX1AAA", 1), general("XX2BBB", 2), general("XX3CCC", 3)});
     n.s.log_lista.remove(1);
     sorszamozas(n.s);
     ASSERT_EQ(n.s.log_lista.size(), 2u);
-    EXPECT_EQ(n.s.log_lista.at(0), general("XX1AAA", "00001"));
-    EXPECT_EQ(n.s.log_lista.at(1), general("XX3CCC", "00002"));
+    EXPECT_EQ(n.s.log_lista.at(0), general("XX1AAA", 1));
+    EXPECT_EQ(n.s.log_lista.at(1), general("XX3CCC", 2));
     kovetkezo_sorszam_rutin(n.s);
     EXPECT_EQ(n.s.qso.log_sorszam_text, "00003");
 
@@ -94,11 +82,11 @@ TEST(Renumber, DeletingTheMiddleOfThree) {
 }
 
 TEST(Renumber, ListenerLogKeepsTheSecondStationsSerial) {
-    Numbers n(ContestType::Swl, {swl("00012", "00005"), swl("KA", "00009"), swl("99999", "00002")});
+    Numbers n(ContestType::Swl, {swl("00012", 5), swl("KA", 9), swl("99999", 2)});
     sorszamozas(n.s);
-    EXPECT_EQ(n.s.log_lista.at(0), swl("00012", "00001"));
-    EXPECT_EQ(n.s.log_lista.at(1), swl("KA", "00002"));
-    EXPECT_EQ(n.s.log_lista.at(2), swl("99999", "00003"));
+    EXPECT_EQ(n.s.log_lista.at(0), swl("00012", 1));
+    EXPECT_EQ(n.s.log_lista.at(1), swl("KA", 2));
+    EXPECT_EQ(n.s.log_lista.at(2), swl("99999", 3));
     // The second station's serial 99999 is no log number.
     kovetkezo_sorszam_rutin(n.s);
     EXPECT_EQ(n.s.qso.log_sorszam_text, "00004");

@@ -8,39 +8,19 @@
 
 #include "core/backup.hpp"
 #include "core/file_io.hpp"
-#include "core/startup.hpp"
-#include "rules/contest_rules.hpp"
-#include "support/fake_ports.hpp"
-#include "support/temp_home.hpp"
+#include "support/started_session.hpp"
 
 namespace loxar {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::swl;
 
-Text qso(const Text& call, int number) {
-    return "2016-07-23/11:29:31=" + pad_cut(call, 20) +
-           "=059/0001/JN96  /.=059/0001=SSB=F=00001/00001=" + zero_pad(number, 5) +
-           "=              =145 MHz=";
-}
-
-// A started window with own data that pass their check and `lines` QSOs XX1AA, XX2AA ...
-struct Home {
-    testing::FakePorts fakes;
-    testing::TempHome home;
-    Session s;
-    explicit Home(int lines, ContestType type = ContestType::None) {
-        fakes.serial.available = true;
-        s.ports = fakes.ports();
-        EXPECT_FALSE(Form_Load(s, home.path()).has_value());
-        s.szabaly_combo.set(static_cast<int>(type));
-        szabaly_combo_Click(s);
-        s.station.hivojel_text = "HA5XX";
-        s.station.QRA_text = "JN97AA";
-        s.qso.kezelo_text = "OPNAME";
-        s.qso.sex_combo.set(2);
-        for (int n = 1; n <= lines; ++n) s.log_lista.add(qso("XX" + std::to_string(n) + "AA", n));
-        fakes.ui.messages.clear();
+// A started window with own data and `lines` QSOs XX1AA, XX2AA ...
+struct Home : testing::Started {
+    explicit Home(int lines, ContestType type = ContestType::None)
+        : Started(type, testing::kOwnData) {
+        log(testing::numbered(lines));
     }
     fs::path save_file() const { return s.paths.system_dir / "tmp_log_145 MHz.save"; }
     Text calls_and_numbers() const {
@@ -162,15 +142,9 @@ TEST(Edit, DeletingWhileEditingEndsEditingAndTheLastQsoTakesTheWorkingSave) {
 
 TEST(Edit, SwlQsoIsFoundByItsOwnNumber) {
     // Line 1's second station sent 00002, in the columns other layouts number in.
-    const Text swl1 =
-        "2024-05-04/12:30:15=145 MHz =CW =HA1AAA           /059/00012   =HA2BBB           /057/00002"
-        "   =00001=";
-    const Text swl2 =
-        "2024-05-04/12:31:15=145 MHz =CW =HA3CCC           /059/00013   =HA4DDD           /057/00007"
-        "   =00002=";
+    const Text swl1 = swl("HA1AAA", "HA2BBB", "145 MHz", "00002");
     Home h(0, ContestType::Swl);
-    h.s.log_lista.add(swl1);
-    h.s.log_lista.add(swl2);
+    h.log({swl1, swl("HA3CCC", "HA4DDD", "145 MHz", "00007", 2)});
     h.s.log_lista.select_only(1);
     edit_cmd_Click(h.s);
     h.s.qso.kapott_hivojel_text = "HA3CCX";

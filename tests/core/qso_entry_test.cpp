@@ -1,36 +1,19 @@
 // QSO entry from the keyboard: field moves, the record check, adding and clearing.
+#include "core/qso_entry.hpp"
+
 #include <gtest/gtest.h>
 
-#include "core/bands.hpp"
 #include "core/file_io.hpp"
-#include "core/qso_entry.hpp"
-#include "core/startup.hpp"
-#include "rules/contest_rules.hpp"
-#include "support/fake_ports.hpp"
-#include "support/temp_home.hpp"
+#include "support/started_session.hpp"
 
 namespace loxar {
 namespace {
 
-using testing::FakePorts;
 using T = ContestType;
 
-struct Entry {
-    FakePorts fakes;
-    Session s;
-    testing::TempHome home;
-
-    explicit Entry(T type) {
-        s.ports = fakes.ports();
-        EXPECT_FALSE(Form_Load(s, home.path()).has_value());
-        s.szabaly_combo.set(static_cast<int>(type));
-        szabaly_combo_Click(s);
-        s.station.hivojel_text = "HA5XYZ";
-        s.station.QRA_text = "JN97MM";
-        s.qso.kezelo_text = "PETER";
-        s.qso.sex_combo.set(2);
-        s.current_band_index = sav_sorszam_kereso("145 MHz");
-        s.qso.band_text = band_name(s.current_band_index);
+// A started window with own data, ready for an SSB QSO on 145 MHz.
+struct Entry : testing::Started {
+    explicit Entry(T type) : Started(type, testing::kOwnData) {
         s.qso.mod_combo.set(1);
         s.qso.log_ido = "2024-05-04/12:30:15";
         log_inic_rutin(s);
@@ -151,13 +134,12 @@ TEST(Adding, AppendsTheLineAdvancesTheNumberAndSavesTheBand) {
     ASSERT_TRUE(saved.has_value());
     EXPECT_NE(saved->find(line), Text::npos);
     EXPECT_EQ(e.fakes.ui.focus_log.back(), "kapott_hivojel_text");
-}
 
-TEST(Adding, WithRealTimeOffTheTimeFieldIsNext) {
-    Entry e(T::Iaru);
+    // With real time off the time field is next.
     e.s.real_time_check = false;
-    e.qso("HA1ABC", "001", "JN97AA");
+    e.qso("HA1ABD", "002", "JN97AA");
     hozzaadas_rutin(e.s);
+    EXPECT_EQ(e.s.log_lista.size(), 2u);
     EXPECT_EQ(e.fakes.ui.focus_log.back(), "log_ido");
 }
 
@@ -203,18 +185,15 @@ TEST(Adding, EnterRightInTheCallsignFieldScoresThatCallsign) {
     EXPECT_EQ(col(e.s.log_lista.at(0), 75, 11), "DX/--/00005");
 }
 
-TEST(CallsignLeft, NoModeChosenOnlyWarns) {
+TEST(CallsignLeft, CountryShownForTheWorkedStationOnlyWithAMode) {
     Entry e(T::Iaru);
     e.s.qso.mod_combo.set(0);
     e.s.qso.kapott_hivojel_text = " HA1ABC ";
     kapott_hivojel_text_LostFocus(e.s);
     EXPECT_EQ(e.last_message(), hu(u8"Valasszon adasmódot!"));
     EXPECT_EQ(e.s.qso.kapott_hivojel_text, " HA1ABC ");
-}
 
-TEST(CallsignLeft, CountryShownForTheWorkedStation) {
-    Entry e(T::Iaru);
-    e.s.qso.kapott_hivojel_text = "HA1ABC ";
+    e.s.qso.mod_combo.set(1);
     kapott_hivojel_text_LostFocus(e.s);
     EXPECT_EQ(e.s.qso.kapott_hivojel_text, "HA1ABC");
     EXPECT_EQ(e.s.current_country_name, "Hungary");

@@ -6,47 +6,16 @@
 #include "core/qso_restore.hpp"
 #include "core/session.hpp"
 #include "support/fake_ports.hpp"
+#include "support/sample_lines.hpp"
 
 namespace loxar {
 namespace {
 
-// The entry fields a test sets; selectors by index.
-struct Q {
-    Text time = "2024-05-04/12:30:15", call{}, rst{}, nr{}, loc{};
-    int sex = 0;
-    Text name{}, sent_rst{}, sent_nr{};
-    int mode = 0, own_sex = 0;
-    Text dist{}, pts{}, num = "00001", op{}, band = "145 MHz", freq = "00.000", qth{}, call2{};
-};
-
-QsoRecord record(const Q& q) {
-    QsoRecord r = empty_qso_record();
-    r.log_ido = q.time;
-    r.kapott_hivojel_text = q.call;
-    r.kapott_riport_text = q.rst;
-    r.kapott_sorszam_text = q.nr;
-    r.kapott_QRA_text = q.loc;
-    r.kapott_sex_combo.set(q.sex);
-    r.kapott_nev_text = q.name;
-    r.kuldott_riport_text = q.sent_rst;
-    r.kuldott_sorszam_text = q.sent_nr;
-    r.mod_combo.set(q.mode);
-    r.sex_combo.set(q.own_sex);
-    r.tavolsag_text = q.dist;
-    r.pontszam_text = q.pts;
-    r.log_sorszam_text = q.num;
-    r.edit_sorszam_text = "00000";
-    r.kezelo_text = q.op;
-    r.band_text = q.band;
-    r.frekvencia_text = q.freq;
-    r.qth_text = q.qth;
-    r.hivojel_2_text = q.call2;
-    return r;
-}
+using testing::Q;
 
 Session session_with(ContestType type, const Q& q = {}) {
     Session s;
-    s.qso = record(q);
+    s.qso = testing::record_of(q);
     s.szabaly_combo.items = {contest_type_names().begin(), contest_type_names().end()};
     s.szabaly_combo.set(static_cast<int>(type));
     return s;

@@ -4,8 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "core/edit_mode.hpp"
-#include "core/session.hpp"
-#include "support/fake_ports.hpp"
+#include "support/started_session.hpp"
 
 namespace loxar {
 namespace {
@@ -13,27 +12,17 @@ namespace {
 const Text kGeneral =
     "2016-07-23/11:29:31=XX1AAA              =059/0000/JN96  /N=059/0000=SSB=F=00001/00001=00002="
     "              =50 MHz =";
-const Text kQrp =
-    "2014-03-19/10:34:48=XX1AAA          =599/HISNAME       /DEBRECEN             =599=CW =00001="
-    "OPNAME    =2=N=7 MHz  =BUDAPEST";
+const Text kQrp = testing::qrp("XX1AAA", "7 MHz");
 const Text kSkm =
     "2014-04-22/09:50:50=XX1AAA       =599/XX2BBB       =599=XX3CCC       =CW =IT/SK=00002=00001="
     "OPNAME        =7 MHz  =28=";
-const Text kSwl =
-    "2024-05-04/12:30:15=145 MHz =CW =HA1AAA           /059/00012   =HA2BBB           /057/KA"
-    "      =00001=";
+const Text kSwl = testing::swl("HA1AAA", "HA2BBB", "145 MHz", "KA");
 
-struct Fixture {
-    testing::FakePorts fakes;
-    Session s;
-    explicit Fixture(ContestType type, std::initializer_list<Text> lines = {}) {
-        s.ports = fakes.ports();
-        s.qso = empty_qso_record();
-        s.szabaly_combo.items = {contest_type_names().begin(), contest_type_names().end()};
-        s.szabaly_combo.set(static_cast<int>(type));
+// A single line in the log comes selected.
+struct Fixture : testing::Unstarted {
+    explicit Fixture(ContestType type, const std::vector<Text>& lines) : Unstarted(type, lines) {
         s.qso.edit_sorszam_text = "00000";
         s.qso.band_text = "145 MHz";
-        for (const Text& l : lines) s.log_lista.add(l);
         if (lines.size() == 1) s.log_lista.select_only(0);
     }
 };

@@ -8,44 +8,20 @@
 #include "core/file_io.hpp"
 #include "core/lifecycle.hpp"
 #include "core/log_file.hpp"
-#include "core/startup.hpp"
 #include "core/window_keys.hpp"
-#include "support/fake_ports.hpp"
-#include "support/temp_home.hpp"
+#include "support/started_session.hpp"
 
 namespace loxar {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::FakePorts;
+using testing::Home;
+using testing::Started;
 
-const Text kLine1 =
-    "2016-07-23/11:29:31=XX1AAA              =059/0001/JN96  /.=059/0001=SSB=F=00001/00001=00001=   "
-    "           =145 MHz=";
+const Text kLine1 = testing::general("XX1AAA");
 const Text kLine2 =
     "2016-07-23/11:31:00=XX2BBB              =059/0002/JN97AA/.=059/0002=SSB=F=00010/00010=00002=   "
     "           =145 MHz=";
-
-struct Started {
-    FakePorts fakes;
-    Session s;
-    testing::TempHome home;
-    explicit Started(bool start = true) {
-        s.ports = fakes.ports();
-        if (start) {
-            EXPECT_FALSE(Form_Load(s, home.path()).has_value());
-        }
-    }
-    void write_tmp_log(const std::vector<Text>& lines) {
-        Session other;
-        FakePorts f;
-        other.ports = f.ports();
-        form_inic(other);
-        for (const Text& l : lines) other.log_lista.add(l);
-        fs::create_directories(home.path() / "SYSTEM");
-        ASSERT_TRUE(log_mentes(other, home.path() / "SYSTEM" / "tmp_log.dat"));
-    }
-};
 
 TEST(Start, CreatesEveryFolderAndTheDefaultRuleFiles) {
     Started st;
@@ -60,15 +36,15 @@ TEST(Start, CreatesEveryFolderAndTheDefaultRuleFiles) {
 }
 
 TEST(Start, LeavesExistingFilesAlone) {
-    Started st(false);
+    Home st;
     fs::create_directories(st.home.path() / "SZABALYOK");
     std::ofstream(st.home.path() / "SZABALYOK" / "IARU.rule") << "mine";
-    EXPECT_FALSE(Form_Load(st.s, st.home.path()).has_value());
+    st.start();
     EXPECT_EQ(read_file(st.home.path() / "SZABALYOK" / "IARU.rule"), "mine");
 }
 
 TEST(Start, UnusableHomeIsReportedNotCrashed) {
-    Started st(false);
+    Home st;
     std::ofstream(st.home.path().string() + "_file") << "x";
     auto problem = Form_Load(st.s, st.home.path().string() + "_file/sub");
     ASSERT_TRUE(problem.has_value());
@@ -76,7 +52,8 @@ TEST(Start, UnusableHomeIsReportedNotCrashed) {
 }
 
 TEST(Start, DefaultsOfTheWindow) {
-    Started st;
+    Home st;
+    st.start();
     const Session& s = st.s;
     EXPECT_EQ(s.qso.log_sorszam_text, "00001");
     EXPECT_EQ(s.qso.edit_sorszam_text, "00000");
@@ -93,7 +70,9 @@ TEST(Start, DefaultsOfTheWindow) {
 }
 
 TEST(Start, MissingKeyerIsReportedAndDisablesCalling) {
-    Started st;
+    Home st;
+    st.fakes.serial.available = false;
+    st.start();
     ASSERT_EQ(st.fakes.ui.messages.size(), 1u);
     EXPECT_EQ(st.fakes.ui.messages[0], hu(u8"Nem találtam billentyűzőt a COM1 porton!"));
     EXPECT_FALSE(st.s.view["log_hivas_keret"].enabled);
@@ -101,14 +80,31 @@ TEST(Start, MissingKeyerIsReportedAndDisablesCalling) {
 }
 
 TEST(Start, ContinuesThePreviousLogAndItsNumbers) {
-    Started st(false);
-    st.write_tmp_log({kLine1, kLine2});
-    st.fakes.serial.available = true;
-    EXPECT_FALSE(Form_Load(st.s, st.home.path()).has_value());
+    Home st;
+    fs::create_directories(st.system_file(""));
+    std::ofstream(st.system_file("tmp_log.dat"), std::ios::binary)
+        << "Log records:\r\nHA5XX,JN97AA,OPNAME,2,14,0 ,,1,BUDAPEST,1,,0\r\n" + kLine1 + "\r\n" +
+               kLine2 + "\r\nEnd\r\n";
+    st.start();
     ASSERT_EQ(st.s.log_lista.size(), 2u);
     EXPECT_EQ(st.s.log_lista.at(1), kLine2);
     EXPECT_EQ(st.s.qso.log_sorszam_text, "00003");
     EXPECT_TRUE(st.fakes.ui.messages.empty());
+}
+
+TEST(Start, ReloadedLogBringsBackItsContestTypeAndLayout) {
+    Home h;
+    fs::create_directories(h.system_file(""));
+    std::ofstream(h.system_file("tmp_log.dat"), std::ios::binary)
+        << "Log records:\r\nHA5XX,JN97AA,OPNAME,2,5 ,7 ,,1,BUDAPEST,1,,0\r\nEnd\r\n";
+    h.start();
+    Session& s = h.s;
+    EXPECT_EQ(s.contest(), ContestType::HaQrp);
+    EXPECT_EQ(s.view["kapott_sorszam_cmd"].caption, hu(u8"Kapott &QTH"));
+    EXPECT_EQ(s.qso.band_text, "7 MHz  ");
+    EXPECT_EQ(s.station.hivojel_text, "HA5XX");
+    EXPECT_EQ(s.qso.kuldott_sorszam_text, "BUDAPEST");
+    EXPECT_EQ(s.qso.sex_combo.list_index, 2);
 }
 
 TEST(Clock, UtcFromLocalTimeAndOffset) {
@@ -160,7 +156,6 @@ TEST(Clock, DateCheckMessages) {
     };
     for (const auto& c : cases) {
         Started st;
-        st.fakes.ui.messages.clear();
         st.s.qso.log_ido = c.time;
         EXPECT_EQ(datum_ellenorzes(st.s), c.result) << c.time;
         if (c.message) {
@@ -172,18 +167,7 @@ TEST(Clock, DateCheckMessages) {
     }
 }
 
-TEST(NewContest, NoToTheFirstQuestionLeavesTheLogAlone) {
-    Started st;
-    st.s.log_lista.add(kLine1);
-    st.fakes.ui.answers = {false};
-    uj_lista_cmd_Click(st.s);
-    EXPECT_EQ(st.s.log_lista.size(), 1u);
-    ASSERT_EQ(st.fakes.ui.questions.size(), 1u);
-    EXPECT_EQ(st.fakes.ui.questions[0], hu(u8"Egy verseny ideje alatt egyszer kell készíteni.\r\n"
-                                          u8"Elmentette a régi adatokat?"));
-}
-
-TEST(NewContest, DeletesWorkingAndBackupFilesAndRestartsNumbering) {
+TEST(NewContest, NoLeavesTheLogAloneYesDeletesWorkingAndBackupFilesAndRestartsNumbering) {
     Started st;
     const fs::path sys = st.home.path() / "SYSTEM";
     for (const char* name : {"tmp_log.dat", "tmp_log_145 MHz.dat", "tmp_log_7 MHz  .save",
@@ -195,6 +179,13 @@ TEST(NewContest, DeletesWorkingAndBackupFilesAndRestartsNumbering) {
     st.s.log_changed = 1;
     st.s.station.verseny_neve_text = "CONTEST";
     st.s.qso.log_sorszam_text = "00002";
+    st.fakes.ui.answers = {false};
+    uj_lista_cmd_Click(st.s);
+    EXPECT_EQ(st.s.log_lista.size(), 1u);
+    ASSERT_EQ(st.fakes.ui.questions.size(), 1u);
+    EXPECT_EQ(st.fakes.ui.questions[0], hu(u8"Egy verseny ideje alatt egyszer kell készíteni.\r\n"
+                                           u8"Elmentette a régi adatokat?"));
+
     st.fakes.ui.answers = {true, true};
     uj_lista_cmd_Click(st.s);
     EXPECT_EQ(st.fakes.ui.questions.back(), hu(u8"Akar új versenyt indítani?"));
@@ -251,11 +242,7 @@ TEST(Exit, ClosingTheWindowStopsPortsAndOffersToSave) {
 }
 
 TEST(MainButtons, ReportNeedsALogAndPanelsSwitch) {
-    Started st;
-    st.s.station.QRA_text = "JN97AA";  // own data that passes the own-data check
-    st.s.qso.kezelo_text = "Ede";
-    st.s.qso.sex_combo.set(2);
-    st.s.station.hivojel_text = "HA5XX";
+    Started st(ContestType::None, testing::kOwnData);
     main_cmd_Click(st.s, 2);
     EXPECT_EQ(st.fakes.ui.messages.back(), hu(u8"Előbb írja be a LOG-ot!"));
     EXPECT_EQ(st.s.panel, Panel::Log);
@@ -296,42 +283,9 @@ TEST(Colouring, ConfiguredOwnCallsAreBlack) {
     EXPECT_EQ(st.s.view["log_ido"].fore, Color::Red);
 }
 
-}  // namespace
-}  // namespace loxar
-
-namespace loxar {
-namespace {
-
-TEST(Start, ReloadedLogBringsBackItsContestTypeAndLayout) {
-    testing::TempHome home;
-    std::filesystem::create_directories(home.path() / "SYSTEM");
-    std::ofstream(home.path() / "SYSTEM" / "tmp_log.dat", std::ios::binary)
-        << "Log records:\r\nHA5XX,JN97AA,OPNAME,2,5 ,7 ,,1,BUDAPEST,1,,0\r\nEnd\r\n";
-    testing::FakePorts fakes;
-    fakes.serial.available = true;
-    Session s;
-    s.ports = fakes.ports();
-    ASSERT_FALSE(Form_Load(s, home.path()).has_value());
-    EXPECT_EQ(s.contest(), ContestType::HaQrp);
-    EXPECT_EQ(s.view["kapott_sorszam_cmd"].caption, hu(u8"Kapott &QTH"));
-    EXPECT_EQ(s.qso.band_text, "7 MHz  ");
-    EXPECT_EQ(s.station.hivojel_text, "HA5XX");
-    EXPECT_EQ(s.qso.kuldott_sorszam_text, "BUDAPEST");
-    EXPECT_EQ(s.qso.sex_combo.list_index, 2);
-}
-
-}  // namespace
-}  // namespace loxar
-
-namespace loxar {
-namespace {
-
 TEST(WindowKeys, PageKeysStepTheKeyingSpeedOnlyInCw) {
-    testing::TempHome home;
-    testing::FakePorts fakes;
-    Session s;
-    s.ports = fakes.ports();
-    ASSERT_FALSE(Form_Load(s, home.path()).has_value());
+    Started st;
+    Session& s = st.s;
     ASSERT_EQ(s.keyer.wpm_combo.text(), "15 WPM");
     EXPECT_FALSE(Form_KeyDown(s, WindowKey::PageDown));  // no mode: the key goes on
     EXPECT_EQ(s.keyer.wpm_combo.text(), "15 WPM");

@@ -1,5 +1,7 @@
 // The callsign database: records from ".qra" lines, lookups per contest type, the as-you-type
 // selection, Insert completion, the locator list and the home callsign.
+#include "database/callsign_db.hpp"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -8,10 +10,8 @@
 
 #include "core/file_io.hpp"
 #include "core/paths.hpp"
-#include "database/callsign_db.hpp"
 #include "database/db_lookup.hpp"
-#include "support/fake_ports.hpp"
-#include "support/temp_home.hpp"
+#include "support/started_session.hpp"
 
 namespace loxar {
 namespace {
@@ -26,19 +26,8 @@ Text record_of(const Text& call, const Text& locs, const Text& name = "", const 
 }
 
 // A started home with the database file SYSTEM/<name> written from `lines` (cp1250, CR LF).
-struct DbFixture {
-    testing::FakePorts fakes;
-    Session s;
-    testing::TempHome home;
-
-    DbFixture() {
-        s.ports = fakes.ports();
-        s.qso = empty_qso_record();
-        s.szabaly_combo.items = {contest_type_names().begin(), contest_type_names().end()};
-        s.szabaly_combo.set(static_cast<int>(T::Iaru));
-        s.paths = make_paths(home.path());
-        EXPECT_FALSE(prepare_folders(s.paths).has_value());
-    }
+struct DbFixture : testing::Unstarted {
+    DbFixture() : Unstarted(T::Iaru) { prepare(); }
     fs::path write(const char* name, const std::vector<Text>& lines) {
         Text bytes;
         for (const Text& l : lines) bytes += l + kCrLf;

@@ -8,10 +8,7 @@
 #include <set>
 
 #include "core/file_io.hpp"
-#include "core/paths.hpp"
-#include "core/session.hpp"
-#include "support/fake_ports.hpp"
-#include "support/temp_home.hpp"
+#include "support/started_session.hpp"
 
 namespace loxar {
 namespace {
@@ -93,16 +90,9 @@ TEST(OblastLookup, KeysOfRussianCallsigns) {
     EXPECT_EQ(trim(col(none, 34, 2)), "");
 }
 
-struct Home {
-    testing::FakePorts fakes;
-    Session s;
-    testing::TempHome home;
-    Home() {
-        s.ports = fakes.ports();
-        s.paths = make_paths(home.path());
-        EXPECT_FALSE(prepare_folders(s.paths).has_value());
-    }
-    fs::path file() const { return s.paths.system_dir / kOblastFile; }
+struct Home : testing::Home {
+    Home() { prepare(); }
+    fs::path file() const { return system_file(kOblastFile); }
 };
 
 TEST(OblastLoad, MissingFileLeavesTheTable) {

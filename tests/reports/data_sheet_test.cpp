@@ -1,37 +1,24 @@
 // The station data sheet: input filters, clearing, the ".hdr" round trip, malformed files and
 // the refresh from the log after loading.
+#include "reports/data_sheet.hpp"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 
 #include "core/file_io.hpp"
-#include "core/startup.hpp"
-#include "reports/data_sheet.hpp"
-#include "support/fake_ports.hpp"
-#include "support/temp_home.hpp"
+#include "support/started_session.hpp"
 
 namespace loxar {
 namespace {
 
 namespace fs = std::filesystem;
 
-const Text kLine1 =
-    "2016-07-23/11:29:31=XX1AAA              =059/0001/JN96  /.=059/0001=SSB=F=00001/00001=00001=   "
-    "           =145 MHz=";
+const Text kLine1 = testing::general("XX1AAA");
 
 // A started session whose chooser answers from fakes.ui.chooser_results.
-struct Sheet {
-    testing::FakePorts fakes;
-    Session s;
-    testing::TempHome home;
-    Sheet() {
-        fakes.serial.available = true;
-        s.ports = fakes.ports();
-        EXPECT_FALSE(Form_Load(s, home.path()).has_value());
-        fakes.ui.messages.clear();
-        fakes.ui.beeps = 0;
-    }
+struct Sheet : testing::Started {
     fs::path hdr(const char* name) const { return s.paths.data_dir / name; }
     Text hdr_text(const char* name) const { return text_path(hdr(name)); }
     void save(const char* name) {

@@ -1,5 +1,7 @@
 // The own-data file: what is written at exit, what start reads back, malformed files, and the
 // own-data check with its message.
+#include "reports/own_data.hpp"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -8,9 +10,7 @@
 #include "core/file_io.hpp"
 #include "core/lifecycle.hpp"
 #include "core/startup.hpp"
-#include "reports/own_data.hpp"
-#include "support/fake_ports.hpp"
-#include "support/temp_home.hpp"
+#include "support/started_session.hpp"
 
 namespace loxar {
 namespace {
@@ -29,17 +29,13 @@ Text own_file(std::vector<std::pair<int, Text>> change = {}, int keep_lines = 16
     return out;
 }
 
-struct Home {
-    testing::FakePorts fakes;
-    Session s;
-    testing::TempHome home;
+// Started over the own-data file `own`, or without one.
+struct Home : testing::Home {
     explicit Home(const std::optional<Text>& own = std::nullopt) {
-        fakes.serial.available = true;
-        s.ports = fakes.ports();
         if (own) write(*own);
-        EXPECT_FALSE(Form_Load(s, home.path()).has_value());
+        start();
     }
-    fs::path file() const { return home.path() / "SYSTEM" / kOwnDataFile; }
+    fs::path file() const { return system_file(kOwnDataFile); }
     void write(const Text& bytes) const {
         fs::create_directories(home.path() / "SYSTEM");
         std::ofstream(file(), std::ios::binary) << bytes;

@@ -6,27 +6,12 @@
 #include <fstream>
 
 #include "core/file_io.hpp"
-#include "core/startup.hpp"
-#include "support/fake_ports.hpp"
-#include "support/temp_home.hpp"
+#include "support/started_session.hpp"
 
 namespace loxar {
 namespace {
 
-struct Rules {
-    testing::FakePorts fakes;
-    testing::TempHome home;
-    Session s;
-    Rules() {
-        s.ports = fakes.ports();
-        fakes.serial.available = true;
-        EXPECT_FALSE(Form_Load(s, home.path()).has_value());
-        fakes.ui.messages.clear();
-    }
-    void choose(ContestType t) {
-        s.szabaly_combo.set(static_cast<int>(t));
-        szabaly_combo_Click(s);
-    }
+struct Rules : testing::Started {
     void band(short index) {
         s.current_band_index = index;
         s.qso.band_text = band_name(index);

@@ -1,4 +1,6 @@
 // The country table as the operator's country file and the log meet it.
+#include "rules/country_table.hpp"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -9,15 +11,12 @@
 #include "core/file_io.hpp"
 #include "core/paths.hpp"
 #include "core/startup.hpp"
-#include "rules/country_table.hpp"
-#include "support/fake_ports.hpp"
-#include "support/temp_home.hpp"
+#include "support/started_session.hpp"
 
 namespace loxar {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::FakePorts;
 
 Text file_of(const std::vector<Text>& lines) {
     Text t;
@@ -36,14 +35,9 @@ CountryTable table_of(const std::vector<Text>& lines) {
 Text index_of(const CountryTable& t, const Text& call) { return col(t.dxcc_kereses(call), 1, 3); }
 
 // A session whose home holds the given country file.
-struct Home {
-    FakePorts fakes;
-    Session s;
-    testing::TempHome home;
+struct Home : testing::Home {
     explicit Home(const std::optional<Text>& country_file) {
-        s.ports = fakes.ports();
-        s.paths = make_paths(home.path());
-        EXPECT_FALSE(prepare_folders(s.paths).has_value());
+        prepare();
         if (country_file) write_file_atomic(s.paths.system_dir / kCountryFile, *country_file);
         dxcc_tabla_betoltes(s);
         dxcc_lista_toltes(s);
@@ -267,11 +261,8 @@ TEST(DefaultData, MissingFilesAreCopiedAndTheOperatorsAreKept) {
 }
 
 TEST(DefaultData, StartInstallsAndLoadsTheShippedCountryFile) {
-    FakePorts fakes;
-    Session s;
-    s.ports = fakes.ports();
-    testing::TempHome home;
-    ASSERT_FALSE(Form_Load(s, home.path()).has_value());
+    testing::Started st;
+    Session& s = st.s;
     EXPECT_TRUE(fs::exists(s.paths.system_dir / kCountryFile));
     EXPECT_EQ(col(dxcc_kereses(s, "HA5KDR"), 1, 3), "239");
     ASSERT_TRUE(s.country_table);

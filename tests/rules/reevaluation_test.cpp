@@ -4,27 +4,17 @@
 #include <gtest/gtest.h>
 
 #include "rules/scoring.hpp"
-#include "support/log_lines.hpp"
+#include "support/started_session.hpp"
 
 namespace loxar {
 namespace {
 
 using T = ContestType;
-using testing::Contest;
 using testing::line_of;
-using testing::Q;
+using testing::Started;
 
 // Marker and points of a general or SKM line, "DX/--/00003".
 Text scored(const Text& line) { return col(line, 75, 11); }
-
-Q call_on(Text call, Text band = "145 MHz", Text dist = "--/--", Text pts = "0") {
-    Q q;
-    q.call = std::move(call);
-    q.band = std::move(band);
-    q.dist = std::move(dist);
-    q.pts = std::move(pts);
-    return q;
-}
 
 TEST(Reevaluation, CqBpPointsFromDistanceModeAndBand) {
     struct Case {
@@ -42,13 +32,9 @@ TEST(Reevaluation, CqBpPointsFromDistanceModeAndBand) {
         {"0", 2, "435 MHz", "00000"},
     };
     for (const Case& c : cases) {
-        Contest k(T::CqBp);
-        Q q;
-        q.dist = c.distance;
-        q.pts = "1";
-        q.mode = c.mode;
-        q.band = c.band;
-        const Text before = line_of(T::CqBp, q);
+        Started k(T::CqBp);
+        const Text before =
+            line_of(T::CqBp, {.mode = c.mode, .dist = c.distance, .pts = "1", .band = c.band});
         k.log({before});
         log_ujraertekeles(k.s);
         const Text after = k.s.log_lista.at(0);
@@ -59,11 +45,8 @@ TEST(Reevaluation, CqBpPointsFromDistanceModeAndBand) {
 }
 
 TEST(Reevaluation, CqBpPointsBeyondFiveDigitsAreCappedAndReported) {
-    Contest k(T::CqBp);
-    Q q;
-    q.dist = "50000";
-    q.band = "24 GHz ";
-    k.log({line_of(T::CqBp, q)});
+    Started k(T::CqBp);
+    k.log({line_of(T::CqBp, {.dist = "50000", .band = "24 GHz "})});
     log_ujraertekeles(k.s);
     EXPECT_EQ(scored(k.s.log_lista.at(0)), "50000/99999");
     ASSERT_EQ(k.fakes.ui.messages.size(), 1u);
@@ -71,13 +54,9 @@ TEST(Reevaluation, CqBpPointsBeyondFiveDigitsAreCappedAndReported) {
 }
 
 TEST(Reevaluation, RhObMultiplierPerCallsignAndMode) {
-    Contest k(T::RhOb);
+    Started k(T::RhOb);
     auto qso = [](int mode, Text sent) {
-        Q q;
-        q.call = "HA5A";
-        q.mode = mode;
-        q.sent_nr = std::move(sent);
-        return line_of(T::RhOb, q);
+        return line_of(T::RhOb, {.call = "HA5A", .sent_nr = sent, .mode = mode});
     };
     k.log({qso(2, "1"), qso(2, "2"), qso(1, "3")});
     log_ujraertekeles(k.s);
@@ -89,9 +68,12 @@ TEST(Reevaluation, RhObMultiplierPerCallsignAndMode) {
 }
 
 TEST(Reevaluation, KeyListsTakeEveryKeyOfALongLog) {
-    Contest k(T::RhOb);
+    Started k(T::RhOb);
     std::vector<Text> lines;
-    for (int i = 0; i < 300; ++i) lines.push_back(line_of(T::RhOb, call_on("HA" + std::to_string(i) + "X")));
+    for (int i = 0; i < 300; ++i) {
+        lines.push_back(
+            line_of(T::RhOb, {.call = "HA" + std::to_string(i) + "X", .dist = "--/--"}));
+    }
     k.log(lines);
     log_ujraertekeles(k.s);
     EXPECT_EQ(scored(k.s.log_lista.at(299)), "Multi/00001");
@@ -100,9 +82,8 @@ TEST(Reevaluation, KeyListsTakeEveryKeyOfALongLog) {
     k.choose(T::Ref);
     lines.clear();
     for (int i = 0; i < 200; ++i) {
-        Q q = call_on("F5AB");
-        q.nr = std::to_string(i + 1);
-        lines.push_back(line_of(T::Ref, q));
+        lines.push_back(
+            line_of(T::Ref, {.call = "F5AB", .nr = std::to_string(i + 1), .dist = "--/--"}));
     }
     k.log(lines);
     log_ujraertekeles(k.s);
@@ -111,12 +92,12 @@ TEST(Reevaluation, KeyListsTakeEveryKeyOfALongLog) {
 }
 
 TEST(Reevaluation, HadxFirstQsoOfEachCountryInLogOrderIsTheMultiplier) {
-    Contest k(T::Hadx);
-    k.log({line_of(T::Hadx, call_on("HA5KDR", "145 MHz", "--/--", "9")),
-           line_of(T::Hadx, call_on("DL1ABC", "145 MHz", "--/--", "9")),
-           line_of(T::Hadx, call_on("DL2XYZ", "145 MHz", "DX/--", "9")),
-           line_of(T::Hadx, call_on("DL1ABC", "7 MHz  ", "--/--", "9")),
-           line_of(T::Hadx, call_on("JA1XYZ", "7 MHz  ", "--/--", "9"))});
+    Started k(T::Hadx);
+    auto qso = [](Text call, Text band, Text dist = "--/--") {
+        return line_of(T::Hadx, {.call = call, .dist = dist, .pts = "9", .band = band});
+    };
+    k.log({qso("HA5KDR", "145 MHz"), qso("DL1ABC", "145 MHz"), qso("DL2XYZ", "145 MHz", "DX/--"),
+           qso("DL1ABC", "7 MHz  "), qso("JA1XYZ", "7 MHz  ")});
     log_ujraertekeles(k.s);
     const std::vector<Text> expected = {"DX/--/00001", "DX/--/00003", "--/--/00003", "DX/--/00003",
                                         "DX/--/00005"};
@@ -129,11 +110,9 @@ TEST(Reevaluation, HadxFirstQsoOfEachCountryInLogOrderIsTheMultiplier) {
 }
 
 TEST(Reevaluation, FrequenciesInTheBandFieldCountByTheirBand) {
-    Contest k(T::Hadx);
+    Started k(T::Hadx);
     auto at = [](Text freq) {
-        Q q = call_on("DL1ABC");
-        q.freq = std::move(freq);
-        return line_of(T::Hadx, q);
+        return line_of(T::Hadx, {.call = "DL1ABC", .dist = "--/--", .freq = freq});
     };
     k.log({at("14.025"), at("07.025"), at("14.030")});
     ASSERT_EQ(col(k.s.log_lista.at(0), 108, 7), "14025  ");
@@ -144,11 +123,9 @@ TEST(Reevaluation, FrequenciesInTheBandFieldCountByTheirBand) {
 }
 
 TEST(Reevaluation, RudxOblastsAndTheirCodes) {
-    Contest k(T::RudxAll);
+    Started k(T::RudxAll);
     auto qso = [](Text call, Text nr) {
-        Q q = call_on(std::move(call), "14 MHz ");
-        q.nr = std::move(nr);
-        return line_of(T::RudxAll, q);
+        return line_of(T::RudxAll, {.call = call, .nr = nr, .dist = "--/--", .band = "14 MHz "});
     };
     k.log({qso("UA3AAA", ""), qso("RA3BB", "XX"), qso("UA9AA", ""), qso("UA3JAA", "KK"),
            qso("HA5KDR", "12"), qso("OE1A", "7")});
@@ -172,12 +149,12 @@ TEST(Reevaluation, RudxOblastsAndTheirCodes) {
 
 TEST(Reevaluation, ReevaluatingTwiceGivesTheSameLines) {
     for (T type : {T::Hadx, T::RudxTwo, T::HaQrp, T::Hskc, T::SilentKeyMem, T::Ref, T::RhOb, T::CqBp}) {
-        Contest k(type);
+        Started k(type);
         std::vector<Text> lines;
         for (const char* call : {"DL1ABC", "UA3AAA", "F5ABC", "DL1ABC", "HA5KDR/P", "JA1XYZ"}) {
-            Q q = call_on(call, "14 MHz ", type == T::CqBp ? "00100" : "-----");
-            q.nr = "HA5XX";
-            lines.push_back(line_of(type, q, 'N'));
+            const Text dist = type == T::CqBp ? "00100" : "-----";
+            lines.push_back(
+                line_of(type, {.call = call, .nr = "HA5XX", .dist = dist, .band = "14 MHz "}, 'N'));
         }
         k.log(lines);
         log_ujraertekeles(k.s);
@@ -190,12 +167,9 @@ TEST(Reevaluation, ReevaluatingTwiceGivesTheSameLines) {
 }
 
 TEST(Reevaluation, HaQrpPointsAndNewCountryMarkers) {
-    Contest k(T::HaQrp);
+    Started k(T::HaQrp);
     auto qso = [](Text call, Text name, Text qth, char marker) {
-        Q q = call_on(std::move(call));
-        q.name = std::move(name);
-        q.nr = std::move(qth);
-        return line_of(T::HaQrp, q, marker);
+        return line_of(T::HaQrp, {.call = call, .nr = qth, .name = name, .dist = "--/--"}, marker);
     };
     k.log({qso("DL1ABC", "JOE", "", '-'), qso("XX1AAA", "JOE", "PECS", 'N'), qso("DL2XYZ", "", "", 'N'),
            qso("HA5KDR", "ANN", "GYOR", '-')});
@@ -208,11 +182,9 @@ TEST(Reevaluation, HaQrpPointsAndNewCountryMarkers) {
 }
 
 TEST(Reevaluation, HskcCategoryPointsAndHomeCallsignKeys) {
-    Contest k(T::Hskc);
+    Started k(T::Hskc);
     auto qso = [](Text call, Text nr) {
-        Q q = call_on(std::move(call), "3,5 MHz", "-----");
-        q.nr = std::move(nr);
-        return line_of(T::Hskc, q);
+        return line_of(T::Hskc, {.call = call, .nr = nr, .dist = "-----", .band = "3,5 MHz"});
     };
     k.log({qso("HA5KDR", "11A"), qso("OE/HA5KXX/P", "7B"), qso("HG3AB", "3")});
     log_ujraertekeles(k.s);
@@ -224,11 +196,9 @@ TEST(Reevaluation, HskcCategoryPointsAndHomeCallsignKeys) {
 }
 
 TEST(Reevaluation, RefExchangeAndBandKeys) {
-    Contest k(T::Ref);
+    Started k(T::Ref);
     auto qso = [](Text call, Text nr, Text band) {
-        Q q = call_on(std::move(call), std::move(band), "-----");
-        q.nr = std::move(nr);
-        return line_of(T::Ref, q);
+        return line_of(T::Ref, {.call = call, .nr = nr, .dist = "-----", .band = band});
     };
     k.log({qso("F5ABC", "12", "14 MHz "), qso("F6XYZ", "012", "14 MHz "), qso("FY5AA", "12", "7 MHz  "),
            qso("DL1ABC", "AB", "14 MHz ")});
@@ -240,12 +210,10 @@ TEST(Reevaluation, RefExchangeAndBandKeys) {
 }
 
 TEST(Reevaluation, SilentKeyMemKeepsItsLayout) {
-    Contest k(T::SilentKeyMem);
+    Started k(T::SilentKeyMem);
     auto qso = [](Text call, Text remembered, Text zone) {
-        Q q = call_on(std::move(call), "7 MHz  ", "--/--", "00000");
-        q.nr = std::move(remembered);
-        q.loc = std::move(zone);
-        return line_of(T::SilentKeyMem, q);
+        return line_of(T::SilentKeyMem, {.call = call, .nr = remembered, .loc = zone,
+                                         .dist = "--/--", .pts = "00000", .band = "7 MHz  "});
     };
     k.log({qso("HA5KDR", "HA5XX", ""), qso("OE1A", "HA5XX", "28"), qso("K1ABC", "W1AW", "07"),
            qso("JA1XYZ", "", "")});
@@ -269,8 +237,8 @@ TEST(Reevaluation, SilentKeyMemKeepsItsLayout) {
 }
 
 TEST(Reevaluation, NmarkFactorAndPoints) {
-    Contest k(T::Nmark);
-    k.log(std::vector<Text>(10, line_of(T::Nmark, call_on("HA5KDR", "3,5 MHz", "3", "2"))));
+    Started k(T::Nmark);
+    k.log(std::vector<Text>(10, line_of(T::Nmark, {.dist = "3", .pts = "2", .band = "3,5 MHz"})));
     log_ujraertekeles(k.s);
     EXPECT_EQ(col(k.s.log_lista.at(9), 104, 3), "2/1");
     EXPECT_EQ(k.s.ossz_pontszam_text, "20");
@@ -278,9 +246,9 @@ TEST(Reevaluation, NmarkFactorAndPoints) {
 
 TEST(Reevaluation, TypesThatAreNotRewritten) {
     for (T type : {T::YlOm, T::CqwwVhf, T::Dx, T::Iaru, T::Exchange, T::Swl}) {
-        Contest k(type);
-        const std::vector<Text> lines = {line_of(type, call_on("DL1ABC", "145 MHz", "00010", "10")),
-                                         "short line"};
+        Started k(type);
+        const std::vector<Text> lines = {
+            line_of(type, {.call = "DL1ABC", .dist = "00010", .pts = "10"}), "short line"};
         k.log(lines);
         log_ujraertekeles(k.s);
         const bool beeps = type == T::YlOm || type == T::CqwwVhf || type == T::Dx;
@@ -290,8 +258,9 @@ TEST(Reevaluation, TypesThatAreNotRewritten) {
 }
 
 TEST(Reevaluation, ShortAndForeignLinesAreLeftAlone) {
-    Contest k(T::Hadx);
-    const std::vector<Text> lines = {"", "2024-05-04/12:30:15=DL1ABC", line_of(T::Hadx, call_on("DL1ABC"))};
+    Started k(T::Hadx);
+    const std::vector<Text> lines = {"", "2024-05-04/12:30:15=DL1ABC",
+                                     line_of(T::Hadx, {.call = "DL1ABC", .dist = "--/--"})};
     k.log(lines);
     log_ujraertekeles(k.s);
     EXPECT_EQ(k.s.log_lista.at(0), lines[0]);

@@ -8,51 +8,32 @@
 #include "rules/country_table.hpp"
 #include "rules/log_total.hpp"
 #include "rules/reevaluation.hpp"
-#include "support/log_lines.hpp"
+#include "support/started_session.hpp"
 
 namespace loxar {
 namespace {
 
 using T = ContestType;
-using testing::Contest;
 using testing::line_of;
-using testing::Q;
+using testing::Started;
 
-Q q_with(Text dist, Text pts) {
-    Q q;
-    q.dist = std::move(dist);
-    q.pts = std::move(pts);
-    return q;
-}
+// A line of `type` carrying a marker or distance and points.
+Text scored(T type, Text dist, Text pts) { return line_of(type, {.dist = dist, .pts = pts}); }
 
 // An RH-OB line as the re-evaluation leaves it (the entry writes a numeric distance there).
 Text rhob_line(const Text& call, const Text& sent_nr, const Text& marker) {
-    Q q;
-    q.call = call;
-    q.sent_nr = sent_nr;
-    return *rewrite_scored_line(line_of(T::RhOb, q), std::nullopt, marker, "00001");
+    const Text line = line_of(T::RhOb, {.call = call, .sent_nr = sent_nr});
+    return *rewrite_scored_line(line, std::nullopt, marker, "00001");
 }
 
 TEST(Total, ByContestType) {
-    auto sex = [](int own, int received) {
-        Q q;
-        q.own_sex = own;
-        q.sex = received;
-        return q;
+    auto yl = [](int own, int received) {
+        return line_of(T::YlOm, {.sex = received, .own_sex = own});
     };
-    auto hskc = [](Text nr, Text marker) {
-        Q q;
-        q.nr = std::move(nr);
-        q.dist = std::move(marker);
-        return line_of(T::Hskc, q);
-    };
+    auto hskc = [](Text nr, Text marker) { return line_of(T::Hskc, {.nr = nr, .dist = marker}); };
     auto qrp = [](Text name, Text qth, char marker) {
-        Q q;
-        q.name = std::move(name);
-        q.nr = std::move(qth);
-        return line_of(T::HaQrp, q, marker);
+        return line_of(T::HaQrp, {.nr = qth, .name = name}, marker);
     };
-    std::vector<Text> nmark(10, line_of(T::Nmark, q_with("2", "1")));
     struct Case {
         const char* what;
         T type;
@@ -60,42 +41,41 @@ TEST(Total, ByContestType) {
         Text total, counter, info;
     };
     const Case cases[] = {
-        {"YL-OM: two F-F and one N-F", T::YlOm,
-         {line_of(T::YlOm, sex(2, 2)), line_of(T::YlOm, sex(2, 2)), line_of(T::YlOm, sex(1, 2))},
-         "7", "", "N-N:0  N-F:1  F-N:0  F-F:2"},
+        {"YL-OM: two F-F and one N-F", T::YlOm, {yl(2, 2), yl(2, 2), yl(1, 2)}, "7", "",
+         "N-N:0  N-F:1  F-N:0  F-F:2"},
         {"HADX without a DX marker", T::Hadx,
-         {line_of(T::Hadx, q_with("--/--", "3")), line_of(T::Hadx, q_with("--/--", "5"))}, "0", "2/0", ""},
+         {scored(T::Hadx, "--/--", "3"), scored(T::Hadx, "--/--", "5")}, "0", "2/0", ""},
         {"HADX", T::Hadx,
-         {line_of(T::Hadx, q_with("DX/--", "3")), line_of(T::Hadx, q_with("--/--", "5")),
-          line_of(T::Hadx, q_with("DX/--", "1"))},
+         {scored(T::Hadx, "DX/--", "3"), scored(T::Hadx, "--/--", "5"),
+          scored(T::Hadx, "DX/--", "1")},
          "18", "3/2", ""},
         {"RUDX: DX/OB counts in both", T::RudxAll,
-         {line_of(T::RudxAll, q_with("DX/OB", "10")), line_of(T::RudxAll, q_with("--/OB", "10")),
-          line_of(T::RudxAll, q_with("DX/--", "3"))},
+         {scored(T::RudxAll, "DX/OB", "10"), scored(T::RudxAll, "--/OB", "10"),
+          scored(T::RudxAll, "DX/--", "3")},
          "92", "3/2/2", ""},
         {"HSKC empty", T::Hskc, {}, "0000000", "0/0/0/0", ""},
         {"HSKC", T::Hskc, {hskc("11A", "Multi"), hskc("7B", "-----"), hskc("3", "Multi")},
          "0000008", "3/1/1/2", ""},
         {"SILENT KEY MEM", T::SilentKeyMem,
-         {line_of(T::SilentKeyMem, q_with("IT/SK", "00004")),
-          line_of(T::SilentKeyMem, q_with("--/SK", "00006")),
-          line_of(T::SilentKeyMem, q_with("IT/--", "00001"))},
+         {scored(T::SilentKeyMem, "IT/SK", "00004"), scored(T::SilentKeyMem, "--/SK", "00006"),
+          scored(T::SilentKeyMem, "IT/--", "00001")},
          "44", "3/2/2", ""},
-        {"NMARK: ten QSOs of factor 2 and 1 point", T::Nmark, nmark, "20", "", ""},
+        {"NMARK: ten QSOs of factor 2 and 1 point", T::Nmark,
+         std::vector<Text>(10, scored(T::Nmark, "2", "1")), "20", "", ""},
         {"REF", T::Ref,
-         {line_of(T::Ref, q_with("Multi", "3")), line_of(T::Ref, q_with("-----", "1")),
-          line_of(T::Ref, q_with("Multi", "1"))},
+         {scored(T::Ref, "Multi", "3"), scored(T::Ref, "-----", "1"), scored(T::Ref, "Multi", "1")},
          "10", "3/5/2", ""},
         {"RH-OB", T::RhOb,
-         {rhob_line("HA5A", "1", "Multi"), rhob_line("HA5A", "2", "None "), rhob_line("HA5B", "7", "Multi")},
+         {rhob_line("HA5A", "1", "Multi"), rhob_line("HA5A", "2", "None "),
+          rhob_line("HA5B", "7", "Multi")},
          "6", "N:007 Q:003 M:002", ""},
         {"HA-QRP", T::HaQrp,
          {qrp("JOE", "PECS", 'N'), qrp("", "PECS", '-'), qrp("ANN", "GYOR", 'N')}, "10", "3/2", ""},
         {"IARU: the sum of the points", T::Iaru,
-         {line_of(T::Iaru, q_with("100", "100")), line_of(T::Iaru, q_with("250", "250"))}, "350", "", ""},
+         {scored(T::Iaru, "100", "100"), scored(T::Iaru, "250", "250")}, "350", "", ""},
     };
     for (const Case& c : cases) {
-        Contest k(c.type);
+        Started k(c.type);
         k.log(c.lines);
         ossz_pontszam_szamolas(k.s);
         EXPECT_EQ(k.s.ossz_pontszam_text, c.total) << c.what;
@@ -106,36 +86,32 @@ TEST(Total, ByContestType) {
 
 TEST(Total, FieldsAndSummariesOfTheCabrilloTypes) {
     {
-        Contest k(T::HaQrp);
-        Q named;
-        named.name = "JOE";
-        named.nr = "PECS";
-        k.log({line_of(T::HaQrp, named, 'N'), line_of(T::HaQrp, Q{}, 'N'), line_of(T::HaQrp, named, '-')});
+        Started k(T::HaQrp);
+        const testing::Worked named{.nr = "PECS", .name = "JOE"};
+        k.log({line_of(T::HaQrp, named, 'N'), line_of(T::HaQrp, {}, 'N'),
+               line_of(T::HaQrp, named, '-')});
         ossz_pontszam_szamolas(k.s);
         EXPECT_EQ(k.s.qso.pontszam_text, "5");
         EXPECT_EQ(k.s.dx_multiplier_count, 2);
         EXPECT_EQ(k.s.score_summary, "QSO:3    DXCC:2    SCORES:5    TOTAL:10");
     }
     {
-        Contest k(T::Hskc);
-        Q q;
-        q.nr = "11A";
-        q.dist = "Multi";
-        k.log({line_of(T::Hskc, q)});
+        Started k(T::Hskc);
+        k.log({line_of(T::Hskc, {.nr = "11A", .dist = "Multi"})});
         ossz_pontszam_szamolas(k.s);
         EXPECT_EQ(k.s.qso.pontszam_text, "3");
         EXPECT_EQ(k.s.score_summary, "QSO:1    DXCC:0    SCORES:3    TOTAL:0000003");
     }
     {
-        Contest k(T::SilentKeyMem);
-        k.log({line_of(T::SilentKeyMem, q_with("IT/SK", "00004"))});
+        Started k(T::SilentKeyMem);
+        k.log({scored(T::SilentKeyMem, "IT/SK", "00004")});
         ossz_pontszam_szamolas(k.s);
         EXPECT_EQ(k.s.itu_multiplier_count, 1);
         EXPECT_EQ(k.s.sk_multiplier_count, 1);
         EXPECT_EQ(k.s.score_summary, "QSO:1    ITU:1    SKC:1    SCORES:4    TOTAL:8");
     }
     {
-        Contest k(T::RhOb);
+        Started k(T::RhOb);
         k.log({rhob_line("HA5A", "3", "Multi"), rhob_line("HA5B", "x", "None ")});
         ossz_pontszam_szamolas(k.s);
         EXPECT_EQ(k.s.qso.pontszam_text, "2");
@@ -146,10 +122,10 @@ TEST(Total, FieldsAndSummariesOfTheCabrilloTypes) {
 }
 
 TEST(Total, LinesThatAreNotNumbersAreSkippedAndDxLogsGetNone) {
-    Contest k(T::Iaru);
-    Text bad = line_of(T::Iaru, q_with("100", "100"));
+    Started k(T::Iaru);
+    Text bad = scored(T::Iaru, "100", "100");
     bad.replace(80, 5, "12x45");
-    k.log({bad, line_of(T::Iaru, q_with("7", "7")), "short"});
+    k.log({bad, scored(T::Iaru, "7", "7"), "short"});
     ossz_pontszam_szamolas(k.s);
     EXPECT_EQ(k.s.ossz_pontszam_text, "7");
 
@@ -169,7 +145,7 @@ void found(Session& s, const Text& call) {
 }
 
 TEST(Prefill, HadxPointsAndMarker) {
-    Contest k(T::Hadx);
+    Started k(T::Hadx);
     Session& s = k.s;
     s.qso.mod_combo.set(2);
     struct Case { const char* call; const char* points; const char* marker; };
@@ -196,7 +172,7 @@ TEST(Prefill, HadxPointsAndMarker) {
 }
 
 TEST(Prefill, RudxOblastCodeAndMarker) {
-    Contest k(T::RudxAll);
+    Started k(T::RudxAll);
     Session& s = k.s;
     s.qso.mod_combo.set(2);
     found(s, "UA3AAA");
@@ -231,7 +207,7 @@ TEST(Prefill, HskcKeyOfTheHomeCallsign) {
                           Case{"3A2AB", "2A"}, Case{"X", "X"}, Case{"", ""}}) {
         EXPECT_EQ(hskc_key(c.home), c.key) << c.home;
     }
-    Contest k(T::Hskc);
+    Started k(T::Hskc);
     Session& s = k.s;
     s.qso.kapott_hivojel_text = "OE/HA5KDR/P";
     multiplier_prefill(s);
@@ -244,7 +220,7 @@ TEST(Prefill, HskcKeyOfTheHomeCallsign) {
 }
 
 TEST(Prefill, RefAndNmarkPoints) {
-    Contest k(T::Ref);
+    Started k(T::Ref);
     Session& s = k.s;
     struct Case { const char* call; const char* points; };
     for (const Case& c : {Case{"F5ABC", "1"}, Case{"FY5AA", "3"}, Case{"TK5X", "1"}, Case{"DL1ABC", "0"}}) {
@@ -259,7 +235,7 @@ TEST(Prefill, RefAndNmarkPoints) {
 }
 
 TEST(Prefill, SilentKeyMemEvaluation) {
-    Contest k(T::SilentKeyMem);
+    Started k(T::SilentKeyMem);
     Session& s = k.s;
     s.qso.mod_combo.set(2);
     struct Case {
@@ -347,12 +323,7 @@ TEST(ClaimedScore, Total) {
 }
 
 TEST(ClaimedScore, SquaresByTheirFirstFourCharactersAndBestDx) {
-    auto at = [](Text loc, Text dist) {
-        Q q;
-        q.loc = std::move(loc);
-        q.dist = std::move(dist);
-        return line_of(T::Iaru, q);
-    };
+    auto at = [](Text loc, Text dist) { return line_of(T::Iaru, {.loc = loc, .dist = dist}); };
     const std::vector<Text> lines = {at("JN97MM", "100"), at("JN97AA", "250"), at("KN08AA", "250"),
                                      at("JN96XX", "0")};
     const DistinctValues d = distinct_squares(lines, {0, 0, 0, 1});
@@ -363,17 +334,11 @@ TEST(ClaimedScore, SquaresByTheirFirstFourCharactersAndBestDx) {
 }
 
 TEST(ClaimedScore, EdiResultFields) {
-    Contest k(T::Iaru);
+    Started k(T::Iaru);
     Session& s = k.s;
     auto qso = [](Text call, Text loc, Text dist, Text num, Text sent) {
-        Q q;
-        q.call = std::move(call);
-        q.loc = std::move(loc);
-        q.dist = dist;
-        q.pts = dist;
-        q.num = std::move(num);
-        q.sent_nr = std::move(sent);
-        return line_of(T::Iaru, q);
+        return line_of(T::Iaru, {.call = call, .loc = loc, .sent_nr = sent, .dist = dist,
+                                 .pts = dist, .num = num});
     };
     k.log({qso("HA5KDR", "JN97MM", "93", "00001", "1"), qso("OE1XYZ", "JN88AA", "250", "00002", "2"),
            qso("DL1ABC", "JN88BB", "250", "00003", "3")});
@@ -408,15 +373,11 @@ TEST(ClaimedScore, EdiResultFields) {
 }
 
 TEST(ClaimedScore, CqwwVhfCountsSquaresAsTheLocatorMultiplier) {
-    Contest k(T::CqwwVhf);
+    Started k(T::CqwwVhf);
     Session& s = k.s;
     auto qso = [](Text call, Text loc, Text band) {
-        Q q;
-        q.call = std::move(call);
-        q.loc = std::move(loc);
-        q.pts = band.starts_with("50") ? "1" : "2";
-        q.band = std::move(band);
-        return line_of(T::CqwwVhf, q);
+        const Text pts = band.starts_with("50") ? "1" : "2";
+        return line_of(T::CqwwVhf, {.call = call, .loc = loc, .pts = pts, .band = band});
     };
     k.log({qso("HA5KDR", "JN97", "145 MHz"), qso("OE1XYZ", "JN88", "50 MHz "),
            qso("DL1ABC", "JN88", "145 MHz")});
@@ -430,11 +391,8 @@ TEST(ClaimedScore, CqwwVhfCountsSquaresAsTheLocatorMultiplier) {
 }
 
 TEST(Recount, CqwwVhfOnlyRenumbersAndSaysWhen) {
-    Contest k(T::CqwwVhf);
-    Q a, b;
-    a.num = "00007";
-    b.num = "00003";
-    k.log({line_of(T::CqwwVhf, a), line_of(T::CqwwVhf, b)});
+    Started k(T::CqwwVhf);
+    k.log({line_of(T::CqwwVhf, {.num = "00007"}), line_of(T::CqwwVhf, {.num = "00003"})});
     k.s.qso_label = "2/2";
     ujraszamolas_cmd_Click(k.s);
     EXPECT_EQ(k.s.qso_label, "");
@@ -445,10 +403,8 @@ TEST(Recount, CqwwVhfOnlyRenumbersAndSaysWhen) {
 }
 
 TEST(Recount, OtherTypesAreReevaluated) {
-    Contest k(T::Hadx);
-    Q q = q_with("--/--", "9");
-    q.call = "DL1ABC";
-    k.log({line_of(T::Hadx, q)});
+    Started k(T::Hadx);
+    k.log({line_of(T::Hadx, {.call = "DL1ABC", .dist = "--/--", .pts = "9"})});
     ujraszamolas_cmd_Click(k.s);
     EXPECT_EQ(col(k.s.log_lista.at(0), 75, 11), "DX/--/00003");
     EXPECT_EQ(k.s.ossz_pontszam_text, "3");
