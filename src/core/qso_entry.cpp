@@ -98,13 +98,7 @@ std::filesystem::path band_save_path(const Session& s) {
     return s.paths.system_dir / fs_path("tmp_log_" + col(s.qso.band_text, 1, 7) + ".save");
 }
 
-}  // namespace loxar
-
-namespace loxar {
-
 namespace {
-
-using T = ContestType;
 
 constexpr std::string_view kCall = "kapott_hivojel_text";
 constexpr std::string_view kCall2 = "hivojel_2_text";
@@ -116,11 +110,6 @@ constexpr std::string_view kRxSex = "kapott_sex_combo";
 constexpr std::string_view kTxReport = "kuldott_riport_text";
 constexpr std::string_view kTxSerial = "kuldott_sorszam_text";
 constexpr std::string_view kTxName = "kuldott_nev_text";
-
-bool is_one_of(T t, std::initializer_list<T> types) {
-    for (T x : types) if (x == t) return true;
-    return false;
-}
 
 // Fields that take Enter (add) and Space (next field).
 bool is_entry_field(std::string_view c) {
@@ -146,8 +135,6 @@ void set_view_enabled(Session& s, std::string_view control, bool on) {
     s.view[std::string(control)].enabled = on;
 }
 
-bool begins_french(const Text& call) { return ref_scored_call(call); }
-
 // Step 5 of leaving the callsign: the country (and for Russia the oblast) of the station.
 void country_of_callsign(Session& s) {
     s.current_country_index = 0;
@@ -157,8 +144,8 @@ void country_of_callsign(Session& s) {
     s.current_oblast_index = 0;
     const T type = s.contest();
     const Text& call = s.qso.kapott_hivojel_text;
-    if (is_one_of(type, {T::RhOb, T::Hskc, T::SilentKeyMem, T::Nmark, T::Swl})) return;
-    if (type == T::Ref && !begins_french(call)) return;
+    if (one_of(type, {T::RhOb, T::Hskc, T::SilentKeyMem, T::Nmark, T::Swl})) return;
+    if (type == T::Ref && !ref_scored_call(call)) return;
     const StationCountry c = station_country(*s.countries, s.exchange_lista.items(), call);
     s.current_country_index = static_cast<short>(c.country_index);
     s.current_continent = c.continent;
@@ -238,19 +225,19 @@ std::optional<std::string_view> space_target(ContestType type, std::string_view 
     if (c == kCall || c == kCall2) return type == T::CqwwVhf ? kRxLocator : kRxSerial;
     if (c == kRxReport) return kRxSerial;
     if (c == kRxSerial) {
-        if (is_one_of(type, {T::YlOm, T::HaQrp, T::Dx, T::Nmark})) return kRxName;
-        if (is_one_of(type, {T::Hadx, T::RhOb, T::RudxAll, T::RudxTwo, T::Hskc, T::Ref})) return kCall;
+        if (one_of(type, {T::YlOm, T::HaQrp, T::Dx, T::Nmark})) return kRxName;
+        if (one_of(type, {T::Hadx, T::RhOb, T::RudxAll, T::RudxTwo, T::Hskc, T::Ref})) return kCall;
         if (type == T::Swl) return kCall2;
         return kRxLocator;
     }
     if (c == kRxLocator) {
-        if (is_one_of(type, {T::YlOm, T::Iaru, T::CqBp, T::CqwwVhf, T::Swl, T::None})) return kRxName;
-        if (is_one_of(type, {T::Hskc, T::SilentKeyMem})) return kCall;
+        if (one_of(type, {T::YlOm, T::Iaru, T::CqBp, T::CqwwVhf, T::Swl, T::None})) return kRxName;
+        if (one_of(type, {T::Hskc, T::SilentKeyMem})) return kCall;
         return std::nullopt;
     }
     if (c == kRxName) return type == T::YlOm ? kRxSex : kTxReport;
     if (c == kTxReport) return kTxSerial;
-    if (c == kTxSerial) return is_one_of(type, {T::HaQrp, T::Nmark}) ? kTxName : kCall;
+    if (c == kTxSerial) return one_of(type, {T::HaQrp, T::Nmark}) ? kTxName : kCall;
     if (c == kTxName) return kCall;
     return std::nullopt;
 }
@@ -306,8 +293,8 @@ void entry_field_lost_focus(Session& s, std::string_view control, bool moves_foc
         q.kapott_sorszam_text = trim(q.kapott_sorszam_text);
         if (type == T::SilentKeyMem) SKM_ertekeles(s, q.tavolsag_text);
         if (moves_focus) {
-            if (is_one_of(type, {T::HaQrp, T::Dx, T::Nmark})) s.ui().focus(kRxName, true);
-            if (is_one_of(type, {T::Iaru, T::CqBp, T::CqwwVhf, T::Swl, T::None})) s.ui().focus(kRxLocator, true);
+            if (one_of(type, {T::HaQrp, T::Dx, T::Nmark})) s.ui().focus(kRxName, true);
+            if (one_of(type, {T::Iaru, T::CqBp, T::CqwwVhf, T::Swl, T::None})) s.ui().focus(kRxLocator, true);
         }
     }
     if ((control == kRxName || control == kTxName) && moves_focus) s.ui().focus(kCall, true);
