@@ -109,6 +109,7 @@ const std::vector<LabelBinding>& label_bindings() {
 
 const std::vector<ListBinding>& list_bindings() {
     static const std::vector<ListBinding> table = {
+        // First: a keystroke in the callsign field reloads this one alone.
         {"talalt_log_lista", [](Session& s) -> ListBox& { return s.talalt_log_lista; }},
         {"backup_lista", [](Session& s) -> ListBox& { return s.backup_lista; }},
         {"vegyes_lista_0", [](Session& s) -> ListBox& { return s.vegyes_lista[0]; }},

@@ -269,7 +269,7 @@ void MainWindow::refresh(Aspect what) {
             refresh_view();
             break;
         case Aspect::FoundList:
-            refresh_extra_lists();
+            refresh_found_list();
             refresh_view();
             break;
         case Aspect::Panels: refresh_panels(); break;

@@ -69,6 +69,8 @@ private:
     void logging_focus(QWidget* w, QFocusEvent* e);
     void refresh_labels();
     void refresh_extra_lists();
+    void refresh_found_list();
+    void reload_extra_list(std::size_t i);
     QString program_dir() const;
 
     Session s_;

@@ -199,18 +199,20 @@ void MainWindow::refresh_labels() {
     }
 }
 
-void MainWindow::refresh_extra_lists() {
-    const auto& bindings = list_bindings();
-    for (std::size_t i = 0; i < extra_lists_.size(); ++i) {
-        auto [view, model] = extra_lists_[i];
-        model->reload();
-        const ListBox& list = bindings[i].field(s_);
-        const long first = list.first_selected();
-        if (first >= 0) {
-            view->selectionModel()->setCurrentIndex(model->index(static_cast<int>(first)),
-                                                    QItemSelectionModel::ClearAndSelect);
-        }
+void MainWindow::reload_extra_list(std::size_t i) {
+    auto [view, model] = extra_lists_[i];
+    model->reload();
+    const long first = list_bindings()[i].field(s_).first_selected();
+    if (first >= 0) {
+        view->selectionModel()->setCurrentIndex(model->index(static_cast<int>(first)),
+                                                QItemSelectionModel::ClearAndSelect);
     }
+}
+
+void MainWindow::refresh_found_list() { reload_extra_list(0); }
+
+void MainWindow::refresh_extra_lists() {
+    for (std::size_t i = 0; i < extra_lists_.size(); ++i) reload_extra_list(i);
     for (int i = 0; i < 2; ++i) {
         const bool shown = s_.vegyes_valaszto == i;
         if (auto* list = control("vegyes_lista_" + std::to_string(i))) list->setVisible(shown);
