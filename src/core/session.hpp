@@ -219,6 +219,16 @@ struct Session {
     Combo edi_wwl_combo;
     Combo edi_exchange_combo;
 
+    // Report panel (reports/report_panel): the EDI QSO list (the CQ-WW-VHF list while that format
+    // is chosen), the YL-OM result list and its statistics line, the report text being read and
+    // edited, the results/report option and the ADIF header lines of the last YL-OM report.
+    ListBox qso_lista;
+    ListBox adif_qso_lista;
+    Text adif_statisztika_label;
+    Text edi_riport_text;
+    short edi_valaszto = 0;  // 0 "Eredmények", 1 "Jegyzőkönyv"
+    std::array<Text, 4> adif_header_lines;
+
     // Backups and the multi-purpose panel.
     ListBox backup_lista;  // the log rebuilt from the current band's backup file
     std::array<ListBox, 2> vegyes_lista;
