@@ -3,14 +3,7 @@
 #include <iostream>
 
 #include "cli/commands.hpp"
-#include "core/file_io.hpp"
-#include "core/log_file.hpp"
-#include "core/numbering.hpp"
-#include "core/startup.hpp"
-#include "database/oblast_table.hpp"
-#include "rules/contest_rules.hpp"
-#include "rules/country_table.hpp"
-#include "rules/reevaluation.hpp"
+#include "cli/cli_session.hpp"
 #include "rules/scoring.hpp"
 
 namespace loxar::cli {
@@ -36,62 +29,6 @@ const char* const kScoreHelp =
     "  - Nem LOG file: \"Nem LOG file!\", kilépési kód 1; \"End\" sor nélküli file:\n"
     "    \"File vég hiba!\", kilépési kód 1.\n"
     "  - A program üzenetei (például hibás szabály file) a hibakimenetre kerülnek.\n";
-
-// The window's messages go to standard error; questions are answered no.
-class CliUi : public Ui {
-public:
-    void beep() override {}
-    void message(const Text& text) override { error(text); }
-    void igen_nem(DialogVars& d) override { d.dialog_answer.clear(); }
-    void file_valasztas(DialogVars& d) override { d.chosen_path.clear(); }
-    void focus(std::string_view, bool) override {}
-    void busy(bool) override {}
-    void process_events() override {}
-    void refresh(Aspect) override {}
-    void close_window() override {}
-};
-
-// The session as the window's start leaves it: rules of no type, country and oblast tables.
-void prepare_session(Session& s, const Paths& paths) {
-    form_inic(s);
-    s.paths = paths;
-    dxcc_tabla_betoltes(s);
-    s.szabaly_combo.set(0);
-    szabaly_combo_Click(s);
-    dxcc_lista_toltes(s);
-    ru_exchange_toltes(s);
-}
-
-// Loads the log as the window's load does, with the automatic save off: scoring a file must not
-// write over the automatic saves of the operator's own contest. Nothing after a message.
-bool load_log(Session& s, const std::filesystem::path& file) {
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(file, ec)) {
-        error(hu(u8"A file nem található: ") + text_path(file));
-        return false;
-    }
-    const std::optional<Text> bytes = read_file(file);
-    const std::vector<Text> lines = bytes ? split_lines(*bytes) : std::vector<Text>{};
-    if (lines.empty() || lines[0] != "Log records:") {
-        error("Nem LOG file!");
-        return false;
-    }
-    std::size_t end = 2;
-    while (end < lines.size() && lines[end] != "End") ++end;
-    if (end >= lines.size()) {
-        error(hu(u8"File vég hiba!"));
-        return false;
-    }
-    s.station.verseny_neve_text.clear();
-    if (lines.size() > 1) apply_log_file_header(s, lines[1]);
-    s.auto_mentes_combo.set(0);
-    for (std::size_t i = 2; i < end; ++i) s.log_lista.add(lines[i]);
-    ossz_pontszam_szamolas(s);
-    sorszamozas(s);
-    kovetkezo_sorszam_rutin(s);
-    log_ujraertekeles(s);
-    return true;
-}
 
 void print_field(const char8_t* name, const Text& value, bool always = false) {
     if (always || !value.empty()) print(hu(name) + ": " + value + "\n");

@@ -9,5 +9,6 @@ int run_init(const Args& a);
 int run_dxcc(const Args& a);
 int run_qrb(const Args& a);
 int run_score(const Args& a);
+int run_report(const Args& a);
 
 }  // namespace loxar::cli

@@ -16,6 +16,7 @@ const char* const kUsageText =
     "  dxcc HÍVÓJEL        a hívójel DXCC országa: országszám, név, kontinens, ITU-zónák\n"
     "  qrb SAJÁT KAPOTT    távolság, pontszám és irányszög két QRA lokátor között\n"
     "  score LOGFILE       egy LOG file összpontszáma (--recount: újraszámolással)\n"
+    "  report FORMÁTUM LOGFILE  verseny jegyzőkönyv (EDI, Cabrillo, ADIF) egy LOG file-ból\n"
     "\n"
     "Kapcsolók:\n"
     "  --home DIR          a program könyvtára (alapértelmezés: LOXAR_HOME, majd ~/.local/share/loxar)\n"
@@ -32,6 +33,7 @@ const Command kCommands[] = {
     {"dxcc", run_dxcc},
     {"qrb", run_qrb},
     {"score", run_score},
+    {"report", run_report},
 };
 const std::vector<std::string> kValuedOptions = {"-o", "--multiplier", "--sheet"};
 const std::vector<std::string> kSwitches = {"--recount"};

@@ -5,8 +5,6 @@
 namespace loxar {
 
 
-void edi_erase_rutin(Session&) {}
-void jegyzokonyv_formatum_valasztas(Session&) {}
 
 void hivas_adat_beolvasas(Session&) {}
 void hivas_adat_mentes(Session&) {}

@@ -226,6 +226,18 @@ void data_save_cmd_Click(Session& s) {
     s.ui().message(hu(u8"Elmentve!"));
 }
 
+bool adatlap_file_betoltes(Session& s, const Text& bytes) {
+    const std::optional<SheetFile> file = parse_sheet_file(bytes);
+    if (!file) return false;
+    apply_sheet_file(s.sheet, *file);
+    const Text first = s.log_lista.empty() ? Text() : col(s.log_lista.at(0), 1, 10);
+    const Text last = s.log_lista.empty() ? Text() : col(s.log_lista.at(s.log_lista.size() - 1), 1, 10);
+    if (sheet_needs_refresh(first, last, s.sheet.tx_TDate_1, s.sheet.tx_TDate_2)) {
+        frissites_rutin(s);
+    }
+    return true;
+}
+
 void data_load_cmd_Click(Session& s) {
     s.dialog.chooser_directory = text_path(s.paths.data_dir);
     s.dialog.chooser_extension = "hdr";
@@ -233,17 +245,10 @@ void data_load_cmd_Click(Session& s) {
     s.ui().file_valasztas(s.dialog);
     if (s.dialog.chosen_path.empty()) return;
     const std::optional<Text> bytes = read_file(fs_path(s.dialog.chosen_path), kMaxSheetFileBytes);
-    const std::optional<SheetFile> file = bytes ? parse_sheet_file(*bytes) : std::nullopt;
-    if (!file) {
+    if (!bytes || !adatlap_file_betoltes(s, *bytes)) {
         s.ui().beep();
         s.ui().message(hu(u8"Hibás a formátum!"));
         return;
-    }
-    apply_sheet_file(s.sheet, *file);
-    const Text first = s.log_lista.empty() ? Text() : col(s.log_lista.at(0), 1, 10);
-    const Text last = s.log_lista.empty() ? Text() : col(s.log_lista.at(s.log_lista.size() - 1), 1, 10);
-    if (sheet_needs_refresh(first, last, s.sheet.tx_TDate_1, s.sheet.tx_TDate_2)) {
-        frissites_rutin(s);
     }
     s.ui().refresh(Aspect::All);
 }

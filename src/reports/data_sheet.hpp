@@ -77,6 +77,10 @@ void apply_sheet_file(DataSheet& d, const SheetFile& f);
 bool sheet_needs_refresh(std::string_view first_log_date, std::string_view last_log_date,
                          std::string_view start_date, std::string_view end_date);
 
+// Puts the text of a ".hdr" file into the sheet and, when the log's dates call for it, runs the
+// refresh from the log; false when the text is not a sheet file.
+bool adatlap_file_betoltes(Session& s, const Text& bytes);
+
 // The buttons of the sheet panel.
 void data_save_cmd_Click(Session& s);          // "Adatlap_mentés"
 void data_load_cmd_Click(Session& s);          // "Adatlap beolvasás"

@@ -145,8 +145,8 @@ void pontszam_osszeszamlalas(Session& s) {
     s.ui().message(hu(u8"A pontszám túl nagy, a szorzókat ellenőrizze!"));
 }
 
-void edi_calculate_rutin(Session& s) {
-    if (dupla_ellenorzes(s) == -1) return;
+bool edi_calculate_rutin(Session& s) {
+    if (dupla_ellenorzes(s) == -1) return false;
     clear_flags(s);
     count_records(s);
     dupla_osszeszamolas(s);
@@ -157,6 +157,7 @@ void edi_calculate_rutin(Session& s) {
     legjobb_dx_kivalasztas(s);
     pontszam_osszeszamlalas(s);
     if (s.ports.ui) s.ui().refresh(Aspect::All);
+    return true;
 }
 
 void CQWW_eredmeny_kiszamolas(Session& s) {

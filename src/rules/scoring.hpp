@@ -38,7 +38,8 @@ void ossz_pontszam_szamolas(Session& s);
 void RHOB_label_toltes(Session& s);
 
 // Claimed score for the EDI and the CQWW-VHF reports, and their steps.
-void edi_calculate_rutin(Session& s);
+// False when the duplicate check stopped it before any count.
+bool edi_calculate_rutin(Session& s);
 void CQWW_eredmeny_kiszamolas(Session& s);
 void wwl_osszeszamlalas(Session& s);
 void exchange_osszeszamlalas(Session& s);

@@ -1,0 +1,58 @@
+// The session the commands work on.
+#include "cli/cli_session.hpp"
+
+#include "core/file_io.hpp"
+#include "core/log_file.hpp"
+#include "core/numbering.hpp"
+#include "core/startup.hpp"
+#include "core/subsystems.hpp"
+#include "database/oblast_table.hpp"
+#include "rules/contest_rules.hpp"
+#include "rules/country_table.hpp"
+#include "rules/reevaluation.hpp"
+#include "rules/scoring.hpp"
+
+namespace loxar::cli {
+
+void prepare_session(Session& s, const Paths& paths) {
+    form_inic(s);
+    s.paths = paths;
+    dxcc_tabla_betoltes(s);
+    s.szabaly_combo.set(0);
+    szabaly_combo_Click(s);
+    adatlap_torlo_rutin(s);
+    edi_erase_rutin(s);
+    dxcc_lista_toltes(s);
+    ru_exchange_toltes(s);
+}
+
+bool load_log(Session& s, const std::filesystem::path& file) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(file, ec)) {
+        error(hu(u8"A file nem található: ") + text_path(file));
+        return false;
+    }
+    const std::optional<Text> bytes = read_file(file);
+    const std::vector<Text> lines = bytes ? split_lines(*bytes) : std::vector<Text>{};
+    if (lines.empty() || lines[0] != "Log records:") {
+        error("Nem LOG file!");
+        return false;
+    }
+    std::size_t end = 2;
+    while (end < lines.size() && lines[end] != "End") ++end;
+    if (end >= lines.size()) {
+        error(hu(u8"File vég hiba!"));
+        return false;
+    }
+    s.station.verseny_neve_text.clear();
+    if (lines.size() > 1) apply_log_file_header(s, lines[1]);
+    s.auto_mentes_combo.set(0);
+    for (std::size_t i = 2; i < end; ++i) s.log_lista.add(lines[i]);
+    ossz_pontszam_szamolas(s);
+    sorszamozas(s);
+    kovetkezo_sorszam_rutin(s);
+    log_ujraertekeles(s);
+    return true;
+}
+
+}  // namespace loxar::cli

@@ -1,0 +1,31 @@
+// The session the commands work on: prepared as the window's start does, with a log loaded.
+#pragma once
+
+#include <filesystem>
+
+#include "cli/cli_common.hpp"
+
+namespace loxar::cli {
+
+// The window's messages go to standard error; questions are answered no, choosers cancelled.
+class CliUi : public Ui {
+public:
+    void beep() override {}
+    void message(const Text& text) override { error(text); }
+    void igen_nem(DialogVars& d) override { d.dialog_answer.clear(); }
+    void file_valasztas(DialogVars& d) override { d.chosen_path.clear(); }
+    void focus(std::string_view, bool) override {}
+    void busy(bool) override {}
+    void process_events() override {}
+    void refresh(Aspect) override {}
+    void close_window() override {}
+};
+
+// The session as the window's start leaves it: rules of no type, country and oblast tables.
+void prepare_session(Session& s, const Paths& paths);
+
+// Loads the log as the window's load does, with the automatic save off: a command must not
+// write over the automatic saves of the operator's own contest. False after a message.
+bool load_log(Session& s, const std::filesystem::path& file);
+
+}  // namespace loxar::cli

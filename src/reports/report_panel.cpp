@@ -1,0 +1,289 @@
+// The report panel: result calculation, the result views, building, saving and clearing reports.
+#include "reports/report_panel.hpp"
+
+#include "core/file_io.hpp"
+#include "core/questions.hpp"
+#include "reports/adif_report.hpp"
+#include "reports/cabrillo_report.hpp"
+#include "reports/edi_report.hpp"
+#include "reports/result_fields.hpp"
+#include "rules/contest_rules.hpp"
+#include "rules/scoring.hpp"
+
+namespace loxar {
+
+namespace {
+
+constexpr std::uintmax_t kMaxResultsFileBytes = 1024 * 1024;
+constexpr const char* kResultsHeader = "EDI data:";
+
+bool flag(const std::vector<char>& flags, std::size_t i) { return i < flags.size() && flags[i]; }
+
+void show(Session& s, const char* control, bool visible) { s.view[control].visible = visible; }
+
+// Formats whose result button has no calculation and only beeps.
+bool beeps_on_result(int format) {
+    switch (format) {
+        case kFormatHaDx: case kFormatHaQrp: case kFormatRhOb: case kFormatRdxcAll:
+        case kFormatRdxcTwo: case kFormatHskc: case kFormatDx: return true;
+        default: return false;
+    }
+}
+
+// The frames a chosen format shows; the selector's click adds its beep.
+void show_format_frames(Session& s) {
+    switch (s.formatum_combo.list_index) {
+        case kFormatEdif:
+            show(s, "adif_result_keret", false);
+            show(s, "edi_result_keret", true);
+            show(s, "edi_riport_text", true);
+            break;
+        case kFormatCqwwVhf:
+            show(s, "adif_result_keret", false);
+            show(s, "edi_result_keret", true);
+            show(s, "edi_riport_text", false);
+            CQWW_qso_lista_toltes(s);
+            break;
+        default: break;
+    }
+}
+
+Text report_extension(int format, const Text& previous) {
+    switch (format) {
+        case kFormatEdif: return "edi";
+        case kFormatYlom: return "adi";
+        case kFormatExchange: case kFormatSwl: return previous;
+        default: return "cbr";
+    }
+}
+
+void saved(Session& s, bool ok) {
+    if (!ok) {
+        s.ui().beep();
+        s.ui().message(hu(u8"Nem sikerült menteni: ") + s.dialog.chosen_path);
+        return;
+    }
+    s.ui().beep();
+    s.ui().message(hu(u8"Elmentve!"));
+}
+
+bool choose(Session& s, const std::filesystem::path& dir, const Text& extension, short mode) {
+    s.dialog.chooser_directory = text_path(dir);
+    s.dialog.chooser_extension = extension;
+    s.dialog.chooser_mode = mode;
+    s.ui().file_valasztas(s.dialog);
+    return !s.dialog.chosen_path.empty();
+}
+
+}  // namespace
+
+void QSO_lista_toltes(Session& s) {
+    s.qso_lista.clear();
+    const std::vector<Text>& lines = s.log_lista.items();
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const EdiFlags flags{flag(s.new_exchange_flags, i), flag(s.new_square_flags, i),
+                             flag(s.new_country_flags, i), flag(s.duplicate_flags, i)};
+        s.qso_lista.add(edi_list_line(lines[i], flags));
+    }
+}
+
+void CQWW_qso_lista_toltes(Session& s) {
+    s.qso_lista.clear();
+    for (const Text& line : s.log_lista.items()) {
+        s.qso_lista.add(cqww_list_line(line, s.station.hivojel_text, s.station.QRA_text));
+    }
+}
+
+void yl_qso_lista_toltes(Session& s) {
+    s.adif_qso_lista.clear();
+    for (const Text& line : s.log_lista.items()) s.adif_qso_lista.add(yl_list_line(line));
+}
+
+void yl_statisztika_label_toltes(Session& s) {
+    s.adif_statisztika_label = yl_statistics_text(s.adif_qso_lista.items());
+}
+
+void adif_erase_rutin(Session& s) {
+    s.adif_qso_lista.clear();
+    s.adif_statisztika_label.clear();
+}
+
+void edi_erase_rutin(Session& s) {
+    for (const ResultField& f : result_fields()) s.sheet.*f.member = f.cleared;
+    s.sheet.tx_Remark.clear();
+    s.qso_lista.clear();
+}
+
+bool run_result_calculation(Session& s, int format) {
+    switch (format) {
+        case kFormatEdif:
+            if (!edi_calculate_rutin(s)) return false;
+            QSO_lista_toltes(s);
+            return true;
+        case kFormatYlom:
+            yl_label_toltes(s);
+            yl_qso_lista_toltes(s);
+            yl_statisztika_label_toltes(s);
+            return true;
+        case kFormatCqwwVhf:
+            CQWW_eredmeny_kiszamolas(s);
+            CQWW_qso_lista_toltes(s);
+            return true;
+        default: return false;
+    }
+}
+
+std::optional<Text> build_report(Session& s, int format) {
+    if (format < 0 || format >= kFormatCount) return std::nullopt;
+    if (format == kFormatEdif) return edi_report(report_source(s));
+    if (format == kFormatYlom) {
+        YlomReport r = ylom_report(report_source(s));
+        s.adif_header_lines = r.header_lines;
+        if (r.stopped) {
+            s.ui().beep();
+            s.ui().message(r.message);
+            return std::nullopt;
+        }
+        return std::move(r.text);
+    }
+    // The list is read from the log now, so QSOs logged since the format was chosen are in it.
+    if (format == kFormatCqwwVhf) CQWW_qso_lista_toltes(s);
+    return cabrillo_report(format, report_source(s));
+}
+
+void eredmeny_cmd_Click(Session& s) {
+    const int format = s.formatum_combo.list_index;
+    if (run_result_calculation(s, format)) {
+        edi_valaszto_Click(s, 0);
+    } else if (beeps_on_result(format)) {
+        s.ui().beep();
+    }
+    s.ui().refresh(Aspect::All);
+}
+
+void jegyzokonyv_cmd_Click(Session& s) {
+    const int format = s.formatum_combo.list_index;
+    if (format == kFormatYlom) s.edi_riport_text.clear();
+    std::optional<Text> report = build_report(s, format);
+    if (report) {
+        s.edi_riport_text = std::move(*report);
+        edi_valaszto_Click(s, 0);
+        edi_valaszto_Click(s, 1);
+    }
+    s.ui().refresh(Aspect::All);
+}
+
+void edi_save_riport_cmd_Click(Session& s) {
+    s.dialog.chooser_extension =
+        report_extension(s.formatum_combo.list_index, s.dialog.chooser_extension);
+    save_riport(s);
+}
+
+void save_riport(Session& s) {
+    if (!choose(s, s.paths.report_dir, s.dialog.chooser_extension, 2)) return;
+    saved(s, write_file_atomic(fs_path(s.dialog.chosen_path), s.edi_riport_text));
+}
+
+Text edi_results_file_text(const DataSheet& d) {
+    Text out = Text(kResultsHeader) + "\r\n";
+    for (const ResultField& f : result_fields()) out += d.*f.member + "\r\n";
+    out += d.tx_Remark + "\r\nEnd\r\n";
+    return out;
+}
+
+bool apply_edi_results_file(DataSheet& d, const Text& bytes) {
+    const std::vector<Text> lines = split_lines(bytes);
+    // Header, the fields, at least one remark line (maybe empty) and the closing "End".
+    const std::size_t fields = result_fields().size();
+    if (lines.size() < fields + 3 || lines[0] != kResultsHeader || lines.back() != "End") {
+        return false;
+    }
+    for (std::size_t i = 0; i < fields; ++i) d.*result_fields()[i].member = lines[i + 1];
+    // A remark of several lines fills everything between the fields and the last "End".
+    Text remark;
+    for (std::size_t i = fields + 1; i + 1 < lines.size(); ++i) {
+        remark += (i > fields + 1 ? "\r\n" : "") + lines[i];
+    }
+    d.tx_Remark = std::move(remark);
+    return true;
+}
+
+void edi_save_cmd_Click(Session& s) {
+    if (!choose(s, s.paths.temp_dir, "txt", 2)) return;
+    saved(s, write_file_atomic(fs_path(s.dialog.chosen_path), edi_results_file_text(s.sheet)));
+}
+
+void edi_load_cmd_Click(Session& s) {
+    if (!choose(s, s.paths.temp_dir, "txt", 1)) return;
+    const std::optional<Text> bytes = read_file(fs_path(s.dialog.chosen_path), kMaxResultsFileBytes);
+    if (!bytes || !apply_edi_results_file(s.sheet, *bytes)) {
+        s.ui().beep();
+        s.ui().message(hu(u8"Hibás a formátum!"));
+        return;
+    }
+    s.ui().refresh(Aspect::All);
+}
+
+void edi_erase_cmd_Click(Session& s) {
+    if (!ask(s, hu(u8"Törli az eredményeket?"))) return;
+    switch (s.formatum_combo.list_index) {
+        case kFormatEdif: edi_erase_rutin(s); break;
+        case kFormatYlom: adif_erase_rutin(s); break;
+        case kFormatHaDx:
+            yl_qso_lista_toltes(s);
+            yl_label_toltes(s);
+            break;
+        default: break;
+    }
+    s.ui().refresh(Aspect::All);
+}
+
+void formatum_combo_Click(Session& s) {
+    switch (s.formatum_combo.list_index) {
+        case kFormatYlom: case kFormatHaDx: case kFormatHaQrp: case kFormatRhOb:
+        case kFormatRdxcAll: case kFormatRdxcTwo: case kFormatHskc: case kFormatDx:
+            s.ui().beep();
+            break;
+        default: break;
+    }
+    show_format_frames(s);
+    s.ui().refresh(Aspect::All);
+}
+
+void edi_keret_eltuntetes(Session& s) {
+    show(s, "riport_keret", false);
+    show(s, "adif_result_keret", false);
+}
+
+void edi_valaszto_Click(Session& s, short option) {
+    s.edi_valaszto = option;
+    edi_keret_eltuntetes(s);
+    if (option == 1) {
+        show(s, "edi_result_keret", false);
+        show(s, "riport_keret", true);
+        show(s, "edi_riport_text", true);
+        return;
+    }
+    switch (s.formatum_combo.list_index) {
+        case kFormatEdif: case kFormatCqwwVhf: show(s, "edi_result_keret", true); break;
+        case kFormatYlom: case kFormatHaDx: show(s, "adif_result_keret", true); break;
+        default: break;
+    }
+}
+
+void jegyzokonyv_formatum_valasztas(Session& s) {
+    // The placeholder contest type has no report format of its own.
+    if (s.szabaly_combo.list_index > 0) {
+        const Text wanted = contest_settings(s.szabaly_combo.list_index).report_format;
+        for (int i = 0; i < s.formatum_combo.size(); ++i) {
+            if (s.formatum_combo.items[i] == wanted) s.formatum_combo.set(i);
+        }
+    }
+    show_format_frames(s);
+    // A format without a result view opens on its report.
+    const int f = s.formatum_combo.list_index;
+    const bool has_results = f == kFormatEdif || f == kFormatYlom || f == kFormatHaDx || f == kFormatCqwwVhf;
+    edi_valaszto_Click(s, has_results ? s.edi_valaszto : 1);
+}
+
+}  // namespace loxar

@@ -1,0 +1,27 @@
+// The result fields of the EDI report: their tags, controls, tooltips and cleared values.
+#pragma once
+
+#include <array>
+
+#include "core/session.hpp"
+
+namespace loxar {
+
+struct ResultField {
+    int label_index;       // position of the tag label in the report panel's label array
+    const char* tag;       // the EDI tag written before "="
+    const char* control;   // tx_CQSOs ...
+    const char* tooltip;
+    const char* cleared;   // value after "Eredmény törlés"
+    Text DataSheet::*member;
+};
+
+inline constexpr int kResultFieldCount = 20;
+
+// In the order of the panel and of the saved results file: CQSOs, CQSOMul, CQSOP, CWWLs ...
+// CODXDis, QSORecords.
+const std::array<ResultField, kResultFieldCount>& result_fields();
+// The tag of a label index (0 "CQSOs" .. 19 "CODXDis").
+Text result_tag(int label_index);
+
+}  // namespace loxar
