@@ -64,6 +64,26 @@ const std::vector<TextBinding>& text_bindings() {
         SHEET_FIELD(tx_SAnte),
         SHEET_FIELD(tx_SAntH_ground),
         SHEET_FIELD(tx_SAntH_see),
+        SHEET_FIELD(tx_CQSOs),
+        SHEET_FIELD(tx_CQSOMul),
+        SHEET_FIELD(tx_CQSOP),
+        SHEET_FIELD(tx_CWWLs),
+        SHEET_FIELD(tx_CWWLBo),
+        SHEET_FIELD(tx_CWWLMul),
+        SHEET_FIELD(tx_CWWLB),
+        SHEET_FIELD(tx_CExcs),
+        SHEET_FIELD(tx_CExcsBo),
+        SHEET_FIELD(tx_CExcsMul),
+        SHEET_FIELD(tx_CExcB),
+        SHEET_FIELD(tx_CDXCs),
+        SHEET_FIELD(tx_CDXCBo),
+        SHEET_FIELD(tx_CDXCMul),
+        SHEET_FIELD(tx_CDXCB),
+        SHEET_FIELD(tx_CToSc),
+        SHEET_FIELD(tx_CODXC),
+        SHEET_FIELD(tx_CODXWWL),
+        SHEET_FIELD(tx_CODXDis),
+        SHEET_FIELD(tx_QSORecords),
     };
     return table;
 }
@@ -94,6 +114,9 @@ const std::vector<ComboBinding>& combo_bindings() {
         SHEET_COMBO(cqww_power_combo),
         SHEET_COMBO(haqrp_kategoria_combo),
         SHEET_COMBO(rhob_kategoria_combo),
+        {"edi_wwl_combo", [](Session& s) -> Combo& { return s.edi_wwl_combo; }},
+        {"edi_dxcc_combo", [](Session& s) -> Combo& { return s.edi_dxcc_combo; }},
+        {"edi_exchange_combo", [](Session& s) -> Combo& { return s.edi_exchange_combo; }},
     };
     return table;
 }
@@ -103,6 +126,7 @@ const std::vector<LabelBinding>& label_bindings() {
         {"qth_label", [](const Session& s) -> const Text& { return s.qth_label; }},
         {"qso_label", [](const Session& s) -> const Text& { return s.qso_label; }},
         {"vegyes_label", [](const Session& s) -> const Text& { return s.vegyes_label; }},
+        {"adif_statisztika_label", [](const Session& s) -> const Text& { return s.adif_statisztika_label; }},
     };
     return table;
 }
@@ -114,6 +138,8 @@ const std::vector<ListBinding>& list_bindings() {
         {"backup_lista", [](Session& s) -> ListBox& { return s.backup_lista; }},
         {"vegyes_lista_0", [](Session& s) -> ListBox& { return s.vegyes_lista[0]; }},
         {"vegyes_lista_1", [](Session& s) -> ListBox& { return s.vegyes_lista[1]; }},
+        {"qso_lista", [](Session& s) -> ListBox& { return s.qso_lista; }},
+        {"adif_qso_lista", [](Session& s) -> ListBox& { return s.adif_qso_lista; }},
     };
     return table;
 }

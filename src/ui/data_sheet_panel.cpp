@@ -54,12 +54,6 @@ QWidget* categories_frame(QWidget* parent) {
     return g;
 }
 
-QString remark_for_widget(const Text& t) { return qs(t).replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
-Text remark_for_session(const QString& q) {
-    QString text = q;
-    return cp(text.replace(QLatin1Char('\n'), QStringLiteral("\r\n")));
-}
-
 // Rewrites typed characters by the field's filter; shows the remark when the panel appears.
 class SheetEvents : public QObject {
 public:
@@ -159,7 +153,7 @@ void wire_data_sheet_panel(QWidget* panel, Session& s, Ui&, std::function<void()
     auto showing = std::make_shared<bool>(false);
     auto show_remark = [&s, remark, showing] {
         if (!remark) return;
-        const QString value = remark_for_widget(s.sheet.megjegyzes_text);
+        const QString value = multiline_for_widget(s.sheet.megjegyzes_text);
         if (remark->toPlainText() == value) return;
         *showing = true;
         remark->setPlainText(value);
@@ -167,7 +161,7 @@ void wire_data_sheet_panel(QWidget* panel, Session& s, Ui&, std::function<void()
     };
     if (remark) {
         QObject::connect(remark, &QPlainTextEdit::textChanged, panel, [&s, remark, showing] {
-            if (!*showing) s.sheet.megjegyzes_text = remark_for_session(remark->toPlainText());
+            if (!*showing) s.sheet.megjegyzes_text = multiline_for_session(remark->toPlainText());
         });
     }
 

@@ -34,6 +34,7 @@
 #include "ui/text_list_model.hpp"
 #include "ui/panel_builder.hpp"
 #include "ui/panels.hpp"
+#include "ui/report_panel.hpp"
 #include "ui/qt_text.hpp"
 #include "ui/yes_no_dialog.hpp"
 
@@ -175,6 +176,7 @@ void MainWindow::connect_controls() {
     connect(findChild<QPushButton*>("frissites_cmd"), &QPushButton::clicked, this,
             [this] { frissites_rutin(s_); });
     ui::wire_data_sheet_panel(control("adatlap_keret"), s_, *this, [this] { refresh(Aspect::All); });
+    ui::wire_report_panel(control("jegyzokonyv_keret"), s_, [this] { refresh(Aspect::All); });
     connect(log_view_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         if (refreshing_) return;
         const QModelIndexList rows = log_view_->selectionModel()->selectedRows();

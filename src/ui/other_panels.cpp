@@ -1,4 +1,4 @@
-// The report, small-tools, help, summary and multi-purpose panels.
+// The small-tools, help, summary and multi-purpose panels.
 // Controls whose work belongs to subsystems not yet in the program are shown disabled.
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -19,32 +19,7 @@ QPushButton* later(QPushButton* b) {
     return b;
 }
 
-QPlainTextEdit* text_box(QWidget* parent, const char* name, bool read_only) {
-    auto* t = new QPlainTextEdit(parent);
-    t->setObjectName(name);
-    t->setFont(mono_font());
-    t->setReadOnly(read_only);
-    t->setLineWrapMode(QPlainTextEdit::NoWrap);
-    return t;
-}
-
 }  // namespace
-
-QWidget* build_jegyzokonyv_panel(QWidget* parent) {
-    QGroupBox* g = frame(parent, "jegyzokonyv_keret", QStringLiteral("Jegyzőkönyv készitése"));
-    auto* col = new QVBoxLayout(g);
-    auto* row = new QHBoxLayout;
-    row->addWidget(label(g, "formatum_label", QStringLiteral("Formátum:")));
-    row->addWidget(combo(g, "formatum_combo"));
-    row->addWidget(later(button(g, "eredmeny_cmd", QStringLiteral("Eredm. kiszámolás"))));
-    row->addWidget(later(button(g, "jegyzokonyv_cmd", QStringLiteral("Jegyzőkönyv készités"))));
-    row->addWidget(later(button(g, "edi_save_cmd", QStringLiteral("Jegyzőkönyv mentés"))));
-    row->addWidget(later(button(g, "edi_erase_cmd", QStringLiteral("Eredmény törlés"))));
-    row->addStretch(1);
-    col->addLayout(row);
-    col->addWidget(text_box(g, "edi_riport_text", false), 1);
-    return g;
-}
 
 QWidget* build_aprosag_panel(QWidget* parent) {
     QGroupBox* g = frame(parent, "aprosag_keret", QStringLiteral("Apróságok"));

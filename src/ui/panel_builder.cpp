@@ -70,4 +70,13 @@ QListView* mono_list(QWidget* parent, const char* name) {
     return l;
 }
 
+QPlainTextEdit* text_box(QWidget* parent, const char* name, bool read_only) {
+    auto* t = new QPlainTextEdit(parent);
+    t->setObjectName(name);
+    t->setFont(mono_font());
+    t->setReadOnly(read_only);
+    t->setLineWrapMode(QPlainTextEdit::NoWrap);
+    return t;
+}
+
 }  // namespace loxar::ui

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QString>
 
@@ -24,5 +25,7 @@ QGroupBox* frame(QWidget* parent, const char* name, const QString& title);
 // A list in the fixed-width font that log lines need.
 QListView* mono_list(QWidget* parent, const char* name);
 QFont mono_font();
+// A multi-line text in the fixed-width font, without line wrapping.
+QPlainTextEdit* text_box(QWidget* parent, const char* name, bool read_only);
 
 }  // namespace loxar::ui

@@ -7,7 +7,6 @@ namespace loxar::ui {
 
 QWidget* build_log_panel(QWidget* parent);        // log_keret
 QWidget* build_adatlap_panel(QWidget* parent);    // adatlap_keret
-QWidget* build_jegyzokonyv_panel(QWidget* parent);  // jegyzokonyv_keret
 QWidget* build_aprosag_panel(QWidget* parent);    // aprosag_keret
 QWidget* build_help_panel(QWidget* parent);       // help_keret
 QWidget* build_osszesito_panel(QWidget* parent);  // osszesito_keret
