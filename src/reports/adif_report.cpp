@@ -1,8 +1,190 @@
-// Placeholder until the writer lands.
+// The YL-OM report in ADIF, the ADIF field builder, and the YL-OM result list and statistics.
 #include "reports/adif_report.hpp"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+#include <string>
+
+#include "core/bands.hpp"
+
 namespace loxar {
-Text adif_mezo_kepzes(const Text&, const Text&) { return {}; }
-YlomReport ylom_report(const ReportSource&) { return {}; }
-Text yl_list_line(const Text&) { return {}; }
-Text yl_statistics_text(const std::vector<Text>&) { return {}; }
+namespace {
+
+// Own sex followed by the received sex, counted over a log or a result list.
+struct SexPairs {
+    long nn = 0, nf = 0, fn = 0, ff = 0;
+
+    void add(const Text& pair) {
+        if (pair == "NN") ++nn;
+        if (pair == "NF") ++nf;
+        if (pair == "FN") ++fn;
+        if (pair == "FF") ++ff;
+    }
+    // A QSO with a YL on either side is worth 5, an OM-OM QSO 1.
+    long score() const { return 5 * (nn + nf + fn) + ff; }
+};
+
+bool all_digits(const Text& t) {
+    return !t.empty() &&
+           std::all_of(t.begin(), t.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// The lower edge of a band-table entry in kHz ("1,8 MHz" -> 1800); nothing for "---" and the
+// empty entries.
+std::optional<long long> band_khz(int index) {
+    const Text name = trim(band_name(index));
+    const std::size_t blank = name.find(' ');
+    if (blank == Text::npos) return std::nullopt;
+    Text figure = name.substr(0, blank);
+    std::replace(figure.begin(), figure.end(), ',', '.');
+    const Text unit = name.substr(blank + 1);
+    const double scale = unit == "kHz" ? 1 : unit == "MHz" ? 1e3 : unit == "GHz" ? 1e6 : 0;
+    if (scale == 0 || !is_numeric(figure)) return std::nullopt;
+    return std::llround(val(figure) * scale);
+}
+
+struct BandFreq {
+    Text band, freq;
+};
+
+// BAND and FREQ of a log line's band field (columns 108-114): always taken from the band
+// table, so a field the table does not know leaves both empty.
+BandFreq band_and_freq(const Text& log_line) {
+    const Text field = trim(col(log_line, 108, 7));
+    // A frequency in kHz (checked first: 14500 is 20 m, not the "145" of 2 m): the band it lies in.
+    if (all_digits(field)) {
+        const long long khz = int_value(field);
+        BandFreq out{{}, std::to_string(khz)};
+        long long best = -1;
+        for (int i = 0; i < kBandCount; ++i) {
+            const auto lower = band_khz(i);
+            if (lower && *lower <= khz && *lower > best) {
+                best = *lower;
+                out.band = trim(band_wavelength(i));
+            }
+        }
+        return out;
+    }
+    // The contest's two bands, known by their first three characters.
+    const Text head = trim(col(log_line, 108, 3));
+    if (head == "145") return {"2m", "145000"};
+    if (head == "3,5") return {"80m", "3500"};
+    for (int i = 0; i < kBandCount; ++i) {
+        const auto lower = band_khz(i);
+        if (lower && field == trim(band_name(i))) {
+            return {trim(band_wavelength(i)), std::to_string(*lower)};
+        }
+    }
+    return {};
+}
+
+Text yyyymmdd(const Text& l) {
+    return col(l, 1, 4) + col(l, 6, 2) + col(l, 9, 2);
+}
+Text hhmmss(const Text& l) {
+    return col(l, 12, 2) + col(l, 15, 2) + col(l, 18, 2);
+}
+Text worked_call(const Text& l) {
+    return trim(col(l, 21, 20));
+}
+
+// The five lines of one QSO.
+Text ylom_record(const ReportSource& src, const Text& l) {
+    const auto field = adif_mezo_kepzes;
+    const Text indent = "    ";
+    const BandFreq bf = band_and_freq(l);
+    Text out = field("STATION_CALLSIGN", trim(src.own_call)) + " " +
+               field("MY_NAME", trim(src.operator_name)) + " " +
+               field("MY_SEX", col(src.own_sex.text(), 1, 1)) + kCrLf;
+    out += indent + field("CALL", worked_call(l)) + " " + field("NAME", trim(col(l, 93, 14))) +
+           " " + field("SEX", trim(col(l, 58, 1))) + kCrLf;
+    out += indent + field("QSO_DATE", yyyymmdd(l)) + " " + field("TIME_ON", hhmmss(l)) + " " +
+           field("BAND", bf.band) + " " + field("MODE", trim(col(l, 69, 3))) + " " +
+           field("FREQ", bf.freq) + kCrLf;
+    // Reports and numbers: the last two characters ("059" -> 59, "0025" -> 25); the points'
+    // last digit stands in DISTANCE.
+    out += indent + field("RST_SENT", trim(col(l, 61, 2))) + " " + field("STX", col(l, 66, 2)) +
+           " " + field("RST_RCVD", trim(col(l, 43, 2))) + field("SRX", col(l, 48, 2)) +
+           field("DISTANCE", trim(col(l, 85, 1))) + kCrLf;
+    return out + "<EOR>" + kCrLf;
+}
+
+// The claimed score of the header: the total field's whole number or, when it holds none,
+// the score counted from the log itself.
+Text claimed_score(const ReportSource& src) {
+    if (is_numeric(src.total_score)) return std::to_string(int_value(src.total_score));
+    SexPairs pairs;
+    for (const Text& l : src.log_lines) pairs.add(col(l, 73, 1) + col(l, 58, 1));
+    return std::to_string(pairs.score());
+}
+
+}  // namespace
+
+Text adif_mezo_kepzes(const Text& header, const Text& szoveg) {
+    return "<" + header + ":" + std::to_string(szoveg.size()) + ">" + szoveg + " ";
+}
+
+YlomReport ylom_report(const ReportSource& src) {
+    YlomReport r;
+    const Text sex_greeting = src.own_sex.list_index == 1   ? "YL  73's"
+                              : src.own_sex.list_index == 2 ? "OM  73's"
+                                                            : "";
+    r.header_lines = {
+        kAdifCreatedLine,
+        "YL-OM " + (src.log_lines.empty() ? Text{} : col(src.log_lines.front(), 1, 4)),
+        "Operator: " + src.own_call + " " + src.operator_name + " " + sex_greeting,
+        "Claimed total score(s): " + claimed_score(src),
+    };
+    Text text;
+    for (const Text& h : r.header_lines) text += h + kCrLf;
+    text += "<EOH>" + kCrLf;
+    for (const Text& l : src.log_lines) {
+        if (col(l, 58, 1) == ".") {
+            r.stopped = true;
+            r.message =
+                worked_call(l) + hu(u8"-nél nincs a Sex definialva! Javítsa majd nyomja meg az "
+                                    u8"<Újraszámolás> gombot!");
+            return r;
+        }
+        text += ylom_record(src, l);
+    }
+    r.text = std::move(text);
+    return r;
+}
+
+Text yl_list_line(const Text& l) {
+    const struct {
+        Text value;
+        std::size_t width;
+        const char* separator;
+    } fields[] = {
+        {yyyymmdd(l), 8, ";"},           // 1-8
+        {hhmmss(l), 6, ";"},             // 10-15
+        {col(l, 21, 20), 20, ";"},       // 17-36 worked callsign
+        {col(l, 93, 14), 14, ";"},       // 38-51 received name
+        {col(l, 42, 3), 3, ";"},         // 53-55 received report
+        {col(l, 46, 4), 4, ";"},         // 57-60 received number
+        {col(l, 58, 1), 1, ";;"},        // 62 received sex
+        {col(l, 60, 3), 3, ";"},         // 65-67 sent report
+        {col(l, 64, 4), 4, ";"},         // 69-72 sent number
+        {col(l, 73, 1), 1, ";;"},        // 74 own sex
+        {trim(col(l, 108, 7)), 7, ";"},  // 77-83 band
+        {trim(col(l, 69, 3)), 3, ";"},   // 85-87 mode
+        {col(l, 81, 5), 5, ";"},         // 89-93 points
+    };
+    Text out;
+    for (const auto& f : fields) out += pad_cut(f.value, f.width) + f.separator;
+    return out;
+}
+
+Text yl_statistics_text(const std::vector<Text>& list_lines) {
+    SexPairs pairs;
+    for (const Text& l : list_lines) pairs.add(col(l, 74, 1) + col(l, 62, 1));
+    return std::to_string(list_lines.size()) + " QSO(s)  NN:" + std::to_string(pairs.nn) +
+           "   NF:" + std::to_string(pairs.nf) + "   FN:" + std::to_string(pairs.fn) +
+           "   FF:" + std::to_string(pairs.ff) + hu(u8"   Összesen:") +
+           std::to_string(pairs.score()) + " pont";
+}
+
 }  // namespace loxar
