@@ -1,0 +1,139 @@
+// Cabrillo QSO lines: a head (frequency, mode, date and time) and a table of fixed-width fields
+// cut from the log line.
+#include "reports/cabrillo_qso_lines.hpp"
+
+#include "core/bands.hpp"
+
+namespace loxar {
+
+namespace {
+
+const Text kQso = "QSO: ";
+
+// "YYYY-MM-DD HHMM " from the date and time columns of a log line.
+Text date_time(const Text& l) {
+    return trim(col(l, 1, 10)) + " " + col(l, 12, 2) + col(l, 15, 2) + " ";
+}
+
+// "QSO: ", the frequency field and a blank, the mode field, date and time.
+Text head(const Text& frequency, const Text& mode, const Text& l) {
+    return kQso + frequency + " " + mode + date_time(l);
+}
+
+using enum Take;
+
+constexpr Column kCommonTail[] = {
+    {60, 3, Number, 4},          // sent report
+    {64, 4, Serial4, 4, "   "},  // sent exchange
+    {21, 20, Trimmed, 14},       // worked callsign
+    {42, 3, Number, 4},          // received report
+    {46, 4, Serial4, 4, "   "},  // received exchange
+};
+
+constexpr Column kHskcTail[] = {
+    {60, 3, Number, 4},     // sent report
+    {64, 4, Trimmed, 7},    // sent serial and category letter
+    {21, 13, Trimmed, 14},  // worked callsign
+    {42, 3, Number, 4},     // received report
+    {46, 4, Trimmed, 7},    // received serial and category letter
+};
+
+constexpr Column kSkmcTail[] = {
+    {53, 3, Number, 4},     // sent report
+    {57, 13, Trimmed, 14},  // the callsign we remember
+    {21, 13, Trimmed, 14},  // worked callsign
+    {35, 3, Number, 4},     // received report
+    {39, 13, Trimmed, 14},  // the callsign the station remembers
+};
+
+constexpr Column kNmarkTail[] = {
+    {75, 3, Number, 4},          // sent report
+    {93, 10, Trimmed, 10},       // own name
+    {21, 12, Trimmed, 14},       // worked callsign
+    {34, 3, Digits3, 4},         // received report
+    {38, 10, Trimmed, 10, " "},  // received name
+};
+
+constexpr Column kSwlTail[] = {
+    {34, 13, AsIs, 14},     // first station: callsign, report, serial
+    {52, 3, Number, 4},
+    {56, 8, Trimmed, 10},
+    {65, 13, Trimmed, 14},  // second station: callsign, report, serial
+    {83, 3, Number, 4},
+    {87, 8, Trimmed, 10},
+};
+
+constexpr Column kQrpTail[] = {
+    {79, 3, Number, 4},      // sent report
+    {116, 15, Trimmed, 16},  // own QTH
+    {93, 10, Trimmed, 11},   // own name
+    {21, 16, AsIs, 16},      // worked callsign
+    {38, 3, Number, 4},      // received report
+    {57, 15, Trimmed, 16},   // received QTH
+    {42, 14, Trimmed, 15},   // received name
+    {104, 1, AsIs, 1, " "},  // points
+};
+
+constexpr Column kCqwwTail[] = {
+    {13, 10, Trimmed, 0, " "},  // date
+    {24, 4, Trimmed, 0, " "},   // time
+    {29, 10, AsIs, 0, " "},     // own callsign
+    {44, 4, AsIs, 0, "     "},  // own locator
+    {49, 10, AsIs, 0, " "},     // worked callsign
+    {64, 4, AsIs, 0, "     "},  // received locator
+};
+
+// The NMARK band field: "EL" for the EL mode, else the band's wavelength, "----" for no band.
+Text nmark_band(const Text& l) {
+    if (trim(col(l, 79, 3)) == "EL") return "EL";
+    const Text band = trim(col(l, 108, 7));
+    for (int i = 0; i < kBandTableSize; ++i) {
+        // An empty slot of the table is no band, even for an empty band column.
+        if (!band_table()[i].empty() && trim(band_name(i)) == band) return band_wavelength(i);
+    }
+    return "----";
+}
+
+}  // namespace
+
+Text common_qso_line(const Text& l, const Text& own_call, FrequencyField& freq) {
+    return head(freq.next(col(l, 108, 7)), cabrillo_mode(ModeRow::Common, col(l, 69, 3)), l) +
+           pad_cut(own_call, 14) + column_fields(l, kCommonTail);
+}
+
+Text hskc_qso_line(const Text& l, const Text& own_call) {
+    return head(" 3500", "CW ", l) + pad_cut(own_call, 14) + column_fields(l, kHskcTail);
+}
+
+Text skmc_qso_line(const Text& l, const Text& own_call, FrequencyField& freq) {
+    // The SKM layout keeps its mode in columns 71-73 (69-71 hold the end of a callsign).
+    return head(freq.next(col(l, 108, 7)), cabrillo_mode(ModeRow::Common, col(l, 71, 3)), l) +
+           pad_cut(own_call, 14) + column_fields(l, kSkmcTail);
+}
+
+Text nmark_qso_line(const Text& l, const Text& own_call) {
+    const long long points = int_value(col(l, 104, 1)) * int_value(col(l, 106, 1));
+    return head(pad_cut(nmark_band(l), 5), cabrillo_mode(ModeRow::Nmark, col(l, 79, 3)), l) +
+           pad_cut(own_call, 14) + column_fields(l, kNmarkTail) + zero_pad(points, 2);
+}
+
+Text swl_qso_line(const Text& l, FrequencyField& freq) {
+    return head(freq.next(col(l, 21, 7)), cabrillo_mode(ModeRow::Common, col(l, 30, 3)), l) +
+           column_fields(l, kSwlTail);
+}
+
+Text qrp_qso_line(const Text& l, const Text& own_call, FrequencyField& freq) {
+    return head(freq.next(col(l, 108, 7)), cabrillo_mode(ModeRow::Qrp, col(l, 83, 3)), l) +
+           pad_cut(own_call, 15) + column_fields(l, kQrpTail) +
+           (col(l, 106, 1) == "N" ? "*" : "");  // a new country
+}
+
+Text cqww_qso_line(const Text& list_line) {
+    const Text band = trim(col(list_line, 1, 3));
+    const Text frequency = band == "145" ? " 144" : band + " ";
+    return kQso + pad_cut(frequency, 5) + " " +
+           cabrillo_mode(ModeRow::CqwwVhf, col(list_line, 9, 3)) +
+           column_fields(list_line, kCqwwTail);
+}
+
+}  // namespace loxar
