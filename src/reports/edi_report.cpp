@@ -5,16 +5,11 @@
 #include <vector>
 
 #include "reports/data_sheet.hpp"
+#include "reports/result_fields.hpp"
 
 namespace loxar {
 namespace {
 
-// Tags of the result labels by label index (the labels form one array on the report panel).
-constexpr const char* kResultTags[] = {
-    "CQSOs",   "CQSOP",    "CWWLs",  "CWWLB",      "CExcs",   "CExcB",   "CDXCs",
-    "CDXCB",   "CToSc",    "CODXC",  "QSORecords", "CQSOMul", "CWWLBo",  "CWWLMul",
-    "CExcsBo", "CExcsMul", "CDXCBo", "CDXCMul",    "CODXWWL", "CODXDis",
-};
 constexpr int kQsoRecordsLabel = 10;
 
 // One claim line: the tag of its first field's label and the fields joined by ";".
@@ -170,12 +165,12 @@ Text edi_report(const ReportSource& src) {
             if (i > 0) values += ';';
             values += d.*c.fields[i];
         }
-        line(Text(kResultTags[c.label_index]) + "=" + values);
+        line(result_tag(c.label_index) + "=" + values);
     }
 
     line("[Remarks]");
     if (!trim(d.tx_Remark).empty()) out += remark_lines(d.tx_Remark);
-    line("[" + Text(kResultTags[kQsoRecordsLabel]) + ";" + d.tx_QSORecords + "]");
+    line("[" + result_tag(kQsoRecordsLabel) + ";" + d.tx_QSORecords + "]");
     for (const Text& l : src.qso_lista) line(qso_record(l));
     line("[END;generated with <Loxar by Tarvik>]");
     return out;
