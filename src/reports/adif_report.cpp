@@ -89,6 +89,11 @@ Text worked_call(const Text& l) {
     return trim(col(l, 21, 20));
 }
 
+// A report written as its number; a report that is no number stays as it is, trimmed.
+Text report_number(const Text& report) {
+    return is_numeric(report) ? std::to_string(int_value(report)) : trim(report);
+}
+
 // The five lines of one QSO.
 Text ylom_record(const ReportSource& src, const Text& l) {
     const auto field = adif_mezo_kepzes;
@@ -102,10 +107,11 @@ Text ylom_record(const ReportSource& src, const Text& l) {
     out += indent + field("QSO_DATE", yyyymmdd(l)) + " " + field("TIME_ON", hhmmss(l)) + " " +
            field("BAND", bf.band) + " " + field("MODE", trim(col(l, 69, 3))) + " " +
            field("FREQ", bf.freq) + kCrLf;
-    // Reports and numbers: the last two characters ("059" -> 59, "0025" -> 25); the points'
-    // last digit stands in DISTANCE.
-    out += indent + field("RST_SENT", trim(col(l, 61, 2))) + " " + field("STX", col(l, 66, 2)) +
-           " " + field("RST_RCVD", trim(col(l, 43, 2))) + field("SRX", col(l, 48, 2)) +
+    // Reports as numbers ("059" -> 59; a CW "599" stays 599, where its last two characters would
+    // claim 99); numbers by their last two characters ("0025" -> 25); the points' last digit
+    // stands in DISTANCE.
+    out += indent + field("RST_SENT", report_number(col(l, 60, 3))) + " " + field("STX", col(l, 66, 2)) +
+           " " + field("RST_RCVD", report_number(col(l, 42, 3))) + field("SRX", col(l, 48, 2)) +
            field("DISTANCE", trim(col(l, 85, 1))) + kCrLf;
     return out + "<EOR>" + kCrLf;
 }

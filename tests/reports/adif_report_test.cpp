@@ -133,6 +133,15 @@ TEST(YlomReport, BandAndFrequencyFromTheBandTable) {
     }
 }
 
+TEST(YlomReport, ReportsAsNumbers) {
+    // Worked is a CW QSO with 599 both ways: the whole report goes out, not its last two digits.
+    Source s;
+    s.log = {ylom({.nr = "25", .sex = 1, .sent_nr = "7"})};
+    EXPECT_NE(ylom_report(s.src()).text.find(
+                  "    <RST_SENT:3>599  <STX:2>07  <RST_RCVD:3>599 <SRX:2>25 <DISTANCE:1>0 \r\n"),
+              Text::npos);
+}
+
 TEST(AdifField, NameLengthValueAndBlank) {
     EXPECT_EQ(adif_mezo_kepzes("CALL", "HA3ABC"), "<CALL:6>HA3ABC ");
     EXPECT_EQ(adif_mezo_kepzes("NAME", ""), "<NAME:0> ");
