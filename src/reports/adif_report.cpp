@@ -5,6 +5,8 @@
 #include <cmath>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "core/bands.hpp"
 
@@ -48,6 +50,24 @@ struct BandFreq {
     Text band, freq;
 };
 
+// The band table as the report reads it: each band's name, wavelength and lower edge in kHz.
+struct KnownBand {
+    Text name, wavelength;
+    long long khz;
+};
+const std::vector<KnownBand>& known_bands() {
+    static const std::vector<KnownBand> bands = [] {
+        std::vector<KnownBand> out;
+        for (int i = 0; i < kBandCount; ++i) {
+            if (const auto lower = band_khz(i)) {
+                out.push_back({trim(band_name(i)), trim(band_wavelength(i)), *lower});
+            }
+        }
+        return out;
+    }();
+    return bands;
+}
+
 // BAND and FREQ of a log line's band field (columns 108-114): always taken from the band
 // table, so a field the table does not know leaves both empty.
 BandFreq band_and_freq(const Text& log_line) {
@@ -57,11 +77,10 @@ BandFreq band_and_freq(const Text& log_line) {
         const long long khz = int_value(field);
         BandFreq out{{}, std::to_string(khz)};
         long long best = -1;
-        for (int i = 0; i < kBandCount; ++i) {
-            const auto lower = band_khz(i);
-            if (lower && *lower <= khz && *lower > best) {
-                best = *lower;
-                out.band = trim(band_wavelength(i));
+        for (const KnownBand& b : known_bands()) {
+            if (b.khz <= khz && b.khz > best) {
+                best = b.khz;
+                out.band = b.wavelength;
             }
         }
         return out;
@@ -70,11 +89,8 @@ BandFreq band_and_freq(const Text& log_line) {
     const Text head = trim(col(log_line, 108, 3));
     if (head == "145") return {"2m", "145000"};
     if (head == "3,5") return {"80m", "3500"};
-    for (int i = 0; i < kBandCount; ++i) {
-        const auto lower = band_khz(i);
-        if (lower && field == trim(band_name(i))) {
-            return {trim(band_wavelength(i)), std::to_string(*lower)};
-        }
+    for (const KnownBand& b : known_bands()) {
+        if (field == b.name) return {b.wavelength, std::to_string(b.khz)};
     }
     return {};
 }
@@ -94,26 +110,55 @@ Text report_number(const Text& report) {
     return is_numeric(report) ? std::to_string(int_value(report)) : trim(report);
 }
 
-// The five lines of one QSO.
-Text ylom_record(const ReportSource& src, const Text& l) {
-    const auto field = adif_mezo_kepzes;
-    const Text indent = "    ";
+// Appends one ADIF field and what follows it on the line.
+void add_field(Text& out, std::string_view name, std::string_view value, std::string_view after = {}) {
+    out += '<';
+    out += name;
+    out += ':';
+    out += std::to_string(value.size());
+    out += '>';
+    out += value;
+    out += ' ';
+    out += after;
+}
+
+// The first of a record's five lines: the own station, the same in every record.
+Text station_line(const ReportSource& src) {
+    Text out;
+    add_field(out, "STATION_CALLSIGN", trim(src.own_call), " ");
+    add_field(out, "MY_NAME", trim(src.operator_name), " ");
+    add_field(out, "MY_SEX", col(src.own_sex.text(), 1, 1));
+    return out + kCrLf;
+}
+
+// Appends the five lines of one QSO.
+void append_record(Text& out, const Text& station, const Text& l) {
     const BandFreq bf = band_and_freq(l);
-    Text out = field("STATION_CALLSIGN", trim(src.own_call)) + " " +
-               field("MY_NAME", trim(src.operator_name)) + " " +
-               field("MY_SEX", col(src.own_sex.text(), 1, 1)) + kCrLf;
-    out += indent + field("CALL", worked_call(l)) + " " + field("NAME", trim(col(l, 93, 14))) +
-           " " + field("SEX", trim(col(l, 58, 1))) + kCrLf;
-    out += indent + field("QSO_DATE", yyyymmdd(l)) + " " + field("TIME_ON", hhmmss(l)) + " " +
-           field("BAND", bf.band) + " " + field("MODE", trim(col(l, 69, 3))) + " " +
-           field("FREQ", bf.freq) + kCrLf;
+    out += station;
+    out += "    ";
+    add_field(out, "CALL", worked_call(l), " ");
+    add_field(out, "NAME", trim(col(l, 93, 14)), " ");
+    add_field(out, "SEX", trim(col(l, 58, 1)));
+    out += kCrLf;
+    out += "    ";
+    add_field(out, "QSO_DATE", yyyymmdd(l), " ");
+    add_field(out, "TIME_ON", hhmmss(l), " ");
+    add_field(out, "BAND", bf.band, " ");
+    add_field(out, "MODE", trim(col(l, 69, 3)), " ");
+    add_field(out, "FREQ", bf.freq);
+    out += kCrLf;
     // Reports as numbers ("059" -> 59; a CW "599" stays 599, where its last two characters would
     // claim 99); numbers by their last two characters ("0025" -> 25); the points' last digit
     // stands in DISTANCE.
-    out += indent + field("RST_SENT", report_number(col(l, 60, 3))) + " " + field("STX", col(l, 66, 2)) +
-           " " + field("RST_RCVD", report_number(col(l, 42, 3))) + field("SRX", col(l, 48, 2)) +
-           field("DISTANCE", trim(col(l, 85, 1))) + kCrLf;
-    return out + "<EOR>" + kCrLf;
+    out += "    ";
+    add_field(out, "RST_SENT", report_number(col(l, 60, 3)), " ");
+    add_field(out, "STX", col(l, 66, 2), " ");
+    add_field(out, "RST_RCVD", report_number(col(l, 42, 3)));
+    add_field(out, "SRX", col(l, 48, 2));
+    add_field(out, "DISTANCE", trim(col(l, 85, 1)));
+    out += kCrLf;
+    out += "<EOR>";
+    out += kCrLf;
 }
 
 // The claimed score of the header: the total field's whole number or, when it holds none,
@@ -128,7 +173,9 @@ Text claimed_score(const ReportSource& src) {
 }  // namespace
 
 Text adif_mezo_kepzes(const Text& header, const Text& szoveg) {
-    return "<" + header + ":" + std::to_string(szoveg.size()) + ">" + szoveg + " ";
+    Text out;
+    add_field(out, header, szoveg);
+    return out;
 }
 
 YlomReport ylom_report(const ReportSource& src) {
@@ -145,6 +192,8 @@ YlomReport ylom_report(const ReportSource& src) {
     Text text;
     for (const Text& h : r.header_lines) text += h + kCrLf;
     text += "<EOH>" + kCrLf;
+    const Text station = station_line(src);
+    text.reserve(text.size() + src.log_lines.size() * (station.size() + 200));
     for (const Text& l : src.log_lines) {
         if (col(l, 58, 1) == ".") {
             r.stopped = true;
@@ -153,7 +202,7 @@ YlomReport ylom_report(const ReportSource& src) {
                                     u8"<Újraszámolás> gombot!");
             return r;
         }
-        text += ylom_record(src, l);
+        append_record(text, station, l);
     }
     r.text = std::move(text);
     return r;
