@@ -282,7 +282,7 @@ void jegyzokonyv_formatum_valasztas(Session& s) {
     show_format_frames(s);
     // A format without a result view opens on its report.
     const int f = s.formatum_combo.list_index;
-    const bool has_results = f == kFormatEdif || f == kFormatYlom || f == kFormatHaDx || f == kFormatCqwwVhf;
+    const bool has_results = f == kFormatEdif || f == kFormatYlom || f == kFormatCqwwVhf;
     edi_valaszto_Click(s, has_results ? s.edi_valaszto : 1);
 }
 

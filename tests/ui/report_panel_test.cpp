@@ -1,0 +1,141 @@
+// The report panel used as an operator does: result calculation, the result views, building,
+// editing and saving the report.
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+#include "core/file_io.hpp"
+#include "core/startup.hpp"
+#include "rules/contest_rules.hpp"
+#include "rules/scoring.hpp"
+#include "support/sample_lines.hpp"
+#include "ui/qt_text.hpp"
+#include "ui/support/started_window.hpp"
+#include "ui/support/ui_test.hpp"
+
+using namespace loxar;
+
+namespace {
+
+// A window with own data and a small log of the contest type, on the report panel.
+struct ReportWindow : testing::StartedWindow {
+    explicit ReportWindow(ContestType type) {
+        Session& s = session();
+        s.szabaly_combo.set(static_cast<int>(type));
+        szabaly_combo_Click(s);
+        s.station.hivojel_text = "HA5XYZ";
+        s.station.QRA_text = "JN97MM";
+        s.qso.kezelo_text = "PETER";
+        s.qso.sex_combo.set(2);
+        for (int i = 1; i <= 3; ++i) {
+            Text line = testing::general("HA" + std::to_string(i) + "ABC", i, "145 MHz", "11:29", "SSB",
+                                         zero_pad(i, 4));
+            line[57] = i == 2 ? 'N' : 'F';  // received sex, for YL-OM
+            s.log_lista.add(line);
+        }
+        ossz_pontszam_szamolas(s);
+        w->refresh(Aspect::All);
+        find<QPushButton>("main_cmd_2")->click();
+    }
+    bool shown(const char* name) const { return find<QWidget>(name)->isVisible(); }
+    // Clicks a button that tells the operator things in message boxes, and closes each of them
+    // while the click lasts.
+    void click_past_messages(const char* button) {
+        QTimer closer;
+        QObject::connect(&closer, &QTimer::timeout, [] {
+            if (QWidget* box = QApplication::activeModalWidget()) box->close();
+        });
+        closer.start(10);
+        find<QPushButton>(button)->click();
+    }
+    void screenshot(const char* name) const {
+        const QByteArray dir = qgetenv("LOXAR_SCREENSHOT_DIR");
+        if (!dir.isEmpty()) w->grab().save(QDir(QString::fromLocal8Bit(dir)).filePath(name));
+    }
+};
+
+}  // namespace
+
+class ReportPanelTest : public QObject {
+    Q_OBJECT
+private slots:
+    void ediResultsThenTheReportEditedAndSaved() {
+        ReportWindow win(ContestType::Iaru);
+        QCOMPARE(win.find<QComboBox>("formatum_combo")->currentText(), QStringLiteral("EDIF"));
+        QVERIFY(win.shown("edi_result_keret"));
+        QCOMPARE(win.find<QLabel>("result_label_0")->text(), QStringLiteral("CQSOs"));
+
+        win.click_past_messages("eredmeny_cmd");  // the duplicate and serial checks report
+        QCOMPARE(win.find<QListView>("qso_lista")->model()->rowCount(), 3);
+        QCOMPARE(win.find<QLineEdit>("tx_CQSOs")->text(), QStringLiteral("3"));
+        QCOMPARE(win.find<QLineEdit>("tx_CQSOMul")->text(), QStringLiteral("1"));
+        QVERIFY(win.find<QRadioButton>("edi_valaszto_0")->isChecked());
+        win.screenshot("report_edi_results.png");
+
+        win.find<QPushButton>("jegyzokonyv_cmd")->click();
+        QVERIFY(win.shown("riport_keret"));
+        QVERIFY(!win.shown("edi_result_keret"));
+        QVERIFY(win.find<QRadioButton>("edi_valaszto_1")->isChecked());
+        auto* text = win.find<QPlainTextEdit>("edi_riport_text");
+        QVERIFY(text->toPlainText().startsWith(QStringLiteral("[REG1TEST;1]\nTName=")));
+        win.screenshot("report_edi_text.png");
+
+        // The operator's edit is what gets saved, with CR LF line ends.
+        text->moveCursor(QTextCursor::End);
+        text->insertPlainText(QStringLiteral("; kézzel"));
+        testing::when_modal_opens([](QWidget* chooser) {
+            testing::when_modal_opens([](QWidget* box) { box->close(); });  // "Elmentve!"
+            chooser->findChild<QLineEdit*>("destination_nev")->setText(QStringLiteral("hetvege"));
+            chooser->findChild<QPushButton*>("oke")->click();
+        });
+        win.find<QPushButton>("edi_save_riport_cmd")->click();
+        const std::optional<Text> saved = read_file(win.home / "REPORT" / "hetvege.edi");
+        QVERIFY(saved.has_value());
+        QCOMPARE(*saved, win.session().edi_riport_text);
+        QVERIFY(saved->find("[END;generated with <Loxar by Tarvik>]\r\n") != Text::npos);
+        QVERIFY(saved->ends_with(hu(u8"; kézzel")));
+
+        win.find<QRadioButton>("edi_valaszto_0")->click();
+        QVERIFY(win.shown("edi_result_keret"));
+        QVERIFY(!win.shown("riport_keret"));
+    }
+
+    void ylomResultListAndStatistics() {
+        ReportWindow win(ContestType::YlOm);
+        QCOMPARE(win.find<QComboBox>("formatum_combo")->currentText(), QStringLiteral("YLOM"));
+        win.find<QPushButton>("eredmeny_cmd")->click();
+        QVERIFY(win.shown("adif_result_keret"));
+        QCOMPARE(win.find<QListView>("adif_qso_lista")->model()->rowCount(), 3);
+        QCOMPARE(win.find<QLabel>("adif_statisztika_label")->text(),
+                 QStringLiteral("3 QSO(s)  NN:0   NF:0   FN:1   FF:2   Összesen:7 pont"));
+        QVERIFY(win.find<QLabel>("yl_label")->text().startsWith(QStringLiteral("Dátum    Idő")));
+        win.screenshot("report_ylom_results.png");
+
+        win.find<QPushButton>("jegyzokonyv_cmd")->click();
+        QVERIFY(win.find<QPlainTextEdit>("edi_riport_text")
+                    ->toPlainText()
+                    .startsWith(QStringLiteral("ADIF Created with Loxar by Tarvik, conforming")));
+    }
+
+    void aCabrilloFormatOpensOnItsReport() {
+        ReportWindow win(ContestType::Hadx);
+        QCOMPARE(win.find<QComboBox>("formatum_combo")->currentText(), QStringLiteral("HA-DX"));
+        QVERIFY(win.shown("riport_keret"));
+        win.find<QPushButton>("jegyzokonyv_cmd")->click();
+        const QString text = win.find<QPlainTextEdit>("edi_riport_text")->toPlainText();
+        QVERIFY(text.startsWith(QStringLiteral("START-OF-LOG: 3.0\n")));
+        QVERIFY(text.endsWith(QStringLiteral("END-OF-LOG:\n")));
+        QCOMPARE(text.count(QStringLiteral("\nQSO: ")), 3);
+        win.screenshot("report_hadx_text.png");
+    }
+};
+
+LOXAR_UI_TEST(ReportPanelTest)
+#include "report_panel_test.moc"
