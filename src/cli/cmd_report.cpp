@@ -6,6 +6,7 @@
 #include "cli/commands.hpp"
 #include "core/file_io.hpp"
 #include "core/startup.hpp"
+#include "reports/cabrillo_report.hpp"  // ReportFormat
 #include "reports/data_sheet.hpp"
 #include "reports/report_panel.hpp"
 
@@ -27,8 +28,8 @@ const char* const kReportHelp =
     "                    nélküle az adatlapot a LOG-ból tölti (mint a \"Frissítés\" gomb).\n"
     "  -o KIMENET        ide írja a jegyzőkönyvet; nélküle a szabványos kimenetre.\n"
     "  - A jegyzőkönyv a program saját formátumában íródik (cp1250, CR LF sorvégek).\n"
-    "  - Ismeretlen formátum: kilépési kód 2. Hibás LOG vagy adatlap, vagy egy QSO-nál\n"
-    "    hiányzó Sex (YLOM): üzenet a hibakimeneten, kilépési kód 1.\n";
+    "  - Ismeretlen formátum: kilépési kód 2. Hibás LOG vagy adatlap, EDIF-nél jelöletlen\n"
+    "    dupla QSO, vagy egy QSO-nál hiányzó Sex (YLOM): üzenet a hibakimeneten, kilépési kód 1.\n";
 
 int format_index(const Session& s, const std::string& name) {
     for (int i = 0; i < s.formatum_combo.size(); ++i) {
@@ -71,7 +72,7 @@ int run_report(const Args& a) {
     }
     if (a.positional.size() != 2) return kUsage;
     for (const auto& o : a.options) {
-        if (o != "--sheet" && o != "-o") return kUsage;
+        if (!o.starts_with("--sheet=") && !o.starts_with("-o=")) return kUsage;
     }
     auto paths = prepare_home(a);
     if (!paths) return kRefused;
@@ -92,7 +93,8 @@ int run_report(const Args& a) {
         frissites_rutin(s);
     }
     s.formatum_combo.set(format);
-    run_result_calculation(s, format);
+    // A duplicate that stops the EDI calculation (already told) leaves no results to report.
+    if (!run_result_calculation(s, format) && format == kFormatEdif) return kRefused;
     const std::optional<Text> report = build_report(s, format);
     if (!report) return kRefused;
     return write_output(*report, option(a, "-o")) ? kOk : kRefused;

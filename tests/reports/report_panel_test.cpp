@@ -264,7 +264,7 @@ TEST(ReportPanel, OpeningThePanelPreselectsTheFormatOfTheContest) {
         bool report_view;
     } cases[] = {
         {T::Iaru, "EDIF", false},        {T::YlOm, "YLOM", false},
-        {T::Hadx, "HA-DX", false},       {T::CqwwVhf, "CQ-WW-VHF", false},
+        {T::Hadx, "HA-DX", true},        {T::CqwwVhf, "CQ-WW-VHF", false},
         {T::HaQrp, "HA-QRP", true},      {T::SilentKeyMem, "SKMC", true},
         {T::Exchange, "EXCHANGE", true}, {T::Swl, "SWL", true},
         {T::None, "NMARK", true},  // "..." keeps the last one
