@@ -264,11 +264,10 @@ void edi_valaszto_Click(Session& s, short option) {
         show(s, "edi_riport_text", true);
         return;
     }
-    switch (s.formatum_combo.list_index) {
-        case kFormatEdif: case kFormatCqwwVhf: show(s, "edi_result_keret", true); break;
-        case kFormatYlom: case kFormatHaDx: show(s, "adif_result_keret", true); break;
-        default: break;
-    }
+    // One result view at a time: a frame another format left shown would only mislead.
+    const int f = s.formatum_combo.list_index;
+    show(s, "edi_result_keret", f == kFormatEdif || f == kFormatCqwwVhf);
+    show(s, "adif_result_keret", f == kFormatYlom || f == kFormatHaDx);
 }
 
 void jegyzokonyv_formatum_valasztas(Session& s) {

@@ -57,7 +57,9 @@ struct ReportWindow : testing::StartedWindow {
     }
     void screenshot(const char* name) const {
         const QByteArray dir = qgetenv("LOXAR_SCREENSHOT_DIR");
-        if (!dir.isEmpty()) w->grab().save(QDir(QString::fromLocal8Bit(dir)).filePath(name));
+        if (dir.isEmpty()) return;
+        QTest::qWait(50);  // the layout settles after frames are shown or hidden
+        w->grab().save(QDir(QString::fromLocal8Bit(dir)).filePath(name));
     }
 };
 
