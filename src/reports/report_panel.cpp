@@ -37,6 +37,8 @@ void show_format_frames(Session& s) {
             show(s, "adif_result_keret", false);
             show(s, "edi_result_keret", true);
             show(s, "edi_riport_text", true);
+            // The list may hold the CQ-WW-VHF lines; the EDI report must never write those.
+            QSO_lista_toltes(s);
             break;
         case kFormatCqwwVhf:
             show(s, "adif_result_keret", false);

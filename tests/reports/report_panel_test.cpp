@@ -136,6 +136,18 @@ TEST(ReportPanel, CqwwReportHasQsosLoggedAfterTheFormatWasChosen) {
     EXPECT_NE(w.s.edi_riport_text.find("OK1KZ"), Text::npos);
 }
 
+TEST(ReportPanel, ChoosingEdifAfterCqwwPutsEdiLinesBackInTheList) {
+    Window w(kFormatCqwwVhf, {qso(T::Iaru, "HA5KDR")});
+    formatum_combo_Click(w.s);
+    w.s.formatum_combo.set(kFormatEdif);
+    formatum_combo_Click(w.s);
+    jegyzokonyv_cmd_Click(w.s);
+    ASSERT_EQ(w.s.qso_lista.size(), 1u);
+    EXPECT_EQ(w.s.qso_lista.at(0).size(), 80u);
+    EXPECT_NE(w.s.edi_riport_text.find("]\r\n240504;1230;HA5KDR;2;599;0001;599;0001;"), Text::npos)
+        << w.s.edi_riport_text;
+}
+
 TEST(ReportPanel, SavingTheReportWritesTheTextUnchanged) {
     // Bytes as the operator may leave them: accented cp1250, a bare LF, no final line end.
     const Text text = hu(u8"[REG1TEST;1]\r\nTName=Őszi kupa\nPCall=HA5XX");
