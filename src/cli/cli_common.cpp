@@ -1,6 +1,8 @@
 // Argument parsing, home preparation and output of loxar-cli.
 #include "cli/cli_common.hpp"
 
+#include <algorithm>
+
 #include <cstdlib>
 #include <iostream>
 
@@ -52,6 +54,14 @@ bool has_switch(const Args& a, const std::string& name) {
         if (o == name) return true;
     }
     return false;
+}
+
+bool only_options(const Args& a, std::initializer_list<std::string_view> names) {
+    for (const auto& o : a.options) {
+        const std::string_view name = std::string_view(o).substr(0, o.find('='));
+        if (std::find(names.begin(), names.end(), name) == names.end()) return false;
+    }
+    return true;
 }
 
 void error(const Text& cp1250_message) { std::cerr << cp1250_to_utf8(cp1250_message) << "\n"; }

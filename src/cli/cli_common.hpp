@@ -1,8 +1,10 @@
 // Shared pieces of the loxar-cli commands: arguments, exit codes, the home, messages.
 #pragma once
 
+#include <initializer_list>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/session.hpp"
@@ -29,6 +31,8 @@ std::optional<Args> parse(int argc, char** argv, const std::vector<std::string>&
 std::optional<std::string> option(const Args& a, const std::string& name);
 // Whether a switch was given.
 bool has_switch(const Args& a, const std::string& name);
+// Whether every option given is one of `names` (a switch, or a valued option with its value).
+bool only_options(const Args& a, std::initializer_list<std::string_view> names);
 
 // Hungarian message on standard error (cp1250 text, printed as UTF-8).
 void error(const Text& cp1250_message);

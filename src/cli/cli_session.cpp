@@ -14,6 +14,8 @@
 
 namespace loxar::cli {
 
+namespace {
+
 void prepare_session(Session& s, const Paths& paths) {
     form_inic(s);
     s.paths = paths;
@@ -24,6 +26,16 @@ void prepare_session(Session& s, const Paths& paths) {
     edi_erase_rutin(s);
     dxcc_lista_toltes(s);
     ru_exchange_toltes(s);
+}
+
+}  // namespace
+
+bool start_session(CommandSession& c, const Args& a) {
+    const auto paths = prepare_home(a);
+    if (!paths) return false;
+    c.s.ports.ui = &c.ui;
+    prepare_session(c.s, *paths);
+    return true;
 }
 
 bool load_log(Session& s, const std::filesystem::path& file) {

@@ -21,8 +21,15 @@ public:
     void close_window() override {}
 };
 
-// The session as the window's start leaves it: rules of no type, country and oblast tables.
-void prepare_session(Session& s, const Paths& paths);
+// A command's own session, prepared on the home the window would use as the window's start
+// prepares it (rules of no type, country and oblast tables, cleared sheet and results); its
+// messages go to standard error.
+struct CommandSession {
+    CliUi ui;
+    Session s;
+};
+// Prepares the home and the session; false after a message when the home cannot be used.
+bool start_session(CommandSession& c, const Args& a);
 
 // Loads the log as the window's load does, with the automatic save off: a command must not
 // write over the automatic saves of the operator's own contest. False after a message.

@@ -30,11 +30,8 @@ int run_qrb(const Args& a) {
         std::cout << kQrbHelp;
         return kOk;
     }
-    if (a.positional.size() != 2) return kUsage;
+    if (a.positional.size() != 2 || !only_options(a, {"--multiplier"})) return kUsage;
     short multiplier = 1;
-    for (const auto& o : a.options) {
-        if (!o.starts_with("--multiplier=")) return kUsage;
-    }
     if (auto m = option(a, "--multiplier")) {
         auto value = to_short(*m);
         if (!value) {

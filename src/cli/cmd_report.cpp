@@ -70,17 +70,10 @@ int run_report(const Args& a) {
         std::cout << kReportHelp;
         return kOk;
     }
-    if (a.positional.size() != 2) return kUsage;
-    for (const auto& o : a.options) {
-        if (!o.starts_with("--sheet=") && !o.starts_with("-o=")) return kUsage;
-    }
-    auto paths = prepare_home(a);
-    if (!paths) return kRefused;
-
-    CliUi ui;
-    Session s;
-    s.ports.ui = &ui;
-    prepare_session(s, *paths);
+    if (a.positional.size() != 2 || !only_options(a, {"--sheet", "-o"})) return kUsage;
+    CommandSession c;
+    if (!start_session(c, a)) return kRefused;
+    Session& s = c.s;
     const int format = format_index(s, a.positional[0]);
     if (format < 0) {
         error(hu(u8"Ismeretlen formátum: ") + utf8_to_cp1250(a.positional[0]));

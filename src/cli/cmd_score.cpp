@@ -41,17 +41,10 @@ int run_score(const Args& a) {
         std::cout << kScoreHelp;
         return kOk;
     }
-    if (a.positional.size() != 1) return kUsage;
-    for (const auto& o : a.options) {
-        if (o != "--recount") return kUsage;
-    }
-    auto paths = prepare_home(a);
-    if (!paths) return kRefused;
-
-    CliUi ui;
-    Session s;
-    s.ports.ui = &ui;
-    prepare_session(s, *paths);
+    if (a.positional.size() != 1 || !only_options(a, {"--recount"})) return kUsage;
+    CommandSession c;
+    if (!start_session(c, a)) return kRefused;
+    Session& s = c.s;
     if (!load_log(s, std::filesystem::path(a.positional[0]))) return kRefused;
     if (has_switch(a, "--recount")) ujraszamolas_cmd_Click(s);
 
