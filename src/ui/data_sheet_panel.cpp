@@ -11,6 +11,7 @@
 
 #include "core/startup.hpp"
 #include "reports/data_sheet.hpp"
+#include "ui/multiline_sync.hpp"
 #include "ui/panel_builder.hpp"
 #include "ui/panels.hpp"
 #include "ui/qt_text.hpp"
@@ -149,21 +150,9 @@ void wire_data_sheet_panel(QWidget* panel, Session& s, Ui&, std::function<void()
     if (!panel || panel->property(kWiredProperty).toBool()) return;
     panel->setProperty(kWiredProperty, true);
 
-    auto* remark = panel->findChild<QPlainTextEdit*>("megjegyzes_text");
-    auto showing = std::make_shared<bool>(false);
-    auto show_remark = [&s, remark, showing] {
-        if (!remark) return;
-        const QString value = multiline_for_widget(s.sheet.megjegyzes_text);
-        if (remark->toPlainText() == value) return;
-        *showing = true;
-        remark->setPlainText(value);
-        *showing = false;
-    };
-    if (remark) {
-        QObject::connect(remark, &QPlainTextEdit::textChanged, panel, [&s, remark, showing] {
-            if (!*showing) s.sheet.megjegyzes_text = multiline_for_session(remark->toPlainText());
-        });
-    }
+    auto remark = std::make_shared<MultiLineSync>(panel->findChild<QPlainTextEdit*>("megjegyzes_text"),
+                                                  &s.sheet.megjegyzes_text);
+    auto show_remark = [remark] { remark->show(); };
 
     auto on_click = [&](const char* name, void (*procedure)(Session&)) {
         auto* b = panel->findChild<QPushButton*>(name);

@@ -10,6 +10,7 @@
 
 #include "reports/report_panel.hpp"
 #include "reports/result_fields.hpp"
+#include "ui/multiline_sync.hpp"
 #include "ui/panel_builder.hpp"
 #include "ui/qt_text.hpp"
 
@@ -98,32 +99,6 @@ QGroupBox* build_report_frame(QWidget* parent) {
     g->hide();
     return g;
 }
-
-// Keeps one multi-line widget and its session text in step without echoing either way.
-class MultiLineSync {
-public:
-    MultiLineSync(QPlainTextEdit* edit, Text* field) : edit_(edit), field_(field) {
-        if (!edit_) return;
-        QObject::connect(edit_, &QPlainTextEdit::textChanged, edit_, [this] {
-            if (showing_) return;
-            *field_ = multiline_for_session(edit_->toPlainText());
-            shown_ = *field_;
-        });
-    }
-    void show() {
-        if (!edit_ || *field_ == shown_) return;
-        showing_ = true;
-        edit_->setPlainText(multiline_for_widget(*field_));
-        showing_ = false;
-        shown_ = *field_;
-    }
-
-private:
-    QPlainTextEdit* edit_;
-    Text* field_;
-    Text shown_;
-    bool showing_ = false;
-};
 
 // Brings the panel's own widgets in step when it appears.
 class ShowEvents : public QObject {
