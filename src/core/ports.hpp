@@ -27,6 +27,8 @@ public:
     virtual ~Ui() = default;
     virtual void beep() = 0;
     virtual void message(const Text& text) = 0;  // modal message box, cp1250 text
+    // A warning that must not stop the operator's typing (no modal box): beep and a status line.
+    virtual void notice(const Text& text) = 0;
     // The yes/no dialog: reads question_number/question_text, writes dialog_answer.
     virtual void igen_nem(DialogVars& d) = 0;
     // The file chooser: reads the chooser_* variables, writes chosen_path.
@@ -51,6 +53,8 @@ public:
 class MediaPlayer {
 public:
     virtual ~MediaPlayer() = default;
+    // False when this machine has no working audio back end; the window runs on without voice.
+    virtual bool available() = 0;
     virtual void set_file(const Text& path) = 0;
     virtual bool open() = 0;
     virtual void close() = 0;

@@ -22,6 +22,8 @@ public:
 
     void beep() override { ++beeps; }
     void message(const Text& t) override { messages.push_back(t); }
+    std::vector<Text> notices;  // warnings shown without a modal box
+    void notice(const Text& t) override { notices.push_back(t); }
     void igen_nem(DialogVars& d) override {
         d.dialog_answer.clear();
         questions.push_back(d.question_number == 9 ? d.question_text
@@ -63,6 +65,8 @@ public:
     Text file;
     bool opened = false, playing = false;
     int closes = 0;
+    bool working = true;  // whether the machine has an audio back end
+    bool available() override { return working; }
     void set_file(const Text& p) override { file = p; }
     bool open() override { opened = true; return true; }
     void close() override { opened = false; playing = false; ++closes; }
