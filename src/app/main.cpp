@@ -1,17 +1,22 @@
 // loxar: the contest logger's window.
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QMessageBox>
 #include <cstdlib>
+#include <cstring>
 #include <optional>
 
 #include "core/paths.hpp"
 #include "platform/qt_media_player.hpp"
 #include "platform/qt_serial_port.hpp"
 #include "platform/system_clock.hpp"
+#include "platform/termination_signals.hpp"
 #include "ui/main_window.hpp"
 
 int main(int argc, char** argv) {
+    // The audio back-end check runs in a child process of this program (see QtMediaPlayer).
+    if (argc == 2 && std::strcmp(argv[1], loxar::kAudioProbeOption) == 0) {
+        return loxar::run_audio_probe(argc, argv);
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName("Loxar");
     QCommandLineParser parser;
@@ -33,9 +38,12 @@ int main(int argc, char** argv) {
                                           QCoreApplication::applicationDirPath().toStdString());
 
     loxar::QtSerialPort serial;
-    loxar::QtMediaPlayer player;
+    loxar::QtMediaPlayer player(QCoreApplication::applicationFilePath());
+    player.start_probe();
     loxar::SystemClock clock;
     loxar::MainWindow window(loxar::Ports{nullptr, &serial, &player, &clock});
+    loxar::TerminationSignals stop_signals;
+    QObject::connect(&stop_signals, &loxar::TerminationSignals::received, &window, &loxar::MainWindow::end_on_signal);
     window.show();
     if (!window.start(home)) return 1;
     return app.exec();

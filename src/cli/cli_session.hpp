@@ -12,6 +12,7 @@ class CliUi : public Ui {
 public:
     void beep() override {}
     void message(const Text& text) override { error(text); }
+    void notice(const Text& text) override { error(text); }
     void igen_nem(DialogVars& d) override { d.dialog_answer.clear(); }
     void file_valasztas(DialogVars& d) override { d.chosen_path.clear(); }
     void focus(std::string_view, bool) override {}

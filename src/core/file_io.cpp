@@ -73,18 +73,22 @@ void remove_file(const fs::path& path) {
     fs::remove(path, ec);
 }
 
-void remove_matching(const fs::path& dir, std::string_view prefix, std::string_view suffix) {
+std::vector<fs::path> matching_files(const fs::path& dir, std::string_view prefix, std::string_view suffix) {
     std::error_code ec;
-    std::vector<fs::path> doomed;
+    std::vector<fs::path> found;
     for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
         if (!it->is_regular_file(ec)) continue;
         std::string name = it->path().filename().string();
         if (name.size() >= prefix.size() + suffix.size() && name.starts_with(prefix) &&
             name.ends_with(suffix)) {
-            doomed.push_back(it->path());
+            found.push_back(it->path());
         }
     }
-    for (const auto& p : doomed) remove_file(p);
+    return found;
+}
+
+void remove_matching(const fs::path& dir, std::string_view prefix, std::string_view suffix) {
+    for (const auto& p : matching_files(dir, prefix, suffix)) remove_file(p);
 }
 
 fs::path fs_path(const Text& cp1250_path) { return fs::path(cp1250_to_utf8(cp1250_path)); }

@@ -20,6 +20,9 @@ std::optional<Text> read_file(const std::filesystem::path& path,
 std::vector<Text> split_lines(const Text& bytes);
 // Deletes the file when it exists; errors are ignored (nothing to delete is no failure).
 void remove_file(const std::filesystem::path& path);
+// The regular files in `dir` whose names start with `prefix` and end with `suffix`.
+std::vector<std::filesystem::path> matching_files(const std::filesystem::path& dir, std::string_view prefix,
+                                                  std::string_view suffix);
 // Deletes every regular file in `dir` whose name starts with `prefix` and ends with `suffix`.
 void remove_matching(const std::filesystem::path& dir, std::string_view prefix, std::string_view suffix);
 // A cp1250 file name or path as the file system wants it (UTF-8 on Linux).

@@ -6,19 +6,22 @@
 #include "core/file_io.hpp"
 #include "core/log_file.hpp"
 #include "core/numbering.hpp"
+#include "core/recovery.hpp"
 #include "core/subsystems.hpp"
+#include "core/window_state.hpp"
 
 namespace loxar {
 
-namespace {
-
-}  // namespace
-
 void uj_lista_cmd_Click(Session& s) {
-    if (!ask(s, hu(u8"Egy verseny ideje alatt egyszer kell készíteni.") + kCrLf +
-                    hu(u8"Elmentette a régi adatokat?"))) {
-        return;
+    Text question = hu(u8"Egy verseny ideje alatt egyszer kell készíteni.") + kCrLf +
+                    hu(u8"Elmentette a régi adatokat?");
+    // The files deleted below may hold the only copy of QSOs: the operator is told how many.
+    if (const std::size_t unsaved = unsaved_qso_count(s); unsaved > 0) {
+        question += kCrLf + kCrLf + hu(u8"Figyelem: ") + std::to_string(unsaved) +
+                    hu(u8" QSO nincs elmentve a LOG mappába, csak a munka- és backup file-okban van meg.") +
+                    kCrLf + hu(u8"Új verseny indításakor ezek törlődnek!");
     }
+    if (!ask(s, question)) return;
     if (!ask(s, hu(u8"Akar új versenyt indítani?"))) return;
 
     s.station.verseny_neve_text.clear();
@@ -40,6 +43,7 @@ void uj_lista_cmd_Click(Session& s) {
 
 bool save_on_exit(Session& s) {
     sajat_adat_mentes(s);
+    ablak_allapot_mentes(s);
     const bool saved = log_mentes(s, s.paths.tmp_log());
     if (!saved) {
         s.ui().beep();
@@ -54,6 +58,17 @@ void quit_Click(Session& s) {
     // A log that could not be written keeps the window open, so no QSO is lost.
     if (!save_on_exit(s)) return;
     s.ui().close_window();
+}
+
+bool save_on_signal(Session& s) {
+    if (s.ports.player) s.ports.player->close();
+    if (s.ports.serial && s.ports.serial->is_open()) s.ports.serial->close();
+    sajat_adat_iras(s);
+    ablak_allapot_mentes(s);
+    const bool saved = log_mentes(s, s.paths.tmp_log());
+    hivas_adat_mentes(s);
+    if (saved) s.log_changed = 0;
+    return saved;
 }
 
 void Form_Unload(Session& s) {

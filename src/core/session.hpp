@@ -137,6 +137,13 @@ struct Session {
     short blink_phase = 0;
     short current_band_index = kDefaultBandIndex;
     short call_countdown = 0;
+    // Set when a QSO was added, until the operator's next key in an entry field: the fields the
+    // add cleared or refilled are not the operator's input, so leaving them checks nothing.
+    bool entry_untouched_since_add = false;
+    // The window state file's text as last written (core/window_state).
+    Text remembered_window_state;
+    // The start has read the state and the log, so saving them can no longer lose anything.
+    bool start_loaded = false;
     Panel panel = Panel::Log;
     short panel_mode = 0;
     short saved_real_time = 0;    // switches held while edit mode is on

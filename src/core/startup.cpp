@@ -6,7 +6,9 @@
 #include "core/log_file.hpp"
 #include "core/numbering.hpp"
 #include "core/paths.hpp"
+#include "core/recovery.hpp"
 #include "core/subsystems.hpp"
+#include "core/window_state.hpp"
 #include "rules/contest_rules.hpp"
 #include "rules/rule_files.hpp"
 
@@ -97,6 +99,8 @@ std::optional<Text> Form_Load(Session& s, const std::filesystem::path& home) {
     szabaly_combo_Click(s);
 
     sajat_adat_beolvasas(s);
+    // The state of the last run, also when it ended without STOP; a log read below overrides it.
+    const Text last_state = ablak_allapot_beolvasas(s);
     hivas_adat_beolvasas(s);
     adatlap_torlo_rutin(s);
     edi_erase_rutin(s);
@@ -108,6 +112,13 @@ std::optional<Text> Form_Load(Session& s, const std::filesystem::path& home) {
     if (std::filesystem::exists(s.paths.tmp_log(), ec)) {
         tmp_log_beolvasas(s);
         kovetkezo_sorszam_rutin(s);
+    }
+    const Text restored = crash_recovery(s);
+    apply_window_state_mode(s, last_state);
+    s.start_loaded = true;
+    if (!restored.empty()) {
+        s.ui().beep();
+        s.ui().message(restored);
     }
 
     const int com = s.keyer.billentyuzo_port_combo.list_index + 1;
@@ -122,6 +133,8 @@ std::optional<Text> Form_Load(Session& s, const std::filesystem::path& home) {
                        hu(u8" porton!"));
     }
     s.ui().refresh(Aspect::All);
+    // With a log to continue, the operator types the next callsign at once.
+    if (!s.log_lista.empty()) s.ui().focus("kapott_hivojel_text", true);
     return std::nullopt;
 }
 

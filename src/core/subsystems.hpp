@@ -17,6 +17,7 @@ void qra_adatbazis_betoltes(Session& s, const std::filesystem::path& file);  // 
 
 void sajat_adat_beolvasas(Session& s);   // own station data
 void sajat_adat_mentes(Session& s);
+bool sajat_adat_iras(Session& s);        // the same without a message; false when not written
 short sajat_adat_vizsgalat(Session& s);  // error bits, 0 when all is well
 void adatlap_torlo_rutin(Session& s);    // clear the data sheet
 void edi_erase_rutin(Session& s);        // clear the EDI results

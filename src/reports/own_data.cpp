@@ -187,11 +187,12 @@ void sajat_adat_beolvasas(Session& s) {
     s.ui().refresh(Aspect::All);
 }
 
+bool sajat_adat_iras(Session& s) { return write_file_atomic(own_data_path(s), own_data_text(own_data_of(s))); }
+
 void sajat_adat_mentes(Session& s) {
-    const auto path = own_data_path(s);
-    if (!write_file_atomic(path, own_data_text(own_data_of(s)))) {
+    if (!sajat_adat_iras(s)) {
         s.ui().beep();
-        s.ui().message(hu(u8"Nem sikerült menteni: ") + text_path(path));
+        s.ui().message(hu(u8"Nem sikerült menteni: ") + text_path(own_data_path(s)));
     }
 }
 

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QMessageBox>
+#include <QStatusBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QStackedWidget>
@@ -23,6 +24,7 @@
 #include "core/lifecycle.hpp"
 #include "core/log_commands.hpp"
 #include "core/startup.hpp"
+#include "core/window_state.hpp"
 #include "core/subsystems.hpp"
 #include "core/window_keys.hpp"
 #include "rules/contest_rules.hpp"
@@ -148,6 +150,7 @@ void MainWindow::connect_controls() {
         text_controls_.emplace_back(e, i);
         connect(e, &QLineEdit::textEdited, this, [this, i](const QString& t) {
             text_bindings()[i].field(s_) = cp(t);
+            s_.entry_untouched_since_add = false;
         });
     }
     const auto& combos = combo_bindings();
@@ -209,6 +212,20 @@ bool MainWindow::start(const std::filesystem::path& home) {
 
 void MainWindow::clock_tick() {
     if (s_.ports.clock) Timer1_Timer(s_, s_.ports.clock->now());
+    if (s_.start_loaded) ablak_allapot_mentes(s_);
+}
+
+void MainWindow::end_on_signal() {
+    if (unloaded_) return;
+    unloaded_ = true;
+    clock_timer_.stop();
+    // Before the start has read the log nothing was changed yet, and a half-read state must not
+    // be written over the files it came from.
+    if (s_.start_loaded) save_on_signal(s_);
+    // Every running event loop ends, a modal box's too, so nothing waits for an answer at
+    // shutdown; the queued quit ends the main loop also when it has not started yet.
+    QCoreApplication::exit(0);
+    QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
 }
 
 QString MainWindow::program_dir() const { return QString::fromStdString(s_.paths.home.string()); }
@@ -227,6 +244,11 @@ void MainWindow::message(const Text& text) {
     QMessageBox box(QMessageBox::Information, QStringLiteral("Loxar"), shown, QMessageBox::Ok, this);
     box.setObjectName("uzenet_box");
     box.exec();
+}
+
+void MainWindow::notice(const Text& text) {
+    QApplication::beep();
+    statusBar()->showMessage(qs(text));
 }
 
 void MainWindow::igen_nem(DialogVars& d) { run_igen_nem(this, d, program_dir()); }

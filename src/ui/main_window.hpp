@@ -34,10 +34,13 @@ public:
     // Runs the program's start on `home`; false when the home cannot be used (already told).
     bool start(const std::filesystem::path& home);
     Session& session() { return s_; }
+    // Logout or shutdown: saves as STOP does, without questions, and ends the program.
+    void end_on_signal();
 
     // Ui
     void beep() override;
     void message(const Text& text) override;
+    void notice(const Text& text) override;
     void igen_nem(DialogVars& d) override;
     void file_valasztas(DialogVars& d) override;
     void focus(std::string_view control, bool select_all) override;
