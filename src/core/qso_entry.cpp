@@ -243,6 +243,7 @@ std::optional<std::string_view> space_target(ContestType type, std::string_view 
 }
 
 bool entry_key_press(Session& s, std::string_view control, char& c) {
+    s.entry_untouched_since_add = false;
     if (is_entry_field(control)) {
         if (c == '\r' || c == '\n') {
             hozzaadas_rutin(s);
@@ -280,6 +281,8 @@ void entry_field_got_focus(Session& s, std::string_view control) {
 }
 
 void entry_field_lost_focus(Session& s, std::string_view control, bool moves_focus) {
+    // Fields the last add cleared or refilled hold nothing of the operator's to check.
+    if (s.entry_untouched_since_add) return;
     QsoRecord& q = s.qso;
     const T type = s.contest();
     if (control == kCall) {
@@ -402,10 +405,13 @@ void hozzaadas_rutin(Session& s) {
     short funkcio = kFunkcioNew;
     const Text line = build_log_line(s, funkcio);
     s.log_lista.add(line);
+    s.entry_untouched_since_add = true;
     after_appending(s);
     if (s.contest() != T::Swl) ossz_pontszam_szamolas(s);
+    // The QSO is in the log: a failed write is shown without a box, so the next call's keys
+    // go where the operator types them.
     if (!write_backup_record(s, kBackupAdded, line)) {
-        ui.message(hu(u8"Nem sikerült írni a backup file-t!"));
+        ui.notice(hu(u8"Nem sikerült írni a backup file-t!"));
     }
     kovetkezo_sorszam_rutin(s);
     s.log_changed = 1;
@@ -414,7 +420,7 @@ void hozzaadas_rutin(Session& s) {
     s.log_lista.list_index = static_cast<long>(last);
     ui.refresh(Aspect::LogList);
     if (s.auto_torles_check) torles_rutin(s);
-    if (!log_mentes(s, band_save_path(s))) ui.message(hu(u8"Nem sikerült menteni: ") + text_path(band_save_path(s)));
+    if (!log_mentes(s, band_save_path(s))) ui.notice(hu(u8"Nem sikerült menteni: ") + text_path(band_save_path(s)));
     auto_log_mentes(s);
     live_duplicate_search(s);
     ui.refresh(Aspect::All);

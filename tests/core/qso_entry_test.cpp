@@ -174,6 +174,21 @@ TEST(Adding, AutomaticClearingPreparesTheNextQso) {
     EXPECT_FALSE(e.s.view["kapott_QRA_text"].enabled);
 }
 
+TEST(Adding, FieldsClearedByTheAddAreNotCheckedWhenLeft) {
+    Entry e(T::Iaru);
+    e.s.auto_torles_check = true;
+    e.qso("HA1ABC", "001", "JN97AA");
+    hozzaadas_rutin(e.s);  // Enter in the locator field; the focus then leaves its emptied text
+    ASSERT_EQ(e.s.log_lista.size(), 1u);
+    entry_field_lost_focus(e.s, "kapott_QRA_text", false);
+    EXPECT_TRUE(e.fakes.ui.messages.empty());
+
+    char c = 'J';  // the operator's next key makes the fields theirs again
+    entry_key_press(e.s, "kapott_QRA_text", c);
+    entry_field_lost_focus(e.s, "kapott_QRA_text", false);
+    EXPECT_EQ(e.last_message(), hu(u8"Hibás QRA formátum!"));
+}
+
 TEST(Adding, EnterRightInTheCallsignFieldScoresThatCallsign) {
     Entry e(T::Hadx);
     e.qso("HA1ABC", "001", "");

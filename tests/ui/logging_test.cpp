@@ -1,5 +1,6 @@
 // Logging from the keyboard in the window: typing a QSO, Enter, the found list, editing keys.
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -62,6 +63,18 @@ struct Ready : Window {
 class LoggingTest : public QObject {
     Q_OBJECT
 private slots:
+    void withClearingTickedTheNextCallsignIsTypedAtOnce() {
+        Ready win;
+        win.find<QCheckBox>("auto_torles_check")->setChecked(true);
+        bool boxed = false;
+        testing::when_modal_opens([&](QWidget* modal) { boxed = true; modal->close(); }, 300);
+        win.log_qso("ha1abc 1 jn97aa\nha2xyz");
+        QTest::qWait(350);
+        QVERIFY(!boxed);
+        QCOMPARE(win.log()->model()->rowCount(), 1);
+        QCOMPARE(win.call()->text(), QStringLiteral("HA2XYZ"));
+    }
+
     void aQsoIsTypedWithSpaceAndAddedWithEnter() {
         Ready win;
 
