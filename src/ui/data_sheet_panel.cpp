@@ -74,7 +74,7 @@ protected:
         if (filtered == typed[0]) return false;
         // The rewritten key goes the normal way (selection, undo); the filter leaves it as it is.
         QKeyEvent replacement(QEvent::KeyPress, key->key(), key->modifiers(), qs(Text(1, filtered)),
-                              key->isAutoRepeat(), key->count());
+                              key->isAutoRepeat(), static_cast<quint16>(key->count()));
         QCoreApplication::sendEvent(watched, &replacement);
         return true;
     }
