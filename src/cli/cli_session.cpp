@@ -56,6 +56,7 @@ bool load_log(Session& s, const std::filesystem::path& file) {
         error(hu(u8"File vég hiba!"));
         return false;
     }
+    if (log_overflows(s, end - 2)) return false;
     s.station.verseny_neve_text.clear();
     if (lines.size() > 1) apply_log_file_header(s, lines[1]);
     s.auto_mentes_combo.set(0);

@@ -1,9 +1,12 @@
-// loxar-cli score: the total of a log file as the window shows it after loading it.
+// loxar-cli score: the total of a log file as the window shows it after loading it, and the
+// log so scored written back as a log file.
 #include <filesystem>
 #include <iostream>
 
 #include "cli/commands.hpp"
 #include "cli/cli_session.hpp"
+#include "core/file_io.hpp"
+#include "core/log_file.hpp"
 #include "rules/scoring.hpp"
 
 namespace loxar::cli {
@@ -11,7 +14,7 @@ namespace loxar::cli {
 namespace {
 
 const char* const kScoreHelp =
-    "loxar-cli score LOGFILE [--recount] [--home DIR]\n"
+    "loxar-cli score LOGFILE [--recount] [-o KIMENET] [--home DIR]\n"
     "\n"
     "Egy mentett LOG file pontszáma, ahogy a naplóablak mutatja a file betöltése után.\n"
     "A betöltés úgy készíti elő a programot, mint az ablak indulása (szabály file-ok,\n"
@@ -25,10 +28,23 @@ const char* const kScoreHelp =
     "  Összesítő: a Cabrillo-összesítő sor (HA-QRP, HSKC, SILENT KEY MEM)\n"
     "\n"
     "  --recount  utána az Újraszámolás gomb is lefut (CQWW-VHF-nél csak az üzenete).\n"
-    "  - A parancs semmit nem ír a program könyvtárába (az automatikus mentés ki van kapcsolva).\n"
+    "  -o KIMENET ide menti a LOG-ot úgy, ahogy a pontszám készült (betöltve, újraszámozva,\n"
+    "             újraértékelve, --recount-tal újraszámolva), a program LOG file formátumában;\n"
+    "             az automatikus mentés a fejlécben kikapcsolva. Üres LOG is fejléccel és\n"
+    "             \"End\" sorral íródik ki. Sikertelen mentés: kilépési kód 1.\n"
+    "  - A parancs semmit nem ír a program könyvtárába (az automatikus mentés ki van kapcsolva),\n"
+    "    csak a -o file-t, ha az oda mutat.\n"
     "  - Nem LOG file: \"Nem LOG file!\", kilépési kód 1; \"End\" sor nélküli file:\n"
     "    \"File vég hiba!\", kilépési kód 1.\n"
     "  - A program üzenetei (például hibás szabály file) a hibakimenetre kerülnek.\n";
+
+// The log as it was scored, in the file form the window saves (also when it is empty, so that
+// the file a script asked for is always there).
+bool write_log(const Session& s, const std::filesystem::path& out) {
+    if (write_file_atomic(out, log_file_text(log_file_header(s), s.log_lista.items()))) return true;
+    error(hu(u8"Nem sikerült menteni: ") + text_path(out));
+    return false;
+}
 
 void print_field(const char8_t* name, const Text& value, bool always = false) {
     if (always || !value.empty()) print(hu(name) + ": " + value + "\n");
@@ -41,12 +57,13 @@ int run_score(const Args& a) {
         std::cout << kScoreHelp;
         return kOk;
     }
-    if (a.positional.size() != 1 || !only_options(a, {"--recount"})) return kUsage;
+    if (a.positional.size() != 1 || !only_options(a, {"--recount", "-o"})) return kUsage;
     CommandSession c;
     if (!start_session(c, a)) return kRefused;
     Session& s = c.s;
     if (!load_log(s, std::filesystem::path(a.positional[0]))) return kRefused;
     if (has_switch(a, "--recount")) ujraszamolas_cmd_Click(s);
+    if (const auto out = option(a, "-o"); out && !write_log(s, std::filesystem::path(*out))) return kRefused;
 
     print_field(u8"Verseny", s.szabaly_combo.text(), true);
     print_field(u8"QSO", std::to_string(s.log_lista.size()), true);

@@ -74,6 +74,9 @@ void backup_cmd_Click(Session& s, int index) {
         s.ui().beep();
         return;
     }
+    // The copied log is numbered by position, so it must fit five digits as a whole.
+    const std::size_t kept = index == 0 ? 0 : s.log_lista.size();
+    if (log_overflows(s, kept + s.backup_lista.size())) return;
     if (index == 0 && !s.log_lista.empty()) {
         if (!ask(s, hu(u8"Törlöm az aktuális LOG-ot. Folytatja?"))) return;
         s.log_lista.clear();

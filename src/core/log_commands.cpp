@@ -43,6 +43,8 @@ std::optional<LogFileRead> chosen_log_file(Session& s) {
         s.ui().message(file.problem);
         return std::nullopt;
     }
+    // Checked here so that loading a file too long for the log does not clear the log first.
+    if (log_overflows(s, file.qso_count())) return std::nullopt;
     return file;
 }
 
@@ -110,7 +112,7 @@ void log_osszefuzes_cmd_Click(Session& s) {
     choose_log_file(s, 1);
     if (s.dialog.chosen_path.empty()) return;
     const std::optional<LogFileRead> file = chosen_log_file(s);
-    if (!file) return;
+    if (!file || log_overflows(s, s.log_lista.size() + file->qso_count())) return;
     log_beolvasas(s, *file);
     sorszamozas(s);
     kovetkezo_sorszam_rutin(s);

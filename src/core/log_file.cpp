@@ -134,6 +134,12 @@ LogFileRead read_log_file(const fs::path& path) {
     return r;
 }
 
+std::size_t LogFileRead::qso_count() const {
+    std::size_t n = 0;
+    for (std::size_t i = 2; i < lines.size() && lines[i] != "End"; ++i) ++n;
+    return n;
+}
+
 void log_beolvasas(Session& s, const fs::path& forras) { log_beolvasas(s, read_log_file(forras)); }
 
 void log_beolvasas(Session& s, const LogFileRead& file) {
@@ -145,6 +151,8 @@ void log_beolvasas(Session& s, const LogFileRead& file) {
         ui.message(file.problem);
         return;
     }
+    // Appended lines are renumbered after the ones in the log; a sixth digit would be cut off.
+    if (log_overflows(s, s.log_lista.size() + file.qso_count())) return;
     s.station.verseny_neve_text.clear();
     s.auto_mentes_combo.set(0);
     ui.busy(true);

@@ -25,6 +25,8 @@ struct LogFileRead {
     std::vector<Text> lines;  // every line of the file, the first one "Log records:"
 
     bool usable() const { return exists && problem.empty(); }
+    // The log lines: those between the header and "End" (or the end of a cut-off file).
+    std::size_t qso_count() const;
 };
 LogFileRead read_log_file(const std::filesystem::path& path);
 

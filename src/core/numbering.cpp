@@ -67,6 +67,13 @@ void kovetkezo_sorszam_rutin(Session& s) {
     }
 }
 
+bool log_overflows(Session& s, std::size_t qsos) {
+    if (qsos <= kMaxLogQsos) return false;
+    s.ui().beep();
+    s.ui().message(hu(u8"A LOG megtelt: legfeljebb 99999 QSO fér bele!"));
+    return true;
+}
+
 void sorszamozas(Session& s) {
     for (std::size_t i = 0; i < s.log_lista.size(); ++i) {
         s.log_lista.set(i, with_log_number(s.log_lista.at(i), static_cast<long>(i) + 1));

@@ -381,6 +381,9 @@ void hozzaadas_rutin(Session& s) {
                    hu(u8"A kilépéshez kattintson a villogó mezőre!"));
         return;
     }
+    // A sixth digit would not fit the line: the QSO stays in the fields, nothing is written.
+    const auto numbered = std::max(static_cast<std::size_t>(largest_log_number(s.log_lista)), s.log_lista.size());
+    if (log_overflows(s, numbered + 1)) return;
     // The country, points and marker must be those of this callsign, not of the one before.
     if (trim(s.qso.kapott_hivojel_text) != s.evaluated_callsign && s.qso.mod_combo.list_index > 0) {
         kapott_hivojel_text_LostFocus(s);

@@ -148,7 +148,12 @@ void log_inic_rutin(Session& s) {
     const Text report = q.mod_combo.list_index == 2 ? "599" : "59";
     q.kapott_riport_text = report;
     q.kuldott_riport_text = report;
-    q.kuldott_sorszam_text = std::to_string(int_value(q.log_sorszam_text));
+    // A listener's "sent" field is the heard partner's exchange: our own number does not belong there.
+    if (s.contest() == ContestType::Swl) {
+        q.kuldott_sorszam_text.clear();
+    } else {
+        q.kuldott_sorszam_text = std::to_string(int_value(q.log_sorszam_text));
+    }
     q.tavolsag_text = "0";
     q.pontszam_text = "0";
     q.edit_sorszam_text = "00000";

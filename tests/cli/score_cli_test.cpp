@@ -92,6 +92,28 @@ TEST(ScoreCli, RecountRunsTheRecountButton) {
               "Verseny: RH-OB\nQSO: 2\nÖsszpontszám: 2\nSzámláló: N:001 Q:002 M:001\n");
 }
 
+TEST(ScoreCli, OutputIsTheScoredLogAndLoadsBackWithTheSameTotal) {
+    LogFile f;
+    // The stored markers are stale; the scored copy carries the worked-out ones.
+    f.write(T::Hadx, {line_of(T::Hadx, qso("DL1ABC")), line_of(T::Hadx, qso("DL2XYZ", "1", "DX/--")),
+                      line_of(T::Hadx, qso("HA5KDR"))});
+    const std::filesystem::path out = f.home.path().parent_path() / "ujraertekelt.log";
+    const CliRun scored = testing::run_cli(f.args(" --recount -o '" + out.string() + "'"));
+    EXPECT_EQ(scored.status, 0);
+    const auto written = read_file(out);
+    ASSERT_TRUE(written.has_value());
+    EXPECT_EQ(written->substr(0, 14), "Log records:\r\n");
+    EXPECT_EQ(written->substr(written->size() - 5), "End\r\n");
+    LogFile again;
+    std::filesystem::copy_file(out, again.file);
+    EXPECT_EQ(testing::run_cli(again.args()).out, scored.out);
+
+    const CliRun refused = testing::run_cli(f.args(" -o '" + f.home.path().string() + "/NINCS/x.log'"),
+                                            "2>&1 >/dev/null");
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_NE(refused.out.find("Nem sikerült menteni: "), std::string::npos);
+}
+
 TEST(ScoreCli, RefusedFiles) {
     struct Case {
         const char* what;
@@ -127,7 +149,7 @@ TEST(ScoreCli, Usage) {
         {"score" + home, 2},
         {"score a.log b.log" + home, 2},
         {f.args(" --bogus"), 2},
-        {f.args(" -o out.txt"), 2},
+        {f.args(" -o"), 2},
         {"dxcc HA5KDR --recount" + home, 2},
     };
     for (const Case& c : cases) EXPECT_EQ(testing::run_cli(c.args).status, c.status) << c.args;

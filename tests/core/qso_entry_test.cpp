@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include "core/backup.hpp"
 #include "core/file_io.hpp"
+#include "core/numbering.hpp"
 #include "support/started_session.hpp"
 
 namespace loxar {
@@ -157,6 +159,24 @@ TEST(Adding, RefusedInEditModeAndOnAFault) {
     hozzaadas_rutin(e.s);
     EXPECT_TRUE(e.s.log_lista.empty());
     EXPECT_EQ(e.s.qso.kapott_hivojel_text, "HA1ABC");  // kept for correcting
+}
+
+TEST(Adding, RefusedWhenTheNextNumberWouldNeedSixDigits) {
+    const Text line = testing::general("HA1XYZ");
+    // A full log, and a short one whose last QSO already carries 99999 (earlier ones deleted).
+    const std::vector<Text> logs[] = {std::vector<Text>(kMaxLogQsos, line), {with_log_number(line, 99999)}};
+    for (const auto& log : logs) {
+        Entry e(T::Iaru);
+        e.log(log);
+        e.qso("HA1ABC", "001", "JN97AA");
+        hozzaadas_rutin(e.s);
+        EXPECT_EQ(e.s.log_lista.size(), log.size());
+        EXPECT_EQ(e.last_message(), hu(u8"A LOG megtelt: legfeljebb 99999 QSO fér bele!"));
+        EXPECT_EQ(e.fakes.ui.beeps, 1);
+        EXPECT_EQ(e.s.qso.kapott_hivojel_text, "HA1ABC");
+        EXPECT_FALSE(std::filesystem::exists(band_save_path(e.s)));
+        EXPECT_FALSE(std::filesystem::exists(backup_file_path(e.s)));
+    }
 }
 
 TEST(Adding, AutomaticClearingPreparesTheNextQso) {
