@@ -58,7 +58,8 @@ unsigned short validation_mask(QsoRecord& r, T type) {
     if (r.mod_combo.list_index <= 0) mask |= kBadMode;
     if (type == T::YlOm && r.kapott_sex_combo.list_index <= 0) mask |= kBadSex;
     if (type == T::YlOm && trim(r.kapott_nev_text).empty()) mask |= kBadName;
-    if (!is_date(col(r.log_ido, 1, 10))) mask |= kBadDate;
+    // A rewritten QSO is not checked by datum_ellenorzes: its time must not pass unseen here.
+    if (!is_date(col(r.log_ido, 1, 10)) || !is_time(col(r.log_ido, 12, 8))) mask |= kBadDate;
     return mask;
 }
 

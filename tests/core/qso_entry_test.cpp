@@ -99,6 +99,14 @@ TEST(EntryCheck, LettersInTheExchangeAreFineOnlyWhereNumbersAreNotRequired) {
     EXPECT_EQ(iaru.last_message(), hu(u8"Kapott sorszám hiba\r\n"));
 }
 
+TEST(EntryCheck, ATimeOutOfRangeIsADateFault) {
+    Entry e(T::Iaru);
+    e.qso("HA1ABC", "1", "JN97AA");
+    e.s.qso.log_ido = "2024-05-04/25:61:99";
+    EXPECT_EQ(QSO_adat_vizsgalat(e.s), 0);
+    EXPECT_EQ(e.last_message(), hu(u8"Dátum hiba\r\n"));
+}
+
 TEST(EntryCheck, EveryFaultListedInBitOrder) {
     Entry e(T::YlOm);
     e.qso("", "X", "JN97AA");
