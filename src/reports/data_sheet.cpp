@@ -62,15 +62,6 @@ Text DataSheet::* const kResultFields[] = {
 
 bool is_date_field(const SheetField& f) { return f.label_index == 1; }
 
-// A line of the file must stay one line, whatever a field holds.
-Text one_line(std::string_view s) {
-    Text out(s);
-    for (char& c : out) {
-        if (c == '\r' || c == '\n') c = ' ';
-    }
-    return out;
-}
-
 }  // namespace
 
 DataSheet::DataSheet() {
