@@ -62,6 +62,13 @@ bool is_date(std::string_view s) {
     return y >= 1 && m >= 1 && m <= 12 && d >= 1 && d <= days_in_month(y, m);
 }
 
+bool is_time(std::string_view s) {
+    if (s.size() != 8 || s[2] != ':' || s[5] != ':') return false;
+    const std::string_view hh = s.substr(0, 2), mm = s.substr(3, 2), ss = s.substr(6, 2);
+    if (!all_digits(hh) || !all_digits(mm) || !all_digits(ss)) return false;
+    return std::stoi(Text(hh)) <= 23 && std::stoi(Text(mm)) <= 59 && std::stoi(Text(ss)) <= 59;
+}
+
 void Timer1_Timer(Session& s, const LocalDateTime& now) {
     if (s.call_countdown > 0) --s.call_countdown;
     s.pontos_ido = format_date_time(now);
@@ -89,8 +96,7 @@ short datum_ellenorzes(Session& s) {
         s.ui().message(hu(u8"Hibás a dátum'"));
         return 0;
     }
-    if (!all_digits(col(t, 12, 2) + col(t, 15, 2) + col(t, 18, 2)) ||
-        (col(t, 12, 2) + col(t, 15, 2) + col(t, 18, 2)).size() != 6) {
+    if (!is_time(col(t, 12, 8))) {
         s.ui().beep();
         s.ui().message(hu(u8"Hibás az idő'"));
         return 0;

@@ -12,6 +12,8 @@ Text format_date_time(const LocalDateTime& t);
 Text utc_log_time(const LocalDateTime& local, int offset_index);
 // A valid calendar date written "yyyy-mm-dd".
 bool is_date(std::string_view ten_chars);
+// A valid time of day written "hh:mm:ss" (00:00:00 to 23:59:59).
+bool is_time(std::string_view eight_chars);
 
 // One clock tick (every 200 ms).
 void Timer1_Timer(Session& s, const LocalDateTime& now);

@@ -41,7 +41,7 @@ Text without_commas(Text t) {
     return t;
 }
 
-Text header_text(const Text& field) { return without_commas(trim(field)); }
+Text header_text(const Text& field) { return without_commas(one_line(trim(field))); }
 
 bool fits(const Combo& c, int index) { return index >= 0 && index < c.size(); }
 
@@ -50,7 +50,7 @@ bool fits(const Combo& c, int index) { return index >= 0 && index < c.size(); }
 Text log_file_header(const Session& s) {
     const std::vector<Text> fields = {
         header_text(s.station.hivojel_text),
-        pad_cut(without_commas(s.station.QRA_text), 6),
+        pad_cut(without_commas(one_line(s.station.QRA_text)), kHeaderLocatorWidth),
         header_text(s.qso.kezelo_text),
         std::to_string(s.qso.sex_combo.list_index),
         number_field(s.current_band_index, 2),
@@ -70,9 +70,9 @@ Text log_file_header(const Session& s) {
 void apply_log_file_header(Session& s, const Text& header) {
     const std::vector<Text> f = split_commas(header);
     auto has = [&](std::size_t i) { return i < f.size(); };
-    if (has(0)) s.station.hivojel_text = col(f[0], 1, 20);
-    if (has(1)) s.station.QRA_text = col(f[1], 1, 6);
-    if (has(2)) s.qso.kezelo_text = col(f[2], 1, 15);
+    if (has(0)) s.station.hivojel_text = col(f[0], 1, kHeaderCallWidth);
+    if (has(1)) s.station.QRA_text = col(f[1], 1, kHeaderLocatorWidth);
+    if (has(2)) s.qso.kezelo_text = col(f[2], 1, kHeaderNameWidth);
     // A number a selector does not have (a damaged file) leaves the selector as it was.
     if (has(3) && fits(s.qso.sex_combo, field_int(f[3]))) s.qso.sex_combo.set(field_int(f[3]));
     if (has(4)) {

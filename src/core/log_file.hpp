@@ -11,7 +11,12 @@ namespace loxar {
 // A log holds at most 99 999 lines of about 150 bytes; anything far beyond is not a log file.
 inline constexpr std::uintmax_t kMaxLogFileBytes = 64u * 1024 * 1024;
 
-// The header line of the session's current state.
+// What the header line gives back of the own callsign, locator and operator name.
+inline constexpr std::size_t kHeaderCallWidth = 20;
+inline constexpr std::size_t kHeaderLocatorWidth = 6;
+inline constexpr std::size_t kHeaderNameWidth = 15;
+
+// The header line of the session's current state; a CR, LF or NUL in a field becomes a blank.
 Text log_file_header(const Session& s);
 // Sets the window fields a header line holds; missing or out-of-range fields leave theirs unchanged.
 void apply_log_file_header(Session& s, const Text& header);

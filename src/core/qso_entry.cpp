@@ -6,6 +6,7 @@
 #include "core/backup.hpp"
 #include "core/clock.hpp"
 #include "core/duplicates.hpp"
+#include "core/entry_filter.hpp"
 #include "core/file_io.hpp"
 #include "core/log_file.hpp"
 #include "core/log_commands.hpp"
@@ -58,7 +59,8 @@ unsigned short validation_mask(QsoRecord& r, T type) {
     if (r.mod_combo.list_index <= 0) mask |= kBadMode;
     if (type == T::YlOm && r.kapott_sex_combo.list_index <= 0) mask |= kBadSex;
     if (type == T::YlOm && trim(r.kapott_nev_text).empty()) mask |= kBadName;
-    if (!is_date(col(r.log_ido, 1, 10))) mask |= kBadDate;
+    // A rewritten QSO is not checked by datum_ellenorzes: its time must not pass unseen here.
+    if (!is_date(col(r.log_ido, 1, 10)) || !is_time(col(r.log_ido, 12, 8))) mask |= kBadDate;
     return mask;
 }
 
@@ -115,15 +117,6 @@ constexpr std::string_view kTxName = "kuldott_nev_text";
 bool is_entry_field(std::string_view c) {
     for (std::string_view f : {kCall, kRxReport, kRxSerial, kRxLocator, kRxName, kTxReport, kTxSerial,
                                kTxName, kCall2}) {
-        if (c == f) return true;
-    }
-    return false;
-}
-
-// Fields whose accented capitals are folded (names, exchanges, locators; not callsigns or reports).
-bool folds_accents(std::string_view c) {
-    for (std::string_view f : {kRxSerial, kRxLocator, kRxName, kTxSerial, kTxName,
-                               std::string_view("kezelo_text"), std::string_view("exch_text")}) {
         if (c == f) return true;
     }
     return false;
@@ -216,10 +209,7 @@ void after_appending(Session& s) {
 
 }  // namespace
 
-char entry_char(std::string_view control, char c) {
-    c = upper_hu(c);
-    return folds_accents(control) ? fold_accents(c) : c;
-}
+char entry_char(std::string_view control, char c) { return filter_char(entry_field_kind(control), c); }
 
 std::optional<std::string_view> space_target(ContestType type, std::string_view c) {
     if (c == kCall || c == kCall2) return type == T::CqwwVhf ? kRxLocator : kRxSerial;
@@ -254,8 +244,11 @@ bool entry_key_press(Session& s, std::string_view control, char& c) {
             return true;
         }
     }
+    if (c == '\r' || c == '\n') return false;  // Enter types nothing into the other fields
     c = entry_char(control, c);
-    return false;
+    if (c != '\0') return false;
+    s.ui().beep();
+    return true;
 }
 
 bool kapott_sex_combo_KeyPress(Session& s, char c) {

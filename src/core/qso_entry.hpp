@@ -8,13 +8,13 @@
 
 namespace loxar {
 
-// What a typed key becomes in an entry field: upper case, and accented capitals folded in the
-// text fields. `control` is the field's control name.
+// What a typed key becomes in a field of the log panel (upper case, accented capitals folded in
+// the text fields); '\0' when the field refuses it. `control` is the field's control name.
 char entry_char(std::string_view control, char c);
 // The field Space moves to from `control` for the contest type; nothing when it stays.
 std::optional<std::string_view> space_target(ContestType type, std::string_view control);
-// A key typed into an entry field (Enter is '\r', Space ' '). Returns true when the key is
-// swallowed; otherwise `c` holds the character the field should take.
+// A key typed into a field of the log panel (Enter is '\r', Space ' '). Returns true when the key
+// is swallowed (a refused character beeps); otherwise `c` holds the character the field should take.
 bool entry_key_press(Session& s, std::string_view control, char& c);
 // Keys of the received-sex selector: Enter adds, N, F and "." choose. True when swallowed.
 bool kapott_sex_combo_KeyPress(Session& s, char c);

@@ -20,7 +20,8 @@ struct Column {
 Text join_columns(std::initializer_list<Column> columns) {
     Text line;
     for (const Column& c : columns) {
-        line += pad_cut(c.value, c.width);
+        // A CR, LF or NUL from anywhere (a loaded file, a pasted text) must not split the line.
+        line += pad_cut(one_line(c.value), c.width);
         line += c.after;
     }
     return line;
@@ -106,6 +107,7 @@ Text encode_hskc_serial(const Text& entry) {
 }
 
 Text log_sor_osszeallitas(QsoRecord& r, ContestType type, short& funkcio) {
+    const EntryWidths& w = kGeneralWidths;
     const bool hskc = type == ContestType::Hskc;
     auto serial = [hskc](const Text& entry) {
         return hskc ? encode_hskc_serial(entry)
@@ -125,19 +127,19 @@ Text log_sor_osszeallitas(QsoRecord& r, ContestType type, short& funkcio) {
 
     return join_columns({
         {r.log_ido, 19, "="},
-        {trim(r.kapott_hivojel_text), 20, "="},
-        {encode_report(r.kapott_riport_text), 3, "/"},
-        {received_serial, 4, "/"},
-        {locator, 6, "/"},
+        {trim(r.kapott_hivojel_text), w.call, "="},
+        {encode_report(r.kapott_riport_text), w.report, "/"},
+        {received_serial, w.serial, "/"},
+        {locator, w.locator, "/"},
         {first_char(r.kapott_sex_combo.text()), 1, "="},
-        {encode_report(r.kuldott_riport_text), 3, "/"},
-        {serial(r.kuldott_sorszam_text), 4, "="},
+        {encode_report(r.kuldott_riport_text), w.sent_report, "/"},
+        {serial(r.kuldott_sorszam_text), w.sent_serial, "="},
         {mode_text(r), 3, "="},
         {first_char(r.sex_combo.text()), 1, "="},
         {distance, 5, "/"},
         {number_or_zero(r.pontszam_text, 5), 5, "="},
         {sequence_number(r, funkcio), 5, "="},
-        {trim(r.kapott_nev_text), 14, "="},
+        {trim(r.kapott_nev_text), w.name, "="},
         {band_or_frequency(r), 7, "="},
     });
 }
@@ -146,21 +148,22 @@ Text QRP_sor_osszeallitas(QsoRecord& r, short& funkcio, char new_country_marker)
     Text name = trim(r.kapott_nev_text);
     Text qth = trim(r.kapott_sorszam_text);
     Text points = !name.empty() && !qth.empty() ? "2" : "1";
+    const EntryWidths& w = kQrpWidths;
     return join_columns({
                {r.log_ido, 19, "="},
-               {trim(r.kapott_hivojel_text), 16, "="},
-               {encode_report(r.kapott_riport_text), 3, "/"},
-               {name, 14, "/"},
-               {qth, 21, "="},
-               {encode_report(r.kuldott_riport_text), 3, "="},
+               {trim(r.kapott_hivojel_text), w.call, "="},
+               {encode_report(r.kapott_riport_text), w.report, "/"},
+               {name, w.name, "/"},
+               {qth, w.serial, "="},
+               {encode_report(r.kuldott_riport_text), w.sent_report, "="},
                {mode_text(r), 3, "="},
                {sequence_number(r, funkcio), 5, "="},
-               {trim(r.kezelo_text), 10, "="},
+               {trim(r.kezelo_text), w.own_name, "="},
                {points, 1, "="},
                {Text(1, new_country_marker), 1, "="},
                {band7(r), 7, "="},
            }) +
-           r.qth_text;
+           one_line(r.qth_text);
 }
 
 Text SKM_sor_osszeallitas(QsoRecord& r, short& funkcio, const Text& restored_itu_zone) {
@@ -170,20 +173,21 @@ Text SKM_sor_osszeallitas(QsoRecord& r, short& funkcio, const Text& restored_itu
     Text zone = funkcio == kFunkcioRewrite && trim(r.kapott_QRA_text) == kNoLocator
                     ? restored_itu_zone
                     : col(r.kapott_QRA_text, 1, 2);
+    const EntryWidths& w = kSkmWidths;
     return join_columns({
         {r.log_ido, 19, "="},
-        {trim(r.kapott_hivojel_text), 13, "="},
-        {encode_report(r.kapott_riport_text), 3, "/"},
-        {callsign_or_serial(r.kapott_sorszam_text), 13, "="},
-        {encode_report(r.kuldott_riport_text), 3, "="},
-        {callsign_or_serial(r.kuldott_sorszam_text), 13, "="},
+        {trim(r.kapott_hivojel_text), w.call, "="},
+        {encode_report(r.kapott_riport_text), w.report, "/"},
+        {callsign_or_serial(r.kapott_sorszam_text), w.serial, "="},
+        {encode_report(r.kuldott_riport_text), w.sent_report, "="},
+        {callsign_or_serial(r.kuldott_sorszam_text), w.sent_serial, "="},
         {mode_text(r), 3, "="},
         {r.tavolsag_text, 5, "="},
         {r.pontszam_text, 5, "="},
         {sequence_number(r, funkcio), 5, "="},
-        {trim(r.kezelo_text), 14, "="},
+        {trim(r.kezelo_text), w.own_name, "="},
         {band7(r), 7, "="},
-        {zone, 2, "="},
+        {zone, w.locator, "="},
     });
 }
 
@@ -191,40 +195,53 @@ Text NMARK_sor_osszeallitas(QsoRecord& r, short& funkcio) {
     // Only the leading digits of the received report count here: "5NN" is written "005".
     Text report = trim(r.kapott_riport_text);
     report = pad_digit_run(std::string_view(report).substr(0, digit_prefix_length(report)), 3);
+    const EntryWidths& w = kNmarkWidths;
     return join_columns({
                {r.log_ido, 19, "="},
-               {trim(r.kapott_hivojel_text), 12, "="},
-               {report, 3, "="},
-               {trim(r.kapott_nev_text), 14, "/"},
-               {trim(r.kapott_sorszam_text), 21, "="},
-               {encode_report(r.kuldott_riport_text), 3, "="},
+               {trim(r.kapott_hivojel_text), w.call, "="},
+               {report, w.report, "="},
+               {trim(r.kapott_nev_text), w.name, "/"},
+               {trim(r.kapott_sorszam_text), w.serial, "="},
+               {encode_report(r.kuldott_riport_text), w.sent_report, "="},
                {mode_text(r), 3, "="},
                {"", 4, ""},
                {sequence_number(r, funkcio), 5, "="},
-               {trim(r.kezelo_text), 10, "="},
+               {trim(r.kezelo_text), w.own_name, "="},
                {number_or_zero(r.tavolsag_text, 1), 1, "/"},
                {number_or_zero(r.pontszam_text, 1), 1, "="},
                {band7(r), 7, "="},
            }) +
-           r.qth_text;
+           one_line(r.qth_text);
 }
 
 Text SWL_log_sor_osszeallitas(QsoRecord& r, short& funkcio) {
     auto serial = [](const Text& entry) {
         return zero_padded_number(entry, 5).value_or(trim(entry));
     };
+    const EntryWidths& w = kSwlWidths;
     return join_columns({
         {r.log_ido, 19, "="},
         {band7(r), 8, "="},
         {mode_text(r), 3, "="},
-        {trim(r.kapott_hivojel_text), 17, "/"},
-        {encode_report(r.kapott_riport_text), 3, "/"},
-        {serial(r.kapott_sorszam_text), 8, "="},
-        {trim(r.hivojel_2_text), 17, "/"},
-        {encode_report(r.kuldott_riport_text), 3, "/"},
-        {serial(r.kuldott_sorszam_text), 8, "="},
+        {trim(r.kapott_hivojel_text), w.call, "/"},
+        {encode_report(r.kapott_riport_text), w.report, "/"},
+        {serial(r.kapott_sorszam_text), w.serial, "="},
+        {trim(r.hivojel_2_text), w.call2, "/"},
+        {encode_report(r.kuldott_riport_text), w.sent_report, "/"},
+        {serial(r.kuldott_sorszam_text), w.sent_serial, "="},
         {sequence_number(r, funkcio), 5, "="},
     });
+}
+
+const EntryWidths& entry_widths(LineLayout layout) {
+    switch (layout) {
+        case LineLayout::Qrp: return kQrpWidths;
+        case LineLayout::Skm: return kSkmWidths;
+        case LineLayout::Nmark: return kNmarkWidths;
+        case LineLayout::Swl: return kSwlWidths;
+        case LineLayout::General: break;
+    }
+    return kGeneralWidths;
 }
 
 char new_country_marker(const Text& callsign, const CountryLookup& countries,

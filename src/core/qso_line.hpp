@@ -20,6 +20,26 @@ inline constexpr std::size_t kSkmLineLength = 118;
 inline constexpr std::size_t kNmarkLineLength = 115;
 inline constexpr std::size_t kSwlLineLength = 101;
 
+// Column widths of the entry fields in a layout; 0 where the layout writes no column for one.
+// The builders cut by these, and the window lets no more be typed.
+struct EntryWidths {
+    std::size_t call = 0, report = 0, serial = 0, locator = 0, name = 0, sent_report = 0,
+                sent_serial = 0, own_name = 0, call2 = 0;
+};
+inline constexpr EntryWidths kGeneralWidths{.call = 20, .report = 3, .serial = 4, .locator = 6, .name = 14,
+                                            .sent_report = 3, .sent_serial = 4};
+// The received serial field holds the received QTH here.
+inline constexpr EntryWidths kQrpWidths{.call = 16, .report = 3, .serial = 21, .name = 14, .sent_report = 3,
+                                        .own_name = 10};
+// The locator field holds the received ITU zone.
+inline constexpr EntryWidths kSkmWidths{.call = 13, .report = 3, .serial = 13, .locator = 2, .sent_report = 3,
+                                        .sent_serial = 13, .own_name = 14};
+inline constexpr EntryWidths kNmarkWidths{.call = 12, .report = 3, .serial = 21, .name = 14, .sent_report = 3,
+                                          .own_name = 10};
+inline constexpr EntryWidths kSwlWidths{.call = 17, .report = 3, .serial = 8, .sent_report = 3, .sent_serial = 8,
+                                        .call2 = 17};
+const EntryWidths& entry_widths(LineLayout layout);
+
 // Written for a missing received locator.
 inline const Text kNoLocator = "AA00AA";
 

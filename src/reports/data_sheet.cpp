@@ -12,38 +12,45 @@ namespace {
 // Larger files are no sheet: they are refused before being read.
 constexpr std::uintmax_t kMaxSheetFileBytes = 1024 * 1024;
 
-using F = SheetFilter;
+// Header values stand on "TAG=value" lines; the callsigns and the locator hold only what those can.
+constexpr FieldKind kUpper{FieldChars::OneLine, FieldCase::UpperFolded};
+constexpr FieldKind kAsTyped{FieldChars::OneLine, FieldCase::Keep};
+constexpr FieldKind kName{FieldChars::OneLine, FieldCase::Folded};
+constexpr FieldKind kCall{FieldChars::Callsign, FieldCase::UpperFolded};
+constexpr FieldKind kWwl{FieldChars::Locator, FieldCase::UpperFolded};
+// The two antenna heights share one line, joined by ";".
+constexpr FieldKind kHeight{FieldChars::Record, FieldCase::Keep};
 
-// Control, label index, tooltip, filter, member, in file order.
+// Control, label index, tooltip, input kind, member, in file order.
 const std::array<SheetField, kSheetFieldCount> kFields = {{
-    {"tx_TName", 0, "Contest name", F::Upper, &DataSheet::tx_TName},
-    {"tx_TDate_1", 1, "Beginning date of contest", F::None, &DataSheet::tx_TDate_1},
-    {"tx_TDate_2", 1, "Ending date of contest", F::None, &DataSheet::tx_TDate_2},
-    {"tx_PCall", 2, "Callsign used", F::Upper, &DataSheet::tx_PCall},
-    {"tx_PWWLo", 3, "WWL used", F::Upper, &DataSheet::tx_PWWLo},
-    {"tx_PExch", 4, "Exchange used", F::Upper, &DataSheet::tx_PExch},
-    {"tx_PAdr1", 5, "Address line 1 from where the contest took place", F::None, &DataSheet::tx_PAdr1},
-    {"tx_PAdr2", 6, "Address line 2 from where the contest took place", F::None, &DataSheet::tx_PAdr2},
-    {"tx_PSect", 7, "Section in which station participates", F::Upper, &DataSheet::tx_PSect},
-    {"tx_PBand", 8, "Band used", F::Upper, &DataSheet::tx_PBand},
-    {"tx_PClub", 9, "Club station where the points can be accumulated", F::Upper, &DataSheet::tx_PClub},
-    {"tx_RName", 10, "Name of responsible operator:", F::FoldOnly, &DataSheet::tx_RName},
-    {"tx_RCall", 11, "Callsign of responsible operator", F::Upper, &DataSheet::tx_RCall},
-    {"tx_RAdr1", 12, "Address line 1 of responsible operator", F::Upper, &DataSheet::tx_RAdr1},
-    {"tx_RAdr2", 13, "Address line2 of responsible operator ", F::None, &DataSheet::tx_RAdr2},
-    {"tx_RPoCo", 14, "Postal code of responsible operator", F::None, &DataSheet::tx_RPoCo},
-    {"tx_RCity", 15, "City of responsible operator", F::Upper, &DataSheet::tx_RCity},
-    {"tx_RCoun", 16, "Country of responsible operator", F::Upper, &DataSheet::tx_RCoun},
-    {"tx_RPhon", 17, "Phone number of responsible operator", F::None, &DataSheet::tx_RPhon},
-    {"tx_RHBBS", 18, "Home BBS of responsible operator", F::None, &DataSheet::tx_RHBBS},
-    {"tx_MOpe1", 19, "Multi operator line 1", F::Upper, &DataSheet::tx_MOpe1},
-    {"tx_MOpe2", 20, "Multi operator line 2", F::Upper, &DataSheet::tx_MOpe2},
-    {"tx_STXEq", 21, "Tx equipment", F::Upper, &DataSheet::tx_STXEq},
-    {"tx_SPowe", 22, "Tx power", F::Upper, &DataSheet::tx_SPowe},
-    {"tx_SRXEq", 23, "Rx equipment", F::Upper, &DataSheet::tx_SRXEq},
-    {"tx_SAnte", 24, "Antenna", F::Upper, &DataSheet::tx_SAnte},
-    {"tx_SAntH_ground", 25, "Antenna height above ground level", F::None, &DataSheet::tx_SAntH_ground},
-    {"tx_SAntH_see", 25, "Antenna height above see level", F::None, &DataSheet::tx_SAntH_see},
+    {"tx_TName", 0, "Contest name", kUpper, &DataSheet::tx_TName},
+    {"tx_TDate_1", 1, "Beginning date of contest", kAsTyped, &DataSheet::tx_TDate_1},
+    {"tx_TDate_2", 1, "Ending date of contest", kAsTyped, &DataSheet::tx_TDate_2},
+    {"tx_PCall", 2, "Callsign used", kCall, &DataSheet::tx_PCall},
+    {"tx_PWWLo", 3, "WWL used", kWwl, &DataSheet::tx_PWWLo},
+    {"tx_PExch", 4, "Exchange used", kUpper, &DataSheet::tx_PExch},
+    {"tx_PAdr1", 5, "Address line 1 from where the contest took place", kAsTyped, &DataSheet::tx_PAdr1},
+    {"tx_PAdr2", 6, "Address line 2 from where the contest took place", kAsTyped, &DataSheet::tx_PAdr2},
+    {"tx_PSect", 7, "Section in which station participates", kUpper, &DataSheet::tx_PSect},
+    {"tx_PBand", 8, "Band used", kUpper, &DataSheet::tx_PBand},
+    {"tx_PClub", 9, "Club station where the points can be accumulated", kUpper, &DataSheet::tx_PClub},
+    {"tx_RName", 10, "Name of responsible operator:", kName, &DataSheet::tx_RName},
+    {"tx_RCall", 11, "Callsign of responsible operator", kCall, &DataSheet::tx_RCall},
+    {"tx_RAdr1", 12, "Address line 1 of responsible operator", kUpper, &DataSheet::tx_RAdr1},
+    {"tx_RAdr2", 13, "Address line2 of responsible operator ", kAsTyped, &DataSheet::tx_RAdr2},
+    {"tx_RPoCo", 14, "Postal code of responsible operator", kAsTyped, &DataSheet::tx_RPoCo},
+    {"tx_RCity", 15, "City of responsible operator", kUpper, &DataSheet::tx_RCity},
+    {"tx_RCoun", 16, "Country of responsible operator", kUpper, &DataSheet::tx_RCoun},
+    {"tx_RPhon", 17, "Phone number of responsible operator", kAsTyped, &DataSheet::tx_RPhon},
+    {"tx_RHBBS", 18, "Home BBS of responsible operator", kAsTyped, &DataSheet::tx_RHBBS},
+    {"tx_MOpe1", 19, "Multi operator line 1", kUpper, &DataSheet::tx_MOpe1},
+    {"tx_MOpe2", 20, "Multi operator line 2", kUpper, &DataSheet::tx_MOpe2},
+    {"tx_STXEq", 21, "Tx equipment", kUpper, &DataSheet::tx_STXEq},
+    {"tx_SPowe", 22, "Tx power", kUpper, &DataSheet::tx_SPowe},
+    {"tx_SRXEq", 23, "Rx equipment", kUpper, &DataSheet::tx_SRXEq},
+    {"tx_SAnte", 24, "Antenna", kUpper, &DataSheet::tx_SAnte},
+    {"tx_SAntH_ground", 25, "Antenna height above ground level", kHeight, &DataSheet::tx_SAntH_ground},
+    {"tx_SAntH_see", 25, "Antenna height above see level", kHeight, &DataSheet::tx_SAntH_see},
 }};
 
 const std::array<const char*, kSheetTagCount> kTags = {
@@ -61,15 +68,6 @@ Text DataSheet::* const kResultFields[] = {
     &DataSheet::tx_QSORecords};
 
 bool is_date_field(const SheetField& f) { return f.label_index == 1; }
-
-// A line of the file must stay one line, whatever a field holds.
-Text one_line(std::string_view s) {
-    Text out(s);
-    for (char& c : out) {
-        if (c == '\r' || c == '\n') c = ' ';
-    }
-    return out;
-}
 
 }  // namespace
 
@@ -120,26 +118,9 @@ const std::vector<CategoryList>& category_lists() {
     return lists;
 }
 
-char sheet_input_filter(SheetFilter filter, char typed) {
-    switch (filter) {
-        case SheetFilter::Upper: return fold_accents(upper_hu(typed));
-        case SheetFilter::FoldOnly: {
-            const char folded = fold_accents(typed);
-            if (folded != typed) return folded;
-            const char upper = upper_hu(typed);
-            if (upper == typed) return typed;
-            const char folded_upper = fold_accents(upper);
-            // A folded small letter stays small: the folded capitals are plain A-Z.
-            return folded_upper != upper ? static_cast<char>(folded_upper + ('a' - 'A')) : typed;
-        }
-        case SheetFilter::None: break;
-    }
-    return typed;
-}
-
 char adatlap_key_filter(std::string_view control, char typed) {
     const SheetField* f = find_sheet_field(control);
-    return f ? sheet_input_filter(f->filter, typed) : typed;
+    return f ? filter_char(f->kind, typed) : typed;
 }
 
 void clear_sheet(DataSheet& d) {

@@ -6,24 +6,18 @@
 #include <string_view>
 #include <vector>
 
+#include "core/entry_filter.hpp"
 #include "core/session.hpp"
 #include "core/subsystems.hpp"  // adatlap_torlo_rutin
 
 namespace loxar {
-
-// What a typed character becomes in a sheet field.
-enum class SheetFilter {
-    None,      // kept as typed
-    Upper,     // upper case, then the Hungarian accented capitals folded
-    FoldOnly,  // case kept, accented letters of both cases folded (the operator's name)
-};
 
 // One text field of the sheet, in the order of the ".hdr" file.
 struct SheetField {
     const char* control;      // tx_TName ...
     int label_index;          // position of its tag label (two fields share TDate and SAntH)
     const char* tooltip;
-    SheetFilter filter;
+    FieldKind kind;           // what typing and pasting may put into it
     Text DataSheet::*member;
 };
 
@@ -50,9 +44,8 @@ struct CategoryList {
 // The 11 lists in the order of the ".hdr" file.
 const std::vector<CategoryList>& category_lists();
 
-// The typed character after the field's filter (cp1250).
-char sheet_input_filter(SheetFilter filter, char typed);
-// The same by control name: characters typed into other controls pass unchanged.
+// The typed character after the field's filter (cp1250), '\0' when the field refuses it;
+// characters typed into other controls pass unchanged.
 char adatlap_key_filter(std::string_view control, char typed);
 
 // Everything cleared: text fields and EDI results empty, dates the empty mask, the category

@@ -16,15 +16,6 @@ constexpr std::uintmax_t kMaxOwnDataBytes = 64 * 1024;
 
 Text header_line() { return hu(u8"Saját adatok, Ne nyúlj hozzá!!!!!!!!!!"); }
 
-// Trimmed, and never more than one line of the file.
-Text one_line(std::string_view s) {
-    Text out = trim(s);
-    for (char& c : out) {
-        if (c == '\r' || c == '\n') c = ' ';
-    }
-    return out;
-}
-
 std::filesystem::path own_data_path(const Session& s) { return s.paths.system_dir / kOwnDataFile; }
 
 int list_size(const Combo& c) { return c.size(); }
@@ -88,14 +79,14 @@ OwnData own_data_of(const Session& s) {
 Text own_data_text(const OwnData& d) {
     const Text lines[] = {
         header_line(),
-        one_line(d.callsign),
-        one_line(d.locator),
-        one_line(d.operator_name),
+        one_line(trim(d.callsign)),
+        one_line(trim(d.locator)),
+        one_line(trim(d.operator_name)),
         std::to_string(d.sex),
         std::to_string(d.band),
-        one_line(d.exchange),
+        one_line(trim(d.exchange)),
         std::to_string(d.real_time),
-        one_line(d.qth),
+        one_line(trim(d.qth)),
         std::to_string(d.time_offset),
         std::to_string(d.contest_type),
         std::to_string(d.roger),

@@ -33,6 +33,14 @@ Text trim(std::string_view s) {
     return Text(s.substr(b, e - b));
 }
 
+Text one_line(std::string_view s) {
+    Text out(s);
+    for (char& c : out) {
+        if (c == '\r' || c == '\n' || c == '\0') c = ' ';
+    }
+    return out;
+}
+
 Text zero_pad(long long n, std::size_t width) {
     Text digits = std::to_string(n < 0 ? -n : n);
     std::size_t room = n < 0 && width > 0 ? width - 1 : width;

@@ -22,6 +22,8 @@ Text col_from(std::string_view line, std::size_t from);
 Text pad_cut(std::string_view s, std::size_t width);
 // Blanks, tabs, CR and LF removed from both ends.
 Text trim(std::string_view s);
+// CR, LF and NUL replaced by blanks: a value that must stay inside one line of a file.
+Text one_line(std::string_view s);
 // `n` as decimal digits with leading zeros to `width` ("00012"); a minus sign leads.
 Text zero_pad(long long n, std::size_t width);
 

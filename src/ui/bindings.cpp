@@ -1,11 +1,27 @@
 // The binding tables: control name to session field.
 #include "ui/bindings.hpp"
 
+#include "reports/data_sheet.hpp"
+
 namespace loxar {
 
-#define QSO_FIELD(name) {#name, [](Session& s) -> Text& { return s.qso.name; }}
-#define STATION_FIELD(name) {#name, [](Session& s) -> Text& { return s.station.name; }}
-#define SHEET_FIELD(name) {#name, [](Session& s) -> Text& { return s.sheet.name; }}
+namespace {
+
+FieldKind sheet_kind(const char* control) {
+    const SheetField* f = find_sheet_field(control);
+    return f ? f->kind : FieldKind{};
+}
+
+// The EDI claim lines join the result fields by ";".
+constexpr FieldKind kResult{FieldChars::Record, FieldCase::Keep};
+
+}  // namespace
+
+#define QSO_FIELD(name) {#name, [](Session& s) -> Text& { return s.qso.name; }, false, entry_field_kind(#name)}
+#define STATION_FIELD(name) \
+    {#name, [](Session& s) -> Text& { return s.station.name; }, false, entry_field_kind(#name)}
+#define SHEET_FIELD(name) {#name, [](Session& s) -> Text& { return s.sheet.name; }, false, sheet_kind(#name)}
+#define RESULT_FIELD(name) {#name, [](Session& s) -> Text& { return s.sheet.name; }, false, kResult}
 #define SHEET_COMBO(name) {#name, [](Session& s) -> Combo& { return s.sheet.name; }}
 
 const std::vector<TextBinding>& text_bindings() {
@@ -64,28 +80,32 @@ const std::vector<TextBinding>& text_bindings() {
         SHEET_FIELD(tx_SAnte),
         SHEET_FIELD(tx_SAntH_ground),
         SHEET_FIELD(tx_SAntH_see),
-        SHEET_FIELD(tx_CQSOs),
-        SHEET_FIELD(tx_CQSOMul),
-        SHEET_FIELD(tx_CQSOP),
-        SHEET_FIELD(tx_CWWLs),
-        SHEET_FIELD(tx_CWWLBo),
-        SHEET_FIELD(tx_CWWLMul),
-        SHEET_FIELD(tx_CWWLB),
-        SHEET_FIELD(tx_CExcs),
-        SHEET_FIELD(tx_CExcsBo),
-        SHEET_FIELD(tx_CExcsMul),
-        SHEET_FIELD(tx_CExcB),
-        SHEET_FIELD(tx_CDXCs),
-        SHEET_FIELD(tx_CDXCBo),
-        SHEET_FIELD(tx_CDXCMul),
-        SHEET_FIELD(tx_CDXCB),
-        SHEET_FIELD(tx_CToSc),
-        SHEET_FIELD(tx_CODXC),
-        SHEET_FIELD(tx_CODXWWL),
-        SHEET_FIELD(tx_CODXDis),
-        SHEET_FIELD(tx_QSORecords),
+        RESULT_FIELD(tx_CQSOs),
+        RESULT_FIELD(tx_CQSOMul),
+        RESULT_FIELD(tx_CQSOP),
+        RESULT_FIELD(tx_CWWLs),
+        RESULT_FIELD(tx_CWWLBo),
+        RESULT_FIELD(tx_CWWLMul),
+        RESULT_FIELD(tx_CWWLB),
+        RESULT_FIELD(tx_CExcs),
+        RESULT_FIELD(tx_CExcsBo),
+        RESULT_FIELD(tx_CExcsMul),
+        RESULT_FIELD(tx_CExcB),
+        RESULT_FIELD(tx_CDXCs),
+        RESULT_FIELD(tx_CDXCBo),
+        RESULT_FIELD(tx_CDXCMul),
+        RESULT_FIELD(tx_CDXCB),
+        RESULT_FIELD(tx_CToSc),
+        RESULT_FIELD(tx_CODXC),
+        RESULT_FIELD(tx_CODXWWL),
+        RESULT_FIELD(tx_CODXDis),
+        RESULT_FIELD(tx_QSORecords),
     };
     return table;
+}
+
+FilteredText bound_text(const Session& s, const TextBinding& b, std::string_view text) {
+    return filter_text(b.kind, text, entry_max_length(layout_of(s.contest()), b.control));
 }
 
 const std::vector<ComboBinding>& combo_bindings() {

@@ -4,6 +4,7 @@
 #include <functional>
 #include <vector>
 
+#include "core/entry_filter.hpp"
 #include "core/session.hpp"
 
 namespace loxar {
@@ -12,6 +13,7 @@ struct TextBinding {
     const char* control;
     std::function<Text&(Session&)> field;
     bool read_only = false;
+    FieldKind kind = {};  // what typing and pasting may put into it
 };
 
 struct ComboBinding {
@@ -37,6 +39,9 @@ struct ListBinding {
 };
 
 const std::vector<TextBinding>& text_bindings();
+// A text put into a bound field (typed, pasted, dropped or set), as the session takes it: the
+// field's characters only, cut to its width in the current contest type's layout.
+FilteredText bound_text(const Session& s, const TextBinding& b, std::string_view text);
 const std::vector<LabelBinding>& label_bindings();
 const std::vector<ListBinding>& list_bindings();
 const std::vector<ComboBinding>& combo_bindings();

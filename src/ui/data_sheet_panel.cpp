@@ -55,10 +55,12 @@ QWidget* categories_frame(QWidget* parent) {
     return g;
 }
 
-// Rewrites typed characters by the field's filter; shows the remark when the panel appears.
+// Rewrites typed characters by the field's filter, refuses those it does not take; shows the remark
+// when the panel appears.
 class SheetEvents : public QObject {
 public:
-    SheetEvents(QObject* parent, std::function<void()> on_show) : QObject(parent), on_show_(std::move(on_show)) {}
+    SheetEvents(QObject* parent, Ui& ui, std::function<void()> on_show)
+        : QObject(parent), ui_(ui), on_show_(std::move(on_show)) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -72,6 +74,10 @@ protected:
         const Text name = watched->objectName().toStdString();
         const char filtered = adatlap_key_filter(name, typed[0]);
         if (filtered == typed[0]) return false;
+        if (filtered == '\0') {
+            ui_.beep();
+            return true;
+        }
         // The rewritten key goes the normal way (selection, undo); the filter leaves it as it is.
         QKeyEvent replacement(QEvent::KeyPress, key->key(), key->modifiers(), qs(Text(1, filtered)),
                               key->isAutoRepeat(), static_cast<quint16>(key->count()));
@@ -80,6 +86,7 @@ protected:
     }
 
 private:
+    Ui& ui_;
     std::function<void()> on_show_;
 };
 
@@ -146,7 +153,7 @@ QWidget* build_adatlap_panel(QWidget* parent) {
     return g;
 }
 
-void wire_data_sheet_panel(QWidget* panel, Session& s, Ui&, std::function<void()> refresh_all) {
+void wire_data_sheet_panel(QWidget* panel, Session& s, Ui& ui, std::function<void()> refresh_all) {
     if (!panel || panel->property(kWiredProperty).toBool()) return;
     panel->setProperty(kWiredProperty, true);
 
@@ -168,12 +175,12 @@ void wire_data_sheet_panel(QWidget* panel, Session& s, Ui&, std::function<void()
     on_click("data_load_cmd", data_load_cmd_Click);
     on_click("megjegyzes_torles_cmd", megjegyzes_torles_cmd_Click);
 
-    auto* events = new SheetEvents(panel, show_remark);
+    auto* events = new SheetEvents(panel, ui, show_remark);
     panel->installEventFilter(events);
     for (const SheetField& f : sheet_fields()) {
         auto* e = panel->findChild<QLineEdit*>(f.control);
         if (!e) continue;
-        if (f.filter != SheetFilter::None) e->installEventFilter(events);
+        e->installEventFilter(events);
         if (f.label_index != 1) continue;
         // A date field holds what it shows: "____-__-__" when empty, as the sheet file stores it.
         const auto member = f.member;

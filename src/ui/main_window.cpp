@@ -59,6 +59,9 @@ WindowKey window_key(int qt_key) {
     }
 }
 
+// QLineEdit's own default: no limit.
+constexpr int kNoMaxLength = 32767;
+
 // Page order of the panel stack follows the Panel enum.
 constexpr int page_of(Panel p) { return static_cast<int>(p); }
 
@@ -148,10 +151,22 @@ void MainWindow::connect_controls() {
         if (!e) continue;
         if (texts[i].read_only) e->setReadOnly(true);
         text_controls_.emplace_back(e, i);
-        connect(e, &QLineEdit::textEdited, this, [this, i](const QString& t) {
-            text_bindings()[i].field(s_) = cp(t);
-            s_.entry_untouched_since_add = false;
-        });
+        // Typing, pasting, dropping and setText all end here: the session takes the filtered text
+        // and the field shows it. Edits come before the handlers that read the field (textEdited).
+        auto store = [this, e, i](const QString& t) {
+            if (refreshing_ || t != e->text()) return;  // a refresh, or a stale notice of a replaced text
+            const TextBinding& b = text_bindings()[i];
+            const FilteredText clean = bound_text(s_, b, cp(t));
+            b.field(s_) = clean.text;
+            if (clean.refused) beep();
+            if (const QString shown = qs(clean.text); shown != t) e->setText(shown);
+        };
+        connect(e, &QLineEdit::textEdited, this, store);
+        // Only the operator's own edits make the fields after an add theirs again.
+        connect(e, &QLineEdit::textEdited, this, [this] { s_.entry_untouched_since_add = false; });
+        connect(e, &QLineEdit::textChanged, this, store);
+        // Typing beyond the maximum length, or a paste cut by it.
+        connect(e, &QLineEdit::inputRejected, this, [this] { beep(); });
     }
     const auto& combos = combo_bindings();
     for (std::size_t i = 0; i < combos.size(); ++i) {
@@ -323,8 +338,17 @@ void MainWindow::close_window() { close(); }
 // --- refresh ----------------------------------------------------------------------------
 
 void MainWindow::refresh_fields() {
+    const LineLayout layout = layout_of(s_.contest());
     for (auto& [edit, i] : text_controls_) {
-        const QString value = qs(text_bindings()[i].field(s_));
+        const TextBinding& b = text_bindings()[i];
+        // Each field takes no more than its column holds in the layout of the contest type.
+        if (edit->inputMask().isEmpty()) {
+            const auto width = static_cast<int>(entry_max_length(layout, b.control));
+            const int most = width > 0 ? width : kNoMaxLength;
+            if (edit->maxLength() != most) edit->setMaxLength(most);
+        }
+        // A value a procedure set longer than that shows as far as it goes into the line.
+        const QString value = qs(b.field(s_)).left(edit->maxLength());
         // A masked field reads back without its blanks; either form counts as the same value.
         if (edit->text() != value && edit->displayText() != value) {
             const int cursor = edit->cursorPosition();

@@ -30,7 +30,7 @@ namespace {
 const char* const kEntryFields[] = {
     "kapott_hivojel_text", "kapott_riport_text", "kapott_sorszam_text", "kapott_QRA_text", "kapott_nev_text",
     "kuldott_riport_text", "kuldott_sorszam_text", "kuldott_nev_text", "hivojel_2_text", "kezelo_text",
-    "exch_text",
+    "exch_text", "hivojel_text", "QRA_text", "qth_text", "verseny_neve_text", "tavolsag_text", "pontszam_text",
 };
 // Fields (and the sex selector) whose leaving runs a procedure.
 const char* const kLeaveEvents[] = {

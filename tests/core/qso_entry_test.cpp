@@ -69,8 +69,8 @@ TEST(EntryKeys, UpperCaseEverywhereAccentsFoldedInTextFields) {
     EXPECT_EQ(entry_char("kapott_nev_text", o_dbl[0]), 'O');
     EXPECT_EQ(entry_char("exch_text", 'x'), 'X');
     EXPECT_EQ(entry_char("kapott_hivojel_text", 'h'), 'H');
-    // A callsign keeps an accented capital: only text fields fold.
-    EXPECT_EQ(entry_char("kapott_hivojel_text", a_acute[0]), hu(u8"Á")[0]);
+    // A callsign takes no accented letter: only text fields fold, and an "Á" is no callsign letter.
+    EXPECT_EQ(entry_char("kapott_hivojel_text", a_acute[0]), '\0');
 }
 
 TEST(EntryCheck, LocatorLengthByContestType) {
@@ -99,6 +99,14 @@ TEST(EntryCheck, LettersInTheExchangeAreFineOnlyWhereNumbersAreNotRequired) {
     iaru.qso("HA1ABC", "BP", "JN97AA");
     EXPECT_EQ(QSO_adat_vizsgalat(iaru.s), 0);
     EXPECT_EQ(iaru.last_message(), hu(u8"Kapott sorszám hiba\r\n"));
+}
+
+TEST(EntryCheck, ATimeOutOfRangeIsADateFault) {
+    Entry e(T::Iaru);
+    e.qso("HA1ABC", "1", "JN97AA");
+    e.s.qso.log_ido = "2024-05-04/25:61:99";
+    EXPECT_EQ(QSO_adat_vizsgalat(e.s), 0);
+    EXPECT_EQ(e.last_message(), hu(u8"Dátum hiba\r\n"));
 }
 
 TEST(EntryCheck, EveryFaultListedInBitOrder) {

@@ -153,6 +153,12 @@ TEST(Clock, DateCheckMessages) {
         {"    -  -  /  :  :  ", 0, u8"Hibás a dátum'"},
         {"2024-02-01/12:0x:00", 0, u8"Hibás az idő'"},
         {"2024-02-01/12:00", 0, u8"Hibás az idő'"},
+        {"2024-02-01/00:00:00", 1, nullptr},
+        {"2024-02-01/23:59:59", 1, nullptr},
+        {"2024-02-01/24:00:00", 0, u8"Hibás az idő'"},
+        {"2024-02-01/12:60:00", 0, u8"Hibás az idő'"},
+        {"2024-02-01/12:00:60", 0, u8"Hibás az idő'"},
+        {"2024-02-01/25:61:99", 0, u8"Hibás az idő'"},
     };
     for (const auto& c : cases) {
         Started st;

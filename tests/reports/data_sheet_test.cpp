@@ -50,7 +50,7 @@ TEST(SheetFilter, TypedCharactersByField) {
         std::u8string_view typed, expected;
     } cases[] = {
         {"tx_PCall", u8"ő", u8"O"},  {"tx_PCall", u8"x", u8"X"},   {"tx_PCall", u8"Ű", u8"U"},
-        {"tx_PCall", u8"ä", u8"Ä"},  {"tx_TName", u8"é", u8"E"},   {"tx_RName", u8"ő", u8"o"},
+        {"tx_TName", u8"ä", u8"Ä"},  {"tx_TName", u8"é", u8"E"},   {"tx_RName", u8"ő", u8"o"},
         {"tx_RName", u8"Ő", u8"O"},  {"tx_RName", u8"x", u8"x"},   {"tx_RName", u8"ű", u8"u"},
         {"tx_RName", u8"í", u8"i"},  {"tx_RName", u8"ä", u8"ä"},   {"tx_RAdr2", u8"ő", u8"ő"},
         {"tx_RAdr2", u8"a", u8"a"},  {"tx_RAdr1", u8"á", u8"A"},   {"tx_SAntH_see", u8"m", u8"m"},

@@ -1,0 +1,60 @@
+// Pasted and set texts in the entry fields: only what the field can hold reaches the session and the log.
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+
+#include "core/log_file.hpp"
+#include "core/startup.hpp"
+#include "rules/contest_rules.hpp"
+#include "ui/main_window.hpp"
+#include "ui/support/started_window.hpp"
+#include "ui/support/ui_test.hpp"
+
+using namespace loxar;
+
+class EntryInputTest : public QObject {
+    Q_OBJECT
+private slots:
+    void pastedJunkNeverReachesTheLog() {
+        testing::StartedWindow win;
+        Session& s = win.session();
+        s.szabaly_combo.set(static_cast<int>(ContestType::Iaru));
+        szabaly_combo_Click(s);
+        s.station.QRA_text = "JN97MM";
+        s.qso.kezelo_text = "PETER";
+        s.qso.sex_combo.set(2);
+        s.qso.mod_combo.set(1);
+        s.automata_check = false;
+        log_inic_rutin(s);
+        win.w->refresh(Aspect::All);
+
+        // The own callsign set from outside: upper case, line breaks and the header's "," gone.
+        auto* own = win.find<QLineEdit>("hivojel_text");
+        own->setText(QStringLiteral("ha5tst\r\n,"));
+        QCOMPARE(own->text(), QStringLiteral("HA5TST"));
+        QCOMPARE(s.station.hivojel_text, Text("HA5TST"));
+
+        auto* call = win.find<QLineEdit>("kapott_hivojel_text");
+        call->setFocus();
+        QApplication::clipboard()->setText(QString::fromUtf8("ha1abc\r\n\x1b;x", 11));
+        QTest::keySequence(call, QKeySequence(QKeySequence::Paste));
+        QCOMPARE(call->text(), QStringLiteral("HA1ABCX"));
+        QCOMPARE(s.qso.kapott_hivojel_text, Text("HA1ABCX"));
+
+        // A callsign longer than its column is cut where the line cuts it.
+        call->selectAll();
+        QApplication::clipboard()->setText(QString(40, QLatin1Char('K')));
+        QTest::keySequence(call, QKeySequence(QKeySequence::Paste));
+        QCOMPARE(call->text(), QString(20, QLatin1Char('K')));
+
+        for (const char* keys : {" ", "1", " ", "jn97aa"}) QTest::keyClicks(QApplication::focusWidget(), keys);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(s.log_lista.size(), std::size_t{1});
+        const Text line = s.log_lista.at(0);
+        QCOMPARE(col(line, 21, 21), Text(20, 'K') + "=");
+        QVERIFY(log_file_header(s).starts_with("HA5TST,"));
+    }
+};
+
+LOXAR_UI_TEST(EntryInputTest)
+#include "entry_input_test.moc"
