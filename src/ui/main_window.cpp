@@ -130,8 +130,7 @@ void MainWindow::build() {
                                   [this](std::size_t i) -> const Text& { return s_.qra_sort_lista.at(i); }, this);
     db_view_->setModel(db_model_);
     locator_view_ = findChild<QListView*>("qra_lista");
-    locator_model_ = new TextListModel([this] { return s_.qra_lista.size(); },
-                                       [this](std::size_t i) -> const Text& { return s_.qra_lista.at(i); }, this);
+    locator_model_ = new TextListModel([this]() -> const ListBox& { return s_.qra_lista; }, this);
     locator_view_->setModel(locator_model_);
     // As large as a laptop screen allows, never beyond it.
     const QRect room = screen() ? screen()->availableGeometry() : QRect(0, 0, 1280, 800);
@@ -387,7 +386,7 @@ void MainWindow::refresh_database_lists() {
         db_view_->selectionModel()->setCurrentIndex(idx, QItemSelectionModel::ClearAndSelect);
         db_view_->scrollTo(idx, QAbstractItemView::PositionAtTop);
     }
-    locator_model_->reload();
+    locator_model_->sync();
     const long chosen = s_.qra_lista.first_selected();
     if (chosen >= 0) {
         locator_view_->selectionModel()->setCurrentIndex(locator_model_->index(static_cast<int>(chosen)),
