@@ -13,6 +13,7 @@ struct Benchmark {
     std::function<void()> setup;          // untimed, once
     std::function<void()> run;            // timed
     int repeats = 5;
+    std::function<void()> prepare = {};   // untimed, before each run
 };
 
 std::vector<Benchmark>& registry();
@@ -23,5 +24,9 @@ struct Register {
 
 // Keeps the optimiser from dropping a computed value.
 void keep(const void* p);
+
+// Runs the registered benchmarks whose name contains argv[1] (all without it) and prints each
+// median against its limit.
+int run_all(int argc, char** argv);
 
 }  // namespace loxar::bench

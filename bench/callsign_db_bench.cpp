@@ -1,8 +1,8 @@
 // Loading a 50 000-station callsign database and the as-you-type selection on it.
 #include <filesystem>
-#include <random>
 
 #include "bench.hpp"
+#include "sample_data.hpp"
 #include "core/file_io.hpp"
 #include "database/db_lookup.hpp"
 #include "support/fake_ports.hpp"
@@ -21,22 +21,7 @@ struct DbFixture {
     void write() {
         if (written) return;
         s.ports = fakes.ports();
-        std::mt19937 rng(1);
-        const char* prefixes[] = {"HA", "HG", "OK", "OM", "S5", "9A", "YO", "DL", "SP", "OE"};
-        const char* names[] = {"Istvan", "Janos", "Laszlo", "Peter", "Zoltan", "Gabor", "Anna", "Eva"};
-        auto letter = [&rng] { return static_cast<char>('A' + rng() % 26); };
-        Text bytes = "QRA lista\r\n";
-        for (int i = 0; i < 50000; ++i) {
-            Text call = Text(prefixes[i % 10]) + static_cast<char>('0' + (i / 10) % 10);
-            for (int k = i / 100; k > 0 || call.size() < 5; k /= 26) call += static_cast<char>('A' + k % 26);
-            Text locators;
-            for (int n = 1 + static_cast<int>(rng() % 4); n > 0; --n) {
-                locators += Text{letter(), letter(), static_cast<char>('0' + rng() % 10),
-                                 static_cast<char>('0' + rng() % 10), letter(), letter()} + ",";
-            }
-            bytes += call + ";" + locators + ";" + names[rng() % 8] + ";QTH" + std::to_string(rng() % 5000) +
-                     ";" + std::to_string(rng() % 20) + ";Nem;000\r\n";
-        }
+        const Text bytes = loxar::bench::sample_database(50000);
         write_file_atomic(file, bytes);
         written = true;
     }

@@ -5,14 +5,19 @@
 #include <string_view>
 #include <unordered_set>
 
+#include "core/callsign_index.hpp"
 #include "core/numbering.hpp"
 
 namespace loxar {
 
 namespace {
 
-// The live search runs on every keystroke over up to 99 999 lines, so it reads the columns
-// through views instead of cutting a new text out of every line.
+// The two heard stations of a listener's line.
+constexpr CallsignColumns kSwlFirstCall{34, 17};
+constexpr CallsignColumns kSwlSecondCall{65, 17};
+
+// The live search runs on every keystroke, so it reads the columns through views instead of
+// cutting a new text out of every line it looks at.
 std::string_view column_view(std::string_view line, std::size_t from, std::size_t len) {
     if (from == 0 || from > line.size()) return {};
     return line.substr(from - 1, len);
@@ -33,18 +38,18 @@ bool contains(std::string_view haystack, std::string_view needle) {
     return haystack.find(needle) != std::string_view::npos;
 }
 
-// Width of the worked callsign at column 21: each layout's own field, so that the separator and
-// the report after a short NMARK callsign never take part in the match.
-std::size_t callsign_width(LineLayout layout) {
+// The worked callsign at column 21, each layout's own field, so that the separator and the
+// report after a short NMARK callsign never take part in the match.
+CallsignColumns callsign_columns(LineLayout layout) {
     switch (layout) {
         case LineLayout::Qrp:
-            return 16;
+            return {21, 16};
         case LineLayout::Nmark:
-            return 12;
+            return {21, 12};
         case LineLayout::Skm:
-            return 13;
+            return {21, 13};
         default:
-            return 20;
+            return {21, 20};
     }
 }
 
@@ -85,6 +90,8 @@ bool marked_duplicate(std::string_view line) {
 
 }  // namespace
 
+// Both searches read only the lines the callsign index offers, in log order, and test each
+// as a scan of the whole log would.
 void dupla_qso_ellenorzes(Session& s) {
     const Text call = trim(s.qso.kapott_hivojel_text);
     if (call.size() < 3) {
@@ -95,20 +102,21 @@ void dupla_qso_ellenorzes(Session& s) {
     s.talalt_log_lista.clear();
 
     const ContestType type = s.contest();
-    const std::size_t call_width = callsign_width(layout_of(type));
+    const CallsignColumns columns = callsign_columns(layout_of(type));
     const bool rhob = type == ContestType::RhOb;
     const Text band = trim(col(s.qso.band_text, 1, 7));
     const std::string_view minute_tens = column_view(s.qso.log_ido, 15, 1);
     const Text mode = trim(s.qso.mod_combo.text());
 
-    for (const Text& line : s.log_lista.items()) {
+    for (const std::uint32_t i : s.callsign_index.candidates(s.log_lista, columns, call)) {
+        const Text& line = s.log_lista.at(i);
         if (rhob) {
             // RH-OB allows the same station again in every new ten minutes and on every mode.
             if (column_view(line, 15, 1) != minute_tens || field(line, 69, 3) != mode) continue;
         } else if (field(line, 108, 7) != band) {
             continue;
         }
-        if (contains(field(line, 21, call_width), call)) s.talalt_log_lista.add(line);
+        if (contains(callsign_field(line, columns), call)) s.talalt_log_lista.add(line);
     }
     show_found_list(s, had_entries);
 }
@@ -123,9 +131,11 @@ void SWL_dupla_qso_ellenorzes(Session& s) {
     const bool had_entries = !s.talalt_log_lista.empty();
     s.talalt_log_lista.clear();
     const Text band = trim(col(s.qso.band_text, 1, 7));
-    for (const Text& line : s.log_lista.items()) {
+    for (const std::uint32_t i : s.callsign_index.candidates(s.log_lista, kSwlFirstCall, call1)) {
+        const Text& line = s.log_lista.at(i);
         if (field(line, 21, 8) != band) continue;
-        if (contains(field(line, 34, 17), call1) && contains(field(line, 65, 17), call2)) {
+        if (contains(callsign_field(line, kSwlFirstCall), call1) &&
+            contains(callsign_field(line, kSwlSecondCall), call2)) {
             s.talalt_log_lista.add(line);
         }
     }

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/bands.hpp"
+#include "core/callsign_index.hpp"
 #include "core/contest_types.hpp"
 #include "core/country_lookup.hpp"
 #include "core/ports.hpp"
@@ -130,6 +131,7 @@ struct Session {
 
     // Lists.
     ListBox log_lista;
+    CallsignIndex callsign_index;  // of log_lista, for the live duplicate search
 
     // Window-level state.
     short log_changed = 0;

@@ -1,6 +1,7 @@
 // Window-free models of the list and selector controls that procedures read and change.
 #pragma once
 
+#include <cstdint>
 #include <vector>
 
 #include "text/text.hpp"
@@ -18,8 +19,21 @@ struct Combo {
 };
 
 // A list with multi-selection, as the log list is.
+//
+// Its change counters let whoever keeps something derived from the lines (the window's list
+// model, the duplicate index) catch up with only what changed: lines added at the end since
+// are the only news while rewrite_version() stands; rewritten lines too while rows_version()
+// stands. Every value comes from one sequence shared by all lists, and a new or copied list
+// takes its own, so one value never stands for two lists' lines. Selection is no change.
 class ListBox {
 public:
+    ListBox();
+    ListBox(const ListBox& other);
+    ListBox(ListBox&& other) noexcept;
+    ListBox& operator=(const ListBox& other);
+    ListBox& operator=(ListBox&& other) noexcept;
+    ~ListBox() = default;
+
     std::size_t size() const { return items_.size(); }
     bool empty() const { return items_.empty(); }
     const Text& at(std::size_t i) const { return items_[i]; }
@@ -38,9 +52,19 @@ public:
 
     long list_index = -1;  // the current (focused) row
 
+    std::uint64_t version() const { return version_; }                  // any change of the lines
+    std::uint64_t rewrite_version() const { return rewrite_version_; }  // any but adding at the end
+    std::uint64_t rows_version() const { return rows_version_; }        // rows removed or replaced
+
 private:
+    enum class Change { Added, Rewritten, Rows };
+    void changed(Change c);
+
     std::vector<Text> items_;
     std::vector<char> selected_;
+    std::uint64_t version_ = 0;
+    std::uint64_t rewrite_version_ = 0;
+    std::uint64_t rows_version_ = 0;
 };
 
 }  // namespace loxar

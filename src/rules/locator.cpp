@@ -2,6 +2,7 @@
 #include "rules/locator.hpp"
 
 #include <cmath>
+#include <vector>
 
 #include "core/qso_line.hpp"
 
@@ -11,6 +12,21 @@ namespace {
 
 bool in_range(char c, char lo, char hi) {
     return c >= lo && c <= hi;
+}
+
+// The cosines of the search's angles, worked out once: the angles never change, and calling the
+// maths library 100001 times per distance cost 0.6 ms, and up to 20 ms right after the window
+// painted (the library's vector code runs slowly in the state the painting leaves behind), on
+// a QSO add that has 20 ms in all.
+const std::vector<double>& search_cosines() {
+    static const std::vector<double> table = [] {
+        std::vector<double> t(kArcCosSteps + 1);
+        for (int i = 0; i <= kArcCosSteps; ++i) {
+            t[static_cast<std::size_t>(i)] = std::cos((kQrbPi / 2) * i / kArcCosSteps);
+        }
+        return t;
+    }();
+    return table;
 }
 
 }  // namespace
@@ -63,10 +79,11 @@ Qrb qrb_transform(Coords partner, Coords own) {
 
     // The arc-cosine by search, not by the library: the whole kilometres of every logged QSO come
     // from this resolution. Ties keep the lower step.
+    const std::vector<double>& cosines = search_cosines();
     double best_diff = kQrbPi / 2;
     int best_step = 0;
     for (int i = 0; i <= kArcCosSteps; ++i) {
-        const double d = std::fabs(c - std::cos((kQrbPi / 2) * i / kArcCosSteps));
+        const double d = std::fabs(c - cosines[static_cast<std::size_t>(i)]);
         if (d < best_diff) {
             best_diff = d;
             best_step = i;

@@ -128,16 +128,14 @@ void MainWindow::build() {
     }
     log_view_ = findChild<QListView*>("log_lista");
     log_heading_ = findChild<QLabel*>("log_label");
-    log_model_ = new TextListModel([this] { return s_.log_lista.size(); },
-                                   [this](std::size_t i) -> const Text& { return s_.log_lista.at(i); }, this);
+    log_model_ = new TextListModel([this]() -> const ListBox& { return s_.log_lista; }, this);
     log_view_->setModel(log_model_);
     db_view_ = findChild<QListView*>("qra_sort_lista");
     db_model_ = new TextListModel([this] { return s_.qra_sort_lista.size(); },
                                   [this](std::size_t i) -> const Text& { return s_.qra_sort_lista.at(i); }, this);
     db_view_->setModel(db_model_);
     locator_view_ = findChild<QListView*>("qra_lista");
-    locator_model_ = new TextListModel([this] { return s_.qra_lista.size(); },
-                                       [this](std::size_t i) -> const Text& { return s_.qra_lista.at(i); }, this);
+    locator_model_ = new TextListModel([this]() -> const ListBox& { return s_.qra_lista; }, this);
     locator_view_->setModel(locator_model_);
     // As large as a laptop screen allows, never beyond it.
     const QRect room = screen() ? screen()->availableGeometry() : QRect(0, 0, 1280, 800);
@@ -402,13 +400,16 @@ void MainWindow::refresh_panels() {
 }
 
 void MainWindow::refresh_log_list() {
-    log_model_->reload();
+    log_model_->sync();
     QItemSelectionModel* sel = log_view_->selectionModel();
     QItemSelection selection;
+    // One range per run of selected lines: a whole selected log is one range, not 99 999.
     for (std::size_t i = 0; i < s_.log_lista.size(); ++i) {
         if (!s_.log_lista.selected(i)) continue;
-        const QModelIndex idx = log_model_->index(static_cast<int>(i));
-        selection.select(idx, idx);
+        std::size_t last = i;
+        while (last + 1 < s_.log_lista.size() && s_.log_lista.selected(last + 1)) ++last;
+        selection.select(log_model_->index(static_cast<int>(i)), log_model_->index(static_cast<int>(last)));
+        i = last;
     }
     sel->select(selection, QItemSelectionModel::ClearAndSelect);
     if (s_.log_lista.list_index >= 0 && s_.log_lista.list_index < static_cast<long>(s_.log_lista.size())) {
@@ -431,7 +432,7 @@ void MainWindow::refresh_database_lists() {
         db_view_->selectionModel()->setCurrentIndex(idx, QItemSelectionModel::ClearAndSelect);
         db_view_->scrollTo(idx, QAbstractItemView::PositionAtTop);
     }
-    locator_model_->reload();
+    locator_model_->sync();
     const long chosen = s_.qra_lista.first_selected();
     if (chosen >= 0) {
         locator_view_->selectionModel()->setCurrentIndex(locator_model_->index(static_cast<int>(chosen)),

@@ -73,8 +73,7 @@ void MainWindow::connect_logging() {
     for (const ListBinding& b : list_bindings()) {
         auto* view = findChild<QListView*>(b.control);
         auto field = b.field;
-        auto* model = new TextListModel([this, field] { return field(s_).size(); },
-                                        [this, field](std::size_t i) -> const Text& { return field(s_).at(i); }, this);
+        auto* model = new TextListModel([this, field]() -> const ListBox& { return field(s_); }, this);
         view->setModel(model);
         extra_lists_.emplace_back(view, model);
     }
@@ -201,7 +200,7 @@ void MainWindow::refresh_labels() {
 
 void MainWindow::reload_extra_list(std::size_t i) {
     auto [view, model] = extra_lists_[i];
-    model->reload();
+    model->sync();
     const long first = list_bindings()[i].field(s_).first_selected();
     if (first >= 0) {
         view->selectionModel()->setCurrentIndex(model->index(static_cast<int>(first)),

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "support/started_session.hpp"
 
 namespace loxar {
@@ -94,6 +96,48 @@ TEST(LiveSearch, ListenerLogNeedsBothStations) {
     // The plain search is not used for a listener's log: it would read the band elsewhere.
     log.s.qso.hivojel_2_text.clear();
     EXPECT_TRUE(log.typed("HA1AAA").empty());
+}
+
+// The search reads an index kept with the log; whatever changed the log, it finds what a scan
+// of every line finds, in log order.
+TEST(LiveSearch, FindsWhatAScanFindsAfterEveryChangeOfTheLog) {
+    Log log(ContestType::Iaru, {general("HA5AAA"), general("DL/HA5AAA/P"), general("HA5AAA", 2, "435 MHz")});
+    auto scan = [&log](const Text& typed) {
+        const std::size_t width = log.s.contest() == ContestType::Nmark ? 12 : 20;
+        std::vector<Text> found;
+        for (const Text& line : log.s.log_lista.items()) {
+            if (trim(col(line, 21, width)).find(typed) != Text::npos && trim(col(line, 108, 7)) == "145 MHz")
+                found.push_back(line);
+        }
+        return found;
+    };
+    struct Step {
+        const char* change;
+        std::function<void(Session&)> apply;
+    };
+    const Step steps[] = {
+        {"none", [](Session&) {}},
+        {"add", [](Session& s) { s.log_lista.add(general("OE5AAA")); }},
+        {"set", [](Session& s) { s.log_lista.set(0, general("HA7BBB")); }},
+        {"remove", [](Session& s) { s.log_lista.remove(1); }},
+        {"clear", [](Session& s) { s.log_lista.clear(); }},
+        {"add after clear", [](Session& s) { s.log_lista.add(general("HA5AAB/PORTABLE")); }},
+        // A narrower callsign field, then the wider one again: "TABLE" lies beyond the narrow one.
+        {"contest type", [](Session& s) { s.szabaly_combo.set(static_cast<int>(ContestType::Nmark)); }},
+        {"set again", [](Session& s) { s.log_lista.set(0, s.log_lista.at(0)); }},
+        {"contest type back", [](Session& s) { s.szabaly_combo.set(static_cast<int>(ContestType::Iaru)); }},
+        {"whole list replaced", [](Session& s) {
+             ListBox other;
+             other.add(general("S51AAA"));
+             other.add(general("HA5AAA"));
+             s.log_lista = other;
+         }},
+    };
+    for (const Step& step : steps) {
+        step.apply(log.s);
+        for (const Text typed : {"HA5", "5AA", "AAA", "HA7BBB", "OE5", "TABLE", "S51"})
+            EXPECT_EQ(log.typed(typed), scan(typed)) << step.change << " / " << typed;
+    }
 }
 
 TEST(LiveSearch, DoubleClickSelectsTheLineInTheLog) {
