@@ -7,6 +7,7 @@
 #include "core/file_io.hpp"
 #include "core/log_file.hpp"
 #include "core/numbering.hpp"
+#include "core/qso_entry.hpp"
 #include "core/subsystems.hpp"
 
 namespace loxar {
@@ -104,6 +105,8 @@ void load_log_cmd_Click(Session& s) {
     log_beolvasas(s, *file);
     egy_backup_file_torles(s);
     log_ujraertekeles(s);
+    // The band's working save follows the new log, so a start after a crash brings back this one.
+    log_mentes(s, band_save_path(s));
     s.ui().refresh(Aspect::All);
 }
 
@@ -116,8 +119,10 @@ void log_osszefuzes_cmd_Click(Session& s) {
     log_beolvasas(s, *file);
     sorszamozas(s);
     kovetkezo_sorszam_rutin(s);
-    // The merged log exists nowhere but in memory: closing the window must offer to save it.
+    // The merged log exists nowhere but in memory: closing the window must offer to save it, and
+    // the band's working save keeps it over a crash.
     s.log_changed = 1;
+    log_mentes(s, band_save_path(s));
     s.ui().refresh(Aspect::All);
 }
 
