@@ -6,6 +6,7 @@
 #include "core/log_file.hpp"
 #include "core/numbering.hpp"
 #include "core/paths.hpp"
+#include "core/qso_entry.hpp"
 #include "core/recovery.hpp"
 #include "core/subsystems.hpp"
 #include "core/window_state.hpp"
@@ -133,7 +134,9 @@ std::optional<Text> Form_Load(Session& s, const std::filesystem::path& home) {
                        hu(u8" porton!"));
     }
     s.ui().refresh(Aspect::All);
-    // With a log to continue, the operator types the next callsign at once.
+    // With the mode of the last run back, the entry fields are ready for the next QSO (reports,
+    // serials) as after one; with a log to continue, the operator types the next callsign at once.
+    if (s.qso.mod_combo.list_index > 0) torles_rutin(s);
     if (!s.log_lista.empty()) s.ui().focus("kapott_hivojel_text", true);
     return std::nullopt;
 }

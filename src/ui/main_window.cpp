@@ -218,6 +218,8 @@ bool MainWindow::start(const std::filesystem::path& home) {
         message(*problem);
         return false;
     }
+    // The start's message boxes took the keyboard; it comes back to the field the start chose.
+    activateWindow();
     clock_tick();
     clock_timer_.start(200);
     return true;
