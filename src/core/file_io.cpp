@@ -1,6 +1,10 @@
 // File helpers shared by every subsystem that stores files.
 #include "core/file_io.hpp"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <fstream>
 #include <random>
 #include <system_error>
@@ -9,36 +13,54 @@ namespace loxar {
 
 namespace fs = std::filesystem;
 
+namespace {
+
+// Writes every byte and forces them onto the disk: after a power cut a file holds what was
+// written, never an empty or torn text.
+bool write_all_synced(int fd, const Text& bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        done += static_cast<std::size_t>(n);
+    }
+    return ::fsync(fd) == 0;
+}
+
+// The rename itself is kept by the folder's entry, which has to reach the disk too.
+void sync_folder(const fs::path& dir) {
+    const int fd = ::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+}  // namespace
+
 bool write_file_atomic(const fs::path& path, const Text& bytes) {
     static std::mt19937 rng{std::random_device{}()};
     fs::path tmp = path;
     tmp += ".tmp" + std::to_string(rng() % 1000000);
-    {
-        std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            out.close();
-            std::error_code ec;
-            fs::remove(tmp, ec);
-            return false;
-        }
-    }
+    const int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) return false;
+    const bool written = write_all_synced(fd, bytes);
+    const bool closed = ::close(fd) == 0;
     std::error_code ec;
-    fs::rename(tmp, path, ec);
-    if (ec) {
+    if (written && closed) fs::rename(tmp, path, ec);
+    if (!written || !closed || ec) {
         fs::remove(tmp, ec);
         return false;
     }
+    sync_folder(path.parent_path());
     return true;
 }
 
 bool append_file(const fs::path& path, const Text& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::app);
-    if (!out) return false;
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    return static_cast<bool>(out.flush());
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+    if (fd < 0) return false;
+    const bool written = write_all_synced(fd, bytes);
+    return ::close(fd) == 0 && written;
 }
 
 std::optional<Text> read_file(const fs::path& path, std::uintmax_t max_bytes) {
