@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "bench.hpp"
+#include "sample_data.hpp"
 #include "core/qso_entry.hpp"
 #include "core/startup.hpp"
 #include "rules/contest_rules.hpp"
@@ -26,15 +27,7 @@ struct AddFixture {
         fakes.serial.available = true;
         s.ports = fakes.ports();
         if (Form_Load(s, home.path())) std::abort();
-        s.szabaly_combo.set(static_cast<int>(ContestType::Iaru));
-        szabaly_combo_Click(s);
-        s.station.hivojel_text = "HA5XX";
-        s.station.QRA_text = "JN97AA";
-        s.station.verseny_neve_text = "BENCH";
-        s.auto_mentes_combo.set(1);
-        s.qso.kezelo_text = "OPNAME";
-        s.qso.sex_combo.set(2);
-        s.qso.mod_combo.set(1);
+        bench::iaru_station(s);
         for (long i = 1; i <= qsos; ++i) s.log_lista.add(testing::general("XX" + std::to_string(i) + "AA", i));
         log_inic_rutin(s);
     }

@@ -4,10 +4,25 @@
 #include <random>
 #include <string>
 
+#include "core/session.hpp"
+#include "rules/contest_rules.hpp"
 #include "support/sample_lines.hpp"
 #include "text/text.hpp"
 
 namespace loxar::bench {
+
+// An IARU contest on SSB with own data that pass the check and the automatic save on.
+inline void iaru_station(Session& s) {
+    s.szabaly_combo.set(static_cast<int>(ContestType::Iaru));
+    szabaly_combo_Click(s);
+    s.station.hivojel_text = "HA5XX";
+    s.station.QRA_text = "JN97AA";
+    s.station.verseny_neve_text = "BENCH";
+    s.auto_mentes_combo.set(1);
+    s.qso.kezelo_text = "OPNAME";
+    s.qso.sex_combo.set(2);
+    s.qso.mod_combo.set(1);
+}
 
 // The i-th of a run of distinct callsigns: HA0AA, HG0AA ... OE9ZZZ ..., ten countries.
 inline Text sample_call(long i) {

@@ -43,15 +43,7 @@ struct WindowFixture {
         w.activateWindow();
         if (!QTest::qWaitForWindowActive(&w) || !w.start(home.path())) std::abort();
         Session& s = w.session();
-        s.szabaly_combo.set(static_cast<int>(ContestType::Iaru));
-        szabaly_combo_Click(s);
-        s.station.hivojel_text = "HA5XX";
-        s.station.QRA_text = "JN97AA";
-        s.station.verseny_neve_text = "BENCH";
-        s.auto_mentes_combo.set(1);
-        s.qso.kezelo_text = "OPNAME";
-        s.qso.sex_combo.set(2);
-        s.qso.mod_combo.set(1);
+        bench::iaru_station(s);
         const auto db = home.path() / "SYSTEM" / "bench.qra";
         write_file_atomic(db, bench::sample_database(50000));
         adatbazis_beolvasas(s, db);

@@ -18,15 +18,7 @@ private slots:
     void pastedJunkNeverReachesTheLog() {
         testing::StartedWindow win;
         Session& s = win.session();
-        s.szabaly_combo.set(static_cast<int>(ContestType::Iaru));
-        szabaly_combo_Click(s);
-        s.station.QRA_text = "JN97MM";
-        s.qso.kezelo_text = "PETER";
-        s.qso.sex_combo.set(2);
-        s.qso.mod_combo.set(1);
-        s.automata_check = false;
-        log_inic_rutin(s);
-        win.w->refresh(Aspect::All);
+        win.prepare_iaru_ssb("");
 
         // The own callsign set from outside: upper case, line breaks and the header's "," gone.
         auto* own = win.find<QLineEdit>("hivojel_text");

@@ -25,17 +25,7 @@ using Window = testing::StartedWindow;
 // A window with own data filled in, IARU chosen and SSB selected, the cursor in the callsign field.
 struct Ready : Window {
     Ready() {
-        Session& s = session();
-        s.szabaly_combo.set(static_cast<int>(ContestType::Iaru));
-        szabaly_combo_Click(s);
-        s.station.hivojel_text = "HA5XYZ";
-        s.station.QRA_text = "JN97MM";
-        s.qso.kezelo_text = "PETER";
-        s.qso.sex_combo.set(2);
-        s.qso.mod_combo.set(1);
-        s.automata_check = false;
-        log_inic_rutin(s);
-        w->refresh(Aspect::All);
+        prepare_iaru_ssb("HA5XYZ");
         call()->setFocus();
     }
     QLineEdit* call() const { return find<QLineEdit>("kapott_hivojel_text"); }

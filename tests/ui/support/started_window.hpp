@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <memory>
 
+#include "core/startup.hpp"
+#include "rules/contest_rules.hpp"
 #include "support/fake_ports.hpp"
 #include "ui/main_window.hpp"
 #include "ui/support/ui_test.hpp"
@@ -27,6 +29,21 @@ struct StartedWindow {
         if (!w->start(home)) qFatal("start failed");
     }
     Session& session() { return w->session(); }
+    // IARU on SSB with own data (the callsign only when given), no database lookup, the entry
+    // fields ready for the next QSO.
+    void prepare_iaru_ssb(const Text& own_call) {
+        Session& s = session();
+        s.szabaly_combo.set(static_cast<int>(ContestType::Iaru));
+        szabaly_combo_Click(s);
+        s.station.hivojel_text = own_call;
+        s.station.QRA_text = "JN97MM";
+        s.qso.kezelo_text = "PETER";
+        s.qso.sex_combo.set(2);
+        s.qso.mod_combo.set(1);
+        s.automata_check = false;
+        log_inic_rutin(s);
+        w->refresh(Aspect::All);
+    }
     template <class T>
     T* find(const char* name) const {
         auto* found = w->findChild<T*>(name);
