@@ -79,7 +79,9 @@ Text crash_recovery(Session& s) {
     // A kill between a QSO's backup record and its working save leaves that QSO in the backup only.
     const fs::path backup = backup_file_path(s);
     if (written_at(backup) > newest) {
-        if (const std::optional<Text> bytes = read_file(backup)) {
+        if (std::optional<Text> bytes = read_file(backup)) {
+            // A record cut off by a power cut has no line end: it is no QSO to restore.
+            bytes->erase(bytes->rfind('\n') == Text::npos ? 0 : bytes->rfind('\n') + 1);
             const std::vector<Text> tail = unsaved_backup_tail(rebuild_from_backup(*bytes), s.log_lista.items());
             for (const Text& line : tail) s.log_lista.add(line);
             if (!tail.empty()) {

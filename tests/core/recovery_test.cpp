@@ -40,6 +40,7 @@ TEST(CrashRecovery, TheNewestOfWorkingLogSaveAndBackupWins) {
         {"STOP was last: nothing to restore", 1, 5, 6, {a, b}, 1, nullptr},
         {"killed after a QSO: the .save is newer", 5, 1, 2, {a, b}, 2, "tmp_log_145 MHz.save"},
         {"killed between backup and .save", 5, 2, 1, {a, b, c}, 3, "backup_145 MHz.dat"},
+        {"power cut inside a backup record", 5, 2, 1, {a, b, c, "2024-05-04/12:00:00=XX4"}, 3, "backup_145 MHz.dat"},
         {"no working log at all", -1, 1, 2, {a, b}, 2, "tmp_log_145 MHz.save"},
     };
     for (const Case& k : cases) {
@@ -51,6 +52,7 @@ TEST(CrashRecovery, TheNewestOfWorkingLogSaveAndBackupWins) {
         write_log(backup, {}, 0);
         Text records;
         for (const Text& l : k.backup) records += "HOZZAADAS  " + l + "\r\n";
+        if (records.find("=XX4") != Text::npos) records.resize(records.size() - 2);  // no line end
         std::ofstream(backup, std::ios::binary) << records;
         fs::last_write_time(backup, fs::file_time_type::clock::now() - std::chrono::minutes(k.backup_age));
 
