@@ -1,6 +1,6 @@
 // A country file read into a table, its list built and looked up, the problems reported.
-#include "rules/country_table.hpp"
 #include "fuzz_home.hpp"
+#include "rules/country_table.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const loxar::CountryFileContents contents =
