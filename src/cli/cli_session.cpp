@@ -44,18 +44,19 @@ bool load_log(Session& s, const std::filesystem::path& file) {
         error(hu(u8"A file nem található: ") + text_path(file));
         return false;
     }
-    const std::optional<Text> bytes = read_file(file);
-    const std::vector<Text> lines = bytes ? split_lines(*bytes) : std::vector<Text>{};
-    if (lines.empty() || lines[0] != "Log records:") {
-        error("Nem LOG file!");
+    // The window's reader: the same size and line bounds for the same files.
+    const LogFileRead file_read = read_log_file(file);
+    if (!file_read.problem.empty()) {
+        error(file_read.problem);
         return false;
     }
-    std::size_t end = 2;
-    while (end < lines.size() && lines[end] != "End") ++end;
-    if (end >= lines.size()) {
+    const std::vector<Text>& lines = file_read.lines;
+    if (lines.size() < 3 || lines.back() != "End") {
         error(hu(u8"File vég hiba!"));
         return false;
     }
+    if (file_read.left_out > 0) error(log_lines_left_out_message(file_read.left_out));
+    const std::size_t end = lines.size() - 1;
     if (log_overflows(s, end - 2)) return false;
     s.station.verseny_neve_text.clear();
     if (lines.size() > 1) apply_log_file_header(s, lines[1]);

@@ -33,7 +33,7 @@ int run_dxcc(const Args& a) {
 
     const auto file = paths->system_dir / kCountryFile;
     CountryFileContents contents = load_country_file(file);
-    if (!contents.problems.empty()) error(country_problems_message(text_path(file), contents.problems));
+    if (!contents.problems.empty()) error(country_problems_message(text_path(file), contents));
     CountryTable table(contents.records);
     table.dxcc_lista_toltes();
 

@@ -1,6 +1,10 @@
 // The per-band backup file: records appended one write each, and the log rebuilt from them.
 #include "core/backup.hpp"
 
+#include <iterator>
+#include <list>
+#include <unordered_map>
+
 #include "core/questions.hpp"
 
 #include "core/file_io.hpp"
@@ -14,13 +18,6 @@ namespace loxar {
 
 namespace fs = std::filesystem;
 
-namespace {
-
-// One record per QSO added or overwritten: even a long contest stays far below this.
-constexpr std::uintmax_t kMaxBackupBytes = 64u * 1024 * 1024;
-
-}  // namespace
-
 fs::path backup_file_path(const Session& s) {
     return s.paths.backup_dir / fs_path("backup_" + trim(s.qso.band_text) + ".dat");
 }
@@ -29,20 +26,33 @@ bool write_backup_record(Session& s, const char* kind, const Text& line) {
     return append_file(backup_file_path(s), Text(kind) + line + kCrLf);
 }
 
-std::vector<Text> rebuild_from_backup(const Text& file_bytes) {
-    std::vector<Text> log;
-    for (const Text& record : split_lines(file_bytes)) {
-        const Text kind = col(record, 1, 9);
-        if (kind == "HOZZAADAS") {
-            log.push_back(trim(col_from(record, 12)));
-        } else if (kind == "FELULIRAS") {
-            Text line = trim(col_from(record, 12));
-            const Text number = log_number_field(line);
-            std::erase_if(log, [&](const Text& l) { return log_number_field(l) == number; });
-            log.push_back(std::move(line));
+BackupRebuild rebuild_from_backup(std::string_view file_bytes) {
+    // An overwrite removes every line of its number: the lines of each number are found through
+    // an index, so that a file of many overwrites never scans the whole log for each of them.
+    std::list<Text> log;
+    std::unordered_map<Text, std::vector<std::list<Text>::iterator>> by_number;
+    BackupRebuild out;
+    LineCursor cursor(file_bytes);
+    for (std::string_view record; cursor.next(record);) {
+        const std::string_view kind = record.substr(0, 9);
+        if (kind != "HOZZAADAS" && kind != "FELULIRAS") continue;
+        Text line = trim(record.substr(std::min<std::size_t>(record.size(), 11), kMaxLogLineLength));
+        Text number = log_number_field(line);
+        if (kind == "FELULIRAS") {
+            if (auto it = by_number.find(number); it != by_number.end()) {
+                for (auto gone : it->second) log.erase(gone);
+                by_number.erase(it);
+            }
         }
+        if (log.size() >= kMaxLogQsos) {
+            ++out.left_out;
+            continue;
+        }
+        log.push_back(std::move(line));
+        by_number[std::move(number)].push_back(std::prev(log.end()));
     }
-    return log;
+    out.log.assign(std::make_move_iterator(log.begin()), std::make_move_iterator(log.end()));
+    return out;
 }
 
 void backup_helyreallitas(Session& s) {
@@ -55,15 +65,21 @@ void backup_helyreallitas(Session& s) {
         s.ui().message(hu(u8"Nem találtam backup file-t!"));
         return;
     }
-    const std::optional<Text> bytes = read_file(path, kMaxBackupBytes);
+    const std::optional<Text> bytes = read_file(path);
     if (!bytes) {
         s.ui().refresh(Aspect::All);
         s.ui().beep();
         s.ui().message(hu(u8"A backup file nem olvasható (túl nagy vagy hibás): ") + text_path(path));
         return;
     }
-    for (Text& line : rebuild_from_backup(*bytes)) s.backup_lista.add(std::move(line));
+    BackupRebuild rebuilt = rebuild_from_backup(*bytes);
+    for (Text& line : rebuilt.log) s.backup_lista.add(std::move(line));
     s.ui().refresh(Aspect::All);
+    if (rebuilt.left_out > 0) {
+        s.ui().beep();
+        s.ui().message(hu(u8"A LOG-ban legfeljebb 99999 QSO lehet, a backup file további ") +
+                       std::to_string(rebuilt.left_out) + hu(u8" rekordja kimaradt!"));
+    }
 }
 
 void egy_backup_file_torles(Session& s) { remove_file(backup_file_path(s)); }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string_view>
 
 #include "core/session.hpp"
 
@@ -14,8 +15,13 @@ inline constexpr const char* kBackupOverwritten = "FELULIRAS  ";
 std::filesystem::path backup_file_path(const Session& s);
 // Appends `kind` + line + CR LF as one write; false when it could not be written.
 bool write_backup_record(Session& s, const char* kind, const Text& line);
-// The log rebuilt from backup records (pure).
-std::vector<Text> rebuild_from_backup(const Text& file_bytes);
+// The log rebuilt from backup records (pure): at most a log's worth of lines, each cut as a
+// log file's lines are; `left_out` counts the records that found no room.
+struct BackupRebuild {
+    std::vector<Text> log;
+    std::size_t left_out = 0;
+};
+BackupRebuild rebuild_from_backup(std::string_view file_bytes);
 // Rebuilds backup_lista from the current band's backup file.
 void backup_helyreallitas(Session& s);
 // Deletes the current band's backup file.

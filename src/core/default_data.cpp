@@ -17,9 +17,6 @@ fs::path executable_dir() {
     return ec ? fs::path{} : exe.parent_path();
 }
 
-// Shipped files are small tables; anything larger is not one of them.
-constexpr std::uintmax_t kMaxDataFileBytes = 64u * 1024 * 1024;
-
 }  // namespace
 
 std::vector<fs::path> data_dir_candidates(const fs::path& exe_dir) {
@@ -52,7 +49,7 @@ void install_default_data(const Paths& paths, const fs::path& data_dir) {
         if (name.starts_with(".") || name.starts_with("README")) continue;
         const fs::path target = paths.system_dir / it->path().filename();
         if (fs::exists(target, fec)) continue;
-        if (auto bytes = read_file(it->path(), kMaxDataFileBytes)) write_file_atomic(target, *bytes);
+        if (auto bytes = read_file(it->path())) write_file_atomic(target, *bytes);
     }
 }
 

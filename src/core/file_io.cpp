@@ -76,17 +76,26 @@ std::optional<Text> read_file(const fs::path& path, std::uintmax_t max_bytes) {
     return bytes;
 }
 
-std::vector<Text> split_lines(const Text& bytes) {
+bool LineCursor::next(std::string_view& line) {
+    if (rest_.empty()) return false;
+    const std::size_t nl = rest_.find('\n');
+    const std::size_t end = nl == std::string_view::npos ? rest_.size() : nl;
+    line = rest_.substr(0, end > 0 && rest_[end - 1] == '\r' ? end - 1 : end);
+    rest_.remove_prefix(nl == std::string_view::npos ? rest_.size() : nl + 1);
+    return true;
+}
+
+std::vector<Text> split_lines(std::string_view bytes) {
     std::vector<Text> lines;
-    std::size_t start = 0;
-    while (start < bytes.size()) {
-        std::size_t nl = bytes.find('\n', start);
-        std::size_t end = nl == Text::npos ? bytes.size() : nl;
-        std::size_t cut = end > start && bytes[end - 1] == '\r' ? end - 1 : end;
-        lines.push_back(bytes.substr(start, cut - start));
-        if (nl == Text::npos) break;
-        start = nl + 1;
-    }
+    LineCursor cursor(bytes);
+    for (std::string_view line; cursor.next(line);) lines.emplace_back(line);
+    return lines;
+}
+
+std::vector<Text> first_lines(std::string_view bytes, std::size_t count) {
+    std::vector<Text> lines;
+    LineCursor cursor(bytes);
+    for (std::string_view line; lines.size() < count && cursor.next(line);) lines.emplace_back(line);
     return lines;
 }
 

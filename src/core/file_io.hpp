@@ -2,12 +2,22 @@
 #pragma once
 
 #include <filesystem>
+#include <cstdint>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 #include "text/text.hpp"
 
 namespace loxar {
+
+// The largest outside file any reader takes in whole (logs, backups, databases, tables); a
+// bigger one is refused unread. Readers bound what they keep by records as well, so that a file
+// of this size costs at most a small multiple of it in memory.
+inline constexpr std::uintmax_t kMaxInputFileBytes = 64u * 1024 * 1024;
+// The bound of files that hold a few dozen short lines (own data, data sheets, rule and results
+// files, the oblast table).
+inline constexpr std::uintmax_t kMaxSmallFileBytes = 1024 * 1024;
 
 // Writes `bytes` to a temporary file beside `path` and renames it over `path`.
 bool write_file_atomic(const std::filesystem::path& path, const Text& bytes);
@@ -15,9 +25,23 @@ bool write_file_atomic(const std::filesystem::path& path, const Text& bytes);
 bool append_file(const std::filesystem::path& path, const Text& bytes);
 // The whole file; nothing when it cannot be read or is larger than `max_bytes`.
 std::optional<Text> read_file(const std::filesystem::path& path,
-                              std::uintmax_t max_bytes = 256u * 1024 * 1024);
+                              std::uintmax_t max_bytes = kMaxInputFileBytes);
 // Lines without their CR LF (a lone LF ends a line too).
-std::vector<Text> split_lines(const Text& bytes);
+std::vector<Text> split_lines(std::string_view bytes);
+// The first `count` lines as split_lines cuts them (fewer when the text has fewer).
+std::vector<Text> first_lines(std::string_view bytes, std::size_t count);
+
+// The lines of a text one at a time, as split_lines cuts them: a reader that keeps only some
+// of them never holds one string per line of a huge file.
+class LineCursor {
+public:
+    explicit LineCursor(std::string_view bytes) : rest_(bytes) {}
+    // The next line without its CR LF (a view into the text); false when the text is used up.
+    bool next(std::string_view& line);
+
+private:
+    std::string_view rest_;
+};
 // Deletes the file when it exists; errors are ignored (nothing to delete is no failure).
 void remove_file(const std::filesystem::path& path);
 // The regular files in `dir` whose names start with `prefix` and end with `suffix`.

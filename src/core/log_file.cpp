@@ -117,19 +117,40 @@ bool log_mentes(Session& s, const fs::path& path) {
 }
 
 LogFileRead read_log_file(const fs::path& path) {
-    LogFileRead r;
     std::error_code ec;
-    r.exists = fs::exists(path, ec);
-    if (!r.exists) return r;
-    std::optional<Text> bytes = read_file(path, kMaxLogFileBytes);
+    if (!fs::exists(path, ec)) return {};
+    std::optional<Text> bytes = read_file(path);
     if (!bytes) {
+        LogFileRead r;
+        r.exists = true;
         r.problem = hu(u8"A LOG file nem olvasható (túl nagy vagy hibás): ") + text_path(path);
         return r;
     }
-    r.lines = split_lines(*bytes);
-    if (r.lines.empty() || r.lines[0] != "Log records:") {
-        r.lines.clear();
+    return parse_log_file(*bytes);
+}
+
+LogFileRead parse_log_file(std::string_view bytes) {
+    LogFileRead r;
+    r.exists = true;
+    LineCursor cursor(bytes);
+    std::string_view line;
+    if (!cursor.next(line) || line != "Log records:") {
         r.problem = "Nem LOG file!";
+        return r;
+    }
+    r.lines.emplace_back(line);
+    if (cursor.next(line)) r.lines.emplace_back(line.substr(0, kMaxLogLineLength));
+    // Past the last QSO a log can hold the rest is only searched for its "End".
+    while (cursor.next(line)) {
+        if (line == "End") {
+            r.lines.emplace_back(line);
+            break;
+        }
+        if (r.lines.size() < kMaxLogQsos + 2) {
+            r.lines.emplace_back(line.substr(0, kMaxLogLineLength));
+        } else {
+            ++r.left_out;
+        }
     }
     return r;
 }
@@ -138,6 +159,11 @@ std::size_t LogFileRead::qso_count() const {
     std::size_t n = 0;
     for (std::size_t i = 2; i < lines.size() && lines[i] != "End"; ++i) ++n;
     return n;
+}
+
+Text log_lines_left_out_message(std::size_t left_out) {
+    return hu(u8"A LOG-ban legfeljebb 99999 QSO lehet, a file további ") + std::to_string(left_out) +
+           hu(u8" sorát nem olvastam be!");
 }
 
 void log_beolvasas(Session& s, const fs::path& forras) { log_beolvasas(s, read_log_file(forras)); }
@@ -172,6 +198,10 @@ void log_beolvasas(Session& s, const LogFileRead& file) {
             log_ujraertekeles(s);
             ui.busy(false);
             ui.refresh(Aspect::All);
+            if (file.left_out > 0) {
+                ui.beep();
+                ui.message(log_lines_left_out_message(file.left_out));
+            }
             return;
         }
         s.log_changed = 0;
@@ -185,6 +215,7 @@ void log_beolvasas(Session& s, const LogFileRead& file) {
     ui.refresh(Aspect::All);
     ui.beep();
     ui.message(hu(u8"File vég hiba!"));
+    if (file.left_out > 0) ui.message(log_lines_left_out_message(file.left_out));
 }
 
 void tmp_log_beolvasas(Session& s) {

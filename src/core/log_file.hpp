@@ -2,14 +2,17 @@
 #pragma once
 
 #include <filesystem>
+#include <string_view>
 #include <vector>
 
+#include "core/numbering.hpp"
 #include "core/session.hpp"
 
 namespace loxar {
 
-// A log holds at most 99 999 lines of about 150 bytes; anything far beyond is not a log file.
-inline constexpr std::uintmax_t kMaxLogFileBytes = 64u * 1024 * 1024;
+// Lines beyond kMaxLogQsos (core/numbering) are not read.
+// Every layout is shorter than this; a longer line in a file is cut to it.
+inline constexpr std::size_t kMaxLogLineLength = 512;
 
 // What the header line gives back of the own callsign, locator and operator name.
 inline constexpr std::size_t kHeaderCallWidth = 20;
@@ -27,13 +30,20 @@ Text log_file_text(const Text& header, const std::vector<Text>& lines);
 struct LogFileRead {
     bool exists = false;
     Text problem;  // the message for the operator when the file cannot be used; empty when it can
-    std::vector<Text> lines;  // every line of the file, the first one "Log records:"
+    // "Log records:", the header, at most kMaxLogQsos log lines, then "End" when the file has it
+    // (lines after "End" are never read).
+    std::vector<Text> lines;
+    std::size_t left_out = 0;  // log lines beyond kMaxLogQsos, counted but not kept
 
     bool usable() const { return exists && problem.empty(); }
     // The log lines: those between the header and "End" (or the end of a cut-off file).
     std::size_t qso_count() const;
 };
 LogFileRead read_log_file(const std::filesystem::path& path);
+// The same for the bytes of a file.
+LogFileRead parse_log_file(std::string_view bytes);
+// What the operator is told when log lines were left out.
+Text log_lines_left_out_message(std::size_t left_out);
 
 // Writes the whole log list; an empty list writes nothing and leaves an old file as it was.
 // Returns false when the file could not be written.

@@ -82,7 +82,7 @@ Text crash_recovery(Session& s) {
         if (std::optional<Text> bytes = read_file(backup)) {
             // A record cut off by a power cut has no line end: it is no QSO to restore.
             bytes->erase(bytes->rfind('\n') == Text::npos ? 0 : bytes->rfind('\n') + 1);
-            const std::vector<Text> tail = unsaved_backup_tail(rebuild_from_backup(*bytes), s.log_lista.items());
+            const std::vector<Text> tail = unsaved_backup_tail(rebuild_from_backup(*bytes).log, s.log_lista.items());
             for (const Text& line : tail) s.log_lista.add(line);
             if (!tail.empty()) {
                 sorszamozas(s);
@@ -115,7 +115,7 @@ std::size_t unsaved_qso_count(const Session& s) {
     for (const fs::path& p : matching_files(s.paths.system_dir, "tmp_log", ".dat")) working.push_back(p);
     for (const fs::path& p : working) add_lines(qso_lines(read_log_file(p).lines));
     for (const fs::path& p : matching_files(s.paths.backup_dir, "", "")) {
-        if (const std::optional<Text> bytes = read_file(p)) add_lines(rebuild_from_backup(*bytes));
+        if (const std::optional<Text> bytes = read_file(p)) add_lines(rebuild_from_backup(*bytes).log);
     }
     for (const fs::path& p : matching_files(s.paths.log_dir, "", ".log")) {
         for (const Text& l : qso_lines(read_log_file(p).lines)) unsaved.erase(qso_identity(l));

@@ -5,6 +5,8 @@
 #include <array>
 #include <utility>
 
+#include "core/file_io.hpp"
+
 namespace loxar {
 
 namespace {
@@ -96,22 +98,20 @@ std::optional<Text> database_record(std::string_view raw) {
     return record;
 }
 
-std::vector<Text> parse_database(std::string_view bytes) {
-    std::vector<Text> records;
-    records.reserve(bytes.size() / 40 + 1);
-    std::size_t start = bytes.find('\n');  // the header line is dropped
-    if (start == std::string_view::npos) return records;
-    ++start;
-    while (start < bytes.size()) {
-        std::size_t nl = bytes.find('\n', start);
-        const std::size_t end = nl == std::string_view::npos ? bytes.size() : nl;
-        std::string_view line = bytes.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        if (auto r = database_record(line)) records.push_back(std::move(*r));
-        if (nl == std::string_view::npos) break;
-        start = nl + 1;
+DatabaseRead parse_database(std::string_view bytes) {
+    DatabaseRead out;
+    LineCursor cursor(bytes);
+    std::string_view line;
+    if (!cursor.next(line)) return out;  // the header line is dropped
+    out.records.reserve(std::min(bytes.size() / 40 + 1, kMaxDatabaseRecords));
+    while (cursor.next(line)) {
+        if (out.records.size() >= kMaxDatabaseRecords) {
+            if (line.find(';') != std::string_view::npos) ++out.left_out;
+        } else if (auto r = database_record(line)) {
+            out.records.push_back(std::move(*r));
+        }
     }
-    return records;
+    return out;
 }
 
 std::vector<Text> record_locators(const Text& record) {

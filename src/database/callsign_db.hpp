@@ -23,15 +23,20 @@ inline constexpr std::size_t kHadxc = 98, kHadxcWidth = 5;
 inline constexpr std::size_t kRecordWidth = 102;
 }  // namespace db_col
 
-// A database file larger than this is refused rather than read (about 300 000 stations).
-inline constexpr std::uintmax_t kMaxDatabaseBytes = 32u * 1024 * 1024;
+// Far more stations than any contest meets; the lines beyond are not read.
+inline constexpr std::size_t kMaxDatabaseRecords = 300000;
 
 // The record of one ".qra" line (UTF-8 lines are converted); nothing for a line without ";".
 // Fields are trimmed; the locators are re-joined with a "," after each non-empty one.
 std::optional<Text> database_record(std::string_view line);
 
-// The records of a whole ".qra" file: the first line (the header) is dropped whatever it holds.
-std::vector<Text> parse_database(std::string_view bytes);
+// The records of a whole ".qra" file: the first line (the header) is dropped whatever it holds;
+// at most kMaxDatabaseRecords, `left_out` counts the station lines beyond them.
+struct DatabaseRead {
+    std::vector<Text> records;
+    std::size_t left_out = 0;
+};
+DatabaseRead parse_database(std::string_view bytes);
 
 // The real locators of a record: the parts of columns 16-50 that a "," closes, trimmed;
 // empty parts and the placeholder "AA00AA" are left out.

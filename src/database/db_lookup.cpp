@@ -81,9 +81,12 @@ void adatbazis_beolvasas(Session& s, const std::filesystem::path& nev) {
         return;
     }
     s.ui().busy(true);
-    std::optional<Text> bytes = read_file(nev, kMaxDatabaseBytes);
+    std::optional<Text> bytes = read_file(nev);
+    std::size_t left_out = 0;
     if (bytes) {
-        s.qra_sort_lista.assign(parse_database(*bytes));
+        DatabaseRead read = parse_database(*bytes);
+        left_out = read.left_out;
+        s.qra_sort_lista.assign(std::move(read.records));
         s.database_loaded = 1;
     }
     s.ui().busy(false);
@@ -91,6 +94,11 @@ void adatbazis_beolvasas(Session& s, const std::filesystem::path& nev) {
     if (!bytes) {
         s.ui().beep();
         s.ui().message(hu(u8"A hívójel lista nem olvasható be (túl nagy vagy hibás): ") + text_path(nev));
+    } else if (left_out > 0) {
+        s.ui().beep();
+        s.ui().message(hu(u8"A hívójel listából az első ") + std::to_string(kMaxDatabaseRecords) +
+                       hu(u8" állomás fért be, további ") + std::to_string(left_out) +
+                       hu(u8" sor kimaradt: ") + text_path(nev));
     }
 }
 

@@ -42,12 +42,14 @@ OblastRead parse_oblast_file(std::string_view bytes) {
     OblastRead out;
     if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);  // UTF-8 byte-order mark
     std::size_t number = 0;
-    for (const Text& raw : split_lines(Text(bytes))) {
+    LineCursor cursor(bytes);
+    for (std::string_view raw; cursor.next(raw);) {
         ++number;
         if (is_blank(raw)) continue;
         const auto fields = list_input_fields(input_to_cp1250(raw));
         if (!fields || fields->size() != 7) {
-            out.bad_lines.push_back(number);
+            // The status names only the first few; a file of garbage must not grow the list.
+            if (out.bad_lines.size() < 100) out.bad_lines.push_back(number);
             continue;
         }
         out.entries.push_back(oblast_entry(*fields));
@@ -80,7 +82,7 @@ Text ru_exchange_toltes(Session& s) {
     Text status;
     if (!std::filesystem::exists(file, ec)) {
         status = "DXCC (" + text_path(file) + hu(u8") nem található!");
-    } else if (auto bytes = read_file(file, kMaxOblastBytes); !bytes) {
+    } else if (auto bytes = read_file(file, kMaxSmallFileBytes); !bytes) {
         // Unreadable or far too large: the table keeps what it held.
         status = hu(u8"RU_EXCHANGE nem olvasható: ") + text_path(file);
     } else {

@@ -12,7 +12,6 @@ namespace loxar {
 struct Session;
 
 inline constexpr const char* kOblastFile = "RU_oblast.txt";
-inline constexpr std::uintmax_t kMaxOblastBytes = 1024 * 1024;
 
 // Results of the lookup that name no oblast (their columns 34-35 are blank: no exchange).
 inline constexpr const char* kOblastUnknownCall = "Unknown...";
@@ -34,7 +33,7 @@ Text oblast_entry(const std::vector<Text>& fields);
 
 struct OblastRead {
     std::vector<Text> entries;
-    std::vector<std::size_t> bad_lines;  // 1-based numbers of lines that are not 7 fields
+    std::vector<std::size_t> bad_lines;  // 1-based numbers of lines that are not 7 fields (the first 100)
 };
 // Every non-blank line of the file that holds exactly seven fields gives one entry.
 OblastRead parse_oblast_file(std::string_view bytes);

@@ -9,9 +9,6 @@ namespace loxar {
 
 namespace {
 
-// Larger files are no sheet: they are refused before being read.
-constexpr std::uintmax_t kMaxSheetFileBytes = 1024 * 1024;
-
 // Header values stand on "TAG=value" lines; the callsigns and the locator hold only what those can.
 constexpr FieldKind kUpper{FieldChars::OneLine, FieldCase::UpperFolded};
 constexpr FieldKind kAsTyped{FieldChars::OneLine, FieldCase::Keep};
@@ -145,7 +142,8 @@ Text sheet_file_text(const DataSheet& d) {
 }
 
 std::optional<SheetFile> parse_sheet_file(const Text& bytes) {
-    const std::vector<Text> lines = split_lines(input_to_cp1250(bytes));
+    const std::vector<Text> lines =
+        first_lines(input_to_cp1250(bytes), 1 + kSheetFieldCount + kCategoryListCount);
     if (lines.empty() || lines[0] != kSheetFileHeader) return std::nullopt;
     SheetFile f;
     std::size_t next = 1;
@@ -225,7 +223,7 @@ void data_load_cmd_Click(Session& s) {
     s.dialog.chooser_mode = 1;
     s.ui().file_valasztas(s.dialog);
     if (s.dialog.chosen_path.empty()) return;
-    const std::optional<Text> bytes = read_file(fs_path(s.dialog.chosen_path), kMaxSheetFileBytes);
+    const std::optional<Text> bytes = read_file(fs_path(s.dialog.chosen_path), kMaxSmallFileBytes);
     if (!bytes || !adatlap_file_betoltes(s, *bytes)) {
         s.ui().beep();
         s.ui().message(hu(u8"Hibás a formátum!"));

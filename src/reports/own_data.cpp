@@ -103,7 +103,7 @@ Text own_data_text(const OwnData& d) {
 OwnDataRead parse_own_data(const Text& bytes, const OwnData& current) {
     OwnDataRead r;
     r.data = current;
-    const std::vector<Text> lines = split_lines(input_to_cp1250(bytes));
+    const std::vector<Text> lines = first_lines(input_to_cp1250(bytes), kOwnDataValueCount + 2);
     if (lines.empty() || lines[0] != header_line()) return r;
     for (int i = 0; i < kOwnDataValueCount; ++i) {
         const std::size_t at = static_cast<std::size_t>(i) + 1;

@@ -14,7 +14,6 @@ namespace loxar {
 
 namespace {
 
-constexpr std::uintmax_t kMaxResultsFileBytes = 1024 * 1024;
 constexpr const char* kResultsHeader = "EDI data:";
 
 bool flag(const std::vector<char>& flags, std::size_t i) { return i < flags.size() && flags[i]; }
@@ -194,18 +193,27 @@ Text edi_results_file_text(const DataSheet& d) {
 }
 
 bool apply_edi_results_file(DataSheet& d, const Text& bytes) {
-    const std::vector<Text> lines = split_lines(bytes);
     // Header, the fields, at least one remark line (maybe empty) and the closing "End".
     const std::size_t fields = result_fields().size();
-    if (lines.size() < fields + 3 || lines[0] != kResultsHeader || lines.back() != "End") {
-        return false;
-    }
-    for (std::size_t i = 0; i < fields; ++i) d.*result_fields()[i].member = lines[i + 1];
-    // A remark of several lines fills everything between the fields and the last "End".
+    LineCursor cursor(bytes);
+    std::string_view line;
+    if (!cursor.next(line) || line != kResultsHeader) return false;
+    std::vector<Text> values;
+    while (values.size() < fields && cursor.next(line)) values.emplace_back(line);
+    // A remark of several lines fills everything between the fields and the last line, "End";
+    // the line read last is held back until the next shows it was not the last.
     Text remark;
-    for (std::size_t i = fields + 1; i + 1 < lines.size(); ++i) {
-        remark += (i > fields + 1 ? "\r\n" : "") + lines[i];
+    std::optional<std::string_view> held;
+    std::size_t remark_lines = 0;
+    while (cursor.next(line)) {
+        if (held) {
+            if (remark_lines++ > 0) remark += "\r\n";
+            remark += *held;
+        }
+        held = line;
     }
+    if (values.size() < fields || remark_lines == 0 || held != "End") return false;
+    for (std::size_t i = 0; i < fields; ++i) d.*result_fields()[i].member = std::move(values[i]);
     d.tx_Remark = std::move(remark);
     return true;
 }
@@ -217,7 +225,7 @@ void edi_save_cmd_Click(Session& s) {
 
 void edi_load_cmd_Click(Session& s) {
     if (!choose(s, s.paths.temp_dir, "txt", 1)) return;
-    const std::optional<Text> bytes = read_file(fs_path(s.dialog.chosen_path), kMaxResultsFileBytes);
+    const std::optional<Text> bytes = read_file(fs_path(s.dialog.chosen_path), kMaxSmallFileBytes);
     if (!bytes || !apply_edi_results_file(s.sheet, *bytes)) {
         s.ui().beep();
         s.ui().message(hu(u8"Hibás a formátum!"));

@@ -181,7 +181,7 @@ const ContestSettings& contest_settings(int index) {
 
 RuleRead parse_rule_text(const Text& text) {
     RuleRead r;
-    const std::vector<Text> lines = split_lines(text);
+    const std::vector<Text> lines = first_lines(text, 8);
     for (int i = 0; i < 8 && r.bad_line < 0; ++i) {
         const Text line = i < static_cast<int>(lines.size()) ? lines[static_cast<std::size_t>(i)] : Text();
         if (col(line, 1, 5) != trim(kRuleKeys[i])) r.bad_line = i;
@@ -263,7 +263,7 @@ void szabaly_beolvasas(Session& s) {
         s.ui().message(text_path(path) + hu(u8" nem található!"));
         return;
     }
-    const std::optional<Text> bytes = read_file(path, 1024 * 1024);
+    const std::optional<Text> bytes = read_file(path, kMaxSmallFileBytes);
     const RuleRead r = parse_rule_text(bytes.value_or(Text()));
     if (r.bad_line >= 0) {
         s.ui().beep();

@@ -37,7 +37,7 @@ std::optional<int> country_index(const Text& field) {
 }
 
 // The record of one line, or the reason it is refused.
-std::variant<CountryRecord, Text> parse_country_line(const Text& raw) {
+std::variant<CountryRecord, Text> parse_country_line(std::string_view raw) {
     if (raw.size() > kMaxCountryLineLength) return hu(u8"túl hosszú sor");
     if (has_control_bytes(raw)) return hu(u8"olvashatatlan (nem szöveges) karakterek");
     const Text line = input_to_cp1250(raw);
@@ -66,15 +66,19 @@ std::variant<CountryRecord, Text> parse_country_line(const Text& raw) {
 
 CountryFileContents read_country_file(const Text& bytes) {
     CountryFileContents out;
+    auto problem = [&out](std::size_t line, Text reason) {
+        if (out.problem_count++ < kMaxKeptCountryProblems) out.problems.push_back({line, std::move(reason)});
+    };
     std::size_t number = 0;
-    for (const Text& raw : split_lines(bytes)) {
+    LineCursor cursor(bytes);
+    for (std::string_view raw; cursor.next(raw);) {
         ++number;
         if (trim(raw).empty()) continue;
         auto parsed = parse_country_line(raw);
         if (auto* reason = std::get_if<Text>(&parsed)) {
-            out.problems.push_back({number, *reason});
+            problem(number, std::move(*reason));
         } else if (out.records.size() >= kCountrySlots) {
-            out.problems.push_back({number, hu(u8"az 1001. rekord után már nem fér a táblába")});
+            problem(number, hu(u8"az 1001. rekord után már nem fér a táblába"));
         } else {
             out.records.push_back(std::get<CountryRecord>(std::move(parsed)));
         }
@@ -85,16 +89,21 @@ CountryFileContents read_country_file(const Text& bytes) {
 CountryFileContents load_country_file(const std::filesystem::path& path) {
     std::error_code ec;
     if (!std::filesystem::exists(path, ec)) return {};
-    auto bytes = read_file(path, kMaxCountryFileBytes);
+    auto bytes = read_file(path);
     if (!bytes) {
-        return {{}, {{0, hu(u8"a fájl nem olvasható, vagy nagyobb 64 MB-nál")}}};
+        return {{},
+                {{0, hu(u8"a fájl nem olvasható, vagy nagyobb ") +
+                         std::to_string(kMaxInputFileBytes / (1024 * 1024)) + hu(u8" MB-nál")}},
+                1};
     }
     return read_country_file(*bytes);
 }
 
-Text country_problems_message(const Text& file, const std::vector<CountryFileProblem>& problems,
+Text country_problems_message(const Text& file, const CountryFileContents& contents,
                               std::size_t shown) {
-    Text m = hu(u8"Hibás sorok a ") + file + hu(u8" fájlban: ") + std::to_string(problems.size()) +
+    const std::vector<CountryFileProblem>& problems = contents.problems;
+    const std::size_t count = std::max(contents.problem_count, problems.size());
+    Text m = hu(u8"Hibás sorok a ") + file + hu(u8" fájlban: ") + std::to_string(count) +
              hu(u8" db, ezek kimaradtak az országtáblából.");
     for (std::size_t i = 0; i < problems.size() && i < shown; ++i) {
         m += kCrLf;
@@ -102,8 +111,8 @@ Text country_problems_message(const Text& file, const std::vector<CountryFilePro
         // A refused field is quoted back; keep the box readable whatever the field held.
         m += col(problems[i].reason, 1, 120);
     }
-    if (problems.size() > shown) {
-        m += kCrLf + hu(u8"... és még ") + std::to_string(problems.size() - shown) +
+    if (count > shown) {
+        m += kCrLf + hu(u8"... és még ") + std::to_string(count - shown) +
              hu(u8" hibás sor.");
     }
     return m;
@@ -166,7 +175,7 @@ void dxcc_tabla_betoltes(Session& s) {
     s.countries = table.get();
     if (!contents.problems.empty()) {
         s.ui().beep();
-        s.ui().message(country_problems_message(text_path(path), contents.problems));
+        s.ui().message(country_problems_message(text_path(path), contents));
     }
 }
 

@@ -22,7 +22,8 @@ inline constexpr std::size_t kCountryRecordLength = 117;   // the list entry fro
 inline constexpr std::size_t kMaxPrefixLength = 7;
 // Country lines are short; anything longer is not a country line and is not even parsed.
 inline constexpr std::size_t kMaxCountryLineLength = 4096;
-inline constexpr std::uintmax_t kMaxCountryFileBytes = 64u * 1024 * 1024;
+// The refused lines kept for the message; the rest are only counted.
+inline constexpr std::size_t kMaxKeptCountryProblems = 100;
 
 // One slot of the table: the seven fields of a line, plus the prefix length as a 1-character text.
 struct CountryRecord {
@@ -44,7 +45,8 @@ struct CountryFileProblem {
 
 struct CountryFileContents {
     std::vector<CountryRecord> records;  // accepted records in file order, at most 1001
-    std::vector<CountryFileProblem> problems;
+    std::vector<CountryFileProblem> problems;  // the first kMaxKeptCountryProblems of them
+    std::size_t problem_count = 0;             // all of them
 };
 
 
@@ -54,7 +56,7 @@ CountryFileContents read_country_file(const Text& bytes);
 CountryFileContents load_country_file(const std::filesystem::path& path);
 
 // One message for the operator: the file, the first `shown` problems and how many there are.
-Text country_problems_message(const Text& file, const std::vector<CountryFileProblem>& problems,
+Text country_problems_message(const Text& file, const CountryFileContents& contents,
                               std::size_t shown = 5);
 
 // The 120-column country list entry of a record.

@@ -7,6 +7,7 @@
 
 #include "core/file_io.hpp"
 #include "core/log_commands.hpp"
+#include "core/log_file.hpp"
 #include "core/qso_edit.hpp"
 #include "support/started_session.hpp"
 
@@ -65,7 +66,20 @@ TEST(Backup, RebuildingSkipsStrangeRecordsAndReplacesByNumber) {
         {"HOZZAADAS  " + swl1 + "\r\nHOZZAADAS  " + swl2 + "\r\nFELULIRAS  " + swl2_new,
          {swl1, swl2_new}},
     };
-    for (const auto& c : cases) EXPECT_EQ(rebuild_from_backup(c.file), c.log) << c.file;
+    for (const auto& c : cases) EXPECT_EQ(rebuild_from_backup(c.file).log, c.log) << c.file;
+}
+
+TEST(Backup, RebuildingKeepsAtMostALogAndOverwritesStayCheap) {
+    // Empty records all carry the same (empty) number: one overwrite replaces every one of them.
+    Text file;
+    for (int i = 0; i < 150000; ++i) file += "HOZZAADAS  \r\n";
+    BackupRebuild r = rebuild_from_backup(file);
+    EXPECT_EQ(r.log.size(), kMaxLogQsos);
+    EXPECT_EQ(r.left_out, 150000 - kMaxLogQsos);
+    for (int i = 0; i < 100000; ++i) file += "FELULIRAS  \r\n";
+    r = rebuild_from_backup(file + "FELULIRAS  " + Text(100000, 'X'));
+    ASSERT_EQ(r.log.size(), 2u);
+    EXPECT_EQ(r.log[1].size(), kMaxLogLineLength);
 }
 
 TEST(Backup, CopyingBackReplacesOrAppendsAndNumbersTheLog) {

@@ -101,6 +101,16 @@ TEST(LogFile, MissingEndKeepsTheLinesReadUnnumbered) {
     EXPECT_EQ(h.s.qso.log_sorszam_text, "00010");  // the next QSO does not repeat a number
 }
 
+TEST(LogFile, AtMostALogOfLinesIsKeptAndLongLinesAreCut) {
+    Home h;
+    Text bytes = kHeader + Text(100000, 'X') + "\r\n";
+    for (int i = 0; i < 200000; ++i) bytes += "\r\n";
+    log_beolvasas(h.s, h.write("empty_lines.log", bytes + "End\r\n"));
+    EXPECT_EQ(h.s.log_lista.size(), kMaxLogQsos);
+    EXPECT_EQ(h.s.log_lista.at(0).size(), kMaxLogLineLength);
+    EXPECT_EQ(h.fakes.ui.messages.back(), log_lines_left_out_message(200001 - kMaxLogQsos));
+}
+
 TEST(LogFile, UnusableFilesAreReportedAndChangeNothing) {
     Text binary("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16);
     for (int i = 0; i < 5000; ++i) binary += static_cast<char>(i * 37);
@@ -125,7 +135,7 @@ TEST(LogFile, UnusableFilesAreReportedAndChangeNothing) {
         } else {
             h.write(c.name, c.bytes);
         }
-        if (Text(c.name) == "huge.log") fs::resize_file(h.file(c.name), kMaxLogFileBytes + 1);
+        if (Text(c.name) == "huge.log") fs::resize_file(h.file(c.name), kMaxInputFileBytes + 1);
         log_beolvasas(h.s, h.file(c.name));
         ASSERT_EQ(h.fakes.ui.messages.size(), 1u) << c.name;
         EXPECT_TRUE(h.fakes.ui.messages[0].starts_with(hu(c.message))) << c.name;

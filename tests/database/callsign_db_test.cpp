@@ -90,12 +90,12 @@ TEST(DatabaseFile, HeaderDroppedAndLinesWithoutSemicolonSkipped) {
                        "no semicolon here\r\n"
                        "\r\n"
                        "XX2BBB;KN07AA,;Name";  // no line end after the last line
-    const std::vector<Text> r = parse_database(bytes);
+    const std::vector<Text> r = parse_database(bytes).records;
     ASSERT_EQ(r.size(), 2u);
     EXPECT_EQ(r[0], record_of("XX1AAA", "JN97AA,"));
     EXPECT_EQ(r[1], record_of("XX2BBB", "KN07AA,", "Name"));
-    EXPECT_TRUE(parse_database("QRA lista").empty());
-    EXPECT_TRUE(parse_database("").empty());
+    EXPECT_TRUE(parse_database("QRA lista").records.empty());
+    EXPECT_TRUE(parse_database("").records.empty());
 }
 
 TEST(DatabaseLoad, SortedFirstCurrentAndLoadedFlag) {
@@ -126,12 +126,21 @@ TEST(DatabaseLoad, MissingFileEmptiesTheListSilently) {
 TEST(DatabaseLoad, OversizedFileIsReportedAndSkipped) {
     DbFixture f;
     const fs::path p = f.write("HUGE.qra", {"QRA lista"});
-    fs::resize_file(p, kMaxDatabaseBytes + 1);  // sparse: nothing is really written
+    fs::resize_file(p, kMaxInputFileBytes + 1);  // sparse: nothing is really written
     adatbazis_beolvasas(f.s, p);
     EXPECT_TRUE(f.s.qra_sort_lista.empty());
     EXPECT_EQ(f.s.database_loaded, 0);
     ASSERT_EQ(f.fakes.ui.messages.size(), 1u);
     EXPECT_NE(f.fakes.ui.messages[0].find("HUGE.qra"), Text::npos);
+}
+
+TEST(DatabaseLoad, RecordsBeyondTheBoundAreCountedNotKept) {
+    DbFixture f;
+    adatbazis_beolvasas(f.s, f.write("MANY.qra", std::vector<Text>(kMaxDatabaseRecords + 1001, ";")));
+    EXPECT_EQ(f.s.qra_sort_lista.size(), kMaxDatabaseRecords);
+    EXPECT_EQ(f.s.database_loaded, 1);
+    ASSERT_EQ(f.fakes.ui.messages.size(), 1u);
+    EXPECT_NE(f.fakes.ui.messages[0].find(" 1000 sor kimaradt"), Text::npos);
 }
 
 TEST(DatabaseLookup, FillsTheReceivedFieldsByContestType) {
@@ -340,7 +349,7 @@ TEST(ShippedSample, LoadsWithEveryRecordInColumns) {
     const std::optional<Text> bytes = read_file(sample);
     ASSERT_TRUE(bytes) << sample;
     EXPECT_EQ(split_lines(*bytes).front(), "QRA lista");
-    const std::vector<Text> records = parse_database(*bytes);
+    const std::vector<Text> records = parse_database(*bytes).records;
     EXPECT_GE(records.size(), 5u);
     for (const Text& r : records) {
         EXPECT_EQ(r.size(), db_col::kRecordWidth);

@@ -159,6 +159,14 @@ TEST(CountryFile, RecordsBeyond1001AreRefused) {
     EXPECT_EQ(t.dxcc_lista().size(), kCountrySlots);
 }
 
+TEST(CountryFile, RefusedLinesAreCountedButOnlyTheFirstKept) {
+    Text file;
+    for (int i = 0; i < 10000; ++i) file += "x\r\n";
+    const CountryFileContents c = read_country_file(file);
+    EXPECT_EQ(c.problems.size(), kMaxKeptCountryProblems);
+    EXPECT_NE(country_problems_message("f", c).find(": 10000 db"), Text::npos);
+}
+
 TEST(CountryFile, GarbageAndHugeLinesNeverStopTheGoodOnes) {
     std::mt19937 rng(42);
     Text garbage;
@@ -169,7 +177,7 @@ TEST(CountryFile, GarbageAndHugeLinesNeverStopTheGoodOnes) {
         ASSERT_EQ(c.records.size(), 2u);
         EXPECT_EQ(c.records[1].name, "Austria");
         EXPECT_FALSE(c.problems.empty());
-        EXPECT_LT(country_problems_message("f", c.problems).size(), 2000u);
+        EXPECT_LT(country_problems_message("f", c).size(), 2000u);
     }
     // The same through the start: the huge line is refused with its number.
     Home h(kEurope[0] + kCrLf + huge + kCrLf + kEurope[3]);

@@ -1,0 +1,11 @@
+// A backup file rebuilt into a log and appended to the session's log, as "Hozzáfűzés" does.
+#include "core/backup.hpp"
+#include "fuzz_home.hpp"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    loxar::Session s = loxar::fuzz::home().fresh();
+    loxar::BackupRebuild rebuilt = loxar::rebuild_from_backup(loxar::fuzz::input(data, size));
+    for (loxar::Text& line : rebuilt.log) s.backup_lista.add(std::move(line));
+    loxar::backup_cmd_Click(s, 1);
+    return 0;
+}
