@@ -3,13 +3,11 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <filesystem>
-#include <random>
-#include <string>
 #include <string_view>
 
 #include "core/startup.hpp"
 #include "support/fake_ports.hpp"
+#include "support/temp_home.hpp"
 
 namespace loxar::fuzz {
 
@@ -23,17 +21,9 @@ inline std::string_view input(const std::uint8_t* data, std::size_t size) {
 class FuzzHome {
 public:
     FuzzHome() {
-        std::random_device rd;
-        root_ = std::filesystem::temp_directory_path() /
-                ("loxar_fuzz_" + std::to_string(rd()) + std::to_string(rd()));
-        std::filesystem::create_directories(root_);
         fakes_.serial.available = true;
         started_.ports = fakes_.ports();
-        Form_Load(started_, root_ / "home");
-    }
-    ~FuzzHome() {
-        std::error_code ec;
-        std::filesystem::remove_all(root_, ec);
+        Form_Load(started_, home_.path());
     }
     FuzzHome(const FuzzHome&) = delete;
     FuzzHome& operator=(const FuzzHome&) = delete;
@@ -46,7 +36,7 @@ public:
     }
 
 private:
-    std::filesystem::path root_;
+    testing::TempHome home_;
     testing::FakePorts fakes_;
     Session started_;
 };
