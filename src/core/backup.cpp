@@ -103,12 +103,7 @@ void backup_cmd_Click(Session& s, int index) {
     // those already in the list: the log is numbered again by position, as after loading.
     sorszamozas(s);
     kovetkezo_sorszam_rutin(s);
-    switch (s.contest()) {
-        case ContestType::HaQrp:
-        case ContestType::Dx:
-        case ContestType::Nmark: dxcc_vektor_feltoltes(s); break;
-        default: break;
-    }
+    worked_countries_from_log(s);
     ossz_pontszam_szamolas(s);
     s.log_changed = 1;
     s.log_lista.select_only(s.log_lista.size() - 1);

@@ -155,11 +155,23 @@ LogFileRead parse_log_file(std::string_view bytes) {
     return r;
 }
 
-std::size_t LogFileRead::qso_count() const {
-    std::size_t n = 0;
-    for (std::size_t i = 2; i < lines.size() && lines[i] != "End"; ++i) ++n;
-    return n;
+namespace {
+
+// One past the last log line: "End", or the end of a cut-off file.
+std::size_t log_lines_end(const std::vector<Text>& lines) {
+    std::size_t end = std::min<std::size_t>(2, lines.size());
+    while (end < lines.size() && lines[end] != "End") ++end;
+    return end;
 }
+
+}  // namespace
+
+std::vector<Text> LogFileRead::qso_lines() const {
+    const auto first = lines.begin() + static_cast<std::ptrdiff_t>(std::min<std::size_t>(2, lines.size()));
+    return {first, lines.begin() + static_cast<std::ptrdiff_t>(log_lines_end(lines))};
+}
+
+std::size_t LogFileRead::qso_count() const { return log_lines_end(lines) - std::min<std::size_t>(2, lines.size()); }
 
 Text log_lines_left_out_message(std::size_t left_out) {
     return hu(u8"A LOG-ban legfeljebb 99999 QSO lehet, a file további ") + std::to_string(left_out) +
@@ -222,6 +234,10 @@ void tmp_log_beolvasas(Session& s) {
     std::error_code ec;
     if (!fs::exists(s.paths.tmp_log(), ec)) return;
     log_beolvasas(s, s.paths.tmp_log());
+    worked_countries_from_log(s);
+}
+
+void worked_countries_from_log(Session& s) {
     switch (s.contest()) {
         case ContestType::HaQrp:
         case ContestType::Dx:

@@ -37,6 +37,7 @@ struct LogFileRead {
 
     bool usable() const { return exists && problem.empty(); }
     // The log lines: those between the header and "End" (or the end of a cut-off file).
+    std::vector<Text> qso_lines() const;
     std::size_t qso_count() const;
 };
 LogFileRead read_log_file(const std::filesystem::path& path);
@@ -52,6 +53,9 @@ bool log_mentes(Session& s, const std::filesystem::path& path);
 void log_beolvasas(Session& s, const std::filesystem::path& forras);
 // The same for a file already read (callers that must check it before changing the log).
 void log_beolvasas(Session& s, const LogFileRead& file);
+// The worked-country flags rebuilt from the log, for the types that mark new countries
+// ("HA-QRP", "DX", "NMARK"); after any change that brings in a whole log.
+void worked_countries_from_log(Session& s);
 // Continues the previous run's log from tmp_log.dat when it exists.
 void tmp_log_beolvasas(Session& s);
 

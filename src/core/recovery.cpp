@@ -24,22 +24,6 @@ Time written_at(const fs::path& p) {
     return ec ? Time::min() : t;
 }
 
-// The QSO lines of a log file's lines: between the header and "End".
-std::vector<Text> qso_lines(const std::vector<Text>& file_lines) {
-    std::vector<Text> out;
-    for (std::size_t i = 2; i < file_lines.size() && file_lines[i] != "End"; ++i) out.push_back(file_lines[i]);
-    return out;
-}
-
-void rebuild_country_flags(Session& s) {
-    switch (s.contest()) {
-        case ContestType::HaQrp:
-        case ContestType::Dx:
-        case ContestType::Nmark: dxcc_vektor_feltoltes(s); break;
-        default: break;
-    }
-}
-
 Text file_name(const fs::path& p) { return text_path(p.filename()); }
 
 }  // namespace
@@ -67,11 +51,11 @@ Text crash_recovery(Session& s) {
     }
     if (!save.empty()) {
         const LogFileRead file = read_log_file(save);
-        const std::size_t count = file.usable() ? qso_lines(file.lines).size() : 0;
+        const std::size_t count = file.usable() ? file.qso_count() : 0;
         if (count > 0) {
             s.log_lista.clear();
             log_beolvasas(s, file);
-            rebuild_country_flags(s);
+            worked_countries_from_log(s);
             told += std::to_string(count) + hu(u8" QSO a(z) ") + file_name(save) + hu(u8" file-ból");
         }
     }
@@ -86,7 +70,7 @@ Text crash_recovery(Session& s) {
             for (const Text& line : tail) s.log_lista.add(line);
             if (!tail.empty()) {
                 sorszamozas(s);
-                rebuild_country_flags(s);
+                worked_countries_from_log(s);
                 ossz_pontszam_szamolas(s);
                 if (!told.empty()) told += kCrLf;
                 told += std::to_string(tail.size()) + hu(u8" QSO a(z) ") + file_name(backup) + hu(u8" file-ból");
@@ -113,12 +97,12 @@ std::size_t unsaved_qso_count(const Session& s) {
     add_lines(s.log_lista.items());
     std::vector<fs::path> working = matching_files(s.paths.system_dir, "tmp_log_", ".save");
     for (const fs::path& p : matching_files(s.paths.system_dir, "tmp_log", ".dat")) working.push_back(p);
-    for (const fs::path& p : working) add_lines(qso_lines(read_log_file(p).lines));
+    for (const fs::path& p : working) add_lines(read_log_file(p).qso_lines());
     for (const fs::path& p : matching_files(s.paths.backup_dir, "", "")) {
         if (const std::optional<Text> bytes = read_file(p)) add_lines(rebuild_from_backup(*bytes).log);
     }
     for (const fs::path& p : matching_files(s.paths.log_dir, "", ".log")) {
-        for (const Text& l : qso_lines(read_log_file(p).lines)) unsaved.erase(qso_identity(l));
+        for (const Text& l : read_log_file(p).qso_lines()) unsaved.erase(qso_identity(l));
         if (unsaved.empty()) break;
     }
     return unsaved.size();

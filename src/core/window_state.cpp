@@ -8,14 +8,6 @@ namespace loxar {
 
 namespace {
 
-// A line break in a value would split the line; the file is ours, so a blank stands for it.
-Text one_line(Text t) {
-    for (char& c : t) {
-        if (c == '\r' || c == '\n' || c == '\0') c = ' ';
-    }
-    return t;
-}
-
 std::optional<int> number(const Text& v) {
     if (!is_numeric(v) || v.size() > 6) return std::nullopt;
     return static_cast<int>(val(v));
@@ -101,6 +93,7 @@ std::filesystem::path state_path(const Session& s) { return s.paths.system_dir /
 
 Text window_state_text(const Session& s) {
     Text out;
+    // A line break in a value would split its line: a blank stands for it.
     for (const Entry& e : kEntries) out += Text(e.key) + "=" + one_line(e.get(s)) + kCrLf;
     return out;
 }
