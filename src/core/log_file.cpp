@@ -1,6 +1,8 @@
 // Reading and writing log files.
 #include "core/log_file.hpp"
 
+#include <algorithm>
+
 #include "core/file_io.hpp"
 #include "core/numbering.hpp"
 #include "core/subsystems.hpp"

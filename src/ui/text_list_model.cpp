@@ -10,7 +10,10 @@ TextListModel::TextListModel(List list, QObject* parent)
       count_([list] { return list().size(); }),
       row_([list](std::size_t i) -> const Text& { return list().at(i); }),
       list_(std::move(list)) {
-    const ListBox& l = list_();
+    remember_shown(list_());
+}
+
+void TextListModel::remember_shown(const ListBox& l) {
     shown_rows_ = l.size();
     shown_version_ = l.version();
     shown_rewrite_ = l.rewrite_version();
@@ -32,13 +35,7 @@ QVariant TextListModel::data(const QModelIndex& index, int role) const {
 
 void TextListModel::reload() {
     beginResetModel();
-    if (list_) {
-        const ListBox& l = list_();
-        shown_rows_ = l.size();
-        shown_version_ = l.version();
-        shown_rewrite_ = l.rewrite_version();
-        shown_rows_version_ = l.rows_version();
-    }
+    if (list_) remember_shown(list_());
     endResetModel();
 }
 
@@ -61,9 +58,7 @@ void TextListModel::sync() {
         shown_rows_ = l.size();
         endInsertRows();
     }
-    shown_version_ = l.version();
-    shown_rewrite_ = l.rewrite_version();
-    shown_rows_version_ = l.rows_version();
+    remember_shown(l);
 }
 
 }  // namespace loxar

@@ -32,6 +32,8 @@ public:
     void sync();
 
 private:
+    // What the view was last told of the list.
+    void remember_shown(const ListBox& l);
     Count count_;
     Row row_;
     List list_;
