@@ -40,14 +40,21 @@ public:
     virtual void close_window() = 0;
 };
 
+// Why the serial port is not open: the last open's failure, or a device that went away.
+enum class PortError { None, NotFound, Busy, NoPermission, Lost, Other };
+
 class SerialPort {
 public:
     virtual ~SerialPort() = default;
-    virtual bool open(int com_number) = 0;  // COM1 .. COM15
+    virtual bool open(int com_number) = 0;  // COM1 .. COM15 (or the device chosen for this run)
     virtual void close() = 0;
     virtual bool is_open() const = 0;
     virtual void write(const Text& bytes) = 0;
     virtual Text read_all() = 0;
+    // PortError::Lost once an open port's device has gone (the port is closed then).
+    virtual PortError error() const = 0;
+    // What COMn stands for on this machine ("/dev/ttyUSB0 FTDI ..."), empty when nothing.
+    virtual Text describe(int com_number) const = 0;
 };
 
 class MediaPlayer {

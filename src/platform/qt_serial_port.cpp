@@ -54,4 +54,19 @@ Text QtSerialPort::read_all() {
     return Text(data.constData(), static_cast<std::size_t>(data.size()));
 }
 
+PortError QtSerialPort::error() const {
+    if (port_.isOpen()) return PortError::None;
+    switch (port_.error()) {
+        case QSerialPort::NoError: return PortError::None;
+        case QSerialPort::DeviceNotFoundError: return PortError::NotFound;
+        case QSerialPort::PermissionError: return PortError::NoPermission;
+        case QSerialPort::ResourceError: return PortError::Lost;
+        default: return PortError::Other;
+    }
+}
+
+Text QtSerialPort::describe(int com_number) const {
+    return device_for(com_number).toStdString();
+}
+
 }  // namespace loxar

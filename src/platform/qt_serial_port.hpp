@@ -16,6 +16,8 @@ public:
     bool is_open() const override;
     void write(const Text& bytes) override;
     Text read_all() override;
+    PortError error() const override;
+    Text describe(int com_number) const override;
 
     static QString device_for(int com_number);
 

@@ -58,6 +58,9 @@ public:
     bool is_open() const override { return opened; }
     void write(const Text& b) override { written += b; }
     Text read_all() override { Text t; t.swap(incoming); return t; }
+    PortError failure = PortError::NotFound;  // error() while not open
+    PortError error() const override { return opened ? PortError::None : failure; }
+    Text describe(int) const override { return {}; }
 };
 
 class FakePlayer : public MediaPlayer {
