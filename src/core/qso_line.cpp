@@ -4,24 +4,34 @@
 #include <initializer_list>
 #include <string_view>
 
+#include "core/log_fields.hpp"
+
 #include "core/session.hpp"
 
 namespace loxar {
 
 namespace {
 
-// One column group of a layout: the value (cut and padded to `width`) and the separator after it.
-struct Column {
-    Text value;
-    std::size_t width;
-    std::string_view after;
+// A field's value for the line being built.
+struct Value {
+    Field field;
+    Text text;
 };
 
-Text join_columns(std::initializer_list<Column> columns) {
+// Writes the layout's fields in column order, each cut and blank-padded to its width and followed
+// by its separator. A field without a value is left blank.
+Text join_fields(LineLayout layout, std::initializer_list<Value> values) {
     Text line;
-    for (const Column& c : columns) {
-        // A CR, LF or NUL from anywhere (a loaded file, a pasted text) must not split the line.
-        line += pad_cut(one_line(c.value), c.width);
+    for (const FieldCell& c : layout_fields(layout)) {
+        Text v;
+        for (const Value& value : values) {
+            if (value.field == c.field) {
+                // A CR, LF or NUL from anywhere (a loaded file, a pasted text) must not split the line.
+                v = one_line(value.text);
+                break;
+            }
+        }
+        line += c.at.len == kToLineEnd ? v : pad_cut(v, c.at.len);
         line += c.after;
     }
     return line;
@@ -107,7 +117,6 @@ Text encode_hskc_serial(const Text& entry) {
 }
 
 Text log_sor_osszeallitas(QsoRecord& r, ContestType type, short& funkcio) {
-    const EntryWidths& w = kGeneralWidths;
     const bool hskc = type == ContestType::Hskc;
     auto serial = [hskc](const Text& entry) {
         return hskc ? encode_hskc_serial(entry)
@@ -125,22 +134,23 @@ Text log_sor_osszeallitas(QsoRecord& r, ContestType type, short& funkcio) {
     Text distance =
         distance_is_numeric(type) ? number_or_zero(r.tavolsag_text, 5) : r.tavolsag_text;
 
-    return join_columns({
-        {r.log_ido, 19, "="},
-        {trim(r.kapott_hivojel_text), w.call, "="},
-        {encode_report(r.kapott_riport_text), w.report, "/"},
-        {received_serial, w.serial, "/"},
-        {locator, w.locator, "/"},
-        {first_char(r.kapott_sex_combo.text()), 1, "="},
-        {encode_report(r.kuldott_riport_text), w.sent_report, "/"},
-        {serial(r.kuldott_sorszam_text), w.sent_serial, "="},
-        {mode_text(r), 3, "="},
-        {first_char(r.sex_combo.text()), 1, "="},
-        {distance, 5, "/"},
-        {number_or_zero(r.pontszam_text, 5), 5, "="},
-        {sequence_number(r, funkcio), 5, "="},
-        {trim(r.kapott_nev_text), w.name, "="},
-        {band_or_frequency(r), 7, "="},
+    using enum Field;
+    return join_fields(LineLayout::General, {
+        {DateTime, r.log_ido},
+        {Call, trim(r.kapott_hivojel_text)},
+        {ReceivedReport, encode_report(r.kapott_riport_text)},
+        {ReceivedSerial, received_serial},
+        {ReceivedLocator, locator},
+        {ReceivedSex, first_char(r.kapott_sex_combo.text())},
+        {SentReport, encode_report(r.kuldott_riport_text)},
+        {SentSerial, serial(r.kuldott_sorszam_text)},
+        {Mode, mode_text(r)},
+        {OwnSex, first_char(r.sex_combo.text())},
+        {Distance, distance},
+        {Points, number_or_zero(r.pontszam_text, 5)},
+        {Number, sequence_number(r, funkcio)},
+        {ReceivedName, trim(r.kapott_nev_text)},
+        {Band, band_or_frequency(r)},
     });
 }
 
@@ -148,22 +158,22 @@ Text QRP_sor_osszeallitas(QsoRecord& r, short& funkcio, char new_country_marker)
     Text name = trim(r.kapott_nev_text);
     Text qth = trim(r.kapott_sorszam_text);
     Text points = !name.empty() && !qth.empty() ? "2" : "1";
-    const EntryWidths& w = kQrpWidths;
-    return join_columns({
-               {r.log_ido, 19, "="},
-               {trim(r.kapott_hivojel_text), w.call, "="},
-               {encode_report(r.kapott_riport_text), w.report, "/"},
-               {name, w.name, "/"},
-               {qth, w.serial, "="},
-               {encode_report(r.kuldott_riport_text), w.sent_report, "="},
-               {mode_text(r), 3, "="},
-               {sequence_number(r, funkcio), 5, "="},
-               {trim(r.kezelo_text), w.own_name, "="},
-               {points, 1, "="},
-               {Text(1, new_country_marker), 1, "="},
-               {band7(r), 7, "="},
-           }) +
-           one_line(r.qth_text);
+    using enum Field;
+    return join_fields(LineLayout::Qrp, {
+        {DateTime, r.log_ido},
+        {Call, trim(r.kapott_hivojel_text)},
+        {ReceivedReport, encode_report(r.kapott_riport_text)},
+        {ReceivedName, name},
+        {ReceivedQth, qth},
+        {SentReport, encode_report(r.kuldott_riport_text)},
+        {Mode, mode_text(r)},
+        {Number, sequence_number(r, funkcio)},
+        {OwnName, trim(r.kezelo_text)},
+        {Points, points},
+        {CountryMarker, Text(1, new_country_marker)},
+        {Band, band7(r)},
+        {OwnQth, r.qth_text},
+    });
 }
 
 Text SKM_sor_osszeallitas(QsoRecord& r, short& funkcio, const Text& restored_itu_zone) {
@@ -173,21 +183,21 @@ Text SKM_sor_osszeallitas(QsoRecord& r, short& funkcio, const Text& restored_itu
     Text zone = funkcio == kFunkcioRewrite && trim(r.kapott_QRA_text) == kNoLocator
                     ? restored_itu_zone
                     : col(r.kapott_QRA_text, 1, 2);
-    const EntryWidths& w = kSkmWidths;
-    return join_columns({
-        {r.log_ido, 19, "="},
-        {trim(r.kapott_hivojel_text), w.call, "="},
-        {encode_report(r.kapott_riport_text), w.report, "/"},
-        {callsign_or_serial(r.kapott_sorszam_text), w.serial, "="},
-        {encode_report(r.kuldott_riport_text), w.sent_report, "="},
-        {callsign_or_serial(r.kuldott_sorszam_text), w.sent_serial, "="},
-        {mode_text(r), 3, "="},
-        {r.tavolsag_text, 5, "="},
-        {r.pontszam_text, 5, "="},
-        {sequence_number(r, funkcio), 5, "="},
-        {trim(r.kezelo_text), w.own_name, "="},
-        {band7(r), 7, "="},
-        {zone, w.locator, "="},
+    using enum Field;
+    return join_fields(LineLayout::Skm, {
+        {DateTime, r.log_ido},
+        {Call, trim(r.kapott_hivojel_text)},
+        {ReceivedReport, encode_report(r.kapott_riport_text)},
+        {ReceivedSerial, callsign_or_serial(r.kapott_sorszam_text)},
+        {SentReport, encode_report(r.kuldott_riport_text)},
+        {SentSerial, callsign_or_serial(r.kuldott_sorszam_text)},
+        {Mode, mode_text(r)},
+        {Distance, r.tavolsag_text},
+        {Points, r.pontszam_text},
+        {Number, sequence_number(r, funkcio)},
+        {OwnName, trim(r.kezelo_text)},
+        {Band, band7(r)},
+        {ReceivedZone, zone},
     });
 }
 
@@ -195,41 +205,40 @@ Text NMARK_sor_osszeallitas(QsoRecord& r, short& funkcio) {
     // Only the leading digits of the received report count here: "5NN" is written "005".
     Text report = trim(r.kapott_riport_text);
     report = pad_digit_run(std::string_view(report).substr(0, digit_prefix_length(report)), 3);
-    const EntryWidths& w = kNmarkWidths;
-    return join_columns({
-               {r.log_ido, 19, "="},
-               {trim(r.kapott_hivojel_text), w.call, "="},
-               {report, w.report, "="},
-               {trim(r.kapott_nev_text), w.name, "/"},
-               {trim(r.kapott_sorszam_text), w.serial, "="},
-               {encode_report(r.kuldott_riport_text), w.sent_report, "="},
-               {mode_text(r), 3, "="},
-               {"", 4, ""},
-               {sequence_number(r, funkcio), 5, "="},
-               {trim(r.kezelo_text), w.own_name, "="},
-               {number_or_zero(r.tavolsag_text, 1), 1, "/"},
-               {number_or_zero(r.pontszam_text, 1), 1, "="},
-               {band7(r), 7, "="},
-           }) +
-           one_line(r.qth_text);
+    using enum Field;
+    return join_fields(LineLayout::Nmark, {
+        {DateTime, r.log_ido},
+        {Call, trim(r.kapott_hivojel_text)},
+        {ReceivedReport, report},
+        {ReceivedName, trim(r.kapott_nev_text)},
+        {ReceivedQth, trim(r.kapott_sorszam_text)},
+        {SentReport, encode_report(r.kuldott_riport_text)},
+        {Mode, mode_text(r)},
+        {Number, sequence_number(r, funkcio)},
+        {OwnName, trim(r.kezelo_text)},
+        {Distance, number_or_zero(r.tavolsag_text, 1)},
+        {Points, number_or_zero(r.pontszam_text, 1)},
+        {Band, band7(r)},
+        {OwnQth, r.qth_text},
+    });
 }
 
 Text SWL_log_sor_osszeallitas(QsoRecord& r, short& funkcio) {
     auto serial = [](const Text& entry) {
         return zero_padded_number(entry, 5).value_or(trim(entry));
     };
-    const EntryWidths& w = kSwlWidths;
-    return join_columns({
-        {r.log_ido, 19, "="},
-        {band7(r), 8, "="},
-        {mode_text(r), 3, "="},
-        {trim(r.kapott_hivojel_text), w.call, "/"},
-        {encode_report(r.kapott_riport_text), w.report, "/"},
-        {serial(r.kapott_sorszam_text), w.serial, "="},
-        {trim(r.hivojel_2_text), w.call2, "/"},
-        {encode_report(r.kuldott_riport_text), w.sent_report, "/"},
-        {serial(r.kuldott_sorszam_text), w.sent_serial, "="},
-        {sequence_number(r, funkcio), 5, "="},
+    using enum Field;
+    return join_fields(LineLayout::Swl, {
+        {DateTime, r.log_ido},
+        {Band, band7(r)},
+        {Mode, mode_text(r)},
+        {Call, trim(r.kapott_hivojel_text)},
+        {ReceivedReport, encode_report(r.kapott_riport_text)},
+        {ReceivedSerial, serial(r.kapott_sorszam_text)},
+        {Call2, trim(r.hivojel_2_text)},
+        {SentReport, encode_report(r.kuldott_riport_text)},
+        {SentSerial, serial(r.kuldott_sorszam_text)},
+        {Number, sequence_number(r, funkcio)},
     });
 }
 

@@ -6,6 +6,7 @@
 
 #include "core/contest_types.hpp"
 #include "core/country_lookup.hpp"
+#include "core/log_fields.hpp"
 #include "core/qso_record.hpp"
 #include "text/text.hpp"
 
@@ -26,18 +27,46 @@ struct EntryWidths {
     std::size_t call = 0, report = 0, serial = 0, locator = 0, name = 0, sent_report = 0,
                 sent_serial = 0, own_name = 0, call2 = 0;
 };
-inline constexpr EntryWidths kGeneralWidths{.call = 20, .report = 3, .serial = 4, .locator = 6, .name = 14,
-                                            .sent_report = 3, .sent_serial = 4};
+// Taken from the layout tables, so that the window and the builders agree with the readers.
+inline constexpr EntryWidths kGeneralWidths{
+    .call = field_width(kGeneralFields, Field::Call),
+    .report = field_width(kGeneralFields, Field::ReceivedReport),
+    .serial = field_width(kGeneralFields, Field::ReceivedSerial),
+    .locator = field_width(kGeneralFields, Field::ReceivedLocator),
+    .name = field_width(kGeneralFields, Field::ReceivedName),
+    .sent_report = field_width(kGeneralFields, Field::SentReport),
+    .sent_serial = field_width(kGeneralFields, Field::SentSerial)};
 // The received serial field holds the received QTH here.
-inline constexpr EntryWidths kQrpWidths{.call = 16, .report = 3, .serial = 21, .name = 14, .sent_report = 3,
-                                        .own_name = 10};
+inline constexpr EntryWidths kQrpWidths{
+    .call = field_width(kQrpFields, Field::Call),
+    .report = field_width(kQrpFields, Field::ReceivedReport),
+    .serial = field_width(kQrpFields, Field::ReceivedQth),
+    .name = field_width(kQrpFields, Field::ReceivedName),
+    .sent_report = field_width(kQrpFields, Field::SentReport),
+    .own_name = field_width(kQrpFields, Field::OwnName)};
 // The locator field holds the received ITU zone.
-inline constexpr EntryWidths kSkmWidths{.call = 13, .report = 3, .serial = 13, .locator = 2, .sent_report = 3,
-                                        .sent_serial = 13, .own_name = 14};
-inline constexpr EntryWidths kNmarkWidths{.call = 12, .report = 3, .serial = 21, .name = 14, .sent_report = 3,
-                                          .own_name = 10};
-inline constexpr EntryWidths kSwlWidths{.call = 17, .report = 3, .serial = 8, .sent_report = 3, .sent_serial = 8,
-                                        .call2 = 17};
+inline constexpr EntryWidths kSkmWidths{
+    .call = field_width(kSkmFields, Field::Call),
+    .report = field_width(kSkmFields, Field::ReceivedReport),
+    .serial = field_width(kSkmFields, Field::ReceivedSerial),
+    .locator = field_width(kSkmFields, Field::ReceivedZone),
+    .sent_report = field_width(kSkmFields, Field::SentReport),
+    .sent_serial = field_width(kSkmFields, Field::SentSerial),
+    .own_name = field_width(kSkmFields, Field::OwnName)};
+inline constexpr EntryWidths kNmarkWidths{
+    .call = field_width(kNmarkFields, Field::Call),
+    .report = field_width(kNmarkFields, Field::ReceivedReport),
+    .serial = field_width(kNmarkFields, Field::ReceivedQth),
+    .name = field_width(kNmarkFields, Field::ReceivedName),
+    .sent_report = field_width(kNmarkFields, Field::SentReport),
+    .own_name = field_width(kNmarkFields, Field::OwnName)};
+inline constexpr EntryWidths kSwlWidths{
+    .call = field_width(kSwlFields, Field::Call),
+    .report = field_width(kSwlFields, Field::ReceivedReport),
+    .serial = field_width(kSwlFields, Field::ReceivedSerial),
+    .sent_report = field_width(kSwlFields, Field::SentReport),
+    .sent_serial = field_width(kSwlFields, Field::SentSerial),
+    .call2 = field_width(kSwlFields, Field::Call2)};
 const EntryWidths& entry_widths(LineLayout layout);
 
 // Written for a missing received locator.

@@ -19,21 +19,21 @@ struct Span {
 };
 
 // clang-format off
-enum class Field {
+enum class Target {
     Call, Report, Serial, Locator, Name, SentReport, SentSerial, SentName, Call2, Number,
     Distance, Points, Mode, Sex, Marker, Zone, Band
 };
 // clang-format on
 
 struct Cell {
-    Field field;
+    Target field;
     Span at;
 };
 
 // Where each field is read back from. These are the restore's own spans, not always the
 // builder's widths (the SWL callsigns, for one, come back as 16 of their 17 columns).
 const std::vector<Cell>& cells_of(LineLayout layout) {
-    using enum Field;
+    using enum Target;
     // clang-format off
     static const std::vector<Cell> general{
         {Call, {21, 20}},  {Report, {42, 3}},     {Serial, {46, 4}},     {Locator, {51, 6}},
@@ -73,7 +73,7 @@ const std::vector<Cell>& cells_of(LineLayout layout) {
 }
 
 // Nothing when the layout does not hold the field.
-std::optional<Span> span_of(LineLayout layout, Field field) {
+std::optional<Span> span_of(LineLayout layout, Target field) {
     for (const Cell& c : cells_of(layout)) {
         if (c.field == field) return c.at;
     }
@@ -92,19 +92,19 @@ bool layout_matches(const Text& line, LineLayout layout) {
 }
 
 RestoredQso restore_fields(const Text& line, LineLayout layout) {
-    auto maybe = [&](Field f) -> std::optional<Text> {
+    auto maybe = [&](Target f) -> std::optional<Text> {
         auto sp = span_of(layout, f);
         if (!sp) return std::nullopt;
         return trim(col(line, sp->from, sp->len));
     };
-    auto get = [&](Field f) { return maybe(f).value_or(Text()); };
-    auto maybe_char = [&](Field f, char missing) -> std::optional<char> {
+    auto get = [&](Target f) { return maybe(f).value_or(Text()); };
+    auto maybe_char = [&](Target f, char missing) -> std::optional<char> {
         auto t = maybe(f);
         if (!t) return std::nullopt;
         return t->empty() ? missing : (*t)[0];
     };
 
-    using enum Field;
+    using enum Target;
     RestoredQso r;
     r.log_ido = col(line, 1, 19);
     r.kapott_hivojel_text = get(Call);
