@@ -9,6 +9,7 @@
 #include "core/edit_mode.hpp"
 #include "core/file_io.hpp"
 #include "core/log_commands.hpp"
+#include "core/log_fields.hpp"
 #include "core/log_file.hpp"
 #include "core/numbering.hpp"
 #include "core/qso_entry.hpp"
@@ -129,20 +130,20 @@ std::optional<std::vector<Text>> lines_with_band(const std::vector<Text>& lines,
     const Text band7 = pad_cut(band, 7);
     const bool swl = layout == LineLayout::Swl;
     const std::size_t check = layout_check_column(layout);
+    const FieldSpan at = *field_span(layout, Field::Band);
+    // The band field must stand between its own separators; a listener's line has one blank
+    // between the band and its closing "=".
+    const std::size_t opening = at.from - 1;
+    const std::size_t closing = at.from + at.len + (swl ? 1 : 0);
     for (const Text& line : lines) {
-        // The band field must stand between its own separators: 20 and 29 on a listener's
-        // line, 107 and 115 on the others.
-        const bool ok = swl ? has_separator(line, 20) && has_separator(line, 29)
-                            : has_separator(line, check) && has_separator(line, 107) &&
-                                  has_separator(line, 115);
+        const bool ok = has_separator(line, opening) && has_separator(line, closing) &&
+                        (swl || has_separator(line, check));
         if (!ok) return std::nullopt;
     }
     std::vector<Text> out;
     out.reserve(lines.size());
     for (const Text& line : lines) {
-        // A listener's line keeps its band in columns 21-27, a blank in 28.
-        out.push_back(swl ? col(line, 1, 20) + band7 + col_from(line, 28)
-                          : col(line, 1, 107) + band7 + col_from(line, 115));
+        out.push_back(col(line, 1, opening) + band7 + col_from(line, at.from + at.len));
     }
     return out;
 }

@@ -6,15 +6,24 @@
 #include <unordered_set>
 
 #include "core/callsign_index.hpp"
+#include "core/log_fields.hpp"
 #include "core/numbering.hpp"
 
 namespace loxar {
 
 namespace {
 
+// The columns of a callsign field, for the index of callsigns.
+constexpr CallsignColumns columns_of(const auto& cells, Field f) {
+    for (const FieldCell& c : cells) {
+        if (c.field == f) return {c.at.from, c.at.len};
+    }
+    return {};
+}
+
 // The two heard stations of a listener's line.
-constexpr CallsignColumns kSwlFirstCall{34, 17};
-constexpr CallsignColumns kSwlSecondCall{65, 17};
+constexpr CallsignColumns kSwlFirstCall = columns_of(kSwlFields, Field::Call);
+constexpr CallsignColumns kSwlSecondCall = columns_of(kSwlFields, Field::Call2);
 
 // The live search runs on every keystroke, so it reads the columns through views instead of
 // cutting a new text out of every line it looks at.
@@ -30,8 +39,8 @@ std::string_view trimmed_view(std::string_view s) {
     return s.substr(b, s.find_last_not_of(kBlanks) - b + 1);
 }
 
-std::string_view field(std::string_view line, std::size_t from, std::size_t len) {
-    return trimmed_view(column_view(line, from, len));
+std::string_view trimmed_field(std::string_view line, LineLayout layout, Field f) {
+    return trimmed_view(field_view(line, layout, f));
 }
 
 bool contains(std::string_view haystack, std::string_view needle) {
@@ -42,14 +51,10 @@ bool contains(std::string_view haystack, std::string_view needle) {
 // report after a short NMARK callsign never take part in the match.
 CallsignColumns callsign_columns(LineLayout layout) {
     switch (layout) {
-        case LineLayout::Qrp:
-            return {21, 16};
-        case LineLayout::Nmark:
-            return {21, 12};
-        case LineLayout::Skm:
-            return {21, 13};
-        default:
-            return {21, 20};
+        case LineLayout::Qrp: return columns_of(kQrpFields, Field::Call);
+        case LineLayout::Nmark: return columns_of(kNmarkFields, Field::Call);
+        case LineLayout::Skm: return columns_of(kSkmFields, Field::Call);
+        default: return columns_of(kGeneralFields, Field::Call);
     }
 }
 
@@ -102,18 +107,25 @@ void dupla_qso_ellenorzes(Session& s) {
     s.talalt_log_lista.clear();
 
     const ContestType type = s.contest();
-    const CallsignColumns columns = callsign_columns(layout_of(type));
+    const LineLayout layout = layout_of(type);
+    const CallsignColumns columns = callsign_columns(layout);
     const bool rhob = type == ContestType::RhOb;
     const Text band = trim(col(s.qso.band_text, 1, 7));
-    const std::string_view minute_tens = column_view(s.qso.log_ido, 15, 1);
+    // The date and time field reads "YYYY-MM-DD/hh:mm:ss": column 15 holds the tens of minutes,
+    // in the entry field as in every line.
+    constexpr std::size_t kMinuteTens = 15;
+    const std::string_view minute_tens = column_view(s.qso.log_ido, kMinuteTens, 1);
     const Text mode = trim(s.qso.mod_combo.text());
 
     for (const std::uint32_t i : s.callsign_index.candidates(s.log_lista, columns, call)) {
         const Text& line = s.log_lista.at(i);
         if (rhob) {
             // RH-OB allows the same station again in every new ten minutes and on every mode.
-            if (column_view(line, 15, 1) != minute_tens || field(line, 69, 3) != mode) continue;
-        } else if (field(line, 108, 7) != band) {
+            if (column_view(line, kMinuteTens, 1) != minute_tens ||
+                trimmed_field(line, layout, Field::Mode) != mode) {
+                continue;
+            }
+        } else if (trimmed_field(line, layout, Field::Band) != band) {
             continue;
         }
         if (contains(callsign_field(line, columns), call)) s.talalt_log_lista.add(line);
@@ -133,7 +145,7 @@ void SWL_dupla_qso_ellenorzes(Session& s) {
     const Text band = trim(col(s.qso.band_text, 1, 7));
     for (const std::uint32_t i : s.callsign_index.candidates(s.log_lista, kSwlFirstCall, call1)) {
         const Text& line = s.log_lista.at(i);
-        if (field(line, 21, 8) != band) continue;
+        if (trimmed_field(line, LineLayout::Swl, Field::Band) != band) continue;
         if (contains(callsign_field(line, kSwlFirstCall), call1) &&
             contains(callsign_field(line, kSwlSecondCall), call2)) {
             s.talalt_log_lista.add(line);
@@ -161,13 +173,18 @@ short dupla_ellenorzes(Session& s) {
         // A line the operator marked as a duplicate is dealt with: the evaluation skips it, so
         // it must not stop the evaluation either.
         if (marked_duplicate(line)) continue;
-        if (seen.insert(col(line, 21, 20) + col(line, 108, 7)).second) continue;
+        if (seen.insert(field(line, LineLayout::General, Field::Call) +
+                        field(line, LineLayout::General, Field::Band))
+                .second) {
+            continue;
+        }
         s.log_lista.select_only(i);
         s.panel = Panel::Log;
         ui.refresh(Aspect::LogList);
         ui.refresh(Aspect::Panels);
         ui.beep();
-        ui.message(hu(u8"Dupla hívójelet találtam ") + col(line, 87, 5) + " !");
+        ui.message(hu(u8"Dupla hívójelet találtam ") +
+                   field(line, LineLayout::General, Field::Number) + " !");
         return -1;
     }
     ui.beep();
@@ -186,7 +203,8 @@ void dupla_osszeszamolas(Session& s) {
 
 void sorszam_ellenorzes(Session& s) {
     for (std::size_t i = 0; i < s.log_lista.size(); ++i) {
-        const auto sent = static_cast<long long>(val(col(s.log_lista.at(i), 64, 5)));
+        const auto sent = static_cast<long long>(
+            val(field(s.log_lista.at(i), LineLayout::General, Field::SentSerial)));
         if (sent == static_cast<long long>(i) + 1) continue;
         s.ui().beep();
         s.ui().message(hu(u8"Sorszám hiba a ") + std::to_string(i + 1) + ". sorban!");

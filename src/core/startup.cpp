@@ -3,6 +3,7 @@
 
 #include "core/default_data.hpp"
 #include "core/file_io.hpp"
+#include "core/log_fields.hpp"
 #include "core/log_file.hpp"
 #include "core/numbering.hpp"
 #include "core/paths.hpp"
@@ -200,12 +201,15 @@ void main_cmd_Click(Session& s, int index) {
 void frissites_rutin(Session& s) {
     s.sheet.tx_PCall = s.station.hivojel_text;
     if (!s.log_lista.empty()) {
-        s.sheet.tx_TDate_1 = col(s.log_lista.at(0), 1, 10);
-        s.sheet.tx_TDate_2 = col(s.log_lista.at(s.log_lista.size() - 1), 1, 10);
+        const LineLayout layout = layout_of(s.contest());
+        s.sheet.tx_TDate_1 = field(s.log_lista.at(0), layout, Field::Date);
+        s.sheet.tx_TDate_2 = field(s.log_lista.at(s.log_lista.size() - 1), layout, Field::Date);
     }
     s.sheet.tx_PWWLo = s.station.QRA_text;
     s.sheet.tx_PExch = s.station.exch_text;
-    if (!s.log_lista.empty()) s.sheet.tx_PBand = trim(col(s.log_lista.at(0), 108, 7));
+    if (!s.log_lista.empty()) {
+        s.sheet.tx_PBand = field_trimmed(s.log_lista.at(0), layout_of(s.contest()), Field::Band);
+    }
     s.ui().refresh(Aspect::All);
 }
 

@@ -9,9 +9,15 @@
 #include <vector>
 
 #include "core/bands.hpp"
+#include "core/log_fields.hpp"
 
 namespace loxar {
 namespace {
+
+using enum Field;
+
+// The YL-OM report reads general-layout lines.
+Text g(const Text& line, Field f) { return field(line, LineLayout::General, f); }
 
 // Own sex followed by the received sex, counted over a log or a result list.
 struct SexPairs {
@@ -68,10 +74,11 @@ const std::vector<KnownBand>& known_bands() {
     return bands;
 }
 
-// BAND and FREQ of a log line's band field (columns 108-114): always taken from the band
-// table, so a field the table does not know leaves both empty.
+// BAND and FREQ of a log line's band field: always taken from the band table, so a field the
+// table does not know leaves both empty.
 BandFreq band_and_freq(const Text& log_line) {
-    const Text field = trim(col(log_line, 108, 7));
+    const Text band = g(log_line, Band);
+    const Text field = trim(band);
     // A frequency in kHz (checked first: 14500 is 20 m, not the "145" of 2 m): the band it lies in.
     if (all_digits(field)) {
         const long long khz = int_value(field);
@@ -86,7 +93,7 @@ BandFreq band_and_freq(const Text& log_line) {
         return out;
     }
     // The contest's two bands, known by their first three characters.
-    const Text head = trim(col(log_line, 108, 3));
+    const Text head = trim(col(band, 1, 3));
     if (head == "145") return {"2m", "145000"};
     if (head == "3,5") return {"80m", "3500"};
     for (const KnownBand& b : known_bands()) {
@@ -96,13 +103,13 @@ BandFreq band_and_freq(const Text& log_line) {
 }
 
 Text yyyymmdd(const Text& l) {
-    return col(l, 1, 4) + col(l, 6, 2) + col(l, 9, 2);
+    return adif_date(field(l, LineLayout::General, Date));
 }
 Text hhmmss(const Text& l) {
-    return col(l, 12, 2) + col(l, 15, 2) + col(l, 18, 2);
+    return adif_time(field(l, LineLayout::General, Time));
 }
 Text worked_call(const Text& l) {
-    return trim(col(l, 21, 20));
+    return trim(g(l, Call));
 }
 
 // A report written as its number; a report that is no number stays as it is, trimmed.
@@ -137,25 +144,25 @@ void append_record(Text& out, const Text& station, const Text& l) {
     out += station;
     out += "    ";
     add_field(out, "CALL", worked_call(l), " ");
-    add_field(out, "NAME", trim(col(l, 93, 14)), " ");
-    add_field(out, "SEX", trim(col(l, 58, 1)));
+    add_field(out, "NAME", trim(g(l, ReceivedName)), " ");
+    add_field(out, "SEX", trim(g(l, ReceivedSex)));
     out += kCrLf;
     out += "    ";
     add_field(out, "QSO_DATE", yyyymmdd(l), " ");
     add_field(out, "TIME_ON", hhmmss(l), " ");
     add_field(out, "BAND", bf.band, " ");
-    add_field(out, "MODE", trim(col(l, 69, 3)), " ");
+    add_field(out, "MODE", trim(g(l, Mode)), " ");
     add_field(out, "FREQ", bf.freq);
     out += kCrLf;
     // Reports as numbers ("059" -> 59; a CW "599" stays 599, where its last two characters would
     // claim 99); numbers by their last two characters ("0025" -> 25); the points' last digit
     // stands in DISTANCE.
     out += "    ";
-    add_field(out, "RST_SENT", report_number(col(l, 60, 3)), " ");
-    add_field(out, "STX", col(l, 66, 2), " ");
-    add_field(out, "RST_RCVD", report_number(col(l, 42, 3)));
-    add_field(out, "SRX", col(l, 48, 2));
-    add_field(out, "DISTANCE", trim(col(l, 85, 1)));
+    add_field(out, "RST_SENT", report_number(g(l, SentReport)), " ");
+    add_field(out, "STX", col(g(l, SentSerial), 3, 2), " ");
+    add_field(out, "RST_RCVD", report_number(g(l, ReceivedReport)));
+    add_field(out, "SRX", col(g(l, ReceivedSerial), 3, 2));
+    add_field(out, "DISTANCE", trim(col(g(l, Points), 5, 1)));
     out += kCrLf;
     out += "<EOR>";
     out += kCrLf;
@@ -166,11 +173,19 @@ void append_record(Text& out, const Text& station, const Text& l) {
 Text claimed_score(const ReportSource& src) {
     if (is_numeric(src.total_score)) return std::to_string(int_value(src.total_score));
     SexPairs pairs;
-    for (const Text& l : src.log_lines) pairs.add(col(l, 73, 1) + col(l, 58, 1));
+    for (const Text& l : src.log_lines) pairs.add(g(l, OwnSex) + g(l, ReceivedSex));
     return std::to_string(pairs.score());
 }
 
 }  // namespace
+
+Text adif_date(std::string_view date_field) {
+    return col(date_field, 1, 4) + col(date_field, 6, 2) + col(date_field, 9, 2);
+}
+
+Text adif_time(std::string_view time_field) {
+    return col(time_field, 1, 2) + col(time_field, 4, 2) + col(time_field, 7, 2);
+}
 
 Text adif_mezo_kepzes(const Text& header, const Text& szoveg) {
     Text out;
@@ -185,7 +200,7 @@ YlomReport ylom_report(const ReportSource& src) {
                                                             : "";
     r.header_lines = {
         kAdifCreatedLine,
-        "YL-OM " + (src.log_lines.empty() ? Text{} : col(src.log_lines.front(), 1, 4)),
+        "YL-OM " + (src.log_lines.empty() ? Text{} : col(g(src.log_lines.front(), Date), 1, 4)),
         "Operator: " + src.own_call + " " + src.operator_name + " " + sex_greeting,
         "Claimed total score(s): " + claimed_score(src),
     };
@@ -195,7 +210,7 @@ YlomReport ylom_report(const ReportSource& src) {
     const Text station = station_line(src);
     text.reserve(text.size() + src.log_lines.size() * (station.size() + 200));
     for (const Text& l : src.log_lines) {
-        if (col(l, 58, 1) == ".") {
+        if (g(l, ReceivedSex) == ".") {
             r.stopped = true;
             r.message =
                 worked_call(l) + hu(u8"-nél nincs a Sex definialva! Javítsa majd nyomja meg az "
@@ -216,17 +231,17 @@ Text yl_list_line(const Text& l) {
     } fields[] = {
         {yyyymmdd(l), 8, ";"},           // 1-8
         {hhmmss(l), 6, ";"},             // 10-15
-        {col(l, 21, 20), 20, ";"},       // 17-36 worked callsign
-        {col(l, 93, 14), 14, ";"},       // 38-51 received name
-        {col(l, 42, 3), 3, ";"},         // 53-55 received report
-        {col(l, 46, 4), 4, ";"},         // 57-60 received number
-        {col(l, 58, 1), 1, ";;"},        // 62 received sex
-        {col(l, 60, 3), 3, ";"},         // 65-67 sent report
-        {col(l, 64, 4), 4, ";"},         // 69-72 sent number
-        {col(l, 73, 1), 1, ";;"},        // 74 own sex
-        {trim(col(l, 108, 7)), 7, ";"},  // 77-83 band
-        {trim(col(l, 69, 3)), 3, ";"},   // 85-87 mode
-        {col(l, 81, 5), 5, ";"},         // 89-93 points
+        {g(l, Call), 20, ";"},            // 17-36 worked callsign
+        {g(l, ReceivedName), 14, ";"},    // 38-51 received name
+        {g(l, ReceivedReport), 3, ";"},   // 53-55 received report
+        {g(l, ReceivedSerial), 4, ";"},   // 57-60 received number
+        {g(l, ReceivedSex), 1, ";;"},     // 62 received sex
+        {g(l, SentReport), 3, ";"},       // 65-67 sent report
+        {g(l, SentSerial), 4, ";"},       // 69-72 sent number
+        {g(l, OwnSex), 1, ";;"},          // 74 own sex
+        {trim(g(l, Band)), 7, ";"},       // 77-83 band
+        {trim(g(l, Mode)), 3, ";"},       // 85-87 mode
+        {g(l, Points), 5, ";"},           // 89-93 points
     };
     Text out;
     for (const auto& f : fields) out += pad_cut(f.value, f.width) + f.separator;

@@ -13,6 +13,11 @@ namespace loxar {
 inline constexpr const char* kAdifCreatedLine =
     "ADIF Created with Loxar by Tarvik, conforming to ADIF standard specification V 1.00";
 
+// QSO_DATE and TIME_ON of a line's date ("YYYY-MM-DD" -> YYYYMMDD) and time ("hh:mm:ss" ->
+// hhmmss) fields.
+Text adif_date(std::string_view date_field);
+Text adif_time(std::string_view time_field);
+
 // "<" name ":" length ">" value and one blank.
 Text adif_mezo_kepzes(const Text& header, const Text& szoveg);
 

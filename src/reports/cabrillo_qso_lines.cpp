@@ -3,6 +3,7 @@
 #include "reports/cabrillo_qso_lines.hpp"
 
 #include "core/bands.hpp"
+#include "core/log_fields.hpp"
 
 namespace loxar {
 
@@ -10,10 +11,15 @@ namespace {
 
 const Text kQso = "QSO: ";
 
-// "YYYY-MM-DD HHMM " from the date and time columns of a log line.
+// "YYYY-MM-DD HHMM " from the date and time of a log line (the same columns in every layout).
 Text date_time(const Text& l) {
-    return trim(col(l, 1, 10)) + " " + col(l, 12, 2) + col(l, 15, 2) + " ";
+    const Text time = field(l, LineLayout::General, Field::Time);
+    return trim(field(l, LineLayout::General, Field::Date)) + " " + col(time, 1, 2) +
+           col(time, 4, 2) + " ";
 }
+
+Text band_of(const Text& l, LineLayout layout) { return field(l, layout, Field::Band); }
+Text mode_of(const Text& l, LineLayout layout) { return field(l, layout, Field::Mode); }
 
 // "QSO: ", the frequency field and a blank, the mode field, date and time.
 Text head(const Text& frequency, const Text& mode, const Text& l) {
@@ -85,8 +91,8 @@ constexpr Column kCqwwTail[] = {
 
 // The NMARK band field: "EL" for the EL mode, else the band's wavelength, "----" for no band.
 Text nmark_band(const Text& l) {
-    if (trim(col(l, 79, 3)) == "EL") return "EL";
-    const Text band = trim(col(l, 108, 7));
+    if (trim(mode_of(l, LineLayout::Nmark)) == "EL") return "EL";
+    const Text band = trim(band_of(l, LineLayout::Nmark));
     for (int i = 0; i < kBandTableSize; ++i) {
         // An empty slot of the table is no band, even for an empty band column.
         if (!band_table()[i].empty() && trim(band_name(i)) == band) return band_wavelength(i);
@@ -97,7 +103,8 @@ Text nmark_band(const Text& l) {
 }  // namespace
 
 Text common_qso_line(const Text& l, const Text& own_call, FrequencyField& freq) {
-    return head(freq.next(col(l, 108, 7)), cabrillo_mode(ModeRow::Common, col(l, 69, 3)), l) +
+    constexpr LineLayout kLayout = LineLayout::General;
+    return head(freq.next(band_of(l, kLayout)), cabrillo_mode(ModeRow::Common, mode_of(l, kLayout)), l) +
            pad_cut(own_call, 14) + column_fields(l, kCommonTail);
 }
 
@@ -106,26 +113,30 @@ Text hskc_qso_line(const Text& l, const Text& own_call) {
 }
 
 Text skmc_qso_line(const Text& l, const Text& own_call, FrequencyField& freq) {
-    // The SKM layout keeps its mode in columns 71-73 (69-71 hold the end of a callsign).
-    return head(freq.next(col(l, 108, 7)), cabrillo_mode(ModeRow::Common, col(l, 71, 3)), l) +
+    constexpr LineLayout kLayout = LineLayout::Skm;
+    return head(freq.next(band_of(l, kLayout)), cabrillo_mode(ModeRow::Common, mode_of(l, kLayout)), l) +
            pad_cut(own_call, 14) + column_fields(l, kSkmcTail);
 }
 
 Text nmark_qso_line(const Text& l, const Text& own_call) {
-    const long long points = int_value(col(l, 104, 1)) * int_value(col(l, 106, 1));
-    return head(pad_cut(nmark_band(l), 5), cabrillo_mode(ModeRow::Nmark, col(l, 79, 3)), l) +
+    constexpr LineLayout kLayout = LineLayout::Nmark;
+    const long long points =
+        int_value(field(l, kLayout, Field::Distance)) * int_value(field(l, kLayout, Field::Points));
+    return head(pad_cut(nmark_band(l), 5), cabrillo_mode(ModeRow::Nmark, mode_of(l, kLayout)), l) +
            pad_cut(own_call, 14) + column_fields(l, kNmarkTail) + zero_pad(points, 2);
 }
 
 Text swl_qso_line(const Text& l, FrequencyField& freq) {
-    return head(freq.next(col(l, 21, 7)), cabrillo_mode(ModeRow::Common, col(l, 30, 3)), l) +
+    constexpr LineLayout kLayout = LineLayout::Swl;
+    return head(freq.next(band_of(l, kLayout)), cabrillo_mode(ModeRow::Common, mode_of(l, kLayout)), l) +
            column_fields(l, kSwlTail);
 }
 
 Text qrp_qso_line(const Text& l, const Text& own_call, FrequencyField& freq) {
-    return head(freq.next(col(l, 108, 7)), cabrillo_mode(ModeRow::Qrp, col(l, 83, 3)), l) +
+    constexpr LineLayout kLayout = LineLayout::Qrp;
+    return head(freq.next(band_of(l, kLayout)), cabrillo_mode(ModeRow::Qrp, mode_of(l, kLayout)), l) +
            pad_cut(own_call, 15) + column_fields(l, kQrpTail) +
-           (col(l, 106, 1) == "N" ? "*" : "");  // a new country
+           (field(l, kLayout, Field::CountryMarker) == "N" ? "*" : "");  // a new country
 }
 
 Text cqww_qso_line(const Text& list_line) {

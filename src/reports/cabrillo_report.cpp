@@ -1,6 +1,7 @@
 // The Cabrillo report: header, SOAPBOX lines, one QSO line per log line and "END-OF-LOG:".
 #include "reports/cabrillo_report.hpp"
 
+#include "core/log_fields.hpp"
 #include "reports/cabrillo_headers.hpp"
 #include "reports/cabrillo_qso_lines.hpp"
 
@@ -109,11 +110,14 @@ std::vector<Text> soapbox_pieces(const Text& remark) {
 }
 
 Text cqww_list_line(const Text& l, const Text& own_call, const Text& own_locator) {
-    return pad_cut(trim(col(l, 108, 7)), 7) + ";" + pad_cut(trim(col(l, 69, 3)), 3) + ";" +
-           pad_cut(col(l, 1, 10), 10) + ";" + pad_cut(col(l, 12, 2) + col(l, 15, 2), 4) + ";" +
+    auto g = [&l](Field f) { return field(l, LineLayout::General, f); };
+    const Text time = g(Field::Time);
+    // The callsign's first 12 columns and the locator's first 4 are what the list keeps.
+    return pad_cut(trim(g(Field::Band)), 7) + ";" + pad_cut(trim(g(Field::Mode)), 3) + ";" +
+           pad_cut(g(Field::Date), 10) + ";" + pad_cut(col(time, 1, 2) + col(time, 4, 2), 4) + ";" +
            pad_cut(trim(own_call), 14) + ";" + pad_cut(own_locator, 4) + ";" +
-           pad_cut(trim(col(l, 21, 12)), 14) + ";" + pad_cut(col(l, 51, 4), 4) + ";" +
-           pad_cut(col(l, 81, 5), 5);
+           pad_cut(trim(col(g(Field::Call), 1, 12)), 14) + ";" +
+           pad_cut(col(g(Field::ReceivedLocator), 1, 4), 4) + ";" + pad_cut(g(Field::Points), 5);
 }
 
 Text cabrillo_report(int format, const ReportSource& src) {

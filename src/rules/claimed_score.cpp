@@ -1,6 +1,8 @@
 // Claimed score of the EDI and CQWW-VHF reports into the result fields of the data sheet.
 #include "rules/claimed_score.hpp"
 
+#include "core/log_fields.hpp"
+
 #include <algorithm>
 #include <cmath>
 #include <set>
@@ -66,7 +68,8 @@ Text qso_points(const Session& s) { return std::to_string(int_value(s.ossz_ponts
 
 DistinctValues distinct_squares(const std::vector<Text>& lines, const std::vector<char>& duplicates) {
     return distinct(lines, duplicates, [](const Text& line) -> std::optional<Text> {
-        return col(line, 51, 4);
+        // The square: the locator's first four characters.
+        return col(field(line, LineLayout::General, Field::ReceivedLocator), 1, 4);
     });
 }
 
@@ -82,8 +85,8 @@ std::optional<std::size_t> best_dx_line(const std::vector<Text>& lines) {
     std::optional<std::size_t> best;
     long long best_distance = 0;
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        const Text field = col(lines[i], 75, 5);
-        const long long d = is_numeric(field) ? int_value(field) : 0;
+        const Text distance = field(lines[i], LineLayout::General, Field::Distance);
+        const long long d = is_numeric(distance) ? int_value(distance) : 0;
         if (d > best_distance) {
             best_distance = d;
             best = i;
@@ -126,9 +129,11 @@ void legjobb_dx_kivalasztas(Session& s) {
     const auto best = best_dx_line(s.log_lista.items());
     if (!best) return;
     const Text& line = s.log_lista.at(*best);
-    s.sheet.tx_CODXC = trim(col(line, 21, 19));
-    s.sheet.tx_CODXWWL = col(line, 51, 6);
-    s.sheet.tx_CODXDis = std::to_string(int_value(col(line, 75, 5)));
+    auto g = [&line](Field f) { return field(line, LineLayout::General, f); };
+    // The callsign's first 19 columns, as the data sheet takes it.
+    s.sheet.tx_CODXC = trim(col(g(Field::Call), 1, 19));
+    s.sheet.tx_CODXWWL = g(Field::ReceivedLocator);
+    s.sheet.tx_CODXDis = std::to_string(int_value(g(Field::Distance)));
 }
 
 void pontszam_osszeszamlalas(Session& s) {

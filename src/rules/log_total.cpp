@@ -1,17 +1,19 @@
 // Totals by contest type, from the columns of the log lines.
 #include "rules/log_total.hpp"
 
+#include "core/log_fields.hpp"
+
 namespace loxar {
 
 namespace {
 
 using T = ContestType;
 
-// Points of a general or SKM line (columns 81-85); nothing when they are not a number.
+// Points of a general or SKM line (the same columns in both); nothing when they are not a number.
 std::optional<long long> line_points(const Text& line) {
-    const Text field = col(line, 81, 5);
-    if (!is_numeric(field)) return std::nullopt;
-    return int_value(field);
+    const Text points = field(line, LineLayout::General, Field::Points);
+    if (!is_numeric(points)) return std::nullopt;
+    return int_value(points);
 }
 
 long long points_sum(const std::vector<Text>& lines) {
@@ -37,7 +39,8 @@ Text num(long long n) { return std::to_string(n); }
 void ylom(const std::vector<Text>& lines, LogTotal& t) {
     long long nn = 0, nf = 0, fn = 0, ff = 0;
     for (const Text& line : lines) {
-        const Text pair = col(line, 73, 1) + col(line, 58, 1);
+        const Text pair = field(line, LineLayout::General, Field::OwnSex) +
+                          field(line, LineLayout::General, Field::ReceivedSex);
         if (pair == "NN") ++nn;
         else if (pair == "NF") ++nf;
         else if (pair == "FN") ++fn;
@@ -62,7 +65,7 @@ void haqrp(const std::vector<Text>& lines, LogTotal& t) {
 void rhob(const std::vector<Text>& lines, LogTotal& t) {
     long long highest = 0;
     for (const Text& line : lines) {
-        const Text sent = col(line, 64, 4);
+        const Text sent = field(line, LineLayout::General, Field::SentSerial);
         if (is_numeric(sent)) highest = std::max(highest, int_value(sent));
     }
     const long long q = static_cast<long long>(lines.size());

@@ -5,6 +5,7 @@
 #include <set>
 
 #include "core/log_commands.hpp"
+#include "core/log_fields.hpp"
 #include "database/callsign_db.hpp"
 #include "rules/scoring.hpp"
 
@@ -13,6 +14,15 @@ namespace loxar {
 namespace {
 
 using T = ContestType;
+using enum Field;
+
+Text general(const Text& line, Field f) { return field(line, LineLayout::General, f); }
+Text qrp(const Text& line, Field f) { return field(line, LineLayout::Qrp, f); }
+Text skm_field(const Text& line, Field f) { return field(line, LineLayout::Skm, f); }
+
+// The callsign the scoring keys by: its first 19 columns, as the result calculation reads it.
+constexpr std::size_t kScoredCallWidth = 19;
+Text scored_call(const Text& line) { return trim(col(general(line, Call), 1, kScoredCallWidth)); }
 
 // Points never fill more than their five columns; a larger product is written as the largest.
 constexpr long long kMaxLinePoints = 99999;
@@ -79,9 +89,9 @@ private:
     }
 
     Text cqbp(const Text& line) {
-        const Text distance = col(line, 75, 5);
+        const Text distance = general(line, Distance);
         long long points = cqbp_points(is_numeric(distance) ? int_value(distance) : 0,
-                                       col(line, 69, 3), line_band_index(col(line, 108, 7)),
+                                       general(line, Mode), line_band_index(general(line, Band)),
                                        s_.rule_values);
         if (points > kMaxLinePoints) {
             points = kMaxLinePoints;
@@ -92,9 +102,9 @@ private:
     }
 
     Text dx(const Text& line) {
-        const Text call = trim(col(line, 21, 19));
-        const int band = line_band_index(col(line, 108, 7));
-        const bool mode = mode_chosen(col(line, 69, 3));
+        const Text call = scored_call(line);
+        const int band = line_band_index(general(line, Band));
+        const bool mode = mode_chosen(general(line, Mode));
         const StationCountry c = station(call);
         if (type_ == T::Hadx) {
             const Text marker = hadx_marker(s_, c, band, mode);
@@ -111,8 +121,8 @@ private:
     }
 
     Text haqrp(const Text& line) {
-        const bool named = !trim(col(line, 42, 14)).empty() && !trim(col(line, 57, 21)).empty();
-        const int index = country_index_of(countries().dxcc_kereses(trim(col(line, 21, 16))));
+        const bool named = !trim(qrp(line, ReceivedName)).empty() && !trim(qrp(line, ReceivedQth)).empty();
+        const int index = country_index_of(countries().dxcc_kereses(trim(qrp(line, Call))));
         // A callsign of no known country is no new country.
         char marker = '-';
         if (index > 0) {
@@ -128,13 +138,16 @@ private:
     }
 
     Text rhob(const Text& line) {
-        const bool first = rhob_keys_.insert(col(line, 21, 12) + col(line, 69, 3)).second;
+        // The key takes the callsign's first 12 columns, as the RH-OB rules count it.
+        const bool first =
+            rhob_keys_.insert(col(general(line, Call), 1, 12) + general(line, Mode)).second;
         return rewritten(line, std::nullopt, first ? "Multi" : "None ", "00001");
     }
 
     Text hskc(const Text& line) {
-        const Text category = col(line, 49, 1);
-        const Text key = hskc_key(hivojel_kereses(trim(col(line, 21, 19))));
+        // The category letter is the last of the four serial columns ("015B").
+        const Text category = col(general(line, ReceivedSerial), 4, 1);
+        const Text key = hskc_key(hivojel_kereses(scored_call(line)));
         Text marker = "-----";
         if (!key.empty() && !has_multiplier_key(s_, key)) {
             marker = "Multi";
@@ -145,13 +158,13 @@ private:
     }
 
     Text skm(const Text& line) {
-        const int band = line_band_index(col(line, 108, 7));
-        Text zone = col(line, 116, 2);
+        const int band = line_band_index(skm_field(line, Band));
+        Text zone = skm_field(line, ReceivedZone);
         Text marker = "--/--";
-        Text points = col(line, 81, 5);
-        if (mode_chosen(col(line, 71, 3))) {
-            const SkmEvaluation e =
-                skm_evaluation(s_, station(col(line, 21, 13)), zone, col(line, 39, 13), band);
+        Text points = skm_field(line, Points);
+        if (mode_chosen(skm_field(line, Mode))) {
+            const SkmEvaluation e = skm_evaluation(s_, station(skm_field(line, Call)), zone,
+                                                   skm_field(line, ReceivedSerial), band);
             zone = e.zone;
             marker = e.result;
             points = e.points;
@@ -160,15 +173,16 @@ private:
         mark_country(s_, skm_zone_key(zone), band);
         Text out = rewritten(line, std::nullopt, marker, points);
         // The zone the evaluation settled on is what the line holds, as when the QSO is added.
-        if (out.size() >= 117) out.replace(115, 2, pad_cut(zone, 2));
+        const FieldSpan at = *field_span(LineLayout::Skm, ReceivedZone);
+        if (out.size() >= at.from + at.len - 1) out.replace(at.from - 1, at.len, pad_cut(zone, at.len));
         return out;
     }
 
     Text ref(const Text& line) {
-        const Text call = trim(col(line, 21, 19));
+        const Text call = scored_call(line);
         const int points = ref_scored_call(call) ? ref_points(call, station(call).continent) : 0;
         const bool first =
-            ref_keys_.insert(ref_multiplier_key(col(line, 46, 4), col(line, 108, 7))).second;
+            ref_keys_.insert(ref_multiplier_key(general(line, ReceivedSerial), general(line, Band))).second;
         return rewritten(line, std::nullopt, first ? "Multi" : "-----", points5(points));
     }
 
@@ -209,9 +223,15 @@ bool rewrites_lines(T type) {
 std::optional<Text> rewrite_scored_line(const Text& line, const std::optional<Text>& serial,
                                         const Text& marker, const Text& points) {
     if (line.size() < kScoredLength) return std::nullopt;
-    return line.substr(0, 45) + (serial ? pad_cut(*serial, 4) : line.substr(45, 4)) +
-           line.substr(49, 25) + pad_cut(marker, 5) + line.substr(79, 1) + pad_cut(points, 5) +
-           line.substr(85);
+    Text out = line;
+    auto put = [&out](Field f, const Text& value) {
+        const FieldSpan at = *field_span(LineLayout::General, f);
+        out.replace(at.from - 1, at.len, pad_cut(value, at.len));
+    };
+    if (serial) put(ReceivedSerial, *serial);
+    put(Distance, marker);
+    put(Points, points);
+    return out;
 }
 
 void log_ujraertekeles(Session& s) {
