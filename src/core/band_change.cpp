@@ -21,7 +21,6 @@ namespace {
 
 constexpr short kRhobBand = 3;        // "3,5 MHz"
 constexpr short kBandChangeMode = 4;  // panel_mode of the band change
-constexpr int kVegyesButtons = 5;
 
 // The window's band, its band text and the data sheet's band always move together.
 void set_band(Session& s, int index) {

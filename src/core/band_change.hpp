@@ -8,6 +8,9 @@
 
 namespace loxar {
 
+// Action buttons of the multi-purpose panel, vegyes_cmd_0 to vegyes_cmd_4.
+inline constexpr int kVegyesButtons = 5;
+
 // How a contest type keeps its log across bands.
 enum class BandLog {
     Common,   // one log and one number sequence for every band

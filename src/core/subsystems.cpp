@@ -17,7 +17,6 @@ bool funkcio_billentyu(Session& s, int) {
 void adas_kapcsolo(Session&) {}
 void analog_parancs_elkuldes(Session&) {}
 
-void adif_export(Session&) {}
 void import_inditas(Session&) {}
 
 }  // namespace loxar

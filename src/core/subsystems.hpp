@@ -29,7 +29,7 @@ bool funkcio_billentyu(Session& s, int message_number);  // F1..F12: start calli
 void adas_kapcsolo(Session& s);            // transmitter on or off
 void analog_parancs_elkuldes(Session& s);  // keyer gains
 
-void adif_export(Session& s);
+void adif_export(Session& s);  // exchange/adif_export: the main "Export" button
 void import_inditas(Session& s);
 
 }  // namespace loxar

@@ -16,6 +16,7 @@
 #include "core/log_commands.hpp"
 #include "core/qso_edit.hpp"
 #include "core/qso_entry.hpp"
+#include "exchange/adif_export.hpp"
 #include "rules/scoring.hpp"
 #include "ui/bindings.hpp"
 #include "ui/main_window.hpp"
@@ -101,7 +102,10 @@ void MainWindow::connect_logging() {
     on_click("backup_cmd_1", [this] { backup_cmd_Click(s_, 1); });
     on_click("aprosag_cmd", [this] { savvaltas_cmd_Click(s_); });
     // The multi-purpose panel's buttons belong to the task that opened it.
-    on_click("vegyes_cmd_0", [this] { if (s_.panel_mode == 4) savvaltas_valtas_Click(s_); });
+    on_click("vegyes_cmd_0", [this] {
+        if (s_.panel_mode == 4) savvaltas_valtas_Click(s_);
+        if (s_.panel_mode == kExportMode) export_mentes_Click(s_);
+    });
     on_click("vegyes_cmd_1", [this] { if (s_.panel_mode == 4) savvaltas_kesz_Click(s_); });
     for (int i = 0; i < 2; ++i) {
         auto* radio = findChild<QRadioButton*>(QStringLiteral("vegyes_valaszto_%1").arg(i));

@@ -1,0 +1,38 @@
+// The ADIF export of the whole log: built into the multi-purpose panel's first list, saved
+// from there into IMPORT_EXPORT; the same text for the command line.
+#pragma once
+
+#include <vector>
+
+#include "core/contest_types.hpp"
+#include "core/session.hpp"
+#include "text/text.hpp"
+
+namespace loxar {
+
+// panel_mode while the export owns the multi-purpose panel.
+inline constexpr short kExportMode = 5;
+
+// The own station as the window's fields hold it.
+struct ExportStation {
+    Text call;     // hivojel_text
+    Text name;     // kezelo_text
+    Text qth;      // qth_text
+    Text locator;  // QRA_text
+};
+ExportStation export_station(const Session& s);
+
+// The lines of the ADIF text (header, EOH, then each QSO's record in the form of the contest
+// type's layout), each without its line end.
+std::vector<Text> adif_export_lines(const std::vector<Text>& log_lines, ContestType type,
+                                    const ExportStation& own);
+// Those lines, each followed by CR LF: what the panel's save writes.
+Text adif_export_text(const std::vector<Text>& log_lines, ContestType type,
+                      const ExportStation& own);
+
+// The main "Export" button: the panel with the ADIF text of the log.
+void export_rutin(Session& s);
+// The panel's "Mentés" button: the list into a chosen ".adi" file.
+void export_mentes_Click(Session& s);
+
+}  // namespace loxar
