@@ -18,6 +18,7 @@ const char* const kUsageText =
     "  score LOGFILE       egy LOG file összpontszáma (--recount: újraszámolással,\n"
     "                      -o KIMENET: az újraértékelt LOG mentése)\n"
     "  report FORMÁTUM LOGFILE  verseny jegyzőkönyv (EDI, Cabrillo, ADIF) egy LOG file-ból\n"
+    "  export LOGFILE      egy LOG file ADIF exportja (-o KIMENET.adi)\n"
     "\n"
     "Kapcsolók:\n"
     "  --home DIR          a program könyvtára (alapértelmezés: LOXAR_HOME, majd ~/.local/share/loxar)\n"
@@ -35,6 +36,7 @@ const Command kCommands[] = {
     {"qrb", run_qrb},
     {"score", run_score},
     {"report", run_report},
+    {"export", run_export},
 };
 const std::vector<std::string> kValuedOptions = {"-o", "--multiplier", "--sheet"};
 const std::vector<std::string> kSwitches = {"--recount"};
