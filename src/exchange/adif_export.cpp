@@ -2,6 +2,7 @@
 #include "exchange/adif_export.hpp"
 
 #include <string_view>
+#include <vector>
 
 #include "core/band_change.hpp"
 #include "core/bands.hpp"
@@ -18,151 +19,219 @@ namespace {
 using enum Field;
 using T = ContestType;
 
-const Text kSix(6, ' ');
-const Text kEoh = "<EOH>";
-const Text kEor = "<EOR>";
+constexpr std::string_view kSix = "      ";
+constexpr std::string_view kEoh = "<EOH>";
+constexpr std::string_view kEor = "<EOR>";
 
-// One field. ADIF counts the bytes of a value, which a cp1250 text has one per character; a
-// line break inside a value would end the record line, so it goes out as a blank.
-Text f(std::string_view name, const Text& value) {
-    return adif_mezo_kepzes(Text(name), one_line(value));
-}
-// A field left out when its value is empty.
-Text f_if(std::string_view name, const Text& value) {
-    return value.empty() ? Text() : f(name, value);
+std::string_view trimmed_view(std::string_view s) {
+    constexpr std::string_view kBlanks = " \t\r\n";
+    const std::size_t b = s.find_first_not_of(kBlanks);
+    if (b == std::string_view::npos) return {};
+    return s.substr(b, s.find_last_not_of(kBlanks) - b + 1);
 }
 
 // Reports and serials: a number written as plain digits ("059" -> 59, "0012" -> 12); anything
 // else ("5NN", an exchange text) as its trimmed text rather than a made-up number.
 Text as_number(std::string_view column_text) {
-    const Text t = trim(column_text);
-    return is_numeric(t) ? std::to_string(int_value(t)) : t;
+    const std::string_view t = trimmed_view(column_text);
+    return is_numeric(t) ? std::to_string(int_value(t)) : Text(t);
 }
 
 // The wavelength of the band-table entry the band field names ("145 MHz" -> "2m"); empty for a
 // field that names none (a frequency, a damaged line).
-Text adif_band(std::string_view band_field) {
-    const Text band = trim(band_field);
-    for (int i = 0; i < kBandCount; ++i) {
-        if (trim(band_name(i)) == band) return trim(band_wavelength(i));
+std::string_view adif_band(std::string_view band_field) {
+    struct Entry {
+        Text name, wavelength;
+    };
+    // Trimmed once: the lookup runs for every QSO of the log.
+    static const std::vector<Entry> entries = [] {
+        std::vector<Entry> out;
+        for (int i = 0; i < kBandCount; ++i) out.push_back({trim(band_name(i)), trim(band_wavelength(i))});
+        return out;
+    }();
+    const std::string_view band = trimmed_view(band_field);
+    for (const Entry& e : entries) {
+        if (e.name == band) return e.wavelength;
     }
     return {};
 }
 
 // "AA00AA" stands for a locator that was never received; it is no square to pass on.
-Text square(const Text& locator) {
-    const Text l = trim(locator);
-    return l.empty() || kNoLocator.starts_with(l) ? Text() : l;
+std::string_view square(std::string_view locator) {
+    const std::string_view l = trimmed_view(locator);
+    return l.empty() || std::string_view(kNoLocator).starts_with(l) ? std::string_view() : l;
 }
+
+// One line of the text, its fields appended in turn.
+class Line {
+public:
+    explicit Line(std::string_view start = {}) : text_(start) {}
+    // ADIF counts the bytes of a value, which a cp1250 text has one per character; a line break
+    // inside a value would end the record line, so it goes out as a blank.
+    Line& f(std::string_view name, std::string_view value) {
+        if (value.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos) {
+            append_adif_field(text_, name, one_line(value));
+        } else {
+            append_adif_field(text_, name, value);
+        }
+        return *this;
+    }
+    // A field left out when its value is empty.
+    Line& f_if(std::string_view name, std::string_view value) {
+        return value.empty() ? *this : f(name, value);
+    }
+    Line& raw(std::string_view t) {
+        text_ += t;
+        return *this;
+    }
+    Text take() { return std::move(text_); }
+
+private:
+    Text text_;
+};
 
 class Record {
 public:
     Record(const Text& line, LineLayout layout) : line_(line), layout_(layout) {}
 
-    Text get(Field fld) const { return field(line_, layout_, fld); }
-    Text trimmed(Field fld) const { return field_trimmed(line_, layout_, fld); }
+    std::string_view get(Field fld) const { return field_view(line_, layout_, fld); }
+    std::string_view trimmed(Field fld) const { return trimmed_view(get(fld)); }
     // The first `n` columns of a field, trimmed: the export's own cut of a longer field.
-    Text first(Field fld, std::size_t n) const { return trim(col(get(fld), 1, n)); }
+    std::string_view first(Field fld, std::size_t n) const { return trimmed_view(get(fld).substr(0, n)); }
 
-    Text date_time() const {
-        return f("QSO_DATE", adif_date(get(Date))) + f("TIME_ON", adif_time(get(Time)));
+    Line& date_time(Line& l) const {
+        return l.f("QSO_DATE", adif_date(get(Date))).f("TIME_ON", adif_time(get(Time)));
     }
-    Text band_mode() const { return f("BAND", adif_band(get(Band))) + f("MODE", trimmed(Mode)); }
+    Line& band_mode(Line& l) const { return l.f("BAND", adif_band(get(Band))).f("MODE", trimmed(Mode)); }
 
 private:
     const Text& line_;
     LineLayout layout_;
 };
 
-struct Exchange {
-    Text sent, received;
-};
-
-// The sent and received exchange fields of the general layout by contest type.
-Exchange general_exchange(const Record& r, T type) {
-    const Text sent = r.get(SentSerial);
-    const Text received = r.get(ReceivedSerial);
+// The sent (before RST_RCVD) or received (after it) exchange field of the general layout.
+void general_exchange(Line& l, const Record& r, T type, bool sent_side) {
+    const std::string_view v = r.get(sent_side ? SentSerial : ReceivedSerial);
+    const char* const name = sent_side ? "STX" : "SRX";
+    const char* const string_name = sent_side ? "STX_STRING" : "SRX_STRING";
     switch (type) {
         case T::Iaru:
-        case T::CqBp: return {f("STX", as_number(sent)), f("SRX", as_number(received))};
-        case T::Exchange: return {f("STX", as_number(sent)), f("SRX", trim(received))};
+        case T::CqBp: l.f(name, as_number(v)); break;
+        case T::Exchange: l.f(name, sent_side ? as_number(v) : Text(trimmed_view(v))); break;
         case T::RudxAll:
-        case T::RudxTwo: return {f("STX", as_number(sent)), f("SRX_STRING", trim(received))};
-        case T::YlOm: return {f("STX_STRING", as_number(sent)), f("SRX_STRING", as_number(received))};
+        case T::RudxTwo:
+            if (sent_side) l.f(name, as_number(v));
+            else l.f(string_name, trimmed_view(v));
+            break;
+        case T::YlOm: l.f(string_name, as_number(v)); break;
         // The sent exchange of these is the two-character county or oblast code.
         case T::Hadx:
-        case T::RhOb: return {f("STX_STRING", trim(col(sent, 1, 2))), f("SRX_STRING", trim(received))};
+        case T::RhOb: l.f(string_name, trimmed_view(sent_side ? v.substr(0, 2) : v)); break;
         // Serial and category letter as they stand ("015B").
-        case T::Hskc: return {f("STX_STRING", sent), f("SRX_STRING", received)};
-        default: return {};
+        case T::Hskc: l.f(string_name, v); break;
+        default: break;
     }
 }
 
-Text general_locator(const Record& r, T type) {
+void general_locator(Line& l, const Record& r, T type) {
     if (type == T::Iaru || type == T::CqBp) {
-        return f_if("GRIDSQUARE", square(r.get(ReceivedLocator))) +
-               f("DISTANCE", as_number(r.get(Distance)));
+        l.f_if("GRIDSQUARE", square(r.get(ReceivedLocator)))
+            .f("DISTANCE", as_number(r.get(Distance)));
     }
     // CQ-WW-VHF counts squares: the locator's first four characters.
-    if (type == T::CqwwVhf) return f_if("GRIDSQUARE", square(r.first(ReceivedLocator, 4)));
-    return {};
+    if (type == T::CqwwVhf) l.f_if("GRIDSQUARE", square(r.first(ReceivedLocator, 4)));
 }
 
 Text own_station_line(const ExportStation& own) {
-    return f("STATION_CALLSIGN", trim(own.call)) + f("MY_NAME", trim(own.name)) +
-           f("MY_CITY", trim(own.qth)) + f("MY_GRIDSQUARE", trim(own.locator));
+    return Line()
+        .f("STATION_CALLSIGN", trimmed_view(own.call))
+        .f("MY_NAME", trimmed_view(own.name))
+        .f("MY_CITY", trimmed_view(own.qth))
+        .f("MY_GRIDSQUARE", trimmed_view(own.locator))
+        .take();
 }
 
-void general_record(std::vector<Text>& out, const Record& r, T type, const ExportStation& own) {
-    out.push_back(own_station_line(own));
-    out.push_back(kSix + r.date_time() + f("CALL", r.trimmed(Call)) +
-                  f_if("NAME", r.trimmed(ReceivedName)));
-    const Exchange x = general_exchange(r, type);
-    out.push_back(kSix + r.band_mode() + f("RST_SENT", as_number(r.get(SentReport))) + x.sent +
-                  f("RST_RCVD", as_number(r.get(ReceivedReport))) + x.received +
-                  general_locator(r, type));
-    out.push_back(kEor);
+void general_record(std::vector<Text>& out, const Record& r, T type, const Text& station) {
+    out.push_back(station);
+    Line l2(kSix);
+    r.date_time(l2).f("CALL", r.trimmed(Call)).f_if("NAME", r.trimmed(ReceivedName));
+    out.push_back(l2.take());
+    Line l3(kSix);
+    r.band_mode(l3).f("RST_SENT", as_number(r.get(SentReport)));
+    general_exchange(l3, r, type, true);
+    l3.f("RST_RCVD", as_number(r.get(ReceivedReport)));
+    general_exchange(l3, r, type, false);
+    general_locator(l3, r, type);
+    out.push_back(l3.take());
+    out.emplace_back(kEor);
 }
 
 // HA-QRP and DX; NMARK lines hold the same values (callsign, reports, names, QTHs) in their own
 // columns, so they go out in the same form.
 void qrp_record(std::vector<Text>& out, const Record& r, const ExportStation& own) {
-    out.push_back(r.date_time() + r.band_mode());
+    Line l1;
+    r.band_mode(r.date_time(l1));
+    out.push_back(l1.take());
     // The own name and QTH as their first 10 and 16 columns, the received QTH as its first 20.
-    out.push_back(kSix + f("STATION_CALLSIGN", trim(own.call)) +
-                  f("RST_SENT", as_number(r.get(SentReport))) + f("MY_NAME", r.first(OwnName, 10)) +
-                  f("MY_CITY", r.first(OwnQth, 16)));
-    out.push_back(kSix + f("CALL", r.trimmed(Call)) + f("RST_RCVD", as_number(r.get(ReceivedReport))) +
-                  f_if("NAME", r.trimmed(ReceivedName)) + f_if("QTH", r.first(ReceivedQth, 20)));
-    out.push_back(kSix + kEor);
+    out.push_back(Line(kSix)
+                      .f("STATION_CALLSIGN", trimmed_view(own.call))
+                      .f("RST_SENT", as_number(r.get(SentReport)))
+                      .f("MY_NAME", r.first(OwnName, 10))
+                      .f("MY_CITY", r.first(OwnQth, 16))
+                      .take());
+    out.push_back(Line(kSix)
+                      .f("CALL", r.trimmed(Call))
+                      .f("RST_RCVD", as_number(r.get(ReceivedReport)))
+                      .f_if("NAME", r.trimmed(ReceivedName))
+                      .f_if("QTH", r.first(ReceivedQth, 20))
+                      .take());
+    out.push_back(Line(kSix).raw(kEor).take());
 }
 
 void skm_record(std::vector<Text>& out, const Record& r, const ExportStation& own) {
-    out.push_back(r.date_time() + r.band_mode());
-    out.push_back(kSix + f("STATION_CALLSIGN", trim(own.call)) +
-                  f("RST_SENT", as_number(r.get(SentReport))) + f("MY_NAME", r.first(OwnName, 10)) +
-                  f("STX_STRING", r.trimmed(SentSerial)));
-    out.push_back(kSix + f("CALL", r.trimmed(Call)) + f("RST_RCVD", as_number(r.get(ReceivedReport))) +
-                  f("SRX_STRING", r.trimmed(ReceivedSerial)));
-    out.push_back(kEor);
+    Line l1;
+    r.band_mode(r.date_time(l1));
+    out.push_back(l1.take());
+    out.push_back(Line(kSix)
+                      .f("STATION_CALLSIGN", trimmed_view(own.call))
+                      .f("RST_SENT", as_number(r.get(SentReport)))
+                      .f("MY_NAME", r.first(OwnName, 10))
+                      .f("STX_STRING", r.trimmed(SentSerial))
+                      .take());
+    out.push_back(Line(kSix)
+                      .f("CALL", r.trimmed(Call))
+                      .f("RST_RCVD", as_number(r.get(ReceivedReport)))
+                      .f("SRX_STRING", r.trimmed(ReceivedSerial))
+                      .take());
+    out.emplace_back(kEor);
 }
 
 // A listener's line: the own station is the listener; the first heard station is the CALL,
 // with its report as RST_RCVD and its serial as SRX (SRX_STRING when it is no number); the
 // second heard station, its report and serial go into COMMENT ("HA2BBB 057 00007"). Nothing
 // was sent, so there is no RST_SENT.
-void swl_record(std::vector<Text>& out, const Record& r, const ExportStation& own) {
-    Text second = r.trimmed(Call2);
+void swl_record(std::vector<Text>& out, const Record& r, const Text& station) {
+    Text second(r.trimmed(Call2));
     for (Field fld : {SentReport, SentSerial}) {
-        const Text v = r.trimmed(fld);
-        if (!v.empty()) second += " " + v;
+        const std::string_view v = r.trimmed(fld);
+        if (v.empty()) continue;
+        if (!second.empty()) second += ' ';
+        second += v;
     }
-    const Text serial = r.trimmed(ReceivedSerial);
-    out.push_back(own_station_line(own));
-    out.push_back(kSix + r.date_time() + f("CALL", r.trimmed(Call)) + f_if("COMMENT", trim(second)));
-    out.push_back(kSix + r.band_mode() + f("RST_RCVD", as_number(r.get(ReceivedReport))) +
-                  (is_numeric(serial) ? f("SRX", as_number(serial)) : f_if("SRX_STRING", serial)));
-    out.push_back(kEor);
+    const std::string_view serial = r.trimmed(ReceivedSerial);
+    out.push_back(station);
+    Line l2(kSix);
+    r.date_time(l2).f("CALL", r.trimmed(Call)).f_if("COMMENT", second);
+    out.push_back(l2.take());
+    Line l3(kSix);
+    r.band_mode(l3).f("RST_RCVD", as_number(r.get(ReceivedReport)));
+    if (is_numeric(serial)) {
+        l3.f("SRX", as_number(serial));
+    } else {
+        l3.f_if("SRX_STRING", serial);
+    }
+    out.push_back(l3.take());
+    out.emplace_back(kEor);
 }
 
 }  // namespace
@@ -176,16 +245,17 @@ std::vector<Text> adif_export_lines(const std::vector<Text>& log_lines, ContestT
     std::vector<Text> out;
     out.reserve(2 + 4 * log_lines.size());
     out.emplace_back(kAdifCreatedLine);
-    out.push_back(kEoh);
+    out.emplace_back(kEoh);
     const LineLayout layout = layout_of(type);
+    const Text station = own_station_line(own);
     for (const Text& line : log_lines) {
         const Record r(line, layout);
         switch (layout) {
             case LineLayout::Qrp:
             case LineLayout::Nmark: qrp_record(out, r, own); break;
             case LineLayout::Skm: skm_record(out, r, own); break;
-            case LineLayout::Swl: swl_record(out, r, own); break;
-            case LineLayout::General: general_record(out, r, type, own); break;
+            case LineLayout::Swl: swl_record(out, r, station); break;
+            case LineLayout::General: general_record(out, r, type, station); break;
         }
     }
     return out;
@@ -193,8 +263,12 @@ std::vector<Text> adif_export_lines(const std::vector<Text>& log_lines, ContestT
 
 Text adif_export_text(const std::vector<Text>& log_lines, ContestType type,
                       const ExportStation& own) {
+    const std::vector<Text> lines = adif_export_lines(log_lines, type, own);
+    std::size_t size = 0;
+    for (const Text& l : lines) size += l.size() + kCrLf.size();
     Text text;
-    for (const Text& l : adif_export_lines(log_lines, type, own)) {
+    text.reserve(size);
+    for (const Text& l : lines) {
         text += l;
         text += kCrLf;
     }

@@ -193,6 +193,10 @@ Text adif_mezo_kepzes(const Text& header, const Text& szoveg) {
     return out;
 }
 
+void append_adif_field(Text& out, std::string_view header, std::string_view szoveg) {
+    add_field(out, header, szoveg);
+}
+
 YlomReport ylom_report(const ReportSource& src) {
     YlomReport r;
     const Text sex_greeting = src.own_sex.list_index == 1   ? "YL  73's"

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <string_view>
 
 #include "reports/report_source.hpp"
 
@@ -20,6 +21,8 @@ Text adif_time(std::string_view time_field);
 
 // "<" name ":" length ">" value and one blank.
 Text adif_mezo_kepzes(const Text& header, const Text& szoveg);
+// The same field appended to `out`, for writers of long texts.
+void append_adif_field(Text& out, std::string_view header, std::string_view szoveg);
 
 struct YlomReport {
     std::array<Text, 4> header_lines;  // adif_header_line1 .. 4
