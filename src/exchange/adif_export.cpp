@@ -22,6 +22,7 @@ using T = ContestType;
 constexpr std::string_view kSix = "      ";
 constexpr std::string_view kEoh = "<EOH>";
 constexpr std::string_view kEor = "<EOR>";
+constexpr std::string_view kSixEor = "      <EOR>";
 
 std::string_view trimmed_view(std::string_view s) {
     constexpr std::string_view kBlanks = " \t\r\n";
@@ -34,6 +35,11 @@ std::string_view trimmed_view(std::string_view s) {
 // else ("5NN", an exchange text) as its trimmed text rather than a made-up number.
 Text as_number(std::string_view column_text) {
     const std::string_view t = trimmed_view(column_text);
+    // The usual case, plain digits, without going through a floating-point value.
+    if (!t.empty() && t.find_first_not_of("0123456789") == std::string_view::npos) {
+        const std::size_t first = t.find_first_not_of('0');
+        return first == std::string_view::npos ? Text("0") : Text(t.substr(first));
+    }
     return is_numeric(t) ? std::to_string(int_value(t)) : Text(t);
 }
 
@@ -62,10 +68,10 @@ std::string_view square(std::string_view locator) {
     return l.empty() || std::string_view(kNoLocator).starts_with(l) ? std::string_view() : l;
 }
 
-// One line of the text, its fields appended in turn.
+// One line of the text, its fields appended in turn into the writer's buffer.
 class Line {
 public:
-    explicit Line(std::string_view start = {}) : text_(start) {}
+    explicit Line(Text& text) : text_(text) {}
     // ADIF counts the bytes of a value, which a cp1250 text has one per character; a line break
     // inside a value would end the record line, so it goes out as a blank.
     Line& f(std::string_view name, std::string_view value) {
@@ -80,14 +86,28 @@ public:
     Line& f_if(std::string_view name, std::string_view value) {
         return value.empty() ? *this : f(name, value);
     }
-    Line& raw(std::string_view t) {
-        text_ += t;
-        return *this;
-    }
-    Text take() { return std::move(text_); }
 
 private:
-    Text text_;
+    Text& text_;
+};
+
+// Where the finished lines go: a list for the panel or one text for a file. One buffer serves
+// every line, so a line costs no text of its own on the way to a file.
+class Out {
+public:
+    using Emit = void (*)(void* target, std::string_view line);
+    Out(Emit emit, void* target) : emit_(emit), target_(target) {}
+    Line start(std::string_view s = {}) {
+        buf_.assign(s);
+        return Line(buf_);
+    }
+    void end() { emit_(target_, buf_); }
+    void line(std::string_view l) { emit_(target_, l); }
+
+private:
+    Emit emit_;
+    void* target_;
+    Text buf_;
 };
 
 class Record {
@@ -99,10 +119,14 @@ public:
     // The first `n` columns of a field, trimmed: the export's own cut of a longer field.
     std::string_view first(Field fld, std::size_t n) const { return trimmed_view(get(fld).substr(0, n)); }
 
-    Line& date_time(Line& l) const {
-        return l.f("QSO_DATE", adif_date(get(Date))).f("TIME_ON", adif_time(get(Time)));
+    Line date_time(Line l) const {
+        l.f("QSO_DATE", adif_date(get(Date))).f("TIME_ON", adif_time(get(Time)));
+        return l;
     }
-    Line& band_mode(Line& l) const { return l.f("BAND", adif_band(get(Band))).f("MODE", trimmed(Mode)); }
+    Line band_mode(Line l) const {
+        l.f("BAND", adif_band(get(Band))).f("MODE", trimmed(Mode));
+        return l;
+    }
 
 private:
     const Text& line_;
@@ -142,75 +166,72 @@ void general_locator(Line& l, const Record& r, T type) {
     if (type == T::CqwwVhf) l.f_if("GRIDSQUARE", square(r.first(ReceivedLocator, 4)));
 }
 
-Text own_station_line(const ExportStation& own) {
-    return Line()
+void own_station_line(Out& o, const ExportStation& own) {
+    o.start()
         .f("STATION_CALLSIGN", trimmed_view(own.call))
         .f("MY_NAME", trimmed_view(own.name))
         .f("MY_CITY", trimmed_view(own.qth))
-        .f("MY_GRIDSQUARE", trimmed_view(own.locator))
-        .take();
+        .f("MY_GRIDSQUARE", trimmed_view(own.locator));
+    o.end();
 }
 
-void general_record(std::vector<Text>& out, const Record& r, T type, const Text& station) {
-    out.push_back(station);
-    Line l2(kSix);
-    r.date_time(l2).f("CALL", r.trimmed(Call)).f_if("NAME", r.trimmed(ReceivedName));
-    out.push_back(l2.take());
-    Line l3(kSix);
-    r.band_mode(l3).f("RST_SENT", as_number(r.get(SentReport)));
+void general_record(Out& o, const Record& r, T type, const ExportStation& own) {
+    own_station_line(o, own);
+    r.date_time(o.start(kSix)).f("CALL", r.trimmed(Call)).f_if("NAME", r.trimmed(ReceivedName));
+    o.end();
+    Line l3 = r.band_mode(o.start(kSix));
+    l3.f("RST_SENT", as_number(r.get(SentReport)));
     general_exchange(l3, r, type, true);
     l3.f("RST_RCVD", as_number(r.get(ReceivedReport)));
     general_exchange(l3, r, type, false);
     general_locator(l3, r, type);
-    out.push_back(l3.take());
-    out.emplace_back(kEor);
+    o.end();
+    o.line(kEor);
 }
 
 // HA-QRP and DX; NMARK lines hold the same values (callsign, reports, names, QTHs) in their own
 // columns, so they go out in the same form.
-void qrp_record(std::vector<Text>& out, const Record& r, const ExportStation& own) {
-    Line l1;
-    r.band_mode(r.date_time(l1));
-    out.push_back(l1.take());
+void qrp_record(Out& o, const Record& r, const ExportStation& own) {
+    r.band_mode(r.date_time(o.start()));
+    o.end();
     // The own name and QTH as their first 10 and 16 columns, the received QTH as its first 20.
-    out.push_back(Line(kSix)
-                      .f("STATION_CALLSIGN", trimmed_view(own.call))
-                      .f("RST_SENT", as_number(r.get(SentReport)))
-                      .f("MY_NAME", r.first(OwnName, 10))
-                      .f("MY_CITY", r.first(OwnQth, 16))
-                      .take());
-    out.push_back(Line(kSix)
-                      .f("CALL", r.trimmed(Call))
-                      .f("RST_RCVD", as_number(r.get(ReceivedReport)))
-                      .f_if("NAME", r.trimmed(ReceivedName))
-                      .f_if("QTH", r.first(ReceivedQth, 20))
-                      .take());
-    out.push_back(Line(kSix).raw(kEor).take());
+    o.start(kSix)
+        .f("STATION_CALLSIGN", trimmed_view(own.call))
+        .f("RST_SENT", as_number(r.get(SentReport)))
+        .f("MY_NAME", r.first(OwnName, 10))
+        .f("MY_CITY", r.first(OwnQth, 16));
+    o.end();
+    o.start(kSix)
+        .f("CALL", r.trimmed(Call))
+        .f("RST_RCVD", as_number(r.get(ReceivedReport)))
+        .f_if("NAME", r.trimmed(ReceivedName))
+        .f_if("QTH", r.first(ReceivedQth, 20));
+    o.end();
+    o.line(kSixEor);
 }
 
-void skm_record(std::vector<Text>& out, const Record& r, const ExportStation& own) {
-    Line l1;
-    r.band_mode(r.date_time(l1));
-    out.push_back(l1.take());
-    out.push_back(Line(kSix)
-                      .f("STATION_CALLSIGN", trimmed_view(own.call))
-                      .f("RST_SENT", as_number(r.get(SentReport)))
-                      .f("MY_NAME", r.first(OwnName, 10))
-                      .f("STX_STRING", r.trimmed(SentSerial))
-                      .take());
-    out.push_back(Line(kSix)
-                      .f("CALL", r.trimmed(Call))
-                      .f("RST_RCVD", as_number(r.get(ReceivedReport)))
-                      .f("SRX_STRING", r.trimmed(ReceivedSerial))
-                      .take());
-    out.emplace_back(kEor);
+void skm_record(Out& o, const Record& r, const ExportStation& own) {
+    r.band_mode(r.date_time(o.start()));
+    o.end();
+    o.start(kSix)
+        .f("STATION_CALLSIGN", trimmed_view(own.call))
+        .f("RST_SENT", as_number(r.get(SentReport)))
+        .f("MY_NAME", r.first(OwnName, 10))
+        .f("STX_STRING", r.trimmed(SentSerial));
+    o.end();
+    o.start(kSix)
+        .f("CALL", r.trimmed(Call))
+        .f("RST_RCVD", as_number(r.get(ReceivedReport)))
+        .f("SRX_STRING", r.trimmed(ReceivedSerial));
+    o.end();
+    o.line(kEor);
 }
 
 // A listener's line: the own station is the listener; the first heard station is the CALL,
 // with its report as RST_RCVD and its serial as SRX (SRX_STRING when it is no number); the
 // second heard station, its report and serial go into COMMENT ("HA2BBB 057 00007"). Nothing
 // was sent, so there is no RST_SENT.
-void swl_record(std::vector<Text>& out, const Record& r, const Text& station) {
+void swl_record(Out& o, const Record& r, const ExportStation& own) {
     Text second(r.trimmed(Call2));
     for (Field fld : {SentReport, SentSerial}) {
         const std::string_view v = r.trimmed(fld);
@@ -219,19 +240,34 @@ void swl_record(std::vector<Text>& out, const Record& r, const Text& station) {
         second += v;
     }
     const std::string_view serial = r.trimmed(ReceivedSerial);
-    out.push_back(station);
-    Line l2(kSix);
-    r.date_time(l2).f("CALL", r.trimmed(Call)).f_if("COMMENT", second);
-    out.push_back(l2.take());
-    Line l3(kSix);
-    r.band_mode(l3).f("RST_RCVD", as_number(r.get(ReceivedReport)));
+    own_station_line(o, own);
+    r.date_time(o.start(kSix)).f("CALL", r.trimmed(Call)).f_if("COMMENT", second);
+    o.end();
+    Line l3 = r.band_mode(o.start(kSix));
+    l3.f("RST_RCVD", as_number(r.get(ReceivedReport)));
     if (is_numeric(serial)) {
         l3.f("SRX", as_number(serial));
     } else {
         l3.f_if("SRX_STRING", serial);
     }
-    out.push_back(l3.take());
-    out.emplace_back(kEor);
+    o.end();
+    o.line(kEor);
+}
+
+void build(Out& o, const std::vector<Text>& log_lines, ContestType type, const ExportStation& own) {
+    o.line(kAdifCreatedLine);
+    o.line(kEoh);
+    const LineLayout layout = layout_of(type);
+    for (const Text& line : log_lines) {
+        const Record r(line, layout);
+        switch (layout) {
+            case LineLayout::Qrp:
+            case LineLayout::Nmark: qrp_record(o, r, own); break;
+            case LineLayout::Skm: skm_record(o, r, own); break;
+            case LineLayout::Swl: swl_record(o, r, own); break;
+            case LineLayout::General: general_record(o, r, type, own); break;
+        }
+    }
 }
 
 }  // namespace
@@ -242,36 +278,26 @@ ExportStation export_station(const Session& s) {
 
 std::vector<Text> adif_export_lines(const std::vector<Text>& log_lines, ContestType type,
                                     const ExportStation& own) {
-    std::vector<Text> out;
-    out.reserve(2 + 4 * log_lines.size());
-    out.emplace_back(kAdifCreatedLine);
-    out.emplace_back(kEoh);
-    const LineLayout layout = layout_of(type);
-    const Text station = own_station_line(own);
-    for (const Text& line : log_lines) {
-        const Record r(line, layout);
-        switch (layout) {
-            case LineLayout::Qrp:
-            case LineLayout::Nmark: qrp_record(out, r, own); break;
-            case LineLayout::Skm: skm_record(out, r, own); break;
-            case LineLayout::Swl: swl_record(out, r, station); break;
-            case LineLayout::General: general_record(out, r, type, station); break;
-        }
-    }
-    return out;
+    std::vector<Text> lines;
+    lines.reserve(2 + 4 * log_lines.size());
+    Out o([](void* t, std::string_view l) { static_cast<std::vector<Text>*>(t)->emplace_back(l); },
+          &lines);
+    build(o, log_lines, type, own);
+    return lines;
 }
 
 Text adif_export_text(const std::vector<Text>& log_lines, ContestType type,
                       const ExportStation& own) {
-    const std::vector<Text> lines = adif_export_lines(log_lines, type, own);
-    std::size_t size = 0;
-    for (const Text& l : lines) size += l.size() + kCrLf.size();
     Text text;
-    text.reserve(size);
-    for (const Text& l : lines) {
-        text += l;
-        text += kCrLf;
-    }
+    text.reserve(64 + 360 * log_lines.size());
+    Out o(
+        [](void* t, std::string_view l) {
+            Text& out = *static_cast<Text*>(t);
+            out += l;
+            out += kCrLf;
+        },
+        &text);
+    build(o, log_lines, type, own);
     return text;
 }
 
