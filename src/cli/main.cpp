@@ -18,6 +18,7 @@ const char* const kUsageText =
     "  score LOGFILE       egy LOG file összpontszáma (--recount: újraszámolással,\n"
     "                      -o KIMENET: az újraértékelt LOG mentése)\n"
     "  report FORMÁTUM LOGFILE  verseny jegyzőkönyv (EDI, Cabrillo, ADIF) egy LOG file-ból\n"
+    "  keybox              virtuális billentyűző egy pszeudoterminálon (loxar --keyer-port)\n"
     "\n"
     "Kapcsolók:\n"
     "  --home DIR          a program könyvtára (alapértelmezés: LOXAR_HOME, majd ~/.local/share/loxar)\n"
@@ -35,9 +36,10 @@ const Command kCommands[] = {
     {"qrb", run_qrb},
     {"score", run_score},
     {"report", run_report},
+    {"keybox", run_keybox},
 };
-const std::vector<std::string> kValuedOptions = {"-o", "--multiplier", "--sheet"};
-const std::vector<std::string> kSwitches = {"--recount"};
+const std::vector<std::string> kValuedOptions = {"-o", "--multiplier", "--sheet", "--slow", "--link"};
+const std::vector<std::string> kSwitches = {"--recount", "--silent", "--garbage", "--no-eprom", "--verbose"};
 
 }  // namespace
 
