@@ -26,6 +26,11 @@ int main(int argc, char** argv) {
                                    QStringLiteral("A program könyvtára (ADATOK, LOG, SYSTEM ...)."),
                                    QStringLiteral("DIR"));
     parser.addOption(home_option);
+    QCommandLineOption keyer_option(QStringLiteral("keyer-port"),
+                                    QStringLiteral("A billentyűző soros eszköze erre a futásra, bármelyik COM "
+                                                   "helyett (pl. /dev/serial/by-id/..., /dev/pts/5)."),
+                                    QStringLiteral("DEVICE"));
+    parser.addOption(keyer_option);
     parser.process(app);
 
     std::optional<std::string> home_arg;
@@ -38,6 +43,7 @@ int main(int argc, char** argv) {
                                           QCoreApplication::applicationDirPath().toStdString());
 
     loxar::QtSerialPort serial;
+    if (parser.isSet(keyer_option)) serial.set_device(parser.value(keyer_option));
     loxar::QtMediaPlayer player(QCoreApplication::applicationFilePath());
     player.start_probe();
     loxar::SystemClock clock;

@@ -19,6 +19,7 @@ const char* const kUsageText =
     "                      -o KIMENET: az újraértékelt LOG mentése)\n"
     "  report FORMÁTUM LOGFILE  verseny jegyzőkönyv (EDI, Cabrillo, ADIF) egy LOG file-ból\n"
     "  export LOGFILE      egy LOG file ADIF exportja (-o KIMENET.adi)\n"
+    "  keybox              virtuális billentyűző egy pszeudoterminálon (loxar --keyer-port)\n"
     "\n"
     "Kapcsolók:\n"
     "  --home DIR          a program könyvtára (alapértelmezés: LOXAR_HOME, majd ~/.local/share/loxar)\n"
@@ -37,9 +38,10 @@ const Command kCommands[] = {
     {"score", run_score},
     {"report", run_report},
     {"export", run_export},
+    {"keybox", run_keybox},
 };
-const std::vector<std::string> kValuedOptions = {"-o", "--multiplier", "--sheet"};
-const std::vector<std::string> kSwitches = {"--recount"};
+const std::vector<std::string> kValuedOptions = {"-o", "--multiplier", "--sheet", "--slow", "--link"};
+const std::vector<std::string> kSwitches = {"--recount", "--silent", "--garbage", "--no-eprom", "--verbose"};
 
 }  // namespace
 

@@ -19,7 +19,8 @@ CliRun run(const std::string& args, const char* streams = "2>/dev/null") {
 
 TEST(Cli, ExitCodes) {
     struct Case { const char* args; int status; };
-    const Case cases[] = {{"--help", 0}, {"", 2}, {"nosuch", 2}, {"init --bogus", 2}, {"init --home", 2}};
+    const Case cases[] = {{"--help", 0}, {"", 2}, {"nosuch", 2}, {"init --bogus", 2}, {"init --home", 2},
+                         {"keybox --help", 0}, {"keybox --slow soon", 2}, {"keybox --recount", 2}};
     for (const auto& c : cases) EXPECT_EQ(run(c.args).status, c.status) << c.args;
 }
 

@@ -1,0 +1,113 @@
+// The real serial link: QtSerialPort talking to loxar-cli's virtual keying box on a pseudo-terminal.
+#include <QDeadlineTimer>
+#include <QProcess>
+#include <memory>
+#include <string>
+
+#include "platform/qt_serial_port.hpp"
+#include "ui/support/ui_test.hpp"
+
+using namespace loxar;
+
+namespace {
+
+constexpr int kPatience = 20000;  // ms: generous, the machine may be slow and busy
+
+// A virtual keying box for one test; it ends with the closed standard input.
+struct Box {
+    QProcess process;
+    QString device;
+
+    Box() {
+        process.start(QStringLiteral(LOXAR_CLI_PATH), {QStringLiteral("keybox")});
+        if (!process.waitForStarted(kPatience)) return;
+        QDeadlineTimer deadline(kPatience);
+        while (!process.canReadLine() && !deadline.hasExpired()) process.waitForReadyRead(100);
+        device = QString::fromLocal8Bit(process.readLine()).trimmed();
+    }
+    ~Box() {
+        process.closeWriteChannel();
+        if (!process.waitForFinished(kPatience)) process.kill();
+        process.waitForFinished(kPatience);
+    }
+};
+
+// The first whole reply line (up to CR LF) the port brings within the patience.
+std::string reply_line(QtSerialPort& port) {
+    std::string got;
+    QDeadlineTimer deadline(kPatience);
+    while (got.find("\r\n") == std::string::npos && !deadline.hasExpired()) {
+        got += port.read_all();
+        QTest::qWait(10);
+    }
+    return got.substr(0, got.find("\r\n"));
+}
+
+}  // namespace
+
+class SerialLinkTest : public QObject {
+    Q_OBJECT
+private slots:
+    void theBoxAnswersThroughTheSerialPort() {
+        Box box;
+        QVERIFY2(box.device.startsWith('/'), qPrintable(box.device));
+        QtSerialPort port;
+        port.set_device(box.device);
+        QVERIFY(port.open(7));  // any COM number stands for the chosen device
+        QCOMPARE(port.error(), PortError::None);
+        QVERIFY(port.describe(3).starts_with(box.device.toStdString()));
+
+        port.write("?\r\n");
+        const std::string status = reply_line(port);
+        QVERIFY2(status.size() >= 40 && status[0] == 'w', status.c_str());
+
+        port.write("W1HELLO\r\n");
+        QCOMPARE(reply_line(port), std::string("O"));
+        port.write("R1\r\n");
+        QCOMPARE(reply_line(port), std::string("MHELLO"));
+
+        // Closed and opened again, as the operator's buttons do: the box still answers.
+        port.close();
+        QVERIFY(port.open(1));
+        port.write("R1\r\n");
+        QCOMPARE(reply_line(port), std::string("MHELLO"));
+    }
+
+    void aDeviceHeldByAnotherPortIsBusy() {
+        Box box;
+        QtSerialPort first, second;
+        first.set_device(box.device);
+        second.set_device(box.device);
+        QVERIFY(first.open(1));
+        QVERIFY(!second.open(1));
+        QCOMPARE(second.error(), PortError::Busy);
+        first.close();
+        QVERIFY(second.open(1));
+    }
+
+    void aMissingDeviceIsNotFound() {
+        QtSerialPort port;
+        port.set_device(QStringLiteral("/dev/loxar-no-such-device"));
+        QVERIFY(!port.open(1));
+        QCOMPARE(port.error(), PortError::NotFound);
+        QVERIFY(!port.is_open());
+    }
+
+    void aDeviceThatGoesAwayWhileOpenIsLost() {
+        auto box = std::make_unique<Box>();
+        QtSerialPort port;
+        port.set_device(box->device);
+        QVERIFY(port.open(1));
+        box.reset();
+        QDeadlineTimer deadline(kPatience);
+        while (port.is_open() && !deadline.hasExpired()) {
+            port.read_all();
+            QTest::qWait(20);
+        }
+        QVERIFY(!port.is_open());
+        QCOMPARE(port.error(), PortError::Lost);
+    }
+};
+
+LOXAR_UI_TEST(SerialLinkTest)
+#include "serial_link_test.moc"
