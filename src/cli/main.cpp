@@ -19,6 +19,7 @@ const char* const kUsageText =
     "                      -o KIMENET: az újraértékelt LOG mentése)\n"
     "  report FORMÁTUM LOGFILE  verseny jegyzőkönyv (EDI, Cabrillo, ADIF) egy LOG file-ból\n"
     "  export LOGFILE      egy LOG file ADIF exportja (-o KIMENET.adi)\n"
+    "  stats LOGFILE       egy LOG file statisztikája (-o KIMENET.lst; --rate: QSO/óra CSV-ben)\n"
     "\n"
     "Kapcsolók:\n"
     "  --home DIR          a program könyvtára (alapértelmezés: LOXAR_HOME, majd ~/.local/share/loxar)\n"
@@ -37,9 +38,10 @@ const Command kCommands[] = {
     {"score", run_score},
     {"report", run_report},
     {"export", run_export},
+    {"stats", run_stats},
 };
 const std::vector<std::string> kValuedOptions = {"-o", "--multiplier", "--sheet"};
-const std::vector<std::string> kSwitches = {"--recount"};
+const std::vector<std::string> kSwitches = {"--recount", "--rate"};
 
 }  // namespace
 
