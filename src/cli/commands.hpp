@@ -10,10 +10,8 @@ int run_dxcc(const Args& a);
 int run_qrb(const Args& a);
 int run_score(const Args& a);
 int run_report(const Args& a);
-<<<<<<< HEAD
 int run_export(const Args& a);
-=======
 int run_keybox(const Args& a);
->>>>>>> keybox
+int run_stats(const Args& a);
 
 }  // namespace loxar::cli

@@ -20,6 +20,7 @@ const char* const kUsageText =
     "  report FORMÁTUM LOGFILE  verseny jegyzőkönyv (EDI, Cabrillo, ADIF) egy LOG file-ból\n"
     "  export LOGFILE      egy LOG file ADIF exportja (-o KIMENET.adi)\n"
     "  keybox              virtuális billentyűző egy pszeudoterminálon (loxar --keyer-port)\n"
+    "  stats LOGFILE       egy LOG file statisztikája (-o KIMENET.lst; --rate: QSO/óra CSV-ben)\n"
     "\n"
     "Kapcsolók:\n"
     "  --home DIR          a program könyvtára (alapértelmezés: LOXAR_HOME, majd ~/.local/share/loxar)\n"
@@ -39,9 +40,11 @@ const Command kCommands[] = {
     {"report", run_report},
     {"export", run_export},
     {"keybox", run_keybox},
+    {"stats", run_stats},
 };
 const std::vector<std::string> kValuedOptions = {"-o", "--multiplier", "--sheet", "--slow", "--link"};
-const std::vector<std::string> kSwitches = {"--recount", "--silent", "--garbage", "--no-eprom", "--verbose"};
+const std::vector<std::string> kSwitches = {"--recount", "--silent", "--garbage", "--no-eprom",
+                                            "--verbose", "--rate"};
 
 }  // namespace
 

@@ -16,6 +16,7 @@
 #include "core/widgets.hpp"
 #include "database/callsign_db.hpp"
 #include "rules/locator.hpp"
+#include "statistics/statistics_state.hpp"
 #include "text/text.hpp"
 
 namespace loxar {
@@ -244,6 +245,8 @@ struct Session {
     short vegyes_valaszto = 0;  // which of the two lists is shown
     Combo vegyes_combo;
     Text vegyes_label;
+    // The statistics page's chart (statistics/statistics).
+    StatisticsState statistics;
 
     Ports ports;
     static inline const EmptyCountryTable kNoCountries{};

@@ -5,7 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <set>
+#include <map>
 
 #include "core/duplicates.hpp"
 #include "rules/country_table.hpp"
@@ -20,14 +20,19 @@ DistinctValues distinct(const std::vector<Text>& lines, const std::vector<char>&
                         Key key_of) {
     DistinctValues d;
     d.new_flags.assign(lines.size(), 0);
-    std::set<Text> seen;
+    std::map<Text, long> seen;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (i < duplicates.size() && duplicates[i]) continue;
         const std::optional<Text> key = key_of(lines[i]);
-        if (!key || !seen.insert(*key).second) continue;
+        if (!key || seen[*key]++ > 0) continue;
         d.new_flags[i] = 1;
     }
-    d.sorted.assign(seen.begin(), seen.end());
+    d.sorted.reserve(seen.size());
+    d.counts.reserve(seen.size());
+    for (const auto& [value, count] : seen) {
+        d.sorted.push_back(value);
+        d.counts.push_back(count);
+    }
     return d;
 }
 

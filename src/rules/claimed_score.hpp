@@ -11,6 +11,7 @@ namespace loxar {
 // Distinct values of a log in first-seen order, their sorted list and the line that brought each.
 struct DistinctValues {
     std::vector<Text> sorted;    // for the report window's list
+    std::vector<long> counts;    // QSOs of each sorted value
     std::vector<char> new_flags; // one per line: 1 where a value was met first
 };
 

@@ -199,35 +199,49 @@ void dxcc_vektor_feltoltes(Session& s) {
     }
 }
 
-void dxcc_osszeszamlalas(Session& s) {
-    s.country_qso_counts.assign(kCountrySlots, 0);
-    s.edi_dxcc_combo = {};
-    s.distinct_country_count = 0;
-    const ContestType type = s.contest();
-    const std::size_t lines = s.log_lista.size();
-    if (s.new_country_flags.size() < lines) s.new_country_flags.resize(lines, 0);
-
-    // One box for all unknown callsigns: a log without a country file would otherwise raise one
-    // box per QSO.
-    std::vector<Text> unknown;
-    for (std::size_t i = 0; i < lines; ++i) {
-        if (i < s.duplicate_flags.size() && s.duplicate_flags[i]) continue;
-        const Text callsign = logged_callsign(s.log_lista.at(i), type);
-        const Text record = dxcc_kereses(s, callsign);
+CountryCount count_countries(const std::vector<Text>& lines, ContestType type,
+                             const CountryLookup& lookup, const std::vector<char>& duplicates) {
+    CountryCount c;
+    c.qso_counts.assign(kCountrySlots, 0);
+    c.new_flags.assign(lines.size(), 0);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i < duplicates.size() && duplicates[i]) continue;
+        const Text callsign = logged_callsign(lines[i], type);
+        const Text record = lookup.dxcc_kereses(callsign);
         if (col(record, 1, 3) == "000") {
-            unknown.push_back(callsign);
+            c.unknown.push_back(callsign);
             continue;
         }
         // Indexes are stored as 3 digits, so a country already counted is one already listed.
         const int index = country_index_of(record);
-        if (index < 0 || static_cast<std::size_t>(index) >= s.country_qso_counts.size()) continue;
-        if (s.country_qso_counts[static_cast<std::size_t>(index)]++ > 0) continue;
-        auto& items = s.edi_dxcc_combo.items;
+        if (index < 0 || static_cast<std::size_t>(index) >= c.qso_counts.size()) continue;
+        if (c.qso_counts[static_cast<std::size_t>(index)]++ > 0) continue;
         const Text entry = trim(record);
-        items.insert(std::upper_bound(items.begin(), items.end(), entry), entry);
-        s.new_country_flags[i] = 1;
-        ++s.distinct_country_count;
+        c.records.insert(std::upper_bound(c.records.begin(), c.records.end(), entry), entry);
+        c.new_flags[i] = 1;
     }
+    return c;
+}
+
+Text country_name_of(const Text& record) { return trim(col(record, 13, 32)); }
+
+void dxcc_osszeszamlalas(Session& s) {
+    const ContestType type = s.contest();
+    const std::size_t lines = s.log_lista.size();
+    CountryCount c = count_countries(s.log_lista.items(), type,
+                                     s.countries ? *s.countries : Session::kNoCountries,
+                                     s.duplicate_flags);
+    s.country_qso_counts = std::move(c.qso_counts);
+    s.edi_dxcc_combo = {};
+    s.edi_dxcc_combo.items = std::move(c.records);
+    s.distinct_country_count = static_cast<long>(s.edi_dxcc_combo.items.size());
+    if (s.new_country_flags.size() < lines) s.new_country_flags.resize(lines, 0);
+    for (std::size_t i = 0; i < lines; ++i) {
+        if (c.new_flags[i]) s.new_country_flags[i] = 1;
+    }
+    // One box for all unknown callsigns: a log without a country file would otherwise raise one
+    // box per QSO.
+    const std::vector<Text>& unknown = c.unknown;
 
     s.sheet.tx_CDXCs = std::to_string(s.distinct_country_count);
     if (!s.edi_dxcc_combo.items.empty()) s.edi_dxcc_combo.set(0);

@@ -93,6 +93,20 @@ Text logged_callsign(const Text& line, ContestType type);
 // The lookup through the session's table (no table: "000").
 Text dxcc_kereses(const Session& s, const Text& callsign);
 
+// The EDI country count over lines of a contest type: QSOs per country index, the first record of
+// each country (trimmed, sorted), the line that brought each country, the unknown callsigns.
+// Lines flagged in `duplicates` are left out.
+struct CountryCount {
+    std::vector<long> qso_counts;
+    std::vector<Text> records;
+    std::vector<char> new_flags;
+    std::vector<Text> unknown;
+};
+CountryCount count_countries(const std::vector<Text>& lines, ContestType type,
+                             const CountryLookup& lookup, const std::vector<char>& duplicates);
+// The country name of a record (columns 13-44, trimmed).
+Text country_name_of(const Text& record);
+
 // Session procedures (declared for start-up in core/subsystems.hpp).
 // Reads SYSTEM/dxcc_list.txt into a new table and points `s.countries` at it; refused lines are
 // reported in one message.

@@ -99,6 +99,8 @@ void MainWindow::build() {
         connect(b, &QPushButton::clicked, this, [this, i] { main_cmd_Click(s_, i); });
         commands->addWidget(b);
     }
+    commands->addWidget(ui::button(central, "statisztika_cmd", QStringLiteral("Statisztika"),
+                                   QStringLiteral("A LOG statisztikája a kiválasztott verseny szerint")));
     commands->addStretch(1);
     QPushButton* uj = ui::button(central, "uj_lista_cmd", QStringLiteral("Új verseny"),
                                  QStringLiteral("Egy versenyhez egyszer kell megnyomni"));

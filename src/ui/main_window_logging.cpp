@@ -18,9 +18,11 @@
 #include "core/qso_entry.hpp"
 #include "exchange/adif_export.hpp"
 #include "rules/scoring.hpp"
+#include "statistics/statistics.hpp"
 #include "ui/bindings.hpp"
 #include "ui/main_window.hpp"
 #include "ui/qt_text.hpp"
+#include "ui/statistics_chart.hpp"
 #include "ui/text_list_model.hpp"
 
 namespace loxar {
@@ -105,7 +107,9 @@ void MainWindow::connect_logging() {
     on_click("vegyes_cmd_0", [this] {
         if (s_.panel_mode == 4) savvaltas_valtas_Click(s_);
         if (s_.panel_mode == kExportMode) export_mentes_Click(s_);
+        if (s_.panel_mode == kStatisticsMode) statisztika_mentes_Click(s_);
     });
+    on_click("statisztika_cmd", [this] { statisztika_cmd_Click(s_); });
     on_click("vegyes_cmd_1", [this] { if (s_.panel_mode == 4) savvaltas_kesz_Click(s_); });
     for (int i = 0; i < 2; ++i) {
         auto* radio = findChild<QRadioButton*>(QStringLiteral("vegyes_valaszto_%1").arg(i));
@@ -216,6 +220,11 @@ void MainWindow::refresh_found_list() { reload_extra_list(0); }
 
 void MainWindow::refresh_extra_lists() {
     for (std::size_t i = 0; i < extra_lists_.size(); ++i) reload_extra_list(i);
+    if (auto* chart = findChild<ui::StatisticsChart*>("statisztika_grafikon")) {
+        const bool shown = s_.panel_mode == kStatisticsMode;
+        chart->setVisible(shown);
+        chart->show_state(shown ? &s_.statistics : nullptr);
+    }
     for (int i = 0; i < 2; ++i) {
         const bool shown = s_.vegyes_valaszto == i;
         if (auto* list = control("vegyes_lista_" + std::to_string(i))) list->setVisible(shown);

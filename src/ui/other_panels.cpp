@@ -9,6 +9,7 @@
 #include "ui/help_text.hpp"
 #include "ui/panel_builder.hpp"
 #include "ui/panels.hpp"
+#include "ui/statistics_chart.hpp"
 
 namespace loxar::ui {
 
@@ -87,8 +88,17 @@ QWidget* build_vegyes_panel(QWidget* parent) {
     QListView* list0 = mono_list(g, "vegyes_lista_0");
     QListView* list1 = mono_list(g, "vegyes_lista_1");
     list1->hide();
-    col->addWidget(list0, 1);
-    col->addWidget(list1, 1);
+    // The statistics chart stands beside the page, so the panel grows no taller.
+    auto* body = new QHBoxLayout;
+    auto* lists = new QVBoxLayout;
+    lists->addWidget(list0, 1);
+    lists->addWidget(list1, 1);
+    body->addLayout(lists, 3);
+    auto* chart = new StatisticsChart(g);
+    chart->setObjectName("statisztika_grafikon");
+    chart->hide();
+    body->addWidget(chart, 2);
+    col->addLayout(body, 1);
     return g;
 }
 

@@ -1,0 +1,66 @@
+// The statistics page on the session: the panel, the chart's numbers, the save.
+#include "statistics/statistics.hpp"
+
+#include "core/band_change.hpp"
+#include "core/file_io.hpp"
+
+namespace loxar {
+
+StatisticsState statistics_state(const std::vector<Text>& lines, ContestType type) {
+    StatisticsState st;
+    const LineLayout layout = layout_of(type);
+    st.per_hour = qsos_per_hour(lines, layout);
+    st.rates = run_rates(lines, layout);
+    if (has_distance_histogram(type)) st.distance_bins = distance_histogram(lines);
+    return st;
+}
+
+void statisztika_cmd_Click(Session& s) {
+    s.panel = Panel::Vegyes;
+    s.view["vegyes_keret"].caption = "Statisztika";
+    s.view["vegyes_label"].visible = false;
+    s.view["vegyes_combo"].visible = false;
+    for (int i = 0; i < kVegyesButtons; ++i) {
+        ControlView& button = s.view["vegyes_cmd_" + std::to_string(i)];
+        button.visible = i == 0;
+        if (i == 0) {
+            button.enabled = true;
+            button.caption = hu(u8"Mentés");
+        }
+    }
+    s.vegyes_valaszto = 0;
+    s.panel_mode = kStatisticsMode;
+    ListBox& list = s.vegyes_lista[0];
+    list.clear();
+    const ContestType type = s.contest();
+    if (type == ContestType::Dx) s.ui().beep();
+    const StatisticsTables tables{s.countries ? *s.countries : Session::kNoCountries,
+                                  s.exchange_lista.items()};
+    for (Text& line : statistics_page(s.log_lista.items(), type, tables)) list.add(std::move(line));
+    s.statistics = statistics_state(s.log_lista.items(), type);
+    s.ui().refresh(Aspect::All);
+}
+
+void statisztika_mentes_Click(Session& s) {
+    if (s.panel_mode != kStatisticsMode) return;
+    const ListBox& list = s.vegyes_lista[0];
+    if (list.empty()) {
+        s.ui().beep();
+        s.ui().message(hu(u8"Nincs mit menteni!"));
+        return;
+    }
+    s.dialog.chooser_directory = text_path(s.paths.temp_dir);
+    s.dialog.chooser_extension = "lst";
+    s.dialog.chooser_mode = 2;
+    s.ui().file_valasztas(s.dialog);
+    if (s.dialog.chosen_path.empty()) return;
+    // The new file replaces an old one of the name whole, or not at all.
+    if (!write_file_atomic(fs_path(s.dialog.chosen_path), statistics_file_text(list.items()))) {
+        s.ui().beep();
+        s.ui().message(hu(u8"Nem sikerült menteni: ") + s.dialog.chosen_path);
+        return;
+    }
+    s.ui().message(hu(u8"Elmentve!"));
+}
+
+}  // namespace loxar

@@ -1,0 +1,30 @@
+// The statistics page: the log's lines and contest type turned into the text lines of the page.
+#pragma once
+
+#include <vector>
+
+#include "core/contest_types.hpp"
+#include "core/country_lookup.hpp"
+#include "text/text.hpp"
+
+namespace loxar {
+
+// Which page a contest type gets.
+enum class StatisticsPage { None, Vhf, Hadx, CqwwVhf, HaQrp, Rudx, Hskc, SilentKeyMem };
+StatisticsPage statistics_page_of(ContestType type);
+
+// The tables the page looks into besides the lines: the country lookup and the Russian oblast
+// entries (exchange_lista).
+struct StatisticsTables {
+    const CountryLookup& countries;
+    const std::vector<Text>& oblasts;
+};
+
+// The page's lines; empty for a contest type without a page.
+std::vector<Text> statistics_page(const std::vector<Text>& lines, ContestType type,
+                                  const StatisticsTables& tables);
+
+// The page as saved: every line followed by CR LF.
+Text statistics_file_text(const std::vector<Text>& page);
+
+}  // namespace loxar
