@@ -10,5 +10,6 @@ int run_dxcc(const Args& a);
 int run_qrb(const Args& a);
 int run_score(const Args& a);
 int run_report(const Args& a);
+int run_import(const Args& a);
 
 }  // namespace loxar::cli

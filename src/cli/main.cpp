@@ -18,6 +18,8 @@ const char* const kUsageText =
     "  score LOGFILE       egy LOG file összpontszáma (--recount: újraszámolással,\n"
     "                      -o KIMENET: az újraértékelt LOG mentése)\n"
     "  report FORMÁTUM LOGFILE  verseny jegyzőkönyv (EDI, Cabrillo, ADIF) egy LOG file-ból\n"
+    "  import BEMENET --contest TÍPUS  EDI, Cabrillo, ADIF napló átalakítása LOG file-lá\n"
+    "                      (--filter SÁV vagy HA&HG, -o KIMENET.import)\n"
     "\n"
     "Kapcsolók:\n"
     "  --home DIR          a program könyvtára (alapértelmezés: LOXAR_HOME, majd ~/.local/share/loxar)\n"
@@ -35,8 +37,9 @@ const Command kCommands[] = {
     {"qrb", run_qrb},
     {"score", run_score},
     {"report", run_report},
+    {"import", run_import},
 };
-const std::vector<std::string> kValuedOptions = {"-o", "--multiplier", "--sheet"};
+const std::vector<std::string> kValuedOptions = {"-o", "--multiplier", "--sheet", "--contest", "--filter"};
 const std::vector<std::string> kSwitches = {"--recount"};
 
 }  // namespace

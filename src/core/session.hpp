@@ -15,6 +15,7 @@
 #include "core/qso_record.hpp"
 #include "core/widgets.hpp"
 #include "database/callsign_db.hpp"
+#include "exchange/import_state.hpp"
 #include "rules/locator.hpp"
 #include "text/text.hpp"
 
@@ -244,6 +245,7 @@ struct Session {
     short vegyes_valaszto = 0;  // which of the two lists is shown
     Combo vegyes_combo;
     Text vegyes_label;
+    ImportState import;  // the log import (exchange/log_import)
 
     Ports ports;
     static inline const EmptyCountryTable kNoCountries{};

@@ -18,6 +18,5 @@ void adas_kapcsolo(Session&) {}
 void analog_parancs_elkuldes(Session&) {}
 
 void adif_export(Session&) {}
-void import_inditas(Session&) {}
 
 }  // namespace loxar

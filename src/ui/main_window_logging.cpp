@@ -16,6 +16,7 @@
 #include "core/log_commands.hpp"
 #include "core/qso_edit.hpp"
 #include "core/qso_entry.hpp"
+#include "exchange/log_import.hpp"
 #include "rules/scoring.hpp"
 #include "ui/bindings.hpp"
 #include "ui/main_window.hpp"
@@ -101,8 +102,14 @@ void MainWindow::connect_logging() {
     on_click("backup_cmd_1", [this] { backup_cmd_Click(s_, 1); });
     on_click("aprosag_cmd", [this] { savvaltas_cmd_Click(s_); });
     // The multi-purpose panel's buttons belong to the task that opened it.
-    on_click("vegyes_cmd_0", [this] { if (s_.panel_mode == 4) savvaltas_valtas_Click(s_); });
-    on_click("vegyes_cmd_1", [this] { if (s_.panel_mode == 4) savvaltas_kesz_Click(s_); });
+    for (int i = 0; i < 5; ++i) {
+        const std::string name = "vegyes_cmd_" + std::to_string(i);
+        on_click(name.c_str(), [this, i] {
+            if (s_.panel_mode == 4 && i == 0) savvaltas_valtas_Click(s_);
+            if (s_.panel_mode == 4 && i == 1) savvaltas_kesz_Click(s_);
+            if (s_.panel_mode == 3) import_vegyes_cmd_Click(s_, i);
+        });
+    }
     for (int i = 0; i < 2; ++i) {
         auto* radio = findChild<QRadioButton*>(QStringLiteral("vegyes_valaszto_%1").arg(i));
         connect(radio, &QRadioButton::toggled, this, [this, i](bool on) {
