@@ -103,13 +103,13 @@ int run_import(const Args& a) {
         error(hu(u8"A file nem található: ") + text_path(input_path));
         return kRefused;
     }
-    const std::optional<Text> bytes = read_file(input_path);
+    std::optional<Text> bytes = read_file(input_path);
     if (!bytes) {
         error(hu(u8"A file túl nagy vagy nem olvasható: ") + text_path(input_path));
         return kRefused;
     }
     Text problem;
-    const std::optional<Text> input = import_input(*bytes, problem);
+    const std::optional<Text> input = import_input(std::move(*bytes), problem);
     if (!input) {
         error(problem);
         return kRefused;

@@ -65,12 +65,19 @@ constexpr std::pair<std::string_view, int> kAdifBandNames[] = {
 }  // namespace
 
 int band_index_for_adif(std::string_view band) {
+    // The wavelengths upper-cased once: the field is compared for every QSO of a file.
+    static const std::array<Text, kBandCount> kUpperWavelengths = [] {
+        std::array<Text, kBandCount> table;
+        for (int i = 1; i < kBandCount; ++i) table[static_cast<std::size_t>(i)] = upper_hu(band_wavelength(i));
+        return table;
+    }();
     const Text b = upper_hu(trim(band));
+    if (b.empty()) return 0;
     for (const auto& [name, index] : kAdifBandNames) {
         if (b == name) return index;
     }
     for (int i = 1; i < kBandCount; ++i) {
-        if (!b.empty() && b == upper_hu(band_wavelength(i))) return i;
+        if (b == kUpperWavelengths[static_cast<std::size_t>(i)]) return i;
     }
     return 0;
 }

@@ -2,6 +2,7 @@
 // Every reader goes through its input once and cuts every value to its column, so a huge,
 // binary or malformed file costs time in proportion to its size and never shifts a column.
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 #include "core/bands.hpp"
@@ -231,9 +232,8 @@ class AdifScanner {
 public:
     explicit AdifScanner(std::string_view text, std::size_t from = 0) : text_(text), pos_(from) {}
 
-    // The next field; its name upper-cased. False at the end of the text.
-    bool next(Text& name, std::string_view& value) {
-        constexpr std::size_t kMaxName = 64, kMaxDigits = 9, kMaxType = 8;
+    // The next field; its name upper-cased (valid until the next call). False at the end.
+    bool next(std::string_view& name, std::string_view& value) {
         for (;;) {
             const std::size_t open = text_.find('<', pos_);
             if (open == std::string_view::npos) {
@@ -244,25 +244,27 @@ public:
             std::size_t i = open + 1;
             while (i < text_.size() && i - open <= kMaxName && is_name_char(text_[i])) ++i;
             if (i == open + 1 || i >= text_.size()) continue;
-            if (text_[i] == '>') {
-                name = upper_ascii(text_.substr(open + 1, i - open - 1));
-                value = {};
-                pos_ = i + 1;
-                return true;
-            }
-            if (text_[i] != ':') continue;
             std::size_t j = i + 1;
             std::size_t length = 0;
-            while (j < text_.size() && j - i <= kMaxDigits && text_[j] >= '0' && text_[j] <= '9')
-                length = length * 10 + static_cast<std::size_t>(text_[j++] - '0');
-            if (j == i + 1 || j >= text_.size()) continue;
-            if (text_[j] == ':') {
-                const std::size_t type = ++j;
-                while (j < text_.size() && j - type < kMaxType && is_name_char(text_[j])) ++j;
+            if (text_[i] == ':') {
+                while (j < text_.size() && j - i <= kMaxDigits && text_[j] >= '0' && text_[j] <= '9')
+                    length = length * 10 + static_cast<std::size_t>(text_[j++] - '0');
+                if (j == i + 1 || j >= text_.size()) continue;
+                if (text_[j] == ':') {
+                    const std::size_t type = ++j;
+                    while (j < text_.size() && j - type < kMaxType && is_name_char(text_[j])) ++j;
+                }
+                if (j >= text_.size() || text_[j] != '>') continue;
+                ++j;
+            } else if (text_[i] != '>') {
+                continue;
             }
-            if (j >= text_.size() || text_[j] != '>') continue;
-            ++j;
-            name = upper_ascii(text_.substr(open + 1, i - open - 1));
+            const std::size_t name_size = i - open - 1;
+            for (std::size_t k = 0; k < name_size; ++k) {
+                const char c = text_[open + 1 + k];
+                name_[k] = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+            }
+            name = std::string_view(name_.data(), name_size);
             value = text_.substr(j, std::min(length, text_.size() - j));
             pos_ = j + value.size();
             return true;
@@ -271,8 +273,10 @@ public:
     std::size_t position() const { return pos_; }
 
 private:
+    static constexpr std::size_t kMaxName = 64, kMaxDigits = 9, kMaxType = 8;
     std::string_view text_;
     std::size_t pos_;
+    std::array<char, kMaxName> name_{};
 };
 
 // Where the records begin: after "<EOH>" when the file has a header (it does not start with
@@ -281,22 +285,62 @@ std::size_t adif_records_start(std::string_view text) {
     const std::size_t first = text.find_first_not_of(" \t\r\n");
     if (first == std::string_view::npos || text[first] == '<') return 0;
     AdifScanner scan(text);
-    Text name;
-    std::string_view value;
+    std::string_view name, value;
     while (scan.next(name, value)) {
         if (name == "EOH") return scan.position();
     }
     return 0;
 }
 
-// The frequency field in kHz of an ADIF FREQ in MHz ("7.025" or "7,025"); empty when not a number.
-Text adif_khz(const Text& mhz) {
-    Text v = mhz;
-    std::replace(v.begin(), v.end(), ',', '.');
-    if (!is_numeric(v)) return {};
-    const double khz = val(v) * 1000.0;
-    if (!(khz >= 0 && khz < 1e12)) return {};
-    return std::to_string(static_cast<long long>(khz + 0.5));
+// kHz of an ADIF FREQ in MHz ("7.025", "7,025", "144.3"), read digit by digit since every QSO has
+// one; nothing when it is not a plain decimal number.
+std::optional<long long> adif_khz(std::string_view mhz) {
+    constexpr std::size_t kMaxIntegerDigits = 9;
+    long long whole = 0, fraction = 0;
+    std::size_t i = 0, integer_digits = 0, fraction_digits = 0;
+    for (; i < mhz.size() && mhz[i] >= '0' && mhz[i] <= '9'; ++i) {
+        if (++integer_digits > kMaxIntegerDigits) return std::nullopt;
+        whole = whole * 10 + (mhz[i] - '0');
+    }
+    if (i < mhz.size() && (mhz[i] == '.' || mhz[i] == ',')) {
+        for (++i; i < mhz.size() && mhz[i] >= '0' && mhz[i] <= '9'; ++i) {
+            // Four decimals are a tenth of a kHz: enough to round to the kHz.
+            if (fraction_digits < 4) {
+                fraction = fraction * 10 + (mhz[i] - '0');
+                ++fraction_digits;
+            }
+        }
+    }
+    if (i != mhz.size() || integer_digits + fraction_digits == 0) return std::nullopt;
+    while (fraction_digits < 4) {
+        fraction *= 10;
+        ++fraction_digits;
+    }
+    return whole * 1000 + (fraction + 5) / 10;
+}
+
+enum class AdifField {
+    Other, Eor, Call, QsoDate, TimeOn, OwnCall, Freq, Band, ContestId, Mode, Name, RstRcvd, RstSent,
+    Srx, Exchange, Stx, AdditionalExchange,
+};
+
+AdifField adif_field(std::string_view name) {
+    static constexpr std::pair<std::string_view, AdifField> kFields[] = {
+        {"CALL", AdifField::Call},         {"QSO_DATE", AdifField::QsoDate},
+        {"TIME_ON", AdifField::TimeOn},    {"STATION_CALLSIGN", AdifField::OwnCall},
+        {"OPERATOR", AdifField::OwnCall},  {"FREQ", AdifField::Freq},
+        {"BAND", AdifField::Band},         {"CONTEST_ID", AdifField::ContestId},
+        {"MODE", AdifField::Mode},         {"NAME", AdifField::Name},
+        {"RST_RCVD", AdifField::RstRcvd},  {"RST_SENT", AdifField::RstSent},
+        {"SRX", AdifField::Srx},           {"SECT", AdifField::Exchange},
+        {"STATE", AdifField::Exchange},    {"STX", AdifField::Stx},
+        {"APP_N1MM_EXCHANGE1", AdifField::AdditionalExchange}, {"EOR", AdifField::Eor},
+    };
+    if (name.empty()) return AdifField::Other;
+    for (const auto& [n, field] : kFields) {
+        if (n.size() == name.size() && n[0] == name[0] && n == name) return field;
+    }
+    return AdifField::Other;
 }
 
 void read_adif(std::string_view text, const ImportSettings& settings, ImportResult& result) {
@@ -304,10 +348,10 @@ void read_adif(std::string_view text, const ImportSettings& settings, ImportResu
     ImportQso& q = result.state.work;
     Output out(settings, result);
     AdifScanner scan(text, adif_records_start(text));
-    Text name;
-    std::string_view raw;
+    std::string_view name, raw;
     int record_band = 0;  // the band of a BAND field of this record; 0: none
     bool record_frequency = false;
+    int frequency_band = 0;  // the band of the frequency field, which goes on to later records
     auto start_record = [&] {
         q.name.clear();
         q.exchange.clear();
@@ -317,49 +361,39 @@ void read_adif(std::string_view text, const ImportSettings& settings, ImportResu
     };
     start_record();
     while (scan.next(name, raw)) {
-        if (name == "EOR") {
+        const AdifField field = adif_field(name);
+        if (field == AdifField::Other) continue;
+        if (field == AdifField::Eor) {
             // A FREQ gives the band; a record with only a BAND takes that band.
-            if (record_frequency || record_band == 0) {
-                q.band = band_name(band_index_for_cabrillo(q.frequency));
-            } else {
-                q.band = band_name(record_band);
-            }
+            q.band = band_name(record_frequency || record_band == 0 ? frequency_band : record_band);
             out.add(contest_line(q, settings, date_time(result.state), false));
             start_record();
             continue;
         }
-        const Text v = clean_value(utf8 ? utf8_to_cp1250(raw) : Text(raw));
-        if (name == "CALL") {
-            q.callsign = upper_ascii(v);
-        } else if (name == "QSO_DATE") {
-            q.date = col(v, 1, 4) + "-" + col(v, 5, 2) + "-" + col(v, 7, 2);
-        } else if (name == "TIME_ON") {
-            q.time = v;
-        } else if (name == "STATION_CALLSIGN" || name == "OPERATOR") {
-            q.own_callsign = v;
-        } else if (name == "FREQ") {
-            q.frequency = adif_khz(v);
-            record_frequency = true;
-        } else if (name == "BAND") {
-            record_band = band_index_for_adif(v);
-        } else if (name == "CONTEST_ID") {
-            q.contest_id = v;
-        } else if (name == "MODE") {
-            q.mode = pad_cut(col(v, 1, 3), 3);
-        } else if (name == "NAME") {
-            q.name = v;
-        } else if (name == "RST_RCVD") {
-            q.received_report = v;
-        } else if (name == "RST_SENT") {
-            q.sent_report = pad_cut(v, 3);
-        } else if (name == "SRX") {
-            q.received_serial = v;
-        } else if (name == "SECT" || name == "STATE") {
-            q.exchange = v;
-        } else if (name == "STX") {
-            q.sent_serial = v;
-        } else if (name == "APP_N1MM_EXCHANGE1") {
-            q.additional_exchange = v;
+        const Text v = utf8 ? clean_value(utf8_to_cp1250(raw)) : clean_value(raw);
+        switch (field) {
+            case AdifField::Call: q.callsign = upper_ascii(v); break;
+            case AdifField::QsoDate: q.date = col(v, 1, 4) + "-" + col(v, 5, 2) + "-" + col(v, 7, 2); break;
+            case AdifField::TimeOn: q.time = v; break;
+            case AdifField::OwnCall: q.own_callsign = v; break;
+            case AdifField::Freq: {
+                const std::optional<long long> khz = adif_khz(v);
+                q.frequency = khz ? std::to_string(*khz) : Text();
+                frequency_band = khz ? band_index_for_khz(static_cast<double>(*khz)) : 0;
+                record_frequency = true;
+                break;
+            }
+            case AdifField::Band: record_band = band_index_for_adif(v); break;
+            case AdifField::ContestId: q.contest_id = v; break;
+            case AdifField::Mode: q.mode = pad_cut(col(v, 1, 3), 3); break;
+            case AdifField::Name: q.name = v; break;
+            case AdifField::RstRcvd: q.received_report = v; break;
+            case AdifField::RstSent: q.sent_report = pad_cut(v, 3); break;
+            case AdifField::Srx: q.received_serial = v; break;
+            case AdifField::Exchange: q.exchange = v; break;
+            case AdifField::Stx: q.sent_serial = v; break;
+            case AdifField::AdditionalExchange: q.additional_exchange = v; break;
+            default: break;
         }
     }
 }
@@ -409,13 +443,13 @@ void read_log_file_lines(std::string_view text, const ImportSettings& settings, 
 
 }  // namespace
 
-std::optional<Text> import_input(std::string_view bytes, Text& problem) {
+std::optional<Text> import_input(Text bytes, Text& problem) {
     if (std::memchr(bytes.data(), '\0', bytes.size()) != nullptr) {
         problem = hu(u8"A file bináris adatot tartalmaz, nem importálható!");
         return std::nullopt;
     }
-    if (starts_with(bytes, kUtf8Bom)) bytes.remove_prefix(kUtf8Bom.size());
-    return Text(bytes);
+    if (starts_with(bytes, kUtf8Bom)) bytes.erase(0, kUtf8Bom.size());
+    return bytes;
 }
 
 std::vector<Text> import_display_lines(std::string_view input) {

@@ -14,16 +14,54 @@ namespace {
 constexpr short kSecondsStep = 10;
 constexpr short kLastSecond = 59;
 
+// A line put together left to right: each value blank-padded and cut to its width, each
+// separator as it stands. One buffer per line, however many columns.
+class Line {
+public:
+    explicit Line(std::string_view stamp) {
+        text_.reserve(kLineCapacity);
+        text_ += stamp;
+    }
+    Line& operator()(std::string_view value, std::size_t width) {
+        const std::size_t n = std::min(value.size(), width);
+        text_.append(value.data(), n);
+        text_.append(width - n, ' ');
+        return *this;
+    }
+    Line& operator()(std::string_view literal) {
+        text_ += literal;
+        return *this;
+    }
+    Text take() { return std::move(text_); }
+
+private:
+    static constexpr std::size_t kLineCapacity = 136;  // the longest line, the QRP one with its QTH
+    Text text_;
+};
+
+std::string_view trimmed(std::string_view v) {
+    const std::size_t first = v.find_first_not_of(" \t\r\n");
+    if (first == std::string_view::npos) return {};
+    return v.substr(first, v.find_last_not_of(" \t\r\n") - first + 1);
+}
+
+bool all_digits(std::string_view v) {
+    return !v.empty() && std::all_of(v.begin(), v.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
 // A numeric serial as 4 digits with leading zeros, any other text cut to 4.
 Text serial4(const Text& v) {
-    const std::optional<Text> digits = zero_padded_number(v, 4);
-    return pad_cut(digits ? *digits : trim(v), 4);
+    const std::string_view t = trimmed(v);
+    // The common case, a short run of digits, without a number conversion.
+    if (all_digits(t) && t.size() <= 4) return Text(4 - t.size(), '0') + Text(t);
+    std::optional<Text> digits = zero_padded_number(v, 4);
+    return digits ? std::move(*digits) : Text(t);
 }
 
 Text points5(long points) { return zero_pad(std::clamp(points, 0L, 99999L), 5); }
 
-Text mode_group(const Text& mode) {
-    const Text m = trim(mode);
+std::string_view mode_group(const Text& mode) {
+    const std::string_view m = trimmed(mode);
     if (m == "CW") return "CW =";
     if (m == "PH" || m == "SSB") return "SSB=";
     return "DIG=";
@@ -31,58 +69,59 @@ Text mode_group(const Text& mode) {
 
 // HHMM of a time text; a short numeric one gets its leading zeros ("930" is 09:30).
 Text hhmm(const Text& time) {
-    Text t = col(trim(time), 1, 4);
-    const bool digits = !t.empty() && std::all_of(t.begin(), t.end(), [](char c) { return c >= '0' && c <= '9'; });
-    if (digits && t.size() < 4) t.insert(0, 4 - t.size(), '0');
+    Text t(trimmed(time).substr(0, 4));
+    if (all_digits(t) && t.size() < 4) t.insert(0, 4 - t.size(), '0');
     return pad_cut(t, 4);
 }
 
-Text locator6(const Text& locator) { return pad_cut(locator.empty() ? kNoLocator : locator, 6); }
+const Text& locator_or_none(const Text& locator) { return locator.empty() ? kNoLocator : locator; }
 
 // The general builder's serials: the exchange stands for the received serial in HADX and RUDX,
 // the own exchange for the sent serial in HADX.
-Text received_serial(const ImportQso& q, ContestType type) {
+const Text& received_serial(const ImportQso& q, ContestType type) {
     const bool exchange_contest =
         type == ContestType::Hadx || type == ContestType::RudxAll || type == ContestType::RudxTwo;
     return exchange_contest && !q.exchange.empty() ? q.exchange : q.received_serial;
 }
 
 Text general_line(const ImportQso& q, const ImportSettings& st, const Text& stamp) {
-    const Text sent = st.type == ContestType::Hadx ? clean_value(st.exch_text) : q.sent_serial;
-    return stamp + "=" + pad_cut(q.callsign, 20) + "=" + pad_cut(q.received_report, 3) + "/" +
-           serial4(received_serial(q, st.type)) + "/" + locator6(q.received_locator) + "/.=" +
-           pad_cut(q.sent_report, 3) + "/" + serial4(sent) + "/" + mode_group(q.mode) +
-           ".=--/--/00001=00001=" + pad_cut(q.name, 14) + "=" + pad_cut(q.band, 7) + "=";
+    const Text own_exchange = st.type == ContestType::Hadx ? clean_value(st.exch_text) : Text();
+    const Text& sent = st.type == ContestType::Hadx ? own_exchange : q.sent_serial;
+    return Line(stamp)("=")(q.callsign, 20)("=")(q.received_report, 3)("/")(serial4(received_serial(q, st.type)), 4)("/")(
+               locator_or_none(q.received_locator), 6)("/.=")(q.sent_report, 3)("/")(serial4(sent), 4)("/")(
+               mode_group(q.mode))(".=--/--/00001=00001=")(q.name, 14)("=")(q.band, 7)("=")
+        .take();
 }
 
 Text qrp_line(const ImportQso& q, const ImportSettings& st, const Text& stamp) {
-    return stamp + "=" + pad_cut(q.callsign, 16) + "=" + pad_cut(q.received_report, 3) + "/" +
-           pad_cut(q.name, 14) + "/" + Text(21, ' ') + "=" + pad_cut(q.sent_report, 3) + "=" +
-           mode_group(q.mode) + "00001=" + pad_cut(clean_value(st.kezelo_text), 10) + "=2=N=" +
-           pad_cut(q.band, 7) + "=" + pad_cut(one_line(st.qth_text), 19);
+    return Line(stamp)("=")(q.callsign, 16)("=")(q.received_report, 3)("/")(q.name, 14)("/")("", 21)("=")(
+               q.sent_report, 3)("=")(mode_group(q.mode))("00001=")(clean_value(st.kezelo_text), 10)("=2=N=")(
+               q.band, 7)("=")(one_line(st.qth_text), 19)
+        .take();
 }
 
 Text skm_line(const ImportQso& q, const ImportSettings& st, const Text& stamp) {
-    return stamp + "=" + pad_cut(q.callsign, 13) + "=" + pad_cut(q.received_report, 3) + "/" +
-           pad_cut("SILENT-KEY", 13) + "=" + pad_cut(q.sent_report, 3) + "=" +
-           pad_cut(clean_value(st.exch_text), 13) + "=" + mode_group(q.mode) + "--/--/00001=00001=" +
-           pad_cut(clean_value(st.kezelo_text), 14) + "=" + pad_cut(q.band, 7) + "=28=";
+    return Line(stamp)("=")(q.callsign, 13)("=")(q.received_report, 3)("/")("SILENT-KEY", 13)("=")(q.sent_report, 3)(
+               "=")(clean_value(st.exch_text), 13)("=")(mode_group(q.mode))("--/--/00001=00001=")(
+               clean_value(st.kezelo_text), 14)("=")(q.band, 7)("=28=")
+        .take();
 }
 
 // The band of a CQWW-VHF line: the frequency word's band, "XXXXXXX" for one that names none.
-Text cqww_band(const ImportQso& q) {
-    return trim(q.band) == trim(band_name(0)) ? Text("XXXXXXX") : pad_cut(q.band, 7);
+std::string_view cqww_band(const ImportQso& q) {
+    return trim(q.band) == trim(band_name(0)) ? std::string_view("XXXXXXX") : std::string_view(q.band);
 }
 
 Text cqww_line(const ImportQso& q, const ImportSettings& st, const Text& stamp) {
-    return stamp + "=" + pad_cut(q.callsign, 20) + "=" + pad_cut(q.received_report, 3) + "/0000/" +
-           locator6(q.received_locator) + "/.=000/0000=" + mode_group(q.mode) + ".=00001/00001=00000=" +
-           pad_cut(clean_value(st.kezelo_text), 14) + "=" + cqww_band(q) + "=";
+    return Line(stamp)("=")(q.callsign, 20)("=")(q.received_report, 3)("/0000/")(locator_or_none(q.received_locator), 6)(
+               "/.=000/0000=")(mode_group(q.mode))(".=00001/00001=00000=")(clean_value(st.kezelo_text), 14)("=")(
+               cqww_band(q), 7)("=")
+        .take();
 }
 
 }  // namespace
 
-Text clean_value(std::string_view v) { return trim(one_line(v)); }
+Text clean_value(std::string_view v) { return one_line(trimmed(v)); }
 
 Text date_time(ImportState& state) {
     const Text time = hhmm(state.work.time);
@@ -95,16 +134,24 @@ Text date_time(ImportState& state) {
         state.seconds = 0;
     }
     state.previous_time = time;
-    return pad_cut(state.work.date, 10) + "/" + time.substr(0, 2) + ":" + time.substr(2, 2) + ":" +
-           zero_pad(state.seconds, 2);
+    // Built in place: this runs once per QSO.
+    Text stamp = pad_cut(state.work.date, 10);
+    stamp += '/';
+    stamp.append(time, 0, 2);
+    stamp += ':';
+    stamp.append(time, 2, 2);
+    stamp += ':';
+    stamp += static_cast<char>('0' + state.seconds / 10);
+    stamp += static_cast<char>('0' + state.seconds % 10);
+    return stamp;
 }
 
 Text edi_line(const ImportQso& q, const Text& stamp) {
-    return stamp + "=" + pad_cut(q.callsign, 20) + "=" + pad_cut(q.received_report, 3) + "/" +
-           serial4(q.received_serial) + "/" + locator6(q.received_locator) + "/.=" +
-           pad_cut(q.sent_report, 3) + "/" + serial4(q.sent_serial) + "/" + pad_cut(q.mode, 3) + "=.=" +
-           points5(q.points) + "/" + points5(q.points) + "=00001=" + Text(14, ' ') + "=" +
-           pad_cut(q.band, 7) + "=";
+    const Text points = points5(q.points);
+    return Line(stamp)("=")(q.callsign, 20)("=")(q.received_report, 3)("/")(serial4(q.received_serial), 4)("/")(
+               locator_or_none(q.received_locator), 6)("/.=")(q.sent_report, 3)("/")(serial4(q.sent_serial), 4)("/")(
+               q.mode, 3)("=.=")(points)("/")(points)("=00001=")("", 14)("=")(q.band, 7)("=")
+        .take();
 }
 
 Text contest_line(const ImportQso& q, const ImportSettings& st, const Text& stamp, bool cqww_builder) {
@@ -119,11 +166,11 @@ Text contest_line(const ImportQso& q, const ImportSettings& st, const Text& stam
 }
 
 Text callsign_list_line(const ImportQso& q, const Text& stamp) {
-    return stamp + "=" + pad_cut(q.callsign, 20) + "=" + pad_cut(q.received_report, 3) + "/" +
-           serial4(q.received_serial) + "/" + locator6(q.received_locator) + "/.=" +
-           pad_cut(q.sent_report, 3) + "/" + serial4(q.sent_serial) + "/" + mode_group(q.mode) +
-           ".=--/--/" + points5(q.points) + "=" + points5(q.points) + "=" + Text(14, ' ') + "=" +
-           pad_cut(q.band, 7) + "=";
+    const Text points = points5(q.points);
+    return Line(stamp)("=")(q.callsign, 20)("=")(q.received_report, 3)("/")(serial4(q.received_serial), 4)("/")(
+               locator_or_none(q.received_locator), 6)("/.=")(q.sent_report, 3)("/")(serial4(q.sent_serial), 4)("/")(
+               mode_group(q.mode))(".=--/--/")(points)("=")(points)("=")("", 14)("=")(q.band, 7)("=")
+        .take();
 }
 
 }  // namespace loxar

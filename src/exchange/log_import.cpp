@@ -82,13 +82,13 @@ void import_inditas(Session& s) { import_rutin(s); }
 void import_beolvasas(Session& s) {
     choose(s, 1, "*");
     if (s.dialog.chosen_path.empty()) return;
-    const std::optional<Text> bytes = read_file(fs_path(s.dialog.chosen_path));
+    std::optional<Text> bytes = read_file(fs_path(s.dialog.chosen_path));
     if (!bytes) {
         refuse(s, hu(u8"A file túl nagy vagy nem olvasható: ") + s.dialog.chosen_path);
         return;
     }
     Text problem;
-    std::optional<Text> input = import_input(*bytes, problem);
+    std::optional<Text> input = import_input(std::move(*bytes), problem);
     if (!input) {
         refuse(s, problem);
         return;

@@ -38,7 +38,7 @@ struct ImportResult {
 
 // An outside file's bytes as the import takes them: the UTF-8 BOM left out; nothing, with the
 // operator's message in `problem`, for binary input (NUL bytes).
-std::optional<Text> import_input(std::string_view bytes, Text& problem);
+std::optional<Text> import_input(Text bytes, Text& problem);
 // The lines list 0 shows: the input (UTF-8 converted to cp1250) cut at its line ends, trimmed.
 std::vector<Text> import_display_lines(std::string_view input);
 // The format, from the first line of the input.

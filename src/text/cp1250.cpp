@@ -119,6 +119,10 @@ Text utf8_to_cp1250(std::string_view s) {
 bool looks_like_utf8(std::string_view s) {
     bool multi = false;
     for (std::size_t i = 0; i < s.size();) {
+        if (static_cast<unsigned char>(s[i]) < 0x80) {  // plain ASCII, the bulk of most files
+            ++i;
+            continue;
+        }
         char32_t cp = 0;
         std::size_t len = decode_utf8(s, i, cp);
         if (len == 0) return false;
