@@ -349,6 +349,7 @@ void read_adif(std::string_view text, const ImportSettings& settings, ImportResu
     Output out(settings, result);
     AdifScanner scan(text, adif_records_start(text));
     std::string_view name, raw;
+    Text converted, value;  // work buffers, reused field after field
     int record_band = 0;  // the band of a BAND field of this record; 0: none
     bool record_frequency = false;
     int frequency_band = 0;  // the band of the frequency field, which goes on to later records
@@ -370,29 +371,48 @@ void read_adif(std::string_view text, const ImportSettings& settings, ImportResu
             start_record();
             continue;
         }
-        const Text v = utf8 ? clean_value(utf8_to_cp1250(raw)) : clean_value(raw);
+        // Into the work field's own buffer: this runs for every field of every QSO.
+        if (utf8) converted = utf8_to_cp1250(raw);
+        const std::string_view v = utf8 ? std::string_view(converted) : raw;
         switch (field) {
-            case AdifField::Call: q.callsign = upper_ascii(v); break;
-            case AdifField::QsoDate: q.date = col(v, 1, 4) + "-" + col(v, 5, 2) + "-" + col(v, 7, 2); break;
-            case AdifField::TimeOn: q.time = v; break;
-            case AdifField::OwnCall: q.own_callsign = v; break;
+            case AdifField::Call:
+                assign_clean(q.callsign, v);
+                for (char& c : q.callsign) c = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+                break;
+            case AdifField::QsoDate:
+                assign_clean(value, v);
+                q.date.assign(value, 0, 4);
+                q.date += '-';
+                q.date.append(value, std::min<std::size_t>(4, value.size()), 2);
+                q.date += '-';
+                q.date.append(value, std::min<std::size_t>(6, value.size()), 2);
+                break;
+            case AdifField::TimeOn: assign_clean(q.time, v); break;
+            case AdifField::OwnCall: assign_clean(q.own_callsign, v); break;
             case AdifField::Freq: {
-                const std::optional<long long> khz = adif_khz(v);
+                assign_clean(value, v);
+                const std::optional<long long> khz = adif_khz(value);
                 q.frequency = khz ? std::to_string(*khz) : Text();
                 frequency_band = khz ? band_index_for_khz(static_cast<double>(*khz)) : 0;
                 record_frequency = true;
                 break;
             }
             case AdifField::Band: record_band = band_index_for_adif(v); break;
-            case AdifField::ContestId: q.contest_id = v; break;
-            case AdifField::Mode: q.mode = pad_cut(col(v, 1, 3), 3); break;
-            case AdifField::Name: q.name = v; break;
-            case AdifField::RstRcvd: q.received_report = v; break;
-            case AdifField::RstSent: q.sent_report = pad_cut(v, 3); break;
-            case AdifField::Srx: q.received_serial = v; break;
-            case AdifField::Exchange: q.exchange = v; break;
-            case AdifField::Stx: q.sent_serial = v; break;
-            case AdifField::AdditionalExchange: q.additional_exchange = v; break;
+            case AdifField::ContestId: assign_clean(q.contest_id, v); break;
+            case AdifField::Mode:
+                assign_clean(q.mode, v);
+                q.mode.resize(3, ' ');
+                break;
+            case AdifField::Name: assign_clean(q.name, v); break;
+            case AdifField::RstRcvd: assign_clean(q.received_report, v); break;
+            case AdifField::RstSent:
+                assign_clean(q.sent_report, v);
+                q.sent_report.resize(3, ' ');
+                break;
+            case AdifField::Srx: assign_clean(q.received_serial, v); break;
+            case AdifField::Exchange: assign_clean(q.exchange, v); break;
+            case AdifField::Stx: assign_clean(q.sent_serial, v); break;
+            case AdifField::AdditionalExchange: assign_clean(q.additional_exchange, v); break;
             default: break;
         }
     }

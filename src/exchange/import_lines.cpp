@@ -121,7 +121,18 @@ Text cqww_line(const ImportQso& q, const ImportSettings& st, const Text& stamp) 
 
 }  // namespace
 
-Text clean_value(std::string_view v) { return one_line(trimmed(v)); }
+Text clean_value(std::string_view v) {
+    Text out;
+    assign_clean(out, v);
+    return out;
+}
+
+void assign_clean(Text& target, std::string_view v) {
+    target.assign(trimmed(v));
+    for (char& c : target) {
+        if (c == '\r' || c == '\n' || c == '\0') c = ' ';
+    }
+}
 
 Text date_time(ImportState& state) {
     const Text time = hhmm(state.work.time);

@@ -10,6 +10,8 @@ namespace loxar {
 
 // A value from an input file as it may stand in a column: one line, no blanks around it.
 Text clean_value(std::string_view v);
+// The same written into `target`, whose buffer is reused.
+void assign_clean(Text& target, std::string_view v);
 // Columns 1-19 of the next converted QSO, from its date and time; the seconds follow the
 // previous QSO's (00, or 10 more within the same minute).
 Text date_time(ImportState& state);
