@@ -39,10 +39,14 @@ private:
     Text text_;
 };
 
+bool is_space(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+// Blanks, tabs and line ends cut from both ends, without a copy.
 std::string_view trimmed(std::string_view v) {
-    const std::size_t first = v.find_first_not_of(" \t\r\n");
-    if (first == std::string_view::npos) return {};
-    return v.substr(first, v.find_last_not_of(" \t\r\n") - first + 1);
+    std::size_t b = 0, e = v.size();
+    while (b < e && is_space(v[b])) ++b;
+    while (e > b && is_space(v[e - 1])) --e;
+    return v.substr(b, e - b);
 }
 
 bool all_digits(std::string_view v) {
