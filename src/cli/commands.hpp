@@ -13,5 +13,6 @@ int run_report(const Args& a);
 int run_export(const Args& a);
 int run_keybox(const Args& a);
 int run_stats(const Args& a);
+int run_import(const Args& a);
 
 }  // namespace loxar::cli

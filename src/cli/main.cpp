@@ -21,6 +21,8 @@ const char* const kUsageText =
     "  export LOGFILE      egy LOG file ADIF exportja (-o KIMENET.adi)\n"
     "  keybox              virtuális billentyűző egy pszeudoterminálon (loxar --keyer-port)\n"
     "  stats LOGFILE       egy LOG file statisztikája (-o KIMENET.lst; --rate: QSO/óra CSV-ben)\n"
+    "  import BEMENET --contest TÍPUS  EDI, Cabrillo, ADIF napló átalakítása LOG file-lá\n"
+    "                      (--filter SÁV vagy HA&HG, -o KIMENET.import)\n"
     "\n"
     "Kapcsolók:\n"
     "  --home DIR          a program könyvtára (alapértelmezés: LOXAR_HOME, majd ~/.local/share/loxar)\n"
@@ -41,8 +43,10 @@ const Command kCommands[] = {
     {"export", run_export},
     {"keybox", run_keybox},
     {"stats", run_stats},
+    {"import", run_import},
 };
-const std::vector<std::string> kValuedOptions = {"-o", "--multiplier", "--sheet", "--slow", "--link"};
+const std::vector<std::string> kValuedOptions = {"-o", "--multiplier", "--sheet", "--slow",
+                                                 "--link", "--contest", "--filter"};
 const std::vector<std::string> kSwitches = {"--recount", "--silent", "--garbage", "--no-eprom",
                                             "--verbose", "--rate"};
 

@@ -1,6 +1,8 @@
 // Band table contents.
 #include "core/bands.hpp"
 
+#include <utility>
+
 namespace loxar {
 
 const std::array<Text, kBandTableSize>& band_table() {
@@ -25,6 +27,74 @@ Text band_name(int index) {
 Text band_wavelength(int index) {
     if (index < 0 || index >= kBandTableSize) return {};
     return col_from(band_table()[index], 11);
+}
+
+namespace {
+
+struct BandRange {
+    double low_khz, high_khz;  // high is exclusive
+    int index;
+};
+
+// Each amateur band, widened on HF to the whole MHz an older lookup mapped by its integer part.
+constexpr BandRange kBandRanges[] = {
+    {135.7, 137.9, 1},          {1000, 2000, 2},           {3000, 4000, 3},
+    {5250, 5450, 4},            {7000, 8000, 5},           {10100, 10150, 6},
+    {14000, 15000, 7},          {18068, 18168, 8},         {21000, 22000, 9},
+    {24890, 24990, 10},         {28000, 29700, 11},        {50000, 54000, 12},
+    {70000, 71000, 13},         {144000, 148000, 14},      {220000, 225000, 15},
+    {420000, 450000, 16},       {902000, 928000, 17},      {1240000, 1300000, 18},
+    {2300000, 2450000, 19},     {3300000, 3500000, 20},    {5650000, 5925000, 21},
+    {10000000, 10500000, 22},   {24000000, 24250000, 23},  {47000000, 47200000, 24},
+    {75500000, 81000000, 25},   {122250000, 123000000, 26}, {134000000, 141000000, 27},
+    {241000000, 250000000, 28},
+};
+
+// The band words of Cabrillo 3.0 for 50 MHz and up.
+constexpr std::pair<std::string_view, int> kCabrilloBandWords[] = {
+    {"50", 12},   {"70", 13},   {"144", 14},  {"222", 15},  {"432", 16},  {"902", 17},
+    {"1.2G", 18}, {"2.3G", 19}, {"3.4G", 20}, {"5.7G", 21}, {"10G", 22},  {"24G", 23},
+    {"47G", 24},  {"75G", 25},  {"122G", 26}, {"134G", 27}, {"241G", 28},
+};
+
+// The ADIF band names whose wavelength the table writes otherwise.
+constexpr std::pair<std::string_view, int> kAdifBandNames[] = {
+    {"17M", 8}, {"9CM", 20}, {"1.25CM", 23}, {"6MM", 24}, {"2.5MM", 26}, {"1MM", 28},
+};
+
+}  // namespace
+
+int band_index_for_adif(std::string_view band) {
+    // The wavelengths upper-cased once: the field is compared for every QSO of a file.
+    static const std::array<Text, kBandCount> kUpperWavelengths = [] {
+        std::array<Text, kBandCount> table;
+        for (int i = 1; i < kBandCount; ++i) table[static_cast<std::size_t>(i)] = upper_hu(band_wavelength(i));
+        return table;
+    }();
+    const Text b = upper_hu(trim(band));
+    if (b.empty()) return 0;
+    for (const auto& [name, index] : kAdifBandNames) {
+        if (b == name) return index;
+    }
+    for (int i = 1; i < kBandCount; ++i) {
+        if (b == kUpperWavelengths[static_cast<std::size_t>(i)]) return i;
+    }
+    return 0;
+}
+
+int band_index_for_khz(double khz) {
+    for (const BandRange& r : kBandRanges) {
+        if (khz >= r.low_khz && khz < r.high_khz) return r.index;
+    }
+    return 0;
+}
+
+int band_index_for_cabrillo(std::string_view word) {
+    const Text w = upper_hu(trim(word));
+    for (const auto& [name, index] : kCabrilloBandWords) {
+        if (w == name) return index;
+    }
+    return is_numeric(w) ? band_index_for_khz(val(w)) : 0;
 }
 
 int find_band_exact(std::string_view field7) {

@@ -19,4 +19,13 @@ Text band_wavelength(int index);
 // Index of the entry whose first 7 characters equal `field7` exactly; nothing when none does.
 int find_band_exact(std::string_view field7);
 
+// Band index of a frequency in kHz: the band whose range holds it, or 0 ("---") for none. Every
+// whole MHz that once named a band (1, 3, 7, 14, 21, 28, 50, 70, 145, 220, 435) still does.
+int band_index_for_khz(double khz);
+// Band index of a Cabrillo frequency word: a VHF band word ("144", "432", "1.2G", "10G" ...) or a
+// frequency in kHz ("14025"); 0 ("---") for anything else.
+int band_index_for_cabrillo(std::string_view word);
+// Band index of an ADIF BAND value ("20m", "70CM", "23cm"); 0 ("---") for one not in the table.
+int band_index_for_adif(std::string_view band);
+
 }  // namespace loxar

@@ -15,6 +15,7 @@
 #include "core/qso_record.hpp"
 #include "core/widgets.hpp"
 #include "database/callsign_db.hpp"
+#include "exchange/import_state.hpp"
 #include "rules/locator.hpp"
 #include "statistics/statistics_state.hpp"
 #include "text/text.hpp"
@@ -247,6 +248,7 @@ struct Session {
     Text vegyes_label;
     // The statistics page's chart (statistics/statistics).
     StatisticsState statistics;
+    ImportState import;  // the log import (exchange/log_import)
 
     Ports ports;
     static inline const EmptyCountryTable kNoCountries{};

@@ -17,6 +17,5 @@ bool funkcio_billentyu(Session& s, int) {
 void adas_kapcsolo(Session&) {}
 void analog_parancs_elkuldes(Session&) {}
 
-void import_inditas(Session&) {}
 
 }  // namespace loxar

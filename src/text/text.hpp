@@ -44,7 +44,8 @@ Text upper_hu(std::string_view s);
 char fold_accents(char c);
 
 Text cp1250_to_utf8(std::string_view s);
-// Characters cp1250 cannot hold become '?'.
+// Latin letters cp1250 cannot hold become their plain letter (ñ -> n, ø -> o); other characters
+// it cannot hold become '?'.
 Text utf8_to_cp1250(std::string_view s);
 // True when the bytes hold at least one multi-byte UTF-8 sequence and nothing invalid.
 bool looks_like_utf8(std::string_view s);

@@ -17,6 +17,7 @@
 #include "core/qso_edit.hpp"
 #include "core/qso_entry.hpp"
 #include "exchange/adif_export.hpp"
+#include "exchange/log_import.hpp"
 #include "rules/scoring.hpp"
 #include "statistics/statistics.hpp"
 #include "ui/bindings.hpp"
@@ -104,13 +105,17 @@ void MainWindow::connect_logging() {
     on_click("backup_cmd_1", [this] { backup_cmd_Click(s_, 1); });
     on_click("aprosag_cmd", [this] { savvaltas_cmd_Click(s_); });
     // The multi-purpose panel's buttons belong to the task that opened it.
-    on_click("vegyes_cmd_0", [this] {
-        if (s_.panel_mode == 4) savvaltas_valtas_Click(s_);
-        if (s_.panel_mode == kExportMode) export_mentes_Click(s_);
-        if (s_.panel_mode == kStatisticsMode) statisztika_mentes_Click(s_);
-    });
+    for (int i = 0; i < 5; ++i) {
+        const std::string name = "vegyes_cmd_" + std::to_string(i);
+        on_click(name.c_str(), [this, i] {
+            if (s_.panel_mode == 4 && i == 0) savvaltas_valtas_Click(s_);
+            if (s_.panel_mode == 4 && i == 1) savvaltas_kesz_Click(s_);
+            if (s_.panel_mode == 3) import_vegyes_cmd_Click(s_, i);
+            if (s_.panel_mode == kExportMode && i == 0) export_mentes_Click(s_);
+            if (s_.panel_mode == kStatisticsMode && i == 0) statisztika_mentes_Click(s_);
+        });
+    }
     on_click("statisztika_cmd", [this] { statisztika_cmd_Click(s_); });
-    on_click("vegyes_cmd_1", [this] { if (s_.panel_mode == 4) savvaltas_kesz_Click(s_); });
     for (int i = 0; i < 2; ++i) {
         auto* radio = findChild<QRadioButton*>(QStringLiteral("vegyes_valaszto_%1").arg(i));
         connect(radio, &QRadioButton::toggled, this, [this, i](bool on) {

@@ -1,0 +1,127 @@
+// loxar-cli import: an EDI, Cabrillo, ADIF, log or callsign-list file converted as the Import panel
+// converts it, written in the log file format as its "Mentés" writes it.
+#include <filesystem>
+#include <iostream>
+
+#include "cli/cli_session.hpp"
+#include "cli/commands.hpp"
+#include "core/bands.hpp"
+#include "core/file_io.hpp"
+#include "core/log_file.hpp"
+#include "core/subsystems.hpp"
+#include "exchange/log_import.hpp"
+#include "rules/contest_rules.hpp"
+
+namespace loxar::cli {
+
+namespace {
+
+const char* const kImportHelp =
+    "loxar-cli import BEMENET --contest TÍPUS [--filter SZŰRŐ] [-o KIMENET.import] [--home DIR]\n"
+    "\n"
+    "Egy másik programból (vagy a Loxar-ból) jött napló átalakítása a verseny LOG soraivá,\n"
+    "ahogy az Import panel \"Feldolgozás\" gombja csinálja. A formátumot az első sor dönti el:\n"
+    "EDI (REG1TEST), Cabrillo (START-OF-LOG), ADIF, LOG file (Log records:) vagy\n"
+    "\"Callsign\" fejlécű hívójel lista.\n"
+    "\n"
+    "  --contest TÍPUS  a verseny típusa, a típusválasztó egyik eleme: IARU, YL-OM, CQ-BP,\n"
+    "                   EXCHANGE, HADX, CQWW-VHF, HA-QRP, RH-OB, RUDX-ALL, RUDX-TWO, HSKC,\n"
+    "                   \"SILENT KEY MEM\", DX, NMARK, REF, SWL-Általános\n"
+    "  --filter SZŰRŐ   csak ennek a sávnak a QSO-i (\"145 MHz\", \"7 MHz\" ...), vagy HA&HG:\n"
+    "                   Cabrillo bemenetből csak a HA és HG állomások\n"
+    "  -o KIMENET       ide írja a sorokat a LOG file formátumában (mint a \"Mentés\");\n"
+    "                   nélküle a szabványos kimenetre. A fejlécbe a saját adatok kerülnek.\n"
+    "  - Ismeretlen típus vagy szűrő: kilépési kód 2. Ismeretlen formátum, ismeretlen sáv,\n"
+    "    bináris vagy túl nagy file: üzenet a hibakimeneten, kilépési kód 1.\n";
+
+int contest_index(const std::string& name) {
+    const Text wanted = utf8_to_cp1250(name);
+    const auto& names = contest_type_names();
+    for (std::size_t i = 1; i < names.size(); ++i) {
+        if (names[i] == wanted) return static_cast<int>(i);
+    }
+    return -1;
+}
+
+// The filter item named: a band text of the table (trimmed) or "HA&HG".
+std::optional<Text> filter_item(const std::string& name) {
+    const Text wanted = trim(utf8_to_cp1250(name));
+    if (wanted == kHaHgFilter) return wanted;
+    for (int i = 0; i < kBandCount; ++i) {
+        if (trim(band_name(i)) == wanted) return band_name(i);
+    }
+    return std::nullopt;
+}
+
+bool write_output(const Text& text, const std::optional<std::string>& out) {
+    if (!out) {
+        std::cout.write(text.data(), static_cast<std::streamsize>(text.size()));
+        std::cout.flush();
+        return static_cast<bool>(std::cout);
+    }
+    if (write_file_atomic(std::filesystem::path(*out), text)) return true;
+    error(hu(u8"Nem sikerült menteni: ") + text_path(*out));
+    return false;
+}
+
+}  // namespace
+
+int run_import(const Args& a) {
+    if (a.help) {
+        std::cout << kImportHelp;
+        return kOk;
+    }
+    if (a.positional.size() != 1 || !only_options(a, {"--contest", "--filter", "-o"})) return kUsage;
+    const std::optional<std::string> contest = option(a, "--contest");
+    if (!contest) return kUsage;
+    const int type = contest_index(*contest);
+    if (type < 0) {
+        error(hu(u8"Ismeretlen verseny típus: ") + utf8_to_cp1250(*contest));
+        return kUsage;
+    }
+    Text filter;
+    if (const std::optional<std::string> f = option(a, "--filter")) {
+        const std::optional<Text> item = filter_item(*f);
+        if (!item) {
+            error(hu(u8"Ismeretlen szűrő: ") + utf8_to_cp1250(*f));
+            return kUsage;
+        }
+        filter = *item;
+    }
+    CommandSession c;
+    if (!start_session(c, a)) return kRefused;
+    Session& s = c.s;
+    sajat_adat_beolvasas(s);
+    s.szabaly_combo.set(type);
+    szabaly_combo_Click(s);
+    // The header must not switch a loading window's automatic save onto the operator's files.
+    s.auto_mentes_combo.set(0);
+
+    const std::filesystem::path input_path(a.positional[0]);
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(input_path, ec)) {
+        error(hu(u8"A file nem található: ") + text_path(input_path));
+        return kRefused;
+    }
+    std::optional<Text> bytes = read_file(input_path);
+    if (!bytes) {
+        error(hu(u8"A file túl nagy vagy nem olvasható: ") + text_path(input_path));
+        return kRefused;
+    }
+    Text problem;
+    const std::optional<Text> input = import_input(std::move(*bytes), problem);
+    if (!input) {
+        error(problem);
+        return kRefused;
+    }
+    const ImportSettings settings{s.contest(), filter, s.qso.kezelo_text, s.qso.qth_text, s.station.exch_text};
+    const ImportResult result = convert_import(*input, settings);
+    if (!result.error.empty()) {
+        error(result.error);
+        return kRefused;
+    }
+    if (result.left_out > 0) error(log_lines_left_out_message(result.left_out));
+    return write_output(log_file_text(log_file_header(s), result.lines), option(a, "-o")) ? kOk : kRefused;
+}
+
+}  // namespace loxar::cli

@@ -1,0 +1,531 @@
+// Log import: recognising the input and reading EDI, Cabrillo, ADIF, log files and callsign lists.
+// Every reader goes through its input once and cuts every value to its column, so a huge,
+// binary or malformed file costs time in proportion to its size and never shifts a column.
+#include <algorithm>
+#include <array>
+#include <cstring>
+
+#include "core/bands.hpp"
+#include "core/file_io.hpp"
+#include "core/log_file.hpp"
+#include "core/numbering.hpp"
+#include "core/qso_line.hpp"
+#include "exchange/import_lines.hpp"
+#include "exchange/log_import.hpp"
+
+namespace loxar {
+
+namespace {
+
+constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+constexpr std::size_t kMaxWords = 21;  // word 0 (the QSO mark or the date) to word 20
+constexpr std::size_t kEdiFields = 15;
+// How far into a file an ADIF header's "<EOH>" is looked for when the first line names no format.
+constexpr std::size_t kAdifHeaderSearch = 64 * 1024;
+
+bool is_blank(char c) { return c == ' ' || c == '\t'; }
+
+// The words of a line at runs of blanks, at most kMaxWords of them.
+std::vector<std::string_view> words_of(std::string_view line) {
+    std::vector<std::string_view> words;
+    std::size_t i = 0;
+    while (words.size() < kMaxWords) {
+        while (i < line.size() && is_blank(line[i])) ++i;
+        if (i >= line.size()) break;
+        const std::size_t start = i;
+        while (i < line.size() && !is_blank(line[i])) ++i;
+        words.push_back(line.substr(start, i - start));
+    }
+    return words;
+}
+
+Text word(const std::vector<std::string_view>& words, std::size_t i) {
+    return i < words.size() ? Text(words[i]) : Text();
+}
+
+bool starts_with(std::string_view s, std::string_view prefix) {
+    return s.substr(0, prefix.size()) == prefix;
+}
+
+Text upper_ascii(std::string_view s) {
+    Text out(s);
+    for (char& c : out) {
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    }
+    return out;
+}
+
+// Collects the converted lines: the filter, and the bound of what a log can hold.
+class Output {
+public:
+    explicit Output(const ImportSettings& settings, ImportResult& result)
+        : result_(result),
+          band_(trim(settings.filter) == trim(band_name(0)) || settings.filter == kHaHgFilter
+                    ? Text()
+                    : trim(settings.filter)) {}
+
+    void add(Text line) {
+        if (!band_.empty() && trim(col(line, 108, 7)) != band_) return;
+        if (result_.lines.size() < kMaxLogQsos) {
+            result_.lines.push_back(std::move(line));
+        } else {
+            ++result_.left_out;
+        }
+    }
+
+private:
+    ImportResult& result_;
+    Text band_;  // empty: every band
+};
+
+// --- EDI --------------------------------------------------------------------------------------
+
+int edi_band_index(const Text& pband) {
+    static const std::pair<std::string_view, int> kPBand[] = {
+        {"50 MHz", 12},  {"70 MHz", 13},  {"144 MHz", 14}, {"145 MHz", 14}, {"220 MHz", 15},
+        {"432 MHz", 16}, {"433 MHz", 16}, {"435 MHz", 16}, {"900 MHz", 17}, {"1,2 GHz", 18},
+        {"1,3 GHz", 18}, {"2,3 GHz", 19}, {"3,4 GHz", 20}, {"5,7 GHz", 21}, {"10 GHz", 22},
+        {"24 GHz", 23},  {"47 GHz", 24},  {"76 GHz", 25},  {"122 GHz", 26}, {"134 GHz", 27},
+        {"248 GHz", 28},
+    };
+    for (const auto& [name, index] : kPBand) {
+        if (pband == name) return index;
+    }
+    // A data sheet's band is its wavelength ("2m", "70cm").
+    for (int i = 1; i < kBandCount; ++i) {
+        if (!pband.empty() && pband == band_wavelength(i)) return i;
+    }
+    switch (static_cast<int>(val(col(pband, 1, 2)))) {
+        case 1: return 2;
+        case 3: return 3;
+        case 7: return 5;
+        case 14: return 7;
+        case 21: return 9;
+        case 28: return 11;
+        case 50: return 12;
+        case 70: return 13;
+        default: return 0;
+    }
+}
+
+void set_edi_mode(ImportQso& q, const Text& code) {
+    static const std::pair<std::string_view, std::string_view> kModes[] = {
+        {"1", "SSB"}, {"2", "CW "}, {"5", "AM "}, {"6", "FM "},
+        {"7", "RTT"}, {"8", "SST"}, {"9", "ATV"},
+    };
+    for (const auto& [c, mode] : kModes) {
+        if (code == c) q.mode = Text(mode);
+    }
+}
+
+std::vector<std::string_view> split_semicolons(std::string_view line) {
+    std::vector<std::string_view> fields;
+    std::size_t start = 0;
+    while (fields.size() < kEdiFields) {
+        const std::size_t semi = line.find(';', start);
+        fields.push_back(line.substr(start, semi == std::string_view::npos ? std::string_view::npos
+                                                                           : semi - start));
+        if (semi == std::string_view::npos) break;
+        start = semi + 1;
+    }
+    return fields;
+}
+
+void read_edi(std::string_view text, const ImportSettings& settings, ImportResult& result) {
+    // The header values are found by their tags wherever they stand before the QSO records.
+    Text tdate, pband;
+    bool records = false;
+    LineCursor cursor(text);
+    std::string_view line;
+    while (cursor.next(line)) {
+        if (starts_with(line, "[QSORecords")) {
+            records = true;
+            break;
+        }
+        if (starts_with(line, "TDate=")) tdate = trim(line.substr(6));
+        if (starts_with(line, "PCall=")) result.state.work.own_callsign = clean_value(line.substr(6));
+        if (starts_with(line, "PBand=")) pband = trim(line.substr(6));
+    }
+    const int band = edi_band_index(pband);
+    if (band == 0) {
+        result.error = hu(u8"Ismeretlen frekvenciasáv!");
+        return;
+    }
+    if (!records) {
+        result.error = hu(u8"Hiányos EDI file: nincs benne [QSORecords] sor!");
+        return;
+    }
+    const Text century_digits = col(tdate, 1, 2);
+    const Text century = century_digits.size() == 2 && is_numeric(century_digits) ? century_digits : "20";
+    ImportQso& q = result.state.work;
+    q.band = band_name(band);
+    Output out(settings, result);
+    // The records run to the next section ("[END;...]"), or to the end of a file cut short.
+    while (cursor.next(line)) {
+        if (starts_with(line, "[")) break;
+        if (trim(line).empty()) continue;
+        const std::vector<std::string_view> f = split_semicolons(line);
+        auto field = [&f](std::size_t i) { return i < f.size() ? clean_value(f[i]) : Text(); };
+        const Text d = field(0);
+        q.date = century + col(d, 1, 2) + "-" + col(d, 3, 2) + "-" + col(d, 5, 2);
+        q.time = field(1);
+        q.callsign = upper_ascii(field(2));
+        set_edi_mode(q, field(3));
+        q.sent_report = field(4);
+        q.sent_serial = field(5);
+        q.received_report = field(6);
+        q.received_serial = field(7);
+        const Text locator = upper_ascii(field(9));
+        q.received_locator = locator.empty() ? kNoLocator : locator;
+        if (const Text points = field(10); !points.empty()) q.points = int_value(points);
+        out.add(edi_line(q, date_time(result.state)));
+    }
+}
+
+// --- Cabrillo ---------------------------------------------------------------------------------
+
+void read_cabrillo(std::string_view text, const ImportSettings& settings, ImportResult& result) {
+    ImportQso& q = result.state.work;
+    const bool ha_hg = settings.filter == kHaHgFilter;
+    const bool cqww = settings.type == ContestType::CqwwVhf;
+    Output out(settings, result);
+    LineCursor cursor(text);
+    std::string_view line;
+    while (cursor.next(line)) {
+        if (!starts_with(line, "QSO")) continue;
+        if (ha_hg) {
+            const Text prefix = col(line, 56, 2);
+            if (prefix != "HA" && prefix != "HG") continue;
+        }
+        const std::vector<std::string_view> w = words_of(line);
+        auto value = [&w](std::size_t i) { return clean_value(word(w, i)); };
+        q.frequency = value(1);
+        q.mode = pad_cut(col(value(2), 1, 3), 3);
+        q.date = value(3);
+        q.time = value(4);
+        q.own_callsign = value(5);
+        if (cqww) {
+            q.callsign = upper_ascii(value(7));
+            const Text locator = upper_ascii(value(8));
+            q.received_locator = locator.empty() ? kNoLocator : locator;
+        } else {
+            q.sent_report = pad_cut(value(6), 3);
+            q.sent_serial = value(7);
+            q.callsign = upper_ascii(value(8));
+            q.received_report = value(9);
+            q.received_serial = value(10);
+        }
+        q.band = band_name(band_index_for_cabrillo(q.frequency));
+        out.add(contest_line(q, settings, date_time(result.state), true));
+    }
+}
+
+// --- ADIF -------------------------------------------------------------------------------------
+
+bool is_name_char(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
+}
+
+// The fields of an ADIF text one at a time: "<NAME:LENGTH[:TYPE]>VALUE" or "<NAME>". A "<" that
+// starts no well-formed tag is passed over; every tag part is bounded, so each "<" costs little.
+class AdifScanner {
+public:
+    explicit AdifScanner(std::string_view text, std::size_t from = 0) : text_(text), pos_(from) {}
+
+    // The next field; its name upper-cased (valid until the next call). False at the end.
+    bool next(std::string_view& name, std::string_view& value) {
+        for (;;) {
+            const std::size_t open = text_.find('<', pos_);
+            if (open == std::string_view::npos) {
+                pos_ = text_.size();
+                return false;
+            }
+            pos_ = open + 1;
+            std::size_t i = open + 1;
+            while (i < text_.size() && i - open <= kMaxName && is_name_char(text_[i])) ++i;
+            if (i == open + 1 || i >= text_.size()) continue;
+            std::size_t j = i + 1;
+            std::size_t length = 0;
+            if (text_[i] == ':') {
+                while (j < text_.size() && j - i <= kMaxDigits && text_[j] >= '0' && text_[j] <= '9')
+                    length = length * 10 + static_cast<std::size_t>(text_[j++] - '0');
+                if (j == i + 1 || j >= text_.size()) continue;
+                if (text_[j] == ':') {
+                    const std::size_t type = ++j;
+                    while (j < text_.size() && j - type < kMaxType && is_name_char(text_[j])) ++j;
+                }
+                if (j >= text_.size() || text_[j] != '>') continue;
+                ++j;
+            } else if (text_[i] != '>') {
+                continue;
+            }
+            const std::size_t name_size = i - open - 1;
+            for (std::size_t k = 0; k < name_size; ++k) {
+                const char c = text_[open + 1 + k];
+                name_[k] = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+            }
+            name = std::string_view(name_.data(), name_size);
+            value = text_.substr(j, std::min(length, text_.size() - j));
+            pos_ = j + value.size();
+            return true;
+        }
+    }
+    std::size_t position() const { return pos_; }
+
+private:
+    static constexpr std::size_t kMaxName = 64, kMaxDigits = 9, kMaxType = 8;
+    std::string_view text_;
+    std::size_t pos_;
+    std::array<char, kMaxName> name_{};
+};
+
+// Where the records begin: after "<EOH>" when the file has a header (it does not start with
+// "<"); at the start when it has none, or when no "<EOH>" ends it.
+std::size_t adif_records_start(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(" \t\r\n");
+    if (first == std::string_view::npos || text[first] == '<') return 0;
+    AdifScanner scan(text);
+    std::string_view name, value;
+    while (scan.next(name, value)) {
+        if (name == "EOH") return scan.position();
+    }
+    return 0;
+}
+
+// kHz of an ADIF FREQ in MHz ("7.025", "7,025", "144.3"), read digit by digit since every QSO has
+// one; nothing when it is not a plain decimal number.
+std::optional<long long> adif_khz(std::string_view mhz) {
+    constexpr std::size_t kMaxIntegerDigits = 9;
+    long long whole = 0, fraction = 0;
+    std::size_t i = 0, integer_digits = 0, fraction_digits = 0;
+    for (; i < mhz.size() && mhz[i] >= '0' && mhz[i] <= '9'; ++i) {
+        if (++integer_digits > kMaxIntegerDigits) return std::nullopt;
+        whole = whole * 10 + (mhz[i] - '0');
+    }
+    if (i < mhz.size() && (mhz[i] == '.' || mhz[i] == ',')) {
+        for (++i; i < mhz.size() && mhz[i] >= '0' && mhz[i] <= '9'; ++i) {
+            // Four decimals are a tenth of a kHz: enough to round to the kHz.
+            if (fraction_digits < 4) {
+                fraction = fraction * 10 + (mhz[i] - '0');
+                ++fraction_digits;
+            }
+        }
+    }
+    if (i != mhz.size() || integer_digits + fraction_digits == 0) return std::nullopt;
+    while (fraction_digits < 4) {
+        fraction *= 10;
+        ++fraction_digits;
+    }
+    return whole * 1000 + (fraction + 5) / 10;
+}
+
+enum class AdifField {
+    Other, Eor, Call, QsoDate, TimeOn, OwnCall, Freq, Band, ContestId, Mode, Name, RstRcvd, RstSent,
+    Srx, Exchange, Stx, AdditionalExchange,
+};
+
+AdifField adif_field(std::string_view name) {
+    static constexpr std::pair<std::string_view, AdifField> kFields[] = {
+        {"CALL", AdifField::Call},         {"QSO_DATE", AdifField::QsoDate},
+        {"TIME_ON", AdifField::TimeOn},    {"STATION_CALLSIGN", AdifField::OwnCall},
+        {"OPERATOR", AdifField::OwnCall},  {"FREQ", AdifField::Freq},
+        {"BAND", AdifField::Band},         {"CONTEST_ID", AdifField::ContestId},
+        {"MODE", AdifField::Mode},         {"NAME", AdifField::Name},
+        {"RST_RCVD", AdifField::RstRcvd},  {"RST_SENT", AdifField::RstSent},
+        {"SRX", AdifField::Srx},           {"SECT", AdifField::Exchange},
+        {"STATE", AdifField::Exchange},    {"STX", AdifField::Stx},
+        {"APP_N1MM_EXCHANGE1", AdifField::AdditionalExchange}, {"EOR", AdifField::Eor},
+    };
+    if (name.empty()) return AdifField::Other;
+    for (const auto& [n, field] : kFields) {
+        if (n.size() == name.size() && n[0] == name[0] && n == name) return field;
+    }
+    return AdifField::Other;
+}
+
+void read_adif(std::string_view text, const ImportSettings& settings, ImportResult& result) {
+    const bool utf8 = looks_like_utf8(text);
+    ImportQso& q = result.state.work;
+    Output out(settings, result);
+    AdifScanner scan(text, adif_records_start(text));
+    std::string_view name, raw;
+    Text converted, value;  // work buffers, reused field after field
+    int record_band = 0;  // the band of a BAND field of this record; 0: none
+    bool record_frequency = false;
+    int frequency_band = 0;  // the band of the frequency field, which goes on to later records
+    auto start_record = [&] {
+        q.name.clear();
+        q.exchange.clear();
+        q.additional_exchange.clear();
+        record_band = 0;
+        record_frequency = false;
+    };
+    start_record();
+    while (scan.next(name, raw)) {
+        const AdifField field = adif_field(name);
+        if (field == AdifField::Other) continue;
+        if (field == AdifField::Eor) {
+            // A FREQ gives the band; a record with only a BAND takes that band.
+            q.band = band_name(record_frequency || record_band == 0 ? frequency_band : record_band);
+            out.add(contest_line(q, settings, date_time(result.state), false));
+            start_record();
+            continue;
+        }
+        // Into the work field's own buffer: this runs for every field of every QSO.
+        if (utf8) converted = utf8_to_cp1250(raw);
+        const std::string_view v = utf8 ? std::string_view(converted) : raw;
+        switch (field) {
+            case AdifField::Call:
+                assign_clean(q.callsign, v);
+                for (char& c : q.callsign) c = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+                break;
+            case AdifField::QsoDate:
+                assign_clean(value, v);
+                q.date.assign(value, 0, 4);
+                q.date += '-';
+                q.date.append(value, std::min<std::size_t>(4, value.size()), 2);
+                q.date += '-';
+                q.date.append(value, std::min<std::size_t>(6, value.size()), 2);
+                break;
+            case AdifField::TimeOn: assign_clean(q.time, v); break;
+            case AdifField::OwnCall: assign_clean(q.own_callsign, v); break;
+            case AdifField::Freq: {
+                assign_clean(value, v);
+                const std::optional<long long> khz = adif_khz(value);
+                q.frequency = khz ? std::to_string(*khz) : Text();
+                frequency_band = khz ? band_index_for_khz(static_cast<double>(*khz)) : 0;
+                record_frequency = true;
+                break;
+            }
+            case AdifField::Band: record_band = band_index_for_adif(v); break;
+            case AdifField::ContestId: assign_clean(q.contest_id, v); break;
+            case AdifField::Mode:
+                assign_clean(q.mode, v);
+                q.mode.resize(3, ' ');
+                break;
+            case AdifField::Name: assign_clean(q.name, v); break;
+            case AdifField::RstRcvd: assign_clean(q.received_report, v); break;
+            case AdifField::RstSent:
+                assign_clean(q.sent_report, v);
+                q.sent_report.resize(3, ' ');
+                break;
+            case AdifField::Srx: assign_clean(q.received_serial, v); break;
+            case AdifField::Exchange: assign_clean(q.exchange, v); break;
+            case AdifField::Stx: assign_clean(q.sent_serial, v); break;
+            case AdifField::AdditionalExchange: assign_clean(q.additional_exchange, v); break;
+            default: break;
+        }
+    }
+}
+
+// --- Callsign lists and log files ---------------------------------------------------------------
+
+Text callsign_list_band(const Text& word) {
+    const Text w = upper_hu(word);
+    if (w == "144MHZ" || w == "145MHZ") return band_name(14);
+    if (w == "432MHZ" || w == "435MHZ") return band_name(16);
+    if (w == "1.3GHZ") return band_name(18);
+    return pad_cut(word, 7);
+}
+
+void read_callsign_list(std::string_view text, const ImportSettings& settings, ImportResult& result) {
+    ImportQso& q = result.state.work;
+    Output out(settings, result);
+    LineCursor cursor(text);
+    std::string_view line;
+    cursor.next(line);  // the heading
+    while (cursor.next(line)) {
+        const std::vector<std::string_view> w = words_of(line);
+        if (w.empty()) continue;
+        auto value = [&w](std::size_t i) { return clean_value(word(w, i)); };
+        q.date = value(0);
+        q.time = value(1);
+        q.band = callsign_list_band(value(2));
+        q.mode = pad_cut(col(value(3), 1, 3), 3);
+        q.callsign = upper_ascii(value(4));
+        q.sent_report = pad_cut(value(5), 3);
+        q.sent_serial = value(6);
+        q.received_report = value(7);
+        q.received_serial = value(8);
+        q.points = int_value(value(9));
+        const Text locator = upper_ascii(value(10));
+        q.received_locator = locator.empty() ? kNoLocator : locator;
+        out.add(callsign_list_line(q, date_time(result.state)));
+    }
+}
+
+void read_log_file_lines(std::string_view text, const ImportSettings& settings, ImportResult& result) {
+    const LogFileRead file = parse_log_file(text);
+    Output out(settings, result);
+    for (Text& line : file.qso_lines()) out.add(std::move(line));
+    result.left_out += file.left_out;
+}
+
+}  // namespace
+
+std::optional<Text> import_input(Text bytes, Text& problem) {
+    if (std::memchr(bytes.data(), '\0', bytes.size()) != nullptr) {
+        problem = hu(u8"A file bináris adatot tartalmaz, nem importálható!");
+        return std::nullopt;
+    }
+    if (starts_with(bytes, kUtf8Bom)) bytes.erase(0, kUtf8Bom.size());
+    return bytes;
+}
+
+std::vector<Text> import_display_lines(std::string_view input) {
+    const Text text = input_to_cp1250(input);
+    std::vector<Text> lines;
+    LineCursor cursor(text);
+    std::string_view line;
+    while (cursor.next(line)) lines.push_back(trim(line));
+    return lines;
+}
+
+ImportFormat detect_import_format(std::string_view input) {
+    std::string_view first;
+    LineCursor(input).next(first);
+    const Text line = trim(first);
+    if (starts_with(line, "[REG1TEST;1]")) return ImportFormat::Edi;
+    if (starts_with(line, "START-OF-LOG")) return ImportFormat::Cabrillo;
+    if (starts_with(line, "Log records:")) return ImportFormat::LogFile;
+    if (starts_with(line, "Callsign")) return ImportFormat::CallsignList;
+    // ADIF: a header whose first line begins with "ADIF", a file without a header (it starts with
+    // a field), or any header text that an "<EOH>" ends.
+    if (starts_with(upper_ascii(col(line, 1, 4)), "ADIF") || starts_with(line, "<")) return ImportFormat::Adif;
+    if (upper_ascii(input.substr(0, kAdifHeaderSearch)).find("<EOH>") != Text::npos) return ImportFormat::Adif;
+    return ImportFormat::Unknown;
+}
+
+ImportResult convert_import(std::string_view input, const ImportSettings& settings) {
+    ImportResult result;
+    if (trim(input).empty()) {
+        result.error = hu(u8"Nincs mit feldolgozni!");
+        return result;
+    }
+    const ImportFormat format = detect_import_format(input);
+    // Line formats are converted to cp1250 whole; ADIF values one by one, since their lengths
+    // count the bytes as written.
+    const Text text = format == ImportFormat::Adif ? Text() : input_to_cp1250(input);
+    switch (format) {
+        case ImportFormat::Edi: read_edi(text, settings, result); break;
+        case ImportFormat::Cabrillo: read_cabrillo(text, settings, result); break;
+        case ImportFormat::Adif: read_adif(input, settings, result); break;
+        case ImportFormat::LogFile: read_log_file_lines(text, settings, result); break;
+        case ImportFormat::CallsignList: read_callsign_list(text, settings, result); break;
+        case ImportFormat::Unknown: result.error = hu(u8"Ismeretlen formátum!"); break;
+    }
+    if (!result.error.empty()) result.lines.clear();
+    return result;
+}
+
+std::size_t import_check_column(ContestType type) {
+    switch (type) {
+        case ContestType::SilentKeyMem: return 34;
+        case ContestType::HaQrp:
+        case ContestType::Dx:
+        case ContestType::Nmark: return 37;
+        default: return 41;
+    }
+}
+
+}  // namespace loxar

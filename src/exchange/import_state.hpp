@@ -1,0 +1,39 @@
+// The log import's own state: the work fields of the QSO being converted and the input read.
+#pragma once
+
+#include "text/text.hpp"
+
+namespace loxar {
+
+// The parts of one QSO while it is converted into a log line.
+struct ImportQso {
+    Text frequency;        // kHz, or a Cabrillo band word
+    Text date;             // yyyy-mm-dd
+    Text time;             // HHMM
+    Text mode = "   ";     // 3 characters
+    Text received_report;
+    Text received_serial;
+    Text received_locator = "AA00AA";
+    Text received_sex = ".";
+    Text callsign;
+    Text name;
+    Text own_callsign;     // own callsign or operator
+    Text band = "---    "; // 7 characters
+    Text sent_report = "   ";
+    Text sent_serial;
+    Text exchange;
+    Text contest_id;
+    Text additional_exchange;
+    long points = 0;       // EDI: kept from the record before when a record has none
+};
+
+struct ImportState {
+    ImportQso work;
+    Text previous_time;  // HHMM of the QSO converted last
+    short seconds = 0;   // seconds given to it
+    // The file read by "Beolvasás" (a UTF-8 BOM left out), as its bytes: ADIF values are cut by
+    // their lengths from this, not from the trimmed lines the panel shows.
+    Text input;
+};
+
+}  // namespace loxar

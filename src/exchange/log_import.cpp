@@ -1,0 +1,191 @@
+// Log import in the multi-purpose panel (panel_mode 3): read, convert, copy, append, save.
+#include "exchange/log_import.hpp"
+
+#include "core/edit_mode.hpp"
+#include "core/file_io.hpp"
+#include "core/log_file.hpp"
+#include "core/numbering.hpp"
+#include "core/qso_entry.hpp"
+#include "core/questions.hpp"
+#include "core/session.hpp"
+#include "core/subsystems.hpp"
+#include "rules/scoring.hpp"
+
+namespace loxar {
+
+namespace {
+
+constexpr short kImportMode = 3;
+constexpr int kButtons = 5;
+// List 0 only shows the file; past this many lines it shows the beginning (the conversion still
+// reads the whole file), so that a file of empty lines cannot fill the memory with rows.
+constexpr std::size_t kMaxShownLines = 1000000;
+
+void refuse(Session& s, const Text& message) {
+    s.ui().beep();
+    s.ui().message(message);
+}
+
+void choose(Session& s, short mode, const Text& extension) {
+    s.dialog.chooser_directory = text_path(s.paths.import_export_dir);
+    s.dialog.chooser_extension = extension;
+    s.dialog.chooser_mode = mode;
+    s.ui().file_valasztas(s.dialog);
+}
+
+// The filter item chosen: a band text, "HA&HG", or "---" for none.
+Text chosen_filter(const Session& s) {
+    const int i = s.vegyes_combo.list_index;
+    return i > 0 && i < s.vegyes_combo.size() ? s.vegyes_combo.items[static_cast<std::size_t>(i)] : Text();
+}
+
+// The log changed as a whole: numbers, markers, the total and the band's working save follow.
+void log_replaced(Session& s) {
+    sorszamozas(s);
+    kovetkezo_sorszam_rutin(s);
+    worked_countries_from_log(s);
+    ossz_pontszam_szamolas(s);
+    s.log_changed = 1;
+    if (!s.log_lista.empty()) s.log_lista.select_only(s.log_lista.size() - 1);
+    log_mentes(s, band_save_path(s));
+    s.ui().refresh(Aspect::All);
+}
+
+}  // namespace
+
+void import_rutin(Session& s) {
+    s.panel = Panel::Vegyes;
+    s.view["vegyes_keret"].caption = "Import";
+    const std::u8string_view captions[kButtons] = {u8"Beolvasás", u8"Feldolgozás", u8"Bemásolás",
+                                                   u8"Hozzáfűzés", u8"Mentés"};
+    for (int i = 0; i < kButtons; ++i) {
+        ControlView& button = s.view["vegyes_cmd_" + std::to_string(i)];
+        button.visible = true;
+        button.enabled = true;
+        button.caption = hu(captions[i]);
+    }
+    s.view["vegyes_valaszto_0"].caption = "Eredeti";
+    s.view["vegyes_valaszto_1"].caption = "Feldolgozott";
+    s.vegyes_label = hu(u8"Szűrés:");
+    s.view["vegyes_label"].visible = true;
+    s.view["vegyes_combo"].visible = true;
+    s.vegyes_combo.items.clear();
+    for (int i = 0; i < kBandCount; ++i) s.vegyes_combo.items.push_back(band_name(i));
+    s.vegyes_combo.items.push_back(kHaHgFilter);
+    s.vegyes_combo.set(0);
+    s.panel_mode = kImportMode;
+    s.ui().refresh(Aspect::All);
+}
+
+void import_inditas(Session& s) { import_rutin(s); }
+
+void import_beolvasas(Session& s) {
+    choose(s, 1, "*");
+    if (s.dialog.chosen_path.empty()) return;
+    std::optional<Text> bytes = read_file(fs_path(s.dialog.chosen_path));
+    if (!bytes) {
+        refuse(s, hu(u8"A file túl nagy vagy nem olvasható: ") + s.dialog.chosen_path);
+        return;
+    }
+    Text problem;
+    std::optional<Text> input = import_input(std::move(*bytes), problem);
+    if (!input) {
+        refuse(s, problem);
+        return;
+    }
+    std::vector<Text> lines = import_display_lines(*input);
+    const std::size_t hidden = lines.size() > kMaxShownLines ? lines.size() - kMaxShownLines : 0;
+    lines.resize(lines.size() - hidden);
+    s.import.input = std::move(*input);
+    s.vegyes_lista[0].clear();
+    for (Text& line : lines) s.vegyes_lista[0].add(std::move(line));
+    s.vegyes_valaszto = 0;
+    s.ui().refresh(Aspect::All);
+    if (hidden > 0) {
+        s.ui().message(hu(u8"A lista a file első 1000000 sorát mutatja, a feldolgozás az egészet olvassa."));
+    }
+}
+
+void import_feldolgozas(Session& s) {
+    s.vegyes_lista[1].clear();
+    // The panel's list is what was read; a list filled without a file is converted as it stands.
+    Text joined;
+    if (s.import.input.empty()) {
+        for (const Text& line : s.vegyes_lista[0].items()) joined += line + kCrLf;
+    }
+    const std::string_view input = s.import.input.empty() ? std::string_view(joined) : s.import.input;
+    if (s.vegyes_lista[0].empty() || trim(input).empty()) {
+        refuse(s, hu(u8"Nincs mit feldolgozni!"));
+        s.ui().refresh(Aspect::All);
+        return;
+    }
+    ImportSettings settings{s.contest(), chosen_filter(s), s.qso.kezelo_text, s.qso.qth_text,
+                            s.station.exch_text};
+    ImportResult result = convert_import(input, settings);
+    s.import.work = result.state.work;
+    s.import.previous_time = result.state.previous_time;
+    s.import.seconds = result.state.seconds;
+    if (!result.error.empty()) {
+        s.ui().refresh(Aspect::All);
+        refuse(s, result.error);
+        return;
+    }
+    for (Text& line : result.lines) s.vegyes_lista[1].add(std::move(line));
+    s.vegyes_valaszto = 1;
+    s.ui().refresh(Aspect::All);
+    if (result.left_out > 0) refuse(s, log_lines_left_out_message(result.left_out));
+}
+
+void import_bemasolas(Session& s) {
+    const ListBox& converted = s.vegyes_lista[1];
+    const std::size_t check = import_check_column(s.contest());
+    if (converted.size() < 3 || col(converted.at(2), check, 1) != "=") {
+        refuse(s, hu(u8"Rossz a formátum!"));
+        return;
+    }
+    if (log_overflows(s, converted.size())) return;
+    if (!ask(s, hu(u8"Bemásolja az adatokat a LOG listába?"))) return;
+    // A QSO being edited belongs to the log that is going away.
+    if (s.edit_mode != 0) szerkesztes_mod_kikapcsolas(s);
+    s.log_lista.clear();
+    for (const Text& line : converted.items()) s.log_lista.add(line);
+    log_replaced(s);
+}
+
+void import_hozzafuzes(Session& s) {
+    const ListBox& converted = s.vegyes_lista[1];
+    if (converted.empty()) {
+        refuse(s, hu(u8"Nincs mit hozzáfűzni!"));
+        return;
+    }
+    if (log_overflows(s, s.log_lista.size() + converted.size())) return;
+    if (!ask(s, hu(u8"Hozzáfűzi az adatokat a LOG listához?"))) return;
+    for (const Text& line : converted.items()) s.log_lista.add(line);
+    log_replaced(s);
+}
+
+void import_mentes(Session& s) {
+    if (s.vegyes_lista[1].empty()) return;
+    choose(s, 2, "import");
+    if (s.dialog.chosen_path.empty()) return;
+    const Text text = log_file_text(log_file_header(s), s.vegyes_lista[1].items());
+    if (!write_file_atomic(fs_path(s.dialog.chosen_path), text)) {
+        refuse(s, hu(u8"Nem sikerült menteni: ") + s.dialog.chosen_path);
+        return;
+    }
+    s.ui().message("Elmentve!");
+}
+
+void import_vegyes_cmd_Click(Session& s, int index) {
+    if (s.panel_mode != kImportMode) return;
+    switch (index) {
+        case 0: import_beolvasas(s); break;
+        case 1: import_feldolgozas(s); break;
+        case 2: import_bemasolas(s); break;
+        case 3: import_hozzafuzes(s); break;
+        case 4: import_mentes(s); break;
+        default: break;
+    }
+}
+
+}  // namespace loxar

@@ -1,0 +1,63 @@
+// Log import: EDI, Cabrillo, ADIF, own log files and callsign lists turned into log lines.
+#pragma once
+
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "core/contest_types.hpp"
+#include "exchange/import_state.hpp"
+#include "text/text.hpp"
+
+namespace loxar {
+
+struct Session;
+
+enum class ImportFormat { Unknown, Edi, Cabrillo, Adif, LogFile, CallsignList };
+
+// The filter item that keeps only Cabrillo QSOs with HA or HG stations.
+inline const Text kHaHgFilter = "HA&HG";
+
+// What the conversion needs besides the input.
+struct ImportSettings {
+    ContestType type = ContestType::None;
+    // A band text ("145 MHz"), "HA&HG", or empty / "---" for no filtering.
+    Text filter;
+    // Own station fields written into the QRP, SKM and CQWW-VHF lines and the HADX sent serial.
+    Text kezelo_text;
+    Text qth_text;
+    Text exch_text;
+};
+
+struct ImportResult {
+    std::vector<Text> lines;  // log lines of the contest type's layout
+    Text error;               // the operator's message when the input was refused; lines empty then
+    std::size_t left_out = 0; // QSOs beyond what a log can hold, not converted
+    ImportState state;        // work fields and counters as the last QSO left them
+};
+
+// An outside file's bytes as the import takes them: the UTF-8 BOM left out; nothing, with the
+// operator's message in `problem`, for binary input (NUL bytes).
+std::optional<Text> import_input(Text bytes, Text& problem);
+// The lines list 0 shows: the input (UTF-8 converted to cp1250) cut at its line ends, trimmed.
+std::vector<Text> import_display_lines(std::string_view input);
+// The format, from the first line of the input.
+ImportFormat detect_import_format(std::string_view input);
+
+// Converts an input (as import_input gives it) into log lines of the settings' contest type.
+ImportResult convert_import(std::string_view input, const ImportSettings& settings);
+
+// The check column of the layout the import builds for a contest type (41, 37 or 34).
+std::size_t import_check_column(ContestType type);
+
+// Panel procedures (panel_mode 3).
+void import_rutin(Session& s);
+void import_beolvasas(Session& s);
+void import_feldolgozas(Session& s);
+void import_bemasolas(Session& s);
+void import_hozzafuzes(Session& s);
+void import_mentes(Session& s);
+// The five buttons vegyes_cmd 0-4 while the panel serves the import.
+void import_vegyes_cmd_Click(Session& s, int index);
+
+}  // namespace loxar
