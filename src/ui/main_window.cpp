@@ -70,6 +70,10 @@ QString css_color(Color c) {
         case Color::Black: return QStringLiteral("black");
         case Color::Red: return QStringLiteral("red");
         case Color::Green: return QStringLiteral("#1ea01e");
+        case Color::Yellow: return QStringLiteral("#e0c000");
+        case Color::Magenta: return QStringLiteral("magenta");
+        case Color::Grey: return QStringLiteral("#909090");
+        case Color::LightGrey: return QStringLiteral("#d8d8d8");
         default: return {};
     }
 }
@@ -313,6 +317,12 @@ void MainWindow::refresh(Aspect what) {
             break;
         case Aspect::Panels: refresh_panels(); break;
         case Aspect::DatabaseLists: refresh_database_lists(); break;
+        case Aspect::Calling:
+            refresh_fields();
+            refresh_selectors();
+            refresh_extra_lists();
+            refresh_view();
+            break;
         case Aspect::View: refresh_view(); break;
         case Aspect::Selectors: refresh_selectors(); break;
         case Aspect::Clock:
