@@ -221,6 +221,7 @@ bool funkcio_billentyu(Session& s, int message_number) {
     const short lista = cw ? kCw : kVoice;
     const auto item = static_cast<std::size_t>(message_number - 1);
     ListBox& list = s.keyer.hivas_lista[lista];
+    s.keyer.hivas_valaszto = lista;
     if (item < list.size()) {
         list.select_only(item);
         list.list_index = static_cast<long>(item);

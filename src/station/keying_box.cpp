@@ -126,13 +126,14 @@ Text eprom_message(const Session& s, std::size_t k) {
 void air_switch(Session& s, short on) {
     StationControl& k = s.keyer;
     s.call_countdown = 5;
-    const bool told = is_voice_mode(s);
-    if (told) {
-        k.on_air = on;
-        USB_parancs_kuldes(s);
-    }
+    // Only the voice modes tell the box; with nothing told there is no answer to wait for.
+    if (!is_voice_mode(s)) return;
+    k.on_air = on;
+    USB_parancs_kuldes(s);
+    // A box that has long stopped answering is not waited for.
+    if (k.lamp == BoxLamp::Silent) return;
     // The box's answer must follow the command, not an earlier "?".
-    wait_for_box(s, [&] { return (k.reply_seen == 1 && (!told || k.box_command.empty())) || s.call_countdown <= 0; },
+    wait_for_box(s, [&] { return (k.reply_seen == 1 && k.box_command.empty()) || s.call_countdown <= 0; },
                  kAirWaitMs);
 }
 
@@ -225,6 +226,8 @@ bool keyer_control_changed(Session& s, std::string_view control) {
                                                      "elkey_check",       "kesleltetes_combo",
                                                      "ROGER_combo",       "mod_combo"};
     if (std::find(std::begin(kSettings), std::end(kSettings), control) != std::end(kSettings)) {
+        // The mode's own messages come to the front.
+        if (control == "mod_combo" && (is_cw_mode(s) || is_voice_mode(s))) s.keyer.hivas_valaszto = is_cw_mode(s) ? 1 : 0;
         USB_parancs_kuldes(s);
         return true;
     }
@@ -300,13 +303,19 @@ void off_air_rutin(Session& s) { air_switch(s, 0); }
 
 void adas_kapcsolo(Session& s) {
     StationControl& k = s.keyer;
-    if (is_cw_mode(s) && k.t_key_on == 0) {
-        k.t_key_on = 1;
-        on_air_rutin(s);
-    } else {
-        k.t_key_on = 0;
-        off_air_rutin(s);
+    if (is_cw_mode(s)) {
+        k.t_key_on = k.t_key_on == 0 ? 1 : 0;
+        if (k.t_key_on == 1) {
+            on_air_rutin(s);
+        } else {
+            off_air_rutin(s);
+        }
+        return;
     }
+    k.t_key_on = 0;
+    // The key is typed in callsigns too: only a transmitter that is on is switched off, so
+    // typing never waits for the box.
+    if (k.on_air == 1) off_air_rutin(s);
 }
 
 void cancel_cmd_Click(Session& s) {
