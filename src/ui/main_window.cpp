@@ -314,6 +314,14 @@ void MainWindow::busy(bool on) {
 
 void MainWindow::process_events() { QCoreApplication::processEvents(); }
 
+void MainWindow::wait_events(int max_ms) {
+    // Sleeps until an event comes (a timer's at the latest) instead of spinning.
+    QTimer wake;
+    wake.setSingleShot(true);
+    wake.start(max_ms);
+    QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+}
+
 void MainWindow::refresh(Aspect what) {
     refreshing_ = true;
     switch (what) {

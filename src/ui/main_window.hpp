@@ -46,6 +46,7 @@ public:
     void focus(std::string_view control, bool select_all) override;
     void busy(bool on) override;
     void process_events() override;
+    void wait_events(int max_ms) override;
     void refresh(Aspect what) override;
     void close_window() override;
 
