@@ -1,6 +1,7 @@
 // What the core asks of the outside world: the window, the serial port, the media player, the clock.
 #pragma once
 
+#include <functional>
 #include <string_view>
 
 #include "text/text.hpp"
@@ -19,6 +20,7 @@ enum class Aspect {
     Clock,        // pontos_ido, log_ido, lamp and blink
     Selectors,    // selector indexes and items
     DatabaseLists,  // qra_sort_lista (rows and current record), qra_lista, exchange_lista
+    Calling,        // the calling panel: message lists, the box's replies, EPROM_lista, keyer controls
     All,
 };
 
@@ -36,6 +38,8 @@ public:
     virtual void focus(std::string_view control, bool select_all) = 0;
     virtual void busy(bool on) = 0;
     virtual void process_events() = 0;
+    // Inside a wait: runs what events come, sleeping up to `max_ms` for one when none is pending.
+    virtual void wait_events(int max_ms) { (void)max_ms; process_events(); }
     virtual void refresh(Aspect what) = 0;
     virtual void close_window() = 0;
 };
@@ -67,8 +71,12 @@ public:
     virtual void close() = 0;
     virtual void play_from(long position_ms) = 0;
     virtual void stop() = 0;
+    virtual void prev() = 0;  // back to the start
     virtual bool is_open() const = 0;
     virtual bool is_playing() const = 0;
+    // Status reports: `handler` is called every `interval_ms` while the interval is above 0.
+    virtual void set_status_interval(int interval_ms) = 0;
+    virtual void set_status_handler(std::function<void()> handler) = 0;
 };
 
 struct LocalDateTime {
@@ -79,6 +87,8 @@ class Clock {
 public:
     virtual ~Clock() = default;
     virtual LocalDateTime now() const = 0;
+    // Milliseconds from an arbitrary start that never steps back: what every wait is timed by.
+    virtual long long monotonic_ms() const = 0;
 };
 
 // The ports a session is given; none is owned by it.

@@ -18,6 +18,7 @@
 #include "exchange/import_state.hpp"
 #include "rules/locator.hpp"
 #include "statistics/statistics_state.hpp"
+#include "station/station_control.hpp"
 #include "text/text.hpp"
 
 namespace loxar {
@@ -45,7 +46,7 @@ struct Paths {
 
 enum class Panel { Log, Adatlap, Jegyzokonyv, Aprosag, Help, Osszesito, Vegyes };
 
-enum class Color { Default, Black, Red, Green };
+enum class Color { Default, Black, Red, Green, Yellow, Magenta, Grey, LightGrey };
 
 // What procedures change about a control besides its value.
 struct ControlView {
@@ -85,17 +86,6 @@ struct DataSheet {
         tx_CODXWWL, tx_CODXDis, tx_Remark, tx_QSORecords;
 };
 
-// Keyer settings of the calling panel.
-struct KeyerSettings {
-    Combo ismetles_combo;    // repeat period
-    Combo wpm_combo;         // keying speed
-    Combo kesleltetes_combo; // delay
-    std::array<Combo, 3> erosito_combo;  // the three gains
-    Combo billentyuzo_port_combo;
-    // Roger beep; its index is kept in the own-data file (reports/own_data).
-    Combo ROGER_combo{{"----", "T", "K", "I", "R", "Teszt"}, 0};
-};
-
 // Coordinates and results of the last distance and bearing computation (rules/qrb).
 struct QrbValues {
     Coords locator_coords;  // the last conversion
@@ -129,7 +119,8 @@ struct Session {
     Combo auto_mentes_combo;
     Combo formatum_combo;
     Combo sort_combo;
-    KeyerSettings keyer;
+    // Keying box, calling messages and automatic calling (station/).
+    StationControl keyer;
 
     // Lists.
     ListBox log_lista;
@@ -158,10 +149,6 @@ struct Session {
     // Locators, distance and bearing: the last computation and the bearing field.
     QrbValues qrb;
     Text iranyszog_text;
-
-    // Calling messages F1..F12 of each kind.
-    std::array<Text, 12> cw_messages;
-    std::array<Text, 12> voice_messages;
 
     // Callsign database and the Russian oblast table.
     CallsignDb qra_sort_lista;  // the database list; its current record is what the window shows

@@ -13,6 +13,7 @@
 #include "core/window_state.hpp"
 #include "rules/contest_rules.hpp"
 #include "rules/rule_files.hpp"
+#include "station/keying_box.hpp"
 
 namespace loxar {
 
@@ -59,16 +60,17 @@ void form_inic(Session& s) {
     s.qso.band_text = band_name(kDefaultBandIndex);
     s.sheet.tx_PBand = band_wavelength(kDefaultBandIndex);
 
-    s.cw_messages.fill("-----");
-    s.voice_messages.fill("-----");
+    s.keyer = StationControl{};
+    s.keyer.cw_messages.fill("-----");
+    s.keyer.voice_messages.fill("-----");
 
-    fill(s.keyer.ismetles_combo, numbered_items(2, 9, "", " s"), 1);
-    fill(s.keyer.wpm_combo, numbered_items(5, 30, "", " WPM"), 10);
-    fill(s.keyer.kesleltetes_combo, numbered_items(2, 9, "", "00ms"), 0);
-    for (Combo& gain : s.keyer.erosito_combo) {
+    fill(s.keyer.settings.ismetles_combo, numbered_items(2, 9, "", " mp"), 1);
+    fill(s.keyer.settings.wpm_combo, numbered_items(5, 30, "", " WPM"), 10);
+    fill(s.keyer.settings.kesleltetes_combo, numbered_items(2, 9, "", "00ms"), 0);
+    for (Combo& gain : s.keyer.settings.erosito_combo) {
         fill(gain, {" 1", " 2", " 4", " 5", " 8", "10", "16", "32"}, 3);
     }
-    fill(s.keyer.billentyuzo_port_combo, numbered_items(1, 15, "COM", ""), 0);
+    fill(s.keyer.settings.billentyuzo_port_combo, numbered_items(1, 15, "COM", ""), 0);
 
     s.panel = Panel::Log;
     s.log_changed = 0;
@@ -123,17 +125,7 @@ std::optional<Text> Form_Load(Session& s, const std::filesystem::path& home) {
         s.ui().message(restored);
     }
 
-    const int com = s.keyer.billentyuzo_port_combo.list_index + 1;
-    if (s.ports.serial && s.ports.serial->open(com) && s.ports.serial->is_open()) {
-        analog_parancs_elkuldes(s);
-    } else {
-        s.view["log_hivas_keret"].enabled = false;
-        s.view["usb_valasz_text"].visible = false;
-        s.view["usb_valasz_label"].visible = false;
-        s.ui().beep();
-        s.ui().message(hu(u8"Nem találtam billentyűzőt a COM") + std::to_string(com) +
-                       hu(u8" porton!"));
-    }
+    billentyuzo_inditas(s);
     s.ui().refresh(Aspect::All);
     // With the mode of the last run back, the entry fields are ready for the next QSO (reports,
     // serials) as after one; with a log to continue, the operator types the next callsign at once.

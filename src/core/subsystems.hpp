@@ -1,6 +1,5 @@
 // Procedures of the other subsystems that start-up, the main buttons and the exit call.
-// Each subsystem defines its own; until it is built the definition in subsystems.cpp keeps the
-// session as it is, which is what a program without that subsystem's files would do.
+// Each is defined in its own subsystem's files; this header only lets the core call them.
 #pragma once
 
 #include "core/session.hpp"

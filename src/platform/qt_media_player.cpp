@@ -16,7 +16,11 @@ constexpr int kProbeWaitMs = 10000;
 
 }  // namespace
 
-QtMediaPlayer::QtMediaPlayer(QString probe_program) : probe_program_(std::move(probe_program)) {}
+QtMediaPlayer::QtMediaPlayer(QString probe_program) : probe_program_(std::move(probe_program)) {
+    QObject::connect(&status_timer_, &QTimer::timeout, [this] {
+        if (status_handler_) status_handler_();
+    });
+}
 
 QtMediaPlayer::~QtMediaPlayer() {
     if (probe_ && probe_->state() != QProcess::NotRunning) {
@@ -62,6 +66,9 @@ bool QtMediaPlayer::available() {
         output_ = std::make_unique<QAudioOutput>();
         player_ = std::make_unique<QMediaPlayer>();
         player_->setAudioOutput(output_.get());
+        QObject::connect(player_.get(), &QMediaPlayer::playbackStateChanged, [this](QMediaPlayer::PlaybackState st) {
+            if (st == QMediaPlayer::PlayingState) starting_ = false;
+        });
     }
     return true;
 }
@@ -78,6 +85,7 @@ bool QtMediaPlayer::open() {
 }
 
 void QtMediaPlayer::close() {
+    starting_ = false;
     if (player_) {
         player_->stop();
         player_->setSource(QUrl());
@@ -89,16 +97,41 @@ void QtMediaPlayer::play_from(long position_ms) {
     if (!open_ || !player_) return;
     player_->setPosition(position_ms);
     player_->play();
+    // The back end may start a moment later; until then the message counts as playing.
+    starting_ = true;
 }
 
 void QtMediaPlayer::stop() {
+    starting_ = false;
     if (player_) player_->stop();
+}
+
+void QtMediaPlayer::prev() {
+    if (player_) player_->setPosition(0);
+}
+
+void QtMediaPlayer::set_status_interval(int interval_ms) {
+    if (interval_ms > 0) {
+        status_timer_.start(interval_ms);
+    } else {
+        status_timer_.stop();
+    }
+}
+
+void QtMediaPlayer::set_status_handler(std::function<void()> handler) {
+    status_handler_ = std::move(handler);
+    if (!status_handler_) status_timer_.stop();
 }
 
 bool QtMediaPlayer::is_open() const { return open_; }
 
 bool QtMediaPlayer::is_playing() const {
-    return player_ && player_->playbackState() == QMediaPlayer::PlayingState;
+    if (!player_) return false;
+    if (player_->playbackState() == QMediaPlayer::PlayingState) return true;
+    if (!starting_) return false;
+    const auto media = player_->mediaStatus();
+    return player_->error() == QMediaPlayer::NoError && media != QMediaPlayer::InvalidMedia &&
+           media != QMediaPlayer::NoMedia && media != QMediaPlayer::EndOfMedia;
 }
 
 int run_audio_probe(int argc, char** argv) {

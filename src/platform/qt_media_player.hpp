@@ -3,6 +3,7 @@
 
 #include <QProcess>
 #include <QString>
+#include <QTimer>
 #include <memory>
 
 #include "core/ports.hpp"
@@ -30,8 +31,11 @@ public:
     void close() override;
     void play_from(long position_ms) override;
     void stop() override;
+    void prev() override;
     bool is_open() const override;
     bool is_playing() const override;
+    void set_status_interval(int interval_ms) override;
+    void set_status_handler(std::function<void()> handler) override;
 
 private:
     enum class Backend { Unknown, Working, Broken };
@@ -44,6 +48,9 @@ private:
     std::unique_ptr<QMediaPlayer> player_;
     QString file_;
     bool open_ = false;
+    bool starting_ = false;  // play asked for, the back end not playing yet
+    QTimer status_timer_;
+    std::function<void()> status_handler_;
 };
 
 inline constexpr const char* kAudioProbeOption = "--audio-probe";

@@ -2,6 +2,7 @@
 #include "platform/system_clock.hpp"
 
 #include <QDateTime>
+#include <chrono>
 
 namespace loxar {
 
@@ -10,6 +11,11 @@ LocalDateTime SystemClock::now() const {
     const QDate d = t.date();
     const QTime h = t.time();
     return {d.year(), d.month(), d.day(), h.hour(), h.minute(), h.second()};
+}
+
+long long SystemClock::monotonic_ms() const {
+    const auto since = std::chrono::steady_clock::now().time_since_epoch();
+    return std::chrono::duration_cast<std::chrono::milliseconds>(since).count();
 }
 
 }  // namespace loxar

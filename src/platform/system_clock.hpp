@@ -8,6 +8,7 @@ namespace loxar {
 class SystemClock : public Clock {
 public:
     LocalDateTime now() const override;
+    long long monotonic_ms() const override;
 };
 
 }  // namespace loxar

@@ -71,8 +71,8 @@ OwnData own_data_of(const Session& s) {
     d.qth = s.qso.qth_text;
     d.time_offset = s.ido_eltolas_combo.list_index;
     d.contest_type = s.szabaly_combo.list_index;
-    d.roger = s.keyer.ROGER_combo.list_index;
-    for (std::size_t k = 0; k < d.gains.size(); ++k) d.gains[k] = s.keyer.erosito_combo[k].list_index;
+    d.roger = s.keyer.settings.ROGER_combo.list_index;
+    for (std::size_t k = 0; k < d.gains.size(); ++k) d.gains[k] = s.keyer.settings.erosito_combo[k].list_index;
     return d;
 }
 
@@ -132,8 +132,8 @@ void apply_own_data(Session& s, const OwnData& d, int count) {
             case 7: s.qso.qth_text = d.qth; break;
             case 8: s.ido_eltolas_combo.set(d.time_offset); break;
             case 9: s.szabaly_combo.set(d.contest_type); break;
-            case 10: s.keyer.ROGER_combo.set(d.roger); break;
-            default: s.keyer.erosito_combo[static_cast<std::size_t>(i - 11)].set(d.gains[static_cast<std::size_t>(i - 11)]); break;
+            case 10: s.keyer.settings.ROGER_combo.set(d.roger); break;
+            default: s.keyer.settings.erosito_combo[static_cast<std::size_t>(i - 11)].set(d.gains[static_cast<std::size_t>(i - 11)]); break;
         }
     }
     // Choosing a contest type brings its rules, layout and database, as a click on the list does.

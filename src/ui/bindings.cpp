@@ -100,6 +100,11 @@ const std::vector<TextBinding>& text_bindings() {
         RESULT_FIELD(tx_CODXWWL),
         RESULT_FIELD(tx_CODXDis),
         RESULT_FIELD(tx_QSORecords),
+        // Calling panel: the CW message being typed, upper case and without accents as Morse has it.
+        {"hivas_cw_text", [](Session& s) -> Text& { return s.keyer.hivas_cw_text; }, false,
+         FieldKind{FieldChars::OneLine, FieldCase::UpperFolded}},
+        {"usb_valasz_text", [](Session& s) -> Text& { return s.keyer.usb_valasz_text; }, true},
+        {"ID_text", [](Session& s) -> Text& { return s.keyer.ID_text; }, true},
     };
     return table;
 }
@@ -119,10 +124,14 @@ const std::vector<ComboBinding>& combo_bindings() {
         {"formatum_combo", [](Session& s) -> Combo& { return s.formatum_combo; }},
         {"sort_combo", [](Session& s) -> Combo& { return s.sort_combo; }},
         {"vegyes_combo", [](Session& s) -> Combo& { return s.vegyes_combo; }},
-        {"wpm_combo", [](Session& s) -> Combo& { return s.keyer.wpm_combo; }},
-        {"ismetles_combo", [](Session& s) -> Combo& { return s.keyer.ismetles_combo; }},
-        {"kesleltetes_combo", [](Session& s) -> Combo& { return s.keyer.kesleltetes_combo; }},
-        {"billentyuzo_port_combo", [](Session& s) -> Combo& { return s.keyer.billentyuzo_port_combo; }},
+        {"wpm_combo", [](Session& s) -> Combo& { return s.keyer.settings.wpm_combo; }},
+        {"ismetles_combo", [](Session& s) -> Combo& { return s.keyer.settings.ismetles_combo; }},
+        {"kesleltetes_combo", [](Session& s) -> Combo& { return s.keyer.settings.kesleltetes_combo; }},
+        {"billentyuzo_port_combo", [](Session& s) -> Combo& { return s.keyer.settings.billentyuzo_port_combo; }},
+        {"ROGER_combo", [](Session& s) -> Combo& { return s.keyer.settings.ROGER_combo; }},
+        {"erosito_combo_0", [](Session& s) -> Combo& { return s.keyer.settings.erosito_combo[0]; }},
+        {"erosito_combo_1", [](Session& s) -> Combo& { return s.keyer.settings.erosito_combo[1]; }},
+        {"erosito_combo_2", [](Session& s) -> Combo& { return s.keyer.settings.erosito_combo[2]; }},
         SHEET_COMBO(hadx_operator_combo),
         SHEET_COMBO(hadx_band_combo),
         SHEET_COMBO(hadx_power_combo),
@@ -160,6 +169,9 @@ const std::vector<ListBinding>& list_bindings() {
         {"vegyes_lista_1", [](Session& s) -> ListBox& { return s.vegyes_lista[1]; }},
         {"qso_lista", [](Session& s) -> ListBox& { return s.qso_lista; }},
         {"adif_qso_lista", [](Session& s) -> ListBox& { return s.adif_qso_lista; }},
+        {"hivas_lista_0", [](Session& s) -> ListBox& { return s.keyer.hivas_lista[0]; }},
+        {"hivas_lista_1", [](Session& s) -> ListBox& { return s.keyer.hivas_lista[1]; }},
+        {"EPROM_lista", [](Session& s) -> ListBox& { return s.keyer.EPROM_lista; }},
     };
     return table;
 }
@@ -169,6 +181,9 @@ const std::vector<CheckBinding>& check_bindings() {
         {"real_time_check", [](Session& s) -> bool& { return s.real_time_check; }},
         {"automata_check", [](Session& s) -> bool& { return s.automata_check; }},
         {"auto_torles_check", [](Session& s) -> bool& { return s.auto_torles_check; }},
+        {"bal_kez_check", [](Session& s) -> bool& { return s.keyer.settings.bal_kez_check; }},
+        {"monitor_check", [](Session& s) -> bool& { return s.keyer.settings.monitor_check; }},
+        {"elkey_check", [](Session& s) -> bool& { return s.keyer.settings.elkey_check; }},
     };
     return table;
 }

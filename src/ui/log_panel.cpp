@@ -1,4 +1,4 @@
-// The log panel: own station, the QSO entry fields, the log list and the calling frame.
+// The log panel: own station, the calling panel, the QSO entry fields and the log list.
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
@@ -13,10 +13,13 @@ namespace {
 QWidget* own_station_frame(QWidget* parent) {
     QGroupBox* g = frame(parent, "sajat_keret", QStringLiteral("Saját adatok"));
     auto* grid = new QGridLayout(g);
-    int c = 0;
+    grid->setVerticalSpacing(2);
+    // Three caption-field pairs a row, so the calling panel has room beside the frame.
+    int n = 0;
     auto add = [&](const char* label_name, const QString& caption, QWidget* w) {
-        grid->addWidget(label(g, label_name, caption), 0, c);
-        grid->addWidget(w, 1, c++);
+        grid->addWidget(label(g, label_name, caption), n / 3, (n % 3) * 2);
+        grid->addWidget(w, n / 3, (n % 3) * 2 + 1);
+        ++n;
     };
     add("hivojel_label", QStringLiteral("Hívójel"), line_edit(g, "hivojel_text", 9));
     add("QRA_label", QStringLiteral("QRA"), line_edit(g, "QRA_text", 6));
@@ -25,7 +28,10 @@ QWidget* own_station_frame(QWidget* parent) {
     add("exch_label", QStringLiteral("Exch"), line_edit(g, "exch_text", 6));
     add("sex_label", QStringLiteral("Sex"), combo(g, "sex_combo"));
     add("verseny_neve_label", QStringLiteral("Verseny neve"), line_edit(g, "verseny_neve_text", 12));
-    add("auto_mentes_label", QStringLiteral("Automatikus mentés"), combo(g, "auto_mentes_combo"));
+    grid->addWidget(label(g, "auto_mentes_label", QStringLiteral("Automatikus mentés")), 2, 2, 1, 2,
+                    Qt::AlignRight);
+    grid->addWidget(combo(g, "auto_mentes_combo"), 2, 4, 1, 2);
+    grid->setRowStretch(3, 1);
     return g;
 }
 
@@ -152,26 +158,6 @@ QWidget* log_menu(QWidget* parent) {
     return g;
 }
 
-QWidget* calling_frame(QWidget* parent) {
-    QGroupBox* g = frame(parent, "log_hivas_keret", QStringLiteral("Hívás"));
-    auto* grid = new QGridLayout(g);
-    grid->addWidget(label(g, "wpm_label", QStringLiteral("Sebesség")), 0, 0);
-    grid->addWidget(combo(g, "wpm_combo"), 1, 0);
-    grid->addWidget(label(g, "ismetles_label", QStringLiteral("Ismétlés")), 0, 1);
-    grid->addWidget(combo(g, "ismetles_combo"), 1, 1);
-    grid->addWidget(label(g, "kesleltetes_label", QStringLiteral("Késleltetés")), 0, 2);
-    grid->addWidget(combo(g, "kesleltetes_combo"), 1, 2);
-    grid->addWidget(check(g, "elkey_check", QStringLiteral("Elektronikus billentyű")), 2, 2);
-    grid->addWidget(check(g, "monitor_check", QStringLiteral("Monitor")), 2, 3);
-    grid->addWidget(label(g, "billentyuzo_port_label", QStringLiteral("Port")), 0, 3);
-    grid->addWidget(combo(g, "billentyuzo_port_combo"), 1, 3);
-    grid->addWidget(label(g, "usb_valasz_label", QStringLiteral("Billentyűző válasza")), 3, 0, 1, 2);
-    QLineEdit* reply = line_edit(g, "usb_valasz_text", 30);
-    reply->setReadOnly(true);
-    grid->addWidget(reply, 4, 0, 1, 4);
-    return g;
-}
-
 }  // namespace
 
 QWidget* build_log_panel(QWidget* parent) {
@@ -180,8 +166,8 @@ QWidget* build_log_panel(QWidget* parent) {
     auto* col = new QVBoxLayout(panel);
     col->addWidget(contest_bar(panel));
     auto* top = new QHBoxLayout;
-    top->addWidget(own_station_frame(panel), 1);
-    top->addWidget(calling_frame(panel));
+    top->addWidget(own_station_frame(panel));
+    top->addWidget(build_calling_panel(panel), 1);
     col->addLayout(top);
     col->addWidget(entry_frame(panel));
     col->addWidget(log_menu(panel));

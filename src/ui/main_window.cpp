@@ -27,6 +27,7 @@
 #include "core/window_state.hpp"
 #include "core/subsystems.hpp"
 #include "core/window_keys.hpp"
+#include "station/keying_box.hpp"
 #include "rules/contest_rules.hpp"
 #include "rules/qrb.hpp"
 #include "database/db_lookup.hpp"
@@ -55,6 +56,7 @@ WindowKey window_key(int qt_key) {
         case Qt::Key_T: return WindowKey::T;
         case Qt::Key_PageUp: return WindowKey::PageUp;
         case Qt::Key_PageDown: return WindowKey::PageDown;
+        case Qt::Key_Escape: return WindowKey::Escape;
         default: return WindowKey::Other;
     }
 }
@@ -70,6 +72,10 @@ QString css_color(Color c) {
         case Color::Black: return QStringLiteral("black");
         case Color::Red: return QStringLiteral("red");
         case Color::Green: return QStringLiteral("#1ea01e");
+        case Color::Yellow: return QStringLiteral("#e0c000");
+        case Color::Magenta: return QStringLiteral("magenta");
+        case Color::Grey: return QStringLiteral("#909090");
+        case Color::LightGrey: return QStringLiteral("#d8d8d8");
         default: return {};
     }
 }
@@ -85,7 +91,13 @@ MainWindow::MainWindow(Ports ports, QWidget* parent) : QMainWindow(parent) {
     refresh(Aspect::All);
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    // The player outlives the window: its reports must not reach a session that is gone.
+    if (s_.ports.player) {
+        s_.ports.player->set_status_interval(0);
+        s_.ports.player->set_status_handler({});
+    }
+}
 
 void MainWindow::build() {
     setWindowTitle(QStringLiteral("Loxar – versenynapló"));
@@ -179,6 +191,7 @@ void MainWindow::connect_controls() {
             if (name == "szabaly_combo") szabaly_combo_Click(s_);
             if (name == "mod_combo") mod_szorzo_rutin(s_);
             if (name == "auto_mentes_combo") auto_mentes_combo_Click(s_);
+            keyer_control_changed(s_, name);
             refresh(Aspect::All);
         });
     }
@@ -188,7 +201,9 @@ void MainWindow::connect_controls() {
         if (!c) continue;
         check_controls_.emplace_back(c, i);
         connect(c, &QCheckBox::toggled, this, [this, i](bool on) {
-            if (!refreshing_) check_bindings()[i].field(s_) = on;
+            if (refreshing_) return;
+            check_bindings()[i].field(s_) = on;
+            keyer_control_changed(s_, check_bindings()[i].control);
         });
     }
     connect(findChild<QPushButton*>("frissites_cmd"), &QPushButton::clicked, this,
@@ -211,6 +226,7 @@ void MainWindow::connect_controls() {
     });
     connect_database_lists();
     connect_logging();
+    connect_calling();
     connect(&clock_timer_, &QTimer::timeout, this, &MainWindow::clock_tick);
     qApp->installEventFilter(this);
 }
@@ -224,6 +240,8 @@ bool MainWindow::start(const std::filesystem::path& home) {
     activateWindow();
     clock_tick();
     clock_timer_.start(200);
+    call_timer_.start(100);
+    refresh(Aspect::Calling);
     return true;
 }
 
@@ -236,6 +254,7 @@ void MainWindow::end_on_signal() {
     if (unloaded_) return;
     unloaded_ = true;
     clock_timer_.stop();
+    call_timer_.stop();
     // Before the start has read the log nothing was changed yet, and a half-read state must not
     // be written over the files it came from.
     if (s_.start_loaded) save_on_signal(s_);
@@ -297,6 +316,14 @@ void MainWindow::busy(bool on) {
 
 void MainWindow::process_events() { QCoreApplication::processEvents(); }
 
+void MainWindow::wait_events(int max_ms) {
+    // Sleeps until an event comes (a timer's at the latest) instead of spinning.
+    QTimer wake;
+    wake.setSingleShot(true);
+    wake.start(max_ms);
+    QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+}
+
 void MainWindow::refresh(Aspect what) {
     refreshing_ = true;
     switch (what) {
@@ -315,6 +342,7 @@ void MainWindow::refresh(Aspect what) {
             break;
         case Aspect::Panels: refresh_panels(); break;
         case Aspect::DatabaseLists: refresh_database_lists(); break;
+        case Aspect::Calling: refresh_calling(); break;
         case Aspect::View: refresh_view(); break;
         case Aspect::Selectors: refresh_selectors(); break;
         case Aspect::Clock:
@@ -329,6 +357,7 @@ void MainWindow::refresh(Aspect what) {
             refresh_extra_lists();
             refresh_database_lists();
             refresh_panels();
+            refresh_calling();
             refresh_view();
             break;
     }
@@ -473,6 +502,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         if (w == target && w->window() == this && !forwarding_key_) {
             const int key = static_cast<QKeyEvent*>(event)->key();
             if (Form_KeyDown(s_, window_key(key))) return true;
+            if (calling_key(w, static_cast<QKeyEvent*>(event))) return true;
             if (logging_key(w, static_cast<QKeyEvent*>(event))) return true;
             if (key == Qt::Key_Insert && w == control("kapott_hivojel_text") && database_insert_completion(s_)) {
                 refresh(Aspect::All);
@@ -490,6 +520,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     if (!unloaded_) {
         unloaded_ = true;
         clock_timer_.stop();
+        call_timer_.stop();
         Form_Unload(s_);
     }
     event->accept();

@@ -46,6 +46,7 @@ public:
     void focus(std::string_view control, bool select_all) override;
     void busy(bool on) override;
     void process_events() override;
+    void wait_events(int max_ms) override;
     void refresh(Aspect what) override;
     void close_window() override;
 
@@ -71,6 +72,11 @@ private:
     bool logging_key(QWidget* w, QKeyEvent* e);
     void logging_focus(QWidget* w, QFocusEvent* e);
     void refresh_labels();
+    // The calling panel (main_window_calling.cpp): its buttons, lists, keys and the call timer.
+    void connect_calling();
+    bool calling_key(QWidget* w, QKeyEvent* e);
+    void refresh_calling();
+    void call_tick();
     void refresh_extra_lists();
     void refresh_found_list();
     void reload_extra_list(std::size_t i);
@@ -90,6 +96,8 @@ private:
     bool forwarding_key_ = false;  // a key re-sent with its character changed
     bool in_focus_handler_ = false;
     QTimer clock_timer_;
+    QTimer call_timer_;
+    QLabel* box_status_ = nullptr;  // the keying box's lamp state in the status line
     std::vector<std::pair<QLineEdit*, std::size_t>> text_controls_;
     std::vector<std::pair<QComboBox*, std::size_t>> combo_controls_;
     std::vector<std::pair<QCheckBox*, std::size_t>> check_controls_;

@@ -60,11 +60,11 @@ TEST(Start, DefaultsOfTheWindow) {
     EXPECT_EQ(s.qso.band_text, "145 MHz");
     EXPECT_EQ(s.sheet.tx_PBand, "");  // "2m" by the defaults, then the start clears the sheet
     EXPECT_EQ(s.ido_eltolas_combo.text(), "-1");
-    EXPECT_EQ(s.keyer.wpm_combo.text(), "15 WPM");
-    EXPECT_EQ(s.keyer.billentyuzo_port_combo.size(), 15);
-    EXPECT_EQ(s.keyer.billentyuzo_port_combo.text(), "COM1");
+    EXPECT_EQ(s.keyer.settings.wpm_combo.text(), "15 WPM");
+    EXPECT_EQ(s.keyer.settings.billentyuzo_port_combo.size(), 15);
+    EXPECT_EQ(s.keyer.settings.billentyuzo_port_combo.text(), "COM1");
     EXPECT_EQ(s.auto_mentes_combo.text(), hu(u8"Nincs automatikus mentés"));
-    EXPECT_EQ(s.cw_messages[11], "-----");
+    EXPECT_EQ(s.keyer.cw_messages[11], "-----");
     EXPECT_TRUE(s.real_time_check);
     EXPECT_EQ(s.panel, Panel::Log);
 }
@@ -292,18 +292,18 @@ TEST(Colouring, ConfiguredOwnCallsAreBlack) {
 TEST(WindowKeys, PageKeysStepTheKeyingSpeedOnlyInCw) {
     Started st;
     Session& s = st.s;
-    ASSERT_EQ(s.keyer.wpm_combo.text(), "15 WPM");
+    ASSERT_EQ(s.keyer.settings.wpm_combo.text(), "15 WPM");
     EXPECT_FALSE(Form_KeyDown(s, WindowKey::PageDown));  // no mode: the key goes on
-    EXPECT_EQ(s.keyer.wpm_combo.text(), "15 WPM");
+    EXPECT_EQ(s.keyer.settings.wpm_combo.text(), "15 WPM");
     s.qso.mod_combo.set(2);
     EXPECT_TRUE(Form_KeyDown(s, WindowKey::PageDown));
-    EXPECT_EQ(s.keyer.wpm_combo.text(), "16 WPM");
+    EXPECT_EQ(s.keyer.settings.wpm_combo.text(), "16 WPM");
     EXPECT_TRUE(Form_KeyDown(s, WindowKey::PageUp));
     EXPECT_TRUE(Form_KeyDown(s, WindowKey::PageUp));
-    EXPECT_EQ(s.keyer.wpm_combo.text(), "14 WPM");
-    s.keyer.wpm_combo.set(0);
+    EXPECT_EQ(s.keyer.settings.wpm_combo.text(), "14 WPM");
+    s.keyer.settings.wpm_combo.set(0);
     EXPECT_FALSE(Form_KeyDown(s, WindowKey::PageUp));  // stays within the list
-    EXPECT_EQ(s.keyer.wpm_combo.text(), "5 WPM");
+    EXPECT_EQ(s.keyer.settings.wpm_combo.text(), "5 WPM");
 }
 
 }  // namespace

@@ -58,10 +58,10 @@ TEST(OwnData, StartReadsTheFileAndExitWritesItBack) {
     EXPECT_EQ(s.ido_eltolas_combo.list_index, 3);
     EXPECT_EQ(s.contest(), ContestType::HaQrp);  // the contest type arrives with its rules
     EXPECT_EQ(s.rule_file_name, "HAQRP.rule");
-    EXPECT_EQ(s.keyer.ROGER_combo.text(), "R");
-    EXPECT_EQ(s.keyer.erosito_combo[0].list_index, 1);
-    EXPECT_EQ(s.keyer.erosito_combo[1].list_index, 5);
-    EXPECT_EQ(s.keyer.erosito_combo[2].list_index, 7);
+    EXPECT_EQ(s.keyer.settings.ROGER_combo.text(), "R");
+    EXPECT_EQ(s.keyer.settings.erosito_combo[0].list_index, 1);
+    EXPECT_EQ(s.keyer.settings.erosito_combo[1].list_index, 5);
+    EXPECT_EQ(s.keyer.settings.erosito_combo[2].list_index, 7);
 
     Home second;
     Session& t = second.s;
@@ -75,10 +75,10 @@ TEST(OwnData, StartReadsTheFileAndExitWritesItBack) {
     t.qso.qth_text = "Budapest";
     t.ido_eltolas_combo.set(3);
     t.szabaly_combo.set(7);
-    t.keyer.ROGER_combo.set(4);
-    t.keyer.erosito_combo[0].set(1);
-    t.keyer.erosito_combo[1].set(5);
-    t.keyer.erosito_combo[2].set(7);
+    t.keyer.settings.ROGER_combo.set(4);
+    t.keyer.settings.erosito_combo[0].set(1);
+    t.keyer.settings.erosito_combo[1].set(5);
+    t.keyer.settings.erosito_combo[2].set(7);
     ASSERT_TRUE(save_on_exit(t));
     EXPECT_EQ(read_file(second.file()), own_file());
 }
@@ -163,7 +163,7 @@ TEST(OwnData, AcceptedVariants) {
         Home h(c.bytes);
         EXPECT_TRUE(h.fakes.ui.messages.empty()) << c.what;
         EXPECT_EQ(h.s.qso.qth_text, "Budapest") << c.what;
-        EXPECT_EQ(h.s.keyer.erosito_combo[2].list_index, 7) << c.what;
+        EXPECT_EQ(h.s.keyer.settings.erosito_combo[2].list_index, 7) << c.what;
     }
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -41,7 +42,11 @@ public:
     }
     void focus(std::string_view control, bool) override { focus_log.emplace_back(control); }
     void busy(bool) override {}
-    void process_events() override {}
+    // Runs inside every wait, as the window's timers would (advance the clock, tick).
+    std::function<void()> on_process_events;
+    void process_events() override {
+        if (on_process_events) on_process_events();
+    }
     void refresh(Aspect) override {}
     void close_window() override { ++closed; }
 };
@@ -60,7 +65,8 @@ public:
     Text read_all() override { Text t; t.swap(incoming); return t; }
     PortError failure = PortError::NotFound;  // error() while not open
     PortError error() const override { return opened ? PortError::None : failure; }
-    Text describe(int) const override { return {}; }
+    Text com1_device;  // what COM1 stands for; the others stand for nothing
+    Text describe(int n) const override { return n == 1 ? com1_device : Text(); }
 };
 
 class FakePlayer : public MediaPlayer {
@@ -75,14 +81,28 @@ public:
     void close() override { opened = false; playing = false; ++closes; }
     void play_from(long) override { playing = true; }
     void stop() override { playing = false; }
+    int prevs = 0;
+    void prev() override { ++prevs; }
     bool is_open() const override { return opened; }
     bool is_playing() const override { return playing; }
+    int interval_ms = 0;
+    std::function<void()> handler;
+    void set_status_interval(int ms) override { interval_ms = ms; }
+    void set_status_handler(std::function<void()> h) override { handler = std::move(h); }
+    // One status report, as the player sends it while its interval runs.
+    void report() {
+        if (interval_ms > 0 && handler) handler();
+    }
 };
 
 class FakeClock : public Clock {
 public:
     LocalDateTime t{2024, 5, 4, 12, 30, 15};
     LocalDateTime now() const override { return t; }
+    // Each reading is `step_ms` later, so that a wait nobody answers still ends.
+    mutable long long ms = 1000;
+    long long step_ms = 1;
+    long long monotonic_ms() const override { return ms += step_ms; }
 };
 
 // A session wired to fresh fakes.
