@@ -414,7 +414,10 @@ void MainWindow::refresh_view() {
     for (auto& [name, view] : s_.view) {
         QWidget* w = control(name);
         if (!w) continue;
-        if (w->isVisibleTo(w->parentWidget()) != view.visible) w->setVisible(view.visible);
+        // A panel is shown by the stack alone (s_.panel); a caption given to its frame must not
+        // show it over the current one.
+        const bool page = w->parentWidget() == stack_;
+        if (!page && w->isVisibleTo(w->parentWidget()) != view.visible) w->setVisible(view.visible);
         if (w->isEnabled() != view.enabled) w->setEnabled(view.enabled);
         if (!view.caption.empty()) {
             if (auto* b = qobject_cast<QAbstractButton*>(w)) b->setText(qs(view.caption));

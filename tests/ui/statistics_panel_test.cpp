@@ -43,6 +43,11 @@ private slots:
         const auto written = read_file(win.home / "TEMP" / "stat.lst");
         QVERIFY(written.has_value());
         QCOMPARE(*written, statistics_file_text(s.vegyes_lista[0].items()));
+
+        // Back on the log, the captioned panel no longer shows over it.
+        win.find<QPushButton>("main_cmd_0")->click();
+        QVERIFY(!win.find<QGroupBox>("vegyes_keret")->isVisible());
+        QVERIFY(win.find<QWidget>("log_lista")->isVisible());
     }
 };
 
