@@ -7,6 +7,7 @@
 #include <iostream>
 
 #include "core/default_data.hpp"
+#include "core/file_io.hpp"
 #include "core/paths.hpp"
 #include "rules/rule_files.hpp"
 
@@ -67,6 +68,18 @@ bool only_options(const Args& a, std::initializer_list<std::string_view> names) 
 void error(const Text& cp1250_message) { std::cerr << cp1250_to_utf8(cp1250_message) << "\n"; }
 
 void print(const Text& cp1250_text) { std::cout << cp1250_to_utf8(cp1250_text); }
+
+int write_result(const Args& a, const Text& bytes) {
+    const std::optional<std::string> out = option(a, "-o");
+    if (!out) {
+        std::cout.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        std::cout.flush();
+        return std::cout ? kOk : kRefused;
+    }
+    if (write_file_atomic(std::filesystem::path(*out), bytes)) return kOk;
+    error(hu(u8"Nem sikerült menteni: ") + text_path(*out));
+    return kRefused;
+}
 
 // The CLI has no folder of its own to fall back on, so the executable's folder is not tried.
 std::optional<Paths> prepare_home(const Args& a) {

@@ -39,6 +39,10 @@ void error(const Text& cp1250_message);
 // cp1250 text printed to standard output as UTF-8.
 void print(const Text& cp1250_text);
 
+// The command's result on standard output, or written whole (atomically) to the -o file;
+// kOk, or kRefused after a message when it could not be written.
+int write_result(const Args& a, const Text& bytes);
+
 // The same home the window would use, prepared as its start does; nothing after a message.
 std::optional<Paths> prepare_home(const Args& a);
 

@@ -37,16 +37,7 @@ int run_export(const Args& a) {
         error(hu(u8"Nincs mit menteni!"));
         return kRefused;
     }
-    const Text text = adif_export_text(s.log_lista.items(), s.contest(), export_station(s));
-    const std::optional<std::string> out = option(a, "-o");
-    if (!out) {
-        std::cout.write(text.data(), static_cast<std::streamsize>(text.size()));
-        std::cout.flush();
-        return std::cout ? kOk : kRefused;
-    }
-    if (write_file_atomic(std::filesystem::path(*out), text)) return kOk;
-    error(hu(u8"Nem sikerült menteni: ") + text_path(*out));
-    return kRefused;
+    return write_result(a, adif_export_text(s.log_lista.items(), s.contest(), export_station(s)));
 }
 
 }  // namespace loxar::cli

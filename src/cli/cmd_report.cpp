@@ -52,17 +52,6 @@ bool load_sheet(Session& s, const std::filesystem::path& file) {
     return true;
 }
 
-bool write_output(const Text& report, const std::optional<std::string>& out) {
-    if (!out) {
-        std::cout.write(report.data(), static_cast<std::streamsize>(report.size()));
-        std::cout.flush();
-        return static_cast<bool>(std::cout);
-    }
-    if (write_file_atomic(std::filesystem::path(*out), report)) return true;
-    error(hu(u8"Nem sikerült menteni: ") + text_path(*out));
-    return false;
-}
-
 }  // namespace
 
 int run_report(const Args& a) {
@@ -90,7 +79,7 @@ int run_report(const Args& a) {
     if (!run_result_calculation(s, format) && format == kFormatEdif) return kRefused;
     const std::optional<Text> report = build_report(s, format);
     if (!report) return kRefused;
-    return write_output(*report, option(a, "-o")) ? kOk : kRefused;
+    return write_result(a, *report);
 }
 
 }  // namespace loxar::cli

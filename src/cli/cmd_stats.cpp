@@ -2,6 +2,7 @@
 #include <filesystem>
 #include <iostream>
 
+#include "core/list_save.hpp"
 #include "cli/cli_session.hpp"
 #include "cli/commands.hpp"
 #include "core/file_io.hpp"
@@ -27,18 +28,6 @@ const char* const kStatsHelp =
     "  - Olyan verseny típus, amelynek nincs statisztikája: üzenet a hibakimeneten, semmi nem\n"
     "    íródik, kilépési kód 1. Hibás LOG vagy sikertelen mentés: szintén 1.\n";
 
-int write_out(const Args& a, const Text& text) {
-    const std::optional<std::string> out = option(a, "-o");
-    if (!out) {
-        std::cout.write(text.data(), static_cast<std::streamsize>(text.size()));
-        std::cout.flush();
-        return std::cout ? kOk : kRefused;
-    }
-    if (write_file_atomic(std::filesystem::path(*out), text)) return kOk;
-    error(hu(u8"Nem sikerült menteni: ") + text_path(*out));
-    return kRefused;
-}
-
 }  // namespace
 
 int run_stats(const Args& a) {
@@ -52,7 +41,7 @@ int run_stats(const Args& a) {
     Session& s = c.s;
     if (!load_log(s, std::filesystem::path(a.positional[0]))) return kRefused;
     if (has_switch(a, "--rate")) {
-        return write_out(a, hourly_csv(qsos_per_hour(s.log_lista.items(), layout_of(s.contest()))));
+        return write_result(a, hourly_csv(qsos_per_hour(s.log_lista.items(), layout_of(s.contest()))));
     }
     const ContestType type = s.contest();
     if (statistics_page_of(type) == StatisticsPage::None) {
@@ -62,7 +51,7 @@ int run_stats(const Args& a) {
     }
     const StatisticsTables tables{s.countries ? *s.countries : Session::kNoCountries,
                                   s.exchange_lista.items()};
-    return write_out(a, statistics_file_text(statistics_page(s.log_lista.items(), type, tables)));
+    return write_result(a, crlf_text(statistics_page(s.log_lista.items(), type, tables)));
 }
 
 }  // namespace loxar::cli

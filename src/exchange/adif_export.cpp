@@ -7,6 +7,7 @@
 #include "core/band_change.hpp"
 #include "core/bands.hpp"
 #include "core/file_io.hpp"
+#include "core/list_save.hpp"
 #include "core/log_fields.hpp"
 #include "core/qso_line.hpp"
 #include "core/subsystems.hpp"
@@ -329,27 +330,7 @@ void export_rutin(Session& s) {
 
 void export_mentes_Click(Session& s) {
     if (s.panel_mode != kExportMode) return;
-    const ListBox& list = s.vegyes_lista[0];
-    if (list.empty()) {
-        s.ui().beep();
-        s.ui().message(hu(u8"Nincs mit menteni!"));
-        return;
-    }
-    s.dialog.chooser_directory = text_path(s.paths.import_export_dir);
-    s.dialog.chooser_extension = "adi";
-    s.dialog.chooser_mode = 2;
-    s.ui().file_valasztas(s.dialog);
-    if (s.dialog.chosen_path.empty()) return;
-    Text text;
-    for (const Text& l : list.items()) {
-        text += l;
-        text += kCrLf;
-    }
-    // The new file replaces an old one of the name whole, or not at all.
-    if (!write_file_atomic(fs_path(s.dialog.chosen_path), text)) {
-        s.ui().beep();
-        s.ui().message(hu(u8"Nem sikerült menteni: ") + s.dialog.chosen_path);
-    }
+    lista_mentes(s, s.vegyes_lista[0].items(), s.paths.import_export_dir, "adi", false);
 }
 
 void adif_export(Session& s) { export_rutin(s); }

@@ -3,6 +3,7 @@
 
 #include "core/band_change.hpp"
 #include "core/file_io.hpp"
+#include "core/list_save.hpp"
 
 namespace loxar {
 
@@ -43,24 +44,7 @@ void statisztika_cmd_Click(Session& s) {
 
 void statisztika_mentes_Click(Session& s) {
     if (s.panel_mode != kStatisticsMode) return;
-    const ListBox& list = s.vegyes_lista[0];
-    if (list.empty()) {
-        s.ui().beep();
-        s.ui().message(hu(u8"Nincs mit menteni!"));
-        return;
-    }
-    s.dialog.chooser_directory = text_path(s.paths.temp_dir);
-    s.dialog.chooser_extension = "lst";
-    s.dialog.chooser_mode = 2;
-    s.ui().file_valasztas(s.dialog);
-    if (s.dialog.chosen_path.empty()) return;
-    // The new file replaces an old one of the name whole, or not at all.
-    if (!write_file_atomic(fs_path(s.dialog.chosen_path), statistics_file_text(list.items()))) {
-        s.ui().beep();
-        s.ui().message(hu(u8"Nem sikerült menteni: ") + s.dialog.chosen_path);
-        return;
-    }
-    s.ui().message(hu(u8"Elmentve!"));
+    lista_mentes(s, s.vegyes_lista[0].items(), s.paths.temp_dir, "lst", true);
 }
 
 }  // namespace loxar

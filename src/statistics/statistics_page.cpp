@@ -353,13 +353,4 @@ std::vector<Text> statistics_page(const std::vector<Text>& lines, ContestType ty
     return page;
 }
 
-Text statistics_file_text(const std::vector<Text>& page) {
-    Text text;
-    for (const Text& line : page) {
-        text += line;
-        text += kCrLf;
-    }
-    return text;
-}
-
 }  // namespace loxar

@@ -24,7 +24,4 @@ struct StatisticsTables {
 std::vector<Text> statistics_page(const std::vector<Text>& lines, ContestType type,
                                   const StatisticsTables& tables);
 
-// The page as saved: every line followed by CR LF.
-Text statistics_file_text(const std::vector<Text>& page);
-
 }  // namespace loxar

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/file_io.hpp"
+#include "core/list_save.hpp"
 #include "database/oblast_table.hpp"
 #include "statistics/statistics.hpp"
 #include "support/started_session.hpp"
@@ -219,7 +220,7 @@ TEST(StatisticsButton, OpensThePanelAndSavesThePage) {
     const auto file = u.home.path() / "TEMP" / "stat.lst";
     u.fakes.ui.chooser_results.push_back(text_path(file));
     statisztika_mentes_Click(s);
-    EXPECT_EQ(read_file(file).value_or(""), statistics_file_text(first));
+    EXPECT_EQ(read_file(file).value_or(""), crlf_text(first));
     EXPECT_EQ(u.fakes.ui.messages.back(), "Elmentve!");
     EXPECT_EQ(s.dialog.chooser_extension, "lst");
 

@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "core/file_io.hpp"
+#include "core/list_save.hpp"
 #include "statistics/statistics.hpp"
 #include "support/sample_lines.hpp"
 #include "ui/support/started_window.hpp"
@@ -42,7 +43,7 @@ private slots:
         save->click();
         const auto written = read_file(win.home / "TEMP" / "stat.lst");
         QVERIFY(written.has_value());
-        QCOMPARE(*written, statistics_file_text(s.vegyes_lista[0].items()));
+        QCOMPARE(*written, crlf_text(s.vegyes_lista[0].items()));
 
         // Back on the log, the captioned panel no longer shows over it.
         win.find<QPushButton>("main_cmd_0")->click();
