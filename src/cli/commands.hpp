@@ -11,5 +11,6 @@ int run_qrb(const Args& a);
 int run_score(const Args& a);
 int run_report(const Args& a);
 int run_export(const Args& a);
+int run_qra_merge(const Args& a);
 
 }  // namespace loxar::cli

@@ -19,6 +19,8 @@ const char* const kUsageText =
     "                      -o KIMENET: az újraértékelt LOG mentése)\n"
     "  report FORMÁTUM LOGFILE  verseny jegyzőkönyv (EDI, Cabrillo, ADIF) egy LOG file-ból\n"
     "  export LOGFILE      egy LOG file ADIF exportja (-o KIMENET.adi)\n"
+    "  qra-merge LOGFILE   a LOG állomásai egy hívójel listába (--base ALAP.qra,\n"
+    "                      -o KIMENET.qra, --replace-exchange)\n"
     "\n"
     "Kapcsolók:\n"
     "  --home DIR          a program könyvtára (alapértelmezés: LOXAR_HOME, majd ~/.local/share/loxar)\n"
@@ -37,9 +39,10 @@ const Command kCommands[] = {
     {"score", run_score},
     {"report", run_report},
     {"export", run_export},
+    {"qra-merge", run_qra_merge},
 };
-const std::vector<std::string> kValuedOptions = {"-o", "--multiplier", "--sheet"};
-const std::vector<std::string> kSwitches = {"--recount"};
+const std::vector<std::string> kValuedOptions = {"-o", "--multiplier", "--sheet", "--base"};
+const std::vector<std::string> kSwitches = {"--recount", "--replace-exchange"};
 
 }  // namespace
 

@@ -19,6 +19,7 @@ enum class Aspect {
     Clock,        // pontos_ido, log_ido, lamp and blink
     Selectors,    // selector indexes and items
     DatabaseLists,  // qra_sort_lista (rows and current record), qra_lista, exchange_lista
+    DatabasePanels,  // the "Hívójel lista" and "Összesítő" panels: their lists and fields
     All,
 };
 
