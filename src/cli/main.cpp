@@ -23,6 +23,8 @@ const char* const kUsageText =
     "  stats LOGFILE       egy LOG file statisztikája (-o KIMENET.lst; --rate: QSO/óra CSV-ben)\n"
     "  import BEMENET --contest TÍPUS  EDI, Cabrillo, ADIF napló átalakítása LOG file-lá\n"
     "                      (--filter SÁV vagy HA&HG, -o KIMENET.import)\n"
+    "  qra-merge LOGFILE   a LOG állomásai egy hívójel listába (--base ALAP.qra,\n"
+    "                      -o KIMENET.qra, --replace-exchange)\n"
     "\n"
     "Kapcsolók:\n"
     "  --home DIR          a program könyvtára (alapértelmezés: LOXAR_HOME, majd ~/.local/share/loxar)\n"
@@ -44,11 +46,12 @@ const Command kCommands[] = {
     {"keybox", run_keybox},
     {"stats", run_stats},
     {"import", run_import},
+    {"qra-merge", run_qra_merge},
 };
-const std::vector<std::string> kValuedOptions = {"-o", "--multiplier", "--sheet", "--slow",
-                                                 "--link", "--contest", "--filter"};
+const std::vector<std::string> kValuedOptions = {"-o",     "--multiplier", "--sheet",  "--slow",
+                                                 "--link", "--contest",    "--filter", "--base"};
 const std::vector<std::string> kSwitches = {"--recount", "--silent", "--garbage", "--no-eprom",
-                                            "--verbose", "--rate"};
+                                            "--verbose", "--rate",   "--replace-exchange"};
 
 }  // namespace
 

@@ -21,6 +21,7 @@ enum class Aspect {
     Selectors,    // selector indexes and items
     DatabaseLists,  // qra_sort_lista (rows and current record), qra_lista, exchange_lista
     Calling,        // the calling panel: message lists, the box's replies, EPROM_lista, keyer controls
+    DatabasePanels,  // the "Hívójel lista" and "Összesítő" panels: their lists and fields
     All,
 };
 

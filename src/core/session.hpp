@@ -16,6 +16,8 @@
 #include "core/widgets.hpp"
 #include "database/callsign_db.hpp"
 #include "exchange/import_state.hpp"
+#include "database/qra_list.hpp"
+#include "database/summary_viewer.hpp"
 #include "rules/locator.hpp"
 #include "statistics/statistics_state.hpp"
 #include "station/station_control.hpp"
@@ -156,6 +158,8 @@ struct Session {
     ListBox qra_lista;          // locators of the station found last
     ListBox exchange_lista;     // entries of the oblast table
     Text ru_exchange_status;    // status of the last oblast table load, for a label
+    QraListPanel qra_list_panel;  // "Hívójel lista": the working list and its entry fields
+    SummaryPanel summary_panel;   // "Összesítő"
 
     // Program-wide.
     Paths paths;

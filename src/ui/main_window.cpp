@@ -33,6 +33,7 @@
 #include "database/db_lookup.hpp"
 #include "ui/bindings.hpp"
 #include "ui/data_sheet_panel.hpp"
+#include "ui/database_panels.hpp"
 #include "ui/file_chooser.hpp"
 #include "ui/text_list_model.hpp"
 #include "ui/panel_builder.hpp"
@@ -108,6 +109,7 @@ void MainWindow::build() {
     for (int i = 0; i < 8; ++i) {
         const std::string name = "main_cmd_" + std::to_string(i);
         QPushButton* b = ui::button(central, name.c_str(), QString::fromUtf8(kMainCaptions[i]));
+        if (i == 7) b->setToolTip(QStringLiteral("Kiértékelt összesítő nézegetése"));
         connect(b, &QPushButton::clicked, this, [this, i] { main_cmd_Click(s_, i); });
         commands->addWidget(b);
     }
@@ -225,6 +227,7 @@ void MainWindow::connect_controls() {
         focus("frekvencia_text", true);
     });
     connect_database_lists();
+    database_panels_ = new DatabasePanels(this, s_, [this] { refresh(Aspect::All); });
     connect_logging();
     connect_calling();
     connect(&clock_timer_, &QTimer::timeout, this, &MainWindow::clock_tick);
@@ -343,6 +346,9 @@ void MainWindow::refresh(Aspect what) {
         case Aspect::Panels: refresh_panels(); break;
         case Aspect::DatabaseLists: refresh_database_lists(); break;
         case Aspect::Calling: refresh_calling(); break;
+        case Aspect::DatabasePanels:
+            if (database_panels_) database_panels_->refresh();
+            break;
         case Aspect::View: refresh_view(); break;
         case Aspect::Selectors: refresh_selectors(); break;
         case Aspect::Clock:
@@ -356,6 +362,7 @@ void MainWindow::refresh(Aspect what) {
             refresh_log_list();
             refresh_extra_lists();
             refresh_database_lists();
+            if (database_panels_) database_panels_->refresh();
             refresh_panels();
             refresh_calling();
             refresh_view();

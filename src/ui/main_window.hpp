@@ -23,6 +23,7 @@ class QStackedWidget;
 namespace loxar {
 
 class TextListModel;
+class DatabasePanels;
 
 class MainWindow : public QMainWindow, public Ui {
     Q_OBJECT
@@ -92,6 +93,7 @@ private:
     TextListModel* locator_model_ = nullptr;
     QListView* locator_view_ = nullptr;
     QLabel* log_heading_ = nullptr;
+    DatabasePanels* database_panels_ = nullptr;  // the callsign-list frame and the summary panel
     std::vector<std::pair<QListView*, TextListModel*>> extra_lists_;  // list_bindings() order
     bool forwarding_key_ = false;  // a key re-sent with its character changed
     bool in_focus_handler_ = false;

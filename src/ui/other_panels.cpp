@@ -1,26 +1,17 @@
 // The small-tools, help, summary and multi-purpose panels.
-// Controls whose work belongs to subsystems not yet in the program are shown disabled.
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "ui/database_panels.hpp"
 #include "ui/help_text.hpp"
 #include "ui/panel_builder.hpp"
 #include "ui/panels.hpp"
 #include "ui/statistics_chart.hpp"
 
 namespace loxar::ui {
-
-namespace {
-
-QPushButton* later(QPushButton* b) {
-    b->setEnabled(false);
-    return b;
-}
-
-}  // namespace
 
 QWidget* build_aprosag_panel(QWidget* parent) {
     QGroupBox* g = frame(parent, "aprosag_keret", QStringLiteral("Apróságok"));
@@ -36,6 +27,7 @@ QWidget* build_aprosag_panel(QWidget* parent) {
     col->addLayout(row);
     col->addWidget(label(g, "backup_label", QStringLiteral("A LOG a backup file-ból")));
     col->addWidget(mono_list(g, "backup_lista"), 1);
+    col->addWidget(ui::build_hivojel_lista_frame(g), 2);
     return g;
 }
 
@@ -53,14 +45,17 @@ QWidget* build_osszesito_panel(QWidget* parent) {
     QGroupBox* g = frame(parent, "osszesito_keret", QStringLiteral("Összesítő"));
     auto* col = new QVBoxLayout(g);
     auto* row = new QHBoxLayout;
-    row->addWidget(later(button(g, "osszesito_betoltes_cmd", QStringLiteral("Összesítő betöltés"))));
+    row->addWidget(button(g, "osszesito_beolvasas_cmd", QStringLiteral("Összesítő betöltés")));
     row->addWidget(label(g, "kereses_label", QStringLiteral("Keresés:")));
-    QLineEdit* search = line_edit(g, "kereses_text", 12);
-    search->setEnabled(false);
-    row->addWidget(search);
+    row->addWidget(line_edit(g, "kereses_text", 12));
+    row->addWidget(button(g, "osszesito_kereses_cmd", QStringLiteral("Keresés")));
     row->addStretch(1);
     col->addLayout(row);
-    col->addWidget(mono_list(g, "osszesito_lista"), 1);
+    QListView* list = mono_list(g, "osszesito_lista");
+    list->setToolTip(QStringLiteral("Dupla kattintás: a QSO és a párja"));
+    col->addWidget(list, 1);
+    col->addWidget(line_edit(g, "qso1_test", 100));
+    col->addWidget(line_edit(g, "qso2_test", 100));
     return g;
 }
 

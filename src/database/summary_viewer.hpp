@@ -1,0 +1,54 @@
+// The "Összesítő" panel: an evaluated summary file's QSO lines, the search that marks lines, and
+// the counterpart of a chosen QSO as the other station logged it.
+#pragma once
+
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "core/widgets.hpp"
+#include "text/text.hpp"
+
+namespace loxar {
+
+struct Session;
+
+// The state of the panel, held by the session.
+struct SummaryPanel {
+    ListBox osszesito_lista;  // several lines may be selected
+    Text kereses_text;
+    Text qso1_test, qso2_test;
+};
+
+// More QSO lines than any evaluated contest has; the lines beyond are not read.
+inline constexpr std::size_t kMaxSummaryLines = 500000;
+
+enum class SummaryStatus {
+    Ok,
+    NotSummary,  // the first line is not "Összesítő:"
+    NoEnd,       // the file ends before "End": the lines read so far are kept
+    NotText,     // control bytes: no text file
+    TooLong,     // more than kMaxSummaryLines lines: the first ones are kept
+};
+struct SummaryRead {
+    SummaryStatus status = SummaryStatus::Ok;
+    std::vector<Text> lines;
+};
+SummaryRead parse_summary(std::string_view bytes);
+
+// Marks every line that holds `needle` (both in upper case); other lines keep their selection.
+void summary_search(ListBox& list, std::string_view needle);
+// The last line whose first callsign, second callsign and key answer those of line `i`
+// crosswise; nothing when the other station's QSO is not in the list.
+std::optional<std::size_t> summary_counterpart(const std::vector<Text>& lines, std::size_t i);
+
+// --- the panel's procedures on the session ---------------------------------------------------
+
+void osszesito_beolvasas_cmd_Click(Session& s);
+void osszesito_kereso_rutin(Session& s);
+void osszesito_lista_DblClick(Session& s, long index);
+// A key typed into the search field: Enter searches (swallowed: true); any other character is
+// upper-cased and folded in `c`.
+bool kereses_text_key(Session& s, char& c);
+
+}  // namespace loxar

@@ -1,0 +1,57 @@
+// The "Hívójel lista" frame of the small-tools panel and the "Összesítő" panel: their controls,
+// kept in step with the session's panel states, and their keys, clicks and lists.
+#pragma once
+
+#include <QObject>
+#include <functional>
+#include <vector>
+
+#include "core/session.hpp"
+
+class QComboBox;
+class QLineEdit;
+class QListView;
+class QWidget;
+
+namespace loxar {
+
+class TextListModel;
+
+namespace ui {
+// The "Hívójel lista" frame (hivojel_lista_keret) with its fields, buttons and list.
+QWidget* build_hivojel_lista_frame(QWidget* parent);
+}  // namespace ui
+
+class DatabasePanels : public QObject {
+    Q_OBJECT
+public:
+    // `window` holds both panels' controls; `refresh_all` refreshes the whole window.
+    DatabasePanels(QWidget* window, Session& s, std::function<void()> refresh_all);
+    // Brings the controls up to the session.
+    void refresh();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct Field {
+        QLineEdit* edit;
+        Text* value;
+    };
+    void bind_field(QLineEdit* e, Text* value, std::string_view control);
+    void bind_list(QListView* view, TextListModel*& model, ListBox& list);
+    static void show_list(QListView* view, TextListModel* model, const ListBox& list);
+
+    QWidget* window_;
+    Session& s_;
+    std::function<void()> refresh_all_;
+    std::vector<Field> fields_;
+    QComboBox* nmark_ = nullptr;
+    QListView* qra_view_ = nullptr;
+    QListView* summary_view_ = nullptr;
+    TextListModel* qra_model_ = nullptr;
+    TextListModel* summary_model_ = nullptr;
+    bool refreshing_ = false;
+};
+
+}  // namespace loxar

@@ -1,0 +1,96 @@
+// The "Hívójel lista" frame and the "Összesítő" panel in the window: keys, buttons, lists.
+#include <QApplication>
+#include <QLineEdit>
+#include <QListView>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "core/file_io.hpp"
+#include "ui/qt_text.hpp"
+#include "ui/support/started_window.hpp"
+#include "ui/support/ui_test.hpp"
+
+using namespace loxar;
+
+namespace {
+
+// Answers the next file chooser with `name`, and closes the message box that follows when told.
+void choose(const QString& name, bool message_follows = false) {
+    testing::when_modal_opens([name, message_follows](QWidget* chooser) {
+        if (message_follows) testing::when_modal_opens([](QWidget* box) { box->close(); });
+        chooser->findChild<QLineEdit*>("destination_nev")->setText(name);
+        chooser->findChild<QPushButton*>("oke")->click();
+    });
+}
+
+void type(const char* keys) { QTest::keyClicks(QApplication::focusWidget(), QString::fromUtf8(keys)); }
+
+}  // namespace
+
+class DatabasePanelsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void callsignListIsTypedAddedSavedAndReadBack() {
+        testing::StartedWindow win;
+        win.find<QPushButton>("main_cmd_3")->click();
+        auto* call = win.find<QLineEdit>("lista_hivojel_text");
+        call->setFocus();
+        type("ha1");
+        QTest::sendKeyEvent(QTest::Click, call, Qt::Key_Aacute, QStringLiteral("á"), Qt::NoModifier);
+        type("b ");
+        QCOMPARE(call->text(), QStringLiteral("HA1AB"));
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("lista_qra_text_0"));
+        type("jn97aa ");
+        type("kn08bb");
+        type("<");  // rotated left: the first locator goes last
+        QCOMPARE(win.find<QLineEdit>("lista_qra_text_0")->text(), QStringLiteral("KN08BB"));
+        QCOMPARE(win.find<QLineEdit>("lista_qra_text_3")->text(), QStringLiteral("JN97AA"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        auto* list = win.find<QListView>("hivojel_qra_lista");
+        QCOMPARE(list->model()->rowCount(), 1);
+
+        choose(QStringLiteral("proba"), true);
+        win.find<QPushButton>("hivojel_lista_cmd_0")->click();
+        QCOMPARE(read_file(win.home / "SYSTEM" / "proba.qra").value_or(""),
+                 Text("QRA lista\r\nHA1AB;KN08BB,JN97AA;NONE;NONE;NONE;Nem;000\r\n"));
+
+        list->setFocus();
+        list->setCurrentIndex(list->model()->index(0, 0));
+        QTest::keyClick(list, Qt::Key_Delete, Qt::ShiftModifier);
+        QCOMPARE(list->model()->rowCount(), 0);
+
+        choose(QStringLiteral("proba.qra"));
+        win.find<QPushButton>("hivojel_lista_cmd_1")->click();
+        QCOMPARE(list->model()->rowCount(), 1);
+        emit list->doubleClicked(list->model()->index(0, 0));
+        QCOMPARE(win.find<QLineEdit>("lista_qra_text_1")->text(), QStringLiteral("JN97AA"));
+    }
+
+    void summaryIsReadSearchedAndPaired() {
+        testing::StartedWindow win;
+        auto qso = [](const char* a, const char* b) {
+            return "QSO   00012     " + pad_cut(a, 12) + pad_cut("", 16) + pad_cut(b, 12) + " 599";
+        };
+        const Text first = qso("HA1AB", "HA2CD"), second = qso("HA2CD", "HA1AB");
+        QVERIFY(write_file_atomic(win.home / "TEMP" / "verseny.SUM",
+                                  hu(u8"Összesítő:") + kCrLf + first + kCrLf + second + kCrLf + "End" + kCrLf));
+        win.find<QPushButton>("main_cmd_7")->click();
+        choose(QStringLiteral("verseny.SUM"));
+        win.find<QPushButton>("osszesito_beolvasas_cmd")->click();
+        auto* list = win.find<QListView>("osszesito_lista");
+        QCOMPARE(list->model()->rowCount(), 2);
+
+        auto* search = win.find<QLineEdit>("kereses_text");
+        QTest::keyClicks(search, QStringLiteral("ha2cd"));
+        QCOMPARE(search->text(), QStringLiteral("HA2CD"));
+        QTest::keyClick(search, Qt::Key_Return);
+        QCOMPARE(list->selectionModel()->selectedRows().size(), 2);
+
+        emit list->doubleClicked(list->model()->index(1, 0));
+        QCOMPARE(win.find<QLineEdit>("qso1_test")->text(), qs(second));
+        QCOMPARE(win.find<QLineEdit>("qso2_test")->text(), qs(first));
+    }
+};
+
+LOXAR_UI_TEST(DatabasePanelsTest)
+#include "database_panels_test.moc"
