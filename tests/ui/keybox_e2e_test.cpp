@@ -82,6 +82,7 @@ private slots:
         };
         QTRY_VERIFY_WITH_TIMEOUT(answered(), kPatience);
         QVERIFY(win.find<QWidget>("log_hivas_keret")->isEnabled());
+        QCOMPARE(win.find<QLineEdit>("usb_valasz_text")->cursorPosition(), 0);  // its start in view
 
         auto said = close_next_message();
         win.find<QPushButton>("sio_close_cmd")->click();
