@@ -34,6 +34,8 @@ public:
         fakes_.serial.written.clear();
         return started_;
     }
+    // The fakes every fresh session is wired to (the serial port's incoming bytes, ...).
+    testing::FakePorts& fakes() { return fakes_; }
 
 private:
     testing::TempHome home_;

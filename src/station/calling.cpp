@@ -373,29 +373,37 @@ void hivas_adat_beolvasas(Session& s) {
     std::error_code ec;
     if (std::filesystem::exists(path, ec)) {
         const std::optional<Text> bytes = read_file(path, kMaxSmallFileBytes);
-        const std::optional<CallSettings> c = bytes ? read_call_settings(*bytes) : std::nullopt;
-        if (!c) {
-            tell(s, hu(u8"Rossz a formátum!"));
+        if (bytes) {
+            apply_call_settings(s, *bytes);
         } else {
-            StationControl& k = s.keyer;
-            for (std::size_t i = 0; i < kFunctionKeys; ++i) {
-                k.voice_messages[i] = c->voice[i];
-                k.cw_messages[i] = c->cw[i];
-            }
-            // A number outside its list keeps the list's default rather than leaving no choice.
-            auto choose = [](Combo& combo, int index) {
-                if (index >= 0 && index < combo.size()) combo.set(index);
-            };
-            choose(k.settings.billentyuzo_port_combo, c->port);
-            choose(k.settings.kesleltetes_combo, c->delay);
-            choose(k.settings.wpm_combo, c->wpm);
-            k.settings.bal_kez_check = c->left_hand;
-            k.settings.elkey_check = c->elkey;
-            k.settings.monitor_check = c->monitor;
+            tell(s, hu(u8"Rossz a formátum!"));
         }
     }
     cw_combo_toltes(s);
     voice_combo_toltes(s);
+}
+
+void apply_call_settings(Session& s, std::string_view bytes) {
+    const std::optional<CallSettings> c = read_call_settings(bytes);
+    if (!c) {
+        tell(s, hu(u8"Rossz a formátum!"));
+        return;
+    }
+    StationControl& k = s.keyer;
+    for (std::size_t i = 0; i < kFunctionKeys; ++i) {
+        k.voice_messages[i] = c->voice[i];
+        k.cw_messages[i] = c->cw[i];
+    }
+    // A number outside its list keeps the list's default rather than leaving no choice.
+    auto choose = [](Combo& combo, int index) {
+        if (index >= 0 && index < combo.size()) combo.set(index);
+    };
+    choose(k.settings.billentyuzo_port_combo, c->port);
+    choose(k.settings.kesleltetes_combo, c->delay);
+    choose(k.settings.wpm_combo, c->wpm);
+    k.settings.bal_kez_check = c->left_hand;
+    k.settings.elkey_check = c->elkey;
+    k.settings.monitor_check = c->monitor;
 }
 
 void hivas_adat_mentes(Session& s) {

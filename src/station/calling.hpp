@@ -2,6 +2,8 @@
 // the function keys and the call button.
 #pragma once
 
+#include <string_view>
+
 #include "core/session.hpp"
 
 namespace loxar {
@@ -31,5 +33,8 @@ void magno_StatusUpdate(Session& s);
 
 void hivas_adat_beolvasas(Session& s);
 void hivas_adat_mentes(Session& s);
+// The call settings file's bytes into the tables and keyer controls; a damaged file is reported
+// and changes nothing. The lists are not refilled.
+void apply_call_settings(Session& s, std::string_view bytes);
 
 }  // namespace loxar

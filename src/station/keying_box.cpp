@@ -62,6 +62,8 @@ void port_opened(Session& s) {
     k.opened_ms = now_ms(s);
     k.last_heard_ms = -1;
     k.last_status_ms = -1;
+    k.unanswered_queries = 0;
+    k.stale_status_lines = 0;
     show_link(s, true);
 }
 
@@ -86,7 +88,14 @@ void interpret(Session& s, const Text& line) {
         case ReplyKind::Status: {
             const BoxStatus st = read_status(line);
             k.usb_valasz_text = st.shown;
-            k.remaining_count = st.remaining;
+            if (k.unanswered_queries > 0) --k.unanswered_queries;
+            // A count from before the CW message went out, or a late answer to a query sent
+            // before it, is not the count of that message.
+            if (k.stale_status_lines > 0) {
+                --k.stale_status_lines;
+            } else if (!k.box_command.starts_with('s')) {
+                k.remaining_count = st.remaining;
+            }
             s.view["hivas_cmd"].back = st.calling ? Color::Red : Color::LightGrey;
             k.stop_request = st.stop;
             if (st.stop == 1) k.ismetles_check = Tristate::Clear;
@@ -257,6 +266,8 @@ void USB_kezeles(Session& s) {
         for (Text* command : {&k.eprom_command, &k.amplifier_command, &k.box_command}) {
             if (trim(*command).empty()) continue;
             port->write(*command);
+            // Answers to queries sent before a CW message do not count its characters.
+            if (command == &k.box_command && command->starts_with('s')) k.stale_status_lines = k.unanswered_queries;
             command->clear();
             if (command == &k.eprom_command) {
                 // The next tick sends again: an EPROM command does not wait for its turn.
@@ -266,7 +277,10 @@ void USB_kezeles(Session& s) {
             sent = true;
             break;
         }
-        if (!sent) port->write(Text("?") + kCrLf);
+        if (!sent) {
+            port->write(Text("?") + kCrLf);
+            k.unanswered_queries = std::min<short>(static_cast<short>(k.unanswered_queries + 1), 2);
+        }
         k.reply_seen = 0;
         k.poll_phase = 1;
         set_view(s, "kerdezo_label", Color::Red);

@@ -73,6 +73,12 @@ struct StationControl {
     short pause_ticks = 0;
     short cw_continue = 0;
 
+    // Status queries ("?") whose answer has not been read yet, at most 2; and, when a CW message
+    // has gone out, how many status lines still to come answer queries sent before it. A slow
+    // box's late answer from before the message must not end calling with its count of 0.
+    short unanswered_queries = 0;
+    short stale_status_lines = 0;
+
     // A tick that runs inside a wait of the calling step only polls the box.
     bool in_calling_step = false;
     bool eprom_busy = false;

@@ -2,6 +2,7 @@
 // port, settings and EPROM on the others, so the log page stays compact.
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QStackedWidget>
 #include <QTabWidget>
@@ -16,6 +17,13 @@ namespace {
 
 // Rows of a message list shown at once; the other rows scroll.
 constexpr int kListRows = 4;
+
+// A read-only line for the box's replies: a new text would leave its end in view, but the
+// status line is read from its start (speed, characters still to send).
+void show_from_start(QLineEdit* shown) {
+    shown->setReadOnly(true);
+    QObject::connect(shown, &QLineEdit::textChanged, shown, [shown] { shown->setCursorPosition(0); });
+}
 
 QListView* message_list(QWidget* parent, const char* name) {
     QListView* list = mono_list(parent, name);
@@ -90,7 +98,7 @@ QWidget* call_page(QWidget* parent) {
     top->addWidget(poll);
     top->addWidget(label(g, "usb_valasz_label", QStringLiteral("Válasz:")));
     QLineEdit* reply = line_edit(g, "usb_valasz_text", 16, QStringLiteral("A billenyüző állapota"));
-    reply->setReadOnly(true);
+    show_from_start(reply);
     reply->setFocusPolicy(Qt::NoFocus);
     reply->setFont(mono_font());
     top->addWidget(reply, 1);
@@ -138,7 +146,7 @@ QWidget* settings_page(QWidget* parent) {
     port_row->addWidget(button(page, "sio_close_cmd", QStringLiteral("Bezárás")));
     port_row->addWidget(button(page, "ID_cmd", QStringLiteral("ID"), QStringLiteral("A billentyűző azonosítója")));
     QLineEdit* id = line_edit(page, "ID_text", 16);
-    id->setReadOnly(true);
+    show_from_start(id);
     port_row->addWidget(id, 1);
     grid->addLayout(port_row, 0, c, 1, 5);
 

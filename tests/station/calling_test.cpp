@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <utility>
 
 #include "core/file_io.hpp"
 #include "core/window_keys.hpp"
@@ -48,6 +49,29 @@ TEST(Calling, CwMessageIsSentAndRepeatedFiveSecondsAfterTheBoxFinished) {
     EXPECT_NE(st.sent().find("b1"), Text::npos);
     EXPECT_EQ(st.s.keyer.calling_active, 0);
     EXPECT_EQ(st.s.view["hivas_cmd"].caption, hu(u8"Hívás &Indítás"));
+}
+
+TEST(Calling, ALateAnswerFromBeforeTheCwMessageDoesNotEndCalling) {
+    Station st(kCw);
+    st.s.keyer.cw_messages[0] = "CQ";
+    cw_combo_toltes(st.s);
+    // A slow box: each status query is answered only with the next command it receives.
+    bool sending = false;
+    Text late;
+    st.box = [&](const Text& got) {
+        Text out = std::exchange(late, Text());
+        if (got.starts_with("sCQ")) sending = true;
+        if (got.starts_with("?")) late = status_line(sending ? "002" : "000", sending ? '1' : '0', '0', "333") + "\r";
+        return out;
+    };
+    st.run(6);
+    ASSERT_TRUE(Form_KeyDown(st.s, WindowKey::F1));
+    st.run(20);
+    ASSERT_TRUE(sending);
+    EXPECT_EQ(st.s.keyer.calling_active, -1);
+    sending = false;
+    st.run(10);
+    EXPECT_EQ(st.s.keyer.calling_active, 0);
 }
 
 TEST(Calling, VoiceMessagePlaysOnAirAndEndsOffAir) {

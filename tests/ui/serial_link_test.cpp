@@ -1,36 +1,18 @@
 // The real serial link: QtSerialPort talking to loxar-cli's virtual keying box on a pseudo-terminal.
 #include <QDeadlineTimer>
-#include <QProcess>
 #include <memory>
 #include <string>
 
 #include "platform/qt_serial_port.hpp"
+#include "ui/support/keybox_process.hpp"
 #include "ui/support/ui_test.hpp"
 
 using namespace loxar;
 
 namespace {
 
-constexpr int kPatience = 20000;  // ms: generous, the machine may be slow and busy
-
-// A virtual keying box for one test; it ends with the closed standard input.
-struct Box {
-    QProcess process;
-    QString device;
-
-    Box() {
-        process.start(QStringLiteral(LOXAR_CLI_PATH), {QStringLiteral("keybox")});
-        if (!process.waitForStarted(kPatience)) return;
-        QDeadlineTimer deadline(kPatience);
-        while (!process.canReadLine() && !deadline.hasExpired()) process.waitForReadyRead(100);
-        device = QString::fromLocal8Bit(process.readLine()).trimmed();
-    }
-    ~Box() {
-        process.closeWriteChannel();
-        if (!process.waitForFinished(kPatience)) process.kill();
-        process.waitForFinished(kPatience);
-    }
-};
+constexpr int kPatience = testing::KeyboxProcess::kPatience;
+using Box = testing::KeyboxProcess;
 
 // The first whole reply line (up to CR LF) the port brings within the patience.
 std::string reply_line(QtSerialPort& port) {

@@ -1,0 +1,3 @@
+CW setup
+CQ <M>
+<H> иии
