@@ -176,6 +176,15 @@ void call_vekker_Timer(Session& s) {
     USB_kezeles(s);
     billentyuzo_lampa_frissites(s);
     StationControl& k = s.keyer;
+    // The CW list shows "<M>" as the own callsign: one typed or loaded since shows at once.
+    if (k.listed_own_call != s.station.hivojel_text) {
+        const long keep = k.hivas_lista[kCw].list_index;
+        cw_combo_toltes(s);
+        if (keep >= 0) {
+            k.hivas_lista[kCw].select_only(static_cast<std::size_t>(keep));
+            k.hivas_lista[kCw].list_index = keep;
+        }
+    }
     // A tick inside the step's own wait only polls the box.
     if (k.in_calling_step || !port_open(s)) return;
     if (k.calling_active == 0 || k.calling_state < 1 || k.calling_state > 4) return;
@@ -253,6 +262,7 @@ void cw_combo_toltes(Session& s) {
     }
     list.select_only(0);
     list.list_index = 0;
+    s.keyer.listed_own_call = s.station.hivojel_text;
     s.ui().refresh(Aspect::Calling);
 }
 

@@ -41,6 +41,7 @@ struct StationControl {
     std::array<Text, kMessageSlots> cw_messages;
     std::array<Text, kMessageSlots> voice_messages;
     std::array<ListBox, 2> hivas_lista;  // 0 voice, 1 CW
+    Text listed_own_call;                // the own callsign the CW list's "<M>" shows
     short hivas_valaszto = 1;            // which list the window shows
     Text hivas_cw_text;
     Tristate ismetles_check = Tristate::Clear;

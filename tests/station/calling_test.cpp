@@ -25,6 +25,15 @@ TEST(Calling, CwMessageIsSentAndRepeatedFiveSecondsAfterTheBoxFinished) {
     st.s.keyer.cw_messages[0] = "CQ <M>";
     cw_combo_toltes(st.s);
     EXPECT_EQ(st.s.keyer.hivas_lista[1].at(0), "F01:CQ HA5XX");
+    // An own callsign typed later shows in the list at the next tick, the selection kept.
+    st.s.station.hivojel_text = "HA5YY";
+    st.s.keyer.hivas_lista[1].select_only(3);
+    st.s.keyer.hivas_lista[1].list_index = 3;
+    st.tick();
+    EXPECT_EQ(st.s.keyer.hivas_lista[1].at(0), "F01:CQ HA5YY");
+    EXPECT_EQ(st.s.keyer.hivas_lista[1].list_index, 3);
+    st.s.station.hivojel_text = "HA5XX";
+    st.tick();
     st.s.keyer.ismetles_check = Tristate::Ticked;
     st.s.keyer.settings.ismetles_combo.set(3);  // 5 s
     Text remaining = "010";
