@@ -14,14 +14,11 @@ namespace {
 constexpr short kSecondsStep = 10;
 constexpr short kLastSecond = 59;
 
-// A line put together left to right: each value blank-padded and cut to its width, each
-// separator as it stands. One buffer per line, however many columns.
+// A line put together left to right in the caller's buffer: each value blank-padded and cut to
+// its width, each separator as it stands.
 class Line {
 public:
-    explicit Line(std::string_view stamp) {
-        text_.reserve(kLineCapacity);
-        text_ += stamp;
-    }
+    explicit Line(Text& text) : text_(text) {}
     Line& operator()(std::string_view value, std::size_t width) {
         const std::size_t n = std::min(value.size(), width);
         text_.append(value.data(), n);
@@ -32,22 +29,12 @@ public:
         text_ += literal;
         return *this;
     }
-    Text take() { return std::move(text_); }
 
 private:
-    static constexpr std::size_t kLineCapacity = 136;  // the longest line, the QRP one with its QTH
-    Text text_;
+    Text& text_;
 };
 
 bool is_space(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-
-// Blanks, tabs and line ends cut from both ends, without a copy.
-std::string_view trimmed(std::string_view v) {
-    std::size_t b = 0, e = v.size();
-    while (b < e && is_space(v[b])) ++b;
-    while (e > b && is_space(v[e - 1])) --e;
-    return v.substr(b, e - b);
-}
 
 bool all_digits(std::string_view v) {
     return !v.empty() && std::all_of(v.begin(), v.end(), [](char c) { return c >= '0' && c <= '9'; });
@@ -55,9 +42,13 @@ bool all_digits(std::string_view v) {
 
 // A numeric serial as 4 digits with leading zeros, any other text cut to 4.
 Text serial4(const Text& v) {
-    const std::string_view t = trimmed(v);
-    // The common case, a short run of digits, without a number conversion.
-    if (all_digits(t) && t.size() <= 4) return Text(4 - t.size(), '0') + Text(t);
+    std::string_view t = trimmed(v);
+    // The common case, a run of digits, without a number conversion: its own leading zeros
+    // dropped, then zeros to 4 digits.
+    if (all_digits(t)) {
+        t.remove_prefix(std::min(t.find_first_not_of('0'), t.size()));
+        return Text(4 - std::min<std::size_t>(4, t.size()), '0') += t;
+    }
     std::optional<Text> digits = zero_padded_number(v, 4);
     return digits ? std::move(*digits) : Text(t);
 }
@@ -88,27 +79,24 @@ const Text& received_serial(const ImportQso& q, ContestType type) {
     return exchange_contest && !q.exchange.empty() ? q.exchange : q.received_serial;
 }
 
-Text general_line(const ImportQso& q, const ImportSettings& st, const Text& stamp) {
+void general_line(Text& line, const ImportQso& q, const ImportSettings& st) {
     const Text own_exchange = st.type == ContestType::Hadx ? clean_value(st.exch_text) : Text();
     const Text& sent = st.type == ContestType::Hadx ? own_exchange : q.sent_serial;
-    return Line(stamp)("=")(q.callsign, 20)("=")(q.received_report, 3)("/")(serial4(received_serial(q, st.type)), 4)("/")(
-               locator_or_none(q.received_locator), 6)("/.=")(q.sent_report, 3)("/")(serial4(sent), 4)("/")(
-               mode_group(q.mode))(".=--/--/00001=00001=")(q.name, 14)("=")(q.band, 7)("=")
-        .take();
+    Line{line}("=")(q.callsign, 20)("=")(q.received_report, 3)("/")(serial4(received_serial(q, st.type)), 4)("/")(
+        locator_or_none(q.received_locator), 6)("/.=")(q.sent_report, 3)("/")(serial4(sent), 4)("/")(
+        mode_group(q.mode))(".=--/--/00001=00001=")(q.name, 14)("=")(q.band, 7)("=");
 }
 
-Text qrp_line(const ImportQso& q, const ImportSettings& st, const Text& stamp) {
-    return Line(stamp)("=")(q.callsign, 16)("=")(q.received_report, 3)("/")(q.name, 14)("/")("", 21)("=")(
-               q.sent_report, 3)("=")(mode_group(q.mode))("00001=")(clean_value(st.kezelo_text), 10)("=2=N=")(
-               q.band, 7)("=")(one_line(st.qth_text), 19)
-        .take();
+void qrp_line(Text& line, const ImportQso& q, const ImportSettings& st) {
+    Line{line}("=")(q.callsign, 16)("=")(q.received_report, 3)("/")(q.name, 14)("/")("", 21)("=")(
+        q.sent_report, 3)("=")(mode_group(q.mode))("00001=")(clean_value(st.kezelo_text), 10)("=2=N=")(
+        q.band, 7)("=")(one_line(st.qth_text), 19);
 }
 
-Text skm_line(const ImportQso& q, const ImportSettings& st, const Text& stamp) {
-    return Line(stamp)("=")(q.callsign, 13)("=")(q.received_report, 3)("/")("SILENT-KEY", 13)("=")(q.sent_report, 3)(
-               "=")(clean_value(st.exch_text), 13)("=")(mode_group(q.mode))("--/--/00001=00001=")(
-               clean_value(st.kezelo_text), 14)("=")(q.band, 7)("=28=")
-        .take();
+void skm_line(Text& line, const ImportQso& q, const ImportSettings& st) {
+    Line{line}("=")(q.callsign, 13)("=")(q.received_report, 3)("/")("SILENT-KEY", 13)("=")(q.sent_report, 3)(
+        "=")(clean_value(st.exch_text), 13)("=")(mode_group(q.mode))("--/--/00001=00001=")(
+        clean_value(st.kezelo_text), 14)("=")(q.band, 7)("=28=");
 }
 
 // The band of a CQWW-VHF line: the frequency word's band, "XXXXXXX" for one that names none.
@@ -116,14 +104,20 @@ std::string_view cqww_band(const ImportQso& q) {
     return trim(q.band) == trim(band_name(0)) ? std::string_view("XXXXXXX") : std::string_view(q.band);
 }
 
-Text cqww_line(const ImportQso& q, const ImportSettings& st, const Text& stamp) {
-    return Line(stamp)("=")(q.callsign, 20)("=")(q.received_report, 3)("/0000/")(locator_or_none(q.received_locator), 6)(
-               "/.=000/0000=")(mode_group(q.mode))(".=00001/00001=00000=")(clean_value(st.kezelo_text), 14)("=")(
-               cqww_band(q), 7)("=")
-        .take();
+void cqww_line(Text& line, const ImportQso& q, const ImportSettings& st) {
+    Line{line}("=")(q.callsign, 20)("=")(q.received_report, 3)("/0000/")(locator_or_none(q.received_locator), 6)(
+        "/.=000/0000=")(mode_group(q.mode))(".=00001/00001=00000=")(clean_value(st.kezelo_text), 14)("=")(
+        cqww_band(q), 7)("=");
 }
 
 }  // namespace
+
+std::string_view trimmed(std::string_view v) {
+    std::size_t b = 0, e = v.size();
+    while (b < e && is_space(v[b])) ++b;
+    while (e > b && is_space(v[e - 1])) --e;
+    return v.substr(b, e - b);
+}
 
 Text clean_value(std::string_view v) {
     Text out;
@@ -138,7 +132,7 @@ void assign_clean(Text& target, std::string_view v) {
     }
 }
 
-Text date_time(ImportState& state) {
+void append_date_time(Text& line, ImportState& state) {
     const Text time = hhmm(state.work.time);
     if (time == state.previous_time) {
         // Past the sixth QSO of a minute the seconds go on one by one and stop at 59.
@@ -149,43 +143,44 @@ Text date_time(ImportState& state) {
         state.seconds = 0;
     }
     state.previous_time = time;
-    // Built in place: this runs once per QSO.
-    Text stamp = pad_cut(state.work.date, 10);
-    stamp += '/';
-    stamp.append(time, 0, 2);
-    stamp += ':';
-    stamp.append(time, 2, 2);
-    stamp += ':';
-    stamp += static_cast<char>('0' + state.seconds / 10);
-    stamp += static_cast<char>('0' + state.seconds % 10);
-    return stamp;
+    Line{line}(state.work.date, 10)("/");
+    line.append(time, 0, 2);
+    line += ':';
+    line.append(time, 2, 2);
+    line += ':';
+    line += static_cast<char>('0' + state.seconds / 10);
+    line += static_cast<char>('0' + state.seconds % 10);
 }
 
-Text edi_line(const ImportQso& q, const Text& stamp) {
+void append_edi_line(Text& line, const ImportQso& q) {
     const Text points = points5(q.points);
-    return Line(stamp)("=")(q.callsign, 20)("=")(q.received_report, 3)("/")(serial4(q.received_serial), 4)("/")(
-               locator_or_none(q.received_locator), 6)("/.=")(q.sent_report, 3)("/")(serial4(q.sent_serial), 4)("/")(
-               q.mode, 3)("=.=")(points)("/")(points)("=00001=")("", 14)("=")(q.band, 7)("=")
-        .take();
+    Line{line}("=")(q.callsign, 20)("=")(q.received_report, 3)("/")(serial4(q.received_serial), 4)("/")(
+        locator_or_none(q.received_locator), 6)("/.=")(q.sent_report, 3)("/")(serial4(q.sent_serial), 4)("/")(
+        q.mode, 3)("=.=")(points)("/")(points)("=00001=")("", 14)("=")(q.band, 7)("=");
 }
 
-Text contest_line(const ImportQso& q, const ImportSettings& st, const Text& stamp, bool cqww_builder) {
+void append_contest_line(Text& line, const ImportQso& q, const ImportSettings& st, bool cqww_builder) {
     switch (st.type) {
         case ContestType::HaQrp:
         case ContestType::Dx:
-        case ContestType::Nmark: return qrp_line(q, st, stamp);
-        case ContestType::SilentKeyMem: return skm_line(q, st, stamp);
-        case ContestType::CqwwVhf: return cqww_builder ? cqww_line(q, st, stamp) : general_line(q, st, stamp);
-        default: return general_line(q, st, stamp);
+        case ContestType::Nmark: qrp_line(line, q, st); break;
+        case ContestType::SilentKeyMem: skm_line(line, q, st); break;
+        case ContestType::CqwwVhf:
+            if (cqww_builder) {
+                cqww_line(line, q, st);
+            } else {
+                general_line(line, q, st);
+            }
+            break;
+        default: general_line(line, q, st); break;
     }
 }
 
-Text callsign_list_line(const ImportQso& q, const Text& stamp) {
+void append_callsign_list_line(Text& line, const ImportQso& q) {
     const Text points = points5(q.points);
-    return Line(stamp)("=")(q.callsign, 20)("=")(q.received_report, 3)("/")(serial4(q.received_serial), 4)("/")(
-               locator_or_none(q.received_locator), 6)("/.=")(q.sent_report, 3)("/")(serial4(q.sent_serial), 4)("/")(
-               mode_group(q.mode))(".=--/--/")(points)("=")(points)("=")("", 14)("=")(q.band, 7)("=")
-        .take();
+    Line{line}("=")(q.callsign, 20)("=")(q.received_report, 3)("/")(serial4(q.received_serial), 4)("/")(
+        locator_or_none(q.received_locator), 6)("/.=")(q.sent_report, 3)("/")(serial4(q.sent_serial), 4)("/")(
+        mode_group(q.mode))(".=--/--/")(points)("=")(points)("=")("", 14)("=")(q.band, 7)("=");
 }
 
 }  // namespace loxar
