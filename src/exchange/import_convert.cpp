@@ -244,15 +244,25 @@ void read_cabrillo(std::string_view text, const ImportSettings& settings, Import
 
 // --- ADIF -------------------------------------------------------------------------------------
 
-bool is_name_char(char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
-}
+// Letters, digits and "_", by a table: every byte of every field name is tested.
+constexpr std::array<bool, 256> kNameChars = [] {
+    std::array<bool, 256> table{};
+    for (int c = 0; c < 256; ++c) {
+        table[static_cast<std::size_t>(c)] =
+            (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
+    }
+    return table;
+}();
 
-// A field name against an upper-case name, letter case ignored, in place.
+bool is_name_char(char c) { return kNameChars[static_cast<unsigned char>(c)]; }
+
+// A field name (letters, digits and "_" only) against an upper-case name, letter case ignored.
+// Among those characters the 0x20 bit is only ever a letter's case, so setting it on both sides
+// compares them without a case conversion.
 bool same_name(std::string_view name, std::string_view upper) {
     if (name.size() != upper.size()) return false;
     for (std::size_t i = 0; i < name.size(); ++i) {
-        if (upper_ascii(name[i]) != upper[i]) return false;
+        if ((name[i] | 0x20) != (upper[i] | 0x20)) return false;
     }
     return true;
 }
@@ -274,7 +284,8 @@ public:
             }
             pos_ = open + 1;
             std::size_t i = open + 1;
-            while (i < text_.size() && i - open <= kMaxName && is_name_char(text_[i])) ++i;
+            const std::size_t name_end = std::min(text_.size(), open + 1 + kMaxName);
+            while (i < name_end && is_name_char(text_[i])) ++i;
             if (i == open + 1 || i >= text_.size()) continue;
             std::size_t j = i + 1;
             std::size_t length = 0;
