@@ -21,6 +21,29 @@ inline constexpr std::uintmax_t kMaxSmallFileBytes = 1024 * 1024;
 
 // Writes `bytes` to a temporary file beside `path` and renames it over `path`.
 bool write_file_atomic(const std::filesystem::path& path, const Text& bytes);
+
+// The same for a text made piece by piece, which then never has to be held whole: the pieces
+// go to the temporary file as they come, commit() renames it over `path`. A writer dropped
+// without commit() removes its temporary and leaves `path` as it was.
+class AtomicFileWriter {
+public:
+    explicit AtomicFileWriter(const std::filesystem::path& path);
+    ~AtomicFileWriter();
+    AtomicFileWriter(const AtomicFileWriter&) = delete;
+    AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
+
+    void write(std::string_view bytes);
+    // True when every byte reached the disk and the file took the place of `path`.
+    bool commit();
+
+private:
+    bool flush();
+
+    std::filesystem::path path_, tmp_;
+    int fd_ = -1;
+    bool failed_ = false;
+    Text buffer_;
+};
 // Appends `bytes` in one write (backup records).
 bool append_file(const std::filesystem::path& path, const Text& bytes);
 // The whole file; nothing when it cannot be read or is larger than `max_bytes`.
