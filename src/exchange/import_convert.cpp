@@ -64,9 +64,7 @@ public:
           sink_(sink),
           band_(trim(settings.filter) == trim(band_name(0)) || settings.filter == kHaHgFilter
                     ? Text()
-                    : trim(settings.filter)) {
-        line_.reserve(kLineCapacity);
-    }
+                    : trim(settings.filter)) {}
 
     // The buffer of the next line, begun with its date and time.
     Text& line(ImportState& state) {
@@ -86,7 +84,6 @@ public:
     }
 
 private:
-    static constexpr std::size_t kLineCapacity = 136;  // the longest line, the QRP one with its QTH
     ImportResult& result_;
     const ImportLineSink& sink_;
     Text band_;  // empty: every band
