@@ -153,10 +153,11 @@ Text clean_value(std::string_view v) {
 }
 
 void assign_clean(Text& target, std::string_view v) {
-    target.assign(trim_view(v));
-    for (char& c : target) {
-        if (c == '\r' || c == '\n' || c == '\0') c = ' ';
-    }
+    v = trim_view(v);
+    // Copied and cleaned in one pass into the buffer the field already has.
+    target.resize(v.size());
+    std::transform(v.begin(), v.end(), target.begin(),
+                   [](char c) { return c == '\r' || c == '\n' || c == '\0' ? ' ' : c; });
 }
 
 void append_date_time(Text& line, ImportState& state) {
