@@ -18,7 +18,7 @@ constexpr short kLastSecond = 59;
 bool is_space(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
 // Blanks, tabs and line ends cut from both ends, without a copy.
-std::string_view trim_view(std::string_view v) {
+inline std::string_view trim_view(std::string_view v) {
     std::size_t b = 0, e = v.size();
     while (b < e && is_space(v[b])) ++b;
     while (e > b && is_space(v[e - 1])) --e;
