@@ -2,6 +2,8 @@
 #include "core/file_io.hpp"
 
 #include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -15,9 +17,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Writes every byte and forces them onto the disk: after a power cut a file holds what was
-// written, never an empty or torn text.
-bool write_all_synced(int fd, const Text& bytes) {
+// Writes every byte.
+bool write_all(int fd, std::string_view bytes) {
     std::size_t done = 0;
     while (done < bytes.size()) {
         const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
@@ -25,8 +26,12 @@ bool write_all_synced(int fd, const Text& bytes) {
         if (n <= 0) return false;
         done += static_cast<std::size_t>(n);
     }
-    return ::fsync(fd) == 0;
+    return true;
 }
+
+// Writes every byte and forces them onto the disk: after a power cut a file holds what was
+// written, never an empty or torn text.
+bool write_all_synced(int fd, std::string_view bytes) { return write_all(fd, bytes) && ::fsync(fd) == 0; }
 
 // The rename itself is kept by the folder's entry, which has to reach the disk too.
 void sync_folder(const fs::path& dir) {
@@ -39,20 +44,57 @@ void sync_folder(const fs::path& dir) {
 }  // namespace
 
 bool write_file_atomic(const fs::path& path, const Text& bytes) {
+    AtomicFileWriter writer(path);
+    writer.write(bytes);
+    return writer.commit();
+}
+
+// What is written is gathered up to this size before it goes to the file: few system calls, and
+// a buffer that stays in the cache.
+constexpr std::size_t kWriteChunk = 256 * 1024;
+
+AtomicFileWriter::AtomicFileWriter(const fs::path& path) : path_(path), tmp_(path) {
     static std::mt19937 rng{std::random_device{}()};
-    fs::path tmp = path;
-    tmp += ".tmp" + std::to_string(rng() % 1000000);
-    const int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) return false;
-    const bool written = write_all_synced(fd, bytes);
-    const bool closed = ::close(fd) == 0;
+    tmp_ += ".tmp" + std::to_string(rng() % 1000000);
+    fd_ = ::open(tmp_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    failed_ = fd_ < 0;
+}
+
+AtomicFileWriter::~AtomicFileWriter() {
+    if (fd_ < 0) return;
+    ::close(fd_);
     std::error_code ec;
-    if (written && closed) fs::rename(tmp, path, ec);
+    fs::remove(tmp_, ec);
+}
+
+void AtomicFileWriter::write(std::string_view bytes) {
+    if (failed_) return;
+    if (buffer_.size() + bytes.size() <= kWriteChunk) {
+        buffer_ += bytes;
+        return;
+    }
+    // A piece that does not fit goes out after what is gathered, without a copy.
+    failed_ = !flush() || !write_all(fd_, bytes);
+}
+
+bool AtomicFileWriter::flush() {
+    const bool written = write_all(fd_, buffer_);
+    buffer_.clear();
+    return written;
+}
+
+bool AtomicFileWriter::commit() {
+    if (fd_ < 0) return false;
+    const bool written = !failed_ && flush() && ::fsync(fd_) == 0;
+    const bool closed = ::close(fd_) == 0;
+    fd_ = -1;
+    std::error_code ec;
+    if (written && closed) fs::rename(tmp_, path_, ec);
     if (!written || !closed || ec) {
-        fs::remove(tmp, ec);
+        fs::remove(tmp_, ec);
         return false;
     }
-    sync_folder(path.parent_path());
+    sync_folder(path_.parent_path());
     return true;
 }
 
@@ -74,6 +116,28 @@ std::optional<Text> read_file(const fs::path& path, std::uintmax_t max_bytes) {
     in.read(bytes.data(), static_cast<std::streamsize>(size));
     bytes.resize(static_cast<std::size_t>(in.gcount()));
     return bytes;
+}
+
+MappedFile::MappedFile(const fs::path& path, std::uintmax_t max_bytes) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return;
+    struct stat st {};
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && static_cast<std::uintmax_t>(st.st_size) <= max_bytes) {
+        size_ = static_cast<std::size_t>(st.st_size);
+        if (size_ == 0) {
+            ok_ = true;
+        } else {
+            void* mapped = ::mmap(nullptr, size_, PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0);
+            ok_ = mapped != MAP_FAILED;
+            data_ = ok_ ? mapped : nullptr;
+        }
+        if (!ok_) size_ = 0;
+    }
+    ::close(fd);
+}
+
+MappedFile::~MappedFile() {
+    if (data_ != nullptr) ::munmap(data_, size_);
 }
 
 bool LineCursor::next(std::string_view& line) {

@@ -21,11 +21,55 @@ inline constexpr std::uintmax_t kMaxSmallFileBytes = 1024 * 1024;
 
 // Writes `bytes` to a temporary file beside `path` and renames it over `path`.
 bool write_file_atomic(const std::filesystem::path& path, const Text& bytes);
+
+// The same for a text made piece by piece, which then never has to be held whole: the pieces
+// go to the temporary file as they come, commit() renames it over `path`. A writer dropped
+// without commit() removes its temporary and leaves `path` as it was.
+class AtomicFileWriter {
+public:
+    explicit AtomicFileWriter(const std::filesystem::path& path);
+    ~AtomicFileWriter();
+    AtomicFileWriter(const AtomicFileWriter&) = delete;
+    AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
+
+    void write(std::string_view bytes);
+    // True when every byte reached the disk and the file took the place of `path`.
+    bool commit();
+
+private:
+    bool flush();
+
+    std::filesystem::path path_, tmp_;
+    int fd_ = -1;
+    bool failed_ = false;
+    Text buffer_;
+};
 // Appends `bytes` in one write (backup records).
 bool append_file(const std::filesystem::path& path, const Text& bytes);
 // The whole file; nothing when it cannot be read or is larger than `max_bytes`.
 std::optional<Text> read_file(const std::filesystem::path& path,
                               std::uintmax_t max_bytes = kMaxInputFileBytes);
+// A whole file mapped read-only: a huge input is read without a copy into memory of its own.
+// The bytes last as long as the object; a file cut shorter by another program meanwhile ends
+// the process (SIGBUS), so this is for one-shot tools, never for the window.
+class MappedFile {
+public:
+    // Nothing mapped (bytes() empty, ok() false) when the file cannot be read or is larger than
+    // `max_bytes`; an empty file is ok.
+    explicit MappedFile(const std::filesystem::path& path, std::uintmax_t max_bytes = kMaxInputFileBytes);
+    ~MappedFile();
+    MappedFile(const MappedFile&) = delete;
+    MappedFile& operator=(const MappedFile&) = delete;
+
+    bool ok() const { return ok_; }
+    std::string_view bytes() const { return {static_cast<const char*>(data_), size_}; }
+
+private:
+    void* data_ = nullptr;
+    std::size_t size_ = 0;
+    bool ok_ = false;
+};
+
 // Lines without their CR LF (a lone LF ends a line too).
 std::vector<Text> split_lines(std::string_view bytes);
 // The first `count` lines as split_lines cuts them (fewer when the text has fewer).

@@ -100,16 +100,31 @@ void apply_log_file_header(Session& s, const Text& header) {
         s.auto_mentes_combo.set(field_int(f[11]));
 }
 
+void append_log_file_head(Text& out, const Text& header) {
+    out += "Log records:";
+    out += kCrLf;
+    out += header;
+    out += kCrLf;
+}
+
+void append_log_file_line(Text& out, std::string_view line) {
+    out += line;
+    out += kCrLf;
+}
+
+void append_log_file_end(Text& out) {
+    out += "End";
+    out += kCrLf;
+}
+
 Text log_file_text(const Text& header, const std::vector<Text>& lines) {
-    Text out = "Log records:" + kCrLf + header + kCrLf;
-    std::size_t size = out.size() + 8;
+    std::size_t size = header.size() + 24;
     for (const Text& l : lines) size += l.size() + 2;
+    Text out;
     out.reserve(size);
-    for (const Text& l : lines) {
-        out += l;
-        out += kCrLf;
-    }
-    out += "End" + kCrLf;
+    append_log_file_head(out, header);
+    for (const Text& l : lines) append_log_file_line(out, l);
+    append_log_file_end(out);
     return out;
 }
 

@@ -25,6 +25,11 @@ Text log_file_header(const Session& s);
 void apply_log_file_header(Session& s, const Text& header);
 // The whole file text for these lines.
 Text log_file_text(const Text& header, const std::vector<Text>& lines);
+// The same text written piece by piece, for a writer that makes its lines one at a time: the
+// head, then each line, then the end.
+void append_log_file_head(Text& out, const Text& header);
+void append_log_file_line(Text& out, std::string_view line);
+void append_log_file_end(Text& out);
 
 // A log file read whole, before anything of the session is touched.
 struct LogFileRead {

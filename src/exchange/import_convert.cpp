@@ -47,27 +47,37 @@ bool starts_with(std::string_view s, std::string_view prefix) {
     return s.substr(0, prefix.size()) == prefix;
 }
 
+char upper_ascii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
 Text upper_ascii(std::string_view s) {
     Text out(s);
-    for (char& c : out) {
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    }
+    for (char& c : out) c = upper_ascii(c);
     return out;
 }
 
-// Collects the converted lines: the filter, and the bound of what a log can hold.
+// Hands the converted lines on: the filter, and the bound of what a log can hold. Each line is
+// built in one buffer, reused line after line.
 class Output {
 public:
-    explicit Output(const ImportSettings& settings, ImportResult& result)
+    Output(const ImportSettings& settings, ImportResult& result, const ImportLineSink& sink)
         : result_(result),
+          sink_(sink),
           band_(trim(settings.filter) == trim(band_name(0)) || settings.filter == kHaHgFilter
                     ? Text()
                     : trim(settings.filter)) {}
 
-    void add(Text line) {
+    // The buffer of the next line, begun with its date and time.
+    Text& line(ImportState& state) {
+        line_.clear();
+        append_date_time(line_, state);
+        return line_;
+    }
+
+    void add(std::string_view line) {
         if (!band_.empty() && trim(col(line, 108, 7)) != band_) return;
-        if (result_.lines.size() < kMaxLogQsos) {
-            result_.lines.push_back(std::move(line));
+        if (kept_ < kMaxLogQsos) {
+            ++kept_;
+            sink_(line);
         } else {
             ++result_.left_out;
         }
@@ -75,7 +85,10 @@ public:
 
 private:
     ImportResult& result_;
+    const ImportLineSink& sink_;
     Text band_;  // empty: every band
+    Text line_;
+    std::size_t kept_ = 0;
 };
 
 // --- EDI --------------------------------------------------------------------------------------
@@ -131,7 +144,8 @@ std::vector<std::string_view> split_semicolons(std::string_view line) {
     return fields;
 }
 
-void read_edi(std::string_view text, const ImportSettings& settings, ImportResult& result) {
+void read_edi(std::string_view text, const ImportSettings& settings, ImportResult& result,
+              const ImportLineSink& sink) {
     // The header values are found by their tags wherever they stand before the QSO records.
     Text tdate, pband;
     bool records = false;
@@ -159,7 +173,7 @@ void read_edi(std::string_view text, const ImportSettings& settings, ImportResul
     const Text century = century_digits.size() == 2 && is_numeric(century_digits) ? century_digits : "20";
     ImportQso& q = result.state.work;
     q.band = band_name(band);
-    Output out(settings, result);
+    Output out(settings, result, sink);
     // The records run to the next section ("[END;...]"), or to the end of a file cut short.
     while (cursor.next(line)) {
         if (starts_with(line, "[")) break;
@@ -178,17 +192,20 @@ void read_edi(std::string_view text, const ImportSettings& settings, ImportResul
         const Text locator = upper_ascii(field(9));
         q.received_locator = locator.empty() ? kNoLocator : locator;
         if (const Text points = field(10); !points.empty()) q.points = int_value(points);
-        out.add(edi_line(q, date_time(result.state)));
+        Text& built = out.line(result.state);
+        append_edi_line(built, q);
+        out.add(built);
     }
 }
 
 // --- Cabrillo ---------------------------------------------------------------------------------
 
-void read_cabrillo(std::string_view text, const ImportSettings& settings, ImportResult& result) {
+void read_cabrillo(std::string_view text, const ImportSettings& settings, ImportResult& result,
+                   const ImportLineSink& sink) {
     ImportQso& q = result.state.work;
     const bool ha_hg = settings.filter == kHaHgFilter;
     const bool cqww = settings.type == ContestType::CqwwVhf;
-    Output out(settings, result);
+    Output out(settings, result, sink);
     LineCursor cursor(text);
     std::string_view line;
     while (cursor.next(line)) {
@@ -216,33 +233,56 @@ void read_cabrillo(std::string_view text, const ImportSettings& settings, Import
             q.received_serial = value(10);
         }
         q.band = band_name(band_index_for_cabrillo(q.frequency));
-        out.add(contest_line(q, settings, date_time(result.state), true));
+        Text& built = out.line(result.state);
+        append_contest_line(built, q, settings, true);
+        out.add(built);
     }
 }
 
 // --- ADIF -------------------------------------------------------------------------------------
 
-bool is_name_char(char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
+// Letters, digits and "_", by a table: every byte of every field name is tested.
+constexpr std::array<bool, 256> kNameChars = [] {
+    std::array<bool, 256> table{};
+    for (int c = 0; c < 256; ++c) {
+        table[static_cast<std::size_t>(c)] =
+            (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
+    }
+    return table;
+}();
+
+bool is_name_char(char c) { return kNameChars[static_cast<unsigned char>(c)]; }
+
+// A field name (letters, digits and "_" only) against an upper-case name, letter case ignored.
+// Among those characters the 0x20 bit is only ever a letter's case, so setting it on both sides
+// compares them without a case conversion.
+bool same_name(std::string_view name, std::string_view upper) {
+    if (name.size() != upper.size()) return false;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        if ((name[i] | 0x20) != (upper[i] | 0x20)) return false;
+    }
+    return true;
 }
 
 // The fields of an ADIF text one at a time: "<NAME:LENGTH[:TYPE]>VALUE" or "<NAME>". A "<" that
 // starts no well-formed tag is passed over; every tag part is bounded, so each "<" costs little.
+// Name and value are views into the text.
 class AdifScanner {
 public:
     explicit AdifScanner(std::string_view text, std::size_t from = 0) : text_(text), pos_(from) {}
 
-    // The next field; its name upper-cased (valid until the next call). False at the end.
+    // The next field, its name as written. False at the end.
     bool next(std::string_view& name, std::string_view& value) {
         for (;;) {
-            const std::size_t open = text_.find('<', pos_);
+            const std::size_t open = find_open();
             if (open == std::string_view::npos) {
                 pos_ = text_.size();
                 return false;
             }
             pos_ = open + 1;
             std::size_t i = open + 1;
-            while (i < text_.size() && i - open <= kMaxName && is_name_char(text_[i])) ++i;
+            const std::size_t name_end = std::min(text_.size(), open + 1 + kMaxName);
+            while (i < name_end && is_name_char(text_[i])) ++i;
             if (i == open + 1 || i >= text_.size()) continue;
             std::size_t j = i + 1;
             std::size_t length = 0;
@@ -259,12 +299,7 @@ public:
             } else if (text_[i] != '>') {
                 continue;
             }
-            const std::size_t name_size = i - open - 1;
-            for (std::size_t k = 0; k < name_size; ++k) {
-                const char c = text_[open + 1 + k];
-                name_[k] = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-            }
-            name = std::string_view(name_.data(), name_size);
+            name = text_.substr(open + 1, i - open - 1);
             value = text_.substr(j, std::min(length, text_.size() - j));
             pos_ = j + value.size();
             return true;
@@ -273,10 +308,20 @@ public:
     std::size_t position() const { return pos_; }
 
 private:
-    static constexpr std::size_t kMaxName = 64, kMaxDigits = 9, kMaxType = 8;
+    static constexpr std::size_t kMaxName = 64, kMaxDigits = 9, kMaxType = 8, kNearBytes = 16;
+
+    // The next "<": between fields it mostly follows within a blank or a line end, so the
+    // nearest bytes are looked at before the rest is searched.
+    std::size_t find_open() const {
+        const std::size_t near_end = std::min(text_.size(), pos_ + kNearBytes);
+        for (std::size_t k = pos_; k < near_end; ++k) {
+            if (text_[k] == '<') return k;
+        }
+        return text_.find('<', near_end);
+    }
+
     std::string_view text_;
     std::size_t pos_;
-    std::array<char, kMaxName> name_{};
 };
 
 // Where the records begin: after "<EOH>" when the file has a header (it does not start with
@@ -287,7 +332,7 @@ std::size_t adif_records_start(std::string_view text) {
     AdifScanner scan(text);
     std::string_view name, value;
     while (scan.next(name, value)) {
-        if (name == "EOH") return scan.position();
+        if (same_name(name, "EOH")) return scan.position();
     }
     return 0;
 }
@@ -324,32 +369,65 @@ enum class AdifField {
     Srx, Exchange, Stx, AdditionalExchange,
 };
 
+// Told apart by length first: every field of every record passes here, and this way a name is
+// compared with at most four others.
 AdifField adif_field(std::string_view name) {
-    static constexpr std::pair<std::string_view, AdifField> kFields[] = {
-        {"CALL", AdifField::Call},         {"QSO_DATE", AdifField::QsoDate},
-        {"TIME_ON", AdifField::TimeOn},    {"STATION_CALLSIGN", AdifField::OwnCall},
-        {"OPERATOR", AdifField::OwnCall},  {"FREQ", AdifField::Freq},
-        {"BAND", AdifField::Band},         {"CONTEST_ID", AdifField::ContestId},
-        {"MODE", AdifField::Mode},         {"NAME", AdifField::Name},
-        {"RST_RCVD", AdifField::RstRcvd},  {"RST_SENT", AdifField::RstSent},
-        {"SRX", AdifField::Srx},           {"SECT", AdifField::Exchange},
-        {"STATE", AdifField::Exchange},    {"STX", AdifField::Stx},
-        {"APP_N1MM_EXCHANGE1", AdifField::AdditionalExchange}, {"EOR", AdifField::Eor},
-    };
-    if (name.empty()) return AdifField::Other;
-    for (const auto& [n, field] : kFields) {
-        if (n.size() == name.size() && n[0] == name[0] && n == name) return field;
+    auto is = [name](std::string_view upper) { return same_name(name, upper); };
+    switch (name.size()) {
+        case 3:
+            if (is("EOR")) return AdifField::Eor;
+            if (is("SRX")) return AdifField::Srx;
+            if (is("STX")) return AdifField::Stx;
+            break;
+        case 4:
+            if (is("CALL")) return AdifField::Call;
+            if (is("FREQ")) return AdifField::Freq;
+            if (is("BAND")) return AdifField::Band;
+            if (is("MODE")) return AdifField::Mode;
+            if (is("NAME")) return AdifField::Name;
+            if (is("SECT")) return AdifField::Exchange;
+            break;
+        case 5:
+            if (is("STATE")) return AdifField::Exchange;
+            break;
+        case 7:
+            if (is("TIME_ON")) return AdifField::TimeOn;
+            break;
+        case 8:
+            if (is("QSO_DATE")) return AdifField::QsoDate;
+            if (is("OPERATOR")) return AdifField::OwnCall;
+            if (is("RST_RCVD")) return AdifField::RstRcvd;
+            if (is("RST_SENT")) return AdifField::RstSent;
+            break;
+        case 10:
+            if (is("CONTEST_ID")) return AdifField::ContestId;
+            break;
+        case 16:
+            if (is("STATION_CALLSIGN")) return AdifField::OwnCall;
+            break;
+        case 18:
+            if (is("APP_N1MM_EXCHANGE1")) return AdifField::AdditionalExchange;
+            break;
+        default: break;
     }
     return AdifField::Other;
 }
 
-void read_adif(std::string_view text, const ImportSettings& settings, ImportResult& result) {
+bool is_ascii(std::string_view v) {
+    return std::all_of(v.begin(), v.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+void read_adif(std::string_view text, const ImportSettings& settings, ImportResult& result,
+               const ImportLineSink& sink) {
     const bool utf8 = looks_like_utf8(text);
     ImportQso& q = result.state.work;
-    Output out(settings, result);
+    Output out(settings, result, sink);
     AdifScanner scan(text, adif_records_start(text));
     std::string_view name, raw;
     Text converted, value;  // work buffers, reused field after field
+    // A log's BAND is mostly the same record after record: its band is looked up when it changes.
+    std::string_view band_text;
+    int band_of_text = 0;
     int record_band = 0;  // the band of a BAND field of this record; 0: none
     bool record_frequency = false;
     int frequency_band = 0;  // the band of the frequency field, which goes on to later records
@@ -367,17 +445,21 @@ void read_adif(std::string_view text, const ImportSettings& settings, ImportResu
         if (field == AdifField::Eor) {
             // A FREQ gives the band; a record with only a BAND takes that band.
             q.band = band_name(record_frequency || record_band == 0 ? frequency_band : record_band);
-            out.add(contest_line(q, settings, date_time(result.state), false));
+            Text& line = out.line(result.state);
+            append_contest_line(line, q, settings, false);
+            out.add(line);
             start_record();
             continue;
         }
         // Into the work field's own buffer: this runs for every field of every QSO.
-        if (utf8) converted = utf8_to_cp1250(raw);
-        const std::string_view v = utf8 ? std::string_view(converted) : raw;
+        // Plain ASCII is the same in both encodings: only other values are converted.
+        const bool convert = utf8 && !is_ascii(raw);
+        if (convert) converted = utf8_to_cp1250(raw);
+        const std::string_view v = convert ? std::string_view(converted) : raw;
         switch (field) {
             case AdifField::Call:
                 assign_clean(q.callsign, v);
-                for (char& c : q.callsign) c = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+                for (char& c : q.callsign) c = upper_ascii(c);
                 break;
             case AdifField::QsoDate:
                 assign_clean(value, v);
@@ -397,7 +479,13 @@ void read_adif(std::string_view text, const ImportSettings& settings, ImportResu
                 record_frequency = true;
                 break;
             }
-            case AdifField::Band: record_band = band_index_for_adif(v); break;
+            case AdifField::Band:
+                if (raw != band_text) {
+                    band_text = raw;
+                    band_of_text = band_index_for_adif(v);
+                }
+                record_band = band_of_text;
+                break;
             case AdifField::ContestId: assign_clean(q.contest_id, v); break;
             case AdifField::Mode:
                 assign_clean(q.mode, v);
@@ -428,9 +516,10 @@ Text callsign_list_band(const Text& word) {
     return pad_cut(word, 7);
 }
 
-void read_callsign_list(std::string_view text, const ImportSettings& settings, ImportResult& result) {
+void read_callsign_list(std::string_view text, const ImportSettings& settings, ImportResult& result,
+                        const ImportLineSink& sink) {
     ImportQso& q = result.state.work;
-    Output out(settings, result);
+    Output out(settings, result, sink);
     LineCursor cursor(text);
     std::string_view line;
     cursor.next(line);  // the heading
@@ -450,25 +539,35 @@ void read_callsign_list(std::string_view text, const ImportSettings& settings, I
         q.points = int_value(value(9));
         const Text locator = upper_ascii(value(10));
         q.received_locator = locator.empty() ? kNoLocator : locator;
-        out.add(callsign_list_line(q, date_time(result.state)));
+        Text& built = out.line(result.state);
+        append_callsign_list_line(built, q);
+        out.add(built);
     }
 }
 
-void read_log_file_lines(std::string_view text, const ImportSettings& settings, ImportResult& result) {
+void read_log_file_lines(std::string_view text, const ImportSettings& settings, ImportResult& result,
+                         const ImportLineSink& sink) {
     const LogFileRead file = parse_log_file(text);
-    Output out(settings, result);
-    for (Text& line : file.qso_lines()) out.add(std::move(line));
+    Output out(settings, result, sink);
+    for (const Text& line : file.qso_lines()) out.add(line);
     result.left_out += file.left_out;
 }
 
 }  // namespace
 
-std::optional<Text> import_input(Text bytes, Text& problem) {
+std::optional<std::string_view> import_input_view(std::string_view bytes, Text& problem) {
     if (std::memchr(bytes.data(), '\0', bytes.size()) != nullptr) {
         problem = hu(u8"A file bináris adatot tartalmaz, nem importálható!");
         return std::nullopt;
     }
-    if (starts_with(bytes, kUtf8Bom)) bytes.erase(0, kUtf8Bom.size());
+    if (starts_with(bytes, kUtf8Bom)) bytes.remove_prefix(kUtf8Bom.size());
+    return bytes;
+}
+
+std::optional<Text> import_input(Text bytes, Text& problem) {
+    const std::optional<std::string_view> input = import_input_view(bytes, problem);
+    if (!input) return std::nullopt;
+    bytes.erase(0, bytes.size() - input->size());
     return bytes;
 }
 
@@ -484,7 +583,7 @@ std::vector<Text> import_display_lines(std::string_view input) {
 ImportFormat detect_import_format(std::string_view input) {
     std::string_view first;
     LineCursor(input).next(first);
-    const Text line = trim(first);
+    const std::string_view line = trimmed(first);
     if (starts_with(line, "[REG1TEST;1]")) return ImportFormat::Edi;
     if (starts_with(line, "START-OF-LOG")) return ImportFormat::Cabrillo;
     if (starts_with(line, "Log records:")) return ImportFormat::LogFile;
@@ -496,9 +595,9 @@ ImportFormat detect_import_format(std::string_view input) {
     return ImportFormat::Unknown;
 }
 
-ImportResult convert_import(std::string_view input, const ImportSettings& settings) {
+ImportResult convert_import(std::string_view input, const ImportSettings& settings, const ImportLineSink& sink) {
     ImportResult result;
-    if (trim(input).empty()) {
+    if (trimmed(input).empty()) {
         result.error = hu(u8"Nincs mit feldolgozni!");
         return result;
     }
@@ -507,14 +606,20 @@ ImportResult convert_import(std::string_view input, const ImportSettings& settin
     // count the bytes as written.
     const Text text = format == ImportFormat::Adif ? Text() : input_to_cp1250(input);
     switch (format) {
-        case ImportFormat::Edi: read_edi(text, settings, result); break;
-        case ImportFormat::Cabrillo: read_cabrillo(text, settings, result); break;
-        case ImportFormat::Adif: read_adif(input, settings, result); break;
-        case ImportFormat::LogFile: read_log_file_lines(text, settings, result); break;
-        case ImportFormat::CallsignList: read_callsign_list(text, settings, result); break;
+        case ImportFormat::Edi: read_edi(text, settings, result, sink); break;
+        case ImportFormat::Cabrillo: read_cabrillo(text, settings, result, sink); break;
+        case ImportFormat::Adif: read_adif(input, settings, result, sink); break;
+        case ImportFormat::LogFile: read_log_file_lines(text, settings, result, sink); break;
+        case ImportFormat::CallsignList: read_callsign_list(text, settings, result, sink); break;
         case ImportFormat::Unknown: result.error = hu(u8"Ismeretlen formátum!"); break;
     }
-    if (!result.error.empty()) result.lines.clear();
+    return result;
+}
+
+ImportResult convert_import(std::string_view input, const ImportSettings& settings) {
+    std::vector<Text> lines;
+    ImportResult result = convert_import(input, settings, [&lines](std::string_view line) { lines.emplace_back(line); });
+    if (result.error.empty()) result.lines = std::move(lines);
     return result;
 }
 

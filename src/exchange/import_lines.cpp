@@ -3,6 +3,7 @@
 #include "exchange/import_lines.hpp"
 
 #include <algorithm>
+#include <array>
 
 #include "core/bands.hpp"
 #include "core/qso_line.hpp"
@@ -14,35 +15,10 @@ namespace {
 constexpr short kSecondsStep = 10;
 constexpr short kLastSecond = 59;
 
-// A line put together left to right: each value blank-padded and cut to its width, each
-// separator as it stands. One buffer per line, however many columns.
-class Line {
-public:
-    explicit Line(std::string_view stamp) {
-        text_.reserve(kLineCapacity);
-        text_ += stamp;
-    }
-    Line& operator()(std::string_view value, std::size_t width) {
-        const std::size_t n = std::min(value.size(), width);
-        text_.append(value.data(), n);
-        text_.append(width - n, ' ');
-        return *this;
-    }
-    Line& operator()(std::string_view literal) {
-        text_ += literal;
-        return *this;
-    }
-    Text take() { return std::move(text_); }
-
-private:
-    static constexpr std::size_t kLineCapacity = 136;  // the longest line, the QRP one with its QTH
-    Text text_;
-};
-
 bool is_space(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
 // Blanks, tabs and line ends cut from both ends, without a copy.
-std::string_view trimmed(std::string_view v) {
+inline std::string_view trim_view(std::string_view v) {
     std::size_t b = 0, e = v.size();
     while (b < e && is_space(v[b])) ++b;
     while (e > b && is_space(v[e - 1])) --e;
@@ -53,29 +29,76 @@ bool all_digits(std::string_view v) {
     return !v.empty() && std::all_of(v.begin(), v.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-// A numeric serial as 4 digits with leading zeros, any other text cut to 4.
-Text serial4(const Text& v) {
-    const std::string_view t = trimmed(v);
-    // The common case, a short run of digits, without a number conversion.
-    if (all_digits(t) && t.size() <= 4) return Text(4 - t.size(), '0') + Text(t);
-    std::optional<Text> digits = zero_padded_number(v, 4);
-    return digits ? std::move(*digits) : Text(t);
-}
+// A line put together left to right in the caller's buffer: each value blank-padded and cut to
+// its width, each separator as it stands. The buffer is made long enough once and written in
+// place, then cut to what was written when the line is done.
+class Line {
+public:
+    explicit Line(Text& text) : text_(text), end_(text.size()) { text_.resize(end_ + kLineCapacity); }
+    ~Line() { text_.resize(end_); }
+    Line(const Line&) = delete;
+    Line& operator=(const Line&) = delete;
+
+    Line& operator()(std::string_view value, std::size_t width) {
+        char* out = room(width);
+        const std::size_t n = std::min(value.size(), width);
+        std::copy_n(value.data(), n, out);
+        std::fill_n(out + n, width - n, ' ');
+        return *this;
+    }
+    Line& operator()(std::string_view literal) {
+        std::copy_n(literal.data(), literal.size(), room(literal.size()));
+        return *this;
+    }
+    // A numeric serial as 4 digits with leading zeros, any other text cut to 4.
+    Line& serial4(const Text& v) {
+        std::string_view t = trim_view(v);
+        if (!all_digits(t)) {
+            const std::optional<Text> digits = zero_padded_number(v, 4);
+            return (*this)(digits ? std::string_view(*digits) : t, 4);
+        }
+        // The common case, a run of digits, without a number conversion: its own leading zeros
+        // dropped, then zeros to 4 digits.
+        t.remove_prefix(std::min(t.find_first_not_of('0'), t.size()));
+        const std::size_t zeros = 4 - std::min<std::size_t>(4, t.size());
+        char* out = room(4);
+        std::fill_n(out, zeros, '0');
+        std::copy_n(t.data(), 4 - zeros, out + zeros);
+        return *this;
+    }
+
+private:
+    static constexpr std::size_t kLineCapacity = 136;  // the longest line, the QRP one with its QTH
+
+    char* room(std::size_t n) {
+        if (end_ + n > text_.size()) text_.resize(end_ + n + kLineCapacity);
+        char* out = text_.data() + end_;
+        end_ += n;
+        return out;
+    }
+
+    Text& text_;
+    std::size_t end_;
+};
 
 Text points5(long points) { return zero_pad(std::clamp(points, 0L, 99999L), 5); }
 
 std::string_view mode_group(const Text& mode) {
-    const std::string_view m = trimmed(mode);
+    const std::string_view m = trim_view(mode);
     if (m == "CW") return "CW =";
     if (m == "PH" || m == "SSB") return "SSB=";
     return "DIG=";
 }
 
 // HHMM of a time text; a short numeric one gets its leading zeros ("930" is 09:30).
-Text hhmm(const Text& time) {
-    Text t(trimmed(time).substr(0, 4));
-    if (all_digits(t) && t.size() < 4) t.insert(0, 4 - t.size(), '0');
-    return pad_cut(t, 4);
+std::array<char, 4> hhmm(const Text& time) {
+    const std::string_view t = trim_view(time).substr(0, 4);
+    const std::size_t zeros = all_digits(t) ? 4 - t.size() : 0;
+    std::array<char, 4> out;
+    out.fill(' ');
+    std::fill_n(out.begin(), zeros, '0');
+    std::copy(t.begin(), t.end(), out.begin() + static_cast<std::ptrdiff_t>(zeros));
+    return out;
 }
 
 const Text& locator_or_none(const Text& locator) { return locator.empty() ? kNoLocator : locator; }
@@ -88,27 +111,24 @@ const Text& received_serial(const ImportQso& q, ContestType type) {
     return exchange_contest && !q.exchange.empty() ? q.exchange : q.received_serial;
 }
 
-Text general_line(const ImportQso& q, const ImportSettings& st, const Text& stamp) {
+void general_line(Text& line, const ImportQso& q, const ImportSettings& st) {
     const Text own_exchange = st.type == ContestType::Hadx ? clean_value(st.exch_text) : Text();
     const Text& sent = st.type == ContestType::Hadx ? own_exchange : q.sent_serial;
-    return Line(stamp)("=")(q.callsign, 20)("=")(q.received_report, 3)("/")(serial4(received_serial(q, st.type)), 4)("/")(
-               locator_or_none(q.received_locator), 6)("/.=")(q.sent_report, 3)("/")(serial4(sent), 4)("/")(
-               mode_group(q.mode))(".=--/--/00001=00001=")(q.name, 14)("=")(q.band, 7)("=")
-        .take();
+    Line{line}("=")(q.callsign, 20)("=")(q.received_report, 3)("/").serial4(received_serial(q, st.type))("/")(
+        locator_or_none(q.received_locator), 6)("/.=")(q.sent_report, 3)("/").serial4(sent)("/")(
+        mode_group(q.mode))(".=--/--/00001=00001=")(q.name, 14)("=")(q.band, 7)("=");
 }
 
-Text qrp_line(const ImportQso& q, const ImportSettings& st, const Text& stamp) {
-    return Line(stamp)("=")(q.callsign, 16)("=")(q.received_report, 3)("/")(q.name, 14)("/")("", 21)("=")(
-               q.sent_report, 3)("=")(mode_group(q.mode))("00001=")(clean_value(st.kezelo_text), 10)("=2=N=")(
-               q.band, 7)("=")(one_line(st.qth_text), 19)
-        .take();
+void qrp_line(Text& line, const ImportQso& q, const ImportSettings& st) {
+    Line{line}("=")(q.callsign, 16)("=")(q.received_report, 3)("/")(q.name, 14)("/")("", 21)("=")(
+        q.sent_report, 3)("=")(mode_group(q.mode))("00001=")(clean_value(st.kezelo_text), 10)("=2=N=")(
+        q.band, 7)("=")(one_line(st.qth_text), 19);
 }
 
-Text skm_line(const ImportQso& q, const ImportSettings& st, const Text& stamp) {
-    return Line(stamp)("=")(q.callsign, 13)("=")(q.received_report, 3)("/")("SILENT-KEY", 13)("=")(q.sent_report, 3)(
-               "=")(clean_value(st.exch_text), 13)("=")(mode_group(q.mode))("--/--/00001=00001=")(
-               clean_value(st.kezelo_text), 14)("=")(q.band, 7)("=28=")
-        .take();
+void skm_line(Text& line, const ImportQso& q, const ImportSettings& st) {
+    Line{line}("=")(q.callsign, 13)("=")(q.received_report, 3)("/")("SILENT-KEY", 13)("=")(q.sent_report, 3)(
+        "=")(clean_value(st.exch_text), 13)("=")(mode_group(q.mode))("--/--/00001=00001=")(
+        clean_value(st.kezelo_text), 14)("=")(q.band, 7)("=28=");
 }
 
 // The band of a CQWW-VHF line: the frequency word's band, "XXXXXXX" for one that names none.
@@ -116,14 +136,15 @@ std::string_view cqww_band(const ImportQso& q) {
     return trim(q.band) == trim(band_name(0)) ? std::string_view("XXXXXXX") : std::string_view(q.band);
 }
 
-Text cqww_line(const ImportQso& q, const ImportSettings& st, const Text& stamp) {
-    return Line(stamp)("=")(q.callsign, 20)("=")(q.received_report, 3)("/0000/")(locator_or_none(q.received_locator), 6)(
-               "/.=000/0000=")(mode_group(q.mode))(".=00001/00001=00000=")(clean_value(st.kezelo_text), 14)("=")(
-               cqww_band(q), 7)("=")
-        .take();
+void cqww_line(Text& line, const ImportQso& q, const ImportSettings& st) {
+    Line{line}("=")(q.callsign, 20)("=")(q.received_report, 3)("/0000/")(locator_or_none(q.received_locator), 6)(
+        "/.=000/0000=")(mode_group(q.mode))(".=00001/00001=00000=")(clean_value(st.kezelo_text), 14)("=")(
+        cqww_band(q), 7)("=");
 }
 
 }  // namespace
+
+std::string_view trimmed(std::string_view v) { return trim_view(v); }
 
 Text clean_value(std::string_view v) {
     Text out;
@@ -132,14 +153,16 @@ Text clean_value(std::string_view v) {
 }
 
 void assign_clean(Text& target, std::string_view v) {
-    target.assign(trimmed(v));
-    for (char& c : target) {
-        if (c == '\r' || c == '\n' || c == '\0') c = ' ';
-    }
+    v = trim_view(v);
+    // Copied and cleaned in one pass into the buffer the field already has.
+    target.resize(v.size());
+    std::transform(v.begin(), v.end(), target.begin(),
+                   [](char c) { return c == '\r' || c == '\n' || c == '\0' ? ' ' : c; });
 }
 
-Text date_time(ImportState& state) {
-    const Text time = hhmm(state.work.time);
+void append_date_time(Text& line, ImportState& state) {
+    const std::array<char, 4> digits = hhmm(state.work.time);
+    const std::string_view time(digits.data(), digits.size());
     if (time == state.previous_time) {
         // Past the sixth QSO of a minute the seconds go on one by one and stop at 59.
         state.seconds = state.seconds + kSecondsStep <= kLastSecond - 9
@@ -149,43 +172,39 @@ Text date_time(ImportState& state) {
         state.seconds = 0;
     }
     state.previous_time = time;
-    // Built in place: this runs once per QSO.
-    Text stamp = pad_cut(state.work.date, 10);
-    stamp += '/';
-    stamp.append(time, 0, 2);
-    stamp += ':';
-    stamp.append(time, 2, 2);
-    stamp += ':';
-    stamp += static_cast<char>('0' + state.seconds / 10);
-    stamp += static_cast<char>('0' + state.seconds % 10);
-    return stamp;
+    const char seconds[] = {static_cast<char>('0' + state.seconds / 10), static_cast<char>('0' + state.seconds % 10)};
+    Line{line}(state.work.date, 10)("/")(time.substr(0, 2))(":")(time.substr(2, 2))(":")(std::string_view(seconds, 2));
 }
 
-Text edi_line(const ImportQso& q, const Text& stamp) {
+void append_edi_line(Text& line, const ImportQso& q) {
     const Text points = points5(q.points);
-    return Line(stamp)("=")(q.callsign, 20)("=")(q.received_report, 3)("/")(serial4(q.received_serial), 4)("/")(
-               locator_or_none(q.received_locator), 6)("/.=")(q.sent_report, 3)("/")(serial4(q.sent_serial), 4)("/")(
-               q.mode, 3)("=.=")(points)("/")(points)("=00001=")("", 14)("=")(q.band, 7)("=")
-        .take();
+    Line{line}("=")(q.callsign, 20)("=")(q.received_report, 3)("/").serial4(q.received_serial)("/")(
+        locator_or_none(q.received_locator), 6)("/.=")(q.sent_report, 3)("/").serial4(q.sent_serial)("/")(
+        q.mode, 3)("=.=")(points)("/")(points)("=00001=")("", 14)("=")(q.band, 7)("=");
 }
 
-Text contest_line(const ImportQso& q, const ImportSettings& st, const Text& stamp, bool cqww_builder) {
+void append_contest_line(Text& line, const ImportQso& q, const ImportSettings& st, bool cqww_builder) {
     switch (st.type) {
         case ContestType::HaQrp:
         case ContestType::Dx:
-        case ContestType::Nmark: return qrp_line(q, st, stamp);
-        case ContestType::SilentKeyMem: return skm_line(q, st, stamp);
-        case ContestType::CqwwVhf: return cqww_builder ? cqww_line(q, st, stamp) : general_line(q, st, stamp);
-        default: return general_line(q, st, stamp);
+        case ContestType::Nmark: qrp_line(line, q, st); break;
+        case ContestType::SilentKeyMem: skm_line(line, q, st); break;
+        case ContestType::CqwwVhf:
+            if (cqww_builder) {
+                cqww_line(line, q, st);
+            } else {
+                general_line(line, q, st);
+            }
+            break;
+        default: general_line(line, q, st); break;
     }
 }
 
-Text callsign_list_line(const ImportQso& q, const Text& stamp) {
+void append_callsign_list_line(Text& line, const ImportQso& q) {
     const Text points = points5(q.points);
-    return Line(stamp)("=")(q.callsign, 20)("=")(q.received_report, 3)("/")(serial4(q.received_serial), 4)("/")(
-               locator_or_none(q.received_locator), 6)("/.=")(q.sent_report, 3)("/")(serial4(q.sent_serial), 4)("/")(
-               mode_group(q.mode))(".=--/--/")(points)("=")(points)("=")("", 14)("=")(q.band, 7)("=")
-        .take();
+    Line{line}("=")(q.callsign, 20)("=")(q.received_report, 3)("/").serial4(q.received_serial)("/")(
+        locator_or_none(q.received_locator), 6)("/.=")(q.sent_report, 3)("/").serial4(q.sent_serial)("/")(
+        mode_group(q.mode))(".=--/--/")(points)("=")(points)("=")("", 14)("=")(q.band, 7)("=");
 }
 
 }  // namespace loxar

@@ -8,20 +8,26 @@
 
 namespace loxar {
 
+// Blanks, tabs and line ends cut from both ends, without a copy.
+std::string_view trimmed(std::string_view v);
 // A value from an input file as it may stand in a column: one line, no blanks around it.
 Text clean_value(std::string_view v);
 // The same written into `target`, whose buffer is reused.
 void assign_clean(Text& target, std::string_view v);
+
+// Every builder appends to `line`, a buffer reused line after line, so that a QSO costs no
+// allocation of its own.
+
 // Columns 1-19 of the next converted QSO, from its date and time; the seconds follow the
 // previous QSO's (00, or 10 more within the same minute).
-Text date_time(ImportState& state);
-
+void append_date_time(Text& line, ImportState& state);
+// The rest of the line after the date and time:
 // EDI records (general layout, points from the record).
-Text edi_line(const ImportQso& q, const Text& stamp);
+void append_edi_line(Text& line, const ImportQso& q);
 // Cabrillo and ADIF QSOs, by the builder of the contest type: general, QRP or SKM, and for
 // CQWW-VHF the CQWW-VHF builder when `cqww_builder` (Cabrillo), the general one otherwise (ADIF).
-Text contest_line(const ImportQso& q, const ImportSettings& settings, const Text& stamp, bool cqww_builder);
+void append_contest_line(Text& line, const ImportQso& q, const ImportSettings& settings, bool cqww_builder);
 // Callsign-list QSOs (general layout, points from the list).
-Text callsign_list_line(const ImportQso& q, const Text& stamp);
+void append_callsign_list_line(Text& line, const ImportQso& q);
 
 }  // namespace loxar

@@ -1,6 +1,7 @@
 // Log import: EDI, Cabrillo, ADIF, own log files and callsign lists turned into log lines.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -30,7 +31,7 @@ struct ImportSettings {
 };
 
 struct ImportResult {
-    std::vector<Text> lines;  // log lines of the contest type's layout
+    std::vector<Text> lines;  // log lines of the contest type's layout (when no sink took them)
     Text error;               // the operator's message when the input was refused; lines empty then
     std::size_t left_out = 0; // QSOs beyond what a log can hold, not converted
     ImportState state;        // work fields and counters as the last QSO left them
@@ -39,6 +40,8 @@ struct ImportResult {
 // An outside file's bytes as the import takes them: the UTF-8 BOM left out; nothing, with the
 // operator's message in `problem`, for binary input (NUL bytes).
 std::optional<Text> import_input(Text bytes, Text& problem);
+// The same as a view into `bytes`.
+std::optional<std::string_view> import_input_view(std::string_view bytes, Text& problem);
 // The lines list 0 shows: the input (UTF-8 converted to cp1250) cut at its line ends, trimmed.
 std::vector<Text> import_display_lines(std::string_view input);
 // The format, from the first line of the input.
@@ -46,6 +49,11 @@ ImportFormat detect_import_format(std::string_view input);
 
 // Converts an input (as import_input gives it) into log lines of the settings' contest type.
 ImportResult convert_import(std::string_view input, const ImportSettings& settings);
+// Takes each converted line as it is made (the view lasts until the call returns).
+using ImportLineSink = std::function<void(std::string_view line)>;
+// The same, each line handed to `sink` instead of kept in `lines`: a writer of a huge file never
+// holds one string per QSO. On an error no line has been handed on.
+ImportResult convert_import(std::string_view input, const ImportSettings& settings, const ImportLineSink& sink);
 
 // The check column of the layout the import builds for a contest type (41, 37 or 34).
 std::size_t import_check_column(ContestType type);

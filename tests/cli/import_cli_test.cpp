@@ -81,6 +81,8 @@ TEST(ImportCli, OutputFilterAndRefusals) {
     { std::ofstream(huge) << "<CALL:4>DL1A<EOR>"; }
     fs::resize_file(huge, kMaxInputFileBytes + 1);
     const fs::path unknown = f.file("u.txt", "hello\r\n");
+    const fs::path empty = f.file("empty.adi", "");
+    const fs::path binary = f.file("bin.adi", Text("<CALL:4>DL1A\0<EOR>", 18));
     const struct {
         std::string args;
         int status;
@@ -92,6 +94,8 @@ TEST(ImportCli, OutputFilterAndRefusals) {
         {"import " + f.q(adif) + " --contest IARU --filter 3m", 2, hu(u8"Ismeretlen szűrő: 3m")},
         {"import " + f.q(unknown) + " --contest IARU", 1, hu(u8"Ismeretlen formátum!")},
         {"import " + f.q(huge) + " --contest IARU", 1, hu(u8"A file túl nagy vagy nem olvasható: ")},
+        {"import " + f.q(empty) + " --contest IARU", 1, hu(u8"Nincs mit feldolgozni!")},
+        {"import " + f.q(binary) + " --contest IARU", 1, hu(u8"A file bináris adatot tartalmaz, nem importálható!")},
     };
     for (const auto& c : cases) {
         r = run_cli(c.args + f.home_arg(), kErrors);
