@@ -104,6 +104,8 @@ void MainWindow::build() {
     setWindowTitle(QStringLiteral("Loxar – versenynapló"));
     auto* central = new QWidget(this);
     auto* col = new QVBoxLayout(central);
+    col->setContentsMargins(4, 4, 4, 0);
+    col->setSpacing(2);
 
     auto* commands = new QHBoxLayout;
     for (int i = 0; i < 8; ++i) {
@@ -153,9 +155,11 @@ void MainWindow::build() {
     locator_view_ = findChild<QListView*>("qra_lista");
     locator_model_ = new TextListModel([this]() -> const ListBox& { return s_.qra_lista; }, this);
     locator_view_->setModel(locator_model_);
-    // As large as a laptop screen allows, never beyond it.
+    // As large as a laptop screen allows, never beyond it: the available area still holds the
+    // title bar the window manager adds above the window.
+    constexpr int kTitleBar = 36;
     const QRect room = screen() ? screen()->availableGeometry() : QRect(0, 0, 1280, 800);
-    resize(std::min(1280, room.width()), std::min(800, room.height()));
+    resize(std::min(1300, room.width()), std::min(760, room.height() - kTitleBar));
 }
 
 void MainWindow::connect_controls() {
