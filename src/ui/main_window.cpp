@@ -24,6 +24,7 @@
 #include "core/lifecycle.hpp"
 #include "core/log_commands.hpp"
 #include "core/startup.hpp"
+#include "core/status_line.hpp"
 #include "core/window_state.hpp"
 #include "core/subsystems.hpp"
 #include "core/window_keys.hpp"
@@ -140,6 +141,10 @@ void MainWindow::build() {
     stack_->addWidget(ui::build_vegyes_panel(stack_));
     col->addWidget(stack_, 1);
     setCentralWidget(central);
+    // Permanent, so a notice shown in the status line does not hide it.
+    status_info_ = new QLabel(this);
+    status_info_->setObjectName("allapot_sor");
+    statusBar()->addPermanentWidget(status_info_);
 
     for (QWidget* w : findChildren<QWidget*>()) {
         if (!w->objectName().isEmpty()) controls_.insert(w->objectName(), w);
@@ -422,6 +427,7 @@ void MainWindow::refresh_selectors() {
 }
 
 void MainWindow::refresh_view() {
+    if (const QString info = qs(status_line(s_)); status_info_->text() != info) status_info_->setText(info);
     for (auto& [name, view] : s_.view) {
         QWidget* w = control(name);
         if (!w) continue;
