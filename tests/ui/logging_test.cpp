@@ -99,6 +99,8 @@ private slots:
         win.log_qso("ha1abc 1 jn97aa\n");
         win.log_qso("ha2def 2 jn97aa\n");
         auto* found = win.find<QListView>("talalt_log_lista");
+        win.w->resize(1300, 720);  // a laptop's window, the log above its smallest
+        QCoreApplication::processEvents();
         win.call()->setFocus();
         win.call()->clear();
         win.type(win.call(), "ha");
