@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "core/file_io.hpp"
+#include "text/text.hpp"
 #include "core/numbering.hpp"
 #include "core/subsystems.hpp"
 #include "rules/contest_rules.hpp"
@@ -130,7 +131,10 @@ Text log_file_text(const Text& header, const std::vector<Text>& lines) {
 
 bool log_mentes(Session& s, const fs::path& path) {
     if (s.log_lista.empty()) return true;
-    return write_file_atomic(path, log_file_text(log_file_header(s), s.log_lista.items()));
+    if (!write_file_atomic(path, log_file_text(log_file_header(s), s.log_lista.items()))) return false;
+    // The clock field reads "YYYY-MM-DD/hh:mm:ss".
+    s.last_save_time = col(s.pontos_ido, 12, 8);
+    return true;
 }
 
 LogFileRead read_log_file(const fs::path& path) {

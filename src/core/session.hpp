@@ -109,6 +109,7 @@ struct Session {
     StationFields station;
     DataSheet sheet;
     Text pontos_ido;  // the clock field
+    Text last_save_time;  // hh:mm:ss of the last write of the log (working save, LOG); empty: none yet
     Text szorzo_text = "0";
     Text ossz_pontszam_text = "0";
     bool real_time_check = true;

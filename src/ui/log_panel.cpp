@@ -1,4 +1,5 @@
 // The log panel: own station, the calling panel, the QSO entry fields and the log list.
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
@@ -13,12 +14,14 @@ namespace {
 QWidget* own_station_frame(QWidget* parent) {
     QGroupBox* g = frame(parent, "sajat_keret", QStringLiteral("Saját adatok"));
     auto* grid = new QGridLayout(g);
+    grid->setContentsMargins(6, 4, 6, 4);
     grid->setVerticalSpacing(2);
-    // Three caption-field pairs a row, so the calling panel has room beside the frame.
+    // Two caption-field pairs a row: the frame is about as tall as the calling panel beside it
+    // and leaves that panel the width, so neither has a gap nor a cut text.
     int n = 0;
     auto add = [&](const char* label_name, const QString& caption, QWidget* w) {
-        grid->addWidget(label(g, label_name, caption), n / 3, (n % 3) * 2);
-        grid->addWidget(w, n / 3, (n % 3) * 2 + 1);
+        grid->addWidget(label(g, label_name, caption), n / 2, (n % 2) * 2);
+        grid->addWidget(w, n / 2, (n % 2) * 2 + 1);
         ++n;
     };
     add("hivojel_label", QStringLiteral("Hívójel"), line_edit(g, "hivojel_text", 9));
@@ -28,10 +31,12 @@ QWidget* own_station_frame(QWidget* parent) {
     add("exch_label", QStringLiteral("Exch"), line_edit(g, "exch_text", 6));
     add("sex_label", QStringLiteral("Sex"), combo(g, "sex_combo"));
     add("verseny_neve_label", QStringLiteral("Verseny neve"), line_edit(g, "verseny_neve_text", 12));
-    grid->addWidget(label(g, "auto_mentes_label", QStringLiteral("Automatikus mentés")), 2, 2, 1, 2,
-                    Qt::AlignRight);
-    grid->addWidget(combo(g, "auto_mentes_combo"), 2, 4, 1, 2);
-    grid->setRowStretch(3, 1);
+    grid->addWidget(label(g, "auto_mentes_label", QStringLiteral("Automatikus mentés")), 4, 0);
+    QComboBox* autosave = combo(g, "auto_mentes_combo");
+    // Its longest item ("Nincs automatikus mentés") is shown whole.
+    autosave->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    grid->addWidget(autosave, 4, 1, 1, 3, Qt::AlignLeft);
+    g->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
     return g;
 }
 
@@ -62,6 +67,8 @@ QWidget* contest_bar(QWidget* parent) {
 QWidget* entry_frame(QWidget* parent) {
     QGroupBox* g = frame(parent, "qso_keret", QStringLiteral("QSO"));
     auto* grid = new QGridLayout(g);
+    grid->setContentsMargins(6, 2, 6, 4);
+    grid->setVerticalSpacing(2);
     int c = 0;
     auto add = [&](QWidget* caption, QWidget* field) {
         grid->addWidget(caption, 0, c);
@@ -141,6 +148,7 @@ QWidget* entry_frame(QWidget* parent) {
 QWidget* log_menu(QWidget* parent) {
     QGroupBox* g = frame(parent, "log_menu_keret", QStringLiteral("LOG"));
     auto* row = new QHBoxLayout(g);
+    row->setContentsMargins(6, 2, 6, 2);
     row->addWidget(button(g, "edit_cmd", QStringLiteral("QSO szerkesztés"), QStringLiteral("Kijelölt QSO szerkesztése")));
     row->addWidget(button(g, "log_felulir_cmd", QStringLiteral("Felülírás"), QStringLiteral("A szerkesztett QSO felülírása")));
     row->addWidget(button(g, "QSO_torol_cmd", QStringLiteral("QSO törlés"), QStringLiteral("Kijelölt QSO törlése")));
@@ -164,6 +172,9 @@ QWidget* build_log_panel(QWidget* parent) {
     QGroupBox* panel = frame(parent, "log_keret", QString());
     panel->setFlat(true);
     auto* col = new QVBoxLayout(panel);
+    // Tight spacing: the whole panel fits a laptop screen below a title bar and a desktop panel.
+    col->setContentsMargins(4, 0, 4, 0);
+    col->setSpacing(3);
     col->addWidget(contest_bar(panel));
     auto* top = new QHBoxLayout;
     top->addWidget(own_station_frame(panel));
@@ -174,17 +185,25 @@ QWidget* build_log_panel(QWidget* parent) {
 
     auto* lists = new QHBoxLayout;
     auto* left = new QVBoxLayout;
+    left->setSpacing(2);
     QLabel* heading = label(panel, "log_label", QString());
     heading->setFont(mono_font());
     left->addWidget(heading);
     QListView* log = mono_list(panel, "log_lista");
     log->setSelectionMode(QAbstractItemView::ExtendedSelection);
     log->setToolTip(QStringLiteral("Dupla kattintás a szerkesztéshez,<SHIFT><DEL> a törléshez"));
-    left->addWidget(log, 3);
+    log->setMinimumHeight(6 * QFontMetrics(log->font()).lineSpacing());
+    left->addWidget(log, 1);
+    // The found list has a strip of its own, kept while it is hidden, so the log never changes
+    // its height as a callsign is typed.
     QListView* found = mono_list(panel, "talalt_log_lista");
     found->setToolTip(QStringLiteral("Korábbi QSO-k ezzel az állomással (dupla kattintás: kijelölés a LOG-ban)"));
+    found->setFixedHeight(3 * QFontMetrics(found->font()).lineSpacing() + 2 * found->frameWidth() + 4);
+    QSizePolicy keep = found->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    found->setSizePolicy(keep);
     found->hide();
-    left->addWidget(found, 1);
+    left->addWidget(found);
     lists->addLayout(left, 4);
     auto* right = new QVBoxLayout;
     auto* db_row = new QHBoxLayout;

@@ -24,6 +24,7 @@
 #include "core/lifecycle.hpp"
 #include "core/log_commands.hpp"
 #include "core/startup.hpp"
+#include "core/status_line.hpp"
 #include "core/window_state.hpp"
 #include "core/subsystems.hpp"
 #include "core/window_keys.hpp"
@@ -104,6 +105,8 @@ void MainWindow::build() {
     setWindowTitle(QStringLiteral("Loxar – versenynapló"));
     auto* central = new QWidget(this);
     auto* col = new QVBoxLayout(central);
+    col->setContentsMargins(4, 4, 4, 0);
+    col->setSpacing(2);
 
     auto* commands = new QHBoxLayout;
     for (int i = 0; i < 8; ++i) {
@@ -138,6 +141,10 @@ void MainWindow::build() {
     stack_->addWidget(ui::build_vegyes_panel(stack_));
     col->addWidget(stack_, 1);
     setCentralWidget(central);
+    // Permanent, so a notice shown in the status line does not hide it.
+    status_info_ = new QLabel(this);
+    status_info_->setObjectName("allapot_sor");
+    statusBar()->addPermanentWidget(status_info_);
 
     for (QWidget* w : findChildren<QWidget*>()) {
         if (!w->objectName().isEmpty()) controls_.insert(w->objectName(), w);
@@ -153,9 +160,11 @@ void MainWindow::build() {
     locator_view_ = findChild<QListView*>("qra_lista");
     locator_model_ = new TextListModel([this]() -> const ListBox& { return s_.qra_lista; }, this);
     locator_view_->setModel(locator_model_);
-    // As large as a laptop screen allows, never beyond it.
+    // As large as a laptop screen allows, never beyond it: the available area still holds the
+    // title bar the window manager adds above the window.
+    constexpr int kTitleBar = 36;
     const QRect room = screen() ? screen()->availableGeometry() : QRect(0, 0, 1280, 800);
-    resize(std::min(1280, room.width()), std::min(800, room.height()));
+    resize(std::min(1300, room.width()), std::min(760, room.height() - kTitleBar));
 }
 
 void MainWindow::connect_controls() {
@@ -418,6 +427,7 @@ void MainWindow::refresh_selectors() {
 }
 
 void MainWindow::refresh_view() {
+    if (const QString info = qs(status_line(s_)); status_info_->text() != info) status_info_->setText(info);
     for (auto& [name, view] : s_.view) {
         QWidget* w = control(name);
         if (!w) continue;

@@ -99,6 +99,7 @@ private:
     bool in_focus_handler_ = false;
     QTimer clock_timer_;
     QTimer call_timer_;
+    QLabel* status_info_ = nullptr;  // home, contest, band, QSO count, last save
     QLabel* box_status_ = nullptr;  // the keying box's lamp state in the status line
     std::vector<std::pair<QLineEdit*, std::size_t>> text_controls_;
     std::vector<std::pair<QComboBox*, std::size_t>> combo_controls_;
