@@ -3,7 +3,9 @@
 #include <QCommandLineParser>
 #include <cstdlib>
 #include <cstring>
+#include <iostream>
 #include <optional>
+#include <string_view>
 
 #include "core/paths.hpp"
 #include "platform/qt_media_player.hpp"
@@ -12,16 +14,55 @@
 #include "platform/termination_signals.hpp"
 #include "ui/main_window.hpp"
 
+namespace {
+
+const char* const kUsageText =
+    "Használat: loxar [kapcsolók]\n"
+    "\n"
+    "Loxar versenynapló: a verseny QSO-inak naplózása, jegyzőkönyv, statisztika, billentyűző.\n"
+    "\n"
+    "Kapcsolók:\n"
+    "  --home DIR          a program könyvtára: ADATOK, LOG, SYSTEM ... (alapértelmezés: LOXAR_HOME,\n"
+    "                      a program mappája, ha írható, majd ~/.local/share/loxar)\n"
+    "  --keyer-port DEVICE a billentyűző soros eszköze erre a futásra, bármelyik COM helyett\n"
+    "                      (pl. /dev/serial/by-id/..., /dev/pts/5)\n"
+    "  --help              ez a leírás\n"
+    "  --version           a program változata\n";
+
+enum class InfoRequest { none, help, version };
+
+// --help and --version are answered before any window system is touched, so they work in a
+// shell without a display.
+InfoRequest info_request(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--home" || arg == "--keyer-port") {
+            ++i;  // its value, whatever it looks like
+        } else if (arg == "--help" || arg == "-h") {
+            return InfoRequest::help;
+        } else if (arg == "--version") {
+            return InfoRequest::version;
+        }
+    }
+    return InfoRequest::none;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
     // The audio back-end check runs in a child process of this program (see QtMediaPlayer).
     if (argc == 2 && std::strcmp(argv[1], loxar::kAudioProbeOption) == 0) {
         return loxar::run_audio_probe(argc, argv);
     }
+    switch (info_request(argc, argv)) {
+        case InfoRequest::help: std::cout << kUsageText; return 0;
+        case InfoRequest::version: std::cout << "loxar " LOXAR_VERSION "\n"; return 0;
+        case InfoRequest::none: break;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName("Loxar");
+    QApplication::setApplicationVersion(QStringLiteral(LOXAR_VERSION));
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Loxar versenynapló"));
-    parser.addHelpOption();
     QCommandLineOption home_option(QStringLiteral("home"),
                                    QStringLiteral("A program könyvtára (ADATOK, LOG, SYSTEM ...)."),
                                    QStringLiteral("DIR"));
@@ -31,7 +72,17 @@ int main(int argc, char** argv) {
                                                    "helyett (pl. /dev/serial/by-id/..., /dev/pts/5)."),
                                     QStringLiteral("DEVICE"));
     parser.addOption(keyer_option);
-    parser.process(app);
+    // Qt's own options (-platform ...) are already taken out of the arguments by QApplication.
+    if (!parser.parse(QCoreApplication::arguments())) {
+        const QStringList unknown = parser.unknownOptionNames();
+        if (unknown.isEmpty()) {
+            std::cerr << "Hiányzó érték egy kapcsoló után.\n\n";
+        } else {
+            std::cerr << "Ismeretlen kapcsoló: " << unknown.first().toStdString() << "\n\n";
+        }
+        std::cerr << kUsageText;
+        return 2;
+    }
 
     std::optional<std::string> home_arg;
     if (parser.isSet(home_option)) home_arg = parser.value(home_option).toStdString();

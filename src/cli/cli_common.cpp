@@ -20,6 +20,8 @@ std::optional<Args> parse(int argc, char** argv, const std::vector<std::string>&
         std::string arg = argv[i];
         if (arg == "--help" || arg == "-h") {
             a.help = true;
+        } else if (arg == "--version") {
+            a.version = true;
         } else if (arg == "--home") {
             if (i + 1 >= argc) return std::nullopt;
             a.home = argv[++i];

@@ -19,6 +19,7 @@ struct Args {
     std::string command;
     std::optional<std::string> home;
     bool help = false;
+    bool version = false;
     std::vector<std::string> options;     // "--name" or "--name=value" options besides --home
     std::vector<std::string> positional;  // words after the command
 };

@@ -28,7 +28,8 @@ const char* const kUsageText =
     "\n"
     "Kapcsolók:\n"
     "  --home DIR          a program könyvtára (alapértelmezés: LOXAR_HOME, majd ~/.local/share/loxar)\n"
-    "  --help              ez a leírás\n";
+    "  --help              ez a leírás\n"
+    "  --version           a program változata\n";
 
 struct Command {
     const char* name;
@@ -60,6 +61,10 @@ int main(int argc, char** argv) {
     if (!args) {
         std::cerr << kUsageText;
         return kUsage;
+    }
+    if (args->version) {
+        std::cout << "loxar-cli " LOXAR_VERSION "\n";
+        return kOk;
     }
     if (args->command.empty()) {
         (args->help ? std::cout : std::cerr) << kUsageText;

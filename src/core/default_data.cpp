@@ -19,25 +19,36 @@ fs::path executable_dir() {
 
 }  // namespace
 
-std::vector<fs::path> data_dir_candidates(const fs::path& exe_dir) {
+fs::path installed_data_dir(const fs::path& exe_dir) {
+    return (exe_dir / ".." / "share" / "loxar").lexically_normal();
+}
+
+std::vector<fs::path> data_dir_candidates(const fs::path& exe_dir, const fs::path& built_from) {
     std::vector<fs::path> dirs;
     if (!exe_dir.empty()) {
         dirs.push_back(exe_dir / "data");
+        dirs.push_back(installed_data_dir(exe_dir));
         dirs.push_back((exe_dir / ".." / "data").lexically_normal());
-        dirs.push_back((exe_dir / ".." / "share" / "loxar" / "data").lexically_normal());  // installed
     }
-#ifdef LOXAR_DATA_DIR
-    dirs.emplace_back(LOXAR_DATA_DIR);
-#endif
+    if (!built_from.empty()) dirs.push_back(built_from);
     return dirs;
 }
 
-std::optional<fs::path> find_data_dir() {
-    for (const fs::path& dir : data_dir_candidates(executable_dir())) {
+std::optional<fs::path> find_data_dir(const fs::path& exe_dir, const fs::path& built_from) {
+    for (const fs::path& dir : data_dir_candidates(exe_dir, built_from)) {
         std::error_code ec;
         if (fs::is_directory(dir, ec)) return dir;
     }
     return std::nullopt;
+}
+
+std::optional<fs::path> find_data_dir() {
+#ifdef LOXAR_DATA_DIR
+    const fs::path built_from = LOXAR_DATA_DIR;
+#else
+    const fs::path built_from;  // a packaged build names no source tree
+#endif
+    return find_data_dir(executable_dir(), built_from);
 }
 
 void install_default_data(const Paths& paths, const fs::path& data_dir) {

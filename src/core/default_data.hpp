@@ -9,11 +9,19 @@
 
 namespace loxar {
 
-// Where the shipped data folder may be, in order: <exe dir>/data, <exe dir>/../data,
-// <exe dir>/../share/loxar/data, and the source tree's data/ the program was built from.
-std::vector<std::filesystem::path> data_dir_candidates(const std::filesystem::path& executable_dir);
-// The first candidate that is a folder; nothing when none is.
+// Where the shipped data folder may be, in order: <exe dir>/data (a portable copy),
+// <exe dir>/../share/loxar (installed under a prefix), <exe dir>/../data (a build folder inside the
+// source tree), then `built_from` (the source tree's data/, when the build names one).
+std::vector<std::filesystem::path> data_dir_candidates(const std::filesystem::path& executable_dir,
+                                                       const std::filesystem::path& built_from);
+// The first of those candidates that is a folder; nothing when none is.
+std::optional<std::filesystem::path> find_data_dir(const std::filesystem::path& executable_dir,
+                                                   const std::filesystem::path& built_from);
+// The same for the running program.
 std::optional<std::filesystem::path> find_data_dir();
+
+// The shipped data folder of a program installed as <prefix>/bin/<exe>, seen from <prefix>/bin.
+std::filesystem::path installed_data_dir(const std::filesystem::path& executable_dir);
 
 // Copies every file of `data_dir` into SYSTEM that SYSTEM does not have yet; files already
 // there are the operator's and are never touched. README files describe the folder and stay.

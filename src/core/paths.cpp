@@ -3,6 +3,7 @@
 
 #include <system_error>
 
+#include "core/default_data.hpp"
 #include "core/file_io.hpp"
 
 namespace loxar {
@@ -28,6 +29,13 @@ bool writable_dir(const fs::path& dir) {
     return true;
 }
 
+// An install under a prefix of the operator's own (~/.local, /srv/ham) is writable too, but its
+// bin/ is no place for logs: the operator's files go to the XDG home as with /usr.
+bool is_installed(const fs::path& exe_dir) {
+    std::error_code ec;
+    return fs::is_directory(installed_data_dir(exe_dir), ec);
+}
+
 }  // namespace
 
 fs::path resolve_home(const std::optional<std::string>& home_option,
@@ -35,7 +43,8 @@ fs::path resolve_home(const std::optional<std::string>& home_option,
                       const fs::path& executable_dir) {
     if (home_option && !home_option->empty()) return fs::absolute(*home_option);
     if (auto v = env("LOXAR_HOME"); v && !v->empty()) return fs::absolute(*v);
-    if (!executable_dir.empty() && !is_system_dir(executable_dir) && writable_dir(executable_dir)) {
+    if (!executable_dir.empty() && !is_system_dir(executable_dir) && !is_installed(executable_dir) &&
+        writable_dir(executable_dir)) {
         return executable_dir;
     }
     if (auto xdg = env("XDG_DATA_HOME"); xdg && !xdg->empty()) return fs::path(*xdg) / "loxar";

@@ -10,7 +10,8 @@
 namespace loxar {
 
 // Where the program keeps its folders: --home, then LOXAR_HOME, then the executable's folder
-// when it is writable and not a system folder, then $XDG_DATA_HOME/loxar (~/.local/share/loxar).
+// when it is writable, not a system folder and not an installed bin/ (with ../share/loxar beside
+// it), then $XDG_DATA_HOME/loxar (~/.local/share/loxar).
 std::filesystem::path resolve_home(const std::optional<std::string>& home_option,
                                    const std::function<std::optional<std::string>(const char*)>& env,
                                    const std::filesystem::path& executable_dir);

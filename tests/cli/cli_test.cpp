@@ -24,6 +24,12 @@ TEST(Cli, ExitCodes) {
     for (const auto& c : cases) EXPECT_EQ(run(c.args).status, c.status) << c.args;
 }
 
+TEST(Cli, VersionIsTheProjectVersion) {
+    CliRun r = run("--version");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "loxar-cli " LOXAR_VERSION "\n");
+}
+
 TEST(Cli, InitPreparesTheHomeAsTheWindowDoes) {
     loxar::testing::TempHome home;
     CliRun r = run("init --home '" + home.path().string() + "'");

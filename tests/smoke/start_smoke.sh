@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Starts the real loxar executable as a new user would (fresh home, no display but offscreen):
-# it must stay up and make its folders, with and without the audio plugins; a crash state left
-# on disk must come back as the log; SIGTERM must save that log and end the program.
+# Starts the real loxar executable: --help and --version without any display, then as a new user
+# would (fresh home, no display but offscreen): it must stay up and make its folders, with and
+# without the audio plugins; a crash state left on disk must come back as the log; SIGTERM must
+# save that log and end the program.
 set -uo pipefail
 loxar=$1
 export QT_QPA_PLATFORM=offscreen
@@ -34,6 +35,15 @@ check_folders() {
   done
 }
 
+# 0. --help and --version answer in a shell without any display and open no window.
+help=$(env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY "$loxar" --help 2>&1) ||
+  fail "loxar --help ended with status $?"
+for opt in --home --keyer-port --help --version; do
+  grep -q -- "$opt" <<<"$help" || fail "loxar --help does not list $opt"
+done
+env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY "$loxar" --version | grep -Eq '^loxar [0-9]+\.[0-9]+' ||
+  fail "loxar --version printed no version"
+
 # 1. A fresh home.
 run_and_stop "$work/fresh"
 check_folders "$work/fresh"
@@ -58,4 +68,4 @@ else
   fail "SIGTERM left no working log"
 fi
 
-if [ "$failures" -eq 0 ]; then echo "start smoke: 3 passed, 0 failed"; else exit 1; fi
+if [ "$failures" -eq 0 ]; then echo "start smoke: 4 passed, 0 failed"; else exit 1; fi
