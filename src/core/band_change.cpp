@@ -154,20 +154,8 @@ void savvaltas_cmd_Click(Session& s) {
         s.ui().message(hu(u8"Üres a LOG lista!"));
         return;
     }
-    s.panel = Panel::Vegyes;
-    s.view["vegyes_keret"].caption = hu(u8"Sávváltás");
+    vegyes_panel_mutatas(s, hu(u8"Sávváltás"), {u8"Váltás", u8"Kész"}, true);
     s.vegyes_label = hu(u8"Új sáv");
-    s.view["vegyes_label"].visible = true;
-    s.view["vegyes_combo"].visible = true;
-    const std::u8string_view captions[] = {u8"Váltás", u8"Kész"};
-    for (int i = 0; i < kVegyesButtons; ++i) {
-        ControlView& button = s.view["vegyes_cmd_" + std::to_string(i)];
-        button.visible = i < 2;
-        if (i < 2) {
-            button.enabled = true;
-            button.caption = hu(captions[i]);
-        }
-    }
     s.vegyes_combo.items.clear();
     for (const Text& entry : band_table()) s.vegyes_combo.items.push_back(col(entry, 1, 7));
     s.vegyes_combo.set(current_band(s));

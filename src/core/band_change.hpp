@@ -5,11 +5,9 @@
 #include <vector>
 
 #include "core/session.hpp"
+#include "core/vegyes_panel.hpp"
 
 namespace loxar {
-
-// Action buttons of the multi-purpose panel, vegyes_cmd_0 to vegyes_cmd_4.
-inline constexpr int kVegyesButtons = 5;
 
 // How a contest type keeps its log across bands.
 enum class BandLog {

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/band_change.hpp"
+#include "core/vegyes_panel.hpp"
 #include "core/bands.hpp"
 #include "core/file_io.hpp"
 #include "core/list_save.hpp"
@@ -303,18 +303,7 @@ Text adif_export_text(const std::vector<Text>& log_lines, ContestType type,
 }
 
 void export_rutin(Session& s) {
-    s.panel = Panel::Vegyes;
-    s.view["vegyes_keret"].caption = "Export => ADIF";
-    s.view["vegyes_label"].visible = false;
-    s.view["vegyes_combo"].visible = false;
-    for (int i = 0; i < kVegyesButtons; ++i) {
-        ControlView& button = s.view["vegyes_cmd_" + std::to_string(i)];
-        button.visible = i == 0;
-        if (i == 0) {
-            button.enabled = true;
-            button.caption = hu(u8"Mentés");
-        }
-    }
+    vegyes_panel_mutatas(s, "Export => ADIF", {u8"Mentés"}, false);
     ListBox& list = s.vegyes_lista[0];
     list.clear();
     // An empty log gives an empty list, so that the save says there is nothing to save.

@@ -9,6 +9,7 @@
 #include "core/questions.hpp"
 #include "core/session.hpp"
 #include "core/subsystems.hpp"
+#include "core/vegyes_panel.hpp"
 #include "rules/scoring.hpp"
 
 namespace loxar {
@@ -16,7 +17,6 @@ namespace loxar {
 namespace {
 
 constexpr short kImportMode = 3;
-constexpr int kButtons = 5;
 // List 0 only shows the file; past this many lines it shows the beginning (the conversion still
 // reads the whole file), so that a file of empty lines cannot fill the memory with rows.
 constexpr std::size_t kMaxShownLines = 1000000;
@@ -54,21 +54,12 @@ void log_replaced(Session& s) {
 }  // namespace
 
 void import_rutin(Session& s) {
-    s.panel = Panel::Vegyes;
-    s.view["vegyes_keret"].caption = "Import";
-    const std::u8string_view captions[kButtons] = {u8"Beolvasás", u8"Feldolgozás", u8"Bemásolás",
-                                                   u8"Hozzáfűzés", u8"Mentés"};
-    for (int i = 0; i < kButtons; ++i) {
-        ControlView& button = s.view["vegyes_cmd_" + std::to_string(i)];
-        button.visible = true;
-        button.enabled = true;
-        button.caption = hu(captions[i]);
-    }
+    vegyes_panel_mutatas(s, "Import",
+                         {u8"Beolvasás", u8"Feldolgozás", u8"Bemásolás", u8"Hozzáfűzés", u8"Mentés"},
+                         true);
     s.view["vegyes_valaszto_0"].caption = "Eredeti";
     s.view["vegyes_valaszto_1"].caption = "Feldolgozott";
     s.vegyes_label = hu(u8"Szűrés:");
-    s.view["vegyes_label"].visible = true;
-    s.view["vegyes_combo"].visible = true;
     s.vegyes_combo.items.clear();
     for (int i = 0; i < kBandCount; ++i) s.vegyes_combo.items.push_back(band_name(i));
     s.vegyes_combo.items.push_back(kHaHgFilter);

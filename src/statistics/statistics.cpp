@@ -1,7 +1,7 @@
 // The statistics page on the session: the panel, the chart's numbers, the save.
 #include "statistics/statistics.hpp"
 
-#include "core/band_change.hpp"
+#include "core/vegyes_panel.hpp"
 #include "core/file_io.hpp"
 #include "core/list_save.hpp"
 
@@ -17,18 +17,7 @@ StatisticsState statistics_state(const std::vector<Text>& lines, ContestType typ
 }
 
 void statisztika_cmd_Click(Session& s) {
-    s.panel = Panel::Vegyes;
-    s.view["vegyes_keret"].caption = "Statisztika";
-    s.view["vegyes_label"].visible = false;
-    s.view["vegyes_combo"].visible = false;
-    for (int i = 0; i < kVegyesButtons; ++i) {
-        ControlView& button = s.view["vegyes_cmd_" + std::to_string(i)];
-        button.visible = i == 0;
-        if (i == 0) {
-            button.enabled = true;
-            button.caption = hu(u8"Mentés");
-        }
-    }
+    vegyes_panel_mutatas(s, "Statisztika", {u8"Mentés"}, false);
     s.vegyes_valaszto = 0;
     s.panel_mode = kStatisticsMode;
     ListBox& list = s.vegyes_lista[0];
