@@ -131,6 +131,14 @@ FileChooserDialog::FileChooserDialog(QWidget* parent, DialogVars& d, const QStri
         destination_library_->scrollTo(index);
         destination_library_->expand(index);
         set_directory(dir);
+        // The tree fills itself in the background: as each folder on the way is read, the asked-for
+        // folder is opened and scrolled into sight again, so the tree shows it, not "/" collapsed.
+        connect(dir_model_, &QFileSystemModel::directoryLoaded, this, [this, dir](const QString& path) {
+            if (dir != path && !dir.startsWith(path.endsWith('/') ? path : path + '/')) return;
+            const QModelIndex target = dir_model_->index(dir);
+            destination_library_->scrollTo(target, QAbstractItemView::PositionAtCenter);
+            destination_library_->expand(target);
+        });
     }
 
     connect(destination_library_->selectionModel(), &QItemSelectionModel::currentChanged, this,
