@@ -135,14 +135,14 @@ int run_import(const Args& a) {
         error(hu(u8"A file nem található: ") + text_path(input_path));
         return kRefused;
     }
-    // Mapped, not read: a 20 MB input costs no copy.
-    const MappedFile file(input_path);
-    if (!file.ok()) {
+    // Read, not mapped: a mapped file cut short by another program meanwhile would end the process.
+    const std::optional<Text> bytes = read_file(input_path);
+    if (!bytes) {
         error(hu(u8"A file túl nagy vagy nem olvasható: ") + text_path(input_path));
         return kRefused;
     }
     Text problem;
-    const std::optional<std::string_view> input = import_input_view(file.bytes(), problem);
+    const std::optional<std::string_view> input = import_input_view(*bytes, problem);
     if (!input) {
         error(problem);
         return kRefused;

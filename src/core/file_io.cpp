@@ -2,8 +2,6 @@
 #include "core/file_io.hpp"
 
 #include <fcntl.h>
-#include <sys/mman.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -116,28 +114,6 @@ std::optional<Text> read_file(const fs::path& path, std::uintmax_t max_bytes) {
     in.read(bytes.data(), static_cast<std::streamsize>(size));
     bytes.resize(static_cast<std::size_t>(in.gcount()));
     return bytes;
-}
-
-MappedFile::MappedFile(const fs::path& path, std::uintmax_t max_bytes) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return;
-    struct stat st {};
-    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && static_cast<std::uintmax_t>(st.st_size) <= max_bytes) {
-        size_ = static_cast<std::size_t>(st.st_size);
-        if (size_ == 0) {
-            ok_ = true;
-        } else {
-            void* mapped = ::mmap(nullptr, size_, PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0);
-            ok_ = mapped != MAP_FAILED;
-            data_ = ok_ ? mapped : nullptr;
-        }
-        if (!ok_) size_ = 0;
-    }
-    ::close(fd);
-}
-
-MappedFile::~MappedFile() {
-    if (data_ != nullptr) ::munmap(data_, size_);
 }
 
 bool LineCursor::next(std::string_view& line) {

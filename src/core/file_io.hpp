@@ -49,27 +49,6 @@ bool append_file(const std::filesystem::path& path, const Text& bytes);
 // The whole file; nothing when it cannot be read or is larger than `max_bytes`.
 std::optional<Text> read_file(const std::filesystem::path& path,
                               std::uintmax_t max_bytes = kMaxInputFileBytes);
-// A whole file mapped read-only: a huge input is read without a copy into memory of its own.
-// The bytes last as long as the object; a file cut shorter by another program meanwhile ends
-// the process (SIGBUS), so this is for one-shot tools, never for the window.
-class MappedFile {
-public:
-    // Nothing mapped (bytes() empty, ok() false) when the file cannot be read or is larger than
-    // `max_bytes`; an empty file is ok.
-    explicit MappedFile(const std::filesystem::path& path, std::uintmax_t max_bytes = kMaxInputFileBytes);
-    ~MappedFile();
-    MappedFile(const MappedFile&) = delete;
-    MappedFile& operator=(const MappedFile&) = delete;
-
-    bool ok() const { return ok_; }
-    std::string_view bytes() const { return {static_cast<const char*>(data_), size_}; }
-
-private:
-    void* data_ = nullptr;
-    std::size_t size_ = 0;
-    bool ok_ = false;
-};
-
 // Lines without their CR LF (a lone LF ends a line too).
 std::vector<Text> split_lines(std::string_view bytes);
 // The first `count` lines as split_lines cuts them (fewer when the text has fewer).
