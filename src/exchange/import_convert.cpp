@@ -556,7 +556,7 @@ void read_log_file_lines(std::string_view text, const ImportSettings& settings, 
 }  // namespace
 
 std::optional<std::string_view> import_input_view(std::string_view bytes, Text& problem) {
-    if (std::memchr(bytes.data(), '\0', bytes.size()) != nullptr) {
+    if (bytes.find('\0') != std::string_view::npos) {
         problem = hu(u8"A file bináris adatot tartalmaz, nem importálható!");
         return std::nullopt;
     }
