@@ -51,8 +51,11 @@ FileChooserDialog::FileChooserDialog(QWidget* parent, DialogVars& d, const QStri
 
     const bool typing = d_.chooser_mode == 2;
     const QString title = typing ? QStringLiteral("Enter name") : QStringLiteral("File select");
-    setWindowTitle(title);
     d_.chooser_title = to_cp1250(title);
+    // The operator reads Hungarian first; the chooser's own title stays beside it.
+    const QString caption =
+        typing ? QStringLiteral("Fájlnév megadása") : QStringLiteral("Fájl kiválasztása");
+    setWindowTitle(caption + QStringLiteral(" (") + title + QLatin1Char(')'));
     caller_path_ = d_.chosen_path;
     d_.chosen_path.clear();
 
@@ -91,7 +94,7 @@ FileChooserDialog::FileChooserDialog(QWidget* parent, DialogVars& d, const QStri
     uj_directory_nev_->setObjectName(QStringLiteral("uj_directory_nev"));
 
     oke_ = make_button(QStringLiteral("OK"), "oke", this);
-    cancel_ = make_button(QStringLiteral("Cancel"), "cancel", this);
+    cancel_ = make_button(QStringLiteral("Mégse"), "cancel", this);
     filter_cmd_ = make_button(QStringLiteral("Szűrő"), "filter_cmd", this);
     new_library_ = make_button(QStringLiteral("Új könyvtár"), "new_library", this);
 
