@@ -121,6 +121,9 @@ QWidget* build_adatlap_panel(QWidget* parent) {
         grids[side]->addLayout(editors, rows[side]++, 1);
     }
     for (QGridLayout* grid : grids) {
+        // Sixteen rows in the middle column: at the style's spacing they alone made the window
+        // too tall for a laptop screen under a title bar and a desktop panel.
+        grid->setVerticalSpacing(2);
         grid->setRowStretch(grid->rowCount(), 1);
         body->addLayout(grid);
     }

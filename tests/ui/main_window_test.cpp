@@ -166,6 +166,25 @@ private slots:
         QCOMPARE(call->text(), QStringLiteral("XX3CCC"));
     }
 
+    // A 1366x768 laptop with a 30-pixel desktop panel and a title bar as tall as the window
+    // reserves for it: no panel may ask for more, whatever fields the contest type shows.
+    void theSmallestWindowFitsALaptopScreenAtEveryContestType() {
+        Window win;
+        auto* types = win.find<QComboBox>("szabaly_combo");
+        auto* modes = win.find<QComboBox>("mod_combo");
+        modes->setCurrentIndex(modes->findText(QStringLiteral("CW")));  // the calling panel shown
+        emit modes->activated(modes->currentIndex());
+        for (int i = 0; i < types->count(); ++i) {
+            types->setCurrentIndex(i);
+            emit types->activated(i);
+            QCoreApplication::processEvents();
+            const QSize smallest = win.w->minimumSizeHint();
+            const QString size = QStringLiteral("%1x%2").arg(smallest.width()).arg(smallest.height());
+            QVERIFY2(smallest.height() <= 768 - 30 - 36 && smallest.width() <= 1366 - 8,
+                     qPrintable(types->itemText(i) + QStringLiteral(": ") + size));
+        }
+    }
+
     void typedNamesAreUpperCasedWithAccentsFolded() {
         Window win(testing::temp_home().toStdString());
         auto* name = win.find<QLineEdit>("kezelo_text");
