@@ -1,6 +1,7 @@
 // The calling panel of the log page: messages and the call button on one tab, the keying box's
 // port, settings and EPROM on the others, so the log page stays compact.
 #include <QGridLayout>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -31,6 +32,29 @@ QListView* message_list(QWidget* parent, const char* name) {
     list->setToolTip(QStringLiteral("F1-F12 indítja; Delete törli, dupla kattintás szerkeszti"));
     return list;
 }
+
+// Shows a hint in place of a frame while the frame is hidden, so its tab never stands empty. The
+// page is watched too: a frame hidden before the window first shows gets no event of its own.
+class HintInPlaceOf : public QObject {
+public:
+    HintInPlaceOf(QWidget* page, QWidget* frame, QWidget* hint)
+        : QObject(frame), frame_(frame), hint_(hint) {
+        page->installEventFilter(this);
+        frame->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Show || event->type() == QEvent::Hide) {
+            hint_->setHidden(!frame_->isHidden());
+        }
+        return false;
+    }
+
+private:
+    QWidget* frame_;
+    QWidget* hint_;
+};
 
 // One list with its buttons: index 0 voice, 1 CW.
 QWidget* message_page(QWidget* parent, int index) {
@@ -68,6 +92,12 @@ QWidget* call_page(QWidget* parent) {
     page_layout->setContentsMargins(0, 0, 0, 0);
     QGroupBox* g = frame(page, "log_hivas_keret", QString());
     page_layout->addWidget(g);
+    QLabel* hint = label(page, "hivas_mod_tipp",
+                         QStringLiteral("Az üzenetek és az automatikus hívás a „Mód” kiválasztása után jelennek meg."));
+    hint->setAlignment(Qt::AlignCenter);
+    hint->setWordWrap(true);
+    page_layout->addWidget(hint);
+    new HintInPlaceOf(page, g, hint);
     g->setFlat(true);
     auto* col = new QVBoxLayout(g);
     col->setContentsMargins(2, 2, 2, 2);

@@ -8,6 +8,7 @@
 #include <QListView>
 #include <QPushButton>
 
+#include "core/clock.hpp"
 #include "station/calling.hpp"
 #include "ui/support/started_window.hpp"
 #include "ui/support/ui_test.hpp"
@@ -42,6 +43,17 @@ private slots:
         QVERIFY(win.find<QCheckBox>("ismetles_check")->isTristate());
         QCOMPARE(win.find<QLineEdit>("usb_valasz_text")->toolTip(), QStringLiteral("A billenyüző állapota"));
         QCOMPARE(win.find<QListView>("hivas_lista_1")->model()->rowCount(), 12);
+    }
+
+    void aHintStandsInTheCallTabUntilAModeIsChosen() {
+        testing::StartedWindow win;
+        auto* hint = win.find<QLabel>("hivas_mod_tipp");
+        for (short mode : {0, 2, 0}) {
+            win.session().qso.mod_combo.set(mode);
+            Timer1_Timer(win.session(), LocalDateTime{});
+            win.w->refresh(Aspect::All);
+            QCOMPARE(hint->isVisible(), mode == 0);
+        }
     }
 
     void functionKeyInCwSendsTheExpandedMessage() {
