@@ -1,5 +1,7 @@
 // The import readers on any bytes, under every builder: EDI, Cabrillo, ADIF, log files and lists.
+#include <algorithm>
 #include <cstdint>
+#include <vector>
 
 #include "exchange/log_import.hpp"
 
@@ -18,6 +20,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     settings.qth_text = "BUDAPEST";
     settings.exch_text = "KA";
     const loxar::ImportResult r = loxar::convert_import(*input, settings);
+    // Read a few bytes at a time, the input gives the same lines: no chunk edge cuts a value.
+    std::string_view rest = *input;
+    std::size_t calls = 0;
+    const loxar::ImportRead pieces = [&rest, &calls](char* out, std::size_t n) {
+        n = std::min({n, rest.size(), std::size_t{1} + calls++ % 7});
+        std::copy_n(rest.data(), n, out);
+        rest.remove_prefix(n);
+        return n;
+    };
+    std::vector<loxar::Text> lines;
+    const loxar::ImportResult by_pieces =
+        loxar::convert_import(pieces, settings, [&lines](std::string_view line) { lines.emplace_back(line); });
+    if (by_pieces.error != r.error || (r.error.empty() && lines != r.lines)) __builtin_trap();
     // A converted line (not one taken over from a log file) has its layout's separators in place.
     // EDI records and callsign lists are always general lines.
     const loxar::ImportFormat format = loxar::detect_import_format(*input);

@@ -1,7 +1,9 @@
 // loxar-cli import: an EDI, Cabrillo, ADIF, log or callsign-list file converted as the Import panel
 // converts it, written in the log file format as its "Mentés" writes it.
+#include <cstdio>
 #include <filesystem>
 #include <iostream>
+#include <memory>
 
 #include "cli/cli_session.hpp"
 #include "cli/commands.hpp"
@@ -32,7 +34,7 @@ const char* const kImportHelp =
     "  -o KIMENET       ide írja a sorokat a LOG file formátumában (mint a \"Mentés\");\n"
     "                   nélküle a szabványos kimenetre. A fejlécbe a saját adatok kerülnek.\n"
     "  - Ismeretlen típus vagy szűrő: kilépési kód 2. Ismeretlen formátum, ismeretlen sáv,\n"
-    "    bináris vagy túl nagy file: üzenet a hibakimeneten, kilépési kód 1.\n";
+    "    bináris vagy olvashatatlan file: üzenet a hibakimeneten, kilépési kód 1.\n";
 
 int contest_index(const std::string& name) {
     const Text wanted = utf8_to_cp1250(name);
@@ -135,30 +137,27 @@ int run_import(const Args& a) {
         error(hu(u8"A file nem található: ") + text_path(input_path));
         return kRefused;
     }
-    // Read, not mapped: a mapped file cut short by another program meanwhile would end the process.
-    const std::optional<Text> bytes = read_file(input_path);
-    if (!bytes) {
-        error(hu(u8"A file túl nagy vagy nem olvasható: ") + text_path(input_path));
+    // Read chunk by chunk, not mapped: any size in bounded memory, and a file cut short by
+    // another program meanwhile only ends the input early.
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(input_path.c_str(), "rb"), &std::fclose);
+    if (!file) {
+        error(hu(u8"A file nem olvasható: ") + text_path(input_path));
         return kRefused;
     }
-    Text problem;
-    const std::optional<std::string_view> input = import_input_view(*bytes, problem);
-    if (!input) {
-        error(problem);
-        return kRefused;
-    }
+    const ImportRead read = [&file](char* out, std::size_t n) { return std::fread(out, 1, n, file.get()); };
     const ImportSettings settings{s.contest(), filter, s.qso.kezelo_text, s.qso.qth_text, s.station.exch_text};
     ImportOutput output(option(a, "-o"));
     append_log_file_head(output.text(), log_file_header(s));
-    const ImportResult result = convert_import(*input, settings, [&output](std::string_view line) {
+    const ImportResult result = convert_import(read, settings, [&output](std::string_view line) {
         append_log_file_line(output.text(), line);
         output.send_if_full();
     });
-    if (!result.error.empty()) {
-        error(result.error);
+    if (!result.error.empty() || std::ferror(file.get())) {
+        error(result.error.empty() ? hu(u8"A file nem olvasható: ") + text_path(input_path) : result.error);
         return kRefused;
     }
     append_log_file_end(output.text());
+    if (const Text skipped = import_skipped_message(result); !skipped.empty()) error(skipped);
     if (result.left_out > 0) error(log_lines_left_out_message(result.left_out));
     return output.finish() ? kOk : kRefused;
 }

@@ -3,6 +3,8 @@
 // binary or malformed file costs time in proportion to its size and never shifts a column.
 #include <algorithm>
 #include <array>
+#include <charconv>
+#include <cmath>
 #include <cstring>
 
 #include "core/bands.hpp"
@@ -11,7 +13,9 @@
 #include "core/numbering.hpp"
 #include "core/qso_line.hpp"
 #include "exchange/import_lines.hpp"
+#include "exchange/import_source.hpp"
 #include "exchange/log_import.hpp"
+#include "rules/locator.hpp"
 
 namespace loxar {
 
@@ -77,6 +81,7 @@ public:
         if (!band_.empty() && trim(col(line, 108, 7)) != band_) return;
         if (kept_ < kMaxLogQsos) {
             ++kept_;
+            ++result_.converted;
             sink_(line);
         } else {
             ++result_.left_out;
@@ -93,32 +98,52 @@ private:
 
 // --- EDI --------------------------------------------------------------------------------------
 
+// MHz of a band written as a number and its unit ("1,3 GHz", "432MHz", "144", "135 kHz"); a bare
+// number is MHz. Nothing for any other text.
+std::optional<double> band_mhz(std::string_view v) {
+    v = trimmed(v);
+    std::size_t i = 0;
+    while (i < v.size() && ((v[i] >= '0' && v[i] <= '9') || v[i] == '.' || v[i] == ',')) ++i;
+    Text number(v.substr(0, i));
+    std::replace(number.begin(), number.end(), ',', '.');
+    if (number.empty() || number.find_first_of("0123456789") == Text::npos ||
+        std::count(number.begin(), number.end(), '.') > 1) {
+        return std::nullopt;
+    }
+    double value = 0;
+    // from_chars, not stod: the window's locale may want a decimal comma.
+    if (std::from_chars(number.data(), number.data() + number.size(), value).ec != std::errc()) return std::nullopt;
+    const Text unit = upper_ascii(trimmed(v.substr(i)));
+    if (unit.empty() || unit == "MHZ") return value;
+    if (unit == "GHZ") return value * 1000;
+    if (unit == "KHZ") return value / 1000;
+    return std::nullopt;
+}
+
+// The band of an EDI PBand value in any spelling writers use: the format's own words ("145 MHz",
+// "1,3 GHz"), a frequency with or without its unit ("144", "432MHz", "1.3 GHz", "1296 MHz"), or a
+// wavelength ("2m", "70cm"). 0 when none fits.
 int edi_band_index(const Text& pband) {
-    static const std::pair<std::string_view, int> kPBand[] = {
-        {"50 MHz", 12},  {"70 MHz", 13},  {"144 MHz", 14}, {"145 MHz", 14}, {"220 MHz", 15},
-        {"432 MHz", 16}, {"433 MHz", 16}, {"435 MHz", 16}, {"900 MHz", 17}, {"1,2 GHz", 18},
-        {"1,3 GHz", 18}, {"2,3 GHz", 19}, {"3,4 GHz", 20}, {"5,7 GHz", 21}, {"10 GHz", 22},
-        {"24 GHz", 23},  {"47 GHz", 24},  {"76 GHz", 25},  {"122 GHz", 26}, {"134 GHz", 27},
-        {"248 GHz", 28},
-    };
-    for (const auto& [name, index] : kPBand) {
-        if (pband == name) return index;
+    Text compact(pband);
+    compact.erase(std::remove(compact.begin(), compact.end(), ' '), compact.end());
+    if (const int by_wavelength = band_index_for_adif(compact); by_wavelength != 0) return by_wavelength;
+    const std::optional<double> mhz = band_mhz(pband);
+    if (!mhz || *mhz <= 0) return 0;
+    if (const int in_band = band_index_for_khz(*mhz * 1000); in_band != 0) return in_band;
+    // A band named by a round figure outside its range ("1,2 GHz", "900 MHz", "122 GHz"): the band
+    // whose own name is nearest, within a tenth.
+    int best = 0;
+    double best_gap = 0.1;
+    for (int b = 1; b < kBandCount; ++b) {
+        const std::optional<double> nominal = band_mhz(band_name(b));
+        if (!nominal) continue;
+        const double gap = std::abs(*nominal - *mhz) / *nominal;
+        if (gap <= best_gap) {
+            best = b;
+            best_gap = gap;
+        }
     }
-    // A data sheet's band is its wavelength ("2m", "70cm").
-    for (int i = 1; i < kBandCount; ++i) {
-        if (!pband.empty() && pband == band_wavelength(i)) return i;
-    }
-    switch (static_cast<int>(val(col(pband, 1, 2)))) {
-        case 1: return 2;
-        case 3: return 3;
-        case 7: return 5;
-        case 14: return 7;
-        case 21: return 9;
-        case 28: return 11;
-        case 50: return 12;
-        case 70: return 13;
-        default: return 0;
-    }
+    return best;
 }
 
 void set_edi_mode(ImportQso& q, const Text& code) {
@@ -144,12 +169,11 @@ std::vector<std::string_view> split_semicolons(std::string_view line) {
     return fields;
 }
 
-void read_edi(std::string_view text, const ImportSettings& settings, ImportResult& result,
+void read_edi(ImportLines& cursor, const ImportSettings& settings, ImportResult& result,
               const ImportLineSink& sink) {
     // The header values are found by their tags wherever they stand before the QSO records.
     Text tdate, pband;
     bool records = false;
-    LineCursor cursor(text);
     std::string_view line;
     while (cursor.next(line)) {
         if (starts_with(line, "[QSORecords")) {
@@ -180,6 +204,14 @@ void read_edi(std::string_view text, const ImportSettings& settings, ImportResul
         if (trim(line).empty()) continue;
         const std::vector<std::string_view> f = split_semicolons(line);
         auto field = [&f](std::size_t i) { return i < f.size() ? clean_value(f[i]) : Text(); };
+        if (std::all_of(f.begin(), f.end(), [](std::string_view v) { return trimmed(v).empty(); })) {
+            ++result.skipped.empty;
+            continue;
+        }
+        if (field(2).empty()) {
+            ++result.skipped.without_call;
+            continue;
+        }
         const Text d = field(0);
         q.date = century + col(d, 1, 2) + "-" + col(d, 3, 2) + "-" + col(d, 5, 2);
         q.time = field(1);
@@ -189,8 +221,7 @@ void read_edi(std::string_view text, const ImportSettings& settings, ImportResul
         q.sent_serial = field(5);
         q.received_report = field(6);
         q.received_serial = field(7);
-        const Text locator = upper_ascii(field(9));
-        q.received_locator = locator.empty() ? kNoLocator : locator;
+        q.received_locator = import_locator(field(9));
         if (const Text points = field(10); !points.empty()) q.points = int_value(points);
         Text& built = out.line(result.state);
         append_edi_line(built, q);
@@ -200,31 +231,62 @@ void read_edi(std::string_view text, const ImportSettings& settings, ImportResul
 
 // --- Cabrillo ---------------------------------------------------------------------------------
 
-void read_cabrillo(std::string_view text, const ImportSettings& settings, ImportResult& result,
+bool is_locator_word(std::string_view w) {
+    return (w.size() == 4 || w.size() == 6) && locator_format_ok(upper_ascii(w));
+}
+
+// A QSO line of the VHF layout: own call, own grid, call, grid (no reports, no serials).
+bool vhf_layout(const std::vector<std::string_view>& w) {
+    return w.size() >= 9 && w.size() <= 10 && is_locator_word(w[6]) && is_locator_word(w[8]) &&
+           !is_locator_word(w[7]);
+}
+
+// The contest types whose lines hold a received locator the operator types.
+bool holds_locators(ContestType type) {
+    switch (type) {
+        case ContestType::None:
+        case ContestType::Iaru:
+        case ContestType::CqBp:
+        case ContestType::Exchange:
+        case ContestType::CqwwVhf: return true;
+        default: return false;
+    }
+}
+
+void read_cabrillo(ImportLines& cursor, const ImportSettings& settings, ImportResult& result,
                    const ImportLineSink& sink) {
     ImportQso& q = result.state.work;
     const bool ha_hg = settings.filter == kHaHgFilter;
     const bool cqww = settings.type == ContestType::CqwwVhf;
     Output out(settings, result, sink);
-    LineCursor cursor(text);
+    std::optional<bool> vhf;  // the layout, told by the first QSO line
     std::string_view line;
     while (cursor.next(line)) {
         if (!starts_with(line, "QSO")) continue;
+        const std::vector<std::string_view> w = words_of(line);
+        if (!vhf) {
+            vhf = vhf_layout(w);
+            // Refused before a line is made, never converted with a grid in the callsign column.
+            if (*vhf && !holds_locators(settings.type)) {
+                result.error = hu(u8"A Cabrillo file VHF formátumú (hívójel, lokátor, hívójel, lokátor): "
+                                  u8"csak lokátoros versenybe (IARU, CQ-BP, EXCHANGE, CQWW-VHF) importálható!");
+                return;
+            }
+        }
         if (ha_hg) {
             const Text prefix = col(line, 56, 2);
             if (prefix != "HA" && prefix != "HG") continue;
         }
-        const std::vector<std::string_view> w = words_of(line);
         auto value = [&w](std::size_t i) { return clean_value(word(w, i)); };
+        q.clear();
         q.frequency = value(1);
-        q.mode = pad_cut(col(value(2), 1, 3), 3);
+        q.mode = import_mode(value(2));
         q.date = value(3);
         q.time = value(4);
         q.own_callsign = value(5);
-        if (cqww) {
+        if (cqww || *vhf) {
             q.callsign = upper_ascii(value(7));
-            const Text locator = upper_ascii(value(8));
-            q.received_locator = locator.empty() ? kNoLocator : locator;
+            q.received_locator = import_locator(value(8));
         } else {
             q.sent_report = pad_cut(value(6), 3);
             q.sent_serial = value(7);
@@ -266,49 +328,90 @@ bool same_name(std::string_view name, std::string_view upper) {
 
 // The fields of an ADIF text one at a time: "<NAME:LENGTH[:TYPE]>VALUE" or "<NAME>". A "<" that
 // starts no well-formed tag is passed over; every tag part is bounded, so each "<" costs little.
-// Name and value are views into the text.
+// The text is a window on the input: a tag or value the window cuts asks for more text, unless
+// the window is the input's last. Name and value are views into the window.
 class AdifScanner {
 public:
-    explicit AdifScanner(std::string_view text, std::size_t from = 0) : text_(text), pos_(from) {}
+    enum class Step { Field, More, End };
 
-    // The next field, its name as written. False at the end.
-    bool next(std::string_view& name, std::string_view& value) {
+    void reset(std::string_view text, std::size_t from, bool last) {
+        text_ = text;
+        pos_ = from;
+        last_ = last;
+    }
+
+    // The next field, its name as written.
+    Step next(std::string_view& name, std::string_view& value) {
+        if (skip_ > 0) {
+            const std::size_t n = std::min(skip_, text_.size() - pos_);
+            pos_ += n;
+            skip_ -= n;
+            if (skip_ > 0) return last_ ? Step::End : Step::More;
+        }
         for (;;) {
             const std::size_t open = find_open();
             if (open == std::string_view::npos) {
                 pos_ = text_.size();
-                return false;
+                return last_ ? Step::End : Step::More;
             }
+            // A tag the window ends in is read again from its "<" once more text is there.
+            auto cut = [&] {
+                if (last_) return false;
+                pos_ = open;
+                return true;
+            };
             pos_ = open + 1;
             std::size_t i = open + 1;
             const std::size_t name_end = std::min(text_.size(), open + 1 + kMaxName);
             while (i < name_end && is_name_char(text_[i])) ++i;
-            if (i == open + 1 || i >= text_.size()) continue;
+            if (i >= text_.size()) {
+                if (cut()) return Step::More;
+                continue;
+            }
+            if (i == open + 1) continue;
             std::size_t j = i + 1;
             std::size_t length = 0;
             if (text_[i] == ':') {
                 while (j < text_.size() && j - i <= kMaxDigits && text_[j] >= '0' && text_[j] <= '9')
                     length = length * 10 + static_cast<std::size_t>(text_[j++] - '0');
-                if (j == i + 1 || j >= text_.size()) continue;
+                if (j >= text_.size()) {
+                    if (cut()) return Step::More;
+                    continue;
+                }
+                if (j == i + 1) continue;
                 if (text_[j] == ':') {
                     const std::size_t type = ++j;
                     while (j < text_.size() && j - type < kMaxType && is_name_char(text_[j])) ++j;
                 }
-                if (j >= text_.size() || text_[j] != '>') continue;
+                if (j >= text_.size()) {
+                    if (cut()) return Step::More;
+                    continue;
+                }
+                if (text_[j] != '>') continue;
                 ++j;
             } else if (text_[i] != '>') {
                 continue;
             }
+            const std::size_t available = text_.size() - j;
+            if (length > available && !last_) {
+                if (available < kMaxValue) {
+                    pos_ = open;
+                    return Step::More;
+                }
+                // A value longer than any real one: what is here is taken, the rest passed over.
+                skip_ = length - available;
+            }
             name = text_.substr(open + 1, i - open - 1);
-            value = text_.substr(j, std::min(length, text_.size() - j));
+            value = text_.substr(j, std::min(length, available));
             pos_ = j + value.size();
-            return true;
+            return Step::Field;
         }
     }
     std::size_t position() const { return pos_; }
 
 private:
     static constexpr std::size_t kMaxName = 64, kMaxDigits = 9, kMaxType = 8, kNearBytes = 16;
+    static constexpr std::size_t kMaxValue = ChunkedText::kChunk;
 
     // The next "<": between fields it mostly follows within a blank or a line end, so the
     // nearest bytes are looked at before the rest is searched.
@@ -321,17 +424,20 @@ private:
     }
 
     std::string_view text_;
-    std::size_t pos_;
+    std::size_t pos_ = 0;
+    bool last_ = true;
+    std::size_t skip_ = 0;  // bytes of a cut value still to pass over
 };
 
 // Where the records begin: after "<EOH>" when the file has a header (it does not start with
-// "<"); at the start when it has none, or when no "<EOH>" ends it.
-std::size_t adif_records_start(std::string_view text) {
+// "<"); at the start when it has none, or when no "<EOH>" ends it in the first window.
+std::size_t adif_records_start(std::string_view text, bool last) {
     const std::size_t first = text.find_first_not_of(" \t\r\n");
     if (first == std::string_view::npos || text[first] == '<') return 0;
-    AdifScanner scan(text);
+    AdifScanner scan;
+    scan.reset(text, 0, last);
     std::string_view name, value;
-    while (scan.next(name, value)) {
+    while (scan.next(name, value) == AdifScanner::Step::Field) {
         if (same_name(name, "EOH")) return scan.position();
     }
     return 0;
@@ -366,7 +472,7 @@ std::optional<long long> adif_khz(std::string_view mhz) {
 
 enum class AdifField {
     Other, Eor, Call, QsoDate, TimeOn, OwnCall, Freq, Band, ContestId, Mode, Name, RstRcvd, RstSent,
-    Srx, Exchange, Stx, AdditionalExchange,
+    Srx, SrxString, Exchange, Stx, StxString, AdditionalExchange, Gridsquare,
 };
 
 // Told apart by length first: every field of every record passes here, and this way a name is
@@ -401,6 +507,9 @@ AdifField adif_field(std::string_view name) {
             break;
         case 10:
             if (is("CONTEST_ID")) return AdifField::ContestId;
+            if (is("GRIDSQUARE")) return AdifField::Gridsquare;
+            if (is("SRX_STRING")) return AdifField::SrxString;
+            if (is("STX_STRING")) return AdifField::StxString;
             break;
         case 16:
             if (is("STATION_CALLSIGN")) return AdifField::OwnCall;
@@ -417,43 +526,58 @@ bool is_ascii(std::string_view v) {
     return std::all_of(v.begin(), v.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
-void read_adif(std::string_view text, const ImportSettings& settings, ImportResult& result,
+void read_adif(ChunkedText& in, const ImportSettings& settings, ImportResult& result,
                const ImportLineSink& sink) {
-    const bool utf8 = looks_like_utf8(text);
     ImportQso& q = result.state.work;
     Output out(settings, result, sink);
-    AdifScanner scan(text, adif_records_start(text));
+    AdifScanner scan;
+    scan.reset(in.text(), adif_records_start(in.text(), in.ended()), in.ended());
     std::string_view name, raw;
     Text converted, value;  // work buffers, reused field after field
     // A log's BAND is mostly the same record after record: its band is looked up when it changes.
-    std::string_view band_text;
+    Text band_text;
     int band_of_text = 0;
-    int record_band = 0;  // the band of a BAND field of this record; 0: none
-    bool record_frequency = false;
-    int frequency_band = 0;  // the band of the frequency field, which goes on to later records
+    // Every value of a record is its own: nothing goes on to the next record.
+    int record_band = 0;     // the band of the record's BAND field; 0: none
+    int frequency_band = 0;  // the band of its FREQ; 0: none, or a frequency outside every band
+    Text srx_string, stx_string;
     auto start_record = [&] {
-        q.name.clear();
-        q.exchange.clear();
-        q.additional_exchange.clear();
+        q.clear();
         record_band = 0;
-        record_frequency = false;
+        frequency_band = 0;
+        srx_string.clear();
+        stx_string.clear();
     };
     start_record();
-    while (scan.next(name, raw)) {
+    for (;;) {
+        const AdifScanner::Step step = scan.next(name, raw);
+        if (step == AdifScanner::Step::End) break;
+        if (step == AdifScanner::Step::More) {
+            in.more(scan.position());
+            scan.reset(in.text(), 0, in.ended());
+            continue;
+        }
         const AdifField field = adif_field(name);
         if (field == AdifField::Other) continue;
         if (field == AdifField::Eor) {
-            // A FREQ gives the band; a record with only a BAND takes that band.
-            q.band = band_name(record_frequency || record_band == 0 ? frequency_band : record_band);
-            Text& line = out.line(result.state);
-            append_contest_line(line, q, settings, false);
-            out.add(line);
+            if (q.callsign.empty()) {
+                ++result.skipped.without_call;
+            } else {
+                // The frequency tells the band; BAND where it is missing or in no band.
+                q.band = band_name(frequency_band != 0 ? frequency_band : record_band);
+                if (q.received_serial.empty()) q.received_serial.swap(srx_string);
+                if (q.sent_serial.empty()) q.sent_serial.swap(stx_string);
+                Text& line = out.line(result.state);
+                append_contest_line(line, q, settings, false);
+                out.add(line);
+            }
             start_record();
             continue;
         }
         // Into the work field's own buffer: this runs for every field of every QSO.
-        // Plain ASCII is the same in both encodings: only other values are converted.
-        const bool convert = utf8 && !is_ascii(raw);
+        // Plain ASCII is the same in both encodings: only other values are looked at, and those
+        // of valid multi-byte UTF-8 converted.
+        const bool convert = !is_ascii(raw) && looks_like_utf8(raw);
         if (convert) converted = utf8_to_cp1250(raw);
         const std::string_view v = convert ? std::string_view(converted) : raw;
         switch (field) {
@@ -476,21 +600,17 @@ void read_adif(std::string_view text, const ImportSettings& settings, ImportResu
                 const std::optional<long long> khz = adif_khz(value);
                 q.frequency = khz ? std::to_string(*khz) : Text();
                 frequency_band = khz ? band_index_for_khz(static_cast<double>(*khz)) : 0;
-                record_frequency = true;
                 break;
             }
             case AdifField::Band:
                 if (raw != band_text) {
-                    band_text = raw;
+                    band_text.assign(raw);
                     band_of_text = band_index_for_adif(v);
                 }
                 record_band = band_of_text;
                 break;
             case AdifField::ContestId: assign_clean(q.contest_id, v); break;
-            case AdifField::Mode:
-                assign_clean(q.mode, v);
-                q.mode.resize(3, ' ');
-                break;
+            case AdifField::Mode: q.mode = import_mode(trimmed(v)); break;
             case AdifField::Name: assign_clean(q.name, v); break;
             case AdifField::RstRcvd: assign_clean(q.received_report, v); break;
             case AdifField::RstSent:
@@ -498,9 +618,12 @@ void read_adif(std::string_view text, const ImportSettings& settings, ImportResu
                 q.sent_report.resize(3, ' ');
                 break;
             case AdifField::Srx: assign_clean(q.received_serial, v); break;
+            case AdifField::SrxString: assign_clean(srx_string, v); break;
             case AdifField::Exchange: assign_clean(q.exchange, v); break;
             case AdifField::Stx: assign_clean(q.sent_serial, v); break;
+            case AdifField::StxString: assign_clean(stx_string, v); break;
             case AdifField::AdditionalExchange: assign_clean(q.additional_exchange, v); break;
+            case AdifField::Gridsquare: q.received_locator = import_locator(v); break;
             default: break;
         }
     }
@@ -516,11 +639,10 @@ Text callsign_list_band(const Text& word) {
     return pad_cut(word, 7);
 }
 
-void read_callsign_list(std::string_view text, const ImportSettings& settings, ImportResult& result,
+void read_callsign_list(ImportLines& cursor, const ImportSettings& settings, ImportResult& result,
                         const ImportLineSink& sink) {
     ImportQso& q = result.state.work;
     Output out(settings, result, sink);
-    LineCursor cursor(text);
     std::string_view line;
     cursor.next(line);  // the heading
     while (cursor.next(line)) {
@@ -530,34 +652,36 @@ void read_callsign_list(std::string_view text, const ImportSettings& settings, I
         q.date = value(0);
         q.time = value(1);
         q.band = callsign_list_band(value(2));
-        q.mode = pad_cut(col(value(3), 1, 3), 3);
+        q.mode = import_mode(value(3));
         q.callsign = upper_ascii(value(4));
         q.sent_report = pad_cut(value(5), 3);
         q.sent_serial = value(6);
         q.received_report = value(7);
         q.received_serial = value(8);
         q.points = int_value(value(9));
-        const Text locator = upper_ascii(value(10));
-        q.received_locator = locator.empty() ? kNoLocator : locator;
+        q.received_locator = import_locator(value(10));
         Text& built = out.line(result.state);
         append_callsign_list_line(built, q);
         out.add(built);
     }
 }
 
-void read_log_file_lines(std::string_view text, const ImportSettings& settings, ImportResult& result,
+// A log file's lines after its first two, up to its "End", taken over unchanged.
+void read_log_file_lines(ImportLines& cursor, const ImportSettings& settings, ImportResult& result,
                          const ImportLineSink& sink) {
-    const LogFileRead file = parse_log_file(text);
     Output out(settings, result, sink);
-    for (const Text& line : file.qso_lines()) out.add(line);
-    result.left_out += file.left_out;
+    std::string_view line;
+    if (!cursor.next(line) || line != "Log records:" || !cursor.next(line)) return;
+    while (cursor.next(line) && line != "End") out.add(line.substr(0, kMaxLogLineLength));
 }
 
 }  // namespace
 
+Text binary_input_message() { return hu(u8"A file bináris adatot tartalmaz, nem importálható!"); }
+
 std::optional<std::string_view> import_input_view(std::string_view bytes, Text& problem) {
     if (bytes.find('\0') != std::string_view::npos) {
-        problem = hu(u8"A file bináris adatot tartalmaz, nem importálható!");
+        problem = binary_input_message();
         return std::nullopt;
     }
     if (starts_with(bytes, kUtf8Bom)) bytes.remove_prefix(kUtf8Bom.size());
@@ -581,10 +705,15 @@ std::vector<Text> import_display_lines(std::string_view input) {
 }
 
 ImportFormat detect_import_format(std::string_view input) {
+    // The first line that holds anything: some writers begin with empty lines, and a Cabrillo
+    // example with "#" comments.
     std::string_view first;
-    LineCursor(input).next(first);
+    LineCursor lines(input);
+    while (lines.next(first) && (trimmed(first).empty() || starts_with(trimmed(first), "#"))) {
+    }
     const std::string_view line = trimmed(first);
-    if (starts_with(line, "[REG1TEST;1]")) return ImportFormat::Edi;
+    // "[REGITEST;1]": a writer's typo of the EDI's first line.
+    if (starts_with(line, "[REG1TEST;1]") || starts_with(line, "[REGITEST;1]")) return ImportFormat::Edi;
     if (starts_with(line, "START-OF-LOG")) return ImportFormat::Cabrillo;
     if (starts_with(line, "Log records:")) return ImportFormat::LogFile;
     if (starts_with(line, "Callsign")) return ImportFormat::CallsignList;
@@ -595,25 +724,47 @@ ImportFormat detect_import_format(std::string_view input) {
     return ImportFormat::Unknown;
 }
 
-ImportResult convert_import(std::string_view input, const ImportSettings& settings, const ImportLineSink& sink) {
+ImportResult convert_import(const ImportRead& read, const ImportSettings& settings, const ImportLineSink& sink) {
     ImportResult result;
-    if (trimmed(input).empty()) {
+    ChunkedText in(read);
+    // Empty lines before the first line belong to no format.
+    for (;;) {
+        const std::string_view text = in.text();
+        const std::size_t first = text.find_first_not_of(" \t\r\n");
+        if (first != std::string_view::npos) {
+            const std::size_t line_start = text.rfind('\n', first);
+            in.drop(line_start == std::string_view::npos ? 0 : line_start + 1);
+            break;
+        }
+        if (!in.more(text.size())) break;
+    }
+    // The format is told from the start of the input: its first line, or an ADIF header's end.
+    while (in.text().size() < kAdifHeaderSearch && in.more(0)) {
+    }
+    if (in.binary()) {
+        result.error = binary_input_message();
+        return result;
+    }
+    if (trimmed(in.text()).empty()) {
         result.error = hu(u8"Nincs mit feldolgozni!");
         return result;
     }
-    const ImportFormat format = detect_import_format(input);
-    // Line formats are converted to cp1250 whole; ADIF values one by one, since their lengths
-    // count the bytes as written.
-    const Text text = format == ImportFormat::Adif ? Text() : input_to_cp1250(input);
-    switch (format) {
-        case ImportFormat::Edi: read_edi(text, settings, result, sink); break;
-        case ImportFormat::Cabrillo: read_cabrillo(text, settings, result, sink); break;
-        case ImportFormat::Adif: read_adif(input, settings, result, sink); break;
-        case ImportFormat::LogFile: read_log_file_lines(text, settings, result, sink); break;
-        case ImportFormat::CallsignList: read_callsign_list(text, settings, result, sink); break;
+    ImportLines lines(in);
+    switch (detect_import_format(in.text())) {
+        case ImportFormat::Edi: read_edi(lines, settings, result, sink); break;
+        case ImportFormat::Cabrillo: read_cabrillo(lines, settings, result, sink); break;
+        case ImportFormat::Adif: read_adif(in, settings, result, sink); break;
+        case ImportFormat::LogFile: read_log_file_lines(lines, settings, result, sink); break;
+        case ImportFormat::CallsignList: read_callsign_list(lines, settings, result, sink); break;
         case ImportFormat::Unknown: result.error = hu(u8"Ismeretlen formátum!"); break;
     }
+    // Found past the first chunk: what was handed on is not to be kept.
+    if (in.binary() && result.error.empty()) result.error = binary_input_message();
     return result;
+}
+
+ImportResult convert_import(std::string_view input, const ImportSettings& settings, const ImportLineSink& sink) {
+    return convert_import(read_from(input), settings, sink);
 }
 
 ImportResult convert_import(std::string_view input, const ImportSettings& settings) {
@@ -621,6 +772,21 @@ ImportResult convert_import(std::string_view input, const ImportSettings& settin
     ImportResult result = convert_import(input, settings, [&lines](std::string_view line) { lines.emplace_back(line); });
     if (result.error.empty()) result.lines = std::move(lines);
     return result;
+}
+
+Text import_skipped_message(const ImportResult& result) {
+    const ImportSkipped& skipped = result.skipped;
+    if (skipped.total() == 0) return {};
+    Text reasons;
+    auto reason = [&reasons](std::size_t count, std::u8string_view why) {
+        if (count == 0) return;
+        if (!reasons.empty()) reasons += ", ";
+        reasons += std::to_string(count) + " " + hu(why);
+    };
+    reason(skipped.without_call, u8"hívójel nélkül");
+    reason(skipped.empty, u8"üres");
+    return std::to_string(result.converted) + " QSO beolvasva, " + std::to_string(skipped.total()) +
+           " rekord kihagyva: " + reasons + ".";
 }
 
 std::size_t import_check_column(ContestType type) {

@@ -7,6 +7,7 @@
 
 #include "core/bands.hpp"
 #include "core/qso_line.hpp"
+#include "rules/locator.hpp"
 
 namespace loxar {
 
@@ -83,11 +84,11 @@ private:
 
 Text points5(long points) { return zero_pad(std::clamp(points, 0L, 99999L), 5); }
 
-std::string_view mode_group(const Text& mode) {
-    const std::string_view m = trim_view(mode);
-    if (m == "CW") return "CW =";
-    if (m == "PH" || m == "SSB") return "SSB=";
-    return "DIG=";
+// The mode and its "=": the readers put the mode as import_mode gives it.
+Text mode_group(const Text& mode) {
+    Text group = pad_cut(mode, 3);
+    group += '=';
+    return group;
 }
 
 // HHMM of a time text; a short numeric one gets its leading zeros ("930" is 09:30).
@@ -145,6 +146,29 @@ void cqww_line(Text& line, const ImportQso& q, const ImportSettings& st) {
 }  // namespace
 
 std::string_view trimmed(std::string_view v) { return trim_view(v); }
+
+std::string_view import_mode(std::string_view word) {
+    static const std::pair<std::string_view, std::string_view> kModes[] = {
+        {"CW", "CW "},   {"CWR", "CW "},  {"SSB", "SSB"}, {"USB", "SSB"}, {"LSB", "SSB"},
+        {"PH", "SSB"},   {"FM", "FM "},   {"WFM", "FM "}, {"AM", "AM "},  {"RTTY", "RTT"},
+        {"RY", "RTT"},   {"RTT", "RTT"},  {"SSTV", "SST"}, {"SST", "SST"}, {"ATV", "ATV"},
+    };
+    const std::string_view w = trim_view(word);
+    if (w.empty()) return "   ";
+    for (const auto& [name, mode] : kModes) {
+        if (w.size() == name.size() &&
+            std::equal(w.begin(), w.end(), name.begin(), [](char a, char b) { return upper_hu(a) == b; })) {
+            return mode;
+        }
+    }
+    return "DIG";
+}
+
+Text import_locator(std::string_view v) {
+    Text locator = upper_hu(trim_view(v));
+    locator.resize(locator.size() >= 6 ? 6 : std::min<std::size_t>(locator.size(), 4));
+    return locator_format_ok(locator) ? locator : kNoLocator;
+}
 
 Text clean_value(std::string_view v) {
     Text out;

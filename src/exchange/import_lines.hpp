@@ -14,6 +14,13 @@ std::string_view trimmed(std::string_view v);
 Text clean_value(std::string_view v);
 // The same written into `target`, whose buffer is reused.
 void assign_clean(Text& target, std::string_view v);
+// The 3-character mode of a log line for another program's mode word (ADIF MODE, Cabrillo's CW,
+// PH, FM, RY, DG, a list's mode): the selector's modes as themselves, AM as "AM ", every other
+// digital mode "DIG"; blanks when there is none.
+std::string_view import_mode(std::string_view word);
+// A received locator from another program: upper-cased, the first 6 characters ("jo61ab12" is
+// JO61AB), a square alone as its 4; "AA00AA" for a value the entry check would refuse.
+Text import_locator(std::string_view v);
 
 // Every builder appends to `line`, a buffer reused line after line, so that a QSO costs no
 // allocation of its own.

@@ -25,6 +25,21 @@ struct ImportQso {
     Text contest_id;
     Text additional_exchange;
     long points = 0;       // EDI: kept from the record before when a record has none
+
+    // Every field back to its start value, each keeping its buffer: an ADIF record starts empty,
+    // so that no value of the record before is taken for one this record does not hold.
+    void clear() {
+        for (Text* t : {&frequency, &date, &time, &received_report, &received_serial, &callsign, &name,
+                        &own_callsign, &sent_serial, &exchange, &contest_id, &additional_exchange}) {
+            t->clear();
+        }
+        mode.assign("   ");
+        received_locator.assign("AA00AA");
+        received_sex.assign(".");
+        band.assign("---    ");
+        sent_report.assign("   ");
+        points = 0;
+    }
 };
 
 struct ImportState {

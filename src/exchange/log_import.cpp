@@ -124,6 +124,7 @@ void import_feldolgozas(Session& s) {
     for (Text& line : result.lines) s.vegyes_lista[1].add(std::move(line));
     s.vegyes_valaszto = 1;
     s.ui().refresh(Aspect::All);
+    if (const Text skipped = import_skipped_message(result); !skipped.empty()) s.ui().message(skipped);
     if (result.left_out > 0) refuse(s, log_lines_left_out_message(result.left_out));
 }
 

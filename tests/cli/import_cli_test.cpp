@@ -93,7 +93,8 @@ TEST(ImportCli, OutputFilterAndRefusals) {
         {"import " + f.q(adif) + " --contest NOPE", 2, hu(u8"Ismeretlen verseny típus: NOPE")},
         {"import " + f.q(adif) + " --contest IARU --filter 3m", 2, hu(u8"Ismeretlen szűrő: 3m")},
         {"import " + f.q(unknown) + " --contest IARU", 1, hu(u8"Ismeretlen formátum!")},
-        {"import " + f.q(huge) + " --contest IARU", 1, hu(u8"A file túl nagy vagy nem olvasható: ")},
+        // Read past the first chunk, any size: the NUL bytes far into it are still found.
+        {"import " + f.q(huge) + " --contest IARU", 1, hu(u8"A file bináris adatot tartalmaz, nem importálható!")},
         {"import " + f.q(empty) + " --contest IARU", 1, hu(u8"Nincs mit feldolgozni!")},
         {"import " + f.q(binary) + " --contest IARU", 1, hu(u8"A file bináris adatot tartalmaz, nem importálható!")},
     };

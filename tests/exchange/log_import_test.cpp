@@ -68,10 +68,53 @@ TEST(LogImport, EdiHeaderFoundByTagAndFilesCutShortAreReported) {
         EXPECT_EQ(r.error, c.error) << c.input;
         EXPECT_TRUE(r.lines.empty());
     }
-    // A short record fills what it has.
-    r = convert(edi(kEdiHeader, "2305\r\n;;\r\n"));
-    ASSERT_EQ(r.lines.size(), 2u);
+    // A short record fills what it has; one of separators only, or without a callsign, is no QSO.
+    r = convert(edi(kEdiHeader, "2305;1200;DL1A\r\n;;;;;;;;;;;;;;\r\n230506;1201;;2;599\r\n"));
+    ASSERT_EQ(r.lines.size(), 1u);
     EXPECT_EQ(r.lines[0].size(), 115u);
+    EXPECT_EQ(import_skipped_message(r), hu(u8"1 QSO beolvasva, 2 rekord kihagyva: 1 hívójel nélkül, 1 üres."));
+}
+
+TEST(LogImport, EdiBandInEveryWritersSpelling) {
+    const struct {
+        Text pband;
+        int band;
+    } cases[] = {
+        {"144 MHz", 14}, {"145", 14},      {"144", 14},      {"432MHz", 16}, {"1,3 GHz", 18}, {"1.3 GHz", 18},
+        {"1296 MHz", 18}, {"1,2 GHz", 18}, {"2,3 GHz", 19},  {"10 GHz", 22}, {"2m", 14},      {"70cm", 16},
+        {"50 MHz", 12},  {"900 MHz", 17},  {"122 GHz", 26},  {"Light", 0},   {"12 MHz", 0},
+    };
+    for (const auto& c : cases) {
+        const ImportResult r =
+            convert(edi("TDate=20230506\r\nPBand=" + c.pband + "\r\n", "230506;1200;DL1A;2;599;1;599;1;;JO62QM;1\r\n"));
+        if (c.band == 0) {
+            EXPECT_EQ(r.error, hu(u8"Ismeretlen frekvenciasáv!")) << c.pband;
+        } else {
+            ASSERT_EQ(r.lines.size(), 1u) << c.pband;
+            EXPECT_EQ(col(r.lines[0], 108, 7), band_name(c.band)) << c.pband;
+        }
+    }
+}
+
+TEST(LogImport, FirstLinesWritersGetWrong) {
+    // Empty lines before the first line, and the EDI header's "I" for "1".
+    EXPECT_EQ(detect_import_format("\r\n\r\n[REGITEST;1]\r\n"), ImportFormat::Edi);
+    EXPECT_EQ(detect_import_format("\r\nSTART-OF-LOG: 3.0\r\n"), ImportFormat::Cabrillo);
+}
+
+TEST(LogImport, CabrilloVhfLayoutGivesLocatorsOrIsRefused) {
+    const Text input = cabrillo("QSO: 144 FM 2024-06-08 1800 K1ABC FN42 W1XYZ fn31pr\r\n"
+                                "QSO: 50 PH 2024-06-08 1801 K1ABC FN42 VE1AA FN74\r\n");
+    const ImportResult r = convert(input, ContestType::Iaru);
+    ASSERT_EQ(r.lines.size(), 2u);
+    EXPECT_EQ(trim(col(r.lines[0], 21, 20)), "W1XYZ");
+    EXPECT_EQ(col(r.lines[0], 51, 6), "FN31PR");
+    EXPECT_EQ(col(r.lines[0], 69, 3), "FM ");
+    EXPECT_EQ(col(r.lines[1], 51, 6), "FN74  ");
+    EXPECT_EQ(col(r.lines[1], 108, 7), "50 MHz ");
+    const ImportResult refused = convert(input, ContestType::Hadx);
+    EXPECT_TRUE(refused.lines.empty());
+    EXPECT_NE(refused.error.find("VHF"), Text::npos);
 }
 
 TEST(LogImport, SecondsCountWithinAMinute) {
@@ -155,11 +198,45 @@ TEST(LogImport, AdifRecordsEndAtTheirTagOnly) {
     EXPECT_EQ(r.lines[0],
               "2024-02-17/12:00:00=HA5KDR              =599/0015/AA00AA/.=   /0007/CW =.=--/--/00001=00001=GEORGE        "
               "=7 MHz  =");
-    // Same minute, so 10 seconds more; the name was emptied at the record's start.
-    EXPECT_EQ(col(r.lines[1], 1, 19), "2024-02-17/12:00:10");
+    // Same minute, so 10 seconds more; no date nor name of its own, none from the record before.
+    EXPECT_EQ(col(r.lines[1], 1, 19), "          /12:00:10");
     EXPECT_EQ(col(r.lines[1], 93, 14), Text(14, ' '));
     EXPECT_EQ(col(r.lines[1], 108, 7), "145 MHz");
     EXPECT_EQ(col(r.lines[1], 69, 4), "SSB=");
+}
+
+// One ADIF record after a full one: what it does not hold stays empty.
+Text adif_line(const Text& fields) {
+    const ImportResult r = convert("<CALL:6>DL1ABC<QSO_DATE:8>20240217<TIME_ON:4>1200<FREQ:5>7.025<MODE:2>CW"
+                                   "<RST_RCVD:3>579<RST_SENT:3>599<SRX:2>15<STX:1>7<GRIDSQUARE:6>JO62QM<EOR>\n"
+                                   "<CALL:4>W1AW<QSO_DATE:8>20240217<TIME_ON:4>1300" + fields + "<EOR>\n");
+    return r.lines.size() == 2 ? r.lines[1] : Text();
+}
+
+TEST(LogImport, AdifRecordHoldsOnlyItsOwnValues) {
+    EXPECT_EQ(adif_line(""),
+              "2024-02-17/13:00:00=W1AW                =   /    /AA00AA/.=   /    /   =.=--/--/00001=00001=              "
+              "=---    =");
+    const struct {
+        Text fields;
+        std::size_t column, width;
+        Text expected;
+    } cases[] = {
+        {"<MODE:2>FM", 69, 3, "FM "},          {"<MODE:3>USB", 69, 3, "SSB"},
+        {"<MODE:3>LSB", 69, 3, "SSB"},         {"<MODE:2>AM", 69, 3, "AM "},
+        {"<MODE:4>RTTY", 69, 3, "RTT"},        {"<MODE:3>FT8", 69, 3, "DIG"},
+        {"<MODE:4>MFSK<SUBMODE:3>FT4", 69, 3, "DIG"},
+        {"<GRIDSQUARE:6>jn97ma", 51, 6, "JN97MA"}, {"<GRIDSQUARE:8>JN97MA12", 51, 6, "JN97MA"},
+        {"<GRIDSQUARE:4>JN97", 51, 6, "JN97  "},   {"<GRIDSQUARE:4>ZZ99", 51, 6, "AA00AA"},
+        {"<BAND:2>2m", 108, 7, "145 MHz"},        {"<FREQ:6>12.000<BAND:3>30m", 108, 7, "10 MHz "},
+        {"<FREQ:5>4.000", 108, 7, "3,5 MHz"},     {"<FREQ:7>148.000", 108, 7, "145 MHz"},
+        {"<SRX_STRING:2>BP", 46, 4, "BP  "},      {"<SRX:1>9<SRX_STRING:2>BP", 46, 4, "0009"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(col(adif_line(c.fields), c.column, c.width), c.expected) << c.fields;
+    // A record without CALL is no QSO.
+    const ImportResult r = convert("<CALL:4>W1AW<EOR><QSO_DATE:8>20240217<NAME:3>BOB<EOR>");
+    EXPECT_EQ(r.lines.size(), 1u);
+    EXPECT_EQ(r.skipped.without_call, 1u);
 }
 
 TEST(LogImport, AdifWithoutHeaderUtf8AndByteOrderMark) {
@@ -208,6 +285,34 @@ TEST(LogImport, CallsignListsAndLogFiles) {
                       "              =14 MHz =";
     r = convert(log_file_text("HA1ABC", {line, line}));
     EXPECT_EQ(r.lines, (std::vector<Text>{line, line}));
+}
+
+TEST(LogImport, ChunkEdgesChangeNothing) {
+    const Text inputs[] = {
+        "\xEF\xBB\xBFHeader\r\n<EOH>\r\n<CALL:4>DL1A<COMMENT:7>a <eor>b<NAME:6>\xC3\x96" "d\xC3\xB6" "n<FREQ:5>7.025<EOR>\r\n"
+        "<CALL:4>DL2A<GRIDSQUARE:4>JN97<EOR>",
+        edi(kEdiHeader, "230506;1200;DL1ABC;2;599;1;579;15;;JO62QM;245;;;;\r\n;;;\r\n"),
+        "\r\n" + cabrillo("QSO: 144 FM 2024-06-08 1800 K1ABC FN42 W1XYZ FN31PR\r\n"),
+        log_file_text("HA1ABC", {"2024-02-17/12:00:05=DL1ABC", "2024-02-17/12:00:06=DL2ABC"}),
+    };
+    for (const Text& input : inputs) {
+        const ImportResult whole = convert(input);
+        std::string_view rest = input;
+        std::size_t calls = 0;
+        std::vector<Text> lines;
+        const ImportResult pieces = convert_import(
+            [&](char* out, std::size_t n) {
+                n = std::min({n, rest.size(), std::size_t{1} + calls++ % 7});
+                std::copy_n(rest.data(), n, out);
+                rest.remove_prefix(n);
+                return n;
+            },
+            ImportSettings{ContestType::Iaru, {}, "OPNAME", "BUDAPEST", "KA"},
+            [&lines](std::string_view line) { lines.emplace_back(line); });
+        EXPECT_EQ(pieces.error, whole.error);
+        EXPECT_EQ(lines, whole.lines) << input;
+        EXPECT_FALSE(lines.empty()) << input;
+    }
 }
 
 TEST(LogImport, OverlongValuesNeverShiftAColumn) {
@@ -287,8 +392,9 @@ TEST(LogImportPanel, SaveWritesALogFileAndRefusesBinaryInput) {
     EXPECT_EQ(p.fakes.ui.messages.back(), hu(u8"A file bináris adatot tartalmaz, nem importálható!"));
     EXPECT_TRUE(p.s.vegyes_lista[0].empty());
 
-    p.read(p.write("d.adi", "<CALL:4>DL1A<QSO_DATE:8>20240217<TIME_ON:4>1200<EOR>"));
+    p.read(p.write("d.adi", "<CALL:4>DL1A<QSO_DATE:8>20240217<TIME_ON:4>1200<EOR><CALL:0><EOR>"));
     import_vegyes_cmd_Click(p.s, 1);
+    EXPECT_EQ(p.fakes.ui.messages.back(), hu(u8"1 QSO beolvasva, 1 rekord kihagyva: 1 hívójel nélkül."));
     p.fakes.ui.chooser_results.push_back(text_path(p.s.paths.import_export_dir / "out.import"));
     import_vegyes_cmd_Click(p.s, 4);
     EXPECT_EQ(p.s.dialog.chooser_extension, "import");
