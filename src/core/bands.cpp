@@ -32,7 +32,7 @@ Text band_wavelength(int index) {
 namespace {
 
 struct BandRange {
-    double low_khz, high_khz;  // high is exclusive
+    double low_khz, high_khz;  // both edges belong to the band (4.000 MHz is 80 m)
     int index;
 };
 
@@ -57,34 +57,48 @@ constexpr std::pair<std::string_view, int> kCabrilloBandWords[] = {
     {"47G", 24},  {"75G", 25},  {"122G", 26}, {"134G", 27}, {"241G", 28},
 };
 
-// The ADIF band names whose wavelength the table writes otherwise.
-constexpr std::pair<std::string_view, int> kAdifBandNames[] = {
-    {"17M", 8}, {"9CM", 20}, {"1.25CM", 23}, {"6MM", 24}, {"2.5MM", 26}, {"1MM", 28},
+// ADIF's name of each band, by index: the table's wavelengths are not all ADIF's ("16m" is
+// ADIF's "17m", "13mm" its "1.25cm").
+constexpr std::array<std::string_view, kBandCount> kAdifBandNames = {
+    "",    "2190m", "160m", "80m",    "60m",  "40m",  "30m",   "20m",  "17m",  "15m",
+    "12m", "10m",   "6m",   "4m",     "2m",   "1.25m", "70cm", "33cm", "23cm", "13cm",
+    "9cm", "6cm",   "3cm",  "1.25cm", "6mm",  "4mm",  "2.5mm", "2mm",  "1mm",
 };
 
 }  // namespace
 
+std::string_view adif_band_name(int index) {
+    if (index < 0 || index >= kBandCount) return {};
+    return kAdifBandNames[static_cast<std::size_t>(index)];
+}
+
 int band_index_for_adif(std::string_view band) {
-    // The wavelengths upper-cased once: the field is compared for every QSO of a file.
-    static const std::array<Text, kBandCount> kUpperWavelengths = [] {
-        std::array<Text, kBandCount> table;
-        for (int i = 1; i < kBandCount; ++i) table[static_cast<std::size_t>(i)] = upper_hu(band_wavelength(i));
+    // Upper-cased once: the field is compared for every QSO of a file. Besides ADIF's names the
+    // table's own wavelengths are known, which older exports wrote ("16m", "10cm").
+    struct Names {
+        Text adif, wavelength;
+    };
+    static const std::array<Names, kBandCount> kUpper = [] {
+        std::array<Names, kBandCount> table;
+        for (int i = 1; i < kBandCount; ++i) {
+            table[static_cast<std::size_t>(i)] = {upper_hu(adif_band_name(i)), upper_hu(band_wavelength(i))};
+        }
         return table;
     }();
     const Text b = upper_hu(trim(band));
     if (b.empty()) return 0;
-    for (const auto& [name, index] : kAdifBandNames) {
-        if (b == name) return index;
+    for (int i = 1; i < kBandCount; ++i) {
+        if (b == kUpper[static_cast<std::size_t>(i)].adif) return i;
     }
     for (int i = 1; i < kBandCount; ++i) {
-        if (b == kUpperWavelengths[static_cast<std::size_t>(i)]) return i;
+        if (b == kUpper[static_cast<std::size_t>(i)].wavelength) return i;
     }
     return 0;
 }
 
 int band_index_for_khz(double khz) {
     for (const BandRange& r : kBandRanges) {
-        if (khz >= r.low_khz && khz < r.high_khz) return r.index;
+        if (khz >= r.low_khz && khz <= r.high_khz) return r.index;
     }
     return 0;
 }

@@ -25,6 +25,9 @@ int band_index_for_khz(double khz);
 // Band index of a Cabrillo frequency word: a VHF band word ("144", "432", "1.2G", "10G" ...) or a
 // frequency in kHz ("14025"); 0 ("---") for anything else.
 int band_index_for_cabrillo(std::string_view word);
+// The ADIF BAND value of a band ("18 MHz" -> "17m", "3,4 GHz" -> "9cm"); empty for "---" and for
+// an index without a band.
+std::string_view adif_band_name(int index);
 // Band index of an ADIF BAND value ("20m", "70CM", "23cm"); 0 ("---") for one not in the table.
 int band_index_for_adif(std::string_view band);
 

@@ -44,21 +44,18 @@ Text as_number(std::string_view column_text) {
     return is_numeric(t) ? std::to_string(int_value(t)) : Text(t);
 }
 
-// The wavelength of the band-table entry the band field names ("145 MHz" -> "2m"); empty for a
+// The ADIF band of the band-table entry the band field names ("145 MHz" -> "2m"); empty for a
 // field that names none (a frequency, a damaged line).
 std::string_view adif_band(std::string_view band_field) {
-    struct Entry {
-        Text name, wavelength;
-    };
     // Trimmed once: the lookup runs for every QSO of the log.
-    static const std::vector<Entry> entries = [] {
-        std::vector<Entry> out;
-        for (int i = 0; i < kBandCount; ++i) out.push_back({trim(band_name(i)), trim(band_wavelength(i))});
+    static const std::vector<Text> names = [] {
+        std::vector<Text> out;
+        for (int i = 0; i < kBandCount; ++i) out.push_back(trim(band_name(i)));
         return out;
     }();
     const std::string_view band = trimmed_view(band_field);
-    for (const Entry& e : entries) {
-        if (e.name == band) return e.wavelength;
+    for (int i = 0; i < kBandCount; ++i) {
+        if (names[static_cast<std::size_t>(i)] == band) return adif_band_name(i);
     }
     return {};
 }
@@ -91,6 +88,17 @@ public:
 private:
     Text& text_;
 };
+
+// SRX and STX are ADIF integers: a serial goes out as digits (as its number unless `as_is`),
+// anything else, an exchange text, under SRX_STRING / STX_STRING.
+void serial(Line& l, bool sent_side, std::string_view column_text, bool as_is = false) {
+    const std::string_view t = trimmed_view(column_text);
+    if (t.find_first_not_of("0123456789") == std::string_view::npos) {
+        l.f(sent_side ? "STX" : "SRX", as_is ? Text(t) : as_number(t));
+    } else {
+        l.f(sent_side ? "STX_STRING" : "SRX_STRING", t);
+    }
+}
 
 // Where the finished lines go: a list for the panel or one text for a file. One buffer serves
 // every line, so a line costs no text of its own on the way to a file.
@@ -137,15 +145,14 @@ private:
 // The sent (before RST_RCVD) or received (after it) exchange field of the general layout.
 void general_exchange(Line& l, const Record& r, T type, bool sent_side) {
     const std::string_view v = r.get(sent_side ? SentSerial : ReceivedSerial);
-    const char* const name = sent_side ? "STX" : "SRX";
     const char* const string_name = sent_side ? "STX_STRING" : "SRX_STRING";
     switch (type) {
         case T::Iaru:
-        case T::CqBp: l.f(name, as_number(v)); break;
-        case T::Exchange: l.f(name, sent_side ? as_number(v) : Text(trimmed_view(v))); break;
+        case T::CqBp: serial(l, sent_side, v); break;
+        case T::Exchange: serial(l, sent_side, v, !sent_side); break;
         case T::RudxAll:
         case T::RudxTwo:
-            if (sent_side) l.f(name, as_number(v));
+            if (sent_side) serial(l, sent_side, v);
             else l.f(string_name, trimmed_view(v));
             break;
         case T::YlOm: l.f(string_name, as_number(v)); break;
@@ -181,9 +188,15 @@ void general_record(Out& o, const Record& r, T type, const ExportStation& own) {
     r.date_time(o.start(kSix)).f("CALL", r.trimmed(Call)).f_if("NAME", r.trimmed(ReceivedName));
     o.end();
     Line l3 = r.band_mode(o.start(kSix));
-    l3.f("RST_SENT", as_number(r.get(SentReport)));
+    // CQ-WW-VHF exchanges no report: a line holds "000" or blanks in its place, no report to
+    // pass on.
+    auto report = [&](const char* name, Field fld) {
+        const Text v = as_number(r.get(fld));
+        if (type != T::CqwwVhf || (!v.empty() && v != "0")) l3.f(name, v);
+    };
+    report("RST_SENT", SentReport);
     general_exchange(l3, r, type, true);
-    l3.f("RST_RCVD", as_number(r.get(ReceivedReport)));
+    report("RST_RCVD", ReceivedReport);
     general_exchange(l3, r, type, false);
     general_locator(l3, r, type);
     o.end();
@@ -229,9 +242,9 @@ void skm_record(Out& o, const Record& r, const ExportStation& own) {
 }
 
 // A listener's line: the own station is the listener; the first heard station is the CALL,
-// with its report as RST_RCVD and its serial as SRX (SRX_STRING when it is no number); the
-// second heard station, its report and serial go into COMMENT ("HA2BBB 057 00007"). Nothing
-// was sent, so there is no RST_SENT.
+// with its report as RST_RCVD and its serial as SRX (SRX_STRING when it is no number, nothing
+// when there is none); the second heard station, its report and serial go into COMMENT
+// ("HA2BBB 057 00007"). Nothing was sent, so there is no RST_SENT.
 void swl_record(Out& o, const Record& r, const ExportStation& own) {
     Text second(r.trimmed(Call2));
     for (Field fld : {SentReport, SentSerial}) {
@@ -240,17 +253,13 @@ void swl_record(Out& o, const Record& r, const ExportStation& own) {
         if (!second.empty()) second += ' ';
         second += v;
     }
-    const std::string_view serial = r.trimmed(ReceivedSerial);
+    const std::string_view received = r.trimmed(ReceivedSerial);
     own_station_line(o, own);
     r.date_time(o.start(kSix)).f("CALL", r.trimmed(Call)).f_if("COMMENT", second);
     o.end();
     Line l3 = r.band_mode(o.start(kSix));
     l3.f("RST_RCVD", as_number(r.get(ReceivedReport)));
-    if (is_numeric(serial)) {
-        l3.f("SRX", as_number(serial));
-    } else {
-        l3.f_if("SRX_STRING", serial);
-    }
+    if (!received.empty()) serial(l3, false, received);
     o.end();
     o.line(kEor);
 }

@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+#include <string_view>
+
+#include "core/bands.hpp"
 #include "core/file_io.hpp"
 #include "support/fake_ports.hpp"
 #include "support/sample_lines.hpp"
@@ -34,11 +38,18 @@ const Case kCases[] = {
       kSix + "<BAND:2>2m <MODE:3>SSB <RST_SENT:2>59 <STX:1>3 <RST_RCVD:2>59 <SRX:2>12 "
              "<GRIDSQUARE:6>JN97MM <DISTANCE:3>123 ",
       "<EOR>"}},
-    {"EXCHANGE: a frequency is no band; the exchange text as it stands; no square for AA00AA",
+    {"EXCHANGE: a frequency is no band; exchange texts as strings; no square for AA00AA",
      ContestType::Exchange,
-     {.call = "HA5ABC", .nr = "BP", .name = "JANOS", .freq = "14.025"},
+     {.call = "HA5ABC", .nr = "BP", .name = "JANOS", .sent_nr = "GY", .freq = "14.025"},
      {kStation, kSix + kWhen + "<CALL:6>HA5ABC <NAME:5>JANOS ",
-      kSix + "<BAND:0> <MODE:2>CW <RST_SENT:3>599 <STX:1>1 <RST_RCVD:3>599 <SRX:2>BP ", "<EOR>"}},
+      kSix + "<BAND:0> <MODE:2>CW <RST_SENT:3>599 <STX_STRING:2>GY <RST_RCVD:3>599 "
+             "<SRX_STRING:2>BP ",
+      "<EOR>"}},
+    {"CQWW-VHF: no report where the line holds none, the square",
+     ContestType::CqwwVhf,
+     {.call = "HA5ABC", .rst = "", .loc = "JN97MM", .sent_rst = "000"},
+     {kStation, kSix + kWhen + "<CALL:6>HA5ABC ",
+      kSix + "<BAND:2>2m <MODE:2>CW <GRIDSQUARE:4>JN97 ", "<EOR>"}},
     {"HA-QRP: the QRP form, names and QTHs from the line",
      ContestType::HaQrp,
      {.call = "DL1ABC", .nr = "BERLIN", .name = "HANS", .band = "7 MHz"},
@@ -75,6 +86,26 @@ TEST(AdifExport, EachLayoutWritesItsRecordForm) {
             "<EOH>"};
         expected.insert(expected.end(), c.record.begin(), c.record.end());
         EXPECT_EQ(adif_export_lines({line}, c.type, kOwn), expected);
+    }
+}
+
+TEST(AdifExport, EveryBandGoesOutUnderItsAdifNameAndReadsBackAsTheSameBand) {
+    // The band enumeration of the ADIF standard.
+    const std::set<std::string_view> adif_bands = {
+        "2190m", "630m", "560m", "160m", "80m",    "60m", "40m", "30m",   "20m",  "17m",  "15m",
+        "12m",   "10m",  "8m",   "6m",   "5m",     "4m",  "2m",  "1.25m", "70cm", "33cm", "23cm",
+        "13cm",  "9cm",  "6cm",  "3cm",  "1.25cm", "6mm", "4mm", "2.5mm", "2mm",  "1mm",  "submm"};
+    for (int i = 1; i < kBandCount; ++i) {
+        const Text band = trim(band_name(i));
+        SCOPED_TRACE(band);
+        const Text line = testing::line_of(ContestType::Iaru, {.band = band});
+        const Text record = adif_export_lines({line}, ContestType::Iaru, kOwn).at(4);
+        const std::size_t at = record.find("<BAND:");
+        ASSERT_NE(at, Text::npos);
+        const std::size_t value = record.find('>', at) + 1;
+        const Text adif = record.substr(value, record.find(' ', value) - value);
+        EXPECT_TRUE(adif_bands.contains(adif)) << adif;
+        EXPECT_EQ(band_index_for_adif(adif), i);
     }
 }
 

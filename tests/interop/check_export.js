@@ -38,6 +38,10 @@ const layouts = {
     if (type === 5) Object.assign(r, {stx_string: col(l, 64, 2), srx_string: col(l, 46, 4)});
     if (type === 2) Object.assign(r, {stx_string: num(col(l, 64, 4)), srx_string: num(col(l, 46, 4))});
     if (type === 6 && col(l, 51, 6) !== 'AA00AA') r.gridsquare = col(l, 51, 4);
+    // CQ-WW-VHF: a line without a report ("000" or blanks) gives no RST field at all.
+    if (type === 6) {
+      for (const f of ['rst_sent', 'rst_rcvd']) if (r[f] === '0' || r[f] === '') r[f] = undefined;
+    }
     return r;
   },
   qrp: (l, own) => {
