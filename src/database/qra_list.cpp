@@ -30,18 +30,46 @@ bool given(const Text& v) { return !v.empty() && v != kNone; }
 
 Text or_none(const Text& v) { return v.empty() ? Text(kNone) : v; }
 
-// A HADXC number as its three digits; nothing unless it is a whole number from 1 to 999.
+// A HADXC number as three digits, the number its leading digits make ("12a" -> "012");
+// nothing unless that is a number from 1 to 999.
 std::optional<Text> hadxc_of(std::string_view v) {
     const Text t = trim(v);
-    if (t.empty() || t.size() > 9 || !std::all_of(t.begin(), t.end(), [](char c) { return c >= '0' && c <= '9'; })) {
-        return std::nullopt;
-    }
-    const long long n = std::stoll(t);
-    if (n < 1 || n > 999) return std::nullopt;
-    return zero_pad(n, kHadxcWidth);
+    std::string_view digits(t);
+    digits = digits.substr(0, std::min(digits.find_first_not_of("0123456789"), digits.size()));
+    digits.remove_prefix(std::min(digits.find_first_not_of('0'), digits.size()));
+    if (digits.empty() || digits.size() > kHadxcWidth) return std::nullopt;
+    return zero_pad(int_value(digits), kHadxcWidth);
 }
 
 bool real_locator(const Text& loc) { return !loc.empty() && loc != kNoLocator; }
+
+// The record of the values with `locators` as the text of its locator columns.
+Text record_of(const QraValues& v, std::string_view locators) {
+    return pad_cut(v.call, kCallWidth) + pad_cut(locators, kLocatorsWidth) + pad_cut(v.name, kNameWidth) +
+           pad_cut(v.qth, kQthWidth) + pad_cut(v.exchange, kExchangeWidth) + (v.nmark == "Igen" ? "Igen" : "Nem") +
+           "    " + v.hadxc;
+}
+
+Text locator_columns(const Text& record) { return trim(col(record, kLocators, kLocatorsWidth)); }
+
+// A file's locators field as its record keeps it: unchanged while every part is a locator (the
+// empty part after a closing "," aside), so that the file saved again keeps its bytes; otherwise
+// only the parts of 4 or more characters, each followed by ",".
+Text file_locators(std::string_view field) {
+    const Text t = trim(field);
+    const std::vector<std::string_view> parts = split_at(t, ',');
+    Text kept;
+    bool dropped = false;
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        const Text loc = trim(parts[i]);
+        if (loc.size() >= 4) {
+            kept += loc + ",";
+        } else if (!loc.empty() || i + 1 < parts.size()) {
+            dropped = true;
+        }
+    }
+    return dropped ? kept : t;
+}
 
 }  // namespace
 
@@ -57,21 +85,26 @@ Text qra_record(const QraValues& v) {
         locators += pad_cut(v.locators[k], kSlotWidth);
     }
     if (locators.empty()) locators = Text(kNoLocator);
-    return pad_cut(v.call, kCallWidth) + pad_cut(locators, kLocatorsWidth) + pad_cut(or_none(v.name), kNameWidth) +
-           pad_cut(or_none(v.qth), kQthWidth) + pad_cut(or_none(v.exchange), kExchangeWidth) +
-           (v.nmark == "Igen" ? "Igen" : "Nem") + "    " + v.hadxc;
+    // A record built anew says "NONE" for what is not given; only a file's own empty field stays
+    // blank (parse_qra_list).
+    QraValues shown = v;
+    for (Text* t : {&shown.name, &shown.qth, &shown.exchange}) *t = or_none(*t);
+    return record_of(shown, locators);
 }
 
 QraValues qra_values(const Text& record) {
     QraValues v;
     v.call = trim(col(record, kCall, kCallWidth));
-    for (std::size_t k = 0; k < kSlots; ++k) {
-        Text loc = trim(col(record, kLocators + kSlotStep * k, kSlotWidth));
+    // Split at ",": a record read from a file holds the file's locators, not 6-character slots.
+    const Text locators = locator_columns(record);
+    for (std::string_view part : split_at(locators, ',')) {
+        Text loc = trim(part);
         if (real_locator(loc)) v.locators.push_back(std::move(loc));
     }
-    v.name = or_none(trim(col(record, kName, kNameWidth)));
-    v.qth = or_none(trim(col(record, kQth, kQthWidth)));
-    v.exchange = or_none(trim(col(record, kExchange, kExchangeWidth)));
+    // A blank field stays blank: the file's empty field, which is not "NONE".
+    v.name = trim(col(record, kName, kNameWidth));
+    v.qth = trim(col(record, kQth, kQthWidth));
+    v.exchange = trim(col(record, kExchange, kExchangeWidth));
     if (record.size() >= kTail + kHadxcWidth) {
         const std::size_t tail_end = record.size() - kHadxcWidth;
         v.nmark = trim(std::string_view(record).substr(kTail - 1, tail_end - (kTail - 1))) == "Igen" ? "Igen" : "Nem";
@@ -95,20 +128,13 @@ std::optional<QraListRead> parse_qra_list(std::string_view bytes) {
         }
         QraValues v;
         v.call = trim(f[0]);
-        // Locators shorter than 4 characters are no locators; each keeps a 6-character slot.
-        for (std::string_view part : split_at(f[1], ',')) {
-            const Text loc = trim(part);
-            if (loc.size() < 4 || v.locators.size() >= kSlots) continue;
-            Text slot = trim(pad_cut(loc, kSlotWidth));
-            if (real_locator(slot)) v.locators.push_back(std::move(slot));
-        }
         auto text_field = [&f](std::size_t i) { return i < f.size() ? trim(f[i]) : Text(kNone); };
         v.name = text_field(2);
         v.qth = text_field(3);
         v.exchange = text_field(4);
         v.nmark = f.size() > 5 && trim(f[5]) == "Igen" ? "Igen" : "Nem";
         v.hadxc = f.size() > 6 ? hadxc_of(f[6]).value_or(Text(kNoHadxc)) : Text(kNoHadxc);
-        out.records.push_back(qra_record(v));
+        out.records.push_back(record_of(v, file_locators(f[1])));
     }
     return out;
 }
@@ -118,10 +144,7 @@ Text qra_file_text(const std::vector<Text>& records) {
     out.reserve(records.size() * 80);
     for (const Text& r : records) {
         const QraValues v = qra_values(r);
-        Text locators;
-        for (const Text& loc : v.locators) locators += (locators.empty() ? "" : ",") + loc;
-        if (locators.empty()) locators = Text(kNoLocator);
-        out += v.call + ";" + locators + ";" + v.name + ";" + v.qth + ";" + v.exchange + ";" + v.nmark + ";" +
+        out += v.call + ";" + locator_columns(r) + ";" + v.name + ";" + v.qth + ";" + v.exchange + ";" + v.nmark + ";" +
                v.hadxc + kCrLf;
     }
     return out;
@@ -135,8 +158,10 @@ Text merged_record(const std::optional<Text>& found, const QraEntry& e, IrasFunk
 
     QraValues v;
     v.call = trim(e.call);
-    // The station's own locators first, then the fields'; of equal ones only the last stays.
-    std::vector<Text> slots = old.locators;
+    // The station's own locators first (a file may have given it a fifth), then the fields'; of
+    // equal ones only the last stays.
+    std::vector<Text> slots(old.locators.begin(),
+                            old.locators.begin() + static_cast<long>(std::min(old.locators.size(), kSlots)));
     for (const Text& field : e.locators) {
         Text loc = trim(field);
         if (real_locator(loc)) slots.push_back(std::move(loc));
@@ -150,14 +175,16 @@ Text merged_record(const std::optional<Text>& found, const QraEntry& e, IrasFunk
     v.name = given(trim(name)) ? trim(name) : old.name;
     v.qth = given(trim(qth)) ? trim(qth) : old.qth;
     const Text exchange = trim(pad_cut(trim(e.exchange), kExchangeWidth));
-    if (!given(exchange) || exchange == old.exchange || old.exchange == kNone) {
+    if (!given(exchange) || exchange == old.exchange || !given(old.exchange)) {
         v.exchange = given(exchange) ? exchange : old.exchange;
     } else {
         v.exchange = ask(v.call, exchange, old.exchange) ? exchange : old.exchange;
     }
-    // "000" is no number: the station keeps its own. A log line says nothing about membership.
-    v.hadxc = hadxc_of(e.hadxc).value_or(keep_old ? old.hadxc : Text(kNoHadxc));
-    v.nmark = keep_old && f == IrasFunkcio::MergeLog ? old.nmark : (e.nmark ? "Igen" : "Nem");
+    // A log line holds no HADXC number and says nothing about membership: the station keeps its
+    // own. From the entry fields an empty or "000" number clears the station's.
+    const bool merging = keep_old && f == IrasFunkcio::MergeLog;
+    v.hadxc = hadxc_of(e.hadxc).value_or(merging ? old.hadxc : Text(kNoHadxc));
+    v.nmark = merging ? old.nmark : (e.nmark ? "Igen" : "Nem");
     return qra_record(v);
 }
 
@@ -273,14 +300,11 @@ QraEntry entry_of_record(const Text& record) {
     QraEntry e;
     // All 15 callsign columns: a longer callsign must not lose its last letters on the way back.
     e.call = trim(col(record, kCall, kCallWidth));
-    for (std::size_t k = 0; k < kSlots; ++k) {
-        const Text loc = trim(col(record, kLocators + kSlotStep * k, kSlotWidth));
-        e.locators[k] = real_locator(loc) ? loc : Text();
-    }
-    e.name = trim(col(record, kName, kNameWidth));
-    e.qth = trim(col(record, kQth, kQthWidth));
-    e.exchange = trim(col(record, kExchange, kExchangeWidth));
     const QraValues v = qra_values(record);
+    for (std::size_t k = 0; k < kSlots; ++k) e.locators[k] = k < v.locators.size() ? v.locators[k] : Text();
+    e.name = v.name;
+    e.qth = v.qth;
+    e.exchange = v.exchange;
     e.nmark = v.nmark == "Igen";
     e.hadxc = record.size() >= kHadxcWidth ? record.substr(record.size() - kHadxcWidth) : Text(kNoHadxc);
     return e;

@@ -43,10 +43,11 @@ struct QraEntry {
     Text hadxc;
 };
 
-// One record's values, read back out of its columns.
+// One record's values, read back out of its columns; a blank name, QTH or exchange stays blank
+// (a file's empty field), "NONE" is the record's own word for a datum not given.
 struct QraValues {
     Text call;
-    std::vector<Text> locators;  // the real ones, slot order
+    std::vector<Text> locators;  // the real ones, in order
     Text name = Text(kNone), qth = Text(kNone), exchange = Text(kNone);
     Text nmark = "Nem";
     Text hadxc = Text(kNoHadxc);
@@ -64,11 +65,14 @@ struct QraListPanel {
 // The list's column heading.
 Text qra_list_heading();
 
-// A record of the values: each locator in a 6-character slot, "AA00AA" when there is none.
+// A record of the values: each locator in a 6-character slot, "AA00AA" when there is none;
+// "NONE" for an empty name, QTH or exchange.
 Text qra_record(const QraValues& v);
 QraValues qra_values(const Text& record);
 
-// The records of a ".qra" file; nothing when its first line is not "QRA lista". `left_out`
+// The records of a ".qra" file; nothing when its first line is not "QRA lista". A record keeps
+// the file's fields as they stand (the locators field too, unless it holds parts that are no
+// locators), so that qra_file_text gives a file of its own writing back unchanged. `left_out`
 // counts the station lines beyond kMaxDatabaseRecords.
 struct QraListRead {
     std::vector<Text> records;
@@ -84,8 +88,9 @@ enum class IrasFunkcio : short { Overwrite = 0, Add = 1, MergeLog = 2 };
 using ExchangeQuestion = std::function<bool(const Text& call, const Text& new_exchange, const Text& old_exchange)>;
 
 // The record built from the entry fields over the station's record `found` (none: a new station).
-// Empty fields, "NONE" and HADXC "000" are not given and keep what the station has, unless
-// overwriting; under MergeLog the NMARK membership is the station's own too.
+// An empty or "NONE" name, QTH or exchange is not given and keeps what the station has, unless
+// overwriting. The HADXC number is the field's ("000" when empty); only under MergeLog does the
+// station keep its own number, and its NMARK membership.
 Text merged_record(const std::optional<Text>& found, const QraEntry& e, IrasFunkcio f,
                    const ExchangeQuestion& ask);
 

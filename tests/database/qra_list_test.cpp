@@ -41,32 +41,35 @@ const ExchangeQuestion kNever = [](const Text&, const Text&, const Text&) -> boo
     return false;
 };
 
-TEST(QraList, FileLinesBecomeRecordsWithSixCharacterSlots) {
+TEST(QraList, FileLinesBecomeRecords) {
     const auto read = parse_qra_list(
         "QRA lista\r\n"
-        "HA1AB;JN97;Kiss Pista;Budapest;BP;Igen;7\r\n"
-        "HA2CD;JN9;\r\n"            // a 3-character locator is none
-        "HA3EF;JN97A,KN08AA,\r\n"   // a 5-character one keeps its slot
+        "HA1AB;JN97;Kiss Pista;Budapest;BP;Igen;12a\r\n"
+        "HA2CD;JN9\r\n"             // a 3-character locator is none
+        "HA3EF;JN97A,KN08AA,\r\n"
         "no station line\r\n"
         "HA4GH;AA00AA;NONE;NONE;NONE;Nem;x\r\n");
     ASSERT_TRUE(read);
     ASSERT_EQ(read->records.size(), 4u);
     EXPECT_EQ(read->records[0], pad_cut("HA1AB", 15) + pad_cut("JN97", 35) + pad_cut("Kiss Pista", 16) +
-                                    pad_cut("Budapest", 19) + pad_cut("BP", 6) + "Igen    007");
+                                    pad_cut("Budapest", 19) + pad_cut("BP", 6) + "Igen    012");
     const Text none_tail = pad_cut("NONE", 16) + pad_cut("NONE", 19) + pad_cut("NONE", 6) + "Nem    000";
-    EXPECT_EQ(read->records[1], pad_cut("HA2CD", 15) + pad_cut("AA00AA", 35) + none_tail);
-    EXPECT_EQ(read->records[2], pad_cut("HA3EF", 15) + pad_cut("JN97A ,KN08AA", 35) + none_tail);
+    EXPECT_EQ(read->records[1], pad_cut("HA2CD", 15) + pad_cut("", 35) + none_tail);
+    EXPECT_EQ(read->records[2], pad_cut("HA3EF", 15) + pad_cut("JN97A,KN08AA,", 35) + none_tail);
     EXPECT_EQ(qra_values(read->records[2]).locators, (std::vector<Text>{"JN97A", "KN08AA"}));
     EXPECT_TRUE(qra_values(read->records[3]).locators.empty());
     EXPECT_FALSE(parse_qra_list("HA1AB;JN97AA\r\n"));
 }
 
-TEST(QraList, SavingWritesExactlyTheFieldsTheRecordHolds) {
-    // A 16-letter name, a 19-letter QTH and a 6-letter exchange fill their columns to the end.
+TEST(QraList, AFileReadAndSavedAgainKeepsItsBytes) {
     const Text file =
         "QRA lista\r\n"
+        // A 16-letter name, a 19-letter QTH and a 6-letter exchange fill their columns to the end.
         "HA1AB;JN97AA,JN97AB;ABCDEFGHIJKLMNOP;QRSTUVWXYZABCDEFGHI;EXCH12;Igen;123\r\n"
-        "HA2CD;AA00AA;NONE;NONE;NONE;Nem;045\r\n";
+        "HA2CD;AA00AA;NONE;NONE;NONE;Nem;045\r\n"
+        "HA3EF;JN97AA,JN97AB,;;;;Nem;000\r\n"   // a closing "," and empty fields
+        "HA4GH;JN97  ,KN08AA;NONE;NONE;NONE;Nem;000\r\n"  // a short locator in its slot
+        "HA5IJ;JN97AA,JN97AB,JN97AC,JN97AD,JN97AE,;NONE;NONE;NONE;Nem;000\r\n";
     const auto read = parse_qra_list(file);
     ASSERT_TRUE(read);
     EXPECT_EQ(qra_file_text(read->records), file);
@@ -81,12 +84,17 @@ TEST(QraList, AddingOverwritingAndMerging) {
         QraValues want;
     };
     const Case cases[] = {
-        {"a new locator is appended", IrasFunkcio::Add, entry("HA1AB", {"JN97AC"}),
+        {"a new locator is appended", IrasFunkcio::Add, entry("HA1AB", {"JN97AC"}, "", "", "042"),
          values("HA1AB", {"JN97AA", "JN97AB", "JN97AC"}, "PETER", "BP", "Nem", "042")},
-        {"a known locator only moves", IrasFunkcio::Add, entry("HA1AB", {"JN97AA"}, "", "", "", true),
+        {"a known locator only moves", IrasFunkcio::Add, entry("HA1AB", {"JN97AA"}, "", "", "042", true),
          values("HA1AB", {"JN97AB", "JN97AA"}, "PETER", "BP", "Igen", "042")},
-        {"five locators are cut to four", IrasFunkcio::Add, entry("HA1AB", {"KN08AA", "KN08AB", "KN08AC"}),
+        {"five locators are cut to four", IrasFunkcio::Add,
+         entry("HA1AB", {"KN08AA", "KN08AB", "KN08AC"}, "", "", "042"),
          values("HA1AB", {"JN97AA", "JN97AB", "KN08AA", "KN08AB"}, "PETER", "BP", "Nem", "042")},
+        {"an emptied number clears the known one", IrasFunkcio::Add, entry("HA1AB", {}, "", "", ""),
+         values("HA1AB", {"JN97AA", "JN97AB"}, "PETER", "BP", "Nem", "000")},
+        {"so does 000", IrasFunkcio::Add, entry("HA1AB", {}, "", "", "000"),
+         values("HA1AB", {"JN97AA", "JN97AB"}, "PETER", "BP", "Nem", "000")},
         {"overwriting takes the fields only", IrasFunkcio::Overwrite, entry("HA1AB", {"KN08AA"}, "JOE"),
          values("HA1AB", {"KN08AA"}, "JOE", "NONE", "Nem", "000")},
         {"a merged QSO keeps the name, number and membership", IrasFunkcio::MergeLog, entry("HA1AB", {"", "AA00AA"}, "NONE"),
@@ -191,7 +199,7 @@ TEST(QraList, FilesThroughTheChooser) {
     hivojel_lista_cmd_Click(h.s, 0);
     EXPECT_EQ(h.fakes.ui.messages.back(), "Elmentve!");
     EXPECT_EQ(read_file(saved).value_or(""),
-              "QRA lista\r\nHA1AB;JN97AA;NONE;NONE;NONE;Igen;012\r\nHA2CD;AA00AA;NONE;NONE;NONE;Nem;000\r\n");
+              "QRA lista\r\nHA1AB;JN97AA;NONE;NONE;NONE;Igen;012\r\nHA2CD;;;NONE;NONE;Nem;000\r\n");
 
     // A file of another kind leaves the list empty; saving an empty list only beeps.
     h.fakes.ui.chooser_results = {text_path(h.system_file("dxcc_list.txt"))};
