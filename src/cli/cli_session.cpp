@@ -16,25 +16,25 @@ namespace loxar::cli {
 
 namespace {
 
-void prepare_session(Session& s, const Paths& paths) {
+void prepare_session(Session& s, const Paths& paths, SessionStart start) {
     form_inic(s);
     s.paths = paths;
-    dxcc_tabla_betoltes(s);
+    if (start == SessionStart::Full) dxcc_tabla_betoltes(s);
     s.szabaly_combo.set(0);
     szabaly_combo_Click(s);
     adatlap_torlo_rutin(s);
     edi_erase_rutin(s);
-    dxcc_lista_toltes(s);
+    if (start == SessionStart::Full) dxcc_lista_toltes(s);
     ru_exchange_toltes(s);
 }
 
 }  // namespace
 
-bool start_session(CommandSession& c, const Args& a) {
+bool start_session(CommandSession& c, const Args& a, SessionStart start) {
     const auto paths = prepare_home(a);
     if (!paths) return false;
     c.s.ports.ui = &c.ui;
-    prepare_session(c.s, *paths);
+    prepare_session(c.s, *paths, start);
     return true;
 }
 

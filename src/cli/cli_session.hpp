@@ -30,7 +30,10 @@ struct CommandSession {
     Session s;
 };
 // Prepares the home and the session; false after a message when the home cannot be used.
-bool start_session(CommandSession& c, const Args& a);
+// What a command's session is started with: everything the window starts with, or, for a
+// command that converts files without scoring them, no country table.
+enum class SessionStart { Full, WithoutCountries };
+bool start_session(CommandSession& c, const Args& a, SessionStart start = SessionStart::Full);
 
 // Loads the log as the window's load does, with the automatic save off: a command must not
 // write over the automatic saves of the operator's own contest. False after a message.

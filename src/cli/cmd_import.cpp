@@ -123,7 +123,7 @@ int run_import(const Args& a) {
         filter = *item;
     }
     CommandSession c;
-    if (!start_session(c, a)) return kRefused;
+    if (!start_session(c, a, SessionStart::WithoutCountries)) return kRefused;
     Session& s = c.s;
     sajat_adat_beolvasas(s);
     s.szabaly_combo.set(type);

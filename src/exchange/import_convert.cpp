@@ -3,8 +3,10 @@
 // binary or malformed file costs time in proportion to its size and never shifts a column.
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 
 #include "core/bands.hpp"
@@ -71,8 +73,8 @@ public:
                     : trim(settings.filter)) {}
 
     // The buffer of the next line, begun with its date and time.
-    Text& line(ImportState& state) {
-        line_.clear();
+    LineBuffer& line(ImportState& state) {
+        line_.size = 0;
         append_date_time(line_, state);
         return line_;
     }
@@ -92,7 +94,7 @@ private:
     ImportResult& result_;
     const ImportLineSink& sink_;
     Text band_;  // empty: every band
-    Text line_;
+    LineBuffer line_;
     std::size_t kept_ = 0;
 };
 
@@ -223,9 +225,9 @@ void read_edi(ImportLines& cursor, const ImportSettings& settings, ImportResult&
         q.received_serial = field(7);
         q.received_locator = import_locator(field(9));
         if (const Text points = field(10); !points.empty()) q.points = int_value(points);
-        Text& built = out.line(result.state);
+        LineBuffer& built = out.line(result.state);
         append_edi_line(built, q);
-        out.add(built);
+        out.add(built.view());
     }
 }
 
@@ -295,13 +297,23 @@ void read_cabrillo(ImportLines& cursor, const ImportSettings& settings, ImportRe
             q.received_serial = value(10);
         }
         q.band = band_name(band_index_for_cabrillo(q.frequency));
-        Text& built = out.line(result.state);
+        LineBuffer& built = out.line(result.state);
         append_contest_line(built, q, settings, true);
-        out.add(built);
+        out.add(built.view());
     }
 }
 
 // --- ADIF -------------------------------------------------------------------------------------
+
+// The 7-character band texts, made once: every QSO takes one.
+const std::array<Text, kBandCount>& band_names() {
+    static const std::array<Text, kBandCount> names = [] {
+        std::array<Text, kBandCount> table;
+        for (int i = 0; i < kBandCount; ++i) table[static_cast<std::size_t>(i)] = band_name(i);
+        return table;
+    }();
+    return names;
+}
 
 // Letters, digits and "_", by a table: every byte of every field name is tested.
 constexpr std::array<bool, 256> kNameChars = [] {
@@ -315,6 +327,18 @@ constexpr std::array<bool, 256> kNameChars = [] {
 
 bool is_name_char(char c) { return kNameChars[static_cast<unsigned char>(c)]; }
 
+// The end of a run of name characters, four looked at a step: every tag of a file passes here.
+// Each character is looked at only once the one before it was a name character, so the scan
+// never reads past the character that ends the run.
+const char* name_end(const char* c) {
+    for (;; c += 4) {
+        if (!is_name_char(c[0])) return c;
+        if (!is_name_char(c[1])) return c + 1;
+        if (!is_name_char(c[2])) return c + 2;
+        if (!is_name_char(c[3])) return c + 3;
+    }
+}
+
 // A field name (letters, digits and "_" only) against an upper-case name, letter case ignored.
 // Among those characters the 0x20 bit is only ever a letter's case, so setting it on both sides
 // compares them without a case conversion.
@@ -327,9 +351,9 @@ bool same_name(std::string_view name, std::string_view upper) {
 }
 
 // The fields of an ADIF text one at a time: "<NAME:LENGTH[:TYPE]>VALUE" or "<NAME>". A "<" that
-// starts no well-formed tag is passed over; every tag part is bounded, so each "<" costs little.
-// The text is a window on the input: a tag or value the window cuts asks for more text, unless
-// the window is the input's last. Name and value are views into the window.
+// starts no well-formed tag is passed over. The text is a ChunkedText's window (a NUL follows
+// it): a tag or value the window cuts asks for more text, unless the window is the input's last.
+// Name and value are views into the window.
 class AdifScanner {
 public:
     enum class Step { Field, More, End };
@@ -361,9 +385,11 @@ public:
                 return true;
             };
             pos_ = open + 1;
-            std::size_t i = open + 1;
-            const std::size_t name_end = std::min(text_.size(), open + 1 + kMaxName);
-            while (i < name_end && is_name_char(text_[i])) ++i;
+            // The NUL past the window ends every run of name characters and digits.
+            const char* const p = text_.data();
+            const std::size_t i = name_end(p + open + 1) - p;
+            // Too long for a name: passed over at once, so the window never waits for its end.
+            if (i - open - 1 > kMaxName) continue;
             if (i >= text_.size()) {
                 if (cut()) return Step::More;
                 continue;
@@ -372,8 +398,8 @@ public:
             std::size_t j = i + 1;
             std::size_t length = 0;
             if (text_[i] == ':') {
-                while (j < text_.size() && j - i <= kMaxDigits && text_[j] >= '0' && text_[j] <= '9')
-                    length = length * 10 + static_cast<std::size_t>(text_[j++] - '0');
+                while (j - i <= kMaxDigits && p[j] >= '0' && p[j] <= '9')
+                    length = length * 10 + static_cast<std::size_t>(p[j++] - '0');
                 if (j >= text_.size()) {
                     if (cut()) return Step::More;
                     continue;
@@ -401,8 +427,9 @@ public:
                 // A value longer than any real one: what is here is taken, the rest passed over.
                 skip_ = length - available;
             }
-            name = text_.substr(open + 1, i - open - 1);
-            value = text_.substr(j, std::min(length, available));
+            // Both inside the window by the checks above: no bounds check again.
+            name = std::string_view(p + open + 1, i - open - 1);
+            value = std::string_view(p + j, std::min(length, available));
             pos_ = j + value.size();
             return Step::Field;
         }
@@ -470,60 +497,113 @@ std::optional<long long> adif_khz(std::string_view mhz) {
     return whole * 1000 + (fraction + 5) / 10;
 }
 
+// The fields a log line takes something from. The own callsign (STATION_CALLSIGN, OPERATOR), the
+// contest's name and N1MM's extra exchange stand in no line, so they are passed over like the rest.
 enum class AdifField {
-    Other, Eor, Call, QsoDate, TimeOn, OwnCall, Freq, Band, ContestId, Mode, Name, RstRcvd, RstSent,
-    Srx, SrxString, Exchange, Stx, StxString, AdditionalExchange, Gridsquare,
+    Other, Eor, Call, QsoDate, TimeOn, Freq, Band, Mode, Name, RstRcvd, RstSent, Srx, SrxString,
+    Exchange, Stx, StxString, Gridsquare,
 };
+
+// A field name in machine words with the 0x20 bit set in each of its bytes: names are letters,
+// digits and "_", and among those that bit is only a letter's case, so folded names compare
+// without case a word at a time.
+template <std::size_t N>
+using FoldedName = std::array<std::uint64_t, (N + 7) / 8>;
+static_assert(std::endian::native == std::endian::little, "the folded names are laid out little-endian");
+
+template <std::size_t L>
+constexpr FoldedName<L - 1> folded(const char (&upper)[L]) {
+    FoldedName<L - 1> f{};
+    for (std::size_t i = 0; i + 1 < L; ++i) {
+        f[i / 8] |= static_cast<std::uint64_t>(static_cast<unsigned char>(upper[i]) | 0x20) << (8 * (i % 8));
+    }
+    return f;
+}
+
+// The same of a name N characters long, N known where it is called: copies of fixed size.
+template <std::size_t N>
+FoldedName<N> folded_name(const char* name) {
+    constexpr std::size_t kWords = (N + 7) / 8;
+    std::array<char, 8 * kWords> bytes{};
+    std::memcpy(bytes.data(), name, N);
+    FoldedName<N> f;
+    for (std::size_t k = 0; k < kWords; ++k) {
+        std::memcpy(&f[k], bytes.data() + 8 * k, 8);
+        const std::size_t in_word = std::min<std::size_t>(8, N - 8 * k);
+        f[k] |= in_word == 8 ? 0x2020202020202020ULL : 0x2020202020202020ULL & ((1ULL << (8 * in_word)) - 1);
+    }
+    return f;
+}
 
 // Told apart by length first: every field of every record passes here, and this way a name is
 // compared with at most four others.
 AdifField adif_field(std::string_view name) {
-    auto is = [name](std::string_view upper) { return same_name(name, upper); };
     switch (name.size()) {
-        case 3:
-            if (is("EOR")) return AdifField::Eor;
-            if (is("SRX")) return AdifField::Srx;
-            if (is("STX")) return AdifField::Stx;
+        case 3: {
+            const auto f = folded_name<3>(name.data());
+            if (f == folded("EOR")) return AdifField::Eor;
+            if (f == folded("SRX")) return AdifField::Srx;
+            if (f == folded("STX")) return AdifField::Stx;
             break;
-        case 4:
-            if (is("CALL")) return AdifField::Call;
-            if (is("FREQ")) return AdifField::Freq;
-            if (is("BAND")) return AdifField::Band;
-            if (is("MODE")) return AdifField::Mode;
-            if (is("NAME")) return AdifField::Name;
-            if (is("SECT")) return AdifField::Exchange;
+        }
+        case 4: {
+            const auto f = folded_name<4>(name.data());
+            if (f == folded("CALL")) return AdifField::Call;
+            if (f == folded("FREQ")) return AdifField::Freq;
+            if (f == folded("BAND")) return AdifField::Band;
+            if (f == folded("MODE")) return AdifField::Mode;
+            if (f == folded("NAME")) return AdifField::Name;
+            if (f == folded("SECT")) return AdifField::Exchange;
             break;
+        }
         case 5:
-            if (is("STATE")) return AdifField::Exchange;
+            if (folded_name<5>(name.data()) == folded("STATE")) return AdifField::Exchange;
             break;
         case 7:
-            if (is("TIME_ON")) return AdifField::TimeOn;
+            if (folded_name<7>(name.data()) == folded("TIME_ON")) return AdifField::TimeOn;
             break;
-        case 8:
-            if (is("QSO_DATE")) return AdifField::QsoDate;
-            if (is("OPERATOR")) return AdifField::OwnCall;
-            if (is("RST_RCVD")) return AdifField::RstRcvd;
-            if (is("RST_SENT")) return AdifField::RstSent;
+        case 8: {
+            const auto f = folded_name<8>(name.data());
+            if (f == folded("QSO_DATE")) return AdifField::QsoDate;
+            if (f == folded("RST_RCVD")) return AdifField::RstRcvd;
+            if (f == folded("RST_SENT")) return AdifField::RstSent;
             break;
-        case 10:
-            if (is("CONTEST_ID")) return AdifField::ContestId;
-            if (is("GRIDSQUARE")) return AdifField::Gridsquare;
-            if (is("SRX_STRING")) return AdifField::SrxString;
-            if (is("STX_STRING")) return AdifField::StxString;
+        }
+        case 10: {
+            const auto f = folded_name<10>(name.data());
+            if (f == folded("GRIDSQUARE")) return AdifField::Gridsquare;
+            if (f == folded("SRX_STRING")) return AdifField::SrxString;
+            if (f == folded("STX_STRING")) return AdifField::StxString;
             break;
-        case 16:
-            if (is("STATION_CALLSIGN")) return AdifField::OwnCall;
-            break;
-        case 18:
-            if (is("APP_N1MM_EXCHANGE1")) return AdifField::AdditionalExchange;
-            break;
+        }
         default: break;
     }
     return AdifField::Other;
 }
 
-bool is_ascii(std::string_view v) {
-    return std::all_of(v.begin(), v.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+// A text value into its work field in one pass: trimmed, line ends and NULs made blanks; a value
+// of valid multi-byte UTF-8 is then converted (plain ASCII is the same in both encodings).
+void assign_text(Text& target, std::string_view raw) {
+    raw = trimmed(raw);
+    target.resize(raw.size());
+    copy_short(target.data(), raw.data(), raw.size());
+    // Mostly plain ASCII without a control character: looked at eight bytes a step (the last
+    // step padded with blanks), not rewritten.
+    constexpr std::uint64_t kHigh = 0x8080808080808080ULL, kBelowCr = 0x0E0E0E0E0E0E0E0EULL;
+    std::uint64_t high = 0, control = 0;
+    for (std::size_t k = 0; k < raw.size(); k += 8) {
+        std::uint64_t w = 0x2020202020202020ULL;
+        copy_short(reinterpret_cast<char*>(&w), raw.data() + k, std::min<std::size_t>(8, raw.size() - k));
+        high |= w & kHigh;
+        control |= (w - kBelowCr) & ~w & kHigh;  // a byte below 0x0E, among bytes below 0x80
+    }
+    if (high != 0 && looks_like_utf8(raw)) {
+        assign_clean(target, utf8_to_cp1250(raw));
+    } else if (control) {
+        for (char& c : target) {
+            if (c == '\r' || c == '\n' || c == '\0') c = ' ';
+        }
+    }
 }
 
 void read_adif(ChunkedText& in, const ImportSettings& settings, ImportResult& result,
@@ -533,10 +613,11 @@ void read_adif(ChunkedText& in, const ImportSettings& settings, ImportResult& re
     AdifScanner scan;
     scan.reset(in.text(), adif_records_start(in.text(), in.ended()), in.ended());
     std::string_view name, raw;
-    Text converted, value;  // work buffers, reused field after field
     // A log's BAND is mostly the same record after record: its band is looked up when it changes.
     Text band_text;
     int band_of_text = 0;
+    Text mode_text;
+    std::string_view mode_of_text = import_mode({});
     // Every value of a record is its own: nothing goes on to the next record.
     int record_band = 0;     // the band of the record's BAND field; 0: none
     int frequency_band = 0;  // the band of its FREQ; 0: none, or a frequency outside every band
@@ -564,66 +645,74 @@ void read_adif(ChunkedText& in, const ImportSettings& settings, ImportResult& re
                 ++result.skipped.without_call;
             } else {
                 // The frequency tells the band; BAND where it is missing or in no band.
-                q.band = band_name(frequency_band != 0 ? frequency_band : record_band);
+                q.band.assign(band_names()[static_cast<std::size_t>(frequency_band != 0 ? frequency_band : record_band)]);
                 if (q.received_serial.empty()) q.received_serial.swap(srx_string);
                 if (q.sent_serial.empty()) q.sent_serial.swap(stx_string);
-                Text& line = out.line(result.state);
+                LineBuffer& line = out.line(result.state);
                 append_contest_line(line, q, settings, false);
-                out.add(line);
+                out.add(line.view());
             }
             start_record();
             continue;
         }
-        // Into the work field's own buffer: this runs for every field of every QSO.
-        // Plain ASCII is the same in both encodings: only other values are looked at, and those
-        // of valid multi-byte UTF-8 converted.
-        const bool convert = !is_ascii(raw) && looks_like_utf8(raw);
-        if (convert) converted = utf8_to_cp1250(raw);
-        const std::string_view v = convert ? std::string_view(converted) : raw;
+        // Into the work field's own buffer: this runs for every field of every QSO. Dates, times,
+        // numbers, band and mode words are read as they stand, text values by assign_text.
         switch (field) {
             case AdifField::Call:
-                assign_clean(q.callsign, v);
+                assign_text(q.callsign, raw);
                 for (char& c : q.callsign) c = upper_ascii(c);
                 break;
-            case AdifField::QsoDate:
-                assign_clean(value, v);
-                q.date.assign(value, 0, 4);
-                q.date += '-';
-                q.date.append(value, std::min<std::size_t>(4, value.size()), 2);
-                q.date += '-';
-                q.date.append(value, std::min<std::size_t>(6, value.size()), 2);
+            case AdifField::QsoDate: {
+                // YYYYMMDD as yyyy-mm-dd; what a shorter value has, with its dashes.
+                const std::string_view d = trimmed(raw);
+                const std::size_t n = std::min<std::size_t>(d.size(), 8);
+                q.date.resize(n + (n > 4) + (n > 6));
+                char* date = q.date.data();
+                for (std::size_t k = 0; k < n; ++k) {
+                    if (k == 4 || k == 6) *date++ = '-';
+                    const char c = d[k];
+                    *date++ = c == '\r' || c == '\n' || c == '\0' ? ' ' : c;
+                }
                 break;
-            case AdifField::TimeOn: assign_clean(q.time, v); break;
-            case AdifField::OwnCall: assign_clean(q.own_callsign, v); break;
+            }
+            case AdifField::TimeOn: assign_clean(q.time, raw); break;
             case AdifField::Freq: {
-                assign_clean(value, v);
-                const std::optional<long long> khz = adif_khz(value);
-                q.frequency = khz ? std::to_string(*khz) : Text();
+                const std::optional<long long> khz = adif_khz(trimmed(raw));
+                q.frequency.clear();
+                if (khz) {
+                    std::array<char, 24> digits;
+                    q.frequency.append(digits.data(), std::to_chars(digits.data(), digits.data() + digits.size(), *khz).ptr);
+                }
                 frequency_band = khz ? band_index_for_khz(static_cast<double>(*khz)) : 0;
                 break;
             }
             case AdifField::Band:
                 if (raw != band_text) {
                     band_text.assign(raw);
-                    band_of_text = band_index_for_adif(v);
+                    band_of_text = band_index_for_adif(raw);
                 }
                 record_band = band_of_text;
                 break;
-            case AdifField::ContestId: assign_clean(q.contest_id, v); break;
-            case AdifField::Mode: q.mode = import_mode(trimmed(v)); break;
-            case AdifField::Name: assign_clean(q.name, v); break;
-            case AdifField::RstRcvd: assign_clean(q.received_report, v); break;
+            case AdifField::Mode:
+                // Mostly the same record after record, like the band.
+                if (raw != mode_text) {
+                    mode_text.assign(raw);
+                    mode_of_text = import_mode(raw);
+                }
+                q.mode = mode_of_text;
+                break;
+            case AdifField::Name: assign_text(q.name, raw); break;
+            case AdifField::RstRcvd: assign_text(q.received_report, raw); break;
             case AdifField::RstSent:
-                assign_clean(q.sent_report, v);
+                assign_text(q.sent_report, raw);
                 q.sent_report.resize(3, ' ');
                 break;
-            case AdifField::Srx: assign_clean(q.received_serial, v); break;
-            case AdifField::SrxString: assign_clean(srx_string, v); break;
-            case AdifField::Exchange: assign_clean(q.exchange, v); break;
-            case AdifField::Stx: assign_clean(q.sent_serial, v); break;
-            case AdifField::StxString: assign_clean(stx_string, v); break;
-            case AdifField::AdditionalExchange: assign_clean(q.additional_exchange, v); break;
-            case AdifField::Gridsquare: q.received_locator = import_locator(v); break;
+            case AdifField::Srx: assign_text(q.received_serial, raw); break;
+            case AdifField::SrxString: assign_text(srx_string, raw); break;
+            case AdifField::Exchange: assign_text(q.exchange, raw); break;
+            case AdifField::Stx: assign_text(q.sent_serial, raw); break;
+            case AdifField::StxString: assign_text(stx_string, raw); break;
+            case AdifField::Gridsquare: q.received_locator = import_locator(raw); break;
             default: break;
         }
     }
@@ -660,9 +749,9 @@ void read_callsign_list(ImportLines& cursor, const ImportSettings& settings, Imp
         q.received_serial = value(8);
         q.points = int_value(value(9));
         q.received_locator = import_locator(value(10));
-        Text& built = out.line(result.state);
+        LineBuffer& built = out.line(result.state);
         append_callsign_list_line(built, q);
-        out.add(built);
+        out.add(built.view());
     }
 }
 

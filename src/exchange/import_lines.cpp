@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 
 #include "core/bands.hpp"
 #include "core/qso_line.hpp"
@@ -16,44 +17,48 @@ namespace {
 constexpr short kSecondsStep = 10;
 constexpr short kLastSecond = 59;
 
-bool is_space(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-
-// Blanks, tabs and line ends cut from both ends, without a copy.
-inline std::string_view trim_view(std::string_view v) {
-    std::size_t b = 0, e = v.size();
-    while (b < e && is_space(v[b])) ++b;
-    while (e > b && is_space(v[e - 1])) --e;
-    return v.substr(b, e - b);
-}
 
 bool all_digits(std::string_view v) {
     return !v.empty() && std::all_of(v.begin(), v.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 // A line put together left to right in the caller's buffer: each value blank-padded and cut to
-// its width, each separator as it stands. The buffer is made long enough once and written in
-// place, then cut to what was written when the line is done.
+// its width, each separator as it stands.
 class Line {
 public:
-    explicit Line(Text& text) : text_(text), end_(text.size()) { text_.resize(end_ + kLineCapacity); }
-    ~Line() { text_.resize(end_); }
+    explicit Line(LineBuffer& line) : line_(line) {}
     Line(const Line&) = delete;
     Line& operator=(const Line&) = delete;
 
     Line& operator()(std::string_view value, std::size_t width) {
-        char* out = room(width);
-        const std::size_t n = std::min(value.size(), width);
-        std::copy_n(value.data(), n, out);
-        std::fill_n(out + n, width - n, ' ');
+        if (fits(width)) {
+            // Blanks over the whole width first, a copy of fixed size; then the value on them.
+            char* out = line_.bytes.data() + line_.size;
+            std::memset(out, ' ', width);
+            copy_short(out, value.data(), std::min(value.size(), width));
+            line_.size += width;
+        }
         return *this;
     }
-    Line& operator()(std::string_view literal) {
-        std::copy_n(literal.data(), literal.size(), room(literal.size()));
+    // A separator or fixed text: its length known where it is written.
+    template <std::size_t N>
+    Line& operator()(const char (&literal)[N]) {
+        if (fits(N - 1)) {
+            std::memcpy(line_.bytes.data() + line_.size, literal, N - 1);
+            line_.size += N - 1;
+        }
         return *this;
     }
+    Line& operator()(std::string_view text) { return (*this)(text, text.size()); }
     // A numeric serial as 4 digits with leading zeros, any other text cut to 4.
     Line& serial4(const Text& v) {
-        std::string_view t = trim_view(v);
+        std::string_view t = trimmed(v);
+        if (!t.empty() && t.size() <= 4 && all_digits(t)) {
+            // The commonest case: zeros in front of what is there.
+            std::array<char, 4> digits{'0', '0', '0', '0'};
+            copy_short(digits.data() + 4 - t.size(), t.data(), t.size());
+            return (*this)(std::string_view(digits.data(), digits.size()));
+        }
         if (!all_digits(t)) {
             const std::optional<Text> digits = zero_padded_number(v, 4);
             return (*this)(digits ? std::string_view(*digits) : t, 4);
@@ -62,38 +67,36 @@ public:
         // dropped, then zeros to 4 digits.
         t.remove_prefix(std::min(t.find_first_not_of('0'), t.size()));
         const std::size_t zeros = 4 - std::min<std::size_t>(4, t.size());
-        char* out = room(4);
-        std::fill_n(out, zeros, '0');
-        std::copy_n(t.data(), 4 - zeros, out + zeros);
-        return *this;
+        std::array<char, 4> digits;
+        std::fill_n(digits.begin(), zeros, '0');
+        std::copy_n(t.data(), 4 - zeros, digits.begin() + static_cast<std::ptrdiff_t>(zeros));
+        return (*this)(std::string_view(digits.data(), digits.size()));
     }
 
 private:
-    static constexpr std::size_t kLineCapacity = 136;  // the longest line, the QRP one with its QTH
+    // Room for n more bytes; a write that has none is left out, which no layout's line comes near.
+    bool fits(std::size_t n) const { return n <= line_.bytes.size() - line_.size; }
 
-    char* room(std::size_t n) {
-        if (end_ + n > text_.size()) text_.resize(end_ + n + kLineCapacity);
-        char* out = text_.data() + end_;
-        end_ += n;
-        return out;
-    }
-
-    Text& text_;
-    std::size_t end_;
+    LineBuffer& line_;
 };
 
 Text points5(long points) { return zero_pad(std::clamp(points, 0L, 99999L), 5); }
 
-// The mode and its "=": the readers put the mode as import_mode gives it.
-Text mode_group(const Text& mode) {
-    Text group = pad_cut(mode, 3);
-    group += '=';
-    return group;
+// The mode and its "=", the mode as import_mode gives it; made on the stack, for every line.
+struct ModeGroup {
+    std::array<char, 4> text{' ', ' ', ' ', '='};
+    operator std::string_view() const { return {text.data(), text.size()}; }
+};
+
+ModeGroup mode_group(const Text& mode) {
+    ModeGroup g;
+    std::copy_n(mode.data(), std::min<std::size_t>(3, mode.size()), g.text.begin());
+    return g;
 }
 
 // HHMM of a time text; a short numeric one gets its leading zeros ("930" is 09:30).
 std::array<char, 4> hhmm(const Text& time) {
-    const std::string_view t = trim_view(time).substr(0, 4);
+    const std::string_view t = trimmed(time).substr(0, 4);
     const std::size_t zeros = all_digits(t) ? 4 - t.size() : 0;
     std::array<char, 4> out;
     out.fill(' ');
@@ -112,7 +115,7 @@ const Text& received_serial(const ImportQso& q, ContestType type) {
     return exchange_contest && !q.exchange.empty() ? q.exchange : q.received_serial;
 }
 
-void general_line(Text& line, const ImportQso& q, const ImportSettings& st) {
+void general_line(LineBuffer& line, const ImportQso& q, const ImportSettings& st) {
     const Text own_exchange = st.type == ContestType::Hadx ? clean_value(st.exch_text) : Text();
     const Text& sent = st.type == ContestType::Hadx ? own_exchange : q.sent_serial;
     Line{line}("=")(q.callsign, 20)("=")(q.received_report, 3)("/").serial4(received_serial(q, st.type))("/")(
@@ -120,13 +123,13 @@ void general_line(Text& line, const ImportQso& q, const ImportSettings& st) {
         mode_group(q.mode))(".=--/--/00001=00001=")(q.name, 14)("=")(q.band, 7)("=");
 }
 
-void qrp_line(Text& line, const ImportQso& q, const ImportSettings& st) {
+void qrp_line(LineBuffer& line, const ImportQso& q, const ImportSettings& st) {
     Line{line}("=")(q.callsign, 16)("=")(q.received_report, 3)("/")(q.name, 14)("/")("", 21)("=")(
         q.sent_report, 3)("=")(mode_group(q.mode))("00001=")(clean_value(st.kezelo_text), 10)("=2=N=")(
         q.band, 7)("=")(one_line(st.qth_text), 19);
 }
 
-void skm_line(Text& line, const ImportQso& q, const ImportSettings& st) {
+void skm_line(LineBuffer& line, const ImportQso& q, const ImportSettings& st) {
     Line{line}("=")(q.callsign, 13)("=")(q.received_report, 3)("/")("SILENT-KEY", 13)("=")(q.sent_report, 3)(
         "=")(clean_value(st.exch_text), 13)("=")(mode_group(q.mode))("--/--/00001=00001=")(
         clean_value(st.kezelo_text), 14)("=")(q.band, 7)("=28=");
@@ -137,7 +140,7 @@ std::string_view cqww_band(const ImportQso& q) {
     return trim(q.band) == trim(band_name(0)) ? std::string_view("XXXXXXX") : std::string_view(q.band);
 }
 
-void cqww_line(Text& line, const ImportQso& q, const ImportSettings& st) {
+void cqww_line(LineBuffer& line, const ImportQso& q, const ImportSettings& st) {
     Line{line}("=")(q.callsign, 20)("=")(q.received_report, 3)("/0000/")(locator_or_none(q.received_locator), 6)(
         "/.=000/0000=")(mode_group(q.mode))(".=00001/00001=00000=")(clean_value(st.kezelo_text), 14)("=")(
         cqww_band(q), 7)("=");
@@ -145,7 +148,6 @@ void cqww_line(Text& line, const ImportQso& q, const ImportSettings& st) {
 
 }  // namespace
 
-std::string_view trimmed(std::string_view v) { return trim_view(v); }
 
 std::string_view import_mode(std::string_view word) {
     static const std::pair<std::string_view, std::string_view> kModes[] = {
@@ -153,7 +155,7 @@ std::string_view import_mode(std::string_view word) {
         {"PH", "SSB"},   {"FM", "FM "},   {"WFM", "FM "}, {"AM", "AM "},  {"RTTY", "RTT"},
         {"RY", "RTT"},   {"RTT", "RTT"},  {"SSTV", "SST"}, {"SST", "SST"}, {"ATV", "ATV"},
     };
-    const std::string_view w = trim_view(word);
+    const std::string_view w = trimmed(word);
     if (w.empty()) return "   ";
     for (const auto& [name, mode] : kModes) {
         if (w.size() == name.size() &&
@@ -165,7 +167,7 @@ std::string_view import_mode(std::string_view word) {
 }
 
 Text import_locator(std::string_view v) {
-    Text locator = upper_hu(trim_view(v));
+    Text locator = upper_hu(trimmed(v));
     locator.resize(locator.size() >= 6 ? 6 : std::min<std::size_t>(locator.size(), 4));
     return locator_format_ok(locator) ? locator : kNoLocator;
 }
@@ -177,14 +179,16 @@ Text clean_value(std::string_view v) {
 }
 
 void assign_clean(Text& target, std::string_view v) {
-    v = trim_view(v);
-    // Copied and cleaned in one pass into the buffer the field already has.
-    target.resize(v.size());
-    std::transform(v.begin(), v.end(), target.begin(),
-                   [](char c) { return c == '\r' || c == '\n' || c == '\0' ? ' ' : c; });
+    v = trimmed(v);
+    // Into the buffer the field already has; the line ends and NULs a value seldom holds are
+    // looked for among the control characters only.
+    target.assign(v.data(), v.size());
+    for (char& c : target) {
+        if (static_cast<unsigned char>(c) <= '\r' && (c == '\r' || c == '\n' || c == '\0')) c = ' ';
+    }
 }
 
-void append_date_time(Text& line, ImportState& state) {
+void append_date_time(LineBuffer& line, ImportState& state) {
     const std::array<char, 4> digits = hhmm(state.work.time);
     const std::string_view time(digits.data(), digits.size());
     if (time == state.previous_time) {
@@ -200,14 +204,14 @@ void append_date_time(Text& line, ImportState& state) {
     Line{line}(state.work.date, 10)("/")(time.substr(0, 2))(":")(time.substr(2, 2))(":")(std::string_view(seconds, 2));
 }
 
-void append_edi_line(Text& line, const ImportQso& q) {
+void append_edi_line(LineBuffer& line, const ImportQso& q) {
     const Text points = points5(q.points);
     Line{line}("=")(q.callsign, 20)("=")(q.received_report, 3)("/").serial4(q.received_serial)("/")(
         locator_or_none(q.received_locator), 6)("/.=")(q.sent_report, 3)("/").serial4(q.sent_serial)("/")(
         q.mode, 3)("=.=")(points)("/")(points)("=00001=")("", 14)("=")(q.band, 7)("=");
 }
 
-void append_contest_line(Text& line, const ImportQso& q, const ImportSettings& st, bool cqww_builder) {
+void append_contest_line(LineBuffer& line, const ImportQso& q, const ImportSettings& st, bool cqww_builder) {
     switch (st.type) {
         case ContestType::HaQrp:
         case ContestType::Dx:
@@ -224,7 +228,7 @@ void append_contest_line(Text& line, const ImportQso& q, const ImportSettings& s
     }
 }
 
-void append_callsign_list_line(Text& line, const ImportQso& q) {
+void append_callsign_list_line(LineBuffer& line, const ImportQso& q) {
     const Text points = points5(q.points);
     Line{line}("=")(q.callsign, 20)("=")(q.received_report, 3)("/").serial4(q.received_serial)("/")(
         locator_or_none(q.received_locator), 6)("/.=")(q.sent_report, 3)("/").serial4(q.sent_serial)("/")(

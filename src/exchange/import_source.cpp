@@ -21,29 +21,35 @@ ImportRead read_from(std::string_view text) {
     };
 }
 
-ChunkedText::ChunkedText(ImportRead read) : read_(std::move(read)) {
+ChunkedText::ChunkedText(ImportRead read)
+    : read_(std::move(read)), buffer_(std::make_unique<char[]>(1)) {
     // Enough for the byte order mark even from a reader that gives a few bytes at a time.
-    while (buffer_.size() < kUtf8Bom.size() && more(0)) {
+    while (end_ < kUtf8Bom.size() && more(0)) {
     }
-    if (std::string_view(buffer_).substr(0, kUtf8Bom.size()) == kUtf8Bom) start_ = kUtf8Bom.size();
+    if (text().substr(0, kUtf8Bom.size()) == kUtf8Bom) start_ = kUtf8Bom.size();
 }
 
 bool ChunkedText::more(std::size_t used) {
     start_ += used;
     if (ended_) return false;
-    buffer_.erase(0, start_);
-    start_ = 0;
-    // Read beside the window and appended: a reader that gives a few bytes at a time costs no
-    // more than those bytes.
-    if (!chunk_) chunk_ = std::make_unique<char[]>(kChunk);
-    const std::size_t n = read_(chunk_.get(), kChunk);
-    if (n == 0) {
-        ended_ = true;
-        return false;
+    const std::size_t kept = end_ - start_;
+    // Room for the rest, a chunk and the NUL behind it; the rest moved to the front.
+    if (kept + kChunk + 1 > capacity_) {
+        capacity_ = std::max(2 * capacity_, kept + kChunk + 1);
+        std::unique_ptr<char[]> bigger(new char[capacity_]);
+        std::copy_n(buffer_.get() + start_, kept, bigger.get());
+        buffer_ = std::move(bigger);
+    } else {
+        std::memmove(buffer_.get(), buffer_.get() + start_, kept);
     }
-    if (std::memchr(chunk_.get(), '\0', n) != nullptr) binary_ = true;
-    buffer_.append(chunk_.get(), n);
-    return true;
+    start_ = 0;
+    end_ = kept;
+    const std::size_t n = read_(buffer_.get() + end_, kChunk);
+    if (std::memchr(buffer_.get() + end_, '\0', n) != nullptr) binary_ = true;
+    end_ += n;
+    buffer_[end_] = '\0';
+    if (n == 0) ended_ = true;
+    return n > 0;
 }
 
 bool ImportLines::next(std::string_view& line) {

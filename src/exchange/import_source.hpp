@@ -17,7 +17,9 @@ using ImportRead = std::function<std::size_t(char* out, std::size_t n)>;
 ImportRead read_from(std::string_view text);
 
 // A window on the input: the bytes not yet used, one chunk read at a time. A UTF-8 byte order
-// mark at the start is left out; a NUL byte anywhere marks the input as binary.
+// mark at the start is left out; a NUL byte anywhere marks the input as binary. A NUL always
+// stands just past the window (text().data()[text().size()]), so a scan for a run of letters
+// stops there without a bound of its own.
 class ChunkedText {
 public:
     static constexpr std::size_t kChunk = 1024 * 1024;
@@ -25,7 +27,7 @@ public:
     explicit ChunkedText(ImportRead read);
 
     // The bytes buffered and not yet dropped.
-    std::string_view text() const { return std::string_view(buffer_).substr(start_); }
+    std::string_view text() const { return {buffer_.get() + start_, end_ - start_}; }
     // Drops the first `used` bytes of text() and reads the next chunk behind the rest (more(0)
     // widens the window); false when the input has ended and nothing more came.
     bool more(std::size_t used);
@@ -36,9 +38,9 @@ public:
 
 private:
     ImportRead read_;
-    std::unique_ptr<char[]> chunk_;
-    Text buffer_;
-    std::size_t start_ = 0;
+    // Read into directly, never filled first: a chunk costs its reading only.
+    std::unique_ptr<char[]> buffer_;
+    std::size_t capacity_ = 0, start_ = 0, end_ = 0;
     bool ended_ = false;
     bool binary_ = false;
 };

@@ -1,6 +1,8 @@
 // The log import's own state: the work fields of the QSO being converted and the input read.
 #pragma once
 
+#include <cstring>
+
 #include "text/text.hpp"
 
 namespace loxar {
@@ -33,12 +35,22 @@ struct ImportQso {
                         &own_callsign, &sent_serial, &exchange, &contest_id, &additional_exchange}) {
             t->clear();
         }
-        mode.assign("   ");
-        received_locator.assign("AA00AA");
-        received_sex.assign(".");
-        band.assign("---    ");
-        sent_report.assign("   ");
+        set(mode, "   ");
+        set(received_locator, "AA00AA");
+        set(received_sex, ".");
+        set(band, "---    ");
+        set(sent_report, "   ");
         points = 0;
+    }
+
+    // A start value written over one of the same length in place: once per record for each.
+    template <std::size_t N>
+    static void set(Text& field, const char (&value)[N]) {
+        if (field.size() == N - 1) {
+            std::memcpy(field.data(), value, N - 1);
+        } else {
+            field.assign(value, N - 1);
+        }
     }
 };
 
