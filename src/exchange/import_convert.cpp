@@ -387,7 +387,7 @@ public:
             pos_ = open + 1;
             // The NUL past the window ends every run of name characters and digits.
             const char* const p = text_.data();
-            const std::size_t i = name_end(p + open + 1) - p;
+            const std::size_t i = static_cast<std::size_t>(name_end(p + open + 1) - p);
             // Too long for a name: passed over at once, so the window never waits for its end.
             if (i - open - 1 > kMaxName) continue;
             if (i >= text_.size()) {
