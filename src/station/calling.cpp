@@ -66,6 +66,14 @@ void voice_start(Session& s, const Text& path) {
     p->play_from(0);
 }
 
+// Calling runs only on an open port: a start kept for later would go on the air unasked when a
+// port is opened. Tells the operator instead; true when the port is open.
+bool port_ready_for_calling(Session& s) {
+    if (port_open(s)) return true;
+    s.ui().notice(hu(u8"Nincs kapcsolat a billentyűzővel!"));
+    return false;
+}
+
 void start_calling(Session& s) {
     s.keyer.calling_active = -1;
     s.keyer.calling_state = 1;
@@ -205,6 +213,7 @@ void hivas_cmd_Click(Session& s) {
     if (is_cw_mode(s)) {
         if (cw_combo_ellenorzes(s) != 1) return;
         if (k.calling_active == 0) {
+            if (!port_ready_for_calling(s)) return;
             k.cw_continue = -1;
             start_calling(s);
         } else {
@@ -214,7 +223,7 @@ void hivas_cmd_Click(Session& s) {
     } else if (is_voice_mode(s)) {
         if (voice_combo_ellenorzes(s) != 1) return;
         if (k.calling_active == 0) {
-            if (hang_lejatszo_ellenorzes(s)) start_calling(s);
+            if (hang_lejatszo_ellenorzes(s) && port_ready_for_calling(s)) start_calling(s);
         } else {
             k.calling_active = 0;
             k.calling_state = 0;
@@ -245,12 +254,7 @@ bool funkcio_billentyu(Session& s, int message_number) {
         }
         if (!hang_lejatszo_ellenorzes(s)) return true;
     }
-    // Calling runs only on an open port: a start kept for later would go on the air unasked.
-    if (!port_open(s)) {
-        s.ui().notice(hu(u8"Nincs kapcsolat a billentyűzővel!"));
-        return true;
-    }
-    start_calling(s);
+    if (port_ready_for_calling(s)) start_calling(s);
     return true;
 }
 

@@ -154,6 +154,38 @@ TEST(FunctionKeys, WhatStartsCallingAndWhatDoesNot) {
     EXPECT_TRUE(empty.fakes.ui.messages.empty());
 }
 
+// With no port open neither the call button nor a function key arms calling: opening the port
+// later must not put the transmitter on the air.
+TEST(Calling, NothingIsArmedWithoutAnOpenPort) {
+    for (const int mode : {kCw, kSsb}) {
+        for (const bool button : {true, false}) {
+            SCOPED_TRACE(::testing::Message() << "mode " << mode << (button ? " button" : " F1"));
+            Station st(mode);
+            const Text wav = text_path(st.home.path() / "SYSTEM" / "SSB" / "cq.wav");
+            std::ofstream(fs_path(wav)) << "RIFF";
+            st.s.keyer.voice_messages[0] = wav;
+            st.s.keyer.cw_messages[0] = "CQ TEST";
+            voice_combo_toltes(st.s);
+            cw_combo_toltes(st.s);
+            st.fakes.serial.opened = false;
+            if (button) {
+                hivas_cmd_Click(st.s);
+            } else {
+                EXPECT_TRUE(Form_KeyDown(st.s, WindowKey::F1));
+            }
+            EXPECT_EQ(st.s.keyer.calling_active, 0);
+            EXPECT_EQ(st.s.keyer.calling_state, 0);
+            EXPECT_EQ(st.fakes.ui.notices, (std::vector<Text>{hu(u8"Nincs kapcsolat a billentyűzővel!")}));
+            EXPECT_NE(st.s.view["hivas_cmd"].caption, hu(u8"leáll&Itás"));
+            st.fakes.serial.opened = true;
+            st.run(20);
+            EXPECT_EQ(st.s.keyer.calling_active, 0);
+            EXPECT_EQ(st.sent().find("r1"), Text::npos);
+            EXPECT_FALSE(st.fakes.player.playing);
+        }
+    }
+}
+
 TEST(MessageLists, AddDeleteAndTheVoiceChooser) {
     Station st;
     st.s.keyer.hivas_lista[1].select_only(2);
