@@ -192,13 +192,16 @@ short dupla_ellenorzes(Session& s) {
     return 0;
 }
 
+std::vector<char> duplicate_marks(const std::vector<Text>& lines) {
+    std::vector<char> marks(lines.size(), 0);
+    for (std::size_t i = 0; i < lines.size(); ++i) marks[i] = marked_duplicate(lines[i]) ? 1 : 0;
+    return marks;
+}
+
 void dupla_osszeszamolas(Session& s) {
     // One flag per line, however long the log: a flag left over from an earlier log would make
     // the evaluation skip a good QSO.
-    s.duplicate_flags.assign(s.log_lista.size(), 0);
-    for (std::size_t i = 0; i < s.log_lista.size(); ++i) {
-        if (marked_duplicate(s.log_lista.at(i))) s.duplicate_flags[i] = 1;
-    }
+    s.duplicate_flags = duplicate_marks(s.log_lista.items());
 }
 
 void sorszam_ellenorzes(Session& s) {

@@ -110,7 +110,7 @@ void adif_erase_rutin(Session& s) {
 }
 
 void edi_erase_rutin(Session& s) {
-    for (const ResultField& f : result_fields()) s.sheet.*f.member = f.cleared;
+    clear_results(s.sheet);
     s.sheet.tx_Remark.clear();
     s.qso_lista.clear();
 }

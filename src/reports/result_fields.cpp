@@ -34,6 +34,10 @@ const std::array<ResultField, kResultFieldCount> kFields{{
 
 const std::array<ResultField, kResultFieldCount>& result_fields() { return kFields; }
 
+void clear_results(DataSheet& sheet) {
+    for (const ResultField& f : kFields) sheet.*f.member = f.cleared;
+}
+
 Text result_tag(int label_index) {
     for (const ResultField& f : kFields) {
         if (f.label_index == label_index) return f.tag;

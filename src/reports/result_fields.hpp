@@ -23,5 +23,7 @@ inline constexpr int kResultFieldCount = 20;
 const std::array<ResultField, kResultFieldCount>& result_fields();
 // The tag of a label index (0 "CQSOs" .. 19 "CODXDis").
 Text result_tag(int label_index);
+// Every result field at its cleared value (the multipliers at 1).
+void clear_results(DataSheet& sheet);
 
 }  // namespace loxar

@@ -69,6 +69,17 @@ void count_records(Session& s) {
 
 Text qso_points(const Session& s) { return std::to_string(int_value(s.ossz_pontszam_text)); }
 
+void write_claimed_total(Session& s, std::optional<long long> total) {
+    if (total) {
+        s.sheet.tx_CToSc = std::to_string(*total);
+        return;
+    }
+    // A wrapped-round figure would be a wrong claim; none is written instead.
+    s.sheet.tx_CToSc.clear();
+    s.ui().beep();
+    s.ui().message(hu(u8"A pontszám túl nagy, a szorzókat ellenőrizze!"));
+}
+
 }  // namespace
 
 DistinctValues distinct_squares(const std::vector<Text>& lines, const std::vector<char>& duplicates) {
@@ -116,6 +127,12 @@ std::optional<long long> claimed_total(const Text& qso_points, const Text& qso_m
     return score;
 }
 
+std::optional<long long> cqww_claimed_total(const Text& qso_points, const std::vector<Text>& lines,
+                                            const DataSheet& sheet) {
+    const Text squares = std::to_string(distinct_squares(lines, duplicate_marks(lines)).sorted.size());
+    return claimed_total(qso_points, sheet.tx_CQSOMul, {squares, sheet.tx_CDXCMul, sheet.tx_CExcsMul});
+}
+
 void wwl_osszeszamlalas(Session& s) {
     DistinctValues d = distinct_squares(s.log_lista.items(), s.duplicate_flags);
     s.new_square_flags = std::move(d.new_flags);
@@ -143,16 +160,8 @@ void legjobb_dx_kivalasztas(Session& s) {
 
 void pontszam_osszeszamlalas(Session& s) {
     s.sheet.tx_CQSOP = qso_points(s);
-    const auto total = claimed_total(s.sheet.tx_CQSOP, s.sheet.tx_CQSOMul,
-                                     {s.sheet.tx_CWWLMul, s.sheet.tx_CDXCMul, s.sheet.tx_CExcsMul});
-    if (total) {
-        s.sheet.tx_CToSc = std::to_string(*total);
-        return;
-    }
-    // A wrapped-round figure would be a wrong claim; none is written instead.
-    s.sheet.tx_CToSc.clear();
-    s.ui().beep();
-    s.ui().message(hu(u8"A pontszám túl nagy, a szorzókat ellenőrizze!"));
+    write_claimed_total(s, claimed_total(s.sheet.tx_CQSOP, s.sheet.tx_CQSOMul,
+                                         {s.sheet.tx_CWWLMul, s.sheet.tx_CDXCMul, s.sheet.tx_CExcsMul}));
 }
 
 bool edi_calculate_rutin(Session& s) {
@@ -179,7 +188,8 @@ void CQWW_eredmeny_kiszamolas(Session& s) {
     wwl_osszeszamlalas(s);
     s.sheet.tx_CWWLMul = s.sheet.tx_CWWLs;
     dxcc_osszeszamlalas(s);
-    pontszam_osszeszamlalas(s);
+    // The statistics page shows the same claim from the same function.
+    write_claimed_total(s, cqww_claimed_total(s.sheet.tx_CQSOP, s.log_lista.items(), s.sheet));
     if (s.ports.ui) s.ui().refresh(Aspect::All);
 }
 

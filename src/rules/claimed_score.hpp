@@ -8,6 +8,8 @@
 
 namespace loxar {
 
+struct DataSheet;
+
 // Distinct values of a log in first-seen order, their sorted list and the line that brought each.
 struct DistinctValues {
     std::vector<Text> sorted;    // for the report window's list
@@ -27,5 +29,11 @@ std::optional<std::size_t> best_dx_line(const std::vector<Text>& lines);
 // that is a number. Nothing when the product leaves the 64-bit range.
 std::optional<long long> claimed_total(const Text& qso_points, const Text& qso_multiplier,
                                        const std::vector<Text>& other_multipliers);
+
+// The CQWW-VHF claimed total of a log, the one its report claims: the QSO points (the log's total)
+// × the distinct squares of the lines not marked duplicate, with the sheet's QSO, DXCC and
+// exchange multipliers. Nothing when the product leaves the 64-bit range.
+std::optional<long long> cqww_claimed_total(const Text& qso_points, const std::vector<Text>& lines,
+                                            const DataSheet& sheet);
 
 }  // namespace loxar

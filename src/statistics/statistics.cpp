@@ -25,7 +25,7 @@ void statisztika_cmd_Click(Session& s) {
     const ContestType type = s.contest();
     if (type == ContestType::Dx) s.ui().beep();
     const StatisticsTables tables{s.countries ? *s.countries : Session::kNoCountries,
-                                  s.exchange_lista.items()};
+                                  s.exchange_lista.items(), s.sheet};
     for (Text& line : statistics_page(s.log_lista.items(), type, tables)) list.add(std::move(line));
     s.statistics = statistics_state(s.log_lista.items(), type);
     s.ui().refresh(Aspect::All);

@@ -12,6 +12,7 @@
 #include "database/oblast_table.hpp"
 #include "rules/claimed_score.hpp"
 #include "rules/country_table.hpp"
+#include "rules/log_total.hpp"
 #include "rules/qso_rules.hpp"
 
 namespace loxar {
@@ -257,7 +258,6 @@ void band_table_page(std::vector<Text>& page, const std::vector<Text>& lines, Co
     std::vector<Text> counted;  // the lines of the listed bands, for the multiplier lists
     std::vector<std::vector<Text>> per_band;
     std::vector<Cell> totals;
-    long long total_points = 0, total_squares = 0;
     for (const Text& band : *bp.bands) {
         std::vector<Text> band_lines;
         for (const Text& line : lines) {
@@ -268,13 +268,16 @@ void band_table_page(std::vector<Text>& page, const std::vector<Text>& lines, Co
         page.push_back(row_text(band, cells));
         if (totals.empty()) totals = cells;
         else for (std::size_t i = 0; i < cells.size(); ++i) totals[i].value += cells[i].value;
-        total_points += c.points;
-        total_squares += c.squares;
         counted.insert(counted.end(), band_lines.begin(), band_lines.end());
         per_band.push_back(std::move(band_lines));
     }
     Text total_row = row_text("=====", totals);
-    if (p == StatisticsPage::CqwwVhf) total_row += "      =" + std::to_string(total_points * total_squares);
+    if (p == StatisticsPage::CqwwVhf) {
+        // The score the report claims, not a product of the rows: squares count once over both
+        // bands there, and lines marked duplicate bring none.
+        const auto claimed = cqww_claimed_total(log_total(lines, type).total, lines, t.sheet);
+        total_row += "      =" + (claimed ? std::to_string(*claimed) : Text());
+    }
     page.push_back(total_row);
     page.push_back(" ");
 

@@ -13,11 +13,14 @@ namespace loxar {
 enum class StatisticsPage { None, Vhf, Hadx, CqwwVhf, HaQrp, Rudx, Hskc, SilentKeyMem };
 StatisticsPage statistics_page_of(ContestType type);
 
-// The tables the page looks into besides the lines: the country lookup and the Russian oblast
-// entries (exchange_lista).
+struct DataSheet;
+
+// What the page looks into besides the lines: the country lookup, the Russian oblast entries
+// (exchange_lista) and the data sheet whose multipliers the CQWW-VHF claimed score takes.
 struct StatisticsTables {
     const CountryLookup& countries;
     const std::vector<Text>& oblasts;
+    const DataSheet& sheet;
 };
 
 // The page's lines; empty for a contest type without a page.

@@ -2,9 +2,15 @@
 // twice-pressed button and the save on the session.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "core/file_io.hpp"
 #include "core/list_save.hpp"
 #include "database/oblast_table.hpp"
+#include "reports/cabrillo_report.hpp"
+#include "reports/report_panel.hpp"
+#include "reports/result_fields.hpp"
+#include "rules/scoring.hpp"
 #include "statistics/statistics.hpp"
 #include "support/started_session.hpp"
 
@@ -105,7 +111,7 @@ std::vector<PageCase> page_cases() {
           "Sáv       QSO     QSO     WWL's   QSO     Pontszám",
           "50 MHz    00001   00001   002     00002   00003    ",
           "145 MHz   00002   00000   001     00002   00002    ",
-          "=====     00003   00001   003     00004   00005          =15",
+          "=====     00003   00001   003     00004   00005          =10",
           " ",
           " ",
           "    QRA kockák",
@@ -179,10 +185,42 @@ std::vector<PageCase> page_cases() {
 TEST(StatisticsPage, EveryPageKindOnASmallLog) {
     const FakeCountries countries;
     const std::vector<Text> oblasts = {oblast_entry({"170", "31", "Moscow city", "MA", "EU", "29", "16"})};
+    DataSheet sheet;
+    clear_results(sheet);
     for (const PageCase& c : page_cases()) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(utf8(statistics_page(c.lines, c.type, {countries, oblasts})), utf8_lines(c.page));
+        EXPECT_EQ(utf8(statistics_page(c.lines, c.type, {countries, oblasts, sheet})), utf8_lines(c.page));
     }
+}
+
+// The CQWW-VHF total is the claimed score of the Cabrillo report on the same log: a square worked
+// on both bands counts once, a line marked duplicate brings none, the sheet's multiplier counts.
+TEST(StatisticsPage, CqwwVhfTotalIsTheReportsClaimedScore) {
+    const ContestType cqww = ContestType::CqwwVhf;
+    const auto qso = [cqww](Text call, Text band, Text loc, Text pts) {
+        return line_of(cqww, Worked{.call = call, .loc = loc, .pts = pts, .band = band});
+    };
+    Text duplicate = qso("HA9XX", "145 MHz", "KN08AA", "1");
+    duplicate[0] = 'D';
+    testing::Started k(cqww, testing::kOwnData);
+    Session& s = k.s;
+    k.log({qso("HA5AA", "50 MHz", "JN97AA", "1"), qso("DL1AB", "50 MHz", "JN58AA", "2"),
+           qso("HA7ZZ", "145 MHz", "JN97BB", "1"), duplicate});
+    ossz_pontszam_szamolas(s);
+    s.sheet.tx_CQSOMul = "3";
+    s.formatum_combo.set(kFormatCqwwVhf);
+    eredmeny_cmd_Click(s);
+    const Text report = build_report(s, kFormatCqwwVhf).value_or("");
+    const std::size_t at = report.find("CLAIMED-SCORE: ");
+    ASSERT_NE(at, Text::npos) << report;
+    const Text claimed = report.substr(at + 15, report.find('\r', at) - at - 15);
+    EXPECT_EQ(claimed, "30");  // 5 points x 2 squares x 3
+
+    statisztika_cmd_Click(s);
+    const std::vector<Text>& page = s.vegyes_lista[0].items();
+    const auto total = std::find_if(page.begin(), page.end(), [](const Text& l) { return l.starts_with("====="); });
+    ASSERT_NE(total, page.end());
+    EXPECT_EQ(total->substr(total->rfind('=') + 1), claimed);
 }
 
 TEST(StatisticsPage, TopTenKeepsTheTenLongest) {
@@ -191,7 +229,7 @@ TEST(StatisticsPage, TopTenKeepsTheTenLongest) {
         lines.push_back(line_of(ContestType::Iaru, Worked{.call = "HA" + std::to_string(i % 10) + "AA",
                                                           .loc = "JN97AA", .dist = std::to_string(i * 10)}));
     }
-    const std::vector<Text> page = statistics_page(lines, ContestType::Iaru, {Session::kNoCountries, {}});
+    const std::vector<Text> page = statistics_page(lines, ContestType::Iaru, {Session::kNoCountries, {}, DataSheet{}});
     ASSERT_EQ(page[3], "Top 10:");
     EXPECT_EQ(page[4], "    HA2AA                00120  JN97AA");
     EXPECT_EQ(page[13], "    HA3AA                00030  JN97AA");
