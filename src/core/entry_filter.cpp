@@ -19,6 +19,8 @@ constexpr FieldKind kReport{C::Record, L::Upper};
 constexpr FieldKind kQsoText{C::Record, L::UpperFolded};
 constexpr FieldKind kQsoValue{C::Record, L::Keep};
 constexpr FieldKind kOwnText{C::Header, L::UpperFolded};
+constexpr FieldKind kName{C::Name, L::UpperFolded};
+constexpr FieldKind kOwnName{C::OwnName, L::UpperFolded};
 constexpr FieldKind kHeaderText{C::Header, L::Keep};
 
 struct KindOf {
@@ -31,8 +33,8 @@ constexpr KindOf kKinds[] = {
     {"kapott_hivojel_text", kCallsign}, {"hivojel_2_text", kCallsign},    {"hivojel_text", kCallsign},
     {"kapott_QRA_text", kLocator},      {"QRA_text", kLocator},           {"kapott_riport_text", kReport},
     {"kuldott_riport_text", kReport},   {"kapott_sorszam_text", kQsoText}, {"kuldott_sorszam_text", kQsoText},
-    {"kapott_nev_text", kQsoText},      {"kuldott_nev_text", kQsoText},   {"tavolsag_text", kQsoValue},
-    {"pontszam_text", kQsoValue},       {"kezelo_text", kOwnText},        {"exch_text", kOwnText},
+    {"kapott_nev_text", kName},         {"kuldott_nev_text", kName},      {"tavolsag_text", kQsoValue},
+    {"pontszam_text", kQsoValue},       {"kezelo_text", kOwnName},           {"exch_text", kOwnText},
     {"qth_text", kHeaderText},          {"verseny_neve_text", kHeaderText},
 };
 
@@ -77,6 +79,8 @@ bool holds(FieldChars chars, char c) {
         case C::OneLine: return true;
         case C::Record: return c != ';';
         case C::Header: return c != ';' && c != ',';
+        case C::Name: return holds(C::Record, c) && c != '=' && c != '?';
+        case C::OwnName: return holds(C::Header, c) && c != '=' && c != '?';
         case C::Locator: return is_upper_ascii(c) || is_digit(c);
         case C::Callsign: return is_upper_ascii(c) || is_digit(c) || c == '/';
     }

@@ -15,6 +15,9 @@ enum class FieldChars {
     OneLine,   // anything else: a "TAG=value" line of a report header, a line of a file
     Record,    // nor ";": the QSO's values end up in the ";"-separated EDI QSO records
     Header,    // nor "," or ";": the log-file header line is split at ","
+    Name,      // as Record, nor "=" or "?": a name stands between the log line's "=" separators,
+               // and "?" is what is left of a character cp1250 lacks (an emoji)
+    OwnName,   // as Header, nor "=" or "?": the own operator's name is in the header and the lines
     Locator,   // only letters A-Z and digits
     Callsign,  // only letters A-Z, digits and "/"
 };

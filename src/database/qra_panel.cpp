@@ -65,6 +65,8 @@ FieldKind qra_entry_kind(std::string_view control) {
     if (control == "lista_hivojel_text") return kCallKind;
     if (control.rfind("lista_qra_text_", 0) == 0) return kLocatorKind;
     if (control == "kereses_text") return {FieldChars::OneLine, FieldCase::UpperFolded};
+    // The name found here becomes the received name of a QSO.
+    if (control == "lista_nev_text") return {FieldChars::Name, FieldCase::UpperFolded};
     return kValueKind;
 }
 

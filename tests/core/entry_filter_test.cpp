@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "core/log_file.hpp"
 #include "core/qso_entry.hpp"
@@ -37,6 +38,10 @@ TEST(EntryFilter, PastedTextKeepsWhatTheFieldCanHold) {
         {"kapott_riport_text", "5nn;", "5NN"},
         // Own data and the contest name go into the log-file header: no "," either.
         {"kezelo_text", hu(u8"péter, jr;") + junk, "PETER JR"},
+        // Names: no "=" (the log line's separator), no emoji (left as "?" by the conversion).
+        {"kapott_nev_text", utf8_to_cp1250("jo=e\xF0\x9F\x98\x80x"), "JOEX"},
+        {"kuldott_nev_text", "al=?", "AL"},
+        {"kezelo_text", "p=eter?", "PETER"},
         {"qth_text", "Budapest, XI" + junk, "Budapest XI"},
         // Report header lines: one line each, the case rule of the field.
         {"tx_RName", hu(u8"Kovács; Ő") + junk, "Kovacs; O"},
@@ -64,11 +69,15 @@ TEST(EntryFilter, TextIsCutToWhatTheLineHoldsAndTheCutIsTold) {
 
 TEST(EntryFilter, RefusedKeysBeepAndNeverReachTheField) {
     testing::Started st(ContestType::Iaru);
-    for (char c : {';', '\x1b', '\0', '-'}) {
+    const std::pair<const char*, char> refused[] = {
+        {"kapott_hivojel_text", ';'}, {"kapott_hivojel_text", '\x1b'}, {"kapott_hivojel_text", '\0'},
+        {"kapott_hivojel_text", '-'}, {"kapott_nev_text", '='},         {"kezelo_text", '?'},
+    };
+    for (const auto& [control, c] : refused) {
         char key = c;
-        EXPECT_TRUE(entry_key_press(st.s, "kapott_hivojel_text", key)) << int(c);
+        EXPECT_TRUE(entry_key_press(st.s, control, key)) << control << " " << int(c);
     }
-    EXPECT_EQ(st.fakes.ui.beeps, 4);
+    EXPECT_EQ(st.fakes.ui.beeps, 6);
     char lower = 'h';
     EXPECT_FALSE(entry_key_press(st.s, "hivojel_text", lower));
     EXPECT_EQ(lower, 'H');

@@ -228,6 +228,9 @@ TEST(QraList, EntryKeysTypingAndDeleting) {
     c = static_cast<char>(0xF5);  // ő
     EXPECT_FALSE(qra_entry_key(h.s, "lista_nev_text", c));
     EXPECT_EQ(c, 'O');
+    c = '=';  // the name becomes a received name: refused as there
+    EXPECT_FALSE(qra_entry_key(h.s, "lista_nev_text", c));
+    EXPECT_EQ(c, '\0');
 
     p.lista_qra_text = {};
     for (const char* call : {"HA1AB", "HA2CD", "HA3EF"}) {
