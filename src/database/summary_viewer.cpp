@@ -1,8 +1,6 @@
 // The summary viewer: reading a ".SUM" file, searching it and finding a QSO's counterpart.
 #include "database/summary_viewer.hpp"
 
-#include <algorithm>
-
 #include "core/entry_filter.hpp"
 #include "core/file_io.hpp"
 #include "core/session.hpp"
@@ -11,12 +9,9 @@ namespace loxar {
 
 namespace {
 
-bool has_control_bytes(std::string_view line) {
-    return std::any_of(line.begin(), line.end(), [](char c) {
-        const auto u = static_cast<unsigned char>(c);
-        return (u < 0x20 && c != '\t') || u == 0x7f;
-    });
-}
+// Only a NUL byte marks a binary file: text written by DOS-era tools keeps its form feeds and
+// 0x1A end marks, and those lines are shown as they are.
+bool binary_line(std::string_view line) { return line.find('\0') != std::string_view::npos; }
 
 struct QsoKeys {
     Text first, second, key;
@@ -39,7 +34,7 @@ SummaryRead parse_summary(std::string_view bytes) {
     }
     while (cursor.next(line)) {
         if (line == "End") return out;
-        if (has_control_bytes(line)) {
+        if (binary_line(line)) {
             out.lines.clear();
             out.status = SummaryStatus::NotText;
             return out;

@@ -27,7 +27,7 @@ enum class SummaryStatus {
     Ok,
     NotSummary,  // the first line is not "Összesítő:"
     NoEnd,       // the file ends before "End": the lines read so far are kept
-    NotText,     // control bytes: no text file
+    NotText,     // a NUL byte: a binary file
     TooLong,     // more than kMaxSummaryLines lines: the first ones are kept
 };
 struct SummaryRead {

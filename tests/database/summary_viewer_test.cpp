@@ -28,6 +28,8 @@ TEST(SummaryViewer, ReadingKeepsWhatItReadAndRefusesOtherFiles) {
         {kHeader + "egy\r\nketto\r\n", SummaryStatus::NoEnd, 2},
         {"Osszesito:\r\negy\r\nEnd\r\n", SummaryStatus::NotSummary, 0},
         {kHeader + "egy\r\n" + Text("\x01\x02\x00" "ab", 5) + "\r\nEnd\r\n", SummaryStatus::NotText, 0},
+        // A form feed or a DOS end mark inside a line is text.
+        {kHeader + "egy\f\r\n\x1a" "ketto\r\nEnd\r\n", SummaryStatus::Ok, 2},
         // A file written as UTF-8 reads as the same text.
         {cp1250_to_utf8(kHeader) + "egy\r\nEnd\r\n", SummaryStatus::Ok, 1},
     };
