@@ -1,18 +1,21 @@
 // loxar: the contest logger's window.
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QMessageBox>
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
 #include <optional>
 #include <string_view>
 
+#include "core/home_lock.hpp"
 #include "core/paths.hpp"
 #include "platform/qt_media_player.hpp"
 #include "platform/qt_serial_port.hpp"
 #include "platform/system_clock.hpp"
 #include "platform/termination_signals.hpp"
 #include "ui/main_window.hpp"
+#include "ui/qt_text.hpp"
 
 namespace {
 
@@ -45,6 +48,15 @@ InfoRequest info_request(int argc, char** argv) {
         }
     }
     return InfoRequest::none;
+}
+
+// A start refused before the window: on standard error for a terminal or a script, and in a box
+// where a screen shows it (on the offscreen platform no one could ever answer the box).
+void refuse_start(const loxar::Text& text) {
+    std::cerr << loxar::cp1250_to_utf8(text) << "\n";
+    const QString platform = QGuiApplication::platformName();
+    if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal")) return;
+    QMessageBox::warning(nullptr, QStringLiteral("Loxar"), loxar::qs(text));
 }
 
 }  // namespace
@@ -92,6 +104,13 @@ int main(int argc, char** argv) {
     };
     const auto home = loxar::resolve_home(home_arg, env,
                                           QCoreApplication::applicationDirPath().toStdString());
+    // Taken before anything is written into the home and held until the window and its saves are
+    // gone: two windows on one home would log the same serials into the same files.
+    const loxar::HomeLockAttempt home_lock = loxar::lock_home(home, "loxar");
+    if (home_lock.holder) {
+        refuse_start(loxar::home_in_use_message(home, *home_lock.holder));
+        return 1;
+    }
 
     loxar::QtSerialPort serial;
     if (parser.isSet(keyer_option)) serial.set_device(parser.value(keyer_option));

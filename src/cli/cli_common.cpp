@@ -83,20 +83,41 @@ int write_result(const Args& a, const Text& bytes) {
     return kRefused;
 }
 
+namespace {
+
+bool inside(const std::filesystem::path& file, const std::filesystem::path& dir) {
+    std::error_code ec;
+    const std::filesystem::path f = std::filesystem::weakly_canonical(std::filesystem::absolute(file, ec), ec);
+    const std::filesystem::path d = std::filesystem::weakly_canonical(std::filesystem::absolute(dir, ec), ec);
+    const std::filesystem::path relative = f.lexically_relative(d);
+    return !relative.empty() && *relative.begin() != "..";
+}
+
+}  // namespace
+
 // The CLI has no folder of its own to fall back on, so the executable's folder is not tried.
-std::optional<Paths> prepare_home(const Args& a) {
+std::optional<PreparedHome> prepare_home(const Args& a, HomeUse use) {
     auto env = [](const char* name) -> std::optional<std::string> {
         const char* v = std::getenv(name);
         return v ? std::optional<std::string>(v) : std::nullopt;
     };
-    Paths paths = make_paths(resolve_home(a.home, env, {}));
-    if (auto problem = prepare_folders(paths)) {
+    PreparedHome home{make_paths(resolve_home(a.home, env, {})), {}};
+    const std::optional<std::string> out = option(a, "-o");
+    const bool writes = use == HomeUse::Write || (out && inside(*out, home.paths.home));
+    HomeLockAttempt attempt = lock_home(home.paths.home, "loxar-cli");
+    if (attempt.holder) {
+        if (!writes) return home;
+        error(home_in_use_message(home.paths.home, *attempt.holder));
+        return std::nullopt;
+    }
+    if (auto problem = prepare_folders(home.paths)) {
         error(*problem);
         return std::nullopt;
     }
-    szabaly_fileok_letrehozasa(paths);
-    install_default_data(paths);
-    return paths;
+    szabaly_fileok_letrehozasa(home.paths);
+    install_default_data(home.paths);
+    if (writes) home.lock = std::move(attempt.lock);
+    return home;
 }
 
 }  // namespace loxar::cli

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/home_lock.hpp"
 #include "core/session.hpp"
 
 namespace loxar::cli {
@@ -45,6 +46,14 @@ void print(const Text& cp1250_text);
 int write_result(const Args& a, const Text& bytes);
 
 // The same home the window would use, prepared as its start does; nothing after a message.
-std::optional<Paths> prepare_home(const Args& a);
+// A command that writes into the home (init, or its -o file inside the home) holds the home's lock
+// for its run and is refused while the window or another command holds it. One that only reads
+// the home is never refused: it prepares the home only while no one holds it (a holder has).
+enum class HomeUse { Read, Write };
+struct PreparedHome {
+    Paths paths;
+    HomeLock lock;  // held by a command that writes into the home
+};
+std::optional<PreparedHome> prepare_home(const Args& a, HomeUse use = HomeUse::Read);
 
 }  // namespace loxar::cli

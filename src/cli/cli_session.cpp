@@ -31,10 +31,11 @@ void prepare_session(Session& s, const Paths& paths, SessionStart start) {
 }  // namespace
 
 bool start_session(CommandSession& c, const Args& a, SessionStart start) {
-    const auto paths = prepare_home(a);
-    if (!paths) return false;
+    auto home = prepare_home(a);
+    if (!home) return false;
+    c.home_lock = std::move(home->lock);
     c.s.ports.ui = &c.ui;
-    prepare_session(c.s, *paths, start);
+    prepare_session(c.s, home->paths, start);
     return true;
 }
 

@@ -26,6 +26,7 @@ public:
 // prepares it (rules of no type, country and oblast tables, cleared sheet and results); its
 // messages go to standard error.
 struct CommandSession {
+    HomeLock home_lock;  // first, so it is given up last
     CliUi ui;
     Session s;
 };

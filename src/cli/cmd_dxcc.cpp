@@ -28,10 +28,10 @@ int run_dxcc(const Args& a) {
         return kOk;
     }
     if (a.positional.size() != 1 || !a.options.empty()) return kUsage;
-    auto paths = prepare_home(a);
-    if (!paths) return kRefused;
+    const auto home = prepare_home(a);
+    if (!home) return kRefused;
 
-    const auto file = paths->system_dir / kCountryFile;
+    const auto file = home->paths.system_dir / kCountryFile;
     CountryFileContents contents = load_country_file(file);
     if (!contents.problems.empty()) error(country_problems_message(text_path(file), contents));
     CountryTable table(contents.records);

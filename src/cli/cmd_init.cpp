@@ -11,9 +11,9 @@ int run_init(const Args& a) {
         return kOk;
     }
     if (!a.positional.empty() || !a.options.empty()) return kUsage;
-    auto paths = prepare_home(a);
-    if (!paths) return kRefused;
-    std::cout << paths->home.string() << "\n";
+    const auto home = prepare_home(a, HomeUse::Write);
+    if (!home) return kRefused;
+    std::cout << home->paths.home.string() << "\n";
     return kOk;
 }
 

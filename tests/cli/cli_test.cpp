@@ -6,7 +6,10 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <unistd.h>
 
+#include "core/file_io.hpp"
+#include "core/home_lock.hpp"
 #include "support/temp_home.hpp"
 
 namespace {
@@ -37,6 +40,43 @@ TEST(Cli, InitPreparesTheHomeAsTheWindowDoes) {
     EXPECT_EQ(r.out, home.path().string() + "\n");
     EXPECT_TRUE(std::filesystem::exists(home.path() / "SZABALYOK" / "HADX.rule"));
     EXPECT_TRUE(std::filesystem::is_directory(home.path() / "SYSTEM" / "SSB"));
+}
+
+TEST(Cli, CommandsThatWriteIntoARunningWindowsHomeAreRefused) {
+    loxar::testing::TempHome home;
+    const std::string h = home.path().string();
+    const std::filesystem::path log = home.path().parent_path() / "verseny.log";
+    ASSERT_EQ(run("init --home '" + h + "'").status, 0);
+    ASSERT_TRUE(loxar::write_file_atomic(log, "Log records:\r\nHA5KDR,JN97MM,OP,2,14,1,BP,1,BUDAPEST,1,,1\r\nEnd\r\n"));
+    const loxar::HomeLockAttempt window = loxar::lock_home(home.path(), "loxar");
+    ASSERT_TRUE(window.lock.held());
+    struct Case {
+        std::string args;
+        std::filesystem::path written;  // by a command that may run
+    };
+    const std::string score = "score '" + log.string() + "' --home '" + h + "'";
+    const Case refused[] = {{"init --home '" + h + "'", {}},
+                            {score + " -o '" + h + "/LOG/uj.log'", home.path() / "LOG" / "uj.log"}};
+    for (const Case& c : refused) {
+        const CliRun r = run(c.args, "2>&1 >/dev/null");
+        EXPECT_EQ(r.status, 1) << c.args;
+        EXPECT_NE(r.out.find("A Loxar már fut ezzel a mappával: " + h + " (folyamat: " +
+                             std::to_string(::getpid()) + ", loxar)"),
+                  std::string::npos)
+            << r.out;
+        if (!c.written.empty()) {
+            EXPECT_FALSE(std::filesystem::exists(c.written)) << c.args;
+        }
+    }
+    const Case allowed[] = {{score, {}},
+                            {"dxcc HA5KDR --home '" + h + "'", {}},
+                            {score + " -o '" + log.string() + ".uj'", log.string() + ".uj"}};
+    for (const Case& c : allowed) {
+        EXPECT_EQ(run(c.args).status, 0) << c.args;
+        if (!c.written.empty()) {
+            EXPECT_TRUE(std::filesystem::exists(c.written)) << c.args;
+        }
+    }
 }
 
 TEST(Cli, UnusableHomeIsRefused) {
