@@ -198,8 +198,8 @@ void append_date_time(LineBuffer& line, ImportState& state) {
                             : std::min(static_cast<short>(state.seconds + 1), kLastSecond);
     } else {
         state.seconds = 0;
+        state.previous_time = time;
     }
-    state.previous_time = time;
     const char seconds[] = {static_cast<char>('0' + state.seconds / 10), static_cast<char>('0' + state.seconds % 10)};
     Line{line}(state.work.date, 10)("/")(time.substr(0, 2))(":")(time.substr(2, 2))(":")(std::string_view(seconds, 2));
 }
