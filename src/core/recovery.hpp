@@ -12,9 +12,12 @@ Text qso_identity(const Text& line);
 // The backup lines at the end of `backup` that `log` lacks: the QSOs added after the last save.
 std::vector<Text> unsaved_backup_tail(const std::vector<Text>& backup, const std::vector<Text>& log);
 
-// After tmp_log.dat was read: when a ".save" file is newer, the log is taken from it; when the
-// band's backup is newer still, its QSOs missing from the log are added. Returns the one message
-// that tells what was restored; empty (and nothing done) when tmp_log.dat is the newest.
+// After tmp_log.dat was read, with the ".save" files newer than it: the newest of them written
+// whole gives the log, unless a damaged one (cut off before its "End") still holds more QSOs; a
+// record cut off without its line end is never taken. The band's backup then adds the QSOs at its
+// end that the log lacks, when it is newer than every file written whole. Returns the one message
+// that tells how many QSOs came from which file; empty (and nothing done) when tmp_log.dat is
+// whole and the newest.
 Text crash_recovery(Session& s);
 
 // QSOs in the log list, the working files and the backups that no file of LOG holds.

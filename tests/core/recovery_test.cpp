@@ -20,10 +20,25 @@ using testing::Home;
 
 const Text kHeader = "HA5XX,JN97AA,OPNAME,2,14,1 ,,1,BUDAPEST,1,,0";
 
-void write_log(const fs::path& p, const std::vector<Text>& lines, int minutes_ago) {
+void write_aged(const fs::path& p, const Text& bytes, int minutes_ago) {
     fs::create_directories(p.parent_path());
-    std::ofstream(p, std::ios::binary) << log_file_text(kHeader, lines);
+    std::ofstream(p, std::ios::binary) << bytes;
     fs::last_write_time(p, fs::file_time_type::clock::now() - std::chrono::minutes(minutes_ago));
+}
+
+void write_log(const fs::path& p, const std::vector<Text>& lines, int minutes_ago) {
+    write_aged(p, log_file_text(kHeader, lines), minutes_ago);
+}
+
+// The log file of `lines` as outside damage leaves it: cut off in the middle of `lines[cut]`.
+Text cut_log(const std::vector<Text>& lines, std::size_t cut) {
+    Text t = log_file_text(kHeader, lines);
+    t.resize(t.find(lines[cut]) + lines[cut].size() / 2);
+    return t;
+}
+
+std::vector<Text> leading(const std::vector<Text>& lines, std::size_t n) {
+    return {lines.begin(), lines.begin() + static_cast<std::ptrdiff_t>(n)};
 }
 
 TEST(CrashRecovery, TheNewestOfWorkingLogSaveAndBackupWins) {
@@ -70,6 +85,47 @@ TEST(CrashRecovery, TheNewestOfWorkingLogSaveAndBackupWins) {
         EXPECT_EQ(h.s.szabaly_combo.list_index, 1);  // the contest type of the restored header
         // The restored log is saved at once, so a second crash loses nothing either.
         EXPECT_EQ(split_lines(*read_file(h.system_file("tmp_log_145 MHz.save"))).size(), k.qsos + 3);
+    }
+}
+
+TEST(CrashRecovery, DamagedFilesGiveWayToTheMostCompleteLog) {
+    const std::vector<Text> log = testing::numbered(14);
+    struct Case {
+        const char* what;
+        std::vector<Text> tmp_log;
+        Text save;
+        std::vector<Text> backup;  // written 3 minutes ago; empty: no backup file
+        std::size_t qsos;          // the first ones of `log`
+        std::vector<Text> told;
+    };
+    const Case cases[] = {
+        {"a .save cut in half: the working log and the backup give all",
+         leading(log, 12), cut_log(log, 7), log, 14,
+         {hu(u8"12 QSO a(z) tmp_log.dat file-ból"),
+          hu(u8"2 QSO a(z) backup_145 MHz.dat file-ból")}},
+        {"the cut-off last line of the .save is no QSO",
+         leading(log, 1), cut_log(leading(log, 3), 2), {}, 2,
+         {hu(u8"2 QSO a(z) tmp_log_145 MHz.save file-ból")}},
+        {"a whole .save with fewer QSOs: deleted ones stay deleted",
+         leading(log, 3), log_file_text(kHeader, leading(log, 2)), leading(log, 3), 2,
+         {hu(u8"2 QSO a(z) tmp_log_145 MHz.save file-ból")}},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.what);
+        Home h;
+        write_log(h.system_file("tmp_log.dat"), k.tmp_log, 10);
+        write_aged(h.system_file("tmp_log_145 MHz.save"), k.save, 1);
+        Text records;
+        for (const Text& l : k.backup) records += "HOZZAADAS  " + l + "\r\n";
+        const fs::path backup = h.home.path() / "BACKUP" / "backup_145 MHz.dat";
+        if (!records.empty()) write_aged(backup, records, 3);
+
+        h.start();
+        EXPECT_EQ(h.lines(), leading(log, k.qsos));
+        ASSERT_EQ(h.fakes.ui.messages.size(), 1u);
+        for (const Text& t : k.told) {
+            EXPECT_NE(h.fakes.ui.messages[0].find(t), Text::npos) << h.fakes.ui.messages[0];
+        }
     }
 }
 
