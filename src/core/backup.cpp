@@ -13,6 +13,7 @@
 #include "core/numbering.hpp"
 #include "core/qso_entry.hpp"
 #include "core/subsystems.hpp"
+#include "core/unsaved_qsos.hpp"
 
 namespace loxar {
 
@@ -94,7 +95,11 @@ void backup_cmd_Click(Session& s, int index) {
     const std::size_t kept = index == 0 ? 0 : s.log_lista.size();
     if (log_overflows(s, kept + s.backup_lista.size())) return;
     if (index == 0 && !s.log_lista.empty()) {
-        if (!ask(s, hu(u8"Törlöm az aktuális LOG-ot. Folytatja?"))) return;
+        // The QSOs of the log the backup does not bring back are gone unless a LOG file has them.
+        const std::size_t unsaved = unsaved_qsos_replaced_by(s, s.backup_lista.items());
+        const Text warning =
+            unsaved_qso_warning(unsaved, hu(u8"Visszamásoláskor ezek a LOG-ból kikerülnek!"));
+        if (!ask(s, hu(u8"Törlöm az aktuális LOG-ot. Folytatja?") + warning)) return;
         s.log_lista.clear();
     }
     for (const Text& line : s.backup_lista.items()) s.log_lista.add(line);

@@ -8,6 +8,7 @@
 #include "core/numbering.hpp"
 #include "core/recovery.hpp"
 #include "core/subsystems.hpp"
+#include "core/unsaved_qsos.hpp"
 #include "core/window_state.hpp"
 
 namespace loxar {
@@ -16,11 +17,8 @@ void uj_lista_cmd_Click(Session& s) {
     Text question = hu(u8"Egy verseny ideje alatt egyszer kell készíteni.") + kCrLf +
                     hu(u8"Elmentette a régi adatokat?");
     // The files deleted below may hold the only copy of QSOs: the operator is told how many.
-    if (const std::size_t unsaved = unsaved_qso_count(s); unsaved > 0) {
-        question += kCrLf + kCrLf + hu(u8"Figyelem: ") + std::to_string(unsaved) +
-                    hu(u8" QSO nincs elmentve a LOG mappába, csak a munka- és backup file-okban van meg.") +
-                    kCrLf + hu(u8"Új verseny indításakor ezek törlődnek!");
-    }
+    question += unsaved_qso_warning(unsaved_qso_count(s),
+                                    hu(u8"Új verseny indításakor ezek törlődnek!"));
     if (!ask(s, question)) return;
     if (!ask(s, hu(u8"Akar új versenyt indítani?"))) return;
 

@@ -9,7 +9,9 @@
 #include "core/questions.hpp"
 #include "core/session.hpp"
 #include "core/subsystems.hpp"
+#include "core/unsaved_qsos.hpp"
 #include "core/vegyes_panel.hpp"
+#include "rules/reevaluation.hpp"
 #include "rules/scoring.hpp"
 
 namespace loxar {
@@ -40,11 +42,17 @@ Text chosen_filter(const Session& s) {
 }
 
 // The log changed as a whole: numbers, markers, the total and the band's working save follow.
+// Imported lines carry placeholders ("--/--" for a distance, "00001" for points and numbers):
+// the renumbering and the re-evaluation put in what the entry would have written.
 void log_replaced(Session& s) {
     sorszamozas(s);
     kovetkezo_sorszam_rutin(s);
     worked_countries_from_log(s);
-    ossz_pontszam_szamolas(s);
+    if (reevaluates(s.contest())) {
+        log_ujraertekeles(s);
+    } else {
+        ossz_pontszam_szamolas(s);
+    }
     s.log_changed = 1;
     if (!s.log_lista.empty()) s.log_lista.select_only(s.log_lista.size() - 1);
     log_mentes(s, band_save_path(s));
@@ -136,7 +144,10 @@ void import_bemasolas(Session& s) {
         return;
     }
     if (log_overflows(s, converted.size())) return;
-    if (!ask(s, hu(u8"Bemásolja az adatokat a LOG listába?"))) return;
+    // The QSOs of the log that only the working and backup files hold leave it for good.
+    const Text warning = unsaved_qso_warning(unsaved_qsos_replaced_by(s, converted.items()),
+                                             hu(u8"Bemásoláskor ezek a LOG-ból kikerülnek!"));
+    if (!ask(s, hu(u8"Bemásolja az adatokat a LOG listába?") + warning)) return;
     // A QSO being edited belongs to the log that is going away.
     if (s.edit_mode != 0) szerkesztes_mod_kikapcsolas(s);
     s.log_lista.clear();

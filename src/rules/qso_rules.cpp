@@ -124,18 +124,17 @@ int hskc_category_points(char category) {
     return 0;
 }
 
+long long mode_multiplier(const Text& mode, const std::array<short, 6>& rule_values) {
+    const Text m = trim(mode);
+    if (m == "FM" || m == "RTT" || m == "SST" || m == "ATV") return rule_values[kFm];
+    if (m == "SSB") return rule_values[kSsb];
+    if (m == "CW") return rule_values[kCw];
+    return 1;
+}
+
 long long cqbp_points(long long distance, const Text& mode, int band_index,
                       const std::array<short, 6>& rule_values) {
-    const Text m = trim(mode);
-    long long mode_multiplier = 1;
-    if (m == "FM" || m == "RTT" || m == "SST" || m == "ATV") {
-        mode_multiplier = rule_values[kFm];
-    } else if (m == "SSB") {
-        mode_multiplier = rule_values[kSsb];
-    } else if (m == "CW") {
-        mode_multiplier = rule_values[kCw];
-    }
-    return distance * mode_multiplier * cqbp_band_multiplier(band_index);
+    return distance * mode_multiplier(mode, rule_values) * cqbp_band_multiplier(band_index);
 }
 
 Text hadx_marker(const Session& s, const StationCountry& c, int band, bool mode_chosen) {

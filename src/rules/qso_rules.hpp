@@ -48,8 +48,10 @@ int rudx_points(const StationCountry& c, const Text& callsign);  // 10 Russian, 
 bool ref_scored_call(const Text& callsign);                      // begins with F, TM or TK
 int ref_points(const Text& callsign, const Text& continent);     // 3 outside Europe, 1, 0
 int hskc_category_points(char category);                         // 3 for A, 1 for B, 0
-// Distance × mode multiplier (FM value for FM/RTT/SST/ATV, SSB, CW, 1 otherwise) × band
-// multiplier of CQ-BP.
+// The rule file's mode multiplier of a line's mode: the FM value for FM/RTT/SST/ATV, the SSB
+// value, the CW value, 1 for any other mode.
+long long mode_multiplier(const Text& mode, const std::array<short, 6>& rule_values);
+// Distance × mode multiplier × band multiplier of CQ-BP.
 long long cqbp_points(long long distance, const Text& mode, int band_index,
                       const std::array<short, 6>& rule_values);
 

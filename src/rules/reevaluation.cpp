@@ -7,6 +7,7 @@
 #include "core/log_commands.hpp"
 #include "core/log_fields.hpp"
 #include "database/callsign_db.hpp"
+#include "rules/locator.hpp"
 #include "rules/scoring.hpp"
 
 namespace loxar {
@@ -42,6 +43,12 @@ constexpr std::size_t kProgressStep = 100;
 
 Text points5(long long points) { return zero_pad(points, 5); }
 
+// A line of the general layout by its own separators (the "=" after the callsign at column 41 and
+// after the points at column 86); a QRP, SKM or listener's line has other text there.
+bool general_line(const Text& line) {
+    return line.size() >= 86 && line[40] == '=' && line[85] == '=';
+}
+
 // One pass over the log: the key lists of one re-evaluation and what it ran into.
 class Reevaluation {
 public:
@@ -59,6 +66,8 @@ public:
         const bool qrp_columns = layout == LineLayout::Qrp || layout == LineLayout::Nmark;
         if (line.size() < (qrp_columns ? kQrpScoredLength : kScoredLength)) return line;
         switch (type_) {
+            case T::None:
+            case T::Iaru: return distance_scored(line);
             case T::CqBp: return cqbp(line);
             case T::Hadx:
             case T::RudxAll:
@@ -88,17 +97,41 @@ private:
         return rewrite_scored_line(line, serial, marker, points).value_or(line);
     }
 
-    Text cqbp(const Text& line) {
-        const Text distance = general(line, Distance);
-        long long points = cqbp_points(is_numeric(distance) ? int_value(distance) : 0,
-                                       general(line, Mode), line_band_index(general(line, Band)),
-                                       s_.rule_values);
+    long long capped(long long points) {
         if (points > kMaxLinePoints) {
-            points = kMaxLinePoints;
             ++capped_;
+            return kMaxLinePoints;
         }
-        points = std::max(points, -9999LL);
-        return rewritten(line, std::nullopt, distance, points5(points));
+        return std::max(points, -9999LL);
+    }
+
+    // An imported line holds no distance yet ("--/--"): it gets the distance of its locators, as
+    // the entry works it out. A line that holds a number keeps it.
+    bool distance_missing(const Text& line) const {
+        return general_line(line) && !is_numeric(general(line, Distance));
+    }
+    Text located_distance(const Text& line) const {
+        const Text locator = trim(general(line, ReceivedLocator));
+        return distance_field(qrb_between(locator, s_.station.QRA_text).distance);
+    }
+
+    // "...", IARU: distance × the mode's multiplier, for the lines without a distance only.
+    Text distance_scored(const Text& line) {
+        if (!distance_missing(line)) return line;
+        const Text distance = located_distance(line);
+        const long long points =
+            int_value(distance) * mode_multiplier(general(line, Mode), s_.rule_values);
+        return rewritten(line, std::nullopt, distance, points5(capped(points)));
+    }
+
+    Text cqbp(const Text& line) {
+        if (!general_line(line)) return line;
+        const Text distance =
+            distance_missing(line) ? located_distance(line) : general(line, Distance);
+        const long long points =
+            cqbp_points(is_numeric(distance) ? int_value(distance) : 0, general(line, Mode),
+                        line_band_index(general(line, Band)), s_.rule_values);
+        return rewritten(line, std::nullopt, distance, points5(capped(points)));
     }
 
     Text dx(const Text& line) {
@@ -204,6 +237,8 @@ private:
 
 bool rewrites_lines(T type) {
     switch (type) {
+        case T::None:
+        case T::Iaru:
         case T::CqBp:
         case T::Hadx:
         case T::HaQrp:
@@ -234,10 +269,14 @@ std::optional<Text> rewrite_scored_line(const Text& line, const std::optional<Te
     return out;
 }
 
+bool reevaluates(ContestType type) {
+    return type != T::YlOm && type != T::CqwwVhf && type != T::Dx;
+}
+
 void log_ujraertekeles(Session& s) {
     szorzo_jelek_torlese(s);
     const T type = s.contest();
-    if (type == T::YlOm || type == T::CqwwVhf || type == T::Dx) {
+    if (!reevaluates(type)) {
         s.ui().beep();
         return;
     }

@@ -13,9 +13,13 @@ namespace loxar {
 std::optional<Text> rewrite_scored_line(const Text& line, const std::optional<Text>& serial,
                                         const Text& marker, const Text& points);
 
+// False for the types whose re-evaluation only beeps (YL-OM, CQWW-VHF, DX).
+bool reevaluates(ContestType type);
+
 // Works out every line's points and marker again, in log order, as entering the QSOs in that
 // order would, and recomputes the total. The worked marks and key lists are left as the last line
-// left them, so the entry goes on from there.
+// left them, so the entry goes on from there. A general line without a distance ("--/--", as an
+// import writes it) of a distance-scored type gets the distance of its locators.
 void log_ujraertekeles(Session& s);
 
 }  // namespace loxar

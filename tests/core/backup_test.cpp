@@ -93,7 +93,12 @@ TEST(Backup, CopyingBackReplacesOrAppendsAndNumbersTheLog) {
     for (const Text& l : {general("B1", 1), general("B2", 4)}) h.s.backup_lista.add(l);
     h.fakes.ui.answers = {false};
     backup_cmd_Click(h.s, 0);
-    EXPECT_EQ(h.fakes.ui.questions.back(), hu(u8"Törlöm az aktuális LOG-ot. Folytatja?"));
+    // CUR1 is in no LOG file and the backup does not bring it back.
+    const Text warned = hu(u8"Törlöm az aktuális LOG-ot. Folytatja?") + kCrLf + kCrLf +
+                        hu(u8"Figyelem: 1 QSO nincs elmentve a LOG mappába, csak a munka- és "
+                           u8"backup file-okban van meg.") +
+                        kCrLf + hu(u8"Visszamásoláskor ezek a LOG-ból kikerülnek!");
+    EXPECT_EQ(h.fakes.ui.questions.back(), warned);
     EXPECT_EQ(h.s.log_lista.items(), std::vector<Text>{general("CUR1", 1)});
 
     backup_cmd_Click(h.s, 1);
@@ -104,6 +109,7 @@ TEST(Backup, CopyingBackReplacesOrAppendsAndNumbersTheLog) {
 
     h.fakes.ui.answers = {true};
     backup_cmd_Click(h.s, 0);
+    EXPECT_EQ(h.fakes.ui.questions.back(), warned);  // B1 and B2 come back with the backup
     EXPECT_EQ(h.s.log_lista.items(), (std::vector<Text>{general("B1", 1), general("B2", 2)}));
     EXPECT_EQ(h.s.qso.log_sorszam_text, "00003");
     EXPECT_TRUE(fs::exists(h.s.paths.system_dir / "tmp_log_145 MHz.save"));

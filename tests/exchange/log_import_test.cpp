@@ -6,6 +6,7 @@
 #include "core/bands.hpp"
 #include "core/file_io.hpp"
 #include "core/log_file.hpp"
+#include "rules/locator.hpp"
 #include "support/started_session.hpp"
 
 namespace loxar {
@@ -375,15 +376,62 @@ TEST(LogImportPanel, ReadConvertAndCopyIntoTheLog) {
     p.read(p.write("b.cbr", cabrillo(cabrillo_qso("14025", "1200", "DL1A") + cabrillo_qso("14025", "1201", "DL2A") +
                                      cabrillo_qso("14025", "1202", "DL3A"))));
     import_vegyes_cmd_Click(p.s, 1);
-    import_vegyes_cmd_Click(p.s, 2);  // answered no
-    EXPECT_EQ(p.fakes.ui.questions.back(), hu(u8"Bemásolja az adatokat a LOG listába?"));
+    // XX1AA is in no LOG file and not among the lines copied in: it would be lost. "Nem" is
+    // what the question gets when it is not answered.
+    import_vegyes_cmd_Click(p.s, 2);
+    EXPECT_EQ(p.fakes.ui.questions.back(),
+              hu(u8"Bemásolja az adatokat a LOG listába?") + kCrLf + kCrLf +
+                  hu(u8"Figyelem: 1 QSO nincs elmentve a LOG mappába, csak a munka- és backup "
+                     u8"file-okban van meg.") +
+                  kCrLf + hu(u8"Bemásoláskor ezek a LOG-ból kikerülnek!"));
     EXPECT_EQ(p.s.log_lista.size(), 3u);
     EXPECT_EQ(trim(col(p.s.log_lista.at(0), 21, 20)), Text("XX1AA"));
+    ASSERT_TRUE(log_mentes(p.s, p.s.paths.log_dir / "verseny.log"));
+    import_vegyes_cmd_Click(p.s, 2);
+    EXPECT_EQ(p.fakes.ui.questions.back(), hu(u8"Bemásolja az adatokat a LOG listába?"));
     p.fakes.ui.answers = {true};
     import_vegyes_cmd_Click(p.s, 2);
     ASSERT_EQ(p.s.log_lista.size(), 3u);
     EXPECT_EQ(trim(col(p.s.log_lista.at(0), 21, 20)), "DL1A");
     EXPECT_EQ(col(p.s.log_lista.at(2), 87, 5), "00003");
+}
+
+TEST(LogImportPanel, CopiedAndAppendedQsosAreNumberedAndScored) {
+    ImportPanel p;
+    p.s.station.QRA_text = "JN97AA";
+    p.s.rule_values[kSsb] = 2;
+    // Cabrillo lines hold no distance yet ("--/--"); EDI lines bring their points along.
+    const Text locators[] = {"FN31PR", "JN79AA", "JN97AA"};
+    p.read(p.write("vhf.cbr", cabrillo("QSO: 144 PH 2024-06-08 1800 HA1ABC JN97AA W1XYZ FN31PR\r\n"
+                                       "QSO: 144 CW 2024-06-08 1801 HA1ABC JN97AA OK1A JN79AA\r\n"
+                                       "QSO: 144 CW 2024-06-08 1802 HA1ABC JN97AA HA5A JN97AA\r\n")));
+    import_vegyes_cmd_Click(p.s, 1);
+    p.fakes.ui.answers = {true};
+    import_vegyes_cmd_Click(p.s, 2);
+    ASSERT_EQ(p.s.log_lista.size(), 3u);
+    long long total = 0;
+    for (std::size_t i = 0; i < 3; ++i) {
+        const Text& line = p.s.log_lista.at(i);
+        const long long km = static_cast<long long>(qrb_between(locators[i], "JN97AA").distance);
+        const long long points = i == 0 ? 2 * km : km;  // SSB counts twice by the rule values
+        EXPECT_EQ(col(line, 75, 11), zero_pad(km, 5) + "/" + zero_pad(points, 5)) << i;
+        EXPECT_EQ(col(line, 87, 5), zero_pad(static_cast<long long>(i) + 1, 5));
+        EXPECT_EQ(line[67], '/');  // the converted line keeps its own marks
+        total += points;
+    }
+    EXPECT_GT(total, 3);
+    EXPECT_EQ(p.s.ossz_pontszam_text, std::to_string(total));
+
+    p.read(p.write("a.edi", edi(kEdiHeader, "230506;1200;DL1ABC;2;599;1;579;15;;JO62QM;245;;;;\r\n"
+                                            "230506;1201;OK1XYZ;1;59;2;59;7;;JN79;;;;;\r\n")));
+    import_vegyes_cmd_Click(p.s, 1);
+    p.fakes.ui.answers = {true};
+    import_vegyes_cmd_Click(p.s, 3);
+    ASSERT_EQ(p.s.log_lista.size(), 5u);
+    EXPECT_EQ(col(p.s.log_lista.at(3), 75, 17), "00245/00245=00004");
+    EXPECT_EQ(col(p.s.log_lista.at(4), 75, 17), "00245/00245=00005");
+    EXPECT_EQ(p.s.ossz_pontszam_text, std::to_string(total + 490));
+    EXPECT_EQ(p.s.qso.log_sorszam_text, "00006");
 }
 
 TEST(LogImportPanel, SaveWritesALogFileAndRefusesBinaryInput) {

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "rules/locator.hpp"
 #include "rules/scoring.hpp"
 #include "support/started_session.hpp"
 
@@ -242,6 +243,39 @@ TEST(Reevaluation, NmarkFactorAndPoints) {
     log_ujraertekeles(k.s);
     EXPECT_EQ(col(k.s.log_lista.at(9), 104, 3), "2/1");
     EXPECT_EQ(k.s.ossz_pontszam_text, "20");
+}
+
+// A line as the import builds it: the general layout, columns 75-85 as given ("--/--/00001"
+// where no distance is known yet).
+Text imported(const Text& locator, const Text& band, const Text& scored = "--/--/00001") {
+    Text line = testing::general("DL1ABC", 1, band, "11:29", "CW");
+    line.replace(50, 6, locator);
+    line.replace(74, 11, scored);
+    return line;
+}
+
+TEST(Reevaluation, ImportedLinesGetWhatTheEntryWouldHaveWritten) {
+    const long long km = static_cast<long long>(qrb_between("JN79AA", "JN97AA").distance);
+    const Text d = zero_pad(km, 5);
+    const struct {
+        T type;
+        Text line, scored;
+    } cases[] = {
+        {T::Iaru, imported("JN79AA", "145 MHz"), d + "/" + zero_pad(3 * km, 5)},  // CW 3
+        {T::None, imported("JN79AA", "145 MHz"), d + "/" + zero_pad(3 * km, 5)},
+        {T::Iaru, imported("AA00AA", "145 MHz"), "00000/00000"},  // no locator, no distance
+        {T::CqBp, imported("JN79AA", "435 MHz"), d + "/" + zero_pad(6 * km, 5)},  // × 70 cm 2
+    };
+    for (const auto& c : cases) {
+        Started k(c.type, testing::kOwnData);
+        k.s.rule_values = {1, 1, 1, 1, 2, 3};
+        // A line of another layout in the log is no line of these types: it stays as it is.
+        k.log({c.line, testing::qrp("HA5A")});
+        log_ujraertekeles(k.s);
+        EXPECT_EQ(scored(k.s.log_lista.at(0)), c.scored) << c.line;
+        EXPECT_EQ(k.s.log_lista.at(1), testing::qrp("HA5A"));
+        EXPECT_EQ(k.fakes.ui.beeps, 0);
+    }
 }
 
 TEST(Reevaluation, TypesThatAreNotRewritten) {
