@@ -119,6 +119,24 @@ FilteredText filter_text(FieldKind kind, std::string_view text, std::size_t max_
     return out;
 }
 
+FilteredText edit_text(FieldKind kind, std::string_view before, std::string_view text, std::size_t max_length) {
+    FilteredText out = filter_text(kind, text);
+    if (max_length == 0 || out.text.size() <= max_length) return out;
+    // Everything of `before` still there around one inserted piece: an insertion into a full field.
+    const std::string_view after = out.text;
+    std::size_t prefix = 0;
+    const std::size_t common = std::min(before.size(), after.size());
+    while (prefix < common && after[prefix] == before[prefix]) ++prefix;
+    std::size_t suffix = 0;
+    while (prefix + suffix < common && after[after.size() - 1 - suffix] == before[before.size() - 1 - suffix]) {
+        ++suffix;
+    }
+    if (before.size() >= max_length && prefix + suffix == before.size()) return {Text(before), true};
+    out.text.resize(max_length);
+    out.refused = true;
+    return out;
+}
+
 std::size_t entry_max_length(LineLayout layout, std::string_view control) {
     const EntryWidths& w = entry_widths(layout);
     for (const auto& [name, column] : kColumns) {

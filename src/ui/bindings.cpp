@@ -109,8 +109,8 @@ const std::vector<TextBinding>& text_bindings() {
     return table;
 }
 
-FilteredText bound_text(const Session& s, const TextBinding& b, std::string_view text) {
-    return filter_text(b.kind, text, entry_max_length(layout_of(s.contest()), b.control));
+FilteredText bound_text(const Session& s, const TextBinding& b, std::string_view before, std::string_view text) {
+    return edit_text(b.kind, before, text, entry_max_length(layout_of(s.contest()), b.control));
 }
 
 const std::vector<ComboBinding>& combo_bindings() {

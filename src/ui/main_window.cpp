@@ -63,9 +63,6 @@ WindowKey window_key(int qt_key) {
     }
 }
 
-// QLineEdit's own default: no limit.
-constexpr int kNoMaxLength = 32767;
-
 // Page order of the panel stack follows the Panel enum.
 constexpr int page_of(Panel p) { return static_cast<int>(p); }
 
@@ -179,10 +176,15 @@ void MainWindow::connect_controls() {
         auto store = [this, e, i](const QString& t) {
             if (refreshing_ || t != e->text()) return;  // a refresh, or a stale notice of a replaced text
             const TextBinding& b = text_bindings()[i];
-            const FilteredText clean = bound_text(s_, b, cp(t));
+            const FilteredText clean = bound_text(s_, b, b.field(s_), cp(t));
             b.field(s_) = clean.text;
             if (clean.refused) beep();
-            if (const QString shown = qs(clean.text); shown != t) e->setText(shown);
+            if (const QString shown = qs(clean.text); shown != t) {
+                // A refused key leaves the cursor where it was, not at the end.
+                const int cursor = e->cursorPosition() - static_cast<int>(t.size() - shown.size());
+                e->setText(shown);
+                e->setCursorPosition(std::clamp(cursor, 0, static_cast<int>(shown.size())));
+            }
         };
         connect(e, &QLineEdit::textEdited, this, store);
         // Only the operator's own edits make the fields after an add theirs again.
@@ -388,14 +390,12 @@ void MainWindow::refresh_fields() {
     const LineLayout layout = layout_of(s_.contest());
     for (auto& [edit, i] : text_controls_) {
         const TextBinding& b = text_bindings()[i];
-        // Each field takes no more than its column holds in the layout of the contest type.
-        if (edit->inputMask().isEmpty()) {
-            const auto width = static_cast<int>(entry_max_length(layout, b.control));
-            const int most = width > 0 ? width : kNoMaxLength;
-            if (edit->maxLength() != most) edit->setMaxLength(most);
-        }
+        // Each field holds no more than its column in the layout of the contest type. The cut is
+        // the session's (bound_text), after the cleaning: Qt's maxLength would cut a paste first.
+        const auto width = static_cast<int>(entry_max_length(layout, b.control));
+        const int most = edit->inputMask().isEmpty() && width > 0 ? width : edit->maxLength();
         // A value a procedure set longer than that shows as far as it goes into the line.
-        const QString value = qs(b.field(s_)).left(edit->maxLength());
+        const QString value = qs(b.field(s_)).left(most);
         // A masked field reads back without its blanks; either form counts as the same value.
         if (edit->text() != value && edit->displayText() != value) {
             const int cursor = edit->cursorPosition();

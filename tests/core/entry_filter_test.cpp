@@ -67,6 +67,26 @@ TEST(EntryFilter, TextIsCutToWhatTheLineHoldsAndTheCutIsTold) {
     EXPECT_FALSE(filter_text(kind_of("qth_text"), forty, 0).refused);
 }
 
+TEST(EntryFilter, PastedTextIsCleanedBeforeItIsCutAndAFullFieldTakesNoMore) {
+    const FieldKind locator = kind_of("kapott_QRA_text");
+    const struct {
+        const char* before;
+        const char* after_edit;
+        const char* kept;
+    } cases[] = {
+        {"", "jo61=a;a", "JO61AA"},
+        {"", "JN97;AA", "JN97AA"},
+        {"", "jn97aabb", "JN97AA"},      // longer once clean: cut at the width
+        {"JN97AA", "JN97XAA", "JN97AA"}, // typed into a full field: refused, the field as it was
+        {"JN97AA", "KO01BBCC", "KO01BB"}, // the whole field replaced by a long paste: cut
+    };
+    for (const auto& c : cases) {
+        const FilteredText f = edit_text(locator, c.before, c.after_edit, 6);
+        EXPECT_EQ(f.text, c.kept) << c.after_edit;
+        EXPECT_TRUE(f.refused) << c.after_edit;
+    }
+}
+
 TEST(EntryFilter, RefusedKeysBeepAndNeverReachTheField) {
     testing::Started st(ContestType::Iaru);
     const std::pair<const char*, char> refused[] = {

@@ -45,6 +45,16 @@ private slots:
         const Text line = s.log_lista.at(0);
         QCOMPARE(col(line, 21, 21), Text(20, 'K') + "=");
         QVERIFY(log_file_header(s).starts_with("HA5TST,"));
+
+        // Cleaned first, then cut: the separators never cost a character of the locator; a full
+        // field takes no more.
+        auto* locator = win.find<QLineEdit>("kapott_QRA_text");
+        locator->setFocus();
+        QApplication::clipboard()->setText(QStringLiteral("jo61=a;a"));
+        QTest::keySequence(locator, QKeySequence(QKeySequence::Paste));
+        QCOMPARE(locator->text(), QStringLiteral("JO61AA"));
+        QTest::keyClicks(locator, "b");
+        QCOMPARE(s.qso.kapott_QRA_text, Text("JO61AA"));
     }
 };
 
