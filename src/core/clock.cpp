@@ -2,6 +2,7 @@
 #include "core/clock.hpp"
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace loxar {
 
@@ -67,6 +68,33 @@ bool is_time(std::string_view s) {
     const std::string_view hh = s.substr(0, 2), mm = s.substr(3, 2), ss = s.substr(6, 2);
     if (!all_digits(hh) || !all_digits(mm) || !all_digits(ss)) return false;
     return std::stoi(Text(hh)) <= 23 && std::stoi(Text(mm)) <= 59 && std::stoi(Text(ss)) <= 59;
+}
+
+std::optional<int> utc_offset_item(int utc_offset_minutes) {
+    if (utc_offset_minutes % 60 != 0 || utc_offset_minutes < 0 || utc_offset_minutes > 4 * 60) return std::nullopt;
+    return utc_offset_minutes / 60;
+}
+
+namespace {
+
+// "helyi idő -2 óra": the local time moved back by `minutes` (forward when negative).
+Text local_shifted(int minutes) {
+    if (minutes == 0) return hu(u8"helyi idő");
+    const int m = std::abs(minutes);
+    Text shift = std::to_string(m / 60);
+    if (m % 60 != 0) shift += ":" + zero_pad(m % 60, 2);
+    return hu(u8"helyi idő ") + (minutes > 0 ? "-" : "+") + shift + hu(u8" óra");
+}
+
+}  // namespace
+
+Text log_time_note(const Session& s) {
+    if (!s.real_time_check) return hu(u8"LOG idő: kézi");
+    const int chosen = 60 * std::max(0, s.ido_eltolas_combo.list_index);
+    if (!s.ports.clock) return hu(u8"LOG idő: ") + local_shifted(chosen);
+    const int system = s.ports.clock->utc_offset_minutes();
+    if (system == chosen) return hu(u8"LOG idő: UTC = ") + local_shifted(chosen);
+    return hu(u8"LOG idő: ") + local_shifted(chosen) + hu(u8", de a gép szerint UTC = ") + local_shifted(system) + "!";
 }
 
 void Timer1_Timer(Session& s, const LocalDateTime& now) {

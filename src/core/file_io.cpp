@@ -5,6 +5,8 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
+#include <ctime>
 #include <fstream>
 #include <random>
 #include <system_error>
@@ -165,5 +167,17 @@ void remove_matching(const fs::path& dir, std::string_view prefix, std::string_v
 fs::path fs_path(const Text& cp1250_path) { return fs::path(cp1250_to_utf8(cp1250_path)); }
 
 Text text_path(const fs::path& p) { return utf8_to_cp1250(p.string()); }
+
+Text written_time_of_day(const std::filesystem::path& path) {
+    std::error_code ec;
+    const auto written = std::filesystem::last_write_time(path, ec);
+    if (ec) return {};
+    const std::time_t t = std::chrono::system_clock::to_time_t(std::chrono::file_clock::to_sys(written));
+    std::tm local{};
+    if (!localtime_r(&t, &local)) return {};
+    char out[16];
+    std::strftime(out, sizeof out, "%H:%M:%S", &local);
+    return out;
+}
 
 }  // namespace loxar

@@ -67,6 +67,8 @@ private:
 };
 // Deletes the file when it exists; errors are ignored (nothing to delete is no failure).
 void remove_file(const std::filesystem::path& path);
+// "hh:mm:ss" of the local time the file was last written; empty when it cannot be read.
+Text written_time_of_day(const std::filesystem::path& path);
 // The regular files in `dir` whose names start with `prefix` and end with `suffix`.
 std::vector<std::filesystem::path> matching_files(const std::filesystem::path& dir, std::string_view prefix,
                                                   std::string_view suffix);

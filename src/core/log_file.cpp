@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "core/clock.hpp"
 #include "core/file_io.hpp"
 #include "text/text.hpp"
 #include "core/numbering.hpp"
@@ -132,8 +133,8 @@ Text log_file_text(const Text& header, const std::vector<Text>& lines) {
 bool log_mentes(Session& s, const fs::path& path) {
     if (s.log_lista.empty()) return true;
     if (!write_file_atomic(path, log_file_text(log_file_header(s), s.log_lista.items()))) return false;
-    // The clock field reads "YYYY-MM-DD/hh:mm:ss".
-    s.last_save_time = col(s.pontos_ido, 12, 8);
+    // The clock field reads "YYYY-MM-DD/hh:mm:ss"; before the clock's first tick it is still empty.
+    s.last_save_time = col(s.ports.clock ? format_date_time(s.ports.clock->now()) : s.pontos_ido, 12, 8);
     return true;
 }
 
@@ -256,6 +257,7 @@ void tmp_log_beolvasas(Session& s) {
     if (!fs::exists(s.paths.tmp_log(), ec)) return;
     log_beolvasas(s, s.paths.tmp_log());
     worked_countries_from_log(s);
+    if (!s.log_lista.empty()) s.last_save_time = written_time_of_day(s.paths.tmp_log());
 }
 
 void worked_countries_from_log(Session& s) {

@@ -90,6 +90,8 @@ public:
     virtual LocalDateTime now() const = 0;
     // Milliseconds from an arbitrary start that never steps back: what every wait is timed by.
     virtual long long monotonic_ms() const = 0;
+    // How far the local time runs ahead of UTC now, in minutes (120 in a Hungarian summer).
+    virtual int utc_offset_minutes() const = 0;
 };
 
 // The ports a session is given; none is owned by it.

@@ -119,6 +119,7 @@ std::optional<Text> Form_Load(Session& s, const std::filesystem::path& home) {
     }
     const Text restored = crash_recovery(s);
     apply_window_state_mode(s, last_state);
+    calling_list_of_mode(s);
     s.start_loaded = true;
     if (!restored.empty()) {
         s.ui().beep();
@@ -126,6 +127,8 @@ std::optional<Text> Form_Load(Session& s, const std::filesystem::path& home) {
     }
 
     billentyuzo_inditas(s);
+    // The time field's colour is set by every key; the restored window shows it before the first.
+    kepernyo_szinezes(s);
     s.ui().refresh(Aspect::All);
     // With the mode of the last run back, the entry fields are ready for the next QSO (reports,
     // serials) as after one; with a log to continue, the operator types the next callsign at once.

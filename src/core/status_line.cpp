@@ -1,5 +1,6 @@
 #include "core/status_line.hpp"
 
+#include "core/clock.hpp"
 #include "core/file_io.hpp"
 #include "text/text.hpp"
 
@@ -11,7 +12,7 @@ Text status_line(const Session& s) {
     const Text saved = s.last_save_time.empty() ? hu(u8"még nincs") : s.last_save_time;
     return hu(u8"Könyvtár: ") + text_path(s.paths.home) + "  |  " + hu(u8"Verseny: ") +
            (contest.empty() ? Text("...") : contest) + "  |  " + hu(u8"Sáv: ") + band + "  |  QSO: " +
-           std::to_string(s.log_lista.size()) + "  |  " + hu(u8"Utolsó mentés: ") + saved;
+           std::to_string(s.log_lista.size()) + "  |  " + log_time_note(s) + "  |  " + hu(u8"Utolsó mentés: ") + saved;
 }
 
 }  // namespace loxar

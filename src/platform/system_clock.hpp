@@ -9,6 +9,7 @@ class SystemClock : public Clock {
 public:
     LocalDateTime now() const override;
     long long monotonic_ms() const override;
+    int utc_offset_minutes() const override;
 };
 
 }  // namespace loxar

@@ -3,6 +3,7 @@
 
 #include <system_error>
 
+#include "core/clock.hpp"
 #include "core/file_io.hpp"
 #include "core/subsystems.hpp"
 #include "rules/contest_rules.hpp"
@@ -44,7 +45,8 @@ bool read_value(int index, const Text& line, OwnData& d) {
             d.band = n;
             return true;
         case 6: d.real_time = n & 1; return true;
-        case 8: d.time_offset = n & 3; return true;
+        // Every item of the selector comes back, "-4" too (a mask of 3 made it " 0", 4 hours off).
+        case 8: d.time_offset = n >= 0 && n <= 4 ? n : n & 3; return true;
         case 9: d.contest_type = n & 15; return true;
         case 10:
             if ((n & 7) >= list_size(KeyerSettings{}.ROGER_combo)) return false;
@@ -167,7 +169,13 @@ Text own_data_error_message(short mask) {
 void sajat_adat_beolvasas(Session& s) {
     const auto path = own_data_path(s);
     std::error_code ec;
-    if (!std::filesystem::exists(path, ec)) return;
+    if (!std::filesystem::exists(path, ec)) {
+        // The first start: the log gets the machine's UTC when an item of the selector gives it.
+        if (s.ports.clock) {
+            if (const auto item = utc_offset_item(s.ports.clock->utc_offset_minutes())) s.ido_eltolas_combo.set(*item);
+        }
+        return;
+    }
     const std::optional<Text> bytes = read_file(path, kMaxOwnDataBytes);
     const OwnDataRead r = bytes ? parse_own_data(*bytes, own_data_of(s)) : OwnDataRead{};
     apply_own_data(s, r.data, r.values_read);

@@ -230,13 +230,17 @@ void analog_frissites(Session& s) {
 
 void ID_cmd_Click(Session& s) { s.keyer.box_command = Text("ID") + kCrLf; }
 
+void calling_list_of_mode(Session& s) {
+    if (is_cw_mode(s) || is_voice_mode(s)) s.keyer.hivas_valaszto = is_cw_mode(s) ? 1 : 0;
+}
+
 bool keyer_control_changed(Session& s, std::string_view control) {
     static constexpr std::string_view kSettings[] = {"wpm_combo",         "bal_kez_check", "monitor_check",
                                                      "elkey_check",       "kesleltetes_combo",
                                                      "ROGER_combo",       "mod_combo"};
     if (std::find(std::begin(kSettings), std::end(kSettings), control) != std::end(kSettings)) {
         // The mode's own messages come to the front.
-        if (control == "mod_combo" && (is_cw_mode(s) || is_voice_mode(s))) s.keyer.hivas_valaszto = is_cw_mode(s) ? 1 : 0;
+        if (control == "mod_combo") calling_list_of_mode(s);
         USB_parancs_kuldes(s);
         return true;
     }

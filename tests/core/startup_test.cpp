@@ -8,7 +8,9 @@
 #include "core/file_io.hpp"
 #include "core/lifecycle.hpp"
 #include "core/log_file.hpp"
+#include "core/status_line.hpp"
 #include "core/window_keys.hpp"
+#include "station/keying_box.hpp"
 #include "support/started_session.hpp"
 
 namespace loxar {
@@ -92,6 +94,19 @@ TEST(Start, ContinuesThePreviousLogAndItsNumbers) {
     EXPECT_TRUE(st.fakes.ui.messages.empty());
 }
 
+TEST(Start, ARestartInSsbShowsTheVoiceMessagesAndTheRedTimeAtOnce) {
+    Started st;
+    st.s.qso.mod_combo.set(1);  // SSB
+    keyer_control_changed(st.s, "mod_combo");
+    ASSERT_EQ(st.s.keyer.hivas_valaszto, 0);
+    ASSERT_TRUE(save_on_exit(st.s));
+    Home again;
+    EXPECT_FALSE(Form_Load(again.s, st.home.path()).has_value());
+    EXPECT_EQ(again.s.qso.mod_combo.text(), "SSB");
+    EXPECT_EQ(again.s.keyer.hivas_valaszto, 0);
+    EXPECT_EQ(again.s.view["log_ido"].fore, Color::Red);
+}
+
 TEST(Start, ReloadedLogBringsBackItsContestTypeAndLayout) {
     Home h;
     fs::create_directories(h.system_file(""));
@@ -119,6 +134,37 @@ TEST(Clock, UtcFromLocalTimeAndOffset) {
         {{2025, 7, 10, 14, 2, 3}, 2, "2025-07-10/12:02:03"},
     };
     for (const auto& c : cases) EXPECT_EQ(utc_log_time(c.local, c.offset), c.utc);
+}
+
+TEST(Clock, FirstStartLogsTheMachinesUtcAndTheStatusLineSaysWhich) {
+    const struct {
+        int machine_offset;  // minutes the local time runs ahead of UTC
+        int item;            // the offset selector's item after the first start
+        const char8_t* note;
+    } cases[] = {
+        {0, 0, u8"LOG idő: UTC = helyi idő"},
+        {120, 2, u8"LOG idő: UTC = helyi idő -2 óra"},
+        // No item gives UTC: the old default stays and the status line says it is not UTC.
+        {-300, 1, u8"LOG idő: helyi idő -1 óra, de a gép szerint UTC = helyi idő +5 óra!"},
+        {330, 1, u8"LOG idő: helyi idő -1 óra, de a gép szerint UTC = helyi idő -5:30 óra!"},
+    };
+    for (const auto& c : cases) {
+        Home st;
+        st.fakes.clock.offset_minutes = c.machine_offset;
+        st.start();
+        EXPECT_EQ(st.s.ido_eltolas_combo.list_index, c.item) << c.machine_offset;
+        EXPECT_NE(status_line(st.s).find(hu(c.note)), Text::npos) << status_line(st.s);
+    }
+    // Later starts keep the operator's choice.
+    Home st;
+    st.start();
+    st.s.ido_eltolas_combo.set(3);
+    save_on_exit(st.s);
+    Home again;
+    again.fakes.clock.offset_minutes = 0;
+    again.s.ido_eltolas_combo.set(0);
+    EXPECT_FALSE(Form_Load(again.s, st.home.path()).has_value());
+    EXPECT_EQ(again.s.ido_eltolas_combo.list_index, 3);
 }
 
 TEST(Clock, TickWritesTimeBlinksAndLightsTheLamp) {

@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "core/file_io.hpp"
+#include "core/lifecycle.hpp"
 #include "core/log_file.hpp"
+#include "core/startup.hpp"
 #include "core/status_line.hpp"
 #include "support/started_session.hpp"
 
@@ -25,6 +27,16 @@ TEST(StatusLine, TellsHomeContestBandCountAndTheLastSave) {
 
     ASSERT_TRUE(log_mentes(t.s, t.s.paths.tmp_log()));
     EXPECT_TRUE(has(status_line(t.s), hu(u8"Utolsó mentés: 12:30:15"))) << status_line(t.s);
+}
+
+TEST(StatusLine, ALogRestoredAtStartTellsWhenItWasSaved) {
+    testing::Started t(ContestType::Iaru);
+    t.log({testing::general("HA1ABC", 1)});
+    ASSERT_TRUE(save_on_exit(t.s));
+    testing::Home again;
+    EXPECT_FALSE(Form_Load(again.s, t.home.path()).has_value());
+    EXPECT_EQ(again.s.last_save_time, written_time_of_day(t.s.paths.tmp_log()));
+    EXPECT_FALSE(again.s.last_save_time.empty());
 }
 
 TEST(StatusLine, AFailedWriteIsNoSave) {

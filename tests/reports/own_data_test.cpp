@@ -104,7 +104,7 @@ TEST(OwnData, NumbersAreMaskedOnReading) {
         int expected;
     } cases[] = {
         {11, "16", &OwnData::contest_type, 0},  // the 17th contest type reads back as the first
-        {11, "23", &OwnData::contest_type, 7},  {10, "4", &OwnData::time_offset, 0},
+        {11, "23", &OwnData::contest_type, 7},  {10, "4", &OwnData::time_offset, 4},
         {10, "-1", &OwnData::time_offset, 3},  {8, "-1", &OwnData::real_time, 1},
         {8, "2", &OwnData::real_time, 0},      {12, "13", &OwnData::roger, 5},
         {4 + 1, " 1 ", &OwnData::sex, 1},      {6, "28", &OwnData::band, 28},

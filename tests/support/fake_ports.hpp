@@ -103,6 +103,8 @@ public:
     mutable long long ms = 1000;
     long long step_ms = 1;
     long long monotonic_ms() const override { return ms += step_ms; }
+    int offset_minutes = 60;  // a Hungarian winter: the offset selector's first-start item
+    int utc_offset_minutes() const override { return offset_minutes; }
 };
 
 // A session wired to fresh fakes.
