@@ -51,8 +51,14 @@ QString temp_home() {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     int failed_classes = 0, passed_classes = 0;
+    // LOXAR_UI_CLASS=EntryInputTest runs that class alone (Qt Test's own arguments pick functions).
+    const QByteArray only = qgetenv("LOXAR_UI_CLASS");
     for (auto& make : loxar::testing::ui_test_factories()) {
         std::unique_ptr<QObject> test(make());
+        if (!only.isEmpty() && only != test->metaObject()->className() &&
+            !QByteArray(test->metaObject()->className()).endsWith("::" + only)) {
+            continue;
+        }
         if (QTest::qExec(test.get(), argc, argv) == 0) {
             ++passed_classes;
         } else {
