@@ -33,25 +33,32 @@ QListView* message_list(QWidget* parent, const char* name) {
     return list;
 }
 
-// Shows a hint in place of a frame while the frame is hidden, so its tab never stands empty. The
+// Shows a hint over the place of a frame while the frame is hidden, so its tab never stands
+// empty; the frame's place is kept, so that choosing a mode moves nothing beside or below. The
 // page is watched too: a frame hidden before the window first shows gets no event of its own.
 class HintInPlaceOf : public QObject {
 public:
     HintInPlaceOf(QWidget* page, QWidget* frame, QWidget* hint)
-        : QObject(frame), frame_(frame), hint_(hint) {
+        : QObject(frame), page_(page), frame_(frame), hint_(hint) {
+        QSizePolicy keep = frame->sizePolicy();
+        keep.setRetainSizeWhenHidden(true);
+        frame->setSizePolicy(keep);
         page->installEventFilter(this);
         frame->installEventFilter(this);
     }
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Resize) hint_->setGeometry(page_->rect());
         if (event->type() == QEvent::Show || event->type() == QEvent::Hide) {
             hint_->setHidden(!frame_->isHidden());
+            hint_->raise();
         }
         return false;
     }
 
 private:
+    QWidget* page_;
     QWidget* frame_;
     QWidget* hint_;
 };
@@ -96,7 +103,6 @@ QWidget* call_page(QWidget* parent) {
                          QStringLiteral("Az üzenetek és az automatikus hívás a „Mód” kiválasztása után jelennek meg."));
     hint->setAlignment(Qt::AlignCenter);
     hint->setWordWrap(true);
-    page_layout->addWidget(hint);
     new HintInPlaceOf(page, g, hint);
     g->setFlat(true);
     auto* col = new QVBoxLayout(g);
@@ -147,6 +153,8 @@ QWidget* call_page(QWidget* parent) {
     macros->setTextFormat(Qt::PlainText);
     macros->setToolTip(QStringLiteral("<H> kapott hívójel, <M> saját hívójel, <R>/<r> riport, <N>/<n> sorszám, "
                                       "<Q> QRA, <T> QTH, <A> kezelő"));
+    // Shown whole: the typed text's field gives way instead.
+    macros->setMinimumWidth(macros->sizeHint().width());
     typed->addWidget(macros);
     col->addLayout(typed);
     return page;

@@ -185,6 +185,32 @@ private slots:
         }
     }
 
+    void choosingAModeMovesNothing() {
+        Window win;
+        win.w->resize(1366, 700);
+        auto* modes = win.find<QComboBox>("mod_combo");
+        auto where = [&] {
+            QStringList places;
+            for (const char* name : {"hivojel_text", "sajat_keret", "qso_keret", "kapott_hivojel_text", "log_lista"}) {
+                const QWidget* w = win.find<QWidget>(name);
+                const QPoint p = w->mapTo(win.w.get(), QPoint(0, 0));
+                places << QStringLiteral("%1 %2,%3 %4").arg(name).arg(p.x()).arg(p.y()).arg(w->height());
+            }
+            return places.join(QStringLiteral("; "));
+        };
+        QCoreApplication::processEvents();
+        const QString first = where();
+        for (const char* mode : {"SSB", "CW", "FM", "..."}) {
+            modes->setCurrentIndex(modes->findText(QString::fromLatin1(mode)));
+            emit modes->activated(modes->currentIndex());
+            QTest::qWait(250);  // the clock's tick shows or hides the calling frame
+            QCOMPARE(where(), first);
+        }
+        // The macro hint of the CW messages is shown whole.
+        auto* hint = win.find<QLabel>("hivas_makro_label");
+        QVERIFY2(hint->width() >= hint->sizeHint().width() || hint->wordWrap(), qPrintable(hint->text()));
+    }
+
     void typedNamesAreUpperCasedWithAccentsFolded() {
         Window win(testing::temp_home().toStdString());
         auto* name = win.find<QLineEdit>("kezelo_text");
