@@ -32,6 +32,8 @@ public:
     virtual void message(const Text& text) = 0;  // modal message box, cp1250 text
     // A warning that must not stop the operator's typing (no modal box): beep and a status line.
     virtual void notice(const Text& text) = 0;
+    // The notice shown is out of date (the trouble it told of is over).
+    virtual void clear_notice() {}
     // The yes/no dialog: reads question_number/question_text, writes dialog_answer.
     virtual void igen_nem(DialogVars& d) = 0;
     // The file chooser: reads the chooser_* variables, writes chosen_path.

@@ -3,6 +3,7 @@
 
 #include <QFileInfo>
 #include <QSerialPortInfo>
+#include <QThread>
 #include <QTimer>
 #include <algorithm>
 #include <cerrno>
@@ -80,6 +81,18 @@ bool QtSerialPort::open(int com_number) {
         error_ = PortError::NotFound;
         return false;
     }
+    // A program killed a moment ago may still be letting go of the device (its lock file and the
+    // tty's exclusive mode go with its last open file): a busy device is tried again for a second
+    // before it counts as another program's.
+    constexpr int kTries = 10;
+    for (int tried = 1; !try_open(path); ++tried) {
+        if (error_ != PortError::Busy || tried == kTries) return false;
+        QThread::msleep(100);
+    }
+    return true;
+}
+
+bool QtSerialPort::try_open(const QString& path) {
     port_.setPortName(path);
     port_.setBaudRate(QSerialPort::Baud9600);
     port_.setDataBits(QSerialPort::Data8);

@@ -30,6 +30,7 @@ public:
 
 private:
     QString device(int com_number) const;
+    bool try_open(const QString& path);
     void drop_lost();
     bool hung_up() const;
 

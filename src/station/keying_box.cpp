@@ -65,6 +65,8 @@ void port_opened(Session& s) {
     k.unanswered_queries = 0;
     k.stale_status_lines = 0;
     show_link(s, true);
+    // "No connection" or "device gone" told earlier is over now.
+    s.ui().clear_notice();
 }
 
 bool open_port(Session& s) {

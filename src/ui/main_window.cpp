@@ -301,6 +301,8 @@ void MainWindow::notice(const Text& text) {
     statusBar()->showMessage(qs(text));
 }
 
+void MainWindow::clear_notice() { statusBar()->clearMessage(); }
+
 void MainWindow::igen_nem(DialogVars& d) { run_igen_nem(this, d, program_dir()); }
 
 void MainWindow::file_valasztas(DialogVars& d) {

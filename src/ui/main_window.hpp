@@ -42,6 +42,7 @@ public:
     void beep() override;
     void message(const Text& text) override;
     void notice(const Text& text) override;
+    void clear_notice() override;
     void igen_nem(DialogVars& d) override;
     void file_valasztas(DialogVars& d) override;
     void focus(std::string_view control, bool select_all) override;

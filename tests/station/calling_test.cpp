@@ -182,6 +182,10 @@ TEST(Calling, NothingIsArmedWithoutAnOpenPort) {
             EXPECT_EQ(st.s.keyer.calling_active, 0);
             EXPECT_EQ(st.sent().find("r1"), Text::npos);
             EXPECT_FALSE(st.fakes.player.playing);
+            // The box connected again: the notice of its absence goes.
+            st.fakes.serial.opened = false;
+            sio_open_cmd_Click(st.s);
+            EXPECT_TRUE(st.fakes.ui.notices.empty());
         }
     }
 }

@@ -25,6 +25,7 @@ public:
     void message(const Text& t) override { messages.push_back(t); }
     std::vector<Text> notices;  // warnings shown without a modal box
     void notice(const Text& t) override { notices.push_back(t); }
+    void clear_notice() override { notices.clear(); }
     void igen_nem(DialogVars& d) override {
         d.dialog_answer.clear();
         questions.push_back(d.question_number == 9 ? d.question_text

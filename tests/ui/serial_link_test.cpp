@@ -1,5 +1,6 @@
 // The real serial link: QtSerialPort talking to loxar-cli's virtual keying box on a pseudo-terminal.
 #include <QDeadlineTimer>
+#include <QThread>
 #include <memory>
 #include <string>
 
@@ -65,6 +66,33 @@ private slots:
         QCOMPARE(second.error(), PortError::Busy);
         first.close();
         QVERIFY(second.open(1));
+    }
+
+    void aDeviceLetGoOfAMomentLaterOpens() {
+        // The holder lives in a thread of its own, as a killed program goes on dying beside a
+        // restarted one: it lets the device go while the opening waits.
+        Box box;
+        QThread dying;
+        dying.start();
+        QObject in_thread;
+        in_thread.moveToThread(&dying);
+        std::unique_ptr<QtSerialPort> holder;
+        QMetaObject::invokeMethod(&in_thread, [&] {
+            holder = std::make_unique<QtSerialPort>();
+            holder->set_device(box.device);
+            holder->open(1);
+        }, Qt::BlockingQueuedConnection);
+        QVERIFY(holder->is_open());
+        QMetaObject::invokeMethod(&in_thread, [&] {
+            QThread::msleep(300);
+            holder.reset();
+        });
+        QtSerialPort restarted;
+        restarted.set_device(box.device);
+        const bool opened = restarted.open(1);
+        dying.quit();
+        dying.wait();
+        QVERIFY(opened);
     }
 
     void aMissingDeviceIsNotFound() {
