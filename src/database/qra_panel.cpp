@@ -88,13 +88,15 @@ void aprosagok_qra_beolvasas(Session& s) {
     s.ui().file_valasztas(s.dialog);
     if (s.dialog.chosen_path.empty()) return;
     ListBox& list = s.qra_list_panel.hivojel_qra_lista;
-    list.clear();
     s.ui().busy(true);
     const std::optional<Text> bytes = read_file(fs_path(s.dialog.chosen_path));
     std::optional<QraListRead> read;
     if (bytes) read = parse_qra_list(*bytes);
-    if (read) assign(list, read->records);
-    select_record(list, 0);
+    // The working list is not saved anywhere else: only a file read whole replaces it.
+    if (read) {
+        assign(list, read->records);
+        select_record(list, 0);
+    }
     s.ui().busy(false);
     s.ui().refresh(Aspect::DatabasePanels);
     if (!bytes) {

@@ -148,6 +148,11 @@ FileChooserDialog::FileChooserDialog(QWidget* parent, DialogVars& d, const QStri
             [this](const QModelIndex& current) {
                 set_directory(current.isValid() ? dir_model_->filePath(current) : QString());
             });
+    // Selecting a file (a click, the arrow keys) puts it into the name field, so OK opens it.
+    connect(destination_lista_, &QListWidget::itemSelectionChanged, this, [this] {
+        const QList<QListWidgetItem*> selected = destination_lista_->selectedItems();
+        if (!selected.isEmpty()) take_entry(selected.first());
+    });
     connect(destination_lista_, &QListWidget::itemDoubleClicked, this,
             &FileChooserDialog::take_entry);
     connect(destination_nev_, &QLineEdit::returnPressed, this, &FileChooserDialog::file_ok_rutin);
@@ -182,6 +187,8 @@ void FileChooserDialog::reread_files() {
     for (int i = 0; i < destination_file_lista_->count(); ++i) {
         destination_lista_->addItem(destination_file_lista_->item(i)->text());
     }
+    // The operator sees only the files the caller asks for.
+    apply_filter();
 }
 
 void FileChooserDialog::apply_filter() {
@@ -189,7 +196,8 @@ void FileChooserDialog::apply_filter() {
     if (d_.chooser_extension == "*") return;
     const QString tail = filter_label_->text();
     for (int i = destination_lista_->count() - 1; i >= 0; --i) {
-        if (!destination_lista_->item(i)->text().endsWith(tail, Qt::CaseSensitive)) {
+        // Files made on Windows keep any case: "X.WAV" is as much a ".wav" file as "x.wav".
+        if (!destination_lista_->item(i)->text().endsWith(tail, Qt::CaseInsensitive)) {
             delete destination_lista_->takeItem(i);
         }
     }
@@ -211,7 +219,7 @@ void FileChooserDialog::file_ok_rutin() {
     }
     const short mode = d_.chooser_mode;
     if (mode == 1 || mode == 2) {
-        const QString file_name = mode == 2 ? name + kiterjesztes_text_->text() : name;
+        QString file_name = mode == 2 ? name + kiterjesztes_text_->text() : name;
         if (!is_plain_name(file_name)) {
             QApplication::beep();
             destination_nev_->setFocus();
@@ -222,6 +230,7 @@ void FileChooserDialog::file_ok_rutin() {
             show_message(QStringLiteral("Select directory before!"), true);
             return;
         }
+        if (mode == 1) file_name = existing_file(file_name);
         d_.chosen_path = to_cp1250(QDir(current_dir_).filePath(file_name));
     } else {
         d_.chosen_path = caller_path_;
@@ -233,6 +242,28 @@ void FileChooserDialog::file_ok_rutin() {
         if (d_.dialog_answer != "OK") d_.chosen_path.clear();
     }
     accept();
+}
+
+QString FileChooserDialog::existing_file(const QString& name) const {
+    const QStringList entries =
+        QDir(current_dir_).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    // The listing ignores the case of the names, so a typed name does too; an exact match first.
+    const auto found = [&entries](const QString& n) {
+        if (entries.contains(n)) return n;
+        for (const QString& e : entries) {
+            if (e.compare(n, Qt::CaseInsensitive) == 0) return e;
+        }
+        return QString();
+    };
+    // "minta" in a window of ".qra" files means "minta.qra"; a name stays as typed only when it
+    // is a file and the completed one is not.
+    const QString dotted = filter_label_->text();
+    const bool completes =
+        d_.chooser_extension != "*" && !name.endsWith(dotted, Qt::CaseInsensitive);
+    const QString completed = completes ? name + dotted : name;
+    if (QString f = found(completed); !f.isEmpty()) return f;
+    if (QString f = found(name); !f.isEmpty()) return f;
+    return completed;
 }
 
 void FileChooserDialog::create_directory() {

@@ -43,6 +43,8 @@ private:
     void apply_filter();
     void take_entry(QListWidgetItem* item);
     void file_ok_rutin();
+    // The file of the current directory a name typed in the picking mode stands for.
+    QString existing_file(const QString& name) const;
     void create_directory();
     void show_message(const QString& text, bool is_failure);
 

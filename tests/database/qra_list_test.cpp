@@ -201,11 +201,17 @@ TEST(QraList, FilesThroughTheChooser) {
     EXPECT_EQ(read_file(saved).value_or(""),
               "QRA lista\r\nHA1AB;JN97AA;NONE;NONE;NONE;Igen;012\r\nHA2CD;;;NONE;NONE;Nem;000\r\n");
 
-    // A file of another kind leaves the list empty; saving an empty list only beeps.
+    // A file of another kind, or one that cannot be read, leaves the unsaved list as it was.
     h.fakes.ui.chooser_results = {text_path(h.system_file("dxcc_list.txt"))};
     hivojel_lista_cmd_Click(h.s, 1);
     EXPECT_EQ(h.fakes.ui.messages.back(), "Nem QRA lista!");
-    EXPECT_TRUE(list.empty());
+    EXPECT_EQ(list.size(), 2u);
+    h.fakes.ui.chooser_results = {text_path(h.system_file("minta"))};
+    hivojel_lista_cmd_Click(h.s, 1);
+    EXPECT_EQ(list.size(), 2u);
+
+    // Saving an empty list only beeps.
+    list.clear();
     const int beeps = h.fakes.ui.beeps;
     hivojel_lista_cmd_Click(h.s, 0);
     EXPECT_EQ(h.fakes.ui.beeps, beeps + 1);

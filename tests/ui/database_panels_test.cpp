@@ -54,12 +54,17 @@ private slots:
         QCOMPARE(read_file(win.home / "SYSTEM" / "proba.qra").value_or(""),
                  Text("QRA lista\r\nHA1AB;KN08BB,JN97AA;NONE;NONE;NONE;Nem;000\r\n"));
 
+        // A name that cannot be read leaves the unsaved list alone.
+        choose(QStringLiteral("nincs"), true);
+        win.find<QPushButton>("hivojel_lista_cmd_1")->click();
+        QCOMPARE(list->model()->rowCount(), 1);
+
         list->setFocus();
         list->setCurrentIndex(list->model()->index(0, 0));
         QTest::keyClick(list, Qt::Key_Delete, Qt::ShiftModifier);
         QCOMPARE(list->model()->rowCount(), 0);
 
-        choose(QStringLiteral("proba.qra"));
+        choose(QStringLiteral("proba"));  // the window's ".qra" completes the name
         win.find<QPushButton>("hivojel_lista_cmd_1")->click();
         QCOMPARE(list->model()->rowCount(), 1);
         emit list->doubleClicked(list->model()->index(0, 0));

@@ -187,8 +187,8 @@ private slots:
         QTest::addColumn<bool>("extension_shown");
         QTest::addColumn<QString>("dotted");
         QTest::newRow("pick") << 1 << "hdr" << "File select" << false << ".hdr";
-        QTest::newRow("name") << 2 << "edi" << "Enter name" << true << ".edi";
-        QTest::newRow("confirm") << 0 << "log" << "File select" << false << ".log";
+        QTest::newRow("name") << 2 << "hdr" << "Enter name" << true << ".hdr";
+        QTest::newRow("confirm") << 0 << "hdr" << "File select" << false << ".hdr";
         QTest::newRow("no extension") << 2 << "" << "Enter name" << true << "";
     }
     void chooser_opens_by_mode() {
@@ -382,18 +382,22 @@ private slots:
         QCOMPARE(q(d.chosen_path), home + "/abc.log");
     }
 
-    void chooser_filter_keeps_matching_tails_data() {
+    void chooser_lists_only_files_of_its_extension_data() {
         QTest::addColumn<QStringList>("files");
         QTest::addColumn<QString>("extension");
         QTest::addColumn<QStringList>("kept");
         QTest::newRow("log") << QStringList{"a.log", "b.LOG", "c.log.bak", "log", "x.log", "d.adi"}
-                             << "log" << QStringList{"a.log", "x.log"};
+                             << "log" << QStringList{"a.log", "b.LOG", "x.log"};
+        QTest::newRow("upper-case files") << QStringList{"hang.WAV", "b.wav", "c.dat"} << "wav"
+                                          << QStringList{"b.wav", "hang.WAV"};
+        QTest::newRow("upper-case extension") << QStringList{"verseny.sum", "x.SUM", "y.txt"} << "SUM"
+                                              << QStringList{"verseny.sum", "x.SUM"};
         QTest::newRow("nothing matches") << QStringList{"a.txt", "b.cbr"} << "edi" << QStringList{};
         QTest::newRow("empty list") << QStringList{} << "log" << QStringList{};
         QTest::newRow("star keeps all") << QStringList{"a.adi", "b.edi"} << "*"
                                         << QStringList{"a.adi", "b.edi"};
     }
-    void chooser_filter_keeps_matching_tails() {
+    void chooser_lists_only_files_of_its_extension() {
         QFETCH(QStringList, files);
         QFETCH(QString, extension);
         QFETCH(QStringList, kept);
@@ -403,10 +407,56 @@ private slots:
         d.chooser_extension = t(extension);
         d.chooser_directory = t(home);
         Chooser c(d, home);
+        QCOMPARE(texts(c.find<QListWidget>("destination_lista")), kept);
         c.find<QPushButton>("filter_cmd")->click();
         QCOMPARE(texts(c.find<QListWidget>("destination_lista")), kept);
         // The raw listing stays complete; only the operator's view is filtered.
         QCOMPARE(c.find<QListWidget>("destination_file_lista")->count(), files.size() - 1);
+    }
+
+    void chooser_single_click_and_ok_take_the_file() {
+        const QString home = home_with({"a.qra", "b.qra"});
+        DialogVars d;
+        d.chooser_mode = 1;
+        d.chooser_extension = "qra";
+        d.chooser_directory = t(home);
+        Chooser c(d, home);
+        QVERIFY(QTest::qWaitForWindowExposed(&c.dialog));
+        auto* list = c.find<QListWidget>("destination_lista");
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->item(1)).center());
+        c.ok();
+        QCOMPARE(q(d.chosen_path), home + "/b.qra");
+    }
+
+    void chooser_completes_a_typed_name_data() {
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QString>("extension");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("extension added") << QStringList{"minta.qra"} << "qra" << "minta" << "minta.qra";
+        QTest::newRow("over a bare twin") << QStringList{"minta", "minta.qra"} << "qra" << "minta"
+                                          << "minta.qra";
+        QTest::newRow("no such file yet") << QStringList{} << "log" << "contest.2m" << "contest.2m.log";
+        QTest::newRow("other case") << QStringList{"hang.WAV"} << "wav" << "HANG" << "hang.WAV";
+        QTest::newRow("other file as typed") << QStringList{"notes.txt"} << "qra" << "notes.txt"
+                                             << "notes.txt";
+        QTest::newRow("any file") << QStringList{"a.adi"} << "*" << "a" << "a";
+    }
+    void chooser_completes_a_typed_name() {
+        QFETCH(QStringList, files);
+        QFETCH(QString, extension);
+        QFETCH(QString, typed);
+        QFETCH(QString, chosen);
+        const QString home = home_with(files);
+        DialogVars d;
+        d.chooser_mode = 1;
+        d.chooser_extension = t(extension);
+        d.chooser_directory = t(home);
+        Chooser c(d, home);
+        c.type_name(typed);
+        c.ok();
+        QCOMPARE(q(d.chosen_path), home + '/' + chosen);
     }
 
     void chooser_double_click_takes_the_entry_data() {
@@ -425,7 +475,7 @@ private slots:
         const QString home = home_with({entry});
         DialogVars d;
         d.chooser_mode = static_cast<short>(mode);
-        d.chooser_extension = "log";
+        d.chooser_extension.clear();  // every entry listed
         d.chooser_directory = t(home);
         Chooser c(d, home);
         QVERIFY(QTest::qWaitForWindowExposed(&c.dialog));
