@@ -313,10 +313,13 @@ void MainWindow::focus(std::string_view name, bool select_all) {
     QWidget* w = control(std::string(name));
     if (!w) return;
     w->setFocus(Qt::OtherFocusReason);
-    // Selected once the focus has settled, so a mouse click into the field does not undo it.
+    // Selected again once the focus has settled, so a mouse click into the field does not undo
+    // it; but not over keys typed in the meantime (a fast operator's next characters).
     if (auto* e = qobject_cast<QLineEdit*>(w); e && select_all) {
         e->selectAll();
-        QTimer::singleShot(0, e, [e] { if (e->hasFocus()) e->selectAll(); });
+        QTimer::singleShot(0, e, [e, before = e->text()] {
+            if (e->hasFocus() && e->text() == before) e->selectAll();
+        });
     }
 }
 

@@ -1,7 +1,10 @@
 // Pasted and set texts in the entry fields: only what the field can hold reaches the session and the log.
 #include <QApplication>
 #include <QClipboard>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QWindow>
+#include <string>
 
 #include "core/log_file.hpp"
 #include "core/startup.hpp"
@@ -56,7 +59,35 @@ private slots:
         QTest::keyClicks(locator, "b");
         QCOMPARE(s.qso.kapott_QRA_text, Text("JO61AA"));
     }
+
+    void keysQueuedBehindASpaceAllLand() {
+        testing::StartedWindow win;
+        Session& s = win.session();
+        win.prepare_iaru_ssb("HA5TST");
+        auto* call = win.find<QLineEdit>("kapott_hivojel_text");
+        call->setFocus();
+        QTest::keyClicks(call, "HA1ABC");
+        // A busy window: the keys wait in the queue behind the Space that moves the focus on, and
+        // reach whichever field has the focus when their turn comes; the timers run after them.
+        auto queue = [&win](const std::string& keys) {
+            for (const char c : keys) {
+                const int key = c == ' ' ? Qt::Key_Space : QChar(c).unicode();
+                for (const QEvent::Type t : {QEvent::KeyPress, QEvent::KeyRelease}) {
+                    QCoreApplication::postEvent(win.w->windowHandle(),
+                                                new QKeyEvent(t, key, Qt::NoModifier, QString(QLatin1Char(c))));
+                }
+            }
+        };
+        queue(" 456 JN9");
+        QCoreApplication::sendPostedEvents();
+        QTest::qWait(20);
+        queue("7KR");
+        QTest::qWait(20);
+        QCOMPARE(s.qso.kapott_sorszam_text.substr(0, 3), Text("456"));
+        QCOMPARE(s.qso.kapott_QRA_text, Text("JN97KR"));
+    }
 };
+
 
 LOXAR_UI_TEST(EntryInputTest)
 #include "entry_input_test.moc"
