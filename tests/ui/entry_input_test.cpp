@@ -71,7 +71,7 @@ private slots:
         // reach whichever field has the focus when their turn comes; the timers run after them.
         auto queue = [&win](const std::string& keys) {
             for (const char c : keys) {
-                const int key = c == ' ' ? Qt::Key_Space : QChar(c).unicode();
+                const int key = c == ' ' ? static_cast<int>(Qt::Key_Space) : QChar(c).unicode();
                 for (const QEvent::Type t : {QEvent::KeyPress, QEvent::KeyRelease}) {
                     QCoreApplication::postEvent(win.w->windowHandle(),
                                                 new QKeyEvent(t, key, Qt::NoModifier, QString(QLatin1Char(c))));
