@@ -19,14 +19,6 @@ Text two(int n) { return zero_pad(n, 2); }
 
 Text format_date(int y, int m, int d) { return zero_pad(y, 4) + "-" + two(m) + "-" + two(d); }
 
-bool all_digits(std::string_view s) {
-    if (s.empty()) return false;
-    for (char c : s) {
-        if (c < '0' || c > '9') return false;
-    }
-    return true;
-}
-
 }  // namespace
 
 Text format_date_time(const LocalDateTime& t) {

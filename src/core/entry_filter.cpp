@@ -49,7 +49,6 @@ constexpr std::pair<std::string_view, std::size_t EntryWidths::*> kColumns[] = {
 };
 
 bool is_upper_ascii(char c) { return c >= 'A' && c <= 'Z'; }
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
 // Accented letters of both cases folded, the case kept.
 char fold_keeping_case(char c) {

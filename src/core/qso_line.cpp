@@ -37,10 +37,6 @@ Text join_fields(LineLayout layout, std::initializer_list<Value> values) {
     return line;
 }
 
-bool is_digit(char c) {
-    return c >= '0' && c <= '9';
-}
-
 std::size_t digit_prefix_length(std::string_view s) {
     std::size_t n = 0;
     while (n < s.size() && is_digit(s[n])) ++n;

@@ -13,8 +13,6 @@ namespace loxar {
 
 namespace {
 
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
-
 bool is_blank(std::string_view s) {
     return trim(s).empty();
 }

@@ -17,11 +17,6 @@ namespace {
 constexpr short kSecondsStep = 10;
 constexpr short kLastSecond = 59;
 
-
-bool all_digits(std::string_view v) {
-    return !v.empty() && std::all_of(v.begin(), v.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
 // A line put together left to right in the caller's buffer: each value blank-padded and cut to
 // its width, each separator as it stands.
 class Line {
@@ -147,7 +142,6 @@ void cqww_line(LineBuffer& line, const ImportQso& q, const ImportSettings& st) {
 }
 
 }  // namespace
-
 
 std::string_view import_mode(std::string_view word) {
     static const std::pair<std::string_view, std::string_view> kModes[] = {

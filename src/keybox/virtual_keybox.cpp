@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "text/text.hpp"
+
 namespace loxar {
 
 namespace {
@@ -10,8 +12,6 @@ namespace {
 constexpr std::size_t kMaxLine = 1024;     // a longer command is cut: the box's line buffer
 constexpr std::size_t kMaxSlotText = 64;   // characters an EPROM message slot keeps
 const char* const kIdentification = "i Loxar virtual keybox 1.0";
-
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
 std::string digits(int value, int width) {
     std::string s = std::to_string(std::clamp(value, 0, width == 1 ? 9 : width == 2 ? 99 : 999));

@@ -33,11 +33,6 @@ struct SexPairs {
     long score() const { return 5 * (nn + nf + fn) + ff; }
 };
 
-bool all_digits(const Text& t) {
-    return !t.empty() &&
-           std::all_of(t.begin(), t.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
 // The lower edge of a band-table entry in kHz ("1,8 MHz" -> 1800); nothing for "---" and the
 // empty entries.
 std::optional<long long> band_khz(int index) {

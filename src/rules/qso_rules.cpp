@@ -10,15 +10,7 @@ namespace loxar {
 
 namespace {
 
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
 bool is_capital(char c) { return c >= 'A' && c <= 'Z'; }
-
-bool all_digits(const Text& t) {
-    for (char c : t) {
-        if (!is_digit(c)) return false;
-    }
-    return !t.empty();
-}
 
 // Amateur bands below the frequency field's 99.999 MHz, in kHz, by band-table index.
 struct BandRange {

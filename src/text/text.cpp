@@ -48,6 +48,13 @@ Text zero_pad(long long n, std::size_t width) {
     return n < 0 ? "-" + digits : digits;
 }
 
+bool all_digits(std::string_view s) {
+    for (char c : s) {
+        if (!is_digit(c)) return false;
+    }
+    return !s.empty();
+}
+
 bool is_numeric(std::string_view raw) {
     Text s = trim(raw);
     std::size_t i = 0;

@@ -27,6 +27,11 @@ Text one_line(std::string_view s);
 // `n` as decimal digits with leading zeros to `width` ("00012"); a minus sign leads.
 Text zero_pad(long long n, std::size_t width);
 
+// An ASCII digit '0'-'9' (no locale: a cp1250 byte is never one).
+constexpr bool is_digit(char c) { return c >= '0' && c <= '9'; }
+// Non-empty and digits only.
+bool all_digits(std::string_view s);
+
 // Trimmed, non-empty, optional sign, digits with at most one decimal point.
 bool is_numeric(std::string_view s);
 // The number at the start of the text (leading blanks allowed); 0 when there is none.
