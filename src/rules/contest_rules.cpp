@@ -6,6 +6,7 @@
 #include "core/file_io.hpp"
 #include "core/numbering.hpp"
 #include "core/subsystems.hpp"
+#include "rules/qso_rules.hpp"
 
 namespace loxar {
 
@@ -293,19 +294,10 @@ void mod_szorzo_rutin(Session& s) {
     show(s, {"wpm_combo", "wpm_label", "elkey_check", "monitor_check"}, false);
     frekisav_szorzo_rutin(s);
     const int mode = s.qso.mod_combo.list_index;
-    short value = 1;
-    bool multiplied = true;
-    switch (mode) {
-        case 1: value = s.rule_values[kSsb]; break;
-        case 2:
-            value = s.rule_values[kCw];
-            show(s, {"wpm_combo", "wpm_label", "elkey_check", "monitor_check"}, true);
-            break;
-        case 3: case 4: case 5: case 6: value = s.rule_values[kFm]; break;
-        default: multiplied = false; break;
-    }
-    std::optional<short> product = multiplied ? mode_multiplier_product(s.band_multiplier, value)
-                                              : std::optional<short>(s.band_multiplier);
+    if (mode == kModeCw) show(s, {"wpm_combo", "wpm_label", "elkey_check", "monitor_check"}, true);
+    // A rule value is a short; a mode without one multiplies by 1.
+    const auto value = static_cast<short>(mode_multiplier(s.qso.mod_combo.text(), s.rule_values));
+    std::optional<short> product = mode_multiplier_product(s.band_multiplier, value);
     if (!product) {
         // A rule value too large for the multiplier: cap it rather than wrap around.
         const long raw = static_cast<long>(s.band_multiplier) * value;
