@@ -6,7 +6,6 @@
 #include "core/file_io.hpp"
 #include "core/log_file.hpp"
 #include "core/numbering.hpp"
-#include "core/recovery.hpp"
 #include "core/subsystems.hpp"
 #include "core/unsaved_qsos.hpp"
 #include "core/window_state.hpp"

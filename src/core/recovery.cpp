@@ -151,25 +151,4 @@ Text crash_recovery(Session& s) {
     return hu(u8"A program legutóbb nem a STOP gombbal állt le. Visszaállított LOG:") + kCrLf + told;
 }
 
-std::size_t unsaved_qso_count(const Session& s) {
-    std::set<Text> unsaved;
-    auto add_lines = [&](const std::vector<Text>& lines) {
-        for (const Text& l : lines) {
-            if (!trim(l).empty()) unsaved.insert(qso_identity(l));
-        }
-    };
-    add_lines(s.log_lista.items());
-    std::vector<fs::path> working = matching_files(s.paths.system_dir, "tmp_log_", ".save");
-    for (const fs::path& p : matching_files(s.paths.system_dir, "tmp_log", ".dat")) working.push_back(p);
-    for (const fs::path& p : working) add_lines(read_log_file(p).qso_lines());
-    for (const fs::path& p : matching_files(s.paths.backup_dir, "", "")) {
-        if (const std::optional<Text> bytes = read_file(p)) add_lines(rebuild_from_backup(*bytes).log);
-    }
-    for (const fs::path& p : matching_files(s.paths.log_dir, "", ".log")) {
-        for (const Text& l : read_log_file(p).qso_lines()) unsaved.erase(qso_identity(l));
-        if (unsaved.empty()) break;
-    }
-    return unsaved.size();
-}
-
 }  // namespace loxar

@@ -1,6 +1,5 @@
 // The log put back at start from the files every added QSO writes (the band's ".save" working file
-// and its backup), when the program ended without STOP; and the count of QSOs that only those
-// files hold, for the question of "Új verseny".
+// and its backup), when the program ended without STOP.
 #pragma once
 
 #include "core/session.hpp"
@@ -19,8 +18,5 @@ std::vector<Text> unsaved_backup_tail(const std::vector<Text>& backup, const std
 // that tells how many QSOs came from which file; empty (and nothing done) when tmp_log.dat is
 // whole and the newest.
 Text crash_recovery(Session& s);
-
-// QSOs in the log list, the working files and the backups that no file of LOG holds.
-std::size_t unsaved_qso_count(const Session& s);
 
 }  // namespace loxar

@@ -8,6 +8,9 @@
 
 namespace loxar {
 
+// QSOs in the log list, the working files and the backups that no file of LOG holds.
+std::size_t unsaved_qso_count(const Session& s);
+
 // QSOs of the log that neither a file of LOG nor `incoming` holds: what replacing the log with
 // `incoming` takes out of it for good.
 std::size_t unsaved_qsos_replaced_by(const Session& s, const std::vector<Text>& incoming);
