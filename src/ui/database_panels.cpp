@@ -15,6 +15,7 @@
 
 #include "database/qra_list.hpp"
 #include "database/summary_viewer.hpp"
+#include "ui/field_text.hpp"
 #include "ui/panel_builder.hpp"
 #include "ui/qt_text.hpp"
 #include "ui/text_list_model.hpp"
@@ -130,17 +131,18 @@ DatabasePanels::DatabasePanels(QWidget* window, Session& s, std::function<void()
 }
 
 void DatabasePanels::bind_field(QLineEdit* e, Text* value, std::string_view control) {
-    e->setMaxLength(qra_entry_width(control) > 0 ? static_cast<int>(qra_entry_width(control)) : 32767);
     e->installEventFilter(this);
-    fields_.push_back({e, value});
+    const std::size_t width = qra_entry_width(control);
+    fields_.push_back({e, value, width});
     const FieldKind kind = qra_entry_kind(control);
-    // Typed, pasted or set: the session takes the field's characters only.
-    auto store = [this, e, value, kind](const QString& t) {
+    // Typed, pasted or set: the session takes the field's characters only, cleaned before they are
+    // cut to the record's width (Qt's maxLength would cut a paste first).
+    auto store = [this, e, value, kind, width](const QString& t) {
         if (refreshing_ || t != e->text()) return;
-        const FilteredText clean = filter_text(kind, cp(t));
+        const FilteredText clean = edit_text(kind, *value, cp(t), width);
         *value = clean.text;
         if (clean.refused) QApplication::beep();
-        if (const QString shown = qs(clean.text); shown != t) e->setText(shown);
+        show_cleaned(e, t, qs(clean.text));
     };
     connect(e, &QLineEdit::textEdited, this, store);
     connect(e, &QLineEdit::textChanged, this, store);
@@ -179,7 +181,8 @@ void DatabasePanels::show_list(QListView* view, TextListModel* model, const List
 void DatabasePanels::refresh() {
     refreshing_ = true;
     for (const Field& f : fields_) {
-        const QString v = qs(*f.value);
+        // A value set longer than its column shows as far as the record keeps it.
+        const QString v = qs(f.width > 0 ? Text(col(*f.value, 1, f.width)) : *f.value);
         if (f.edit->text() != v) f.edit->setText(v);
     }
     const Combo& nmark = s_.qra_list_panel.nmark_combo;

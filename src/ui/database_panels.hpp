@@ -37,6 +37,7 @@ private:
     struct Field {
         QLineEdit* edit;
         Text* value;
+        std::size_t width;  // the record's column; 0: no limit
     };
     void bind_field(QLineEdit* e, Text* value, std::string_view control);
     void bind_list(QListView* view, TextListModel*& model, ListBox& list);

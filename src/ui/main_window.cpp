@@ -33,6 +33,7 @@
 #include "rules/qrb.hpp"
 #include "database/db_lookup.hpp"
 #include "ui/bindings.hpp"
+#include "ui/field_text.hpp"
 #include "ui/data_sheet_panel.hpp"
 #include "ui/database_panels.hpp"
 #include "ui/file_chooser.hpp"
@@ -179,12 +180,7 @@ void MainWindow::connect_controls() {
             const FilteredText clean = bound_text(s_, b, b.field(s_), cp(t));
             b.field(s_) = clean.text;
             if (clean.refused) beep();
-            if (const QString shown = qs(clean.text); shown != t) {
-                // A refused key leaves the cursor where it was, not at the end.
-                const int cursor = e->cursorPosition() - static_cast<int>(t.size() - shown.size());
-                e->setText(shown);
-                e->setCursorPosition(std::clamp(cursor, 0, static_cast<int>(shown.size())));
-            }
+            show_cleaned(e, t, qs(clean.text));
         };
         connect(e, &QLineEdit::textEdited, this, store);
         // Only the operator's own edits make the fields after an add theirs again.

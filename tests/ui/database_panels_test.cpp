@@ -69,6 +69,10 @@ private slots:
         QCOMPARE(list->model()->rowCount(), 1);
         emit list->doubleClicked(list->model()->index(0, 0));
         QCOMPARE(win.find<QLineEdit>("lista_qra_text_1")->text(), QStringLiteral("JN97AA"));
+
+        // Cleaned before it is cut to the slot's width: the separators cost no character.
+        win.find<QLineEdit>("lista_qra_text_1")->setText(QStringLiteral("jo61=a;a"));
+        QCOMPARE(win.find<QLineEdit>("lista_qra_text_1")->text(), QStringLiteral("JO61AA"));
     }
 
     void summaryIsReadSearchedAndPaired() {
