@@ -6,8 +6,8 @@
 
 #include "bench.hpp"
 #include "sample_data.hpp"
-#include "core/qso_entry.hpp"
-#include "core/startup.hpp"
+#include "session/qso_entry.hpp"
+#include "session/startup.hpp"
 #include "rules/contest_rules.hpp"
 #include "support/fake_ports.hpp"
 #include "support/sample_lines.hpp"

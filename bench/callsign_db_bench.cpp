@@ -3,7 +3,7 @@
 
 #include "bench.hpp"
 #include "sample_data.hpp"
-#include "core/file_io.hpp"
+#include "model/file_io.hpp"
 #include "database/db_lookup.hpp"
 #include "support/fake_ports.hpp"
 

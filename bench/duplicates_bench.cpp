@@ -1,8 +1,8 @@
 // The live duplicate search that runs on every keystroke in the callsign field; three typed
 // characters are the widest search.
 #include "bench.hpp"
-#include "core/duplicates.hpp"
-#include "core/startup.hpp"
+#include "session/duplicates.hpp"
+#include "session/startup.hpp"
 #include "support/fake_ports.hpp"
 
 namespace {

@@ -2,7 +2,7 @@
 #include <random>
 
 #include "bench.hpp"
-#include "core/default_data.hpp"
+#include "model/default_data.hpp"
 #include "rules/country_table.hpp"
 
 namespace {

@@ -5,9 +5,9 @@
 #include <memory>
 
 #include "bench.hpp"
-#include "core/file_io.hpp"
-#include "core/qso_entry.hpp"
-#include "core/startup.hpp"
+#include "model/file_io.hpp"
+#include "session/qso_entry.hpp"
+#include "session/startup.hpp"
 #include "database/db_lookup.hpp"
 #include "rules/contest_rules.hpp"
 #include "sample_data.hpp"

@@ -2,8 +2,8 @@
 #include <filesystem>
 
 #include "bench.hpp"
-#include "core/log_file.hpp"
-#include "core/startup.hpp"
+#include "session/log_file.hpp"
+#include "session/startup.hpp"
 #include "support/fake_ports.hpp"
 
 namespace {

@@ -2,7 +2,7 @@
 #include <memory>
 
 #include "bench.hpp"
-#include "core/startup.hpp"
+#include "session/startup.hpp"
 #include "reports/cabrillo_report.hpp"
 #include "reports/report_panel.hpp"
 #include "support/fake_ports.hpp"

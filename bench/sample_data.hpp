@@ -4,7 +4,7 @@
 #include <random>
 #include <string>
 
-#include "core/session.hpp"
+#include "session/session.hpp"
 #include "rules/contest_rules.hpp"
 #include "support/sample_lines.hpp"
 #include "text/text.hpp"

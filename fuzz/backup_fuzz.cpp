@@ -1,5 +1,5 @@
 // A backup file rebuilt into a log and appended to the session's log, as "Hozzáfűzés" does.
-#include "core/backup.hpp"
+#include "session/backup.hpp"
 #include "fuzz_home.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -1,6 +1,6 @@
 // The call settings file read into a started session as the start does, its CW messages listed
 // and expanded, the settings line built from what was read, and the file written back.
-#include "core/keyer_text.hpp"
+#include "session/keyer_text.hpp"
 #include "fuzz_home.hpp"
 #include "station/calling.hpp"
 #include "station/keying_box.hpp"

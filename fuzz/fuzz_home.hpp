@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "core/startup.hpp"
+#include "session/startup.hpp"
 #include "support/fake_ports.hpp"
 #include "support/temp_home.hpp"
 

@@ -1,5 +1,5 @@
 // A log file loaded into a started session: header, lines, renumbering and re-evaluation.
-#include "core/log_file.hpp"
+#include "session/log_file.hpp"
 #include "fuzz_home.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -1,6 +1,6 @@
 // A CW or voice message set file as "Beolvasás" loads it: the messages listed (the CW ones
 // expanded as they are sent) and the set written back.
-#include "core/keyer_text.hpp"
+#include "session/keyer_text.hpp"
 #include "fuzz_home.hpp"
 #include "station/calling.hpp"
 #include "station/message_files.hpp"

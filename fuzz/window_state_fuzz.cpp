@@ -1,5 +1,5 @@
 // The window state file read into a started session, as the start does, and written back.
-#include "core/window_state.hpp"
+#include "session/window_state.hpp"
 #include "fuzz_home.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

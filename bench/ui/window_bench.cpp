@@ -12,8 +12,8 @@
 #include <memory>
 
 #include "bench.hpp"
-#include "core/file_io.hpp"
-#include "core/startup.hpp"
+#include "model/file_io.hpp"
+#include "session/startup.hpp"
 #include "database/db_lookup.hpp"
 #include "rules/contest_rules.hpp"
 #include "sample_data.hpp"

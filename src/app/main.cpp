@@ -8,8 +8,8 @@
 #include <optional>
 #include <string_view>
 
-#include "core/home_lock.hpp"
-#include "core/paths.hpp"
+#include "model/home_lock.hpp"
+#include "model/paths.hpp"
 #include "platform/qt_media_player.hpp"
 #include "platform/qt_serial_port.hpp"
 #include "platform/system_clock.hpp"

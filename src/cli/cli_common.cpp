@@ -6,9 +6,9 @@
 #include <cstdlib>
 #include <iostream>
 
-#include "core/default_data.hpp"
-#include "core/file_io.hpp"
-#include "core/paths.hpp"
+#include "model/default_data.hpp"
+#include "model/file_io.hpp"
+#include "model/paths.hpp"
 #include "rules/rule_files.hpp"
 
 namespace loxar::cli {

@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/home_lock.hpp"
-#include "core/session.hpp"
+#include "model/home_lock.hpp"
+#include "session/session.hpp"
 
 namespace loxar::cli {
 

@@ -1,11 +1,11 @@
 // The session the commands work on.
 #include "cli/cli_session.hpp"
 
-#include "core/file_io.hpp"
-#include "core/log_file.hpp"
-#include "core/numbering.hpp"
-#include "core/startup.hpp"
-#include "core/subsystems.hpp"
+#include "model/file_io.hpp"
+#include "session/log_file.hpp"
+#include "session/numbering.hpp"
+#include "session/startup.hpp"
+#include "session/subsystems.hpp"
 #include "database/oblast_table.hpp"
 #include "rules/contest_rules.hpp"
 #include "rules/country_table.hpp"

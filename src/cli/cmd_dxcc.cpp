@@ -2,7 +2,7 @@
 #include <iostream>
 
 #include "cli/commands.hpp"
-#include "core/file_io.hpp"
+#include "model/file_io.hpp"
 #include "rules/country_table.hpp"
 
 namespace loxar::cli {

@@ -4,7 +4,7 @@
 
 #include "cli/cli_session.hpp"
 #include "cli/commands.hpp"
-#include "core/file_io.hpp"
+#include "model/file_io.hpp"
 #include "exchange/adif_export.hpp"
 
 namespace loxar::cli {

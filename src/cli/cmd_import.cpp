@@ -7,10 +7,10 @@
 
 #include "cli/cli_session.hpp"
 #include "cli/commands.hpp"
-#include "core/bands.hpp"
-#include "core/file_io.hpp"
-#include "core/log_file.hpp"
-#include "core/subsystems.hpp"
+#include "model/bands.hpp"
+#include "model/file_io.hpp"
+#include "session/log_file.hpp"
+#include "session/subsystems.hpp"
 #include "exchange/log_import.hpp"
 #include "rules/contest_rules.hpp"
 

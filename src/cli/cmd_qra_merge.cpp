@@ -5,7 +5,7 @@
 
 #include "cli/cli_session.hpp"
 #include "cli/commands.hpp"
-#include "core/file_io.hpp"
+#include "model/file_io.hpp"
 #include "database/callsign_db.hpp"
 #include "database/qra_list.hpp"
 

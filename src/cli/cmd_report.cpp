@@ -4,8 +4,8 @@
 
 #include "cli/cli_session.hpp"
 #include "cli/commands.hpp"
-#include "core/file_io.hpp"
-#include "core/startup.hpp"
+#include "model/file_io.hpp"
+#include "session/startup.hpp"
 #include "reports/cabrillo_report.hpp"  // ReportFormat
 #include "reports/data_sheet.hpp"
 #include "reports/report_panel.hpp"

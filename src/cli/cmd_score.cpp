@@ -5,8 +5,8 @@
 
 #include "cli/commands.hpp"
 #include "cli/cli_session.hpp"
-#include "core/file_io.hpp"
-#include "core/log_file.hpp"
+#include "model/file_io.hpp"
+#include "session/log_file.hpp"
 #include "rules/scoring.hpp"
 
 namespace loxar::cli {

@@ -2,10 +2,10 @@
 #include <filesystem>
 #include <iostream>
 
-#include "core/list_save.hpp"
+#include "session/list_save.hpp"
 #include "cli/cli_session.hpp"
 #include "cli/commands.hpp"
-#include "core/file_io.hpp"
+#include "model/file_io.hpp"
 #include "statistics/activity.hpp"
 #include "statistics/statistics.hpp"
 

@@ -5,7 +5,7 @@
 #include <array>
 #include <utility>
 
-#include "core/file_io.hpp"
+#include "model/file_io.hpp"
 
 namespace loxar {
 

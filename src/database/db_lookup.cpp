@@ -3,8 +3,8 @@
 
 #include <algorithm>
 
-#include "core/file_io.hpp"
-#include "core/subsystems.hpp"
+#include "model/file_io.hpp"
+#include "session/subsystems.hpp"
 
 namespace loxar {
 

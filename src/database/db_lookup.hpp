@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <optional>
 
-#include "core/session.hpp"
+#include "session/session.hpp"
 #include "database/callsign_db.hpp"
 
 namespace loxar {

@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "core/file_io.hpp"
-#include "core/session.hpp"
+#include "model/file_io.hpp"
+#include "session/session.hpp"
 
 namespace loxar {
 

@@ -3,8 +3,8 @@
 
 #include <algorithm>
 
-#include "core/file_io.hpp"
-#include "core/log_fields.hpp"
+#include "model/file_io.hpp"
+#include "model/log_fields.hpp"
 #include "database/callsign_db.hpp"
 
 namespace loxar {

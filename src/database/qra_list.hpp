@@ -8,9 +8,9 @@
 #include <string_view>
 #include <vector>
 
-#include "core/contest_types.hpp"
-#include "core/entry_filter.hpp"
-#include "core/widgets.hpp"
+#include "model/contest_types.hpp"
+#include "model/entry_filter.hpp"
+#include "model/widgets.hpp"
 #include "text/text.hpp"
 
 namespace loxar {

@@ -1,9 +1,9 @@
 // The "Hívójel lista" panel's procedures: its buttons, keys, list clicks, files and questions.
 #include <algorithm>
 
-#include "core/entry_filter.hpp"
-#include "core/file_io.hpp"
-#include "core/session.hpp"
+#include "model/entry_filter.hpp"
+#include "model/file_io.hpp"
+#include "session/session.hpp"
 #include "database/callsign_db.hpp"
 #include "database/qra_list.hpp"
 

@@ -1,9 +1,9 @@
 // The summary viewer: reading a ".SUM" file, searching it and finding a QSO's counterpart.
 #include "database/summary_viewer.hpp"
 
-#include "core/entry_filter.hpp"
-#include "core/file_io.hpp"
-#include "core/session.hpp"
+#include "model/entry_filter.hpp"
+#include "model/file_io.hpp"
+#include "session/session.hpp"
 
 namespace loxar {
 

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/widgets.hpp"
+#include "model/widgets.hpp"
 #include "text/text.hpp"
 
 namespace loxar {

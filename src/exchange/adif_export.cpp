@@ -4,13 +4,13 @@
 #include <string_view>
 #include <vector>
 
-#include "core/vegyes_panel.hpp"
-#include "core/bands.hpp"
-#include "core/file_io.hpp"
-#include "core/list_save.hpp"
-#include "core/log_fields.hpp"
-#include "core/qso_line.hpp"
-#include "core/subsystems.hpp"
+#include "session/vegyes_panel.hpp"
+#include "model/bands.hpp"
+#include "model/file_io.hpp"
+#include "session/list_save.hpp"
+#include "model/log_fields.hpp"
+#include "model/qso_line.hpp"
+#include "session/subsystems.hpp"
 #include "reports/adif_report.hpp"
 
 namespace loxar {

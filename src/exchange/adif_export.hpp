@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "core/contest_types.hpp"
-#include "core/session.hpp"
+#include "model/contest_types.hpp"
+#include "session/session.hpp"
 #include "text/text.hpp"
 
 namespace loxar {

@@ -9,11 +9,11 @@
 #include <cstdint>
 #include <cstring>
 
-#include "core/bands.hpp"
-#include "core/file_io.hpp"
-#include "core/log_file.hpp"
-#include "core/numbering.hpp"
-#include "core/qso_line.hpp"
+#include "model/bands.hpp"
+#include "model/file_io.hpp"
+#include "session/log_file.hpp"
+#include "session/numbering.hpp"
+#include "model/qso_line.hpp"
 #include "exchange/import_lines.hpp"
 #include "exchange/import_source.hpp"
 #include "exchange/log_import.hpp"

@@ -6,8 +6,8 @@
 #include <array>
 #include <cstring>
 
-#include "core/bands.hpp"
-#include "core/qso_line.hpp"
+#include "model/bands.hpp"
+#include "model/qso_line.hpp"
 #include "rules/locator.hpp"
 
 namespace loxar {

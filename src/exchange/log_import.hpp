@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/contest_types.hpp"
+#include "model/contest_types.hpp"
 #include "exchange/import_source.hpp"
 #include "exchange/import_state.hpp"
 #include "text/text.hpp"

@@ -6,7 +6,7 @@
 #include <QTimer>
 #include <memory>
 
-#include "core/ports.hpp"
+#include "session/ports.hpp"
 
 class QAudioOutput;
 class QMediaPlayer;

@@ -4,7 +4,7 @@
 #include <QSerialPort>
 #include <QString>
 
-#include "core/ports.hpp"
+#include "session/ports.hpp"
 
 namespace loxar {
 

@@ -1,7 +1,7 @@
 // The computer's local date and time.
 #pragma once
 
-#include "core/ports.hpp"
+#include "session/ports.hpp"
 
 namespace loxar {
 

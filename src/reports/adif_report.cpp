@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/bands.hpp"
-#include "core/log_fields.hpp"
+#include "model/bands.hpp"
+#include "model/log_fields.hpp"
 
 namespace loxar {
 namespace {

@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "core/bands.hpp"
+#include "model/bands.hpp"
 
 namespace loxar {
 

@@ -2,8 +2,8 @@
 // cut from the log line.
 #include "reports/cabrillo_qso_lines.hpp"
 
-#include "core/bands.hpp"
-#include "core/log_fields.hpp"
+#include "model/bands.hpp"
+#include "model/log_fields.hpp"
 
 namespace loxar {
 

@@ -1,7 +1,7 @@
 // The Cabrillo report: header, SOAPBOX lines, one QSO line per log line and "END-OF-LOG:".
 #include "reports/cabrillo_report.hpp"
 
-#include "core/log_fields.hpp"
+#include "model/log_fields.hpp"
 #include "reports/cabrillo_headers.hpp"
 #include "reports/cabrillo_qso_lines.hpp"
 

@@ -1,9 +1,9 @@
 // The station data sheet: field table, input filters, clearing, and the ".hdr" file.
 #include "reports/data_sheet.hpp"
 
-#include "core/file_io.hpp"
-#include "core/startup.hpp"
-#include "core/subsystems.hpp"
+#include "model/file_io.hpp"
+#include "session/startup.hpp"
+#include "session/subsystems.hpp"
 
 namespace loxar {
 

@@ -6,9 +6,9 @@
 #include <string_view>
 #include <vector>
 
-#include "core/entry_filter.hpp"
-#include "core/session.hpp"
-#include "core/subsystems.hpp"  // adatlap_torlo_rutin
+#include "model/entry_filter.hpp"
+#include "session/session.hpp"
+#include "session/subsystems.hpp"  // adatlap_torlo_rutin
 
 namespace loxar {
 

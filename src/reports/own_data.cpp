@@ -3,9 +3,9 @@
 
 #include <system_error>
 
-#include "core/clock.hpp"
-#include "core/file_io.hpp"
-#include "core/subsystems.hpp"
+#include "session/clock.hpp"
+#include "model/file_io.hpp"
+#include "session/subsystems.hpp"
 #include "rules/contest_rules.hpp"
 
 namespace loxar {

@@ -3,8 +3,8 @@
 
 #include <array>
 
-#include "core/session.hpp"
-#include "core/subsystems.hpp"  // sajat_adat_beolvasas, sajat_adat_mentes, sajat_adat_vizsgalat
+#include "session/session.hpp"
+#include "session/subsystems.hpp"  // sajat_adat_beolvasas, sajat_adat_mentes, sajat_adat_vizsgalat
 
 namespace loxar {
 

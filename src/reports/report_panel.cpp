@@ -1,8 +1,8 @@
 // The report panel: result calculation, the result views, building, saving and clearing reports.
 #include "reports/report_panel.hpp"
 
-#include "core/file_io.hpp"
-#include "core/questions.hpp"
+#include "model/file_io.hpp"
+#include "session/questions.hpp"
 #include "reports/adif_report.hpp"
 #include "reports/cabrillo_report.hpp"
 #include "reports/edi_report.hpp"

@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <optional>
 
-#include "core/session.hpp"
-#include "core/subsystems.hpp"  // edi_erase_rutin, jegyzokonyv_formatum_valasztas
+#include "session/session.hpp"
+#include "session/subsystems.hpp"  // edi_erase_rutin, jegyzokonyv_formatum_valasztas
 
 namespace loxar {
 

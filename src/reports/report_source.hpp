@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "core/session.hpp"
+#include "session/session.hpp"
 
 namespace loxar {
 

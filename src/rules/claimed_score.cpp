@@ -1,13 +1,13 @@
 // Claimed score of the EDI and CQWW-VHF reports into the result fields of the data sheet.
 #include "rules/claimed_score.hpp"
 
-#include "core/log_fields.hpp"
+#include "model/log_fields.hpp"
 
 #include <algorithm>
 #include <cmath>
 #include <map>
 
-#include "core/duplicates.hpp"
+#include "session/duplicates.hpp"
 #include "rules/country_table.hpp"
 #include "rules/scoring.hpp"
 

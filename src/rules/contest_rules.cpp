@@ -3,9 +3,9 @@
 
 #include <initializer_list>
 
-#include "core/file_io.hpp"
-#include "core/numbering.hpp"
-#include "core/subsystems.hpp"
+#include "model/file_io.hpp"
+#include "session/numbering.hpp"
+#include "session/subsystems.hpp"
 #include "rules/qso_rules.hpp"
 
 namespace loxar {

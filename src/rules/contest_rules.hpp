@@ -4,7 +4,7 @@
 #include <array>
 #include <filesystem>
 
-#include "core/session.hpp"
+#include "session/session.hpp"
 
 namespace loxar {
 

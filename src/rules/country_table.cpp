@@ -7,8 +7,8 @@
 #include <system_error>
 #include <variant>
 
-#include "core/file_io.hpp"
-#include "core/subsystems.hpp"
+#include "model/file_io.hpp"
+#include "session/subsystems.hpp"
 
 namespace loxar {
 

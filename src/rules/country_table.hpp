@@ -8,9 +8,9 @@
 #include <string_view>
 #include <vector>
 
-#include "core/contest_types.hpp"
-#include "core/country_lookup.hpp"
-#include "core/session.hpp"
+#include "model/contest_types.hpp"
+#include "model/country_lookup.hpp"
+#include "session/session.hpp"
 #include "text/text.hpp"
 
 namespace loxar {
@@ -107,7 +107,7 @@ CountryCount count_countries(const std::vector<Text>& lines, ContestType type,
 // The country name of a record (columns 13-44, trimmed).
 Text country_name_of(const Text& record);
 
-// Session procedures (declared for start-up in core/subsystems.hpp).
+// Session procedures (declared for start-up in session/subsystems.hpp).
 // Reads SYSTEM/dxcc_list.txt into a new table and points `s.countries` at it; refused lines are
 // reported in one message.
 void dxcc_tabla_betoltes(Session& s);

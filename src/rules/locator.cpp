@@ -4,7 +4,7 @@
 #include <cmath>
 #include <vector>
 
-#include "core/qso_line.hpp"
+#include "model/qso_line.hpp"
 
 namespace loxar {
 

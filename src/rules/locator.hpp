@@ -4,7 +4,7 @@
 #include <optional>
 #include <string_view>
 
-#include "core/contest_types.hpp"
+#include "model/contest_types.hpp"
 #include "text/text.hpp"
 
 namespace loxar {
@@ -50,5 +50,14 @@ Text distance_field(double distance);
 Text points_field(int multiplier, double distance);
 // Whole degrees in plain digits; empty for a missing bearing.
 Text bearing_field(double bearing);
+
+// Coordinates and results of the last distance and bearing computation (rules/qrb).
+struct QrbValues {
+    Coords locator_coords;  // the last conversion
+    Coords partner_coords;
+    Coords own_coords;
+    double qrb_distance = 0;             // whole kilometres
+    double qrb_bearing = kNoBearing;     // radians
+};
 
 }  // namespace loxar

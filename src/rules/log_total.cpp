@@ -1,7 +1,7 @@
 // Totals by contest type, from the columns of the log lines.
 #include "rules/log_total.hpp"
 
-#include "core/log_fields.hpp"
+#include "model/log_fields.hpp"
 
 namespace loxar {
 

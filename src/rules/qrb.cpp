@@ -1,7 +1,7 @@
 // The session side of locators: fields in, distance, points and bearing fields out.
 #include "rules/qrb.hpp"
 
-#include "core/qso_line.hpp"
+#include "model/qso_line.hpp"
 #include "rules/contest_rules.hpp"
 
 namespace loxar {

@@ -1,7 +1,7 @@
 // Distance, points and bearing of the QSO being entered, and the locator check of the entry.
 #pragma once
 
-#include "core/session.hpp"
+#include "session/session.hpp"
 
 namespace loxar {
 

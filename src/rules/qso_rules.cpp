@@ -1,7 +1,7 @@
 // Per-QSO points and markers of the marker contests.
 #include "rules/qso_rules.hpp"
 
-#include "core/bands.hpp"
+#include "model/bands.hpp"
 #include "database/oblast_table.hpp"
 #include "rules/contest_rules.hpp"
 #include "rules/scoring.hpp"

@@ -5,8 +5,8 @@
 #include <array>
 #include <vector>
 
-#include "core/country_lookup.hpp"
-#include "core/session.hpp"
+#include "model/country_lookup.hpp"
+#include "session/session.hpp"
 #include "text/text.hpp"
 
 namespace loxar {

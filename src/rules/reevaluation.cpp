@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <set>
 
-#include "core/log_commands.hpp"
-#include "core/log_fields.hpp"
+#include "session/log_commands.hpp"
+#include "model/log_fields.hpp"
 #include "database/callsign_db.hpp"
 #include "rules/locator.hpp"
 #include "rules/scoring.hpp"

@@ -3,7 +3,7 @@
 
 #include <optional>
 
-#include "core/session.hpp"
+#include "session/session.hpp"
 
 namespace loxar {
 

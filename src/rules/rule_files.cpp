@@ -1,7 +1,7 @@
 // The eight default rule files.
 #include "rules/rule_files.hpp"
 
-#include "core/file_io.hpp"
+#include "model/file_io.hpp"
 
 namespace loxar {
 

@@ -1,7 +1,7 @@
 // Default contest rule files, created at start when missing.
 #pragma once
 
-#include "core/session.hpp"
+#include "session/session.hpp"
 
 namespace loxar {
 

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "core/numbering.hpp"
+#include "session/numbering.hpp"
 #include "database/callsign_db.hpp"
 #include "database/oblast_table.hpp"
 #include "rules/log_total.hpp"

@@ -1,7 +1,7 @@
 // Points, multiplier markers and the claimed score.
 #pragma once
 
-#include "core/session.hpp"
+#include "session/session.hpp"
 #include "rules/qso_rules.hpp"
 
 namespace loxar {

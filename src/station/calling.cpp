@@ -3,8 +3,8 @@
 
 #include <filesystem>
 
-#include "core/file_io.hpp"
-#include "core/keyer_text.hpp"
+#include "model/file_io.hpp"
+#include "session/keyer_text.hpp"
 #include "station/box_protocol.hpp"
 #include "station/keying_box.hpp"
 #include "station/message_files.hpp"

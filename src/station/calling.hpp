@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "core/session.hpp"
+#include "session/session.hpp"
 
 namespace loxar {
 

@@ -5,7 +5,7 @@
 #include <functional>
 #include <string_view>
 
-#include "core/session.hpp"
+#include "session/session.hpp"
 
 namespace loxar {
 

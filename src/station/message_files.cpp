@@ -1,7 +1,7 @@
 // Message set files, the call settings file and the message lists' items.
 #include "station/message_files.hpp"
 
-#include "core/file_io.hpp"
+#include "model/file_io.hpp"
 
 namespace loxar {
 

@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "core/widgets.hpp"
+#include "model/widgets.hpp"
 #include "text/text.hpp"
 
 namespace loxar {

@@ -1,7 +1,7 @@
 // The voice messages' player: whether this machine can play them at all.
 #pragma once
 
-#include "core/session.hpp"
+#include "session/session.hpp"
 
 namespace loxar {
 

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <map>
 
-#include "core/log_fields.hpp"
+#include "model/log_fields.hpp"
 #include "rules/qso_rules.hpp"
 
 namespace loxar {

@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "core/contest_types.hpp"
+#include "model/contest_types.hpp"
 #include "text/text.hpp"
 
 namespace loxar {

@@ -1,9 +1,9 @@
 // The statistics page on the session: the panel, the chart's numbers, the save.
 #include "statistics/statistics.hpp"
 
-#include "core/vegyes_panel.hpp"
-#include "core/file_io.hpp"
-#include "core/list_save.hpp"
+#include "session/vegyes_panel.hpp"
+#include "model/file_io.hpp"
+#include "session/list_save.hpp"
 
 namespace loxar {
 

@@ -1,7 +1,7 @@
 // The statistics button and its page in the multi-purpose panel, saved from there into TEMP.
 #pragma once
 
-#include "core/session.hpp"
+#include "session/session.hpp"
 #include "statistics/statistics_page.hpp"
 
 namespace loxar {

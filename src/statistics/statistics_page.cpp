@@ -7,7 +7,7 @@
 #include <map>
 #include <set>
 
-#include "core/log_fields.hpp"
+#include "model/log_fields.hpp"
 #include "database/callsign_db.hpp"
 #include "database/oblast_table.hpp"
 #include "rules/claimed_score.hpp"

@@ -3,8 +3,8 @@
 
 #include <vector>
 
-#include "core/contest_types.hpp"
-#include "core/country_lookup.hpp"
+#include "model/contest_types.hpp"
+#include "model/country_lookup.hpp"
 #include "text/text.hpp"
 
 namespace loxar {

@@ -4,8 +4,8 @@
 #include <functional>
 #include <vector>
 
-#include "core/entry_filter.hpp"
-#include "core/session.hpp"
+#include "model/entry_filter.hpp"
+#include "session/session.hpp"
 
 namespace loxar {
 

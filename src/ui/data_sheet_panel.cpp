@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 #include <memory>
 
-#include "core/startup.hpp"
+#include "session/startup.hpp"
 #include "reports/data_sheet.hpp"
 #include "ui/multiline_sync.hpp"
 #include "ui/panel_builder.hpp"

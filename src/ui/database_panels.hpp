@@ -6,7 +6,7 @@
 #include <functional>
 #include <vector>
 
-#include "core/session.hpp"
+#include "session/session.hpp"
 
 class QComboBox;
 class QLineEdit;

@@ -5,7 +5,7 @@
 #include <QString>
 #include <functional>
 
-#include "core/session.hpp"
+#include "session/session.hpp"
 
 class QFileSystemModel;
 class QLabel;

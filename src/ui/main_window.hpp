@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <vector>
 
-#include "core/session.hpp"
+#include "session/session.hpp"
 
 class QAbstractButton;
 class QCheckBox;

@@ -10,12 +10,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "core/backup.hpp"
-#include "core/band_change.hpp"
-#include "core/duplicates.hpp"
-#include "core/log_commands.hpp"
-#include "core/qso_edit.hpp"
-#include "core/qso_entry.hpp"
+#include "session/backup.hpp"
+#include "session/band_change.hpp"
+#include "session/duplicates.hpp"
+#include "session/log_commands.hpp"
+#include "session/qso_edit.hpp"
+#include "session/qso_entry.hpp"
 #include "exchange/adif_export.hpp"
 #include "exchange/log_import.hpp"
 #include "rules/scoring.hpp"

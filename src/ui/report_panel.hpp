@@ -4,7 +4,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "core/session.hpp"
+#include "session/session.hpp"
 
 namespace loxar::ui {
 

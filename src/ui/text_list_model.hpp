@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "core/widgets.hpp"
+#include "model/widgets.hpp"
 #include "text/text.hpp"
 
 namespace loxar {

@@ -4,7 +4,7 @@
 #include <QDialog>
 #include <QString>
 
-#include "core/session.hpp"
+#include "session/session.hpp"
 
 class QLabel;
 class QPushButton;

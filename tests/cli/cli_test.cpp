@@ -8,8 +8,8 @@
 #include <string>
 #include <unistd.h>
 
-#include "core/file_io.hpp"
-#include "core/home_lock.hpp"
+#include "model/file_io.hpp"
+#include "model/home_lock.hpp"
 #include "support/temp_home.hpp"
 
 namespace {

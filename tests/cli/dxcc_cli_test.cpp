@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <string>
 
-#include "core/file_io.hpp"
+#include "model/file_io.hpp"
 #include "support/temp_home.hpp"
 
 namespace {

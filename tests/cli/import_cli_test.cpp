@@ -5,8 +5,8 @@
 #include <fstream>
 #include <string>
 
-#include "core/file_io.hpp"
-#include "core/log_file.hpp"
+#include "model/file_io.hpp"
+#include "session/log_file.hpp"
 #include "support/run_cli.hpp"
 #include "support/sample_lines.hpp"
 #include "support/temp_home.hpp"

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <string>
 
-#include "core/file_io.hpp"
+#include "model/file_io.hpp"
 #include "support/run_cli.hpp"
 #include "support/sample_lines.hpp"
 #include "support/temp_home.hpp"

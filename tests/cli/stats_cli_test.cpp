@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <string>
 
-#include "core/file_io.hpp"
-#include "core/list_save.hpp"
+#include "model/file_io.hpp"
+#include "session/list_save.hpp"
 #include "statistics/statistics.hpp"
 #include "support/run_cli.hpp"
 #include "support/sample_lines.hpp"

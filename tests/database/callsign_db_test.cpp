@@ -8,8 +8,8 @@
 #include <fstream>
 #include <random>
 
-#include "core/file_io.hpp"
-#include "core/paths.hpp"
+#include "model/file_io.hpp"
+#include "model/paths.hpp"
 #include "database/db_lookup.hpp"
 #include "support/started_session.hpp"
 

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/file_io.hpp"
+#include "model/file_io.hpp"
 #include "support/started_session.hpp"
 
 namespace loxar {

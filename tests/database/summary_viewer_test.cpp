@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/file_io.hpp"
+#include "model/file_io.hpp"
 #include "support/started_session.hpp"
 
 namespace loxar {

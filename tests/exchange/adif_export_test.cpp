@@ -6,8 +6,8 @@
 #include <set>
 #include <string_view>
 
-#include "core/bands.hpp"
-#include "core/file_io.hpp"
+#include "model/bands.hpp"
+#include "model/file_io.hpp"
 #include "support/fake_ports.hpp"
 #include "support/sample_lines.hpp"
 #include "support/temp_home.hpp"

@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include "core/bands.hpp"
-#include "core/file_io.hpp"
-#include "core/log_file.hpp"
+#include "model/bands.hpp"
+#include "model/file_io.hpp"
+#include "session/log_file.hpp"
 #include "rules/locator.hpp"
 #include "support/started_session.hpp"
 

@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "core/file_io.hpp"
+#include "model/file_io.hpp"
 #include "support/started_session.hpp"
 
 namespace loxar {

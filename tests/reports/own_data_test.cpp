@@ -7,9 +7,9 @@
 #include <filesystem>
 #include <fstream>
 
-#include "core/file_io.hpp"
-#include "core/lifecycle.hpp"
-#include "core/startup.hpp"
+#include "model/file_io.hpp"
+#include "session/lifecycle.hpp"
+#include "session/startup.hpp"
 #include "support/started_session.hpp"
 
 namespace loxar {

@@ -6,7 +6,7 @@
 
 #include <filesystem>
 
-#include "core/file_io.hpp"
+#include "model/file_io.hpp"
 #include "reports/adif_report.hpp"
 #include "reports/cabrillo_report.hpp"
 #include "reports/data_sheet.hpp"

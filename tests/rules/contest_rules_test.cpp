@@ -5,7 +5,7 @@
 
 #include <fstream>
 
-#include "core/file_io.hpp"
+#include "model/file_io.hpp"
 #include "support/started_session.hpp"
 
 namespace loxar {

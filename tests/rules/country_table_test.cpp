@@ -7,10 +7,10 @@
 #include <memory>
 #include <random>
 
-#include "core/default_data.hpp"
-#include "core/file_io.hpp"
-#include "core/paths.hpp"
-#include "core/startup.hpp"
+#include "model/default_data.hpp"
+#include "model/file_io.hpp"
+#include "model/paths.hpp"
+#include "session/startup.hpp"
 #include "support/started_session.hpp"
 
 namespace loxar {

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/startup.hpp"
+#include "session/startup.hpp"
 #include "support/fake_ports.hpp"
 
 namespace loxar {

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/numbering.hpp"
+#include "session/numbering.hpp"
 #include "rules/claimed_score.hpp"
 #include "rules/country_table.hpp"
 #include "rules/log_total.hpp"

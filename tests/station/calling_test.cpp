@@ -6,8 +6,8 @@
 #include <fstream>
 #include <utility>
 
-#include "core/file_io.hpp"
-#include "core/window_keys.hpp"
+#include "model/file_io.hpp"
+#include "session/window_keys.hpp"
 #include "station/message_files.hpp"
 #include "station/station_fixture.hpp"
 

@@ -1,7 +1,7 @@
 // A started session with the keying box plugged in, and the window's timers run by hand.
 #pragma once
 
-#include "core/clock.hpp"
+#include "session/clock.hpp"
 #include "station/calling.hpp"
 #include "station/keying_box.hpp"
 #include "support/started_session.hpp"

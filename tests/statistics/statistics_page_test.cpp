@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "core/file_io.hpp"
-#include "core/list_save.hpp"
+#include "model/file_io.hpp"
+#include "session/list_save.hpp"
 #include "database/oblast_table.hpp"
 #include "reports/cabrillo_report.hpp"
 #include "reports/report_panel.hpp"

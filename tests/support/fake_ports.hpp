@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "core/ports.hpp"
-#include "core/session.hpp"
+#include "session/ports.hpp"
+#include "session/session.hpp"
 
 namespace loxar::testing {
 

@@ -3,8 +3,8 @@
 
 #include <vector>
 
-#include "core/contest_types.hpp"
-#include "core/qso_line.hpp"
+#include "model/contest_types.hpp"
+#include "model/qso_line.hpp"
 #include "text/text.hpp"
 
 namespace loxar::testing {

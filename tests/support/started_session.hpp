@@ -7,8 +7,8 @@
 #include <filesystem>
 #include <vector>
 
-#include "core/paths.hpp"
-#include "core/startup.hpp"
+#include "model/paths.hpp"
+#include "session/startup.hpp"
 #include "rules/contest_rules.hpp"
 #include "support/fake_ports.hpp"
 #include "support/sample_lines.hpp"

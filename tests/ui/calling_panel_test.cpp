@@ -8,7 +8,7 @@
 #include <QListView>
 #include <QPushButton>
 
-#include "core/clock.hpp"
+#include "session/clock.hpp"
 #include "station/calling.hpp"
 #include "ui/support/started_window.hpp"
 #include "ui/support/ui_test.hpp"

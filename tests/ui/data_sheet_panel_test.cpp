@@ -12,7 +12,7 @@
 #include <filesystem>
 #include <memory>
 
-#include "core/file_io.hpp"
+#include "model/file_io.hpp"
 #include "reports/data_sheet.hpp"
 #include "support/fake_ports.hpp"
 #include "ui/data_sheet_panel.hpp"

@@ -5,7 +5,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "core/file_io.hpp"
+#include "model/file_io.hpp"
 #include "ui/qt_text.hpp"
 #include "ui/support/started_window.hpp"
 #include "ui/support/ui_test.hpp"

@@ -6,8 +6,8 @@
 #include <QWindow>
 #include <string>
 
-#include "core/log_file.hpp"
-#include "core/startup.hpp"
+#include "session/log_file.hpp"
+#include "session/startup.hpp"
 #include "rules/contest_rules.hpp"
 #include "ui/main_window.hpp"
 #include "ui/support/started_window.hpp"

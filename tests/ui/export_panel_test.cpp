@@ -4,7 +4,7 @@
 #include <QListView>
 #include <QPushButton>
 
-#include "core/file_io.hpp"
+#include "model/file_io.hpp"
 #include "exchange/adif_export.hpp"
 #include "support/sample_lines.hpp"
 #include "ui/qt_text.hpp"

@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "core/file_io.hpp"
+#include "model/file_io.hpp"
 #include "ui/support/started_window.hpp"
 #include "ui/support/ui_test.hpp"
 

@@ -9,8 +9,8 @@
 #include <QPushButton>
 #include <QStackedWidget>
 
-#include "core/bands.hpp"
-#include "core/startup.hpp"
+#include "model/bands.hpp"
+#include "session/startup.hpp"
 #include "rules/contest_rules.hpp"
 #include "ui/main_window.hpp"
 #include "ui/support/started_window.hpp"

@@ -13,9 +13,9 @@
 #include <filesystem>
 #include <memory>
 
-#include "core/file_io.hpp"
-#include "core/log_file.hpp"
-#include "core/startup.hpp"
+#include "model/file_io.hpp"
+#include "session/log_file.hpp"
+#include "session/startup.hpp"
 #include "support/fake_ports.hpp"
 #include "ui/main_window.hpp"
 #include "ui/support/started_window.hpp"

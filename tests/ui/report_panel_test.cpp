@@ -11,8 +11,8 @@
 #include <QRadioButton>
 #include <QTimer>
 
-#include "core/file_io.hpp"
-#include "core/startup.hpp"
+#include "model/file_io.hpp"
+#include "session/startup.hpp"
 #include "rules/contest_rules.hpp"
 #include "rules/scoring.hpp"
 #include "support/sample_lines.hpp"

@@ -4,8 +4,8 @@
 #include <QListView>
 #include <QPushButton>
 
-#include "core/file_io.hpp"
-#include "core/list_save.hpp"
+#include "model/file_io.hpp"
+#include "session/list_save.hpp"
 #include "statistics/statistics.hpp"
 #include "support/sample_lines.hpp"
 #include "ui/support/started_window.hpp"

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <memory>
 
-#include "core/startup.hpp"
+#include "session/startup.hpp"
 #include "rules/contest_rules.hpp"
 #include "support/fake_ports.hpp"
 #include "ui/main_window.hpp"

@@ -1,0 +1,273 @@
+// QSO entry from the keyboard: field moves, the record check, adding and clearing.
+#include "session/qso_entry.hpp"
+
+#include <gtest/gtest.h>
+
+#include "session/backup.hpp"
+#include "model/file_io.hpp"
+#include "session/numbering.hpp"
+#include "support/started_session.hpp"
+
+namespace loxar {
+namespace {
+
+using T = ContestType;
+
+// A started window with own data, ready for an SSB QSO on 145 MHz.
+struct Entry : testing::Started {
+    explicit Entry(T type) : Started(type, testing::kOwnData) {
+        s.qso.mod_combo.set(1);
+        s.qso.log_ido = "2024-05-04/12:30:15";
+        log_inic_rutin(s);
+    }
+    void qso(const Text& call, const Text& serial, const Text& locator) {
+        s.qso.kapott_hivojel_text = call;
+        s.qso.kapott_sorszam_text = serial;
+        s.qso.kapott_QRA_text = locator;
+    }
+    const Text& last_message() const { return fakes.ui.messages.back(); }
+};
+
+TEST(EntryKeys, SpaceMovesByContestType) {
+    struct Case { T type; const char* from; const char* to; };
+    const Case cases[] = {
+        {T::Iaru, "kapott_hivojel_text", "kapott_sorszam_text"},
+        {T::CqwwVhf, "kapott_hivojel_text", "kapott_QRA_text"},
+        {T::Swl, "hivojel_2_text", "kapott_sorszam_text"},
+        {T::YlOm, "kapott_sorszam_text", "kapott_nev_text"},
+        {T::Hadx, "kapott_sorszam_text", "kapott_hivojel_text"},
+        {T::Swl, "kapott_sorszam_text", "hivojel_2_text"},
+        {T::Iaru, "kapott_sorszam_text", "kapott_QRA_text"},
+        {T::Iaru, "kapott_QRA_text", "kapott_nev_text"},
+        {T::SilentKeyMem, "kapott_QRA_text", "kapott_hivojel_text"},
+        {T::YlOm, "kapott_nev_text", "kapott_sex_combo"},
+        {T::Iaru, "kapott_nev_text", "kuldott_riport_text"},
+        {T::HaQrp, "kuldott_sorszam_text", "kuldott_nev_text"},
+        {T::Iaru, "kuldott_sorszam_text", "kapott_hivojel_text"},
+    };
+    for (const Case& c : cases) {
+        auto to = space_target(c.type, c.from);
+        ASSERT_TRUE(to.has_value()) << c.from;
+        EXPECT_EQ(*to, c.to) << static_cast<int>(c.type) << " " << c.from;
+    }
+    EXPECT_FALSE(space_target(T::Hadx, "kapott_QRA_text").has_value());
+}
+
+TEST(EntryKeys, SpaceAndEnterNeverReachTheField) {
+    Entry e(T::Iaru);
+    char space = ' ';
+    EXPECT_TRUE(entry_key_press(e.s, "kapott_hivojel_text", space));
+    EXPECT_EQ(e.fakes.ui.focus_log.back(), "kapott_sorszam_text");
+    char enter = '\r';
+    EXPECT_TRUE(entry_key_press(e.s, "kapott_riport_text", enter));
+    EXPECT_FALSE(e.fakes.ui.messages.empty());  // the empty callsign was refused
+}
+
+TEST(EntryKeys, UpperCaseEverywhereAccentsFoldedInTextFields) {
+    const Text a_acute = hu(u8"á"), o_dbl = hu(u8"ő");
+    EXPECT_EQ(entry_char("kapott_nev_text", a_acute[0]), 'A');
+    EXPECT_EQ(entry_char("kapott_nev_text", o_dbl[0]), 'O');
+    EXPECT_EQ(entry_char("exch_text", 'x'), 'X');
+    EXPECT_EQ(entry_char("kapott_hivojel_text", 'h'), 'H');
+    // A callsign takes no accented letter: only text fields fold, and an "Á" is no callsign letter.
+    EXPECT_EQ(entry_char("kapott_hivojel_text", a_acute[0]), '\0');
+}
+
+TEST(EntryCheck, LocatorLengthByContestType) {
+    struct Case { T type; const char* locator; bool ok; };
+    const Case cases[] = {
+        {T::Iaru, "JN97", false}, {T::CqwwVhf, "JN97", true}, {T::Iaru, "", true}, {T::CqwwVhf, "", true},
+    };
+    for (const Case& c : cases) {
+        Entry e(c.type);
+        e.qso("HA1ABC", "001", c.locator);
+        EXPECT_EQ(QSO_adat_vizsgalat(e.s), c.ok ? 1 : 0) << c.locator;
+        if (!c.ok) {
+            EXPECT_EQ(e.last_message(), "Kapott QRA hiba\r\n");
+        }
+        if (std::string_view(c.locator).empty()) {
+            EXPECT_EQ(e.s.qso.kapott_QRA_text, "AA00AA");
+        }
+    }
+}
+
+TEST(EntryCheck, LettersInTheExchangeAreFineOnlyWhereNumbersAreNotRequired) {
+    Entry exchange(T::Exchange);
+    exchange.qso("HA1ABC", "BP", "JN97AA");
+    EXPECT_EQ(QSO_adat_vizsgalat(exchange.s), 1);
+    Entry iaru(T::Iaru);
+    iaru.qso("HA1ABC", "BP", "JN97AA");
+    EXPECT_EQ(QSO_adat_vizsgalat(iaru.s), 0);
+    EXPECT_EQ(iaru.last_message(), hu(u8"Kapott sorszám hiba\r\n"));
+}
+
+TEST(EntryCheck, ATimeOutOfRangeIsADateFault) {
+    Entry e(T::Iaru);
+    e.qso("HA1ABC", "1", "JN97AA");
+    e.s.qso.log_ido = "2024-05-04/25:61:99";
+    EXPECT_EQ(QSO_adat_vizsgalat(e.s), 0);
+    EXPECT_EQ(e.last_message(), hu(u8"Dátum hiba\r\n"));
+}
+
+TEST(EntryCheck, EveryFaultListedInBitOrder) {
+    Entry e(T::YlOm);
+    e.qso("", "X", "JN97AA");
+    e.s.qso.mod_combo.set(0);
+    e.s.qso.kapott_sex_combo.set(0);
+    e.s.qso.kapott_nev_text = " ";
+    e.s.qso.log_ido = "2024-13-45/12:30:15";
+    EXPECT_EQ(QSO_adat_vizsgalat(e.s), 0);
+    EXPECT_EQ(e.last_message(), hu(u8"Kapott hívójel hiba\r\nKapott sorszám hiba\r\nÜzemmód hiba\r\n"
+                                   u8"Kapott sex hiba\r\nKapott név hiba\r\nDátum hiba\r\n"));
+    Entry swl(T::Swl);
+    swl.qso("", "", "");
+    swl.s.qso.kapott_riport_text = "";
+    EXPECT_EQ(QSO_adat_vizsgalat(swl.s), 0);
+    EXPECT_EQ(swl.last_message(), hu(u8"Hallott/Partner hívójel hiba\r\nHallott riport hiba\r\n"
+                                     u8"Hallott exchange hiba\r\n"));
+}
+
+TEST(Adding, AppendsTheLineAdvancesTheNumberAndSavesTheBand) {
+    Entry e(T::Iaru);
+    e.qso("HA1ABC", "001", "JN97AA");
+    hozzaadas_rutin(e.s);
+    ASSERT_EQ(e.s.log_lista.size(), 1u);
+    const Text& line = e.s.log_lista.at(0);
+    EXPECT_EQ(col(line, 21, 6), "HA1ABC");
+    EXPECT_EQ(col(line, 87, 5), "00001");
+    EXPECT_EQ(trim(col(line, 108, 7)), "145 MHz");
+    EXPECT_EQ(e.s.qso.log_sorszam_text, "00002");
+    EXPECT_EQ(e.s.qso.kuldott_sorszam_text, "2");
+    EXPECT_EQ(e.s.log_changed, 1);
+    EXPECT_TRUE(e.s.log_lista.selected(0));
+    auto saved = read_file(band_save_path(e.s));
+    ASSERT_TRUE(saved.has_value());
+    EXPECT_NE(saved->find(line), Text::npos);
+    EXPECT_EQ(e.fakes.ui.focus_log.back(), "kapott_hivojel_text");
+
+    // With real time off the time field is next.
+    e.s.real_time_check = false;
+    e.qso("HA1ABD", "002", "JN97AA");
+    hozzaadas_rutin(e.s);
+    EXPECT_EQ(e.s.log_lista.size(), 2u);
+    EXPECT_EQ(e.fakes.ui.focus_log.back(), "log_ido");
+}
+
+TEST(Adding, RefusedInEditModeAndOnAFault) {
+    Entry e(T::Iaru);
+    e.s.edit_mode = 1;
+    e.qso("HA1ABC", "001", "JN97AA");
+    hozzaadas_rutin(e.s);
+    EXPECT_TRUE(e.s.log_lista.empty());
+    ASSERT_FALSE(e.fakes.ui.questions.empty());
+    EXPECT_EQ(e.fakes.ui.questions.back(),
+              hu(u8"A program Szerkesztés módban van.\r\nA kilépéshez kattintson a villogó mezőre!"));
+    e.s.edit_mode = 0;
+    e.qso("HA1ABC", "001", "JN9");
+    hozzaadas_rutin(e.s);
+    EXPECT_TRUE(e.s.log_lista.empty());
+    EXPECT_EQ(e.s.qso.kapott_hivojel_text, "HA1ABC");  // kept for correcting
+}
+
+TEST(Adding, RefusedWhenTheNextNumberWouldNeedSixDigits) {
+    const Text line = testing::general("HA1XYZ");
+    // A full log, and a short one whose last QSO already carries 99999 (earlier ones deleted).
+    const std::vector<Text> logs[] = {std::vector<Text>(kMaxLogQsos, line), {with_log_number(line, 99999)}};
+    for (const auto& log : logs) {
+        Entry e(T::Iaru);
+        e.log(log);
+        e.qso("HA1ABC", "001", "JN97AA");
+        hozzaadas_rutin(e.s);
+        EXPECT_EQ(e.s.log_lista.size(), log.size());
+        EXPECT_EQ(e.last_message(), hu(u8"A LOG megtelt: legfeljebb 99999 QSO fér bele!"));
+        EXPECT_EQ(e.fakes.ui.beeps, 1);
+        EXPECT_EQ(e.s.qso.kapott_hivojel_text, "HA1ABC");
+        EXPECT_FALSE(std::filesystem::exists(band_save_path(e.s)));
+        EXPECT_FALSE(std::filesystem::exists(backup_file_path(e.s)));
+    }
+}
+
+TEST(Adding, AutomaticClearingPreparesTheNextQso) {
+    Entry e(T::Swl);
+    e.s.auto_torles_check = true;
+    e.qso("HA1ABC", "001", "");
+    e.s.qso.hivojel_2_text = "HA2DEF";
+    const Text total = e.s.ossz_pontszam_text;
+    hozzaadas_rutin(e.s);
+    ASSERT_EQ(e.s.log_lista.size(), 1u);
+    EXPECT_EQ(e.s.ossz_pontszam_text, total);  // a listener's log has no score
+    EXPECT_EQ(e.s.qso.kapott_hivojel_text, "");
+    EXPECT_EQ(e.s.qso.hivojel_2_text, "");
+    EXPECT_EQ(e.s.qso.kapott_QRA_text, "AA00AA");
+    EXPECT_FALSE(e.s.view["kapott_QRA_text"].enabled);
+}
+
+TEST(Adding, FieldsClearedByTheAddAreNotCheckedWhenLeft) {
+    Entry e(T::Iaru);
+    e.s.auto_torles_check = true;
+    e.qso("HA1ABC", "001", "JN97AA");
+    hozzaadas_rutin(e.s);  // Enter in the locator field; the focus then leaves its emptied text
+    ASSERT_EQ(e.s.log_lista.size(), 1u);
+    entry_field_lost_focus(e.s, "kapott_QRA_text", false);
+    EXPECT_TRUE(e.fakes.ui.messages.empty());
+
+    char c = 'J';  // the operator's next key makes the fields theirs again
+    entry_key_press(e.s, "kapott_QRA_text", c);
+    entry_field_lost_focus(e.s, "kapott_QRA_text", false);
+    EXPECT_EQ(e.last_message(), hu(u8"Hibás QRA formátum!"));
+}
+
+TEST(Adding, EnterRightInTheCallsignFieldScoresThatCallsign) {
+    Entry e(T::Hadx);
+    e.qso("HA1ABC", "001", "");
+    kapott_hivojel_text_LostFocus(e.s);
+    EXPECT_EQ(e.s.qso.pontszam_text, "1");
+    e.s.qso.kapott_hivojel_text = "W1AW";  // corrected, then Enter without leaving the field
+    hozzaadas_rutin(e.s);
+    ASSERT_EQ(e.s.log_lista.size(), 1u);
+    EXPECT_EQ(col(e.s.log_lista.at(0), 75, 11), "DX/--/00005");
+}
+
+TEST(CallsignLeft, CountryShownForTheWorkedStationOnlyWithAMode) {
+    Entry e(T::Iaru);
+    e.s.qso.mod_combo.set(0);
+    e.s.qso.kapott_hivojel_text = " HA1ABC ";
+    kapott_hivojel_text_LostFocus(e.s);
+    EXPECT_EQ(e.last_message(), hu(u8"Valasszon adasmódot!"));
+    EXPECT_EQ(e.s.qso.kapott_hivojel_text, " HA1ABC ");
+
+    e.s.qso.mod_combo.set(1);
+    kapott_hivojel_text_LostFocus(e.s);
+    EXPECT_EQ(e.s.qso.kapott_hivojel_text, "HA1ABC");
+    EXPECT_EQ(e.s.current_country_name, "Hungary");
+    EXPECT_EQ(e.s.current_continent, "EU");
+    EXPECT_EQ(e.s.qth_label, "Hungary  EU");
+}
+
+TEST(EntryEvents, RefExchangeMultiplierAsTyped) {
+    Entry e(T::Ref);
+    e.qso("F5ABC", "75", "");
+    e.s.log_lista.add(pad_cut("2024-05-04/12:00:00=F1AAA", 45) + "0075" + Text(70, ' '));
+    entry_field_changed(e.s, "kapott_sorszam_text");
+    EXPECT_EQ(e.s.qso.tavolsag_text, "-----");
+    e.s.qso.kapott_sorszam_text = "76";
+    entry_field_changed(e.s, "kapott_sorszam_text");
+    EXPECT_EQ(e.s.qso.tavolsag_text, "Multi");
+}
+
+TEST(EntryEvents, SwapExchangesTheTwoHeardStations) {
+    Entry e(T::Swl);
+    e.qso("HA1ABC", "001", "");
+    e.s.qso.hivojel_2_text = "HA2DEF";
+    e.s.qso.kuldott_sorszam_text = "002";
+    e.s.qso.kapott_riport_text = "57";
+    e.s.qso.kuldott_riport_text = "59";
+    csere_cmd_Click(e.s);
+    EXPECT_EQ(e.s.qso.kapott_hivojel_text, "HA2DEF");
+    EXPECT_EQ(e.s.qso.hivojel_2_text, "HA1ABC");
+    EXPECT_EQ(e.s.qso.kapott_sorszam_text, "002");
+    EXPECT_EQ(e.s.qso.kapott_riport_text, "59");
+}
+
+}  // namespace
+}  // namespace loxar
