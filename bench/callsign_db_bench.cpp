@@ -4,7 +4,7 @@
 #include "bench.hpp"
 #include "sample_data.hpp"
 #include "model/file_io.hpp"
-#include "database/db_lookup.hpp"
+#include "session/db_lookup.hpp"
 #include "support/fake_ports.hpp"
 
 namespace {

@@ -8,7 +8,7 @@
 #include "model/file_io.hpp"
 #include "session/qso_entry.hpp"
 #include "session/startup.hpp"
-#include "database/db_lookup.hpp"
+#include "session/db_lookup.hpp"
 #include "rules/contest_rules.hpp"
 #include "sample_data.hpp"
 #include "support/fake_ports.hpp"

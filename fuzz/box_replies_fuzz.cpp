@@ -2,8 +2,8 @@
 // two pieces; then what the replies feed: the gains, the EPROM read-back and a calling step.
 #include "fuzz_home.hpp"
 #include "station/box_protocol.hpp"
-#include "station/calling.hpp"
-#include "station/keying_box.hpp"
+#include "session/calling.hpp"
+#include "session/keying_box.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace loxar;

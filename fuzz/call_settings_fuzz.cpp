@@ -2,8 +2,8 @@
 // and expanded, the settings line built from what was read, and the file written back.
 #include "session/keyer_text.hpp"
 #include "fuzz_home.hpp"
-#include "station/calling.hpp"
-#include "station/keying_box.hpp"
+#include "session/calling.hpp"
+#include "session/keying_box.hpp"
 #include "station/message_files.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -2,7 +2,7 @@
 // expanded as they are sent) and the set written back.
 #include "session/keyer_text.hpp"
 #include "fuzz_home.hpp"
-#include "station/calling.hpp"
+#include "session/calling.hpp"
 #include "station/message_files.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -6,7 +6,7 @@
 #include "session/numbering.hpp"
 #include "session/startup.hpp"
 #include "session/subsystems.hpp"
-#include "database/oblast_table.hpp"
+#include "session/oblast_table.hpp"
 #include "rules/contest_rules.hpp"
 #include "rules/country_table.hpp"
 #include "rules/reevaluation.hpp"

@@ -1,10 +1,7 @@
-// The callsign database during QSO entry: loading, lookup, as-you-type selection and the locator list.
+// The lookup of a callsign in the callsign database by the contest type.
 #include "database/db_lookup.hpp"
 
 #include <algorithm>
-
-#include "model/file_io.hpp"
-#include "session/subsystems.hpp"
 
 namespace loxar {
 
@@ -12,11 +9,6 @@ namespace {
 
 bool all_zeros(const Text& s) {
     return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return c == '0'; });
-}
-
-void refresh_lookup(Session& s) {
-    s.ui().refresh(Aspect::EntryFields);
-    s.ui().refresh(Aspect::DatabaseLists);
 }
 
 }  // namespace
@@ -71,99 +63,6 @@ StationFill station_fill(const CallsignDb& db, ContestType type, const Text& sou
             break;  // only the current entry of the list changes
     }
     return f;
-}
-
-void adatbazis_beolvasas(Session& s, const std::filesystem::path& nev) {
-    s.qra_sort_lista.clear();
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(nev, ec)) {
-        s.ui().refresh(Aspect::DatabaseLists);
-        return;
-    }
-    s.ui().busy(true);
-    std::optional<Text> bytes = read_file(nev);
-    std::size_t left_out = 0;
-    if (bytes) {
-        DatabaseRead read = parse_database(*bytes);
-        left_out = read.left_out;
-        s.qra_sort_lista.assign(std::move(read.records));
-        s.database_loaded = 1;
-    }
-    s.ui().busy(false);
-    s.ui().refresh(Aspect::DatabaseLists);
-    if (!bytes) {
-        s.ui().beep();
-        s.ui().message(hu(u8"A hívójel lista nem olvasható be (túl nagy vagy hibás): ") + text_path(nev));
-    } else if (left_out > 0) {
-        s.ui().beep();
-        s.ui().message(hu(u8"A hívójel listából az első ") + std::to_string(kMaxDatabaseRecords) +
-                       hu(u8" állomás fért be, további ") + std::to_string(left_out) +
-                       hu(u8" sor kimaradt: ") + text_path(nev));
-    }
-}
-
-// The contest-type change loads its database through this name.
-void qra_adatbazis_betoltes(Session& s, const std::filesystem::path& file) { adatbazis_beolvasas(s, file); }
-
-void qra_read_cmd_Click(Session& s) {
-    s.database_loaded = 0;
-    s.dialog.chooser_mode = 1;
-    s.dialog.chooser_directory = text_path(s.paths.system_dir);
-    s.dialog.chooser_extension = s.contest() == ContestType::Nmark ? "nmark" : "qra";
-    s.ui().file_valasztas(s.dialog);
-    if (!s.dialog.chosen_path.empty()) adatbazis_beolvasas(s, fs_path(s.dialog.chosen_path));
-}
-
-void allomas_adat_kereses(Session& s) {
-    if (s.database_loaded == 0) return;
-    const Text sought = trim(s.qso.kapott_hivojel_text);
-    s.qra_lista.clear();
-    const StationFill f = station_fill(s.qra_sort_lista, s.contest(), sought);
-    if (f.index >= 0) s.qra_sort_lista.set_current(f.index);
-    for (const Text& loc : f.locators) s.qra_lista.add(loc);
-    if (!s.qra_lista.empty()) s.qra_lista.select_only(0);
-    QsoRecord& q = s.qso;
-    if (f.callsign) q.kapott_hivojel_text = *f.callsign;
-    if (f.locator) q.kapott_QRA_text = *f.locator;
-    if (f.name) q.kapott_nev_text = *f.name;
-    if (f.number) q.kapott_sorszam_text = *f.number;
-    refresh_lookup(s);
-}
-
-void database_select_typed(Session& s) {
-    if (s.qra_sort_lista.empty()) return;
-    const long i = s.qra_sort_lista.find_containing(trim(s.qso.kapott_hivojel_text));
-    if (i < 0 || i == s.qra_sort_lista.current()) return;
-    s.qra_sort_lista.set_current(i);
-    s.ui().refresh(Aspect::DatabaseLists);
-}
-
-std::optional<Text> database_insert_completion(Session& s) {
-    const CallsignDb& db = s.qra_sort_lista;
-    if (db.empty() || db.current() < 0) return std::nullopt;
-    const Text& record = db.at(static_cast<std::size_t>(db.current()));
-    if (record.find(trim(s.qso.kapott_hivojel_text)) == Text::npos) return std::nullopt;
-    s.qso.kapott_hivojel_text = trim(col(record, db_col::kCall, db_col::kCallWidth));
-    allomas_adat_kereses(s);
-    s.ui().refresh(Aspect::EntryFields);
-    return s.qso.kapott_hivojel_text;
-}
-
-void qra_lista_cmd_Click(Session& s) { s.ui().focus("qra_lista", false); }
-
-void qra_lista_DblClick(Session& s, long index) {
-    if (index < 0 || static_cast<std::size_t>(index) >= s.qra_lista.size()) return;
-    s.qso.kapott_QRA_text = s.qra_lista.at(static_cast<std::size_t>(index));
-    s.ui().refresh(Aspect::EntryFields);
-}
-
-bool qra_lista_enter(Session& s) {
-    const long i = s.qra_lista.list_index;
-    if (i < 0 || static_cast<std::size_t>(i) >= s.qra_lista.size()) return true;
-    s.qso.kapott_QRA_text = s.qra_lista.at(static_cast<std::size_t>(i));
-    s.ui().refresh(Aspect::EntryFields);
-    s.ui().focus("kapott_QRA_text", true);
-    return true;
 }
 
 }  // namespace loxar

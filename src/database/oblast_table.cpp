@@ -3,11 +3,7 @@
 
 #include "text/list_input.hpp"
 
-#include <algorithm>
-#include <filesystem>
-
 #include "model/file_io.hpp"
-#include "session/session.hpp"
 
 namespace loxar {
 
@@ -72,36 +68,6 @@ Text oblast_lookup(const std::vector<Text>& entries, std::string_view hivojel) {
         if (col(e, oblast_col::kKey, oblast_col::kKeyWidth) == key) return e;
     }
     return kOblastNotFound;
-}
-
-Text ru_exchange_toltes(Session& s) {
-    const std::filesystem::path file = s.paths.system_dir / kOblastFile;
-    std::error_code ec;
-    Text status;
-    if (!std::filesystem::exists(file, ec)) {
-        status = "DXCC (" + text_path(file) + hu(u8") nem található!");
-    } else if (auto bytes = read_file(file, kMaxSmallFileBytes); !bytes) {
-        // Unreadable or far too large: the table keeps what it held.
-        status = hu(u8"RU_EXCHANGE nem olvasható: ") + text_path(file);
-    } else {
-        OblastRead read = parse_oblast_file(*bytes);
-        s.exchange_lista.clear();
-        for (Text& e : read.entries) s.exchange_lista.add(std::move(e));
-        if (!s.exchange_lista.empty()) s.exchange_lista.select_only(0);
-        status = "RU_EXCHANGE beolvasva!";
-        if (!read.bad_lines.empty()) {
-            status += hu(u8" Hibás sorok kihagyva:");
-            const std::size_t shown = std::min<std::size_t>(read.bad_lines.size(), 5);
-            for (std::size_t i = 0; i < shown; ++i) status += " " + std::to_string(read.bad_lines[i]);
-            if (read.bad_lines.size() > shown) status += " ...";
-        }
-    }
-    s.ru_exchange_status = status;
-    return status;
-}
-
-Text ru_exchange_kereses(const Session& s, const Text& hivojel) {
-    return oblast_lookup(s.exchange_lista.items(), hivojel);
 }
 
 }  // namespace loxar

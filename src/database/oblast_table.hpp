@@ -9,8 +9,6 @@
 
 namespace loxar {
 
-struct Session;
-
 inline constexpr const char* kOblastFile = "RU_oblast.txt";
 
 // Results of the lookup that name no oblast (their columns 34-35 are blank: no exchange).
@@ -42,11 +40,5 @@ OblastRead parse_oblast_file(std::string_view bytes);
 // (columns 5-6) equals the call-area digit and the letter after it, kOblastNotFound when no entry
 // does, kOblastUnknownCall when the callsign has no such digit.
 Text oblast_lookup(const std::vector<Text>& entries, std::string_view hivojel);
-
-// Loads SYSTEM/RU_oblast.txt into exchange_lista; returns (and keeps in ru_exchange_status) the
-// status text for the window's label.
-Text ru_exchange_toltes(Session& s);
-// The oblast entry of a callsign from exchange_lista (see oblast_lookup).
-Text ru_exchange_kereses(const Session& s, const Text& hivojel);
 
 }  // namespace loxar

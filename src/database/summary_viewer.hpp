@@ -11,8 +11,6 @@
 
 namespace loxar {
 
-struct Session;
-
 // The state of the panel, held by the session.
 struct SummaryPanel {
     ListBox osszesito_lista;  // several lines may be selected
@@ -41,14 +39,5 @@ void summary_search(ListBox& list, std::string_view needle);
 // The last line whose first callsign, second callsign and key answer those of line `i`
 // crosswise; nothing when the other station's QSO is not in the list.
 std::optional<std::size_t> summary_counterpart(const std::vector<Text>& lines, std::size_t i);
-
-// --- the panel's procedures on the session ---------------------------------------------------
-
-void osszesito_beolvasas_cmd_Click(Session& s);
-void osszesito_kereso_rutin(Session& s);
-void osszesito_lista_DblClick(Session& s, long index);
-// A key typed into the search field: Enter searches (swallowed: true); any other character is
-// upper-cased and folded in `c`.
-bool kereses_text_key(Session& s, char& c);
 
 }  // namespace loxar

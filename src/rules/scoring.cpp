@@ -5,7 +5,7 @@
 
 #include "session/numbering.hpp"
 #include "database/callsign_db.hpp"
-#include "database/oblast_table.hpp"
+#include "session/oblast_table.hpp"
 #include "rules/log_total.hpp"
 #include "rules/reevaluation.hpp"
 

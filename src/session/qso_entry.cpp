@@ -14,7 +14,7 @@
 #include "model/qso_line.hpp"
 #include "session/startup.hpp"
 #include "session/subsystems.hpp"
-#include "database/db_lookup.hpp"
+#include "session/db_lookup.hpp"
 #include "rules/qrb.hpp"
 #include "rules/qso_rules.hpp"
 #include "rules/scoring.hpp"

@@ -13,7 +13,7 @@
 #include "session/window_state.hpp"
 #include "rules/contest_rules.hpp"
 #include "rules/rule_files.hpp"
-#include "station/keying_box.hpp"
+#include "session/keying_box.hpp"
 
 namespace loxar {
 

@@ -3,8 +3,8 @@
 
 #include "session/startup.hpp"
 #include "session/subsystems.hpp"
-#include "station/calling.hpp"
-#include "station/keying_box.hpp"
+#include "session/calling.hpp"
+#include "session/keying_box.hpp"
 
 namespace loxar {
 

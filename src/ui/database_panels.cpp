@@ -13,8 +13,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "database/qra_list.hpp"
-#include "database/summary_viewer.hpp"
+#include "session/qra_panel.hpp"
+#include "session/summary_viewer.hpp"
 #include "ui/field_text.hpp"
 #include "ui/panel_builder.hpp"
 #include "ui/qt_text.hpp"

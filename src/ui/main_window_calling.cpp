@@ -14,8 +14,8 @@
 #include <QTabWidget>
 
 #include "station/box_protocol.hpp"
-#include "station/calling.hpp"
-#include "station/keying_box.hpp"
+#include "session/calling.hpp"
+#include "session/keying_box.hpp"
 #include "ui/bindings.hpp"
 #include "ui/main_window.hpp"
 #include "ui/qt_text.hpp"

@@ -10,7 +10,7 @@
 
 #include "model/file_io.hpp"
 #include "model/paths.hpp"
-#include "database/db_lookup.hpp"
+#include "session/db_lookup.hpp"
 #include "support/started_session.hpp"
 
 namespace loxar {

@@ -1,5 +1,5 @@
 // The Russian oblast table: its entries, reading RU_oblast.txt, and the oblast of a callsign.
-#include "database/oblast_table.hpp"
+#include "session/oblast_table.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The "Hívójel lista" working list: reading and writing ".qra" files, adding, overwriting and
 // merging the log, the entry keys and the list's clicks.
-#include "database/qra_list.hpp"
+#include "session/qra_panel.hpp"
 
 #include <gtest/gtest.h>
 

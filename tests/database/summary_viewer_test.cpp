@@ -1,5 +1,5 @@
 // The summary viewer: reading a ".SUM" file, the search and the counterpart of a QSO.
-#include "database/summary_viewer.hpp"
+#include "session/summary_viewer.hpp"
 
 #include <gtest/gtest.h>
 

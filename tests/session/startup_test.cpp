@@ -10,7 +10,7 @@
 #include "session/log_file.hpp"
 #include "session/status_line.hpp"
 #include "session/window_keys.hpp"
-#include "station/keying_box.hpp"
+#include "session/keying_box.hpp"
 #include "support/started_session.hpp"
 
 namespace loxar {

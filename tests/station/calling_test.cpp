@@ -1,5 +1,5 @@
 // Automatic calling, the message lists and their files.
-#include "station/calling.hpp"
+#include "session/calling.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The keying box link: settings line, poll cycle, replies, EPROM, port loss and the lamp.
-#include "station/keying_box.hpp"
+#include "session/keying_box.hpp"
 
 #include <gtest/gtest.h>
 

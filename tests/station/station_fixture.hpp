@@ -2,8 +2,8 @@
 #pragma once
 
 #include "session/clock.hpp"
-#include "station/calling.hpp"
-#include "station/keying_box.hpp"
+#include "session/calling.hpp"
+#include "session/keying_box.hpp"
 #include "support/started_session.hpp"
 
 namespace loxar::testing {

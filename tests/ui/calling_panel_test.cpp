@@ -9,7 +9,7 @@
 #include <QPushButton>
 
 #include "session/clock.hpp"
-#include "station/calling.hpp"
+#include "session/calling.hpp"
 #include "ui/support/started_window.hpp"
 #include "ui/support/ui_test.hpp"
 

@@ -10,7 +10,7 @@
 
 #include "platform/qt_serial_port.hpp"
 #include "platform/system_clock.hpp"
-#include "station/calling.hpp"
+#include "session/calling.hpp"
 #include "support/fake_ports.hpp"
 #include "ui/main_window.hpp"
 #include "ui/support/keybox_process.hpp"

@@ -1,5 +1,5 @@
 // Voice player availability.
-#include "station/voice_player.hpp"
+#include "session/voice_player.hpp"
 
 namespace loxar {
 

@@ -1,10 +1,10 @@
 // The keying box link: port, poll step, replies, waits, EPROM and the keyer controls.
-#include "station/keying_box.hpp"
+#include "session/keying_box.hpp"
 
 #include <algorithm>
 
 #include "station/box_protocol.hpp"
-#include "station/calling.hpp"
+#include "session/calling.hpp"
 
 namespace loxar {
 

@@ -1,4 +1,6 @@
 // The "Hívójel lista" panel's procedures: its buttons, keys, list clicks, files and questions.
+#include "session/qra_panel.hpp"
+
 #include <algorithm>
 
 #include "model/entry_filter.hpp"

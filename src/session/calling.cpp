@@ -1,14 +1,14 @@
 // Automatic calling and the CW and voice message lists.
-#include "station/calling.hpp"
+#include "session/calling.hpp"
 
 #include <filesystem>
 
 #include "model/file_io.hpp"
 #include "session/keyer_text.hpp"
 #include "station/box_protocol.hpp"
-#include "station/keying_box.hpp"
+#include "session/keying_box.hpp"
 #include "station/message_files.hpp"
-#include "station/voice_player.hpp"
+#include "session/voice_player.hpp"
 
 namespace loxar {
 
