@@ -4,7 +4,7 @@
 #include "bench.hpp"
 #include "session/startup.hpp"
 #include "reports/cabrillo_report.hpp"
-#include "reports/report_panel.hpp"
+#include "session/report_panel.hpp"
 #include "support/fake_ports.hpp"
 #include "support/sample_lines.hpp"
 

@@ -1,8 +1,8 @@
 // A station data sheet file loaded into a session with a log, then an EDI report built from it.
 #include "fuzz_home.hpp"
 #include "reports/cabrillo_report.hpp"
-#include "reports/data_sheet.hpp"
-#include "reports/report_panel.hpp"
+#include "session/data_sheet.hpp"
+#include "session/report_panel.hpp"
 #include "support/sample_lines.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -1,6 +1,6 @@
 // An own-data file read and put into a started session, as the start does.
 #include "fuzz_home.hpp"
-#include "reports/own_data.hpp"
+#include "session/own_data.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace loxar;

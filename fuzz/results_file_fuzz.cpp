@@ -1,7 +1,7 @@
 // An EDI results file ("Eredmény beolvasás") put into the sheet, then the EDI report built.
 #include "fuzz_home.hpp"
 #include "reports/cabrillo_report.hpp"
-#include "reports/report_panel.hpp"
+#include "session/report_panel.hpp"
 #include "support/sample_lines.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

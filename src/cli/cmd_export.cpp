@@ -5,7 +5,7 @@
 #include "cli/cli_session.hpp"
 #include "cli/commands.hpp"
 #include "model/file_io.hpp"
-#include "exchange/adif_export.hpp"
+#include "session/adif_export.hpp"
 
 namespace loxar::cli {
 

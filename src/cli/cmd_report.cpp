@@ -7,8 +7,8 @@
 #include "model/file_io.hpp"
 #include "session/startup.hpp"
 #include "reports/cabrillo_report.hpp"  // ReportFormat
-#include "reports/data_sheet.hpp"
-#include "reports/report_panel.hpp"
+#include "session/data_sheet.hpp"
+#include "session/report_panel.hpp"
 
 namespace loxar::cli {
 

@@ -4,13 +4,10 @@
 #include <string_view>
 #include <vector>
 
-#include "session/vegyes_panel.hpp"
 #include "model/bands.hpp"
 #include "model/file_io.hpp"
-#include "session/list_save.hpp"
 #include "model/log_fields.hpp"
 #include "model/qso_line.hpp"
-#include "session/subsystems.hpp"
 #include "reports/adif_report.hpp"
 
 namespace loxar {
@@ -282,10 +279,6 @@ void build(Out& o, const std::vector<Text>& log_lines, ContestType type, const E
 
 }  // namespace
 
-ExportStation export_station(const Session& s) {
-    return {s.station.hivojel_text, s.qso.kezelo_text, s.qso.qth_text, s.station.QRA_text};
-}
-
 std::vector<Text> adif_export_lines(const std::vector<Text>& log_lines, ContestType type,
                                     const ExportStation& own) {
     std::vector<Text> lines;
@@ -310,27 +303,5 @@ Text adif_export_text(const std::vector<Text>& log_lines, ContestType type,
     build(o, log_lines, type, own);
     return text;
 }
-
-void export_rutin(Session& s) {
-    vegyes_panel_mutatas(s, "Export => ADIF", {u8"Mentés"}, false);
-    ListBox& list = s.vegyes_lista[0];
-    list.clear();
-    // An empty log gives an empty list, so that the save says there is nothing to save.
-    if (!s.log_lista.empty()) {
-        for (Text& l : adif_export_lines(s.log_lista.items(), s.contest(), export_station(s))) {
-            list.add(std::move(l));
-        }
-    }
-    s.vegyes_valaszto = 0;
-    s.panel_mode = kExportMode;
-    s.ui().refresh(Aspect::All);
-}
-
-void export_mentes_Click(Session& s) {
-    if (s.panel_mode != kExportMode) return;
-    lista_mentes(s, s.vegyes_lista[0].items(), s.paths.import_export_dir, "adi", false);
-}
-
-void adif_export(Session& s) { export_rutin(s); }
 
 }  // namespace loxar

@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "model/contest_types.hpp"
-#include "session/session.hpp"
 #include "text/text.hpp"
 
 namespace loxar {
@@ -20,7 +19,6 @@ struct ExportStation {
     Text qth;      // qth_text
     Text locator;  // QRA_text
 };
-ExportStation export_station(const Session& s);
 
 // The lines of the ADIF text (header, EOH, then each QSO's record in the form of the contest
 // type's layout), each without its line end.
@@ -29,10 +27,5 @@ std::vector<Text> adif_export_lines(const std::vector<Text>& log_lines, ContestT
 // Those lines, each followed by CR LF: what the panel's save writes.
 Text adif_export_text(const std::vector<Text>& log_lines, ContestType type,
                       const ExportStation& own);
-
-// The main "Export" button: the panel with the ADIF text of the log.
-void export_rutin(Session& s);
-// The panel's "Mentés" button: the list into a chosen ".adi" file.
-void export_mentes_Click(Session& s);
 
 }  // namespace loxar

@@ -11,8 +11,8 @@
 
 #include "model/bands.hpp"
 #include "model/file_io.hpp"
-#include "session/log_file.hpp"
-#include "session/numbering.hpp"
+#include "model/log_format.hpp"
+#include "model/log_numbers.hpp"
 #include "model/qso_line.hpp"
 #include "exchange/import_lines.hpp"
 #include "exchange/import_source.hpp"

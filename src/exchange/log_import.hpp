@@ -13,8 +13,6 @@
 
 namespace loxar {
 
-struct Session;
-
 enum class ImportFormat { Unknown, Edi, Cabrillo, Adif, LogFile, CallsignList };
 
 // The filter item that keeps only Cabrillo QSOs with HA or HG stations.
@@ -74,15 +72,5 @@ ImportResult convert_import(const ImportRead& read, const ImportSettings& settin
 
 // The check column of the layout the import builds for a contest type (41, 37 or 34).
 std::size_t import_check_column(ContestType type);
-
-// Panel procedures (panel_mode 3).
-void import_rutin(Session& s);
-void import_beolvasas(Session& s);
-void import_feldolgozas(Session& s);
-void import_bemasolas(Session& s);
-void import_hozzafuzes(Session& s);
-void import_mentes(Session& s);
-// The five buttons vegyes_cmd 0-4 while the panel serves the import.
-void import_vegyes_cmd_Click(Session& s, int index);
 
 }  // namespace loxar

@@ -7,8 +7,7 @@
 #include <vector>
 
 #include "model/entry_filter.hpp"
-#include "session/session.hpp"
-#include "session/subsystems.hpp"  // adatlap_torlo_rutin
+#include "reports/sheet_state.hpp"
 
 namespace loxar {
 
@@ -69,15 +68,5 @@ void apply_sheet_file(DataSheet& d, const SheetFile& f);
 // characters of the log lines; an empty log has empty dates).
 bool sheet_needs_refresh(std::string_view first_log_date, std::string_view last_log_date,
                          std::string_view start_date, std::string_view end_date);
-
-// Puts the text of a ".hdr" file into the sheet and, when the log's dates call for it, runs the
-// refresh from the log; false when the text is not a sheet file.
-bool adatlap_file_betoltes(Session& s, const Text& bytes);
-
-// The buttons of the sheet panel.
-void data_save_cmd_Click(Session& s);          // "Adatlap_mentés"
-void data_load_cmd_Click(Session& s);          // "Adatlap beolvasás"
-void data_erase_cmd_Click(Session& s);         // "Törlés"
-void megjegyzes_torles_cmd_Click(Session& s);  // "Radir"
 
 }  // namespace loxar

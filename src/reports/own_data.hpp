@@ -3,8 +3,7 @@
 
 #include <array>
 
-#include "session/session.hpp"
-#include "session/subsystems.hpp"  // sajat_adat_beolvasas, sajat_adat_mentes, sajat_adat_vizsgalat
+#include "text/text.hpp"
 
 namespace loxar {
 
@@ -27,8 +26,6 @@ struct OwnData {
 };
 inline constexpr int kOwnDataValueCount = 14;
 
-// The session's own data as the file stores it.
-OwnData own_data_of(const Session& s);
 // The 16 lines, each ended by CR LF: header, the values (texts trimmed), "End".
 Text own_data_text(const OwnData& d);
 
@@ -42,8 +39,6 @@ struct OwnDataRead {
 // contest type AND 15, roger beep and gains AND 7); a value no list can show, a band outside
 // the band table or a line that is not a 16-bit number stops the reading there.
 OwnDataRead parse_own_data(const Text& bytes, const OwnData& current);
-// Puts the first `count` values (file order) into the session's fields.
-void apply_own_data(Session& s, const OwnData& d, int count);
 
 // Error bits of the own-data check and their message lines, in bit order.
 enum OwnDataError : short {

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "session/session.hpp"
+#include "reports/sheet_state.hpp"
 
 namespace loxar {
 
@@ -19,8 +19,5 @@ struct ReportSource {
     Text mode_text;      // mod_combo's text (the REF contest line)
     Text total_score;    // ossz_pontszam_text
 };
-
-// The source as the session holds it now.
-ReportSource report_source(const Session& s);
 
 }  // namespace loxar

@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "session/session.hpp"
+#include "reports/sheet_state.hpp"
 
 namespace loxar {
 

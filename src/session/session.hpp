@@ -165,7 +165,7 @@ struct Session {
     Combo edi_wwl_combo;
     Combo edi_exchange_combo;
 
-    // Report panel (reports/report_panel): the EDI QSO list (the CQ-WW-VHF list while that format
+    // Report panel (session/report_panel): the EDI QSO list (the CQ-WW-VHF list while that format
     // is chosen), the YL-OM result list and its statistics line, the report text being read and
     // edited, the results/report option and the ADIF header lines of the last YL-OM report.
     ListBox qso_lista;

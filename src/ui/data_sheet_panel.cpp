@@ -10,7 +10,7 @@
 #include <memory>
 
 #include "session/startup.hpp"
-#include "reports/data_sheet.hpp"
+#include "session/data_sheet.hpp"
 #include "ui/multiline_sync.hpp"
 #include "ui/panel_builder.hpp"
 #include "ui/panels.hpp"

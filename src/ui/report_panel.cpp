@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 #include <memory>
 
-#include "reports/report_panel.hpp"
+#include "session/report_panel.hpp"
 #include "reports/result_fields.hpp"
 #include "ui/multiline_sync.hpp"
 #include "ui/panel_builder.hpp"

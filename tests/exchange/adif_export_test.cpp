@@ -1,5 +1,5 @@
 // The ADIF records of each log-line layout, exactly as the export writes them.
-#include "exchange/adif_export.hpp"
+#include "session/adif_export.hpp"
 
 #include <gtest/gtest.h>
 

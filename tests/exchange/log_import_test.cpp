@@ -1,5 +1,5 @@
 // Log import: recognising and converting the inputs, the band of a frequency, and the panel.
-#include "exchange/log_import.hpp"
+#include "session/log_import.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The station data sheet: input filters, clearing, the ".hdr" round trip, malformed files and
 // the refresh from the log after loading.
-#include "reports/data_sheet.hpp"
+#include "session/data_sheet.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The own-data file: what is written at exit, what start reads back, malformed files, and the
 // own-data check with its message.
-#include "reports/own_data.hpp"
+#include "session/own_data.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The report panel: the result button, building, saving and clearing, the results file and the
 // format the panel opens with.
-#include "reports/report_panel.hpp"
+#include "session/report_panel.hpp"
 
 #include <gtest/gtest.h>
 

@@ -8,7 +8,7 @@
 #include "session/list_save.hpp"
 #include "database/oblast_table.hpp"
 #include "reports/cabrillo_report.hpp"
-#include "reports/report_panel.hpp"
+#include "session/report_panel.hpp"
 #include "reports/result_fields.hpp"
 #include "rules/scoring.hpp"
 #include "statistics/statistics.hpp"

@@ -5,7 +5,7 @@
 #include <QPushButton>
 
 #include "model/file_io.hpp"
-#include "exchange/adif_export.hpp"
+#include "session/adif_export.hpp"
 #include "support/sample_lines.hpp"
 #include "ui/qt_text.hpp"
 #include "ui/support/started_window.hpp"

@@ -1,5 +1,5 @@
 // Log import in the multi-purpose panel (panel_mode 3): read, convert, copy, append, save.
-#include "exchange/log_import.hpp"
+#include "session/log_import.hpp"
 
 #include "session/edit_mode.hpp"
 #include "model/file_io.hpp"

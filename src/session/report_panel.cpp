@@ -1,5 +1,5 @@
 // The report panel: result calculation, the result views, building, saving and clearing reports.
-#include "reports/report_panel.hpp"
+#include "session/report_panel.hpp"
 
 #include "model/file_io.hpp"
 #include "session/questions.hpp"
@@ -7,6 +7,7 @@
 #include "reports/cabrillo_report.hpp"
 #include "reports/edi_report.hpp"
 #include "reports/result_fields.hpp"
+#include "session/report_source.hpp"
 #include "rules/contest_rules.hpp"
 #include "rules/scoring.hpp"
 

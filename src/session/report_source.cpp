@@ -1,5 +1,5 @@
 // The report source as the session holds it.
-#include "reports/report_source.hpp"
+#include "session/report_source.hpp"
 
 namespace loxar {
 
