@@ -9,7 +9,7 @@
 #include "session/qso_entry.hpp"
 #include "session/startup.hpp"
 #include "database/db_lookup.hpp"
-#include "rules/contest_rules.hpp"
+#include "session/contest_rules.hpp"
 #include "sample_data.hpp"
 #include "support/fake_ports.hpp"
 #include "support/temp_home.hpp"

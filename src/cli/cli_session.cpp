@@ -7,10 +7,10 @@
 #include "session/startup.hpp"
 #include "session/subsystems.hpp"
 #include "database/oblast_table.hpp"
-#include "rules/contest_rules.hpp"
-#include "rules/country_table.hpp"
-#include "rules/reevaluation.hpp"
-#include "rules/scoring.hpp"
+#include "session/contest_rules.hpp"
+#include "session/country_table.hpp"
+#include "session/reevaluation.hpp"
+#include "session/scoring.hpp"
 
 namespace loxar::cli {
 

@@ -12,7 +12,7 @@
 #include "session/log_file.hpp"
 #include "session/subsystems.hpp"
 #include "exchange/log_import.hpp"
-#include "rules/contest_rules.hpp"
+#include "session/contest_rules.hpp"
 
 namespace loxar::cli {
 

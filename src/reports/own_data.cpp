@@ -6,7 +6,7 @@
 #include "session/clock.hpp"
 #include "model/file_io.hpp"
 #include "session/subsystems.hpp"
-#include "rules/contest_rules.hpp"
+#include "session/contest_rules.hpp"
 
 namespace loxar {
 

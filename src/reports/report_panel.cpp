@@ -7,8 +7,8 @@
 #include "reports/cabrillo_report.hpp"
 #include "reports/edi_report.hpp"
 #include "reports/result_fields.hpp"
-#include "rules/contest_rules.hpp"
-#include "rules/scoring.hpp"
+#include "session/contest_rules.hpp"
+#include "session/scoring.hpp"
 
 namespace loxar {
 

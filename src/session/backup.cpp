@@ -13,6 +13,7 @@
 #include "session/numbering.hpp"
 #include "session/qso_entry.hpp"
 #include "session/subsystems.hpp"
+#include "session/scoring.hpp"
 #include "session/unsaved_qsos.hpp"
 
 namespace loxar {

@@ -7,6 +7,7 @@
 #include "session/log_file.hpp"
 #include "session/numbering.hpp"
 #include "session/subsystems.hpp"
+#include "session/scoring.hpp"
 #include "session/unsaved_qsos.hpp"
 #include "session/window_state.hpp"
 

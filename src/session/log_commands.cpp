@@ -9,6 +9,7 @@
 #include "session/numbering.hpp"
 #include "session/qso_entry.hpp"
 #include "session/subsystems.hpp"
+#include "session/reevaluation.hpp"
 
 namespace loxar {
 

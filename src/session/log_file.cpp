@@ -8,7 +8,9 @@
 #include "text/text.hpp"
 #include "session/numbering.hpp"
 #include "session/subsystems.hpp"
-#include "rules/contest_rules.hpp"
+#include "session/scoring.hpp"
+#include "session/reevaluation.hpp"
+#include "session/contest_rules.hpp"
 
 namespace loxar {
 

@@ -14,7 +14,8 @@
 #include "model/qso_line.hpp"
 #include "session/qso_restore.hpp"
 #include "session/subsystems.hpp"
-#include "rules/qrb.hpp"
+#include "session/scoring.hpp"
+#include "session/qrb.hpp"
 
 namespace loxar {
 

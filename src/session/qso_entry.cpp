@@ -15,9 +15,9 @@
 #include "session/startup.hpp"
 #include "session/subsystems.hpp"
 #include "database/db_lookup.hpp"
-#include "rules/qrb.hpp"
+#include "session/qrb.hpp"
 #include "rules/qso_rules.hpp"
-#include "rules/scoring.hpp"
+#include "session/scoring.hpp"
 
 namespace loxar {
 

@@ -12,6 +12,7 @@
 #include "session/numbering.hpp"
 #include "session/qso_entry.hpp"
 #include "session/subsystems.hpp"
+#include "session/scoring.hpp"
 
 namespace loxar {
 

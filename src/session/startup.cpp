@@ -10,8 +10,9 @@
 #include "session/qso_entry.hpp"
 #include "session/recovery.hpp"
 #include "session/subsystems.hpp"
+#include "session/scoring.hpp"
 #include "session/window_state.hpp"
-#include "rules/contest_rules.hpp"
+#include "session/contest_rules.hpp"
 #include "rules/rule_files.hpp"
 #include "station/keying_box.hpp"
 

@@ -10,8 +10,8 @@
 #include "reports/cabrillo_report.hpp"
 #include "reports/report_panel.hpp"
 #include "reports/result_fields.hpp"
-#include "rules/scoring.hpp"
-#include "statistics/statistics.hpp"
+#include "session/scoring.hpp"
+#include "session/statistics.hpp"
 #include "support/started_session.hpp"
 
 namespace loxar {
