@@ -10,6 +10,8 @@
 #include "session/startup.hpp"
 #include "session/db_lookup.hpp"
 #include "rules/contest_rules.hpp"
+#include "database/db_lookup.hpp"
+#include "session/contest_rules.hpp"
 #include "sample_data.hpp"
 #include "support/fake_ports.hpp"
 #include "support/temp_home.hpp"

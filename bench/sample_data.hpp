@@ -5,7 +5,7 @@
 #include <string>
 
 #include "session/session.hpp"
-#include "rules/contest_rules.hpp"
+#include "session/contest_rules.hpp"
 #include "support/sample_lines.hpp"
 #include "text/text.hpp"
 

@@ -1,6 +1,6 @@
 // A rule file's values put into a session and multiplied for every mode, as choosing a mode does.
 #include "fuzz_home.hpp"
-#include "rules/contest_rules.hpp"
+#include "session/contest_rules.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace loxar;

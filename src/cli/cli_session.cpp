@@ -5,12 +5,18 @@
 #include "session/log_file.hpp"
 #include "session/numbering.hpp"
 #include "session/startup.hpp"
-#include "session/subsystems.hpp"
+#include "session/data_sheet.hpp"
+#include "session/report_panel.hpp"
 #include "session/oblast_table.hpp"
 #include "rules/contest_rules.hpp"
 #include "rules/country_table.hpp"
 #include "rules/reevaluation.hpp"
 #include "rules/scoring.hpp"
+#include "database/oblast_table.hpp"
+#include "session/contest_rules.hpp"
+#include "session/country_table.hpp"
+#include "session/reevaluation.hpp"
+#include "session/scoring.hpp"
 
 namespace loxar::cli {
 

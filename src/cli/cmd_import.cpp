@@ -10,9 +10,9 @@
 #include "model/bands.hpp"
 #include "model/file_io.hpp"
 #include "session/log_file.hpp"
-#include "session/subsystems.hpp"
+#include "session/own_data.hpp"
 #include "exchange/log_import.hpp"
-#include "rules/contest_rules.hpp"
+#include "session/contest_rules.hpp"
 
 namespace loxar::cli {
 

@@ -7,7 +7,7 @@
 #include "cli/cli_session.hpp"
 #include "model/file_io.hpp"
 #include "session/log_file.hpp"
-#include "rules/scoring.hpp"
+#include "session/scoring.hpp"
 
 namespace loxar::cli {
 

@@ -2,6 +2,7 @@
 #include <filesystem>
 #include <iostream>
 
+#include "reports/result_fields.hpp"
 #include "session/list_save.hpp"
 #include "cli/cli_session.hpp"
 #include "cli/commands.hpp"
@@ -50,7 +51,7 @@ int run_stats(const Args& a) {
         return kRefused;
     }
     const StatisticsTables tables{s.countries ? *s.countries : Session::kNoCountries,
-                                  s.exchange_lista.items(), s.sheet};
+                                  s.exchange_lista.items(), result_multipliers(s.sheet)};
     return write_result(a, crlf_text(statistics_page(s.log_lista.items(), type, tables)));
 }
 

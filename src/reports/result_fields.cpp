@@ -34,6 +34,10 @@ const std::array<ResultField, kResultFieldCount> kFields{{
 
 const std::array<ResultField, kResultFieldCount>& result_fields() { return kFields; }
 
+ResultMultipliers result_multipliers(const DataSheet& sheet) {
+    return {sheet.tx_CQSOMul, sheet.tx_CDXCMul, sheet.tx_CExcsMul};
+}
+
 void clear_results(DataSheet& sheet) {
     for (const ResultField& f : kFields) sheet.*f.member = f.cleared;
 }

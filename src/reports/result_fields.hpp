@@ -4,6 +4,7 @@
 #include <array>
 
 #include "reports/sheet_state.hpp"
+#include "rules/claimed_score.hpp"
 
 namespace loxar {
 
@@ -25,5 +26,7 @@ const std::array<ResultField, kResultFieldCount>& result_fields();
 Text result_tag(int label_index);
 // Every result field at its cleared value (the multipliers at 1).
 void clear_results(DataSheet& sheet);
+// The result fields' multipliers that the CQWW-VHF claimed total takes.
+ResultMultipliers result_multipliers(const DataSheet& sheet);
 
 }  // namespace loxar

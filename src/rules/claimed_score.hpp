@@ -8,7 +8,6 @@
 
 namespace loxar {
 
-struct DataSheet;
 
 // Distinct values of a log in first-seen order, their sorted list and the line that brought each.
 struct DistinctValues {
@@ -30,10 +29,15 @@ std::optional<std::size_t> best_dx_line(const std::vector<Text>& lines);
 std::optional<long long> claimed_total(const Text& qso_points, const Text& qso_multiplier,
                                        const std::vector<Text>& other_multipliers);
 
+// The multipliers of the data sheet's result fields that the CQWW-VHF claimed total takes.
+struct ResultMultipliers {
+    Text qsos, countries, exchanges;
+};
+
 // The CQWW-VHF claimed total of a log, the one its report claims: the QSO points (the log's total)
 // × the distinct squares of the lines not marked duplicate, with the sheet's QSO, DXCC and
 // exchange multipliers. Nothing when the product leaves the 64-bit range.
 std::optional<long long> cqww_claimed_total(const Text& qso_points, const std::vector<Text>& lines,
-                                            const DataSheet& sheet);
+                                            const ResultMultipliers& multipliers);
 
 }  // namespace loxar

@@ -1,10 +1,11 @@
-// Contest types: their rule files, databases, report formats and entry-field layouts.
+// Contest types: their rule files, databases and report formats; the rule text and the multipliers.
 #pragma once
 
 #include <array>
 #include <filesystem>
 
-#include "session/session.hpp"
+#include "model/contest_types.hpp"
+#include "text/text.hpp"
 
 namespace loxar {
 
@@ -34,21 +35,7 @@ short cqbp_band_multiplier(int band_index);
 // Band multiplier × mode multiplier, refused beyond the 16-bit range.
 std::optional<short> mode_multiplier_product(short band_multiplier, short mode_value);
 
-// Puts every entry field back to its default layout and captions.
-void beviteli_mezo_inic(Session& s);
-// Runs whenever the contest type changes.
-void szabaly_combo_Click(Session& s);
-// Reads rule_file_name into rule_values.
-void szabaly_beolvasas(Session& s);
-// Band multiplier from the contest type and the current band.
-void frekisav_szorzo_rutin(Session& s);
-// Multiplier field and default reports after a change of mode or band.
-void mod_szorzo_rutin(Session& s);
 // Index of the band-table entry whose first seven characters, trimmed, equal `band`; 0 for none.
 short sav_sorszam_kereso(const Text& band);
-// The EXCHANGE contest computes no distance or points.
-void special_szabaly_szamolas(Session& s);
-// Heading of the YL-OM result list.
-void yl_label_toltes(Session& s);
 
 }  // namespace loxar

@@ -10,7 +10,6 @@
 
 #include "model/contest_types.hpp"
 #include "model/country_lookup.hpp"
-#include "session/session.hpp"
 #include "text/text.hpp"
 
 namespace loxar {
@@ -90,9 +89,6 @@ private:
 // The worked callsign of a log line in the layout of the contest type.
 Text logged_callsign(const Text& line, ContestType type);
 
-// The lookup through the session's table (no table: "000").
-Text dxcc_kereses(const Session& s, const Text& callsign);
-
 // The EDI country count over lines of a contest type: QSOs per country index, the first record of
 // each country (trimmed, sorted), the line that brought each country, the unknown callsigns.
 // Lines flagged in `duplicates` are left out.
@@ -106,16 +102,5 @@ CountryCount count_countries(const std::vector<Text>& lines, ContestType type,
                              const CountryLookup& lookup, const std::vector<char>& duplicates);
 // The country name of a record (columns 13-44, trimmed).
 Text country_name_of(const Text& record);
-
-// Session procedures (declared for start-up in session/subsystems.hpp).
-// Reads SYSTEM/dxcc_list.txt into a new table and points `s.countries` at it; refused lines are
-// reported in one message.
-void dxcc_tabla_betoltes(Session& s);
-// Builds the country list of the session's table.
-void dxcc_lista_toltes(Session& s);
-// Rebuilds the per-country worked flags from the log list.
-void dxcc_vektor_feltoltes(Session& s);
-// The EDI country count: QSOs per country, the report window's country list, tx_CDXCs.
-void dxcc_osszeszamlalas(Session& s);
 
 }  // namespace loxar

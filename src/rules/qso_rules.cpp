@@ -129,21 +129,6 @@ long long cqbp_points(long long distance, const Text& mode, int band_index,
     return distance * mode_multiplier(mode, rule_values) * cqbp_band_multiplier(band_index);
 }
 
-Text hadx_marker(const Session& s, const StationCountry& c, int band, bool mode_chosen) {
-    if (!mode_chosen) return "--/--";
-    // A callsign of no known country is no country multiplier.
-    const bool new_country = c.country_index > 0 && !country_marked(s, c.country_index, band);
-    return new_country ? "DX/--" : "--/--";
-}
-
-Text rudx_marker(const Session& s, const StationCountry& c, int band, bool mode_chosen) {
-    if (!mode_chosen) return "--/--";
-    const bool new_country = c.country_index > 0 && !country_marked(s, c.country_index, band);
-    const bool new_oblast =
-        c.russian && c.oblast_index > 0 && !oblast_marked(s, c.oblast_index, band);
-    return Text(new_country ? "DX/" : "--/") + (new_oblast ? "OB" : "--");
-}
-
 Text hskc_key(const Text& home_callsign) {
     const Text& h = home_callsign;
     for (std::size_t i = 1; i + 1 < h.size(); ++i) {
@@ -166,36 +151,6 @@ int skm_zone_key(const Text& zone) {
     if (!all_digits(z) || z.size() > 3) return -1;
     const int n = static_cast<int>(int_value(z));
     return n > 0 && static_cast<std::size_t>(n) < kMarkKeys ? n : -1;
-}
-
-SkmEvaluation skm_evaluation(const Session& s, const StationCountry& c, const Text& zone_field,
-                             const Text& remembered_callsign, int band) {
-    SkmEvaluation e;
-    e.label = station_label(c) + "  ITU: " + c.zones;
-    e.zone = zone_field;
-    if (!c.zones.empty() && c.zones.find(';') == Text::npos) e.zone = c.zones;
-    const Text zone = trim(e.zone);
-
-    long long points = zone == "28" ? 1 : (c.continent == "EU" ? 3 : 5);
-    const int zone_key = skm_zone_key(zone);
-    // A zone that is not a number is no zone multiplier.
-    const bool new_zone = zone_key > 0 && !country_marked(s, zone_key, band);
-
-    const Text remembered = trim(remembered_callsign);
-    bool has_digit = false, has_other = false;
-    for (char ch : remembered) (is_digit(ch) ? has_digit : has_other) = true;
-    bool new_key = false;
-    if (has_digit && has_other) {
-        const Text key = remembered + pad_cut(band_name(band), 8);
-        if (!has_multiplier_key(s, key)) {
-            new_key = true;
-            e.held_key = key;
-            ++points;
-        }
-    }
-    e.points = zero_pad(points, 5);
-    e.result = Text(new_zone ? "IT/" : "--/") + (new_key ? "SK" : "--");
-    return e;
 }
 
 }  // namespace loxar

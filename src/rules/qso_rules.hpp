@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "model/country_lookup.hpp"
-#include "session/session.hpp"
 #include "text/text.hpp"
 
 namespace loxar {
@@ -59,11 +58,6 @@ long long cqbp_points(long long distance, const Text& mode, int band_index,
 inline const Text kNmarkFactor = "2";
 inline const Text kNmarkPoints = "1";
 
-// "DX/--" or "--/--" by the country's mark on the band ("--/--" too without a mode or a country).
-Text hadx_marker(const Session& s, const StationCountry& c, int band, bool mode_chosen);
-// The RUDX marker: "DX" or "--" for the country, then "OB" or "--" for a Russian station's oblast.
-Text rudx_marker(const Session& s, const StationCountry& c, int band, bool mode_chosen);
-
 // HSKC multiplier key of a home callsign: the first digit (from the second character on) that a
 // non-digit follows, with that character; otherwise the last two characters.
 Text hskc_key(const Text& home_callsign);
@@ -71,16 +65,6 @@ Text hskc_key(const Text& home_callsign);
 Text ref_exchange_key(const Text& exchange);
 Text ref_multiplier_key(const Text& exchange, const Text& band);
 
-// SILENT KEY MEM evaluation of one QSO.
-struct SkmEvaluation {
-    Text result;    // "IT/SK" ... "--/--"
-    Text points;    // "00001", "00003", "00005", one more with a new remembered callsign
-    Text zone;      // the received zone field afterwards
-    Text held_key;  // remembered-callsign key to add when the QSO is added; empty when none
-    Text label;     // country, continent, zones and oblast
-};
-SkmEvaluation skm_evaluation(const Session& s, const StationCountry& c, const Text& zone_field,
-                             const Text& remembered_callsign, int band);
 // The mark key of a received ITU zone; -1 when the field holds no zone number.
 int skm_zone_key(const Text& zone);
 

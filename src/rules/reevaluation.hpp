@@ -1,11 +1,18 @@
-// Re-evaluation: every QSO's points and marker worked out again in log order.
+// Re-evaluation: the scored columns of a line rewritten, and the contest types it applies to.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 
-#include "session/session.hpp"
+#include "model/contest_types.hpp"
+#include "text/text.hpp"
 
 namespace loxar {
+
+// Lines shorter than these lack the scored columns (85 of the general and SKM layouts, 106 of the
+// QRP and NMARK layouts).
+inline constexpr std::size_t kScoredLength = 85;
+inline constexpr std::size_t kQrpScoredLength = 106;
 
 // A general or SKM line with new received serial (columns 46-49, kept when none is given),
 // marker (columns 75-79) and points (columns 81-85); every other column stays as it was, the
@@ -15,11 +22,5 @@ std::optional<Text> rewrite_scored_line(const Text& line, const std::optional<Te
 
 // False for the types whose re-evaluation only beeps (YL-OM, CQWW-VHF, DX).
 bool reevaluates(ContestType type);
-
-// Works out every line's points and marker again, in log order, as entering the QSOs in that
-// order would, and recomputes the total. The worked marks and key lists are left as the last line
-// left them, so the entry goes on from there. A general line without a distance ("--/--", as an
-// import writes it) of a distance-scored type gets the distance of its locators.
-void log_ujraertekeles(Session& s);
 
 }  // namespace loxar

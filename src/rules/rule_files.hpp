@@ -1,7 +1,10 @@
 // Default contest rule files, created at start when missing.
 #pragma once
 
-#include "session/session.hpp"
+#include <vector>
+
+#include "model/paths.hpp"
+#include "text/text.hpp"
 
 namespace loxar {
 

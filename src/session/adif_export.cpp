@@ -3,7 +3,6 @@
 
 #include "session/vegyes_panel.hpp"
 #include "session/list_save.hpp"
-#include "session/subsystems.hpp"
 
 namespace loxar {
 

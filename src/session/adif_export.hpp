@@ -14,4 +14,6 @@ void export_rutin(Session& s);
 // The panel's "Mentés" button: the list into a chosen ".adi" file.
 void export_mentes_Click(Session& s);
 
+void adif_export(Session& s);  // exchange/adif_export: the main "Export" button
+
 }  // namespace loxar

@@ -12,7 +12,7 @@
 #include "session/log_file.hpp"
 #include "session/numbering.hpp"
 #include "session/qso_entry.hpp"
-#include "session/subsystems.hpp"
+#include "session/scoring.hpp"
 #include "session/unsaved_qsos.hpp"
 
 namespace loxar {

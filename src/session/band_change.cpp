@@ -13,7 +13,7 @@
 #include "session/log_file.hpp"
 #include "session/numbering.hpp"
 #include "session/qso_entry.hpp"
-#include "rules/contest_rules.hpp"
+#include "session/contest_rules.hpp"
 
 namespace loxar {
 

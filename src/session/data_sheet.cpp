@@ -3,7 +3,6 @@
 
 #include "model/file_io.hpp"
 #include "session/startup.hpp"
-#include "session/subsystems.hpp"
 
 namespace loxar {
 

@@ -3,7 +3,6 @@
 
 #include "reports/data_sheet.hpp"
 #include "session/session.hpp"
-#include "session/subsystems.hpp"  // adatlap_torlo_rutin
 
 namespace loxar {
 
@@ -16,5 +15,7 @@ void data_save_cmd_Click(Session& s);          // "Adatlap_mentés"
 void data_load_cmd_Click(Session& s);          // "Adatlap beolvasás"
 void data_erase_cmd_Click(Session& s);         // "Törlés"
 void megjegyzes_torles_cmd_Click(Session& s);  // "Radir"
+
+void adatlap_torlo_rutin(Session& s);    // clear the data sheet
 
 }  // namespace loxar

@@ -2,7 +2,6 @@
 #include "session/db_lookup.hpp"
 
 #include "model/file_io.hpp"
-#include "session/subsystems.hpp"
 
 namespace loxar {
 

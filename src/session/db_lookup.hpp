@@ -34,4 +34,6 @@ void qra_lista_DblClick(Session& s, long index);
 // the focus with its text selected. Returns true: the key is swallowed.
 bool qra_lista_enter(Session& s);
 
+void qra_adatbazis_betoltes(Session& s, const std::filesystem::path& file);  // callsign database
+
 }  // namespace loxar

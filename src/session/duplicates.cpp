@@ -6,6 +6,7 @@
 #include <unordered_set>
 
 #include "model/callsign_index.hpp"
+#include "model/duplicate_marks.hpp"
 #include "model/log_fields.hpp"
 #include "session/numbering.hpp"
 
@@ -87,10 +88,6 @@ bool search_checks_duplicates(ContestType t) {
         default:
             return false;
     }
-}
-
-bool marked_duplicate(std::string_view line) {
-    return !line.empty() && line.front() == 'D';
 }
 
 }  // namespace
@@ -190,12 +187,6 @@ short dupla_ellenorzes(Session& s) {
     ui.beep();
     ui.message(hu(u8"Dupla hívójel nem található!"));
     return 0;
-}
-
-std::vector<char> duplicate_marks(const std::vector<Text>& lines) {
-    std::vector<char> marks(lines.size(), 0);
-    for (std::size_t i = 0; i < lines.size(); ++i) marks[i] = marked_duplicate(lines[i]) ? 1 : 0;
-    return marks;
 }
 
 void dupla_osszeszamolas(Session& s) {

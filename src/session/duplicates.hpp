@@ -14,8 +14,6 @@ void SWL_dupla_qso_ellenorzes(Session& s);
 void live_duplicate_search(Session& s);
 // -1 after the first repeated callsign and band, 0 when none repeats (with its message).
 short dupla_ellenorzes(Session& s);
-// One flag per line: 1 where the operator marked the line with "D" as a duplicate.
-std::vector<char> duplicate_marks(const std::vector<Text>& lines);
 // Flags the lines the operator marked with "D" (duplicate_flags).
 void dupla_osszeszamolas(Session& s);
 // Checks that the sent serials run 1, 2, 3 ...; reports the first break.

@@ -6,7 +6,9 @@
 #include "model/file_io.hpp"
 #include "session/log_file.hpp"
 #include "session/numbering.hpp"
-#include "session/subsystems.hpp"
+#include "session/own_data.hpp"
+#include "session/calling.hpp"
+#include "session/scoring.hpp"
 #include "session/unsaved_qsos.hpp"
 #include "session/window_state.hpp"
 

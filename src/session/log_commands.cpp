@@ -8,7 +8,7 @@
 #include "session/log_file.hpp"
 #include "session/numbering.hpp"
 #include "session/qso_entry.hpp"
-#include "session/subsystems.hpp"
+#include "session/reevaluation.hpp"
 
 namespace loxar {
 

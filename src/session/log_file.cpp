@@ -7,8 +7,10 @@
 #include "model/file_io.hpp"
 #include "text/text.hpp"
 #include "session/numbering.hpp"
-#include "session/subsystems.hpp"
-#include "rules/contest_rules.hpp"
+#include "session/country_table.hpp"
+#include "session/scoring.hpp"
+#include "session/reevaluation.hpp"
+#include "session/contest_rules.hpp"
 
 namespace loxar {
 

@@ -8,11 +8,11 @@
 #include "session/qso_entry.hpp"
 #include "session/questions.hpp"
 #include "session/session.hpp"
-#include "session/subsystems.hpp"
+
 #include "session/unsaved_qsos.hpp"
 #include "session/vegyes_panel.hpp"
-#include "rules/reevaluation.hpp"
-#include "rules/scoring.hpp"
+#include "session/reevaluation.hpp"
+#include "session/scoring.hpp"
 
 namespace loxar {
 

@@ -16,4 +16,6 @@ void import_mentes(Session& s);
 // The five buttons vegyes_cmd 0-4 while the panel serves the import.
 void import_vegyes_cmd_Click(Session& s, int index);
 
+void import_inditas(Session& s);
+
 }  // namespace loxar

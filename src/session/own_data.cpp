@@ -5,7 +5,7 @@
 
 #include "session/clock.hpp"
 #include "model/file_io.hpp"
-#include "session/subsystems.hpp"
+#include "session/contest_rules.hpp"
 #include "rules/contest_rules.hpp"
 
 namespace loxar {

@@ -3,7 +3,6 @@
 
 #include "reports/own_data.hpp"
 #include "session/session.hpp"
-#include "session/subsystems.hpp"  // sajat_adat_beolvasas, sajat_adat_mentes, sajat_adat_vizsgalat
 
 namespace loxar {
 
@@ -11,5 +10,10 @@ namespace loxar {
 OwnData own_data_of(const Session& s);
 // Puts the first `count` values (file order) into the session's fields.
 void apply_own_data(Session& s, const OwnData& d, int count);
+
+void sajat_adat_beolvasas(Session& s);   // own station data
+void sajat_adat_mentes(Session& s);
+bool sajat_adat_iras(Session& s);        // the same without a message; false when not written
+short sajat_adat_vizsgalat(Session& s);  // error bits, 0 when all is well
 
 }  // namespace loxar

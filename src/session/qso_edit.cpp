@@ -13,8 +13,9 @@
 #include "session/qso_entry.hpp"
 #include "model/qso_line.hpp"
 #include "session/qso_restore.hpp"
-#include "session/subsystems.hpp"
-#include "rules/qrb.hpp"
+#include "session/own_data.hpp"
+#include "session/scoring.hpp"
+#include "session/qrb.hpp"
 
 namespace loxar {
 

@@ -13,11 +13,12 @@
 #include "session/numbering.hpp"
 #include "model/qso_line.hpp"
 #include "session/startup.hpp"
-#include "session/subsystems.hpp"
+#include "session/own_data.hpp"
 #include "session/db_lookup.hpp"
-#include "rules/qrb.hpp"
+#include "database/db_lookup.hpp"
+#include "session/qrb.hpp"
 #include "rules/qso_rules.hpp"
-#include "rules/scoring.hpp"
+#include "session/scoring.hpp"
 
 namespace loxar {
 

@@ -11,7 +11,7 @@
 #include "session/log_file.hpp"
 #include "session/numbering.hpp"
 #include "session/qso_entry.hpp"
-#include "session/subsystems.hpp"
+#include "session/scoring.hpp"
 
 namespace loxar {
 

@@ -10,6 +10,8 @@
 #include "session/report_source.hpp"
 #include "rules/contest_rules.hpp"
 #include "rules/scoring.hpp"
+#include "session/contest_rules.hpp"
+#include "session/scoring.hpp"
 
 namespace loxar {
 

@@ -5,7 +5,6 @@
 #include <optional>
 
 #include "session/session.hpp"
-#include "session/subsystems.hpp"  // edi_erase_rutin, jegyzokonyv_formatum_valasztas
 
 namespace loxar {
 
@@ -37,5 +36,8 @@ void edi_valaszto_Click(Session& s, short option);
 Text edi_results_file_text(const DataSheet& d);
 // Puts a results file back into the sheet; false when it is not one.
 bool apply_edi_results_file(DataSheet& d, const Text& bytes);
+
+void edi_erase_rutin(Session& s);        // clear the EDI results
+void jegyzokonyv_formatum_valasztas(Session& s);  // report format for the contest type
 
 }  // namespace loxar

@@ -22,6 +22,7 @@
 #include "database/qra_list.hpp"
 #include "database/summary_viewer.hpp"
 #include "rules/locator.hpp"
+#include "rules/scoring.hpp"
 #include "statistics/statistics_state.hpp"
 #include "station/station_control.hpp"
 #include "text/text.hpp"
@@ -41,10 +42,6 @@ struct DialogVars {
 };
 
 class CountryTable;  // rules/country_table.hpp
-
-// Sizes of the worked-mark tables.
-inline constexpr std::size_t kMarkKeys = 1001;
-inline constexpr std::size_t kMarkBands = 29;
 
 struct Session {
     // Entry and own-station fields.

@@ -2,7 +2,6 @@
 #include "session/window_keys.hpp"
 
 #include "session/startup.hpp"
-#include "session/subsystems.hpp"
 #include "session/calling.hpp"
 #include "session/keying_box.hpp"
 

@@ -2,7 +2,7 @@
 #include "session/window_state.hpp"
 
 #include "model/file_io.hpp"
-#include "rules/contest_rules.hpp"
+#include "session/contest_rules.hpp"
 
 namespace loxar {
 

@@ -1,9 +1,5 @@
-// The statistics page on the session: the panel, the chart's numbers, the save.
+// The statistics chart's numbers from the log lines.
 #include "statistics/statistics.hpp"
-
-#include "session/vegyes_panel.hpp"
-#include "model/file_io.hpp"
-#include "session/list_save.hpp"
 
 namespace loxar {
 
@@ -14,26 +10,6 @@ StatisticsState statistics_state(const std::vector<Text>& lines, ContestType typ
     st.rates = run_rates(lines, layout);
     if (has_distance_histogram(type)) st.distance_bins = distance_histogram(lines);
     return st;
-}
-
-void statisztika_cmd_Click(Session& s) {
-    vegyes_panel_mutatas(s, "Statisztika", {u8"Mentés"}, false);
-    s.vegyes_valaszto = 0;
-    s.panel_mode = kStatisticsMode;
-    ListBox& list = s.vegyes_lista[0];
-    list.clear();
-    const ContestType type = s.contest();
-    if (type == ContestType::Dx) s.ui().beep();
-    const StatisticsTables tables{s.countries ? *s.countries : Session::kNoCountries,
-                                  s.exchange_lista.items(), s.sheet};
-    for (Text& line : statistics_page(s.log_lista.items(), type, tables)) list.add(std::move(line));
-    s.statistics = statistics_state(s.log_lista.items(), type);
-    s.ui().refresh(Aspect::All);
-}
-
-void statisztika_mentes_Click(Session& s) {
-    if (s.panel_mode != kStatisticsMode) return;
-    lista_mentes(s, s.vegyes_lista[0].items(), s.paths.temp_dir, "lst", true);
 }
 
 }  // namespace loxar

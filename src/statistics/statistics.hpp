@@ -1,8 +1,12 @@
-// The statistics button and its page in the multi-purpose panel, saved from there into TEMP.
+// The statistics page's panel mode and the numbers of the chart beside it.
 #pragma once
 
-#include "session/session.hpp"
+#include <vector>
+
+#include "model/contest_types.hpp"
 #include "statistics/statistics_page.hpp"
+#include "statistics/statistics_state.hpp"
+#include "text/text.hpp"
 
 namespace loxar {
 
@@ -11,10 +15,5 @@ inline constexpr short kStatisticsMode = 1;
 
 // The chart's numbers for the lines of a contest type.
 StatisticsState statistics_state(const std::vector<Text>& lines, ContestType type);
-
-// The statistics button: the page of the selected contest type in list 0 of the panel.
-void statisztika_cmd_Click(Session& s);
-// The panel's "Mentés" button on this page: the list into a chosen ".lst" file in TEMP.
-void statisztika_mentes_Click(Session& s);
 
 }  // namespace loxar

@@ -275,7 +275,7 @@ void band_table_page(std::vector<Text>& page, const std::vector<Text>& lines, Co
     if (p == StatisticsPage::CqwwVhf) {
         // The score the report claims, not a product of the rows: squares count once over both
         // bands there, and lines marked duplicate bring none.
-        const auto claimed = cqww_claimed_total(log_total(lines, type).total, lines, t.sheet);
+        const auto claimed = cqww_claimed_total(log_total(lines, type).total, lines, t.multipliers);
         total_row += "      =" + (claimed ? std::to_string(*claimed) : Text());
     }
     page.push_back(total_row);

@@ -5,6 +5,7 @@
 
 #include "model/contest_types.hpp"
 #include "model/country_lookup.hpp"
+#include "rules/claimed_score.hpp"
 #include "text/text.hpp"
 
 namespace loxar {
@@ -13,14 +14,12 @@ namespace loxar {
 enum class StatisticsPage { None, Vhf, Hadx, CqwwVhf, HaQrp, Rudx, Hskc, SilentKeyMem };
 StatisticsPage statistics_page_of(ContestType type);
 
-struct DataSheet;
-
 // What the page looks into besides the lines: the country lookup, the Russian oblast entries
-// (exchange_lista) and the data sheet whose multipliers the CQWW-VHF claimed score takes.
+// (exchange_lista) and the data sheet multipliers the CQWW-VHF claimed score takes.
 struct StatisticsTables {
     const CountryLookup& countries;
     const std::vector<Text>& oblasts;
-    const DataSheet& sheet;
+    ResultMultipliers multipliers;
 };
 
 // The page's lines; empty for a contest type without a page.

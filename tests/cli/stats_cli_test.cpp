@@ -42,7 +42,7 @@ TEST(StatsCli, PageBytesRefusalAndRate) {
 
     ASSERT_EQ(run_cli("stats '" + log.string() + "' -o '" + out.string() + "'" + at).status, 0);
     const Text page = read_file(out).value_or("");
-    EXPECT_EQ(page, crlf_text(statistics_page(lines, ContestType::Hskc, {Session::kNoCountries, {}, DataSheet{}})));
+    EXPECT_EQ(page, crlf_text(statistics_page(lines, ContestType::Hskc, {Session::kNoCountries, {}, {}})));
     EXPECT_NE(page.find("3,5 MHz   00003   00001   00002   00003   00005   00015    \r\n"), Text::npos) << page;
 
     const auto rate = run_cli("stats --rate '" + log.string() + "'" + at);

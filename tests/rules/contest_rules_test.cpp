@@ -1,5 +1,5 @@
 // Contest-type selection, rule files and the QSO multiplier as the operator sees them.
-#include "rules/contest_rules.hpp"
+#include "session/contest_rules.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The country table as the operator's country file and the log meet it.
-#include "rules/country_table.hpp"
+#include "session/country_table.hpp"
 
 #include <gtest/gtest.h>
 

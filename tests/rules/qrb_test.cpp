@@ -1,5 +1,5 @@
 // The distance, points and bearing fields of the QSO being entered, per contest type.
-#include "rules/qrb.hpp"
+#include "session/qrb.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // Re-evaluation of whole logs: the lines it rewrites, the columns it keeps, the totals after it.
-#include "rules/reevaluation.hpp"
+#include "session/reevaluation.hpp"
 
 #include <gtest/gtest.h>
 
 #include "rules/locator.hpp"
-#include "rules/scoring.hpp"
+#include "session/scoring.hpp"
 #include "support/started_session.hpp"
 
 namespace loxar {

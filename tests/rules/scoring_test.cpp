@@ -1,13 +1,13 @@
 // Totals, the points and markers of the QSO being entered, and the claimed score of the reports.
-#include "rules/scoring.hpp"
+#include "session/scoring.hpp"
 
 #include <gtest/gtest.h>
 
 #include "session/numbering.hpp"
 #include "rules/claimed_score.hpp"
-#include "rules/country_table.hpp"
+#include "session/country_table.hpp"
 #include "rules/log_total.hpp"
-#include "rules/reevaluation.hpp"
+#include "session/reevaluation.hpp"
 #include "support/started_session.hpp"
 
 namespace loxar {

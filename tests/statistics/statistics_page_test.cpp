@@ -10,8 +10,8 @@
 #include "reports/cabrillo_report.hpp"
 #include "session/report_panel.hpp"
 #include "reports/result_fields.hpp"
-#include "rules/scoring.hpp"
-#include "statistics/statistics.hpp"
+#include "session/scoring.hpp"
+#include "session/statistics.hpp"
 #include "support/started_session.hpp"
 
 namespace loxar {
@@ -189,7 +189,7 @@ TEST(StatisticsPage, EveryPageKindOnASmallLog) {
     clear_results(sheet);
     for (const PageCase& c : page_cases()) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(utf8(statistics_page(c.lines, c.type, {countries, oblasts, sheet})), utf8_lines(c.page));
+        EXPECT_EQ(utf8(statistics_page(c.lines, c.type, {countries, oblasts, result_multipliers(sheet)})), utf8_lines(c.page));
     }
 }
 
@@ -229,7 +229,7 @@ TEST(StatisticsPage, TopTenKeepsTheTenLongest) {
         lines.push_back(line_of(ContestType::Iaru, Worked{.call = "HA" + std::to_string(i % 10) + "AA",
                                                           .loc = "JN97AA", .dist = std::to_string(i * 10)}));
     }
-    const std::vector<Text> page = statistics_page(lines, ContestType::Iaru, {Session::kNoCountries, {}, DataSheet{}});
+    const std::vector<Text> page = statistics_page(lines, ContestType::Iaru, {Session::kNoCountries, {}, {}});
     ASSERT_EQ(page[3], "Top 10:");
     EXPECT_EQ(page[4], "    HA2AA                00120  JN97AA");
     EXPECT_EQ(page[13], "    HA3AA                00030  JN97AA");

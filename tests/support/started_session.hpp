@@ -9,7 +9,7 @@
 
 #include "model/paths.hpp"
 #include "session/startup.hpp"
-#include "rules/contest_rules.hpp"
+#include "session/contest_rules.hpp"
 #include "support/fake_ports.hpp"
 #include "support/sample_lines.hpp"
 #include "support/temp_home.hpp"

@@ -13,8 +13,8 @@
 
 #include "model/file_io.hpp"
 #include "session/startup.hpp"
-#include "rules/contest_rules.hpp"
-#include "rules/scoring.hpp"
+#include "session/contest_rules.hpp"
+#include "session/scoring.hpp"
 #include "support/sample_lines.hpp"
 #include "ui/qt_text.hpp"
 #include "ui/support/started_window.hpp"

@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "session/startup.hpp"
-#include "rules/contest_rules.hpp"
+#include "session/contest_rules.hpp"
 #include "support/fake_ports.hpp"
 #include "ui/main_window.hpp"
 #include "ui/support/ui_test.hpp"

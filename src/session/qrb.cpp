@@ -1,8 +1,8 @@
 // The session side of locators: fields in, distance, points and bearing fields out.
-#include "rules/qrb.hpp"
+#include "session/qrb.hpp"
 
 #include "model/qso_line.hpp"
-#include "rules/contest_rules.hpp"
+#include "session/contest_rules.hpp"
 
 namespace loxar {
 

@@ -1,5 +1,5 @@
 // The session side of scoring: worked marks, the prefill of the QSO being entered, the total.
-#include "rules/scoring.hpp"
+#include "session/scoring.hpp"
 
 #include <algorithm>
 
@@ -7,7 +7,7 @@
 #include "database/callsign_db.hpp"
 #include "session/oblast_table.hpp"
 #include "rules/log_total.hpp"
-#include "rules/reevaluation.hpp"
+#include "session/reevaluation.hpp"
 
 namespace loxar {
 
