@@ -5,10 +5,10 @@
 #include <memory>
 
 #include "bench.hpp"
+#include "rules/contest_rules.hpp"
 #include "sample_data.hpp"
 #include "session/qso_entry.hpp"
 #include "session/startup.hpp"
-#include "rules/contest_rules.hpp"
 #include "support/fake_ports.hpp"
 #include "support/sample_lines.hpp"
 #include "support/temp_home.hpp"
@@ -28,7 +28,8 @@ struct AddFixture {
         s.ports = fakes.ports();
         if (Form_Load(s, home.path())) std::abort();
         bench::iaru_station(s);
-        for (long i = 1; i <= qsos; ++i) s.log_lista.add(testing::general("XX" + std::to_string(i) + "AA", i));
+        for (long i = 1; i <= qsos; ++i)
+            s.log_lista.add(testing::general("XX" + std::to_string(i) + "AA", i));
         log_inic_rutin(s);
     }
     void add() {

@@ -9,11 +9,11 @@ namespace loxar::bench {
 
 struct Benchmark {
     std::string name;
-    double limit_ms;                      // the most one run may take
-    std::function<void()> setup;          // untimed, once
-    std::function<void()> run;            // timed
+    double limit_ms;              // the most one run may take
+    std::function<void()> setup;  // untimed, once
+    std::function<void()> run;    // timed
     int repeats = 5;
-    std::function<void()> prepare = {};   // untimed, before each run
+    std::function<void()> prepare = {};  // untimed, before each run
 };
 
 std::vector<Benchmark>& registry();

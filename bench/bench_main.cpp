@@ -1,4 +1,6 @@
 // The core's benchmarks.
 #include "bench.hpp"
 
-int main(int argc, char** argv) { return loxar::bench::run_all(argc, argv); }
+int main(int argc, char** argv) {
+    return loxar::bench::run_all(argc, argv);
+}

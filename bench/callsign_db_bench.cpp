@@ -2,8 +2,8 @@
 #include <filesystem>
 
 #include "bench.hpp"
-#include "sample_data.hpp"
 #include "model/file_io.hpp"
+#include "sample_data.hpp"
 #include "session/db_lookup.hpp"
 #include "support/fake_ports.hpp"
 

@@ -5,14 +5,14 @@
 #include <memory>
 
 #include "bench.hpp"
+#include "database/db_lookup.hpp"
 #include "model/file_io.hpp"
+#include "rules/contest_rules.hpp"
+#include "sample_data.hpp"
+#include "session/contest_rules.hpp"
+#include "session/db_lookup.hpp"
 #include "session/qso_entry.hpp"
 #include "session/startup.hpp"
-#include "session/db_lookup.hpp"
-#include "rules/contest_rules.hpp"
-#include "database/db_lookup.hpp"
-#include "session/contest_rules.hpp"
-#include "sample_data.hpp"
 #include "support/fake_ports.hpp"
 #include "support/temp_home.hpp"
 
@@ -52,8 +52,7 @@ struct KeyFixture {
 std::unique_ptr<KeyFixture> fixture;
 
 loxar::bench::Register third{{"keystroke: 99 999 QSOs, 50 000 stations, core", 1.0,
-                              [] { fixture = std::make_unique<KeyFixture>(); },
-                              [] { fixture->key('5'); }, 21,
+                              [] { fixture = std::make_unique<KeyFixture>(); }, [] { fixture->key('5'); }, 21,
                               [] { fixture->s.qso.kapott_hivojel_text = "HA"; }}};
 
 }  // namespace

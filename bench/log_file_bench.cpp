@@ -19,8 +19,10 @@ struct LogFixture {
         form_inic(s);
         s.log_lista.clear();
         for (long i = 1; i <= n; ++i) {
-            s.log_lista.add("2016-07-23/11:29:31=XX1AAA              =059/0001/JN96  /.=059/0001=SSB=F=00001/"
-                            "00001=" + zero_pad(i, 5) + "=              =145 MHz=");
+            s.log_lista.add(
+                "2016-07-23/11:29:31=XX1AAA              =059/0001/JN96  /.=059/0001=SSB=F=00001/"
+                "00001=" +
+                zero_pad(i, 5) + "=              =145 MHz=");
         }
     }
 };

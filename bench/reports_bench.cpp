@@ -2,9 +2,9 @@
 #include <memory>
 
 #include "bench.hpp"
-#include "session/startup.hpp"
 #include "reports/cabrillo_report.hpp"
 #include "session/report_panel.hpp"
+#include "session/startup.hpp"
 #include "support/fake_ports.hpp"
 #include "support/sample_lines.hpp"
 
@@ -22,7 +22,8 @@ Text line_for(int format, long i) {
     const char* bands[] = {"3,5 MHz", "7 MHz  ", "145 MHz"};
     const Text band = bands[i % 3];
     switch (format) {
-        case kFormatHaQrp: case kFormatDx: return t::qrp(call, band);
+        case kFormatHaQrp:
+        case kFormatDx: return t::qrp(call, band);
         case kFormatNmark: return t::nmark(call, band);
         case kFormatSwl: return t::swl(call, "HA9ZZ", band, "00007", i);
         case kFormatSkmc:
@@ -51,8 +52,8 @@ struct ReportFixture {
     }
 };
 
-const char* const kNames[] = {"EDIF", "YLOM", "HA-DX", "CQ-WW-VHF", "HA-QRP", "RH-OB", "RDXC-ALL",
-                              "RDXC-TWO", "HSKC", "SKMC", "DX", "EXCHANGE", "NMARK", "REF", "SWL"};
+const char* const kNames[] = {"EDIF", "YLOM", "HA-DX", "CQ-WW-VHF", "HA-QRP", "RH-OB", "RDXC-ALL", "RDXC-TWO",
+                              "HSKC", "SKMC", "DX",    "EXCHANGE",  "NMARK",  "REF",   "SWL"};
 
 // One fixture per format, made when its benchmark is set up.
 struct Registrations {
@@ -63,8 +64,7 @@ struct Registrations {
             fixtures.push_back(std::make_unique<ReportFixture>());
             ReportFixture* fx = fixtures.back().get();
             registered.emplace_back(loxar::bench::Benchmark{
-                std::string("reports: ") + kNames[f] + " of 10 000 QSOs", 50.0,
-                [fx, f] { fx->fill(f); },
+                std::string("reports: ") + kNames[f] + " of 10 000 QSOs", 50.0, [fx, f] { fx->fill(f); },
                 [fx, f] {
                     const std::optional<Text> r = build_report(fx->s, f);
                     loxar::bench::keep(&r);

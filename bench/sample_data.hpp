@@ -4,8 +4,8 @@
 #include <random>
 #include <string>
 
-#include "session/session.hpp"
 #include "session/contest_rules.hpp"
+#include "session/session.hpp"
 #include "support/sample_lines.hpp"
 #include "text/text.hpp"
 
@@ -43,11 +43,16 @@ inline Text sample_database(int stations) {
     for (int i = 0; i < stations; ++i) {
         Text locators;
         for (int n = 1 + static_cast<int>(rng() % 4); n > 0; --n) {
-            locators += Text{letter(18), letter(18), static_cast<char>('0' + rng() % 10),
-                             static_cast<char>('0' + rng() % 10), letter(24), letter(24)} + ",";
+            locators += Text{letter(18),
+                             letter(18),
+                             static_cast<char>('0' + rng() % 10),
+                             static_cast<char>('0' + rng() % 10),
+                             letter(24),
+                             letter(24)} +
+                        ",";
         }
-        bytes += sample_call(i) + ";" + locators + ";" + names[rng() % 8] + ";QTH" + std::to_string(rng() % 5000) +
-                 ";" + std::to_string(rng() % 20) + ";Nem;000\r\n";
+        bytes += sample_call(i) + ";" + locators + ";" + names[rng() % 8] + ";QTH" +
+                 std::to_string(rng() % 5000) + ";" + std::to_string(rng() % 20) + ";Nem;000\r\n";
     }
     return bytes;
 }

@@ -1,6 +1,6 @@
 // A backup file rebuilt into a log and appended to the session's log, as "Hozzáfűzés" does.
-#include "session/backup.hpp"
 #include "fuzz_home.hpp"
+#include "session/backup.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     loxar::Session s = loxar::fuzz::home().fresh();

@@ -1,9 +1,9 @@
 // Bytes from the serial line read by two poll steps of a started session, as they may arrive in
 // two pieces; then what the replies feed: the gains, the EPROM read-back and a calling step.
 #include "fuzz_home.hpp"
-#include "station/box_protocol.hpp"
 #include "session/calling.hpp"
 #include "session/keying_box.hpp"
+#include "station/box_protocol.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace loxar;

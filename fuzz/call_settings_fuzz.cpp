@@ -1,8 +1,8 @@
 // The call settings file read into a started session as the start does, its CW messages listed
 // and expanded, the settings line built from what was read, and the file written back.
-#include "session/keyer_text.hpp"
 #include "fuzz_home.hpp"
 #include "session/calling.hpp"
+#include "session/keyer_text.hpp"
 #include "session/keying_box.hpp"
 #include "station/message_files.hpp"
 

@@ -15,7 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const unsigned pick = size > 0 ? data[size - 1] : 0;
     loxar::ImportSettings settings;
     settings.type = loxar::contest_type_from_index(static_cast<int>(pick % 17));
-    settings.filter = pick & 0x80 ? loxar::kHaHgFilter : (pick & 0x40 ? loxar::Text("7 MHz  ") : loxar::Text());
+    settings.filter =
+        pick & 0x80 ? loxar::kHaHgFilter : (pick & 0x40 ? loxar::Text("7 MHz  ") : loxar::Text());
     settings.kezelo_text = "OPNAME";
     settings.qth_text = "BUDAPEST";
     settings.exch_text = "KA";
@@ -30,8 +31,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return n;
     };
     std::vector<loxar::Text> lines;
-    const loxar::ImportResult by_pieces =
-        loxar::convert_import(pieces, settings, [&lines](std::string_view line) { lines.emplace_back(line); });
+    const loxar::ImportResult by_pieces = loxar::convert_import(
+        pieces, settings, [&lines](std::string_view line) { lines.emplace_back(line); });
     if (by_pieces.error != r.error || (r.error.empty() && lines != r.lines)) __builtin_trap();
     // A converted line (not one taken over from a log file) has its layout's separators in place.
     // EDI records and callsign lists are always general lines.

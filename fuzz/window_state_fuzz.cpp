@@ -1,6 +1,6 @@
 // The window state file read into a started session, as the start does, and written back.
-#include "session/window_state.hpp"
 #include "fuzz_home.hpp"
+#include "session/window_state.hpp"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace loxar;

@@ -13,10 +13,10 @@
 
 #include "bench.hpp"
 #include "model/file_io.hpp"
-#include "session/startup.hpp"
-#include "session/db_lookup.hpp"
 #include "rules/contest_rules.hpp"
 #include "sample_data.hpp"
+#include "session/db_lookup.hpp"
+#include "session/startup.hpp"
 #include "support/fake_ports.hpp"
 #include "support/temp_home.hpp"
 #include "ui/main_window.hpp"
@@ -96,12 +96,11 @@ void start() {
     if (!fixture) fixture = std::make_unique<WindowFixture>();
 }
 
-loxar::bench::Register add{{"window: add a QSO with Enter on 10 000 QSOs", 20.0, start,
-                            [] { fixture->add_qso(); }, 11}};
+loxar::bench::Register add{
+    {"window: add a QSO with Enter on 10 000 QSOs", 20.0, start, [] { fixture->add_qso(); }, 11}};
 
 loxar::bench::Register key{{"window: keystroke in the callsign field, 10 000 QSOs", 16.0, start,
-                            [] { fixture->third_character(); }, 21,
-                            [] { fixture->two_characters_typed(); }}};
+                            [] { fixture->third_character(); }, 21, [] { fixture->two_characters_typed(); }}};
 
 }  // namespace
 
@@ -113,7 +112,8 @@ int main(int argc, char** argv) {
     QObject::connect(&watchdog, &QTimer::timeout, [] {
         if (QWidget* modal = QApplication::activeModalWidget()) {
             const auto* box = qobject_cast<QMessageBox*>(modal);
-            std::fprintf(stderr, "a dialog opened: %s\n", qPrintable(box ? box->text() : modal->objectName()));
+            std::fprintf(stderr, "a dialog opened: %s\n",
+                         qPrintable(box ? box->text() : modal->objectName()));
             std::abort();
         }
     });

@@ -79,10 +79,11 @@ int main(int argc, char** argv) {
                                    QStringLiteral("A program könyvtára (ADATOK, LOG, SYSTEM ...)."),
                                    QStringLiteral("DIR"));
     parser.addOption(home_option);
-    QCommandLineOption keyer_option(QStringLiteral("keyer-port"),
-                                    QStringLiteral("A billentyűző soros eszköze erre a futásra, bármelyik COM "
-                                                   "helyett (pl. /dev/serial/by-id/..., /dev/pts/5)."),
-                                    QStringLiteral("DEVICE"));
+    QCommandLineOption keyer_option(
+        QStringLiteral("keyer-port"),
+        QStringLiteral("A billentyűző soros eszköze erre a futásra, bármelyik COM "
+                       "helyett (pl. /dev/serial/by-id/..., /dev/pts/5)."),
+        QStringLiteral("DEVICE"));
     parser.addOption(keyer_option);
     // Qt's own options (-platform ...) are already taken out of the arguments by QApplication.
     if (!parser.parse(QCoreApplication::arguments())) {
@@ -102,8 +103,8 @@ int main(int argc, char** argv) {
         const char* v = std::getenv(name);
         return v ? std::optional<std::string>(v) : std::nullopt;
     };
-    const auto home = loxar::resolve_home(home_arg, env,
-                                          QCoreApplication::applicationDirPath().toStdString());
+    const auto home =
+        loxar::resolve_home(home_arg, env, QCoreApplication::applicationDirPath().toStdString());
     // Taken before anything is written into the home and held until the window and its saves are
     // gone: two windows on one home would log the same serials into the same files.
     const loxar::HomeLockAttempt home_lock = loxar::lock_home(home, "loxar");
@@ -119,7 +120,8 @@ int main(int argc, char** argv) {
     loxar::SystemClock clock;
     loxar::MainWindow window(loxar::Ports{nullptr, &serial, &player, &clock});
     loxar::TerminationSignals stop_signals;
-    QObject::connect(&stop_signals, &loxar::TerminationSignals::received, &window, &loxar::MainWindow::end_on_signal);
+    QObject::connect(&stop_signals, &loxar::TerminationSignals::received, &window,
+                     &loxar::MainWindow::end_on_signal);
     window.show();
     if (!window.start(home)) return 1;
     return app.exec();

@@ -2,7 +2,6 @@
 #include "cli/cli_common.hpp"
 
 #include <algorithm>
-
 #include <cstdlib>
 #include <iostream>
 
@@ -67,9 +66,13 @@ bool only_options(const Args& a, std::initializer_list<std::string_view> names) 
     return true;
 }
 
-void error(const Text& cp1250_message) { std::cerr << cp1250_to_utf8(cp1250_message) << "\n"; }
+void error(const Text& cp1250_message) {
+    std::cerr << cp1250_to_utf8(cp1250_message) << "\n";
+}
 
-void print(const Text& cp1250_text) { std::cout << cp1250_to_utf8(cp1250_text); }
+void print(const Text& cp1250_text) {
+    std::cout << cp1250_to_utf8(cp1250_text);
+}
 
 int write_result(const Args& a, const Text& bytes) {
     const std::optional<std::string> out = option(a, "-o");
@@ -87,7 +90,8 @@ namespace {
 
 bool inside(const std::filesystem::path& file, const std::filesystem::path& dir) {
     std::error_code ec;
-    const std::filesystem::path f = std::filesystem::weakly_canonical(std::filesystem::absolute(file, ec), ec);
+    const std::filesystem::path f =
+        std::filesystem::weakly_canonical(std::filesystem::absolute(file, ec), ec);
     const std::filesystem::path d = std::filesystem::weakly_canonical(std::filesystem::absolute(dir, ec), ec);
     const std::filesystem::path relative = f.lexically_relative(d);
     return !relative.empty() && *relative.begin() != "..";

@@ -1,22 +1,22 @@
 // The session the commands work on.
 #include "cli/cli_session.hpp"
 
+#include "database/oblast_table.hpp"
 #include "model/file_io.hpp"
-#include "session/log_file.hpp"
-#include "session/numbering.hpp"
-#include "session/startup.hpp"
-#include "session/data_sheet.hpp"
-#include "session/report_panel.hpp"
-#include "session/oblast_table.hpp"
 #include "rules/contest_rules.hpp"
 #include "rules/country_table.hpp"
 #include "rules/reevaluation.hpp"
 #include "rules/scoring.hpp"
-#include "database/oblast_table.hpp"
 #include "session/contest_rules.hpp"
 #include "session/country_table.hpp"
+#include "session/data_sheet.hpp"
+#include "session/log_file.hpp"
+#include "session/numbering.hpp"
+#include "session/oblast_table.hpp"
 #include "session/reevaluation.hpp"
+#include "session/report_panel.hpp"
 #include "session/scoring.hpp"
+#include "session/startup.hpp"
 
 namespace loxar::cli {
 

@@ -7,12 +7,12 @@
 
 #include "cli/cli_session.hpp"
 #include "cli/commands.hpp"
+#include "exchange/log_import.hpp"
 #include "model/bands.hpp"
 #include "model/file_io.hpp"
+#include "session/contest_rules.hpp"
 #include "session/log_file.hpp"
 #include "session/own_data.hpp"
-#include "exchange/log_import.hpp"
-#include "session/contest_rules.hpp"
 
 namespace loxar::cli {
 
@@ -139,13 +139,15 @@ int run_import(const Args& a) {
     }
     // Read chunk by chunk, not mapped: any size in bounded memory, and a file cut short by
     // another program meanwhile only ends the input early.
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(input_path.c_str(), "rb"), &std::fclose);
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(input_path.c_str(), "rb"),
+                                                               &std::fclose);
     if (!file) {
         error(hu(u8"A file nem olvasható: ") + text_path(input_path));
         return kRefused;
     }
     const ImportRead read = [&file](char* out, std::size_t n) { return std::fread(out, 1, n, file.get()); };
-    const ImportSettings settings{s.contest(), filter, s.qso.kezelo_text, s.qso.qth_text, s.station.exch_text};
+    const ImportSettings settings{s.contest(), filter, s.qso.kezelo_text, s.qso.qth_text,
+                                  s.station.exch_text};
     ImportOutput output(option(a, "-o"));
     append_log_file_head(output.text(), log_file_header(s));
     const ImportResult result = convert_import(read, settings, [&output](std::string_view line) {

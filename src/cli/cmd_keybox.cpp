@@ -46,7 +46,9 @@ const char* const kKeyboxHelp =
 
 volatile std::sig_atomic_t g_stop = 0;
 
-void on_stop_signal(int) { g_stop = 1; }
+void on_stop_signal(int) {
+    g_stop = 1;
+}
 
 // Bytes as a log line shows them: CR, LF and other control or 8-bit bytes by name.
 std::string printable(std::string_view bytes) {
@@ -68,7 +70,9 @@ std::string printable(std::string_view bytes) {
     return out;
 }
 
-std::string system_error() { return std::strerror(errno); }
+std::string system_error() {
+    return std::strerror(errno);
+}
 
 // The master side of a new pseudo-terminal and its slave's path; the slave is set raw (no echo:
 // the box's own answers must not come back to it as commands).
@@ -202,8 +206,8 @@ int run_keybox(const Args& a) {
             // Nobody reading the slave fills its queue; what does not fit is lost, as on a wire.
             const ssize_t n = ::write(pty.master, out.data(), out.size());
             if (verbose) {
-                error(hu(u8"Küldött: ") + printable(out) + (n < static_cast<ssize_t>(out.size())
-                                                               ? hu(u8" (nem fért el)") : std::string()));
+                error(hu(u8"Küldött: ") + printable(out) +
+                      (n < static_cast<ssize_t>(out.size()) ? hu(u8" (nem fért el)") : std::string()));
             }
             pending.pop_front();
         }

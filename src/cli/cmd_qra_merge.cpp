@@ -5,9 +5,9 @@
 
 #include "cli/cli_session.hpp"
 #include "cli/commands.hpp"
-#include "model/file_io.hpp"
 #include "database/callsign_db.hpp"
 #include "database/qra_list.hpp"
+#include "model/file_io.hpp"
 
 namespace loxar::cli {
 
@@ -51,7 +51,8 @@ int run_qra_merge(const Args& a) {
         }
         if (read->left_out > 0) {
             error(hu(u8"A hívójel listából az első ") + std::to_string(kMaxDatabaseRecords) +
-                  hu(u8" állomás fért be, további ") + std::to_string(read->left_out) + hu(u8" sor kimaradt."));
+                  hu(u8" állomás fért be, további ") + std::to_string(read->left_out) +
+                  hu(u8" sor kimaradt."));
         }
         records = std::move(read->records);
     }

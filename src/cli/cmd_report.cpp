@@ -5,10 +5,10 @@
 #include "cli/cli_session.hpp"
 #include "cli/commands.hpp"
 #include "model/file_io.hpp"
-#include "session/startup.hpp"
 #include "reports/cabrillo_report.hpp"  // ReportFormat
 #include "session/data_sheet.hpp"
 #include "session/report_panel.hpp"
+#include "session/startup.hpp"
 
 namespace loxar::cli {
 

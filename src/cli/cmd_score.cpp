@@ -3,8 +3,8 @@
 #include <filesystem>
 #include <iostream>
 
-#include "cli/commands.hpp"
 #include "cli/cli_session.hpp"
+#include "cli/commands.hpp"
 #include "model/file_io.hpp"
 #include "session/log_file.hpp"
 #include "session/scoring.hpp"

@@ -2,11 +2,11 @@
 #include <filesystem>
 #include <iostream>
 
-#include "reports/result_fields.hpp"
-#include "session/list_save.hpp"
 #include "cli/cli_session.hpp"
 #include "cli/commands.hpp"
 #include "model/file_io.hpp"
+#include "reports/result_fields.hpp"
+#include "session/list_save.hpp"
 #include "statistics/activity.hpp"
 #include "statistics/statistics.hpp"
 

@@ -38,20 +38,13 @@ struct Command {
 
 // Every command and the options that take a value.
 const Command kCommands[] = {
-    {"init", run_init},
-    {"dxcc", run_dxcc},
-    {"qrb", run_qrb},
-    {"score", run_score},
-    {"report", run_report},
-    {"export", run_export},
-    {"keybox", run_keybox},
-    {"stats", run_stats},
-    {"import", run_import},
-    {"qra-merge", run_qra_merge},
+    {"init", run_init},     {"dxcc", run_dxcc},           {"qrb", run_qrb},       {"score", run_score},
+    {"report", run_report}, {"export", run_export},       {"keybox", run_keybox}, {"stats", run_stats},
+    {"import", run_import}, {"qra-merge", run_qra_merge},
 };
 const std::vector<std::string> kValuedOptions = {"-o",     "--multiplier", "--sheet",  "--slow",
                                                  "--link", "--contest",    "--filter", "--base"};
-const std::vector<std::string> kSwitches = {"--recount", "--silent", "--garbage", "--no-eprom",
+const std::vector<std::string> kSwitches = {"--recount", "--silent", "--garbage",         "--no-eprom",
                                             "--verbose", "--rate",   "--replace-exchange"};
 
 }  // namespace

@@ -39,8 +39,8 @@ std::string_view trimmed_view(std::string_view s) {
 // Sets the two bits (of 256) that stand for a pair of bytes in a signature.
 template <typename Signature>
 void add_pair(Signature& sig, char a, char b) {
-    const std::uint32_t key = (static_cast<std::uint32_t>(static_cast<unsigned char>(a)) << 8) |
-                              static_cast<unsigned char>(b);
+    const std::uint32_t key =
+        (static_cast<std::uint32_t>(static_cast<unsigned char>(a)) << 8) | static_cast<unsigned char>(b);
     const std::uint32_t h = key * 0x9E3779B1u;
     const unsigned bit1 = h >> 24, bit2 = (h >> 16) & 0xFF;
     sig[bit1 >> 6] |= std::uint64_t{1} << (bit1 & 63);

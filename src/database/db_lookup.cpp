@@ -59,8 +59,7 @@ StationFill station_fill(const CallsignDb& db, ContestType type, const Text& sou
             f.callsign = sought;
             f.number = database_value(col(r, db_col::kExchange, 5));
             break;
-        default:
-            break;  // only the current entry of the list changes
+        default: break;  // only the current entry of the list changes
     }
     return f;
 }

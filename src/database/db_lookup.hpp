@@ -4,8 +4,8 @@
 #include <optional>
 #include <vector>
 
-#include "model/contest_types.hpp"
 #include "database/callsign_db.hpp"
+#include "model/contest_types.hpp"
 
 namespace loxar {
 

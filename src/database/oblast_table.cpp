@@ -1,9 +1,8 @@
 // Reading the Russian oblast table and finding the oblast of a Russian callsign.
 #include "database/oblast_table.hpp"
 
-#include "text/list_input.hpp"
-
 #include "model/file_io.hpp"
+#include "text/list_input.hpp"
 
 namespace loxar {
 

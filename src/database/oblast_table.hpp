@@ -28,7 +28,6 @@ inline constexpr std::size_t kContinent = 43, kContinentWidth = 2;
 // Fields 1 and 2 are padded to their widths so that a short field cannot move the columns.
 Text oblast_entry(const std::vector<Text>& fields);
 
-
 struct OblastRead {
     std::vector<Text> entries;
     std::vector<std::size_t> bad_lines;  // 1-based numbers of lines that are not 7 fields (the first 100)

@@ -3,9 +3,9 @@
 
 #include <algorithm>
 
+#include "database/callsign_db.hpp"
 #include "model/file_io.hpp"
 #include "model/log_fields.hpp"
-#include "database/callsign_db.hpp"
 
 namespace loxar {
 
@@ -26,9 +26,13 @@ std::vector<std::string_view> split_at(std::string_view s, char sep) {
 }
 
 // Empty and "NONE" both mean that the datum is not given.
-bool given(const Text& v) { return !v.empty() && v != kNone; }
+bool given(const Text& v) {
+    return !v.empty() && v != kNone;
+}
 
-Text or_none(const Text& v) { return v.empty() ? Text(kNone) : v; }
+Text or_none(const Text& v) {
+    return v.empty() ? Text(kNone) : v;
+}
 
 // A HADXC number as three digits, the number its leading digits make ("12a" -> "012");
 // nothing unless that is a number from 1 to 999.
@@ -41,16 +45,20 @@ std::optional<Text> hadxc_of(std::string_view v) {
     return zero_pad(int_value(digits), kHadxcWidth);
 }
 
-bool real_locator(const Text& loc) { return !loc.empty() && loc != kNoLocator; }
+bool real_locator(const Text& loc) {
+    return !loc.empty() && loc != kNoLocator;
+}
 
 // The record of the values with `locators` as the text of its locator columns.
 Text record_of(const QraValues& v, std::string_view locators) {
     return pad_cut(v.call, kCallWidth) + pad_cut(locators, kLocatorsWidth) + pad_cut(v.name, kNameWidth) +
-           pad_cut(v.qth, kQthWidth) + pad_cut(v.exchange, kExchangeWidth) + (v.nmark == "Igen" ? "Igen" : "Nem") +
-           "    " + v.hadxc;
+           pad_cut(v.qth, kQthWidth) + pad_cut(v.exchange, kExchangeWidth) +
+           (v.nmark == "Igen" ? "Igen" : "Nem") + "    " + v.hadxc;
 }
 
-Text locator_columns(const Text& record) { return trim(col(record, kLocators, kLocatorsWidth)); }
+Text locator_columns(const Text& record) {
+    return trim(col(record, kLocators, kLocatorsWidth));
+}
 
 // A file's locators field as its record keeps it: unchanged while every part is a locator (the
 // empty part after a closing "," aside), so that the file saved again keeps its bytes; otherwise
@@ -74,7 +82,8 @@ Text file_locators(std::string_view field) {
 }  // namespace
 
 Text qra_list_heading() {
-    return hu(u8"Hívójel           QRA1    QRA2     QRA3    QRA4      Név             QTH                Exch  NMARK    HADXC");
+    return hu(
+        u8"Hívójel           QRA1    QRA2     QRA3    QRA4      Név             QTH                Exch  NMARK    HADXC");
 }
 
 Text qra_record(const QraValues& v) {
@@ -107,7 +116,8 @@ QraValues qra_values(const Text& record) {
     v.exchange = trim(col(record, kExchange, kExchangeWidth));
     if (record.size() >= kTail + kHadxcWidth) {
         const std::size_t tail_end = record.size() - kHadxcWidth;
-        v.nmark = trim(std::string_view(record).substr(kTail - 1, tail_end - (kTail - 1))) == "Igen" ? "Igen" : "Nem";
+        v.nmark = trim(std::string_view(record).substr(kTail - 1, tail_end - (kTail - 1))) == "Igen" ? "Igen"
+                                                                                                     : "Nem";
         v.hadxc = hadxc_of(std::string_view(record).substr(tail_end)).value_or(Text(kNoHadxc));
     }
     return v;
@@ -144,8 +154,8 @@ Text qra_file_text(const std::vector<Text>& records) {
     out.reserve(records.size() * 80);
     for (const Text& r : records) {
         const QraValues v = qra_values(r);
-        out += v.call + ";" + locator_columns(r) + ";" + v.name + ";" + v.qth + ";" + v.exchange + ";" + v.nmark + ";" +
-               v.hadxc + kCrLf;
+        out += v.call + ";" + locator_columns(r) + ";" + v.name + ";" + v.qth + ";" + v.exchange + ";" +
+               v.nmark + ";" + v.hadxc + kCrLf;
     }
     return out;
 }
@@ -167,7 +177,8 @@ Text merged_record(const std::optional<Text>& found, const QraEntry& e, IrasFunk
         if (real_locator(loc)) slots.push_back(std::move(loc));
     }
     for (std::size_t i = 0; i < slots.size(); ++i) {
-        if (std::find(slots.begin() + static_cast<long>(i) + 1, slots.end(), slots[i]) != slots.end()) continue;
+        if (std::find(slots.begin() + static_cast<long>(i) + 1, slots.end(), slots[i]) != slots.end())
+            continue;
         if (v.locators.size() < kSlots) v.locators.push_back(slots[i]);
     }
 
@@ -224,13 +235,12 @@ bool entry_from_log_line(std::string_view line, ContestType type, QraEntry& e) {
         case T::Exchange:
         case T::RhOb:
         case T::Hskc:
-        case T::Dx:
-            call(15);
-            return true;
+        case T::Dx: call(15); return true;
         case T::Hadx:
             call(15);
             // Only a Hungarian station's exchange is its own; a DX station sends a serial.
-            e.exchange = e.call.rfind("HA", 0) == 0 || e.call.rfind("HG", 0) == 0 ? get(Field::ReceivedSerial) : Text();
+            e.exchange = e.call.rfind("HA", 0) == 0 || e.call.rfind("HG", 0) == 0 ? get(Field::ReceivedSerial)
+                                                                                  : Text();
             return true;
         case T::HaQrp:
             call(15);
@@ -245,9 +255,7 @@ bool entry_from_log_line(std::string_view line, ContestType type, QraEntry& e) {
             e.exchange = is_numeric(received) ? Text() : received;
             return true;
         }
-        case T::SilentKeyMem:
-            call(13);
-            return true;
+        case T::SilentKeyMem: call(13); return true;
         case T::Ref: {
             call(15);
             const Text received = get(Field::ReceivedSerial);
@@ -262,8 +270,7 @@ bool entry_from_log_line(std::string_view line, ContestType type, QraEntry& e) {
             e.qth = get(Field::ReceivedQth);
             return true;
         case T::None:
-        case T::Swl:
-            break;
+        case T::Swl: break;
     }
     return false;
 }

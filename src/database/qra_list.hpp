@@ -83,7 +83,8 @@ Text qra_file_text(const std::vector<Text>& records);
 enum class IrasFunkcio : short { Overwrite = 0, Add = 1, MergeLog = 2 };
 
 // Asked when a station's known exchange and a new one differ: true keeps the new one.
-using ExchangeQuestion = std::function<bool(const Text& call, const Text& new_exchange, const Text& old_exchange)>;
+using ExchangeQuestion =
+    std::function<bool(const Text& call, const Text& new_exchange, const Text& old_exchange)>;
 
 // The record built from the entry fields over the station's record `found` (none: a new station).
 // An empty or "NONE" name, QTH or exchange is not given and keeps what the station has, unless

@@ -9,7 +9,9 @@ namespace {
 
 // Only a NUL byte marks a binary file: text written by DOS-era tools keeps its form feeds and
 // 0x1A end marks, and those lines are shown as they are.
-bool binary_line(std::string_view line) { return line.find('\0') != std::string_view::npos; }
+bool binary_line(std::string_view line) {
+    return line.find('\0') != std::string_view::npos;
+}
 
 struct QsoKeys {
     Text first, second, key;

@@ -149,8 +149,10 @@ void general_exchange(Line& l, const Record& r, T type, bool sent_side) {
         case T::Exchange: serial(l, sent_side, v, !sent_side); break;
         case T::RudxAll:
         case T::RudxTwo:
-            if (sent_side) serial(l, sent_side, v);
-            else l.f(string_name, trimmed_view(v));
+            if (sent_side)
+                serial(l, sent_side, v);
+            else
+                l.f(string_name, trimmed_view(v));
             break;
         case T::YlOm: l.f(string_name, as_number(v)); break;
         // The sent exchange of these is the two-character county or oblast code.
@@ -164,8 +166,7 @@ void general_exchange(Line& l, const Record& r, T type, bool sent_side) {
 
 void general_locator(Line& l, const Record& r, T type) {
     if (type == T::Iaru || type == T::CqBp) {
-        l.f_if("GRIDSQUARE", square(r.get(ReceivedLocator)))
-            .f("DISTANCE", as_number(r.get(Distance)));
+        l.f_if("GRIDSQUARE", square(r.get(ReceivedLocator))).f("DISTANCE", as_number(r.get(Distance)));
     }
     // CQ-WW-VHF counts squares: the locator's first four characters.
     if (type == T::CqwwVhf) l.f_if("GRIDSQUARE", square(r.first(ReceivedLocator, 4)));
@@ -283,14 +284,12 @@ std::vector<Text> adif_export_lines(const std::vector<Text>& log_lines, ContestT
                                     const ExportStation& own) {
     std::vector<Text> lines;
     lines.reserve(2 + 4 * log_lines.size());
-    Out o([](void* t, std::string_view l) { static_cast<std::vector<Text>*>(t)->emplace_back(l); },
-          &lines);
+    Out o([](void* t, std::string_view l) { static_cast<std::vector<Text>*>(t)->emplace_back(l); }, &lines);
     build(o, log_lines, type, own);
     return lines;
 }
 
-Text adif_export_text(const std::vector<Text>& log_lines, ContestType type,
-                      const ExportStation& own) {
+Text adif_export_text(const std::vector<Text>& log_lines, ContestType type, const ExportStation& own) {
     Text text;
     text.reserve(64 + 360 * log_lines.size());
     Out o(

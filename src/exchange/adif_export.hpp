@@ -25,7 +25,6 @@ struct ExportStation {
 std::vector<Text> adif_export_lines(const std::vector<Text>& log_lines, ContestType type,
                                     const ExportStation& own);
 // Those lines, each followed by CR LF: what the panel's save writes.
-Text adif_export_text(const std::vector<Text>& log_lines, ContestType type,
-                      const ExportStation& own);
+Text adif_export_text(const std::vector<Text>& log_lines, ContestType type, const ExportStation& own);
 
 }  // namespace loxar

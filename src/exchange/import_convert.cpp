@@ -9,14 +9,14 @@
 #include <cstdint>
 #include <cstring>
 
+#include "exchange/import_lines.hpp"
+#include "exchange/import_source.hpp"
+#include "exchange/log_import.hpp"
 #include "model/bands.hpp"
 #include "model/file_io.hpp"
 #include "model/log_format.hpp"
 #include "model/log_numbers.hpp"
 #include "model/qso_line.hpp"
-#include "exchange/import_lines.hpp"
-#include "exchange/import_source.hpp"
-#include "exchange/log_import.hpp"
 #include "rules/locator.hpp"
 
 namespace loxar {
@@ -29,7 +29,9 @@ constexpr std::size_t kEdiFields = 15;
 // How far into a file an ADIF header's "<EOH>" is looked for when the first line names no format.
 constexpr std::size_t kAdifHeaderSearch = 64 * 1024;
 
-bool is_blank(char c) { return c == ' ' || c == '\t'; }
+bool is_blank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 // The words of a line at runs of blanks, at most kMaxWords of them.
 std::vector<std::string_view> words_of(std::string_view line) {
@@ -53,7 +55,9 @@ bool starts_with(std::string_view s, std::string_view prefix) {
     return s.substr(0, prefix.size()) == prefix;
 }
 
-char upper_ascii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+char upper_ascii(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
 
 Text upper_ascii(std::string_view s) {
     Text out(s);
@@ -114,7 +118,8 @@ std::optional<double> band_mhz(std::string_view v) {
     }
     double value = 0;
     // from_chars, not stod: the window's locale may want a decimal comma.
-    if (std::from_chars(number.data(), number.data() + number.size(), value).ec != std::errc()) return std::nullopt;
+    if (std::from_chars(number.data(), number.data() + number.size(), value).ec != std::errc())
+        return std::nullopt;
     const Text unit = upper_ascii(trimmed(v.substr(i)));
     if (unit.empty() || unit == "MHZ") return value;
     if (unit == "GHZ") return value * 1000;
@@ -150,8 +155,7 @@ int edi_band_index(const Text& pband) {
 
 void set_edi_mode(ImportQso& q, const Text& code) {
     static const std::pair<std::string_view, std::string_view> kModes[] = {
-        {"1", "SSB"}, {"2", "CW "}, {"5", "AM "}, {"6", "FM "},
-        {"7", "RTT"}, {"8", "SST"}, {"9", "ATV"},
+        {"1", "SSB"}, {"2", "CW "}, {"5", "AM "}, {"6", "FM "}, {"7", "RTT"}, {"8", "SST"}, {"9", "ATV"},
     };
     for (const auto& [c, mode] : kModes) {
         if (code == c) q.mode = Text(mode);
@@ -163,8 +167,8 @@ std::vector<std::string_view> split_semicolons(std::string_view line) {
     std::size_t start = 0;
     while (fields.size() < kEdiFields) {
         const std::size_t semi = line.find(';', start);
-        fields.push_back(line.substr(start, semi == std::string_view::npos ? std::string_view::npos
-                                                                           : semi - start));
+        fields.push_back(
+            line.substr(start, semi == std::string_view::npos ? std::string_view::npos : semi - start));
         if (semi == std::string_view::npos) break;
         start = semi + 1;
     }
@@ -270,8 +274,9 @@ void read_cabrillo(ImportLines& cursor, const ImportSettings& settings, ImportRe
             vhf = vhf_layout(w);
             // Refused before a line is made, never converted with a grid in the callsign column.
             if (*vhf && !holds_locators(settings.type)) {
-                result.error = hu(u8"A Cabrillo file VHF formátumú (hívójel, lokátor, hívójel, lokátor): "
-                                  u8"csak lokátoros versenybe (IARU, CQ-BP, EXCHANGE, CQWW-VHF) importálható!");
+                result.error =
+                    hu(u8"A Cabrillo file VHF formátumú (hívójel, lokátor, hívójel, lokátor): "
+                       u8"csak lokátoros versenybe (IARU, CQ-BP, EXCHANGE, CQWW-VHF) importálható!");
                 return;
             }
         }
@@ -325,7 +330,9 @@ constexpr std::array<bool, 256> kNameChars = [] {
     return table;
 }();
 
-bool is_name_char(char c) { return kNameChars[static_cast<unsigned char>(c)]; }
+bool is_name_char(char c) {
+    return kNameChars[static_cast<unsigned char>(c)];
+}
 
 // The end of a run of name characters, four looked at a step: every tag of a file passes here.
 // Each character is looked at only once the one before it was a name character, so the scan
@@ -500,8 +507,23 @@ std::optional<long long> adif_khz(std::string_view mhz) {
 // The fields a log line takes something from. The own callsign (STATION_CALLSIGN, OPERATOR), the
 // contest's name and N1MM's extra exchange stand in no line, so they are passed over like the rest.
 enum class AdifField {
-    Other, Eor, Call, QsoDate, TimeOn, Freq, Band, Mode, Name, RstRcvd, RstSent, Srx, SrxString,
-    Exchange, Stx, StxString, Gridsquare,
+    Other,
+    Eor,
+    Call,
+    QsoDate,
+    TimeOn,
+    Freq,
+    Band,
+    Mode,
+    Name,
+    RstRcvd,
+    RstSent,
+    Srx,
+    SrxString,
+    Exchange,
+    Stx,
+    StxString,
+    Gridsquare,
 };
 
 // A field name in machine words with the 0x20 bit set in each of its bytes: names are letters,
@@ -645,7 +667,8 @@ void read_adif(ChunkedText& in, const ImportSettings& settings, ImportResult& re
                 ++result.skipped.without_call;
             } else {
                 // The frequency tells the band; BAND where it is missing or in no band.
-                q.band.assign(band_names()[static_cast<std::size_t>(frequency_band != 0 ? frequency_band : record_band)]);
+                q.band.assign(band_names()[static_cast<std::size_t>(frequency_band != 0 ? frequency_band
+                                                                                        : record_band)]);
                 if (q.received_serial.empty()) q.received_serial.swap(srx_string);
                 if (q.sent_serial.empty()) q.sent_serial.swap(stx_string);
                 LineBuffer& line = out.line(result.state);
@@ -681,7 +704,8 @@ void read_adif(ChunkedText& in, const ImportSettings& settings, ImportResult& re
                 q.frequency.clear();
                 if (khz) {
                     std::array<char, 24> digits;
-                    q.frequency.append(digits.data(), std::to_chars(digits.data(), digits.data() + digits.size(), *khz).ptr);
+                    q.frequency.append(digits.data(),
+                                       std::to_chars(digits.data(), digits.data() + digits.size(), *khz).ptr);
                 }
                 frequency_band = khz ? band_index_for_khz(static_cast<double>(*khz)) : 0;
                 break;
@@ -766,7 +790,9 @@ void read_log_file_lines(ImportLines& cursor, const ImportSettings& settings, Im
 
 }  // namespace
 
-Text binary_input_message() { return hu(u8"A file bináris adatot tartalmaz, nem importálható!"); }
+Text binary_input_message() {
+    return hu(u8"A file bináris adatot tartalmaz, nem importálható!");
+}
 
 std::optional<std::string_view> import_input_view(std::string_view bytes, Text& problem) {
     if (bytes.find('\0') != std::string_view::npos) {
@@ -808,12 +834,15 @@ ImportFormat detect_import_format(std::string_view input) {
     if (starts_with(line, "Callsign")) return ImportFormat::CallsignList;
     // ADIF: a header whose first line begins with "ADIF", a file without a header (it starts with
     // a field), or any header text that an "<EOH>" ends.
-    if (starts_with(upper_ascii(col(line, 1, 4)), "ADIF") || starts_with(line, "<")) return ImportFormat::Adif;
-    if (upper_ascii(input.substr(0, kAdifHeaderSearch)).find("<EOH>") != Text::npos) return ImportFormat::Adif;
+    if (starts_with(upper_ascii(col(line, 1, 4)), "ADIF") || starts_with(line, "<"))
+        return ImportFormat::Adif;
+    if (upper_ascii(input.substr(0, kAdifHeaderSearch)).find("<EOH>") != Text::npos)
+        return ImportFormat::Adif;
     return ImportFormat::Unknown;
 }
 
-ImportResult convert_import(const ImportRead& read, const ImportSettings& settings, const ImportLineSink& sink) {
+ImportResult convert_import(const ImportRead& read, const ImportSettings& settings,
+                            const ImportLineSink& sink) {
     ImportResult result;
     ChunkedText in(read);
     // Empty lines before the first line belong to no format.
@@ -852,13 +881,15 @@ ImportResult convert_import(const ImportRead& read, const ImportSettings& settin
     return result;
 }
 
-ImportResult convert_import(std::string_view input, const ImportSettings& settings, const ImportLineSink& sink) {
+ImportResult convert_import(std::string_view input, const ImportSettings& settings,
+                            const ImportLineSink& sink) {
     return convert_import(read_from(input), settings, sink);
 }
 
 ImportResult convert_import(std::string_view input, const ImportSettings& settings) {
     std::vector<Text> lines;
-    ImportResult result = convert_import(input, settings, [&lines](std::string_view line) { lines.emplace_back(line); });
+    ImportResult result =
+        convert_import(input, settings, [&lines](std::string_view line) { lines.emplace_back(line); });
     if (result.error.empty()) result.lines = std::move(lines);
     return result;
 }

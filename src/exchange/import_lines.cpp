@@ -75,7 +75,9 @@ private:
     LineBuffer& line_;
 };
 
-Text points5(long points) { return zero_pad(std::clamp(points, 0L, 99999L), 5); }
+Text points5(long points) {
+    return zero_pad(std::clamp(points, 0L, 99999L), 5);
+}
 
 // The mode and its "=", the mode as import_mode gives it; made on the stack, for every line.
 struct ModeGroup {
@@ -100,7 +102,9 @@ std::array<char, 4> hhmm(const Text& time) {
     return out;
 }
 
-const Text& locator_or_none(const Text& locator) { return locator.empty() ? kNoLocator : locator; }
+const Text& locator_or_none(const Text& locator) {
+    return locator.empty() ? kNoLocator : locator;
+}
 
 // The general builder's serials: the exchange stands for the received serial in HADX and RUDX,
 // the own exchange for the sent serial in HADX.
@@ -113,9 +117,10 @@ const Text& received_serial(const ImportQso& q, ContestType type) {
 void general_line(LineBuffer& line, const ImportQso& q, const ImportSettings& st) {
     const Text own_exchange = st.type == ContestType::Hadx ? clean_value(st.exch_text) : Text();
     const Text& sent = st.type == ContestType::Hadx ? own_exchange : q.sent_serial;
-    Line{line}("=")(q.callsign, 20)("=")(q.received_report, 3)("/").serial4(received_serial(q, st.type))("/")(
-        locator_or_none(q.received_locator), 6)("/.=")(q.sent_report, 3)("/").serial4(sent)("/")(
-        mode_group(q.mode))(".=--/--/00001=00001=")(q.name, 14)("=")(q.band, 7)("=");
+    Line{line}("=")(q.callsign, 20)("=")(q.received_report, 3)("/")
+        .serial4(received_serial(q, st.type))("/")(locator_or_none(q.received_locator), 6)("/.=")(
+            q.sent_report, 3)("/")
+        .serial4(sent)("/")(mode_group(q.mode))(".=--/--/00001=00001=")(q.name, 14)("=")(q.band, 7)("=");
 }
 
 void qrp_line(LineBuffer& line, const ImportQso& q, const ImportSettings& st) {
@@ -125,8 +130,8 @@ void qrp_line(LineBuffer& line, const ImportQso& q, const ImportSettings& st) {
 }
 
 void skm_line(LineBuffer& line, const ImportQso& q, const ImportSettings& st) {
-    Line{line}("=")(q.callsign, 13)("=")(q.received_report, 3)("/")("SILENT-KEY", 13)("=")(q.sent_report, 3)(
-        "=")(clean_value(st.exch_text), 13)("=")(mode_group(q.mode))("--/--/00001=00001=")(
+    Line{line}("=")(q.callsign, 13)("=")(q.received_report, 3)("/")("SILENT-KEY", 13)("=")(
+        q.sent_report, 3)("=")(clean_value(st.exch_text), 13)("=")(mode_group(q.mode))("--/--/00001=00001=")(
         clean_value(st.kezelo_text), 14)("=")(q.band, 7)("=28=");
 }
 
@@ -136,18 +141,18 @@ std::string_view cqww_band(const ImportQso& q) {
 }
 
 void cqww_line(LineBuffer& line, const ImportQso& q, const ImportSettings& st) {
-    Line{line}("=")(q.callsign, 20)("=")(q.received_report, 3)("/0000/")(locator_or_none(q.received_locator), 6)(
-        "/.=000/0000=")(mode_group(q.mode))(".=00001/00001=00000=")(clean_value(st.kezelo_text), 14)("=")(
-        cqww_band(q), 7)("=");
+    Line{line}("=")(q.callsign, 20)("=")(q.received_report, 3)("/0000/")(
+        locator_or_none(q.received_locator), 6)("/.=000/0000=")(mode_group(q.mode))(".=00001/00001=00000=")(
+        clean_value(st.kezelo_text), 14)("=")(cqww_band(q), 7)("=");
 }
 
 }  // namespace
 
 std::string_view import_mode(std::string_view word) {
     static const std::pair<std::string_view, std::string_view> kModes[] = {
-        {"CW", "CW "},   {"CWR", "CW "},  {"SSB", "SSB"}, {"USB", "SSB"}, {"LSB", "SSB"},
-        {"PH", "SSB"},   {"FM", "FM "},   {"WFM", "FM "}, {"AM", "AM "},  {"RTTY", "RTT"},
-        {"RY", "RTT"},   {"RTT", "RTT"},  {"SSTV", "SST"}, {"SST", "SST"}, {"ATV", "ATV"},
+        {"CW", "CW "}, {"CWR", "CW "}, {"SSB", "SSB"},  {"USB", "SSB"}, {"LSB", "SSB"},
+        {"PH", "SSB"}, {"FM", "FM "},  {"WFM", "FM "},  {"AM", "AM "},  {"RTTY", "RTT"},
+        {"RY", "RTT"}, {"RTT", "RTT"}, {"SSTV", "SST"}, {"SST", "SST"}, {"ATV", "ATV"},
     };
     const std::string_view w = trimmed(word);
     if (w.empty()) return "   ";
@@ -194,15 +199,18 @@ void append_date_time(LineBuffer& line, ImportState& state) {
         state.seconds = 0;
         state.previous_time = time;
     }
-    const char seconds[] = {static_cast<char>('0' + state.seconds / 10), static_cast<char>('0' + state.seconds % 10)};
-    Line{line}(state.work.date, 10)("/")(time.substr(0, 2))(":")(time.substr(2, 2))(":")(std::string_view(seconds, 2));
+    const char seconds[] = {static_cast<char>('0' + state.seconds / 10),
+                            static_cast<char>('0' + state.seconds % 10)};
+    Line{line}(state.work.date,
+               10)("/")(time.substr(0, 2))(":")(time.substr(2, 2))(":")(std::string_view(seconds, 2));
 }
 
 void append_edi_line(LineBuffer& line, const ImportQso& q) {
     const Text points = points5(q.points);
-    Line{line}("=")(q.callsign, 20)("=")(q.received_report, 3)("/").serial4(q.received_serial)("/")(
-        locator_or_none(q.received_locator), 6)("/.=")(q.sent_report, 3)("/").serial4(q.sent_serial)("/")(
-        q.mode, 3)("=.=")(points)("/")(points)("=00001=")("", 14)("=")(q.band, 7)("=");
+    Line{line}("=")(q.callsign, 20)("=")(q.received_report, 3)("/")
+        .serial4(q.received_serial)("/")(locator_or_none(q.received_locator), 6)("/.=")(q.sent_report, 3)("/")
+        .serial4(q.sent_serial)("/")(q.mode, 3)("=.=")(points)("/")(points)("=00001=")("", 14)("=")(q.band,
+                                                                                                    7)("=");
 }
 
 void append_contest_line(LineBuffer& line, const ImportQso& q, const ImportSettings& st, bool cqww_builder) {
@@ -224,9 +232,10 @@ void append_contest_line(LineBuffer& line, const ImportQso& q, const ImportSetti
 
 void append_callsign_list_line(LineBuffer& line, const ImportQso& q) {
     const Text points = points5(q.points);
-    Line{line}("=")(q.callsign, 20)("=")(q.received_report, 3)("/").serial4(q.received_serial)("/")(
-        locator_or_none(q.received_locator), 6)("/.=")(q.sent_report, 3)("/").serial4(q.sent_serial)("/")(
-        mode_group(q.mode))(".=--/--/")(points)("=")(points)("=")("", 14)("=")(q.band, 7)("=");
+    Line{line}("=")(q.callsign, 20)("=")(q.received_report, 3)("/")
+        .serial4(q.received_serial)("/")(locator_or_none(q.received_locator), 6)("/.=")(q.sent_report, 3)("/")
+        .serial4(q.sent_serial)("/")(mode_group(q.mode))(".=--/--/")(points)("=")(points)("=")("", 14)("=")(
+            q.band, 7)("=");
 }
 
 }  // namespace loxar

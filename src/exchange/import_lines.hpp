@@ -67,7 +67,8 @@ void append_date_time(LineBuffer& line, ImportState& state);
 void append_edi_line(LineBuffer& line, const ImportQso& q);
 // Cabrillo and ADIF QSOs, by the builder of the contest type: general, QRP or SKM, and for
 // CQWW-VHF the CQWW-VHF builder when `cqww_builder` (Cabrillo), the general one otherwise (ADIF).
-void append_contest_line(LineBuffer& line, const ImportQso& q, const ImportSettings& settings, bool cqww_builder);
+void append_contest_line(LineBuffer& line, const ImportQso& q, const ImportSettings& settings,
+                         bool cqww_builder);
 // Callsign-list QSOs (general layout, points from the list).
 void append_callsign_list_line(LineBuffer& line, const ImportQso& q);
 

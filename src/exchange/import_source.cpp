@@ -21,8 +21,7 @@ ImportRead read_from(std::string_view text) {
     };
 }
 
-ChunkedText::ChunkedText(ImportRead read)
-    : read_(std::move(read)), buffer_(std::make_unique<char[]>(1)) {
+ChunkedText::ChunkedText(ImportRead read) : read_(std::move(read)), buffer_(std::make_unique<char[]>(1)) {
     // Enough for the byte order mark even from a reader that gives a few bytes at a time.
     while (end_ < kUtf8Bom.size() && more(0)) {
     }

@@ -9,24 +9,24 @@ namespace loxar {
 
 // The parts of one QSO while it is converted into a log line.
 struct ImportQso {
-    Text frequency;        // kHz, or a Cabrillo band word
-    Text date;             // yyyy-mm-dd
-    Text time;             // HHMM
-    Text mode = "   ";     // 3 characters
+    Text frequency;     // kHz, or a Cabrillo band word
+    Text date;          // yyyy-mm-dd
+    Text time;          // HHMM
+    Text mode = "   ";  // 3 characters
     Text received_report;
     Text received_serial;
     Text received_locator = "AA00AA";
     Text received_sex = ".";
     Text callsign;
     Text name;
-    Text own_callsign;     // own callsign or operator
-    Text band = "---    "; // 7 characters
+    Text own_callsign;      // own callsign or operator
+    Text band = "---    ";  // 7 characters
     Text sent_report = "   ";
     Text sent_serial;
     Text exchange;
     Text contest_id;
     Text additional_exchange;
-    long points = 0;       // EDI: kept from the record before when a record has none
+    long points = 0;  // EDI: kept from the record before when a record has none
 
     // Every field back to its start value, each keeping its buffer: an ADIF record starts empty,
     // so that no value of the record before is taken for one this record does not hold.

@@ -6,9 +6,9 @@
 #include <string_view>
 #include <vector>
 
-#include "model/contest_types.hpp"
 #include "exchange/import_source.hpp"
 #include "exchange/import_state.hpp"
+#include "model/contest_types.hpp"
 #include "text/text.hpp"
 
 namespace loxar {
@@ -38,12 +38,12 @@ struct ImportSkipped {
 };
 
 struct ImportResult {
-    std::vector<Text> lines;  // log lines of the contest type's layout (when no sink took them)
-    Text error;               // the operator's message when the input was refused; lines empty then
-    std::size_t converted = 0; // QSOs turned into lines (the filter's passed over not counted)
-    std::size_t left_out = 0; // QSOs beyond what a log can hold, not converted
+    std::vector<Text> lines;    // log lines of the contest type's layout (when no sink took them)
+    Text error;                 // the operator's message when the input was refused; lines empty then
+    std::size_t converted = 0;  // QSOs turned into lines (the filter's passed over not counted)
+    std::size_t left_out = 0;   // QSOs beyond what a log can hold, not converted
     ImportSkipped skipped;
-    ImportState state;        // work fields and counters as the last QSO left them
+    ImportState state;  // work fields and counters as the last QSO left them
 };
 
 // "N QSO beolvasva, M rekord kihagyva: ..." when records were passed over; empty otherwise.
@@ -66,9 +66,11 @@ using ImportLineSink = std::function<void(std::string_view line)>;
 // The same, each line handed to `sink` instead of kept in `lines`: a writer of a huge file never
 // holds one string per QSO. On an error found before the first QSO no line has been handed on;
 // a NUL byte found later is an error too, reported once the rest has gone by.
-ImportResult convert_import(std::string_view input, const ImportSettings& settings, const ImportLineSink& sink);
+ImportResult convert_import(std::string_view input, const ImportSettings& settings,
+                            const ImportLineSink& sink);
 // The same with the input read chunk by chunk: any size in bounded memory.
-ImportResult convert_import(const ImportRead& read, const ImportSettings& settings, const ImportLineSink& sink);
+ImportResult convert_import(const ImportRead& read, const ImportSettings& settings,
+                            const ImportLineSink& sink);
 
 // The check column of the layout the import builds for a contest type (41, 37 or 34).
 std::size_t import_check_column(ContestType type);

@@ -9,23 +9,28 @@ namespace loxar {
 
 namespace {
 
-constexpr std::size_t kMaxLine = 1024;     // a longer command is cut: the box's line buffer
-constexpr std::size_t kMaxSlotText = 64;   // characters an EPROM message slot keeps
+constexpr std::size_t kMaxLine = 1024;    // a longer command is cut: the box's line buffer
+constexpr std::size_t kMaxSlotText = 64;  // characters an EPROM message slot keeps
 const char* const kIdentification = "i Loxar virtual keybox 1.0";
 
 std::string digits(int value, int width) {
     std::string s = std::to_string(std::clamp(value, 0, width == 1 ? 9 : width == 2 ? 99 : 999));
     return std::string(static_cast<std::size_t>(width) - std::min(s.size(), static_cast<std::size_t>(width)),
-                       '0') + s;
+                       '0') +
+           s;
 }
 
-std::string answer(const std::string& text) { return text + "\r\n"; }
+std::string answer(const std::string& text) {
+    return text + "\r\n";
+}
 
 }  // namespace
 
 VirtualKeybox::VirtualKeybox(KeyboxOptions options) : options_(options), noise_(options.seed) {}
 
-long long VirtualKeybox::ms_per_character(int wpm) { return 12000 / std::max(wpm, 5); }
+long long VirtualKeybox::ms_per_character(int wpm) {
+    return 12000 / std::max(wpm, 5);
+}
 
 int VirtualKeybox::remaining(long long now_ms) const {
     if (message_length_ == 0) return 0;
@@ -42,8 +47,8 @@ int VirtualKeybox::remaining(long long now_ms) const {
 std::string VirtualKeybox::status(long long now_ms) const {
     const KeyboxSettings& s = settings_;
     const int left = remaining(now_ms);
-    const int held = static_cast<int>(std::count_if(slots_.begin() + 1, slots_.end(),
-                                                    [](const std::string& t) { return !t.empty(); }));
+    const int held = static_cast<int>(
+        std::count_if(slots_.begin() + 1, slots_.end(), [](const std::string& t) { return !t.empty(); }));
     return "w" + digits(s.speed, 2) + "c" + digits(left, 3) + "o" + digits(s.polarity, 1) + "m" +
            digits(s.monitor, 1) + "k" + digits(s.keyer, 1) + "t" + (left > 0 || s.on_air == 1 ? "1" : "0") +
            "r" + digits(s.on_air, 1) + "d" + digits(s.delay, 1) + "b" + digits(s.stop, 1) + "u" +
@@ -85,8 +90,8 @@ void VirtualKeybox::take_settings(std::string_view line) {
     while (i < line.size()) {
         const char key = line[i++];
         const std::size_t width = key == 'w' ? 2 : key == 'a' ? 3 : 1;
-        if (i + width > line.size() ||
-            !std::all_of(line.begin() + static_cast<long>(i), line.begin() + static_cast<long>(i + width), is_digit)) {
+        if (i + width > line.size() || !std::all_of(line.begin() + static_cast<long>(i),
+                                                    line.begin() + static_cast<long>(i + width), is_digit)) {
             continue;
         }
         auto digit = [&](std::size_t k) { return line[i + k] - '0'; };

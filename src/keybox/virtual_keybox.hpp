@@ -12,23 +12,23 @@
 namespace loxar {
 
 struct KeyboxOptions {
-    bool silent = false;    // receives everything, never answers
-    bool no_eprom = false;  // ignores the EPROM commands (W..., R...), as a box without one
-    bool garbage = false;   // noisy line: "-", LF and stray lines of other kinds around the answers
-    std::uint32_t seed = 1; // of the noise
+    bool silent = false;     // receives everything, never answers
+    bool no_eprom = false;   // ignores the EPROM commands (W..., R...), as a box without one
+    bool garbage = false;    // noisy line: "-", LF and stray lines of other kinds around the answers
+    std::uint32_t seed = 1;  // of the noise
 };
 
 // The settings the box holds; the status line and the EPROM settings line show them.
 struct KeyboxSettings {
-    int speed = 20;     // words per minute
-    int polarity = 0;   // 1: left-handed paddle
+    int speed = 20;    // words per minute
+    int polarity = 0;  // 1: left-handed paddle
     int x = 1;
-    int monitor = 1;    // sidetone
-    int keyer = 1;      // 1: electronic keyer, 0: straight key
-    int on_air = 0;     // transmit request of the voice modes
-    int delay = 3;      // hundreds of milliseconds
-    int stop = 0;       // 1: the CW message being sent is dropped
-    int voice = 0;      // "u": 1 in SSB and FM
+    int monitor = 1;  // sidetone
+    int keyer = 1;    // 1: electronic keyer, 0: straight key
+    int on_air = 0;   // transmit request of the voice modes
+    int delay = 3;    // hundreds of milliseconds
+    int stop = 0;     // 1: the CW message being sent is dropped
+    int voice = 0;    // "u": 1 in SSB and FM
     int roger = 0;
     std::array<int, 3> gains{4, 4, 4};  // microphone, PC audio, roger signal: 0-7
 };

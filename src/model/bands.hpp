@@ -7,8 +7,8 @@
 
 namespace loxar {
 
-inline constexpr int kBandCount = 29;       // indexes 0..28 hold bands
-inline constexpr int kBandTableSize = 32;   // 29..31 stay empty
+inline constexpr int kBandCount = 29;         // indexes 0..28 hold bands
+inline constexpr int kBandTableSize = 32;     // 29..31 stay empty
 inline constexpr int kDefaultBandIndex = 14;  // "145 MHz   2m"
 
 const std::array<Text, kBandTableSize>& band_table();

@@ -38,7 +38,8 @@ void CallsignIndex::catch_up(const ListBox& log, CallsignColumns columns) {
         columns_ = columns;
         rewrite_version_ = log.rewrite_version();
     }
-    for (; indexed_ < log.size(); ++indexed_) add_line(log.at(indexed_), static_cast<std::uint32_t>(indexed_));
+    for (; indexed_ < log.size(); ++indexed_)
+        add_line(log.at(indexed_), static_cast<std::uint32_t>(indexed_));
 }
 
 std::span<const std::uint32_t> CallsignIndex::candidates(const ListBox& log, CallsignColumns columns,

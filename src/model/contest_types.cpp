@@ -5,9 +5,23 @@ namespace loxar {
 
 const std::array<Text, kContestTypeCount>& contest_type_names() {
     static const std::array<Text, kContestTypeCount> names = {
-        "...",  "IARU",     "YL-OM",    "CQ-BP", "EXCHANGE",       "HADX",
-        "CQWW-VHF", "HA-QRP", "RH-OB",  "RUDX-ALL", "RUDX-TWO", "HSKC",
-        "SILENT KEY MEM", "DX", "NMARK", "REF", hu(u8"SWL-Általános"),
+        "...",
+        "IARU",
+        "YL-OM",
+        "CQ-BP",
+        "EXCHANGE",
+        "HADX",
+        "CQWW-VHF",
+        "HA-QRP",
+        "RH-OB",
+        "RUDX-ALL",
+        "RUDX-TWO",
+        "HSKC",
+        "SILENT KEY MEM",
+        "DX",
+        "NMARK",
+        "REF",
+        hu(u8"SWL-Általános"),
     };
     return names;
 }
@@ -42,14 +56,17 @@ Text log_heading(LineLayout l) {
     switch (l) {
         case LineLayout::Qrp:
         case LineLayout::Nmark:
-            return hu(u8"Időpont              Hívójel                         Kapott                  "
-                      u8"Küld.    Sorsz.     Név        Frekv.");
+            return hu(
+                u8"Időpont              Hívójel                         Kapott                  "
+                u8"Küld.    Sorsz.     Név        Frekv.");
         case LineLayout::Swl:
-            return hu(u8"Időpont              Frekv.   Mód Hívójel-1         RST/Exch-1   Hivójel-2  "
-                      u8"       RST/Exch-2  Sorsz.");
+            return hu(
+                u8"Időpont              Frekv.   Mód Hívójel-1         RST/Exch-1   Hivójel-2  "
+                u8"       RST/Exch-2  Sorsz.");
         default:
-            return hu(u8"Időpont              Hívójel             Kapott            Küldött        Táv "
-                      u8"  Pont  Sorsz.     Név        Frekv.");
+            return hu(
+                u8"Időpont              Hívójel             Kapott            Küldött        Táv "
+                u8"  Pont  Sorsz.     Név        Frekv.");
     }
 }
 

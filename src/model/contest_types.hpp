@@ -9,8 +9,23 @@ namespace loxar {
 
 // Index of `szabaly_combo`; the value is what every rule tests.
 enum class ContestType : int {
-    None = 0, Iaru, YlOm, CqBp, Exchange, Hadx, CqwwVhf, HaQrp, RhOb,
-    RudxAll, RudxTwo, Hskc, SilentKeyMem, Dx, Nmark, Ref, Swl,
+    None = 0,
+    Iaru,
+    YlOm,
+    CqBp,
+    Exchange,
+    Hadx,
+    CqwwVhf,
+    HaQrp,
+    RhOb,
+    RudxAll,
+    RudxTwo,
+    Hskc,
+    SilentKeyMem,
+    Dx,
+    Nmark,
+    Ref,
+    Swl,
 };
 inline constexpr int kContestTypeCount = 17;
 

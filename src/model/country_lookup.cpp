@@ -3,7 +3,9 @@
 
 namespace loxar {
 
-Text EmptyCountryTable::dxcc_kereses(const Text&) const { return pad_cut("000", 107); }
+Text EmptyCountryTable::dxcc_kereses(const Text&) const {
+    return pad_cut("000", 107);
+}
 
 int country_index_of(const Text& record) {
     Text idx = trim(col(record, 1, 3));

@@ -30,25 +30,42 @@ struct KindOf {
 
 // Callsigns are only upper-cased: an accented letter in one is a typing error, not an O or a U.
 constexpr KindOf kKinds[] = {
-    {"kapott_hivojel_text", kCallsign}, {"hivojel_2_text", kCallsign},    {"hivojel_text", kCallsign},
-    {"kapott_QRA_text", kLocator},      {"QRA_text", kLocator},           {"kapott_riport_text", kReport},
-    {"kuldott_riport_text", kReport},   {"kapott_sorszam_text", kQsoText}, {"kuldott_sorszam_text", kQsoText},
-    {"kapott_nev_text", kName},         {"kuldott_nev_text", kName},      {"tavolsag_text", kQsoValue},
-    {"pontszam_text", kQsoValue},       {"kezelo_text", kOwnName},           {"exch_text", kOwnText},
-    {"qth_text", kHeaderText},          {"verseny_neve_text", kHeaderText},
+    {"kapott_hivojel_text", kCallsign},
+    {"hivojel_2_text", kCallsign},
+    {"hivojel_text", kCallsign},
+    {"kapott_QRA_text", kLocator},
+    {"QRA_text", kLocator},
+    {"kapott_riport_text", kReport},
+    {"kuldott_riport_text", kReport},
+    {"kapott_sorszam_text", kQsoText},
+    {"kuldott_sorszam_text", kQsoText},
+    {"kapott_nev_text", kName},
+    {"kuldott_nev_text", kName},
+    {"tavolsag_text", kQsoValue},
+    {"pontszam_text", kQsoValue},
+    {"kezelo_text", kOwnName},
+    {"exch_text", kOwnText},
+    {"qth_text", kHeaderText},
+    {"verseny_neve_text", kHeaderText},
 };
 
 // The QSO fields and the layout column each is written into.
 constexpr std::pair<std::string_view, std::size_t EntryWidths::*> kColumns[] = {
-    {"kapott_hivojel_text", &EntryWidths::call},         {"kapott_riport_text", &EntryWidths::report},
-    {"kapott_sorszam_text", &EntryWidths::serial},       {"kapott_QRA_text", &EntryWidths::locator},
-    {"kapott_nev_text", &EntryWidths::name},             {"kuldott_riport_text", &EntryWidths::report},
-    {"kuldott_sorszam_text", &EntryWidths::sent_serial}, {"hivojel_2_text", &EntryWidths::call2},
+    {"kapott_hivojel_text", &EntryWidths::call},
+    {"kapott_riport_text", &EntryWidths::report},
+    {"kapott_sorszam_text", &EntryWidths::serial},
+    {"kapott_QRA_text", &EntryWidths::locator},
+    {"kapott_nev_text", &EntryWidths::name},
+    {"kuldott_riport_text", &EntryWidths::report},
+    {"kuldott_sorszam_text", &EntryWidths::sent_serial},
+    {"hivojel_2_text", &EntryWidths::call2},
     // The own exchange is sent as the sent exchange.
     {"exch_text", &EntryWidths::sent_serial},
 };
 
-bool is_upper_ascii(char c) { return c >= 'A' && c <= 'Z'; }
+bool is_upper_ascii(char c) {
+    return c >= 'A' && c <= 'Z';
+}
 
 // Accented letters of both cases folded, the case kept.
 char fold_keeping_case(char c) {
@@ -118,7 +135,8 @@ FilteredText filter_text(FieldKind kind, std::string_view text, std::size_t max_
     return out;
 }
 
-FilteredText edit_text(FieldKind kind, std::string_view before, std::string_view text, std::size_t max_length) {
+FilteredText edit_text(FieldKind kind, std::string_view before, std::string_view text,
+                       std::size_t max_length) {
     FilteredText out = filter_text(kind, text);
     if (max_length == 0 || out.text.size() <= max_length) return out;
     // Everything of `before` still there around one inserted piece: an insertion into a full field.
@@ -127,7 +145,8 @@ FilteredText edit_text(FieldKind kind, std::string_view before, std::string_view
     const std::size_t common = std::min(before.size(), after.size());
     while (prefix < common && after[prefix] == before[prefix]) ++prefix;
     std::size_t suffix = 0;
-    while (prefix + suffix < common && after[after.size() - 1 - suffix] == before[before.size() - 1 - suffix]) {
+    while (prefix + suffix < common &&
+           after[after.size() - 1 - suffix] == before[before.size() - 1 - suffix]) {
         ++suffix;
     }
     if (before.size() >= max_length && prefix + suffix == before.size()) return {Text(before), true};

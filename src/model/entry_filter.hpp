@@ -53,7 +53,8 @@ FilteredText filter_text(FieldKind kind, std::string_view text, std::size_t max_
 // A field's text after an edit turned `before` into `text`: filtered, then cut as filter_text
 // does; but characters added into a field already full are refused and `before` stays, as typing
 // into a full field is.
-FilteredText edit_text(FieldKind kind, std::string_view before, std::string_view text, std::size_t max_length);
+FilteredText edit_text(FieldKind kind, std::string_view before, std::string_view text,
+                       std::size_t max_length);
 
 // The longest text a log-panel field keeps in this layout: its column in the log line, or what
 // the log-file header gives back; 0 when nothing limits it.

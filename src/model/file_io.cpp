@@ -31,7 +31,9 @@ bool write_all(int fd, std::string_view bytes) {
 
 // Writes every byte and forces them onto the disk: after a power cut a file holds what was
 // written, never an empty or torn text.
-bool write_all_synced(int fd, std::string_view bytes) { return write_all(fd, bytes) && ::fsync(fd) == 0; }
+bool write_all_synced(int fd, std::string_view bytes) {
+    return write_all(fd, bytes) && ::fsync(fd) == 0;
+}
 
 // The rename itself is kept by the folder's entry, which has to reach the disk too.
 void sync_folder(const fs::path& dir) {
@@ -164,9 +166,13 @@ void remove_matching(const fs::path& dir, std::string_view prefix, std::string_v
     for (const auto& p : matching_files(dir, prefix, suffix)) remove_file(p);
 }
 
-fs::path fs_path(const Text& cp1250_path) { return fs::path(cp1250_to_utf8(cp1250_path)); }
+fs::path fs_path(const Text& cp1250_path) {
+    return fs::path(cp1250_to_utf8(cp1250_path));
+}
 
-Text text_path(const fs::path& p) { return utf8_to_cp1250(p.string()); }
+Text text_path(const fs::path& p) {
+    return utf8_to_cp1250(p.string());
+}
 
 Text written_time_of_day(const std::filesystem::path& path) {
     std::error_code ec;

@@ -1,8 +1,8 @@
 // Whole-file reads and atomic writes: a crash never leaves half a file behind.
 #pragma once
 
-#include <filesystem>
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <string_view>
 #include <vector>

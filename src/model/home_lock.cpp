@@ -7,14 +7,15 @@
 // window and loxar-cli (which has no Qt) take the very same lock.
 #include "model/home_lock.hpp"
 
-#include <cerrno>
-#include <charconv>
 #include <fcntl.h>
 #include <signal.h>
-#include <string>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <cerrno>
+#include <charconv>
+#include <string>
 
 #include "model/file_io.hpp"
 
@@ -61,14 +62,17 @@ bool runs_here(const LockText& l) {
 }
 
 bool same_file(int fd, const fs::path& file) {
-    struct stat opened {}, named {};
+    struct stat opened {
+    }, named{};
     return ::fstat(fd, &opened) == 0 && ::stat(file.c_str(), &named) == 0 && opened.st_dev == named.st_dev &&
            opened.st_ino == named.st_ino;
 }
 
 }  // namespace
 
-HomeLock::HomeLock(HomeLock&& other) noexcept : fd_(other.fd_), file_(std::move(other.file_)) { other.fd_ = -1; }
+HomeLock::HomeLock(HomeLock&& other) noexcept : fd_(other.fd_), file_(std::move(other.file_)) {
+    other.fd_ = -1;
+}
 
 HomeLock& HomeLock::operator=(HomeLock&& other) noexcept {
     if (this != &other) {
@@ -80,7 +84,9 @@ HomeLock& HomeLock::operator=(HomeLock&& other) noexcept {
     return *this;
 }
 
-HomeLock::~HomeLock() { release(); }
+HomeLock::~HomeLock() {
+    release();
+}
 
 void HomeLock::release() {
     if (fd_ < 0) return;
@@ -111,7 +117,8 @@ HomeLockAttempt lock_home(const fs::path& home, std::string_view program) {
             ::close(fd);
             continue;
         }
-        const std::string text = std::to_string(::getpid()) + "\n" + std::string(program) + "\n" + host_name() + "\n";
+        const std::string text =
+            std::to_string(::getpid()) + "\n" + std::string(program) + "\n" + host_name() + "\n";
         if (::ftruncate(fd, 0) != 0 ||
             ::pwrite(fd, text.data(), text.size(), 0) != static_cast<ssize_t>(text.size())) {
             ::close(fd);

@@ -42,8 +42,8 @@ struct HomeHolder {
 };
 
 struct HomeLockAttempt {
-    HomeLock lock;                      // held when the home was free
-    std::optional<HomeHolder> holder;   // set when another running program holds it
+    HomeLock lock;                     // held when the home was free
+    std::optional<HomeHolder> holder;  // set when another running program holds it
 };
 
 // Locks `home` (made when missing) for `program`. Neither a lock nor a holder when the home cannot

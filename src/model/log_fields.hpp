@@ -17,9 +17,29 @@ namespace loxar {
 // received QTH and is named so; SWL keeps the first heard station in the received fields and the
 // second in Call2 and the sent fields.
 enum class Field {
-    DateTime, Date, Time, Call, ReceivedReport, ReceivedSerial, ReceivedLocator, ReceivedSex,
-    ReceivedName, ReceivedQth, ReceivedZone, SentReport, SentSerial, Mode, OwnSex, OwnName,
-    OwnQth, Distance, Points, Number, CountryMarker, Band, Call2,
+    DateTime,
+    Date,
+    Time,
+    Call,
+    ReceivedReport,
+    ReceivedSerial,
+    ReceivedLocator,
+    ReceivedSex,
+    ReceivedName,
+    ReceivedQth,
+    ReceivedZone,
+    SentReport,
+    SentSerial,
+    Mode,
+    OwnSex,
+    OwnName,
+    OwnQth,
+    Distance,
+    Points,
+    Number,
+    CountryMarker,
+    Band,
+    Call2,
 };
 
 // Columns `from`..`from+len-1` (1-based). The own QTH runs to the end of the line.

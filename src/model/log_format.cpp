@@ -93,7 +93,9 @@ std::vector<Text> LogFileRead::qso_lines() const {
     return {first, lines.begin() + static_cast<std::ptrdiff_t>(log_lines_end(lines))};
 }
 
-std::size_t LogFileRead::qso_count() const { return log_lines_end(lines) - std::min<std::size_t>(2, lines.size()); }
+std::size_t LogFileRead::qso_count() const {
+    return log_lines_end(lines) - std::min<std::size_t>(2, lines.size());
+}
 
 Text log_lines_left_out_message(std::size_t left_out) {
     return hu(u8"A LOG-ban legfeljebb 99999 QSO lehet, a file további ") + std::to_string(left_out) +

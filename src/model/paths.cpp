@@ -76,9 +76,8 @@ std::optional<Text> prepare_folders(const Paths& p) {
     if (!fs::is_directory(p.home, ec)) {
         return hu(u8"Nem lehet létrehozni a program könyvtárát: ") + text_path(p.home);
     }
-    for (const fs::path* dir : {&p.data_dir, &p.system_dir, &p.cw_dir, &p.ssb_dir, &p.log_dir,
-                                &p.report_dir, &p.rules_dir, &p.temp_dir, &p.import_export_dir,
-                                &p.backup_dir}) {
+    for (const fs::path* dir : {&p.data_dir, &p.system_dir, &p.cw_dir, &p.ssb_dir, &p.log_dir, &p.report_dir,
+                                &p.rules_dir, &p.temp_dir, &p.import_export_dir, &p.backup_dir}) {
         if (fs::is_directory(*dir, ec)) continue;
         fs::create_directory(*dir, ec);
         if (!fs::is_directory(*dir, ec)) {

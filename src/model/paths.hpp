@@ -12,8 +12,8 @@ namespace loxar {
 // The folders below the home directory.
 struct Paths {
     std::filesystem::path home;
-    std::filesystem::path data_dir, log_dir, report_dir, system_dir, temp_dir, import_export_dir,
-        rules_dir, cw_dir, ssb_dir, backup_dir;
+    std::filesystem::path data_dir, log_dir, report_dir, system_dir, temp_dir, import_export_dir, rules_dir,
+        cw_dir, ssb_dir, backup_dir;
 
     std::filesystem::path tmp_log() const { return system_dir / "tmp_log.dat"; }
 };

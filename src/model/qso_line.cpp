@@ -6,7 +6,6 @@
 
 #include "model/log_fields.hpp"
 
-
 namespace loxar {
 
 namespace {
@@ -107,15 +106,13 @@ Text encode_report(const Text& entry) {
 
 Text encode_hskc_serial(const Text& entry) {
     Text t = trim(entry);
-    return pad_digit_run(std::string_view(t).substr(0, digit_prefix_length(t)), 3) +
-           hskc_category(t);
+    return pad_digit_run(std::string_view(t).substr(0, digit_prefix_length(t)), 3) + hskc_category(t);
 }
 
 Text log_sor_osszeallitas(QsoRecord& r, ContestType type, short& funkcio) {
     const bool hskc = type == ContestType::Hskc;
     auto serial = [hskc](const Text& entry) {
-        return hskc ? encode_hskc_serial(entry)
-                    : zero_padded_number(entry, 4).value_or(trim(entry));
+        return hskc ? encode_hskc_serial(entry) : zero_padded_number(entry, 4).value_or(trim(entry));
     };
     Text received_serial = serial(r.kapott_sorszam_text);
     if (hskc) r.pontszam_text = hskc_points(hskc_category(r.kapott_sorszam_text));
@@ -126,27 +123,26 @@ Text log_sor_osszeallitas(QsoRecord& r, ContestType type, short& funkcio) {
         r.kapott_QRA_text = kNoLocator;
     }
     // Marker contests keep their 5-character evaluation text (e.g. "DX/OB") in the distance field.
-    Text distance =
-        distance_is_numeric(type) ? number_or_zero(r.tavolsag_text, 5) : r.tavolsag_text;
+    Text distance = distance_is_numeric(type) ? number_or_zero(r.tavolsag_text, 5) : r.tavolsag_text;
 
     using enum Field;
     return join_fields(LineLayout::General, {
-        {DateTime, r.log_ido},
-        {Call, trim(r.kapott_hivojel_text)},
-        {ReceivedReport, encode_report(r.kapott_riport_text)},
-        {ReceivedSerial, received_serial},
-        {ReceivedLocator, locator},
-        {ReceivedSex, first_char(r.kapott_sex_combo.text())},
-        {SentReport, encode_report(r.kuldott_riport_text)},
-        {SentSerial, serial(r.kuldott_sorszam_text)},
-        {Mode, mode_text(r)},
-        {OwnSex, first_char(r.sex_combo.text())},
-        {Distance, distance},
-        {Points, number_or_zero(r.pontszam_text, 5)},
-        {Number, sequence_number(r, funkcio)},
-        {ReceivedName, trim(r.kapott_nev_text)},
-        {Band, band_or_frequency(r)},
-    });
+                                                {DateTime, r.log_ido},
+                                                {Call, trim(r.kapott_hivojel_text)},
+                                                {ReceivedReport, encode_report(r.kapott_riport_text)},
+                                                {ReceivedSerial, received_serial},
+                                                {ReceivedLocator, locator},
+                                                {ReceivedSex, first_char(r.kapott_sex_combo.text())},
+                                                {SentReport, encode_report(r.kuldott_riport_text)},
+                                                {SentSerial, serial(r.kuldott_sorszam_text)},
+                                                {Mode, mode_text(r)},
+                                                {OwnSex, first_char(r.sex_combo.text())},
+                                                {Distance, distance},
+                                                {Points, number_or_zero(r.pontszam_text, 5)},
+                                                {Number, sequence_number(r, funkcio)},
+                                                {ReceivedName, trim(r.kapott_nev_text)},
+                                                {Band, band_or_frequency(r)},
+                                            });
 }
 
 Text QRP_sor_osszeallitas(QsoRecord& r, short& funkcio, char new_country_marker) {
@@ -155,20 +151,20 @@ Text QRP_sor_osszeallitas(QsoRecord& r, short& funkcio, char new_country_marker)
     Text points = !name.empty() && !qth.empty() ? "2" : "1";
     using enum Field;
     return join_fields(LineLayout::Qrp, {
-        {DateTime, r.log_ido},
-        {Call, trim(r.kapott_hivojel_text)},
-        {ReceivedReport, encode_report(r.kapott_riport_text)},
-        {ReceivedName, name},
-        {ReceivedQth, qth},
-        {SentReport, encode_report(r.kuldott_riport_text)},
-        {Mode, mode_text(r)},
-        {Number, sequence_number(r, funkcio)},
-        {OwnName, trim(r.kezelo_text)},
-        {Points, points},
-        {CountryMarker, Text(1, new_country_marker)},
-        {Band, band7(r)},
-        {OwnQth, r.qth_text},
-    });
+                                            {DateTime, r.log_ido},
+                                            {Call, trim(r.kapott_hivojel_text)},
+                                            {ReceivedReport, encode_report(r.kapott_riport_text)},
+                                            {ReceivedName, name},
+                                            {ReceivedQth, qth},
+                                            {SentReport, encode_report(r.kuldott_riport_text)},
+                                            {Mode, mode_text(r)},
+                                            {Number, sequence_number(r, funkcio)},
+                                            {OwnName, trim(r.kezelo_text)},
+                                            {Points, points},
+                                            {CountryMarker, Text(1, new_country_marker)},
+                                            {Band, band7(r)},
+                                            {OwnQth, r.qth_text},
+                                        });
 }
 
 Text SKM_sor_osszeallitas(QsoRecord& r, short& funkcio, const Text& restored_itu_zone) {
@@ -180,20 +176,20 @@ Text SKM_sor_osszeallitas(QsoRecord& r, short& funkcio, const Text& restored_itu
                     : col(r.kapott_QRA_text, 1, 2);
     using enum Field;
     return join_fields(LineLayout::Skm, {
-        {DateTime, r.log_ido},
-        {Call, trim(r.kapott_hivojel_text)},
-        {ReceivedReport, encode_report(r.kapott_riport_text)},
-        {ReceivedSerial, callsign_or_serial(r.kapott_sorszam_text)},
-        {SentReport, encode_report(r.kuldott_riport_text)},
-        {SentSerial, callsign_or_serial(r.kuldott_sorszam_text)},
-        {Mode, mode_text(r)},
-        {Distance, r.tavolsag_text},
-        {Points, r.pontszam_text},
-        {Number, sequence_number(r, funkcio)},
-        {OwnName, trim(r.kezelo_text)},
-        {Band, band7(r)},
-        {ReceivedZone, zone},
-    });
+                                            {DateTime, r.log_ido},
+                                            {Call, trim(r.kapott_hivojel_text)},
+                                            {ReceivedReport, encode_report(r.kapott_riport_text)},
+                                            {ReceivedSerial, callsign_or_serial(r.kapott_sorszam_text)},
+                                            {SentReport, encode_report(r.kuldott_riport_text)},
+                                            {SentSerial, callsign_or_serial(r.kuldott_sorszam_text)},
+                                            {Mode, mode_text(r)},
+                                            {Distance, r.tavolsag_text},
+                                            {Points, r.pontszam_text},
+                                            {Number, sequence_number(r, funkcio)},
+                                            {OwnName, trim(r.kezelo_text)},
+                                            {Band, band7(r)},
+                                            {ReceivedZone, zone},
+                                        });
 }
 
 Text NMARK_sor_osszeallitas(QsoRecord& r, short& funkcio) {
@@ -202,39 +198,37 @@ Text NMARK_sor_osszeallitas(QsoRecord& r, short& funkcio) {
     report = pad_digit_run(std::string_view(report).substr(0, digit_prefix_length(report)), 3);
     using enum Field;
     return join_fields(LineLayout::Nmark, {
-        {DateTime, r.log_ido},
-        {Call, trim(r.kapott_hivojel_text)},
-        {ReceivedReport, report},
-        {ReceivedName, trim(r.kapott_nev_text)},
-        {ReceivedQth, trim(r.kapott_sorszam_text)},
-        {SentReport, encode_report(r.kuldott_riport_text)},
-        {Mode, mode_text(r)},
-        {Number, sequence_number(r, funkcio)},
-        {OwnName, trim(r.kezelo_text)},
-        {Distance, number_or_zero(r.tavolsag_text, 1)},
-        {Points, number_or_zero(r.pontszam_text, 1)},
-        {Band, band7(r)},
-        {OwnQth, r.qth_text},
-    });
+                                              {DateTime, r.log_ido},
+                                              {Call, trim(r.kapott_hivojel_text)},
+                                              {ReceivedReport, report},
+                                              {ReceivedName, trim(r.kapott_nev_text)},
+                                              {ReceivedQth, trim(r.kapott_sorszam_text)},
+                                              {SentReport, encode_report(r.kuldott_riport_text)},
+                                              {Mode, mode_text(r)},
+                                              {Number, sequence_number(r, funkcio)},
+                                              {OwnName, trim(r.kezelo_text)},
+                                              {Distance, number_or_zero(r.tavolsag_text, 1)},
+                                              {Points, number_or_zero(r.pontszam_text, 1)},
+                                              {Band, band7(r)},
+                                              {OwnQth, r.qth_text},
+                                          });
 }
 
 Text SWL_log_sor_osszeallitas(QsoRecord& r, short& funkcio) {
-    auto serial = [](const Text& entry) {
-        return zero_padded_number(entry, 5).value_or(trim(entry));
-    };
+    auto serial = [](const Text& entry) { return zero_padded_number(entry, 5).value_or(trim(entry)); };
     using enum Field;
     return join_fields(LineLayout::Swl, {
-        {DateTime, r.log_ido},
-        {Band, band7(r)},
-        {Mode, mode_text(r)},
-        {Call, trim(r.kapott_hivojel_text)},
-        {ReceivedReport, encode_report(r.kapott_riport_text)},
-        {ReceivedSerial, serial(r.kapott_sorszam_text)},
-        {Call2, trim(r.hivojel_2_text)},
-        {SentReport, encode_report(r.kuldott_riport_text)},
-        {SentSerial, serial(r.kuldott_sorszam_text)},
-        {Number, sequence_number(r, funkcio)},
-    });
+                                            {DateTime, r.log_ido},
+                                            {Band, band7(r)},
+                                            {Mode, mode_text(r)},
+                                            {Call, trim(r.kapott_hivojel_text)},
+                                            {ReceivedReport, encode_report(r.kapott_riport_text)},
+                                            {ReceivedSerial, serial(r.kapott_sorszam_text)},
+                                            {Call2, trim(r.hivojel_2_text)},
+                                            {SentReport, encode_report(r.kuldott_riport_text)},
+                                            {SentSerial, serial(r.kuldott_sorszam_text)},
+                                            {Number, sequence_number(r, funkcio)},
+                                        });
 }
 
 const EntryWidths& entry_widths(LineLayout layout) {
@@ -248,8 +242,7 @@ const EntryWidths& entry_widths(LineLayout layout) {
     return kGeneralWidths;
 }
 
-char new_country_marker(const Text& callsign, const CountryLookup& countries,
-                        std::vector<char>& worked) {
+char new_country_marker(const Text& callsign, const CountryLookup& countries, std::vector<char>& worked) {
     int index = country_index_of(countries.dxcc_kereses(trim(callsign)));
     // A callsign of no known country is never a new country.
     if (index <= 0) return '-';

@@ -12,7 +12,6 @@
 
 namespace loxar {
 
-
 // Line lengths of the layouts; QRP and NMARK lines go on with the own QTH after this.
 inline constexpr std::size_t kGeneralLineLength = 115;
 inline constexpr std::size_t kQrpLineLength = 115;
@@ -23,49 +22,44 @@ inline constexpr std::size_t kSwlLineLength = 101;
 // Column widths of the entry fields in a layout; 0 where the layout writes no column for one.
 // The builders cut by these, and the window lets no more be typed.
 struct EntryWidths {
-    std::size_t call = 0, report = 0, serial = 0, locator = 0, name = 0, sent_report = 0,
-                sent_serial = 0, own_name = 0, call2 = 0;
+    std::size_t call = 0, report = 0, serial = 0, locator = 0, name = 0, sent_report = 0, sent_serial = 0,
+                own_name = 0, call2 = 0;
 };
 // Taken from the layout tables, so that the window and the builders agree with the readers.
-inline constexpr EntryWidths kGeneralWidths{
-    .call = field_width(kGeneralFields, Field::Call),
-    .report = field_width(kGeneralFields, Field::ReceivedReport),
-    .serial = field_width(kGeneralFields, Field::ReceivedSerial),
-    .locator = field_width(kGeneralFields, Field::ReceivedLocator),
-    .name = field_width(kGeneralFields, Field::ReceivedName),
-    .sent_report = field_width(kGeneralFields, Field::SentReport),
-    .sent_serial = field_width(kGeneralFields, Field::SentSerial)};
+inline constexpr EntryWidths kGeneralWidths{.call = field_width(kGeneralFields, Field::Call),
+                                            .report = field_width(kGeneralFields, Field::ReceivedReport),
+                                            .serial = field_width(kGeneralFields, Field::ReceivedSerial),
+                                            .locator = field_width(kGeneralFields, Field::ReceivedLocator),
+                                            .name = field_width(kGeneralFields, Field::ReceivedName),
+                                            .sent_report = field_width(kGeneralFields, Field::SentReport),
+                                            .sent_serial = field_width(kGeneralFields, Field::SentSerial)};
 // The received serial field holds the received QTH here.
-inline constexpr EntryWidths kQrpWidths{
-    .call = field_width(kQrpFields, Field::Call),
-    .report = field_width(kQrpFields, Field::ReceivedReport),
-    .serial = field_width(kQrpFields, Field::ReceivedQth),
-    .name = field_width(kQrpFields, Field::ReceivedName),
-    .sent_report = field_width(kQrpFields, Field::SentReport),
-    .own_name = field_width(kQrpFields, Field::OwnName)};
+inline constexpr EntryWidths kQrpWidths{.call = field_width(kQrpFields, Field::Call),
+                                        .report = field_width(kQrpFields, Field::ReceivedReport),
+                                        .serial = field_width(kQrpFields, Field::ReceivedQth),
+                                        .name = field_width(kQrpFields, Field::ReceivedName),
+                                        .sent_report = field_width(kQrpFields, Field::SentReport),
+                                        .own_name = field_width(kQrpFields, Field::OwnName)};
 // The locator field holds the received ITU zone.
-inline constexpr EntryWidths kSkmWidths{
-    .call = field_width(kSkmFields, Field::Call),
-    .report = field_width(kSkmFields, Field::ReceivedReport),
-    .serial = field_width(kSkmFields, Field::ReceivedSerial),
-    .locator = field_width(kSkmFields, Field::ReceivedZone),
-    .sent_report = field_width(kSkmFields, Field::SentReport),
-    .sent_serial = field_width(kSkmFields, Field::SentSerial),
-    .own_name = field_width(kSkmFields, Field::OwnName)};
-inline constexpr EntryWidths kNmarkWidths{
-    .call = field_width(kNmarkFields, Field::Call),
-    .report = field_width(kNmarkFields, Field::ReceivedReport),
-    .serial = field_width(kNmarkFields, Field::ReceivedQth),
-    .name = field_width(kNmarkFields, Field::ReceivedName),
-    .sent_report = field_width(kNmarkFields, Field::SentReport),
-    .own_name = field_width(kNmarkFields, Field::OwnName)};
-inline constexpr EntryWidths kSwlWidths{
-    .call = field_width(kSwlFields, Field::Call),
-    .report = field_width(kSwlFields, Field::ReceivedReport),
-    .serial = field_width(kSwlFields, Field::ReceivedSerial),
-    .sent_report = field_width(kSwlFields, Field::SentReport),
-    .sent_serial = field_width(kSwlFields, Field::SentSerial),
-    .call2 = field_width(kSwlFields, Field::Call2)};
+inline constexpr EntryWidths kSkmWidths{.call = field_width(kSkmFields, Field::Call),
+                                        .report = field_width(kSkmFields, Field::ReceivedReport),
+                                        .serial = field_width(kSkmFields, Field::ReceivedSerial),
+                                        .locator = field_width(kSkmFields, Field::ReceivedZone),
+                                        .sent_report = field_width(kSkmFields, Field::SentReport),
+                                        .sent_serial = field_width(kSkmFields, Field::SentSerial),
+                                        .own_name = field_width(kSkmFields, Field::OwnName)};
+inline constexpr EntryWidths kNmarkWidths{.call = field_width(kNmarkFields, Field::Call),
+                                          .report = field_width(kNmarkFields, Field::ReceivedReport),
+                                          .serial = field_width(kNmarkFields, Field::ReceivedQth),
+                                          .name = field_width(kNmarkFields, Field::ReceivedName),
+                                          .sent_report = field_width(kNmarkFields, Field::SentReport),
+                                          .own_name = field_width(kNmarkFields, Field::OwnName)};
+inline constexpr EntryWidths kSwlWidths{.call = field_width(kSwlFields, Field::Call),
+                                        .report = field_width(kSwlFields, Field::ReceivedReport),
+                                        .serial = field_width(kSwlFields, Field::ReceivedSerial),
+                                        .sent_report = field_width(kSwlFields, Field::SentReport),
+                                        .sent_serial = field_width(kSwlFields, Field::SentSerial),
+                                        .call2 = field_width(kSwlFields, Field::Call2)};
 const EntryWidths& entry_widths(LineLayout layout);
 
 // Written for a missing received locator.
@@ -87,9 +81,7 @@ Text NMARK_sor_osszeallitas(QsoRecord& r, short& funkcio);
 Text SWL_log_sor_osszeallitas(QsoRecord& r, short& funkcio);
 
 // "N" for the first QSO with the callsign's country (and marks it worked), "-" after that.
-char new_country_marker(const Text& callsign, const CountryLookup& countries,
-                        std::vector<char>& worked);
-
+char new_country_marker(const Text& callsign, const CountryLookup& countries, std::vector<char>& worked);
 
 // Encodings shared with the other readers and writers of lines.
 // A report: numeric entries as 3 digits ("59" -> "059"), anything else trimmed.

@@ -23,7 +23,7 @@ struct QsoRecord {
     Text pontszam_text;
     Text log_sorszam_text;
     Text edit_sorszam_text;
-    Text band_text;  // first 7 characters of a band-table entry
+    Text band_text;        // first 7 characters of a band-table entry
     Text frekvencia_text;  // "##.###"
     Text hivojel_2_text;
     Text kezelo_text;
@@ -36,9 +36,9 @@ QsoRecord empty_qso_record();           // selectors filled, every text empty
 
 // The own station fields of the log panel.
 struct StationFields {
-    Text hivojel_text;  // own callsign
-    Text QRA_text;      // own locator
-    Text exch_text;     // own exchange
+    Text hivojel_text;       // own callsign
+    Text QRA_text;           // own locator
+    Text exch_text;          // own exchange
     Text verseny_neve_text;  // contest name
 };
 

@@ -21,9 +21,13 @@ Text Combo::text() const {
     return items[static_cast<std::size_t>(list_index)];
 }
 
-void Combo::set(int index) { list_index = (index >= 0 && index < size()) ? index : -1; }
+void Combo::set(int index) {
+    list_index = (index >= 0 && index < size()) ? index : -1;
+}
 
-ListBox::ListBox() { changed(Change::Rows); }
+ListBox::ListBox() {
+    changed(Change::Rows);
+}
 
 ListBox::ListBox(const ListBox& other)
     : list_index(other.list_index), items_(other.items_), selected_(other.selected_) {

@@ -66,9 +66,10 @@ bool QtMediaPlayer::available() {
         output_ = std::make_unique<QAudioOutput>();
         player_ = std::make_unique<QMediaPlayer>();
         player_->setAudioOutput(output_.get());
-        QObject::connect(player_.get(), &QMediaPlayer::playbackStateChanged, [this](QMediaPlayer::PlaybackState st) {
-            if (st == QMediaPlayer::PlayingState) starting_ = false;
-        });
+        QObject::connect(player_.get(), &QMediaPlayer::playbackStateChanged,
+                         [this](QMediaPlayer::PlaybackState st) {
+                             if (st == QMediaPlayer::PlayingState) starting_ = false;
+                         });
     }
     return true;
 }
@@ -123,7 +124,9 @@ void QtMediaPlayer::set_status_handler(std::function<void()> handler) {
     if (!status_handler_) status_timer_.stop();
 }
 
-bool QtMediaPlayer::is_open() const { return open_; }
+bool QtMediaPlayer::is_open() const {
+    return open_;
+}
 
 bool QtMediaPlayer::is_playing() const {
     if (!player_) return false;

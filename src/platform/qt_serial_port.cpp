@@ -1,6 +1,9 @@
 // Serial port adapter: 9600 baud, 8 data bits, no parity, 1 stop bit, no handshake.
 #include "platform/qt_serial_port.hpp"
 
+#include <poll.h>
+#include <unistd.h>
+
 #include <QFileInfo>
 #include <QSerialPortInfo>
 #include <QThread>
@@ -8,8 +11,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <optional>
-#include <poll.h>
-#include <unistd.h>
 
 namespace loxar {
 
@@ -105,9 +106,7 @@ bool QtSerialPort::try_open(const QString& path) {
         return true;
     }
     switch (port_.error()) {
-        case QSerialPort::DeviceNotFoundError:
-            error_ = PortError::NotFound;
-            break;
+        case QSerialPort::DeviceNotFoundError: error_ = PortError::NotFound; break;
         case QSerialPort::PermissionError: {
             // Qt says "permission" both for a device held by another program (its lock file, or
             // the exclusive mode of an open tty: EBUSY) and for a user outside the dialout group.
@@ -116,9 +115,7 @@ bool QtSerialPort::try_open(const QString& path) {
             error_ = denied ? PortError::NoPermission : PortError::Busy;
             break;
         }
-        default:
-            error_ = QFileInfo::exists(path) ? PortError::Other : PortError::NotFound;
-            break;
+        default: error_ = QFileInfo::exists(path) ? PortError::Other : PortError::NotFound; break;
     }
     return false;
 }
@@ -129,7 +126,9 @@ void QtSerialPort::close() {
     error_ = PortError::None;
 }
 
-bool QtSerialPort::is_open() const { return port_.isOpen() && !lost_; }
+bool QtSerialPort::is_open() const {
+    return port_.isOpen() && !lost_;
+}
 
 void QtSerialPort::write(const Text& bytes) {
     drop_lost();

@@ -18,6 +18,8 @@ long long SystemClock::monotonic_ms() const {
     return std::chrono::duration_cast<std::chrono::milliseconds>(since).count();
 }
 
-int SystemClock::utc_offset_minutes() const { return QDateTime::currentDateTime().offsetFromUtc() / 60; }
+int SystemClock::utc_offset_minutes() const {
+    return QDateTime::currentDateTime().offsetFromUtc() / 60;
+}
 
 }  // namespace loxar

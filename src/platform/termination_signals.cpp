@@ -2,10 +2,11 @@
 // the event loop, since almost nothing is safe to do inside a handler.
 #include "platform/termination_signals.hpp"
 
-#include <QSocketNotifier>
-#include <csignal>
 #include <sys/socket.h>
 #include <unistd.h>
+
+#include <QSocketNotifier>
+#include <csignal>
 
 namespace loxar {
 

@@ -17,7 +17,9 @@ namespace {
 using enum Field;
 
 // The YL-OM report reads general-layout lines.
-Text g(const Text& line, Field f) { return field(line, LineLayout::General, f); }
+Text g(const Text& line, Field f) {
+    return field(line, LineLayout::General, f);
+}
 
 // Own sex followed by the received sex, counted over a log or a result list.
 struct SexPairs {
@@ -211,9 +213,8 @@ YlomReport ylom_report(const ReportSource& src) {
     for (const Text& l : src.log_lines) {
         if (g(l, ReceivedSex) == ".") {
             r.stopped = true;
-            r.message =
-                worked_call(l) + hu(u8"-nél nincs a Sex definialva! Javítsa majd nyomja meg az "
-                                    u8"<Újraszámolás> gombot!");
+            r.message = worked_call(l) + hu(u8"-nél nincs a Sex definialva! Javítsa majd nyomja meg az "
+                                            u8"<Újraszámolás> gombot!");
             return r;
         }
         append_record(text, station, l);
@@ -230,17 +231,17 @@ Text yl_list_line(const Text& l) {
     } fields[] = {
         {yyyymmdd(l), 8, ";"},           // 1-8
         {hhmmss(l), 6, ";"},             // 10-15
-        {g(l, Call), 20, ";"},            // 17-36 worked callsign
-        {g(l, ReceivedName), 14, ";"},    // 38-51 received name
-        {g(l, ReceivedReport), 3, ";"},   // 53-55 received report
-        {g(l, ReceivedSerial), 4, ";"},   // 57-60 received number
-        {g(l, ReceivedSex), 1, ";;"},     // 62 received sex
-        {g(l, SentReport), 3, ";"},       // 65-67 sent report
-        {g(l, SentSerial), 4, ";"},       // 69-72 sent number
-        {g(l, OwnSex), 1, ";;"},          // 74 own sex
-        {trim(g(l, Band)), 7, ";"},       // 77-83 band
-        {trim(g(l, Mode)), 3, ";"},       // 85-87 mode
-        {g(l, Points), 5, ";"},           // 89-93 points
+        {g(l, Call), 20, ";"},           // 17-36 worked callsign
+        {g(l, ReceivedName), 14, ";"},   // 38-51 received name
+        {g(l, ReceivedReport), 3, ";"},  // 53-55 received report
+        {g(l, ReceivedSerial), 4, ";"},  // 57-60 received number
+        {g(l, ReceivedSex), 1, ";;"},    // 62 received sex
+        {g(l, SentReport), 3, ";"},      // 65-67 sent report
+        {g(l, SentSerial), 4, ";"},      // 69-72 sent number
+        {g(l, OwnSex), 1, ";;"},         // 74 own sex
+        {trim(g(l, Band)), 7, ";"},      // 77-83 band
+        {trim(g(l, Mode)), 3, ";"},      // 85-87 mode
+        {g(l, Points), 5, ";"},          // 89-93 points
     };
     Text out;
     for (const auto& f : fields) out += pad_cut(f.value, f.width) + f.separator;
@@ -252,8 +253,8 @@ Text yl_statistics_text(const std::vector<Text>& list_lines) {
     for (const Text& l : list_lines) pairs.add(col(l, 74, 1) + col(l, 62, 1));
     return std::to_string(list_lines.size()) + " QSO(s)  NN:" + std::to_string(pairs.nn) +
            "   NF:" + std::to_string(pairs.nf) + "   FN:" + std::to_string(pairs.fn) +
-           "   FF:" + std::to_string(pairs.ff) + hu(u8"   Összesen:") +
-           std::to_string(pairs.score()) + " pont";
+           "   FF:" + std::to_string(pairs.ff) + hu(u8"   Összesen:") + std::to_string(pairs.score()) +
+           " pont";
 }
 
 }  // namespace loxar

@@ -17,17 +17,20 @@ struct Pair {
 
 // Bands the frequency field writes as a fixed figure.
 constexpr std::array<Pair, 6> kFrequencies = {{
-    {"1,8 MHz", " 1820"}, {"3,5 MHz", " 3500"}, {"7 MHz", " 7000"},
-    {"14 MHz", "14200"},  {"21 MHz", "21100"},  {"28 MHz", "28100"},
+    {"1,8 MHz", " 1820"},
+    {"3,5 MHz", " 3500"},
+    {"7 MHz", " 7000"},
+    {"14 MHz", "14200"},
+    {"21 MHz", "21100"},
+    {"28 MHz", "28100"},
 }};
 
 // Cabrillo band designators of the other bands of the band table.
 constexpr std::array<Pair, 22> kDesignators = {{
-    {"135 kHz", "136"},  {"5,5 MHz", "5357"}, {"10 MHz", "10100"}, {"18 MHz", "18068"},
-    {"24 MHz", "24890"}, {"50 MHz", "50"},    {"70 MHz", "70"},    {"145 MHz", "144"},
-    {"220 MHz", "222"},  {"435 MHz", "432"},  {"900 MHz", "902"},  {"1,3 GHz", "1.2G"},
-    {"2,3 GHz", "2.3G"}, {"3,4 GHz", "3.4G"}, {"5,7 GHz", "5.7G"}, {"10 GHz", "10G"},
-    {"24 GHz", "24G"},   {"47 GHz", "47G"},   {"76 GHz", "75G"},   {"122 GHz", "122G"},
+    {"135 kHz", "136"},  {"5,5 MHz", "5357"}, {"10 MHz", "10100"}, {"18 MHz", "18068"}, {"24 MHz", "24890"},
+    {"50 MHz", "50"},    {"70 MHz", "70"},    {"145 MHz", "144"},  {"220 MHz", "222"},  {"435 MHz", "432"},
+    {"900 MHz", "902"},  {"1,3 GHz", "1.2G"}, {"2,3 GHz", "2.3G"}, {"3,4 GHz", "3.4G"}, {"5,7 GHz", "5.7G"},
+    {"10 GHz", "10G"},   {"24 GHz", "24G"},   {"47 GHz", "47G"},   {"76 GHz", "75G"},   {"122 GHz", "122G"},
     {"134 GHz", "134G"}, {"248 GHz", "241G"},
 }};
 
@@ -81,7 +84,9 @@ Text FrequencyField::next(std::string_view band_column) {
     return *previous_;
 }
 
-Text number_text(std::string_view field) { return std::to_string(int_value(field)); }
+Text number_text(std::string_view field) {
+    return std::to_string(int_value(field));
+}
 
 Text column_field(std::string_view line, const Column& c) {
     const Text raw = col(line, c.from, c.len);

@@ -127,8 +127,8 @@ Text qrp_header(const ReportSource& src, const Text& section) {
 
 Text cqww_header(const ReportSource& src) {
     const DataSheet& d = src.sheet;
-    const Text address = trim(d.tx_RAdr1) + ", " + trim(d.tx_RCity) + ", " + trim(d.tx_RCoun) +
-                         ", " + trim(d.tx_RPoCo);
+    const Text address =
+        trim(d.tx_RAdr1) + ", " + trim(d.tx_RCity) + ", " + trim(d.tx_RCoun) + ", " + trim(d.tx_RPoCo);
     return lines({
         {"START-OF-LOG: 2.0"},
         {kCreatedBy},

@@ -14,12 +14,15 @@ const Text kQso = "QSO: ";
 // "YYYY-MM-DD HHMM " from the date and time of a log line (the same columns in every layout).
 Text date_time(const Text& l) {
     const Text time = field(l, LineLayout::General, Field::Time);
-    return trim(field(l, LineLayout::General, Field::Date)) + " " + col(time, 1, 2) +
-           col(time, 4, 2) + " ";
+    return trim(field(l, LineLayout::General, Field::Date)) + " " + col(time, 1, 2) + col(time, 4, 2) + " ";
 }
 
-Text band_of(const Text& l, LineLayout layout) { return field(l, layout, Field::Band); }
-Text mode_of(const Text& l, LineLayout layout) { return field(l, layout, Field::Mode); }
+Text band_of(const Text& l, LineLayout layout) {
+    return field(l, layout, Field::Band);
+}
+Text mode_of(const Text& l, LineLayout layout) {
+    return field(l, layout, Field::Mode);
+}
 
 // "QSO: ", the frequency field and a blank, the mode field, date and time.
 Text head(const Text& frequency, const Text& mode, const Text& l) {
@@ -61,12 +64,10 @@ constexpr Column kNmarkTail[] = {
 };
 
 constexpr Column kSwlTail[] = {
-    {34, 13, AsIs, 14},     // first station: callsign, report, serial
-    {52, 3, Number, 4},
-    {56, 8, Trimmed, 10},
+    {34, 13, AsIs, 14},  // first station: callsign, report, serial
+    {52, 3, Number, 4},    {56, 8, Trimmed, 10},
     {65, 13, Trimmed, 14},  // second station: callsign, report, serial
-    {83, 3, Number, 4},
-    {87, 8, Trimmed, 10},
+    {83, 3, Number, 4},    {87, 8, Trimmed, 10},
 };
 
 constexpr Column kQrpTail[] = {
@@ -142,8 +143,7 @@ Text qrp_qso_line(const Text& l, const Text& own_call, FrequencyField& freq) {
 Text cqww_qso_line(const Text& list_line) {
     const Text band = trim(col(list_line, 1, 3));
     const Text frequency = band == "145" ? " 144" : band + " ";
-    return kQso + pad_cut(frequency, 5) + " " +
-           cabrillo_mode(ModeRow::CqwwVhf, col(list_line, 9, 3)) +
+    return kQso + pad_cut(frequency, 5) + " " + cabrillo_mode(ModeRow::CqwwVhf, col(list_line, 9, 3)) +
            column_fields(list_line, kCqwwTail);
 }
 

@@ -61,8 +61,7 @@ Variant variant_of(int format, const ReportSource& src) {
             return {standard_header(src, {.contest = contest, .location = true}), QsoKind::Common};
         }
         case kFormatSwl:
-            return {standard_header(src, {.contest = src.sheet.tx_TName, .power = false,
-                                          .location = true}),
+            return {standard_header(src, {.contest = src.sheet.tx_TName, .power = false, .location = true}),
                     QsoKind::Swl};
         default: return {};
     }

@@ -8,9 +8,22 @@ namespace loxar {
 
 // Indexes of formatum_combo.
 enum ReportFormat {
-    kFormatEdif = 0, kFormatYlom, kFormatHaDx, kFormatCqwwVhf, kFormatHaQrp, kFormatRhOb,
-    kFormatRdxcAll, kFormatRdxcTwo, kFormatHskc, kFormatSkmc, kFormatDx, kFormatExchange,
-    kFormatNmark, kFormatRef, kFormatSwl, kFormatCount
+    kFormatEdif = 0,
+    kFormatYlom,
+    kFormatHaDx,
+    kFormatCqwwVhf,
+    kFormatHaQrp,
+    kFormatRhOb,
+    kFormatRdxcAll,
+    kFormatRdxcTwo,
+    kFormatHskc,
+    kFormatSkmc,
+    kFormatDx,
+    kFormatExchange,
+    kFormatNmark,
+    kFormatRef,
+    kFormatSwl,
+    kFormatCount
 };
 
 // The remark cut into SOAPBOX pieces, trimmed, up to the first blank piece.

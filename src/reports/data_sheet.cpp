@@ -54,15 +54,17 @@ const std::array<const char*, kSheetTagCount> kTags = {
     "RHBBS", "MOpe1", "MOpe2", "STXEq", "SPowe", "SRXEq", "SAnte", "SAntH"};
 
 // The EDI result fields and the report remark, emptied with the sheet.
-Text DataSheet::* const kResultFields[] = {
-    &DataSheet::tx_CQSOs,   &DataSheet::tx_CQSOMul,  &DataSheet::tx_CQSOP,    &DataSheet::tx_CWWLs,
-    &DataSheet::tx_CWWLBo,  &DataSheet::tx_CWWLMul,  &DataSheet::tx_CWWLB,    &DataSheet::tx_CExcs,
-    &DataSheet::tx_CExcsBo, &DataSheet::tx_CExcsMul, &DataSheet::tx_CExcB,    &DataSheet::tx_CDXCs,
-    &DataSheet::tx_CDXCBo,  &DataSheet::tx_CDXCMul,  &DataSheet::tx_CDXCB,    &DataSheet::tx_CToSc,
-    &DataSheet::tx_CODXC,   &DataSheet::tx_CODXWWL,  &DataSheet::tx_CODXDis,  &DataSheet::tx_Remark,
+Text DataSheet::*const kResultFields[] = {
+    &DataSheet::tx_CQSOs,     &DataSheet::tx_CQSOMul,  &DataSheet::tx_CQSOP,   &DataSheet::tx_CWWLs,
+    &DataSheet::tx_CWWLBo,    &DataSheet::tx_CWWLMul,  &DataSheet::tx_CWWLB,   &DataSheet::tx_CExcs,
+    &DataSheet::tx_CExcsBo,   &DataSheet::tx_CExcsMul, &DataSheet::tx_CExcB,   &DataSheet::tx_CDXCs,
+    &DataSheet::tx_CDXCBo,    &DataSheet::tx_CDXCMul,  &DataSheet::tx_CDXCB,   &DataSheet::tx_CToSc,
+    &DataSheet::tx_CODXC,     &DataSheet::tx_CODXWWL,  &DataSheet::tx_CODXDis, &DataSheet::tx_Remark,
     &DataSheet::tx_QSORecords};
 
-bool is_date_field(const SheetField& f) { return f.label_index == 1; }
+bool is_date_field(const SheetField& f) {
+    return f.label_index == 1;
+}
 
 }  // namespace
 
@@ -74,7 +76,9 @@ DataSheet::DataSheet() {
     }
 }
 
-const std::array<SheetField, kSheetFieldCount>& sheet_fields() { return kFields; }
+const std::array<SheetField, kSheetFieldCount>& sheet_fields() {
+    return kFields;
+}
 
 Text sheet_tag(int label_index) {
     if (label_index < 0 || label_index >= kSheetTagCount) return {};
@@ -90,24 +94,37 @@ const SheetField* find_sheet_field(std::string_view control) {
 
 const std::vector<CategoryList>& category_lists() {
     static const std::vector<CategoryList> lists = {
-        {"hadx_operator_combo", "OPERATOR", &DataSheet::hadx_operator_combo,
+        {"hadx_operator_combo",
+         "OPERATOR",
+         &DataSheet::hadx_operator_combo,
          {".....", "SINGLE-OP", "MULTI-OP", "CHECKLOG"}},
-        {"hadx_band_combo", "BAND", &DataSheet::hadx_band_combo,
+        {"hadx_band_combo",
+         "BAND",
+         &DataSheet::hadx_band_combo,
          {".....", "ALL", "160M", "80M", "40M", "20M", "15M", "10M"}},
         {"hadx_power_combo", "POWER", &DataSheet::hadx_power_combo, {".....", "HIGH", "LOW", "QRP"}},
         {"hadx_mod_combo", "MODE", &DataSheet::hadx_mod_combo, {".....", "MIXED", "SSB", "CW"}},
-        {"hadx_receiver_combo", "TRANSMITTER", &DataSheet::hadx_receiver_combo,
+        {"hadx_receiver_combo",
+         "TRANSMITTER",
+         &DataSheet::hadx_receiver_combo,
          {"...", "ONE", "TWO", "LIMITED", "UNLIMITED", "SWL "}},
-        {"hadx_station_combo", "STATION", &DataSheet::hadx_station_combo,
+        {"hadx_station_combo",
+         "STATION",
+         &DataSheet::hadx_station_combo,
          {"...", "FIXED", "MOBILE", "PORTABLE", "ROVER", "EXPEDITION", "HQ", "SCHOOL "}},
-        {"cqww_kategoria_combo", "CQWW-VHF kategória", &DataSheet::cqww_kategoria_combo,
+        {"cqww_kategoria_combo",
+         "CQWW-VHF kategória",
+         &DataSheet::cqww_kategoria_combo,
          {".....", "SINGLE-OP", "MULTI-OP", "HILLTOPPER", "ROVER", "CHECKLOG"}},
         {"cqww_band_combo", "CQWW-VHF sáv", &DataSheet::cqww_band_combo, {"...", "ALL", "50", "144"}},
-        {"cqww_power_combo", "CQWW-VHF teljesítmény", &DataSheet::cqww_power_combo,
-         {"...", "HIGH", "QRP"}},
-        {"haqrp_kategoria_combo", "HA-QRP kategória", &DataSheet::haqrp_kategoria_combo,
+        {"cqww_power_combo", "CQWW-VHF teljesítmény", &DataSheet::cqww_power_combo, {"...", "HIGH", "QRP"}},
+        {"haqrp_kategoria_combo",
+         "HA-QRP kategória",
+         &DataSheet::haqrp_kategoria_combo,
          {".....", hu(u8"Egyéni"), hu(u8"Kollektív"), hu(u8"Külföldi"), "SWL"}},
-        {"rhob_kategoria_combo", "RH-OB kategória", &DataSheet::rhob_kategoria_combo,
+        {"rhob_kategoria_combo",
+         "RH-OB kategória",
+         &DataSheet::rhob_kategoria_combo,
          {"...", " U", " N", " F", "MO"}},
     };
     return lists;

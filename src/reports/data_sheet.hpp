@@ -13,10 +13,10 @@ namespace loxar {
 
 // One text field of the sheet, in the order of the ".hdr" file.
 struct SheetField {
-    const char* control;      // tx_TName ...
-    int label_index;          // position of its tag label (two fields share TDate and SAntH)
+    const char* control;  // tx_TName ...
+    int label_index;      // position of its tag label (two fields share TDate and SAntH)
     const char* tooltip;
-    FieldKind kind;           // what typing and pasting may put into it
+    FieldKind kind;  // what typing and pasting may put into it
     Text DataSheet::*member;
 };
 

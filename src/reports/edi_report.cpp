@@ -110,11 +110,10 @@ Text remark_lines(const Text& remark) {
 // One QSO record of the report from a list line.
 Text qso_record(const Text& l) {
     const Text exchange = trim(col(l, 54, 2)).empty() ? Text{} : trim(col(l, 54, 6));
-    return col(l, 1, 12) + trim(col(l, 13, 20)) + ";" + col(l, 34, 2) +
-           plain_number(col(l, 36, 3)) + ";" + trim(col(l, 40, 4)) + ";" +
-           plain_number(col(l, 45, 3)) + ";" + col(l, 49, 5) + exchange + ";" +
-           trim(col(l, 61, 6)) + ";" + plain_number(col(l, 68, 5)) + ";" + trim(col(l, 74, 1)) +
-           ";" + trim(col(l, 76, 1)) + ";" + trim(col(l, 78, 1)) + ";" + trim(col(l, 80, 1));
+    return col(l, 1, 12) + trim(col(l, 13, 20)) + ";" + col(l, 34, 2) + plain_number(col(l, 36, 3)) + ";" +
+           trim(col(l, 40, 4)) + ";" + plain_number(col(l, 45, 3)) + ";" + col(l, 49, 5) + exchange + ";" +
+           trim(col(l, 61, 6)) + ";" + plain_number(col(l, 68, 5)) + ";" + trim(col(l, 74, 1)) + ";" +
+           trim(col(l, 76, 1)) + ";" + trim(col(l, 78, 1)) + ";" + trim(col(l, 80, 1));
 }
 
 }  // namespace

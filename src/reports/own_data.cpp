@@ -10,9 +10,13 @@ namespace loxar {
 
 namespace {
 
-Text header_line() { return hu(u8"Saját adatok, Ne nyúlj hozzá!!!!!!!!!!"); }
+Text header_line() {
+    return hu(u8"Saját adatok, Ne nyúlj hozzá!!!!!!!!!!");
+}
 
-int list_size(const Combo& c) { return c.size(); }
+int list_size(const Combo& c) {
+    return c.size();
+}
 
 // One value line into `d`; false when the line cannot stand for its field.
 bool read_value(int index, const Text& line, OwnData& d) {
@@ -106,8 +110,8 @@ short own_data_errors(const OwnData& d) {
 
 Text own_data_error_message(short mask) {
     const std::pair<short, std::u8string_view> lines[] = {
-        {kCallsignMissing, u8"Hívójel hiba"}, {kLocatorShort, u8"QRA hiba"},
-        {kOperatorMissing, u8"Kezelő név"},   {kSexMissing, u8"Sex hiba"},
+        {kCallsignMissing, u8"Hívójel hiba"},    {kLocatorShort, u8"QRA hiba"},
+        {kOperatorMissing, u8"Kezelő név"},      {kSexMissing, u8"Sex hiba"},
         {kBandMissing, u8"Frekvencia sáv hiba"},
     };
     Text out;

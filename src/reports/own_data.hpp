@@ -11,17 +11,17 @@ inline constexpr const char* kOwnDataFile = "sajat_adat.txt";
 
 // The own-station fields the file keeps, in file order (lines 2 to 15).
 struct OwnData {
-    Text callsign;       // hivojel_text
-    Text locator;        // QRA_text
-    Text operator_name;  // kezelo_text
-    int sex = 0;         // sex_combo index
-    int band = 0;        // current_band_index
-    Text exchange;       // exch_text
-    int real_time = 1;   // real_time_check
-    Text qth;            // qth_text
-    int time_offset = 1; // ido_eltolas_combo index
-    int contest_type = 0;  // szabaly_combo index
-    int roger = 0;       // ROGER_combo index
+    Text callsign;                      // hivojel_text
+    Text locator;                       // QRA_text
+    Text operator_name;                 // kezelo_text
+    int sex = 0;                        // sex_combo index
+    int band = 0;                       // current_band_index
+    Text exchange;                      // exch_text
+    int real_time = 1;                  // real_time_check
+    Text qth;                           // qth_text
+    int time_offset = 1;                // ido_eltolas_combo index
+    int contest_type = 0;               // szabaly_combo index
+    int roger = 0;                      // ROGER_combo index
     std::array<int, 3> gains{3, 3, 3};  // erosito_combo indexes
 };
 inline constexpr int kOwnDataValueCount = 14;
@@ -31,9 +31,9 @@ Text own_data_text(const OwnData& d);
 
 // What reading a file gave: the values in file order up to the first bad line.
 struct OwnDataRead {
-    OwnData data;     // values beyond `values_read` are the ones passed in
+    OwnData data;         // values beyond `values_read` are the ones passed in
     int values_read = 0;  // 0..14 lines after the header that were read and valid
-    bool ok = false;  // header, all 14 values and "End" in place
+    bool ok = false;      // header, all 14 values and "End" in place
 };
 // Numbers are masked as the file's readers always have (real time AND 1, time offset AND 3,
 // contest type AND 15, roger beep and gains AND 7); a value no list can show, a band outside

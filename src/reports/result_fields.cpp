@@ -32,7 +32,9 @@ const std::array<ResultField, kResultFieldCount> kFields{{
 
 }  // namespace
 
-const std::array<ResultField, kResultFieldCount>& result_fields() { return kFields; }
+const std::array<ResultField, kResultFieldCount>& result_fields() {
+    return kFields;
+}
 
 ResultMultipliers result_multipliers(const DataSheet& sheet) {
     return {sheet.tx_CQSOMul, sheet.tx_CDXCMul, sheet.tx_CExcsMul};

@@ -9,11 +9,11 @@
 namespace loxar {
 
 struct ResultField {
-    int label_index;       // position of the tag label in the report panel's label array
-    const char* tag;       // the EDI tag written before "="
-    const char* control;   // tx_CQSOs ...
+    int label_index;      // position of the tag label in the report panel's label array
+    const char* tag;      // the EDI tag written before "="
+    const char* control;  // tx_CQSOs ...
     const char* tooltip;
-    const char* cleared;   // value after "Eredmény törlés"
+    const char* cleared;  // value after "Eredmény törlés"
     Text DataSheet::*member;
 };
 

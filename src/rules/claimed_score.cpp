@@ -1,21 +1,19 @@
 // Claimed score of the EDI and CQWW-VHF reports into the result fields of the data sheet.
 #include "rules/claimed_score.hpp"
 
-#include "model/log_fields.hpp"
-
 #include <algorithm>
 #include <cmath>
 #include <map>
 
 #include "model/duplicate_marks.hpp"
+#include "model/log_fields.hpp"
 
 namespace loxar {
 
 namespace {
 
 template <typename Key>
-DistinctValues distinct(const std::vector<Text>& lines, const std::vector<char>& duplicates,
-                        Key key_of) {
+DistinctValues distinct(const std::vector<Text>& lines, const std::vector<char>& duplicates, Key key_of) {
     DistinctValues d;
     d.new_flags.assign(lines.size(), 0);
     std::map<Text, long> seen;
@@ -95,7 +93,8 @@ std::optional<long long> claimed_total(const Text& qso_points, const Text& qso_m
 std::optional<long long> cqww_claimed_total(const Text& qso_points, const std::vector<Text>& lines,
                                             const ResultMultipliers& multipliers) {
     const Text squares = std::to_string(distinct_squares(lines, duplicate_marks(lines)).sorted.size());
-    return claimed_total(qso_points, multipliers.qsos, {squares, multipliers.countries, multipliers.exchanges});
+    return claimed_total(qso_points, multipliers.qsos,
+                         {squares, multipliers.countries, multipliers.exchanges});
 }
 
 }  // namespace loxar

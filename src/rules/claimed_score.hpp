@@ -8,12 +8,11 @@
 
 namespace loxar {
 
-
 // Distinct values of a log in first-seen order, their sorted list and the line that brought each.
 struct DistinctValues {
-    std::vector<Text> sorted;    // for the report window's list
-    std::vector<long> counts;    // QSOs of each sorted value
-    std::vector<char> new_flags; // one per line: 1 where a value was met first
+    std::vector<Text> sorted;     // for the report window's list
+    std::vector<long> counts;     // QSOs of each sorted value
+    std::vector<char> new_flags;  // one per line: 1 where a value was met first
 };
 
 // Locator squares: the first four characters of columns 51-56 of every line not flagged duplicate.

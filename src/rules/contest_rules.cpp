@@ -32,7 +32,6 @@ constexpr std::array<ContestSettings, kContestTypeCount> kSettings = {{
 
 const char* const kRuleKeys[8] = {"#RULE", "SAV =", "DXCC=", "WWL =", "FM  =", "SSB =", "CW  =", "#END"};
 
-
 }  // namespace
 
 const ContestSettings& contest_settings(int index) {

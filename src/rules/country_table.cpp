@@ -1,20 +1,18 @@
 // The DXCC country table: reading "dxcc_list.txt", the country list, the lookup and the counts.
 #include "rules/country_table.hpp"
 
-#include "text/list_input.hpp"
-
 #include <algorithm>
 #include <system_error>
 #include <variant>
 
 #include "model/file_io.hpp"
+#include "text/list_input.hpp"
 
 namespace loxar {
 
 namespace {
 
 constexpr std::size_t kFieldCount = 7;
-
 
 // Control bytes never occur in a country line; a line holding them is binary garbage.
 bool has_control_bytes(std::string_view line) {
@@ -98,8 +96,7 @@ CountryFileContents load_country_file(const std::filesystem::path& path) {
     return read_country_file(*bytes);
 }
 
-Text country_problems_message(const Text& file, const CountryFileContents& contents,
-                              std::size_t shown) {
+Text country_problems_message(const Text& file, const CountryFileContents& contents, std::size_t shown) {
     const std::vector<CountryFileProblem>& problems = contents.problems;
     const std::size_t count = std::max(contents.problem_count, problems.size());
     Text m = hu(u8"Hibás sorok a ") + file + hu(u8" fájlban: ") + std::to_string(count) +
@@ -111,8 +108,7 @@ Text country_problems_message(const Text& file, const CountryFileContents& conte
         m += col(problems[i].reason, 1, 120);
     }
     if (count > shown) {
-        m += kCrLf + hu(u8"... és még ") + std::to_string(count - shown) +
-             hu(u8" hibás sor.");
+        m += kCrLf + hu(u8"... és még ") + std::to_string(count - shown) + hu(u8" hibás sor.");
     }
     return m;
 }
@@ -124,9 +120,13 @@ Text country_list_entry(const CountryRecord& r) {
            pad_cut(r.continent, 5);
 }
 
-Text country_record_of_entry(const Text& entry) { return col_from(entry, 4); }
+Text country_record_of_entry(const Text& entry) {
+    return col_from(entry, 4);
+}
 
-Text no_country_record() { return pad_cut("000", kCountryRecordLength); }
+Text no_country_record() {
+    return pad_cut("000", kCountryRecordLength);
+}
 
 CountryTable::CountryTable() : slots_(kCountrySlots) {}
 
@@ -162,8 +162,8 @@ Text logged_callsign(const Text& line, ContestType type) {
     return trim(col(line, 21, 20));
 }
 
-CountryCount count_countries(const std::vector<Text>& lines, ContestType type,
-                             const CountryLookup& lookup, const std::vector<char>& duplicates) {
+CountryCount count_countries(const std::vector<Text>& lines, ContestType type, const CountryLookup& lookup,
+                             const std::vector<char>& duplicates) {
     CountryCount c;
     c.qso_counts.assign(kCountrySlots, 0);
     c.new_flags.assign(lines.size(), 0);
@@ -186,6 +186,8 @@ CountryCount count_countries(const std::vector<Text>& lines, ContestType type,
     return c;
 }
 
-Text country_name_of(const Text& record) { return trim(col(record, 13, 32)); }
+Text country_name_of(const Text& record) {
+    return trim(col(record, 13, 32));
+}
 
 }  // namespace loxar

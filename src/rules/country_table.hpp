@@ -15,9 +15,9 @@
 namespace loxar {
 
 inline constexpr const char* kCountryFile = "dxcc_list.txt";
-inline constexpr std::size_t kCountrySlots = 1001;         // slots 0..1000
+inline constexpr std::size_t kCountrySlots = 1001;  // slots 0..1000
 inline constexpr std::size_t kCountryListEntryLength = 120;
-inline constexpr std::size_t kCountryRecordLength = 117;   // the list entry from its column 4
+inline constexpr std::size_t kCountryRecordLength = 117;  // the list entry from its column 4
 inline constexpr std::size_t kMaxPrefixLength = 7;
 // Country lines are short; anything longer is not a country line and is not even parsed.
 inline constexpr std::size_t kMaxCountryLineLength = 4096;
@@ -43,11 +43,10 @@ struct CountryFileProblem {
 };
 
 struct CountryFileContents {
-    std::vector<CountryRecord> records;  // accepted records in file order, at most 1001
+    std::vector<CountryRecord> records;        // accepted records in file order, at most 1001
     std::vector<CountryFileProblem> problems;  // the first kMaxKeptCountryProblems of them
     std::size_t problem_count = 0;             // all of them
 };
-
 
 // Every well-formed line becomes a record; the others are reported with their line number.
 CountryFileContents read_country_file(const Text& bytes);
@@ -55,8 +54,7 @@ CountryFileContents read_country_file(const Text& bytes);
 CountryFileContents load_country_file(const std::filesystem::path& path);
 
 // One message for the operator: the file, the first `shown` problems and how many there are.
-Text country_problems_message(const Text& file, const CountryFileContents& contents,
-                              std::size_t shown = 5);
+Text country_problems_message(const Text& file, const CountryFileContents& contents, std::size_t shown = 5);
 
 // The 120-column country list entry of a record.
 Text country_list_entry(const CountryRecord& r);
@@ -98,8 +96,8 @@ struct CountryCount {
     std::vector<char> new_flags;
     std::vector<Text> unknown;
 };
-CountryCount count_countries(const std::vector<Text>& lines, ContestType type,
-                             const CountryLookup& lookup, const std::vector<char>& duplicates);
+CountryCount count_countries(const std::vector<Text>& lines, ContestType type, const CountryLookup& lookup,
+                             const std::vector<char>& duplicates);
 // The country name of a record (columns 13-44, trimmed).
 Text country_name_of(const Text& record);
 

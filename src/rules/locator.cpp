@@ -38,10 +38,8 @@ bool locator_checked(ContestType t) {
         case ContestType::YlOm:
         case ContestType::CqBp:
         case ContestType::Exchange:
-        case ContestType::CqwwVhf:
-            return true;
-        default:
-            return false;
+        case ContestType::CqwwVhf: return true;
+        default: return false;
     }
 }
 
@@ -62,10 +60,8 @@ std::optional<Coords> locator_to_coords(std::string_view locator) {
     if (!in_range(l[4], 'A', 'X') || !in_range(l[5], 'A', 'X')) return std::nullopt;
     // The subsquare divisors are not 24 and 12, so the point lies a little off the corner; logged
     // kilometres were always computed this way.
-    const double lat_deg =
-        (l[1] - 'A') * 10 - 90 + (l[3] - '0') + (l[5] - 'A') / (24.0 + 1.0 / 48.0);
-    const double lon_deg =
-        (l[0] - 'A') * 20 - 180 + (l[2] - '0') * 2 + (l[4] - 'A') / (12.0 + 1.0 / 24.0);
+    const double lat_deg = (l[1] - 'A') * 10 - 90 + (l[3] - '0') + (l[5] - 'A') / (24.0 + 1.0 / 48.0);
+    const double lon_deg = (l[0] - 'A') * 20 - 180 + (l[2] - '0') * 2 + (l[4] - 'A') / (12.0 + 1.0 / 24.0);
     return Coords{lon_deg * kQrbPi / 180, lat_deg * kQrbPi / 180};
 }
 

@@ -56,8 +56,8 @@ struct QrbValues {
     Coords locator_coords;  // the last conversion
     Coords partner_coords;
     Coords own_coords;
-    double qrb_distance = 0;             // whole kilometres
-    double qrb_bearing = kNoBearing;     // radians
+    double qrb_distance = 0;          // whole kilometres
+    double qrb_bearing = kNoBearing;  // radians
 };
 
 }  // namespace loxar

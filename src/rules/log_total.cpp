@@ -34,17 +34,23 @@ long long count_if_column(const std::vector<Text>& lines, std::size_t column, co
     return n;
 }
 
-Text num(long long n) { return std::to_string(n); }
+Text num(long long n) {
+    return std::to_string(n);
+}
 
 void ylom(const std::vector<Text>& lines, LogTotal& t) {
     long long nn = 0, nf = 0, fn = 0, ff = 0;
     for (const Text& line : lines) {
         const Text pair = field(line, LineLayout::General, Field::OwnSex) +
                           field(line, LineLayout::General, Field::ReceivedSex);
-        if (pair == "NN") ++nn;
-        else if (pair == "NF") ++nf;
-        else if (pair == "FN") ++fn;
-        else if (pair == "FF") ++ff;
+        if (pair == "NN")
+            ++nn;
+        else if (pair == "NF")
+            ++nf;
+        else if (pair == "FN")
+            ++fn;
+        else if (pair == "FF")
+            ++ff;
     }
     t.total = num(5 * (nn + nf + fn) + ff);
     t.info_label = "N-N:" + num(nn) + "  N-F:" + num(nf) + "  F-N:" + num(fn) + "  F-F:" + num(ff);

@@ -12,8 +12,8 @@ namespace loxar {
 
 // What the total writes; fields left empty are not touched by it.
 struct LogTotal {
-    bool computed = false;  // DX and SWL logs get no total
-    Text total;             // the total-score field
+    bool computed = false;              // DX and SWL logs get no total
+    Text total;                         // the total-score field
     std::optional<Text> points;         // points field (HA-QRP, RH-OB, HSKC, SILENT KEY MEM)
     std::optional<Text> distance;       // distance field (RH-OB: the multiplier count)
     std::optional<Text> counter_label;  // qso_label

@@ -1,8 +1,8 @@
 // Per-QSO points and markers of the marker contests.
 #include "rules/qso_rules.hpp"
 
-#include "model/bands.hpp"
 #include "database/oblast_table.hpp"
+#include "model/bands.hpp"
 #include "rules/contest_rules.hpp"
 #include "rules/scoring.hpp"
 
@@ -10,7 +10,9 @@ namespace loxar {
 
 namespace {
 
-bool is_capital(char c) { return c >= 'A' && c <= 'Z'; }
+bool is_capital(char c) {
+    return c >= 'A' && c <= 'Z';
+}
 
 // Amateur bands below the frequency field's 99.999 MHz, in kHz, by band-table index.
 struct BandRange {
@@ -18,10 +20,9 @@ struct BandRange {
     int band;
 };
 constexpr BandRange kBandRanges[] = {
-    {130, 140, 1},       {1800, 2000, 2},     {3500, 4000, 3},     {5000, 5500, 4},
-    {7000, 7300, 5},     {10100, 10150, 6},   {14000, 14350, 7},   {18068, 18168, 8},
-    {21000, 21450, 9},   {24890, 24990, 10},  {28000, 29700, 11},  {50000, 54000, 12},
-    {69900, 70500, 13},
+    {130, 140, 1},      {1800, 2000, 2},    {3500, 4000, 3},    {5000, 5500, 4},   {7000, 7300, 5},
+    {10100, 10150, 6},  {14000, 14350, 7},  {18068, 18168, 8},  {21000, 21450, 9}, {24890, 24990, 10},
+    {28000, 29700, 11}, {50000, 54000, 12}, {69900, 70500, 13},
 };
 
 // The oblast entry's ITU zone (its sixth field).
@@ -55,8 +56,8 @@ void apply_oblast(StationCountry& c, const Text& oblast_entry) {
     if (c.oblast_index > 0 && !zone.empty()) c.zones = zone;
 }
 
-StationCountry station_country(const CountryLookup& countries,
-                               const std::vector<Text>& oblast_entries, const Text& callsign) {
+StationCountry station_country(const CountryLookup& countries, const std::vector<Text>& oblast_entries,
+                               const Text& callsign) {
     const Text call = trim(callsign);
     StationCountry c = country_of_record(countries.dxcc_kereses(call));
     if (c.russian) apply_oblast(c, oblast_lookup(oblast_entries, call));

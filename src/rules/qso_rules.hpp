@@ -29,8 +29,8 @@ StationCountry country_of_record(const Text& record);
 // keeps the country's continent and zones.
 void apply_oblast(StationCountry& c, const Text& oblast_entry);
 // Country of a callsign and, for Russian stations, its oblast.
-StationCountry station_country(const CountryLookup& countries,
-                               const std::vector<Text>& oblast_entries, const Text& callsign);
+StationCountry station_country(const CountryLookup& countries, const std::vector<Text>& oblast_entries,
+                               const Text& callsign);
 // The oblast mark key of a two-letter oblast code: 1 + 26 × first letter + second letter (1..676),
 // so every entry of one oblast shares one key whatever its call areas; 0 for anything else.
 int oblast_index(const Text& oblast_code);
@@ -42,7 +42,7 @@ Text station_label(const StationCountry& c);
 int line_band_index(const Text& band_field);
 
 // Points of the marker contests.
-int hadx_points(const StationCountry& c);                       // 1 HA, 5 outside Europe, 3
+int hadx_points(const StationCountry& c);                        // 1 HA, 5 outside Europe, 3
 int rudx_points(const StationCountry& c, const Text& callsign);  // 10 Russian, 2 HA/HG, 5, 3
 bool ref_scored_call(const Text& callsign);                      // begins with F, TM or TK
 int ref_points(const Text& callsign, const Text& continent);     // 3 outside Europe, 1, 0

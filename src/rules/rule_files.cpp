@@ -16,10 +16,9 @@ Text rule_text(int ssb, int cw) {
 
 const std::vector<DefaultRuleFile>& default_rule_files() {
     static const std::vector<DefaultRuleFile> files = {
-        {"IARU.rule", rule_text(1, 1)},  {"YLOM.rule", rule_text(2, 3)},
-        {"CQBP.rule", rule_text(2, 3)},  {"EXCHANGE.rule", rule_text(1, 1)},
-        {"HADX.rule", rule_text(1, 1)},  {"CQWW.rule", rule_text(1, 1)},
-        {"HAQRP.rule", rule_text(1, 1)}, {"HAOB.rule", rule_text(1, 1)},
+        {"IARU.rule", rule_text(1, 1)},     {"YLOM.rule", rule_text(2, 3)}, {"CQBP.rule", rule_text(2, 3)},
+        {"EXCHANGE.rule", rule_text(1, 1)}, {"HADX.rule", rule_text(1, 1)}, {"CQWW.rule", rule_text(1, 1)},
+        {"HAQRP.rule", rule_text(1, 1)},    {"HAOB.rule", rule_text(1, 1)},
     };
     return files;
 }

@@ -1,8 +1,8 @@
 // The ADIF export of the session's log: the own station's fields, the panel and its save.
 #include "session/adif_export.hpp"
 
-#include "session/vegyes_panel.hpp"
 #include "session/list_save.hpp"
+#include "session/vegyes_panel.hpp"
 
 namespace loxar {
 
@@ -30,6 +30,8 @@ void export_mentes_Click(Session& s) {
     lista_mentes(s, s.vegyes_lista[0].items(), s.paths.import_export_dir, "adi", false);
 }
 
-void adif_export(Session& s) { export_rutin(s); }
+void adif_export(Session& s) {
+    export_rutin(s);
+}
 
 }  // namespace loxar

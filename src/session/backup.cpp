@@ -5,13 +5,12 @@
 #include <list>
 #include <unordered_map>
 
-#include "session/questions.hpp"
-
 #include "model/file_io.hpp"
 #include "session/log_commands.hpp"
 #include "session/log_file.hpp"
 #include "session/numbering.hpp"
 #include "session/qso_entry.hpp"
+#include "session/questions.hpp"
 #include "session/scoring.hpp"
 #include "session/unsaved_qsos.hpp"
 
@@ -83,7 +82,9 @@ void backup_helyreallitas(Session& s) {
     }
 }
 
-void egy_backup_file_torles(Session& s) { remove_file(backup_file_path(s)); }
+void egy_backup_file_torles(Session& s) {
+    remove_file(backup_file_path(s));
+}
 
 void backup_cmd_Click(Session& s, int index) {
     // With nothing rebuilt yet there is nothing to copy, and the log must not be cleared for it.

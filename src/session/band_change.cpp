@@ -1,19 +1,18 @@
 // Band buttons, per-band working files and the band change of the whole log.
 #include "session/band_change.hpp"
 
-#include "session/questions.hpp"
-
 #include <algorithm>
 
+#include "model/file_io.hpp"
+#include "model/log_fields.hpp"
+#include "session/contest_rules.hpp"
 #include "session/duplicates.hpp"
 #include "session/edit_mode.hpp"
-#include "model/file_io.hpp"
 #include "session/log_commands.hpp"
-#include "model/log_fields.hpp"
 #include "session/log_file.hpp"
 #include "session/numbering.hpp"
 #include "session/qso_entry.hpp"
-#include "session/contest_rules.hpp"
+#include "session/questions.hpp"
 
 namespace loxar {
 
@@ -45,12 +44,8 @@ void report_not_saved(Session& s, const std::filesystem::path& path) {
 
 void band_step(Session& s, int step) {
     switch (band_log_of(s.contest())) {
-        case BandLog::Common:
-            set_band(s, stepped(current_band(s), step));
-            break;
-        case BandLog::FixedRh:
-            set_band(s, kRhobBand);
-            break;
+        case BandLog::Common: set_band(s, stepped(current_band(s), step)); break;
+        case BandLog::FixedRh: set_band(s, kRhobBand); break;
         case BandLog::PerBand: {
             if (!s.log_lista.empty()) {
                 const std::filesystem::path file = band_work_path(s);
@@ -103,12 +98,9 @@ BandLog band_log_of(ContestType t) {
         case ContestType::SilentKeyMem:
         case ContestType::Dx:
         case ContestType::Nmark:
-        case ContestType::Ref:
-            return BandLog::Common;
-        case ContestType::RhOb:
-            return BandLog::FixedRh;
-        default:
-            return BandLog::PerBand;  // IARU, CQ-BP, RUDX-TWO, SWL and no type
+        case ContestType::Ref: return BandLog::Common;
+        case ContestType::RhOb: return BandLog::FixedRh;
+        default: return BandLog::PerBand;  // IARU, CQ-BP, RUDX-TWO, SWL and no type
     }
 }
 
@@ -177,8 +169,7 @@ void savvaltas_valtas_Click(Session& s) {
         s.ui().message(hu(u8"Rossz a formátum!"));
         return;
     }
-    for (std::size_t i = 0; i < changed->size(); ++i)
-        s.vegyes_lista[1].set(i, std::move((*changed)[i]));
+    for (std::size_t i = 0; i < changed->size(); ++i) s.vegyes_lista[1].set(i, std::move((*changed)[i]));
     s.ui().refresh(Aspect::All);
 }
 

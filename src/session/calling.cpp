@@ -5,10 +5,10 @@
 
 #include "model/file_io.hpp"
 #include "session/keyer_text.hpp"
-#include "station/box_protocol.hpp"
 #include "session/keying_box.hpp"
-#include "station/message_files.hpp"
 #include "session/voice_player.hpp"
+#include "station/box_protocol.hpp"
+#include "station/message_files.hpp"
 
 namespace loxar {
 
@@ -27,7 +27,9 @@ void set_caption(Session& s, bool calling) {
     s.ui().refresh(Aspect::View);
 }
 
-long selected(const ListBox& list) { return list.first_selected(); }
+long selected(const ListBox& list) {
+    return list.first_selected();
+}
 
 std::array<Text, kMessageSlots>& table(Session& s, short lista) {
     return lista == kCw ? s.keyer.cw_messages : s.keyer.voice_messages;
@@ -137,7 +139,8 @@ void calling_step(Session& s) {
         case 4:
             if (k.ismetles_check == Tristate::Ticked) {
                 ++k.pause_ticks;
-                if (k.pause_ticks >= (std::max(0, k.settings.ismetles_combo.list_index) + 2) * 10) k.calling_state = 1;
+                if (k.pause_ticks >= (std::max(0, k.settings.ismetles_combo.list_index) + 2) * 10)
+                    k.calling_state = 1;
             } else if (cw) {
                 if (k.ismetles_check == Tristate::Grey && k.cw_continue != 0) break;
                 end_calling(s);
@@ -169,7 +172,9 @@ bool check_selected(Session& s, short lista) {
     return true;
 }
 
-std::filesystem::path call_settings_path(const Session& s) { return s.paths.system_dir / kCallSettingsFile; }
+std::filesystem::path call_settings_path(const Session& s) {
+    return s.paths.system_dir / kCallSettingsFile;
+}
 
 void choose_set_file(Session& s, short lista, short mode) {
     s.dialog.chooser_mode = mode;
@@ -262,7 +267,8 @@ void cw_combo_toltes(Session& s) {
     ListBox& list = s.keyer.hivas_lista[kCw];
     list.clear();
     for (int k = 1; k <= kFunctionKeys; ++k) {
-        list.add(message_item(k, betoltes_ertelmezes(s, s.keyer.cw_messages[static_cast<std::size_t>(k - 1)])));
+        list.add(
+            message_item(k, betoltes_ertelmezes(s, s.keyer.cw_messages[static_cast<std::size_t>(k - 1)])));
     }
     list.select_only(0);
     list.list_index = 0;
@@ -370,8 +376,12 @@ void hivas_test_cmd_Click(Session& s) {
     voice_start(s, s.keyer.voice_messages[static_cast<std::size_t>(item)]);
 }
 
-short voice_combo_ellenorzes(Session& s) { return check_selected(s, kVoice) ? 1 : 0; }
-short cw_combo_ellenorzes(Session& s) { return check_selected(s, kCw) ? 1 : 0; }
+short voice_combo_ellenorzes(Session& s) {
+    return check_selected(s, kVoice) ? 1 : 0;
+}
+short cw_combo_ellenorzes(Session& s) {
+    return check_selected(s, kCw) ? 1 : 0;
+}
 
 void magno_StatusUpdate(Session& s) {
     MediaPlayer* p = s.ports.player;

@@ -21,8 +21,8 @@ void cw_combo_toltes(Session& s);
 void voice_combo_toltes(Session& s);
 void hivas_hozzaadas_rutin(Session& s, short lista);  // "Hozzáad": 0 voice, 1 CW
 void hivas_lista_DblClick(Session& s, short lista);
-void hivas_lista_torles(Session& s, short lista);     // Delete on a list
-void hivas_mentes_rutin(Session& s, short sorszam);   // "Mentés" of a set
+void hivas_lista_torles(Session& s, short lista);         // Delete on a list
+void hivas_mentes_rutin(Session& s, short sorszam);       // "Mentés" of a set
 void hivas_beolvasas_cmd_Click(Session& s, short index);  // "Beolvasás" of a set
 void hivas_test_cmd_Click(Session& s);
 short voice_combo_ellenorzes(Session& s);

@@ -1,11 +1,11 @@
 // Claimed score of the EDI and CQWW-VHF reports on the session: the data sheet's result fields.
-#include "session/scoring.hpp"
+#include "rules/claimed_score.hpp"
 
 #include "model/log_fields.hpp"
 #include "reports/result_fields.hpp"
-#include "rules/claimed_score.hpp"
 #include "session/country_table.hpp"
 #include "session/duplicates.hpp"
+#include "session/scoring.hpp"
 
 namespace loxar {
 
@@ -31,7 +31,9 @@ void count_records(Session& s) {
     s.sheet.tx_CQSOs = n;
 }
 
-Text qso_points(const Session& s) { return std::to_string(int_value(s.ossz_pontszam_text)); }
+Text qso_points(const Session& s) {
+    return std::to_string(int_value(s.ossz_pontszam_text));
+}
 
 void write_claimed_total(Session& s, std::optional<long long> total) {
     if (total) {
@@ -102,7 +104,8 @@ void CQWW_eredmeny_kiszamolas(Session& s) {
     s.sheet.tx_CWWLMul = s.sheet.tx_CWWLs;
     dxcc_osszeszamlalas(s);
     // The statistics page shows the same claim from the same function.
-    write_claimed_total(s, cqww_claimed_total(s.sheet.tx_CQSOP, s.log_lista.items(), result_multipliers(s.sheet)));
+    write_claimed_total(
+        s, cqww_claimed_total(s.sheet.tx_CQSOP, s.log_lista.items(), result_multipliers(s.sheet)));
     if (s.ports.ui) s.ui().refresh(Aspect::All);
 }
 

@@ -8,16 +8,22 @@ namespace loxar {
 
 namespace {
 
-bool leap(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
+bool leap(int y) {
+    return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+}
 
 int days_in_month(int y, int m) {
     static constexpr int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     return m == 2 && leap(y) ? 29 : days[m - 1];
 }
 
-Text two(int n) { return zero_pad(n, 2); }
+Text two(int n) {
+    return zero_pad(n, 2);
+}
 
-Text format_date(int y, int m, int d) { return zero_pad(y, 4) + "-" + two(m) + "-" + two(d); }
+Text format_date(int y, int m, int d) {
+    return zero_pad(y, 4) + "-" + two(m) + "-" + two(d);
+}
 
 }  // namespace
 
@@ -63,7 +69,8 @@ bool is_time(std::string_view s) {
 }
 
 std::optional<int> utc_offset_item(int utc_offset_minutes) {
-    if (utc_offset_minutes % 60 != 0 || utc_offset_minutes < 0 || utc_offset_minutes > 4 * 60) return std::nullopt;
+    if (utc_offset_minutes % 60 != 0 || utc_offset_minutes < 0 || utc_offset_minutes > 4 * 60)
+        return std::nullopt;
     return utc_offset_minutes / 60;
 }
 
@@ -86,7 +93,8 @@ Text log_time_note(const Session& s) {
     if (!s.ports.clock) return hu(u8"LOG idő: ") + local_shifted(chosen);
     const int system = s.ports.clock->utc_offset_minutes();
     if (system == chosen) return hu(u8"LOG idő: UTC = ") + local_shifted(chosen);
-    return hu(u8"LOG idő: ") + local_shifted(chosen) + hu(u8", de a gép szerint UTC = ") + local_shifted(system) + "!";
+    return hu(u8"LOG idő: ") + local_shifted(chosen) + hu(u8", de a gép szerint UTC = ") +
+           local_shifted(system) + "!";
 }
 
 void Timer1_Timer(Session& s, const LocalDateTime& now) {

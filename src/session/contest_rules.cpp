@@ -4,10 +4,10 @@
 #include <initializer_list>
 
 #include "model/file_io.hpp"
-#include "session/numbering.hpp"
-#include "session/db_lookup.hpp"
-#include "session/oblast_table.hpp"
 #include "rules/qso_rules.hpp"
+#include "session/db_lookup.hpp"
+#include "session/numbering.hpp"
+#include "session/oblast_table.hpp"
 
 namespace loxar {
 
@@ -16,20 +16,44 @@ namespace {
 constexpr int kModeCw = 2;
 
 // Everything the contest types show, hide or caption differently.
-const char* const kEntryControls[] = {
-    "kapott_sorszam_text", "kapott_sorszam_cmd", "kuldott_sorszam_text", "kuldott_sorszam_cmd",
-    "kapott_QRA_text", "kapott_QRA_cmd", "kapott_nev_text", "kapoo_nev_cmd", "kapott_sex_combo",
-    "YL_cmd", "OM_cmd", "kuldott_nev_text", "kuldott_nev_cmd", "kapott_hivojel_cmd", "kapott_cmd",
-    "kuldott_riport_cmd", "tavolsag_text", "tavolsag_label", "pontszam_text", "pontszam_label",
-    "ossz_pontszam_text", "ossz_pontszam_label", "iranyszog_text", "iranyszog_cmd",
-    "hivojel_2_text", "hivojel_2_cmd", "csere_cmd", "qra_lista", "tavolsag_szamolo_cmd",
-    "frekvencia_cmd"};
+const char* const kEntryControls[] = {"kapott_sorszam_text",
+                                      "kapott_sorszam_cmd",
+                                      "kuldott_sorszam_text",
+                                      "kuldott_sorszam_cmd",
+                                      "kapott_QRA_text",
+                                      "kapott_QRA_cmd",
+                                      "kapott_nev_text",
+                                      "kapoo_nev_cmd",
+                                      "kapott_sex_combo",
+                                      "YL_cmd",
+                                      "OM_cmd",
+                                      "kuldott_nev_text",
+                                      "kuldott_nev_cmd",
+                                      "kapott_hivojel_cmd",
+                                      "kapott_cmd",
+                                      "kuldott_riport_cmd",
+                                      "tavolsag_text",
+                                      "tavolsag_label",
+                                      "pontszam_text",
+                                      "pontszam_label",
+                                      "ossz_pontszam_text",
+                                      "ossz_pontszam_label",
+                                      "iranyszog_text",
+                                      "iranyszog_cmd",
+                                      "hivojel_2_text",
+                                      "hivojel_2_cmd",
+                                      "csere_cmd",
+                                      "qra_lista",
+                                      "tavolsag_szamolo_cmd",
+                                      "frekvencia_cmd"};
 
 void show(Session& s, std::initializer_list<const char*> names, bool on) {
     for (const char* n : names) s.view[n].visible = on;
 }
 
-void caption(Session& s, const char* name, std::u8string_view text) { s.view[name].caption = hu(text); }
+void caption(Session& s, const char* name, std::u8string_view text) {
+    s.view[name].caption = hu(text);
+}
 
 void set_fixed_band(Session& s, short index) {
     s.current_band_index = index;
@@ -71,8 +95,8 @@ void apply_layout(Session& s, ContestType t) {
         case ContestType::CqwwVhf:
             s.view["kapott_QRA_text"].enabled = true;
             s.qso.kapott_QRA_text.clear();
-            show(s, {"kapott_sorszam_text", "kapott_sorszam_cmd", "kuldott_sorszam_text",
-                     "kuldott_sorszam_cmd"},
+            show(s,
+                 {"kapott_sorszam_text", "kapott_sorszam_cmd", "kuldott_sorszam_text", "kuldott_sorszam_cmd"},
                  false);
             s.qso.kapott_sorszam_text = "0";
             s.qso.kuldott_sorszam_text = "0";
@@ -146,8 +170,9 @@ void apply_layout(Session& s, ContestType t) {
             caption(s, "kuldott_sorszam_cmd", u8"e&Xchange");
             show(s, {"hivojel_2_text", "hivojel_2_cmd", "csere_cmd"}, true);
             s.qso.kuldott_sorszam_text.clear();
-            show(s, {"tavolsag_text", "tavolsag_label", "pontszam_text", "pontszam_label",
-                     "ossz_pontszam_text", "ossz_pontszam_label", "tavolsag_szamolo_cmd"},
+            show(s,
+                 {"tavolsag_text", "tavolsag_label", "pontszam_text", "pontszam_label", "ossz_pontszam_text",
+                  "ossz_pontszam_label", "tavolsag_szamolo_cmd"},
                  false);
             break;
     }
@@ -169,9 +194,10 @@ void beviteli_mezo_inic(Session& s) {
     caption(s, "kuldott_riport_cmd", u8"Küldött ri&Port");
     caption(s, "tavolsag_label", u8"Távolság:");
     caption(s, "pontszam_label", u8"Pont:");
-    show(s, {"iranyszog_text", "iranyszog_cmd", "hivojel_2_text", "hivojel_2_cmd", "csere_cmd",
-             "frekvencia_cmd"},
-         false);
+    show(
+        s,
+        {"iranyszog_text", "iranyszog_cmd", "hivojel_2_text", "hivojel_2_cmd", "csere_cmd", "frekvencia_cmd"},
+        false);
     s.qso.mod_combo.set(0);
     s.qso.frekvencia_text = "00.000";
 }
@@ -251,8 +277,8 @@ void mod_szorzo_rutin(Session& s) {
 void special_szabaly_szamolas(Session&) {}
 
 void yl_label_toltes(Session& s) {
-    s.view["yl_label"].caption =
-        hu(u8"Dátum    Idő    ----------------------Kapott------------------    Küldött   Sáv     Mód  Pont  ");
+    s.view["yl_label"].caption = hu(
+        u8"Dátum    Idő    ----------------------Kapott------------------    Küldött   Sáv     Mód  Pont  ");
 }
 
 }  // namespace loxar

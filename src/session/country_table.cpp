@@ -23,8 +23,8 @@ void dxcc_tabla_betoltes(Session& s) {
 
 void dxcc_lista_toltes(Session& s) {
     // Copies of the session may share the loaded table, so the list goes into a fresh copy.
-    auto table = s.country_table ? std::make_shared<CountryTable>(*s.country_table)
-                                 : std::make_shared<CountryTable>();
+    auto table =
+        s.country_table ? std::make_shared<CountryTable>(*s.country_table) : std::make_shared<CountryTable>();
     table->dxcc_lista_toltes();
     s.country_table = table;
     s.countries = table.get();
@@ -45,8 +45,7 @@ void dxcc_osszeszamlalas(Session& s) {
     const ContestType type = s.contest();
     const std::size_t lines = s.log_lista.size();
     CountryCount c = count_countries(s.log_lista.items(), type,
-                                     s.countries ? *s.countries : Session::kNoCountries,
-                                     s.duplicate_flags);
+                                     s.countries ? *s.countries : Session::kNoCountries, s.duplicate_flags);
     s.country_qso_counts = std::move(c.qso_counts);
     s.edi_dxcc_combo = {};
     s.edi_dxcc_combo.items = std::move(c.records);

@@ -11,7 +11,9 @@ void adatlap_torlo_rutin(Session& s) {
     s.ui().refresh(Aspect::All);
 }
 
-void data_erase_cmd_Click(Session& s) { adatlap_torlo_rutin(s); }
+void data_erase_cmd_Click(Session& s) {
+    adatlap_torlo_rutin(s);
+}
 
 void megjegyzes_torles_cmd_Click(Session& s) {
     s.sheet.megjegyzes_text.clear();

@@ -16,6 +16,6 @@ void data_load_cmd_Click(Session& s);          // "Adatlap beolvasás"
 void data_erase_cmd_Click(Session& s);         // "Törlés"
 void megjegyzes_torles_cmd_Click(Session& s);  // "Radir"
 
-void adatlap_torlo_rutin(Session& s);    // clear the data sheet
+void adatlap_torlo_rutin(Session& s);  // clear the data sheet
 
 }  // namespace loxar

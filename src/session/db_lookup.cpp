@@ -44,7 +44,9 @@ void adatbazis_beolvasas(Session& s, const std::filesystem::path& nev) {
 }
 
 // The contest-type change loads its database through this name.
-void qra_adatbazis_betoltes(Session& s, const std::filesystem::path& file) { adatbazis_beolvasas(s, file); }
+void qra_adatbazis_betoltes(Session& s, const std::filesystem::path& file) {
+    adatbazis_beolvasas(s, file);
+}
 
 void qra_read_cmd_Click(Session& s) {
     s.database_loaded = 0;
@@ -90,7 +92,9 @@ std::optional<Text> database_insert_completion(Session& s) {
     return s.qso.kapott_hivojel_text;
 }
 
-void qra_lista_cmd_Click(Session& s) { s.ui().focus("qra_lista", false); }
+void qra_lista_cmd_Click(Session& s) {
+    s.ui().focus("qra_lista", false);
+}
 
 void qra_lista_DblClick(Session& s, long index) {
     if (index < 0 || static_cast<std::size_t>(index) >= s.qra_lista.size()) return;

@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <optional>
 
-#include "session/session.hpp"
 #include "database/db_lookup.hpp"
+#include "session/session.hpp"
 
 namespace loxar {
 

@@ -83,10 +83,8 @@ bool search_checks_duplicates(ContestType t) {
         case ContestType::Iaru:
         case ContestType::YlOm:
         case ContestType::CqBp:
-        case ContestType::CqwwVhf:
-            return true;
-        default:
-            return false;
+        case ContestType::CqwwVhf: return true;
+        default: return false;
     }
 }
 
@@ -180,8 +178,8 @@ short dupla_ellenorzes(Session& s) {
         ui.refresh(Aspect::LogList);
         ui.refresh(Aspect::Panels);
         ui.beep();
-        ui.message(hu(u8"Dupla hívójelet találtam ") +
-                   field(line, LineLayout::General, Field::Number) + " !");
+        ui.message(hu(u8"Dupla hívójelet találtam ") + field(line, LineLayout::General, Field::Number) +
+                   " !");
         return -1;
     }
     ui.beep();
@@ -197,8 +195,8 @@ void dupla_osszeszamolas(Session& s) {
 
 void sorszam_ellenorzes(Session& s) {
     for (std::size_t i = 0; i < s.log_lista.size(); ++i) {
-        const auto sent = static_cast<long long>(
-            val(field(s.log_lista.at(i), LineLayout::General, Field::SentSerial)));
+        const auto sent =
+            static_cast<long long>(val(field(s.log_lista.at(i), LineLayout::General, Field::SentSerial)));
         if (sent == static_cast<long long>(i) + 1) continue;
         s.ui().beep();
         s.ui().message(hu(u8"Sorszám hiba a ") + std::to_string(i + 1) + ". sorban!");

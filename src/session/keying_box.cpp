@@ -3,8 +3,8 @@
 
 #include <algorithm>
 
-#include "station/box_protocol.hpp"
 #include "session/calling.hpp"
+#include "station/box_protocol.hpp"
 
 namespace loxar {
 
@@ -18,7 +18,9 @@ constexpr long long kEpromWaitMs = 3000;
 // How long one pass of a wait sleeps when nothing happens.
 constexpr int kWaitSliceMs = 20;
 
-long long now_ms(const Session& s) { return s.ports.clock ? s.ports.clock->monotonic_ms() : 0; }
+long long now_ms(const Session& s) {
+    return s.ports.clock ? s.ports.clock->monotonic_ms() : 0;
+}
 
 void set_view(Session& s, const char* control, Color back) {
     ControlView& v = s.view[control];
@@ -43,12 +45,15 @@ Text with_problem(Text message, PortError e) {
     return message;
 }
 
-int chosen_com(const Session& s) { return std::max(0, s.keyer.settings.billentyuzo_port_combo.list_index) + 1; }
+int chosen_com(const Session& s) {
+    return std::max(0, s.keyer.settings.billentyuzo_port_combo.list_index) + 1;
+}
 
 void show_link(Session& s, bool open) {
     s.view["log_hivas_keret"].enabled = open;
     if (open) {
-        for (const char* c : {"usb_valasz_text", "usb_valasz_label", "kerdezo_label"}) s.view[c].visible = true;
+        for (const char* c : {"usb_valasz_text", "usb_valasz_label", "kerdezo_label"})
+            s.view[c].visible = true;
     }
     s.ui().refresh(Aspect::View);
 }
@@ -119,7 +124,8 @@ bool eprom_exchange(Session& s, Text command, short StationControl::*answered) {
     StationControl& k = s.keyer;
     k.*answered = 0;
     k.eprom_command = std::move(command);
-    return wait_for_box(s, [&k, answered] { return k.*answered == 1; }, kEpromWaitMs);
+    return wait_for_box(
+        s, [&k, answered] { return k.*answered == 1; }, kEpromWaitMs);
 }
 
 void eprom_silent(Session& s) {
@@ -144,20 +150,24 @@ void air_switch(Session& s, short on) {
     // A box that has long stopped answering is not waited for.
     if (k.lamp == BoxLamp::Silent) return;
     // The box's answer must follow the command, not an earlier "?".
-    wait_for_box(s, [&] { return (k.reply_seen == 1 && k.box_command.empty()) || s.call_countdown <= 0; },
-                 kAirWaitMs);
+    wait_for_box(
+        s, [&] { return (k.reply_seen == 1 && k.box_command.empty()) || s.call_countdown <= 0; }, kAirWaitMs);
 }
 
 }  // namespace
 
-bool port_open(const Session& s) { return s.ports.serial && s.ports.serial->is_open(); }
+bool port_open(const Session& s) {
+    return s.ports.serial && s.ports.serial->is_open();
+}
 
 bool is_voice_mode(const Session& s) {
     const Text mode = s.qso.mod_combo.text();
     return mode == "SSB" || mode == "FM";
 }
 
-bool is_cw_mode(const Session& s) { return s.qso.mod_combo.text() == "CW"; }
+bool is_cw_mode(const Session& s) {
+    return s.qso.mod_combo.text() == "CW";
+}
 
 bool wait_for_box(Session& s, const std::function<bool()>& done, long long limit_ms) {
     const long long start = now_ms(s);
@@ -173,7 +183,8 @@ void billentyuzo_inditas(Session& s) {
     if (s.ports.serial) {
         for (int n = 1; n <= ports.size(); ++n) {
             const Text what = s.ports.serial->describe(n);
-            ports.items[static_cast<std::size_t>(n - 1)] = "COM" + std::to_string(n) + (what.empty() ? "" : "  " + what);
+            ports.items[static_cast<std::size_t>(n - 1)] =
+                "COM" + std::to_string(n) + (what.empty() ? "" : "  " + what);
         }
     }
     if (open_port(s)) {
@@ -184,9 +195,8 @@ void billentyuzo_inditas(Session& s) {
     for (const char* c : {"usb_valasz_text", "usb_valasz_label", "kerdezo_label"}) s.view[c].visible = false;
     s.ui().beep();
     const PortError why = s.ports.serial ? s.ports.serial->error() : PortError::NotFound;
-    s.ui().message(with_problem(hu(u8"Nem találtam billentyűzőt a COM") + std::to_string(chosen_com(s)) +
-                                    hu(u8" porton!"),
-                                why));
+    s.ui().message(with_problem(
+        hu(u8"Nem találtam billentyűzőt a COM") + std::to_string(chosen_com(s)) + hu(u8" porton!"), why));
 }
 
 void sio_open_cmd_Click(Session& s) {
@@ -218,9 +228,13 @@ Text USB_parancs_osszerakas(const Session& s) {
     return settings_line(s.keyer.settings, s.keyer.on_air, s.keyer.stop_request, is_voice_mode(s));
 }
 
-void USB_parancs_kuldes(Session& s) { s.keyer.box_command = USB_parancs_osszerakas(s) + kCrLf; }
+void USB_parancs_kuldes(Session& s) {
+    s.keyer.box_command = USB_parancs_osszerakas(s) + kCrLf;
+}
 
-void analog_parancs_elkuldes(Session& s) { s.keyer.amplifier_command = amplifier_line(s.keyer.settings); }
+void analog_parancs_elkuldes(Session& s) {
+    s.keyer.amplifier_command = amplifier_line(s.keyer.settings);
+}
 
 void analog_frissites(Session& s) {
     const std::array<int, 3> gains = status_gains(s.keyer.usb_valasz_text);
@@ -230,16 +244,18 @@ void analog_frissites(Session& s) {
     s.ui().refresh(Aspect::Selectors);
 }
 
-void ID_cmd_Click(Session& s) { s.keyer.box_command = Text("ID") + kCrLf; }
+void ID_cmd_Click(Session& s) {
+    s.keyer.box_command = Text("ID") + kCrLf;
+}
 
 void calling_list_of_mode(Session& s) {
     if (is_cw_mode(s) || is_voice_mode(s)) s.keyer.hivas_valaszto = is_cw_mode(s) ? 1 : 0;
 }
 
 bool keyer_control_changed(Session& s, std::string_view control) {
-    static constexpr std::string_view kSettings[] = {"wpm_combo",         "bal_kez_check", "monitor_check",
-                                                     "elkey_check",       "kesleltetes_combo",
-                                                     "ROGER_combo",       "mod_combo"};
+    static constexpr std::string_view kSettings[] = {"wpm_combo",   "bal_kez_check",     "monitor_check",
+                                                     "elkey_check", "kesleltetes_combo", "ROGER_combo",
+                                                     "mod_combo"};
     if (std::find(std::begin(kSettings), std::end(kSettings), control) != std::end(kSettings)) {
         // The mode's own messages come to the front.
         if (control == "mod_combo") calling_list_of_mode(s);
@@ -273,7 +289,8 @@ void USB_kezeles(Session& s) {
             if (trim(*command).empty()) continue;
             port->write(*command);
             // Answers to queries sent before a CW message do not count its characters.
-            if (command == &k.box_command && command->starts_with('s')) k.stale_status_lines = k.unanswered_queries;
+            if (command == &k.box_command && command->starts_with('s'))
+                k.stale_status_lines = k.unanswered_queries;
             command->clear();
             if (command == &k.eprom_command) {
                 // The next tick sends again: an EPROM command does not wait for its turn.
@@ -318,8 +335,12 @@ void billentyuzo_lampa_frissites(Session& s) {
     s.ui().refresh(Aspect::Calling);
 }
 
-void on_air_rutin(Session& s) { air_switch(s, 1); }
-void off_air_rutin(Session& s) { air_switch(s, 0); }
+void on_air_rutin(Session& s) {
+    air_switch(s, 1);
+}
+void off_air_rutin(Session& s) {
+    air_switch(s, 0);
+}
 
 void adas_kapcsolo(Session& s) {
     StationControl& k = s.keyer;
@@ -356,7 +377,8 @@ void EPROM_adat_frissites(Session& s) {
     list.add(eprom_settings_text(zero_pad(std::max(0, ks.wpm_combo.list_index) + 5, 2), ks.bal_kez_check,
                                  ks.monitor_check, ks.elkey_check,
                                  std::to_string(std::max(0, ks.kesleltetes_combo.list_index) + 2)));
-    for (std::size_t k = 1; k <= 4; ++k) list.add("Msg" + zero_pad(static_cast<long long>(k), 2) + ":" + eprom_message(s, k));
+    for (std::size_t k = 1; k <= 4; ++k)
+        list.add("Msg" + zero_pad(static_cast<long long>(k), 2) + ":" + eprom_message(s, k));
     s.ui().refresh(Aspect::Calling);
 }
 
@@ -381,13 +403,15 @@ void EPROM_cmd_Click(Session& s, int index) {
     bool answered = true;
     if (index == 0) {
         for (int slot = 1; slot <= 4 && answered; ++slot) {
-            answered = eprom_exchange(s, eprom_write_command(slot, eprom_message(s, static_cast<std::size_t>(slot))),
-                                      &StationControl::ack_received);
+            answered =
+                eprom_exchange(s, eprom_write_command(slot, eprom_message(s, static_cast<std::size_t>(slot))),
+                               &StationControl::ack_received);
         }
     } else if (index == 1) {
         for (Text& slot : k.eprom_slots) slot.clear();
         for (std::size_t slot = 0; slot < k.eprom_slots.size() && answered; ++slot) {
-            answered = eprom_exchange(s, "R" + std::to_string(slot) + kCrLf, &StationControl::memory_line_received);
+            answered =
+                eprom_exchange(s, "R" + std::to_string(slot) + kCrLf, &StationControl::memory_line_received);
             if (answered) k.eprom_slots[slot] = k.last_memory_line;
         }
     } else {
@@ -403,7 +427,8 @@ void EPROM_cmd_Click(Session& s, int index) {
     if (index == 0) s.ui().message("Sent!");
     if (index == 1) {
         k.EPROM_lista.add(eprom_settings_from_slot(k.eprom_slots[0]));
-        for (std::size_t slot = 1; slot < k.eprom_slots.size(); ++slot) k.EPROM_lista.add(k.eprom_slots[slot]);
+        for (std::size_t slot = 1; slot < k.eprom_slots.size(); ++slot)
+            k.EPROM_lista.add(k.eprom_slots[slot]);
         s.ui().refresh(Aspect::Calling);
     }
     if (index == 3) s.ui().message("Done!");

@@ -1,13 +1,12 @@
 // New contest and exit.
 #include "session/lifecycle.hpp"
 
-#include "session/questions.hpp"
-
 #include "model/file_io.hpp"
+#include "session/calling.hpp"
 #include "session/log_file.hpp"
 #include "session/numbering.hpp"
 #include "session/own_data.hpp"
-#include "session/calling.hpp"
+#include "session/questions.hpp"
 #include "session/scoring.hpp"
 #include "session/unsaved_qsos.hpp"
 #include "session/window_state.hpp"
@@ -15,11 +14,10 @@
 namespace loxar {
 
 void uj_lista_cmd_Click(Session& s) {
-    Text question = hu(u8"Egy verseny ideje alatt egyszer kell készíteni.") + kCrLf +
-                    hu(u8"Elmentette a régi adatokat?");
+    Text question =
+        hu(u8"Egy verseny ideje alatt egyszer kell készíteni.") + kCrLf + hu(u8"Elmentette a régi adatokat?");
     // The files deleted below may hold the only copy of QSOs: the operator is told how many.
-    question += unsaved_qso_warning(unsaved_qso_count(s),
-                                    hu(u8"Új verseny indításakor ezek törlődnek!"));
+    question += unsaved_qso_warning(unsaved_qso_count(s), hu(u8"Új verseny indításakor ezek törlődnek!"));
     if (!ask(s, question)) return;
     if (!ask(s, hu(u8"Akar új versenyt indítani?"))) return;
 

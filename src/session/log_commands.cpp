@@ -1,13 +1,12 @@
 // The log panel's file commands: automatic save, save, load and merge.
 #include "session/log_commands.hpp"
 
-#include "session/questions.hpp"
-
-#include "session/backup.hpp"
 #include "model/file_io.hpp"
+#include "session/backup.hpp"
 #include "session/log_file.hpp"
 #include "session/numbering.hpp"
 #include "session/qso_entry.hpp"
+#include "session/questions.hpp"
 #include "session/reevaluation.hpp"
 
 namespace loxar {

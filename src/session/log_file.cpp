@@ -3,14 +3,14 @@
 
 #include <algorithm>
 
-#include "session/clock.hpp"
 #include "model/file_io.hpp"
-#include "text/text.hpp"
-#include "session/numbering.hpp"
-#include "session/country_table.hpp"
-#include "session/scoring.hpp"
-#include "session/reevaluation.hpp"
+#include "session/clock.hpp"
 #include "session/contest_rules.hpp"
+#include "session/country_table.hpp"
+#include "session/numbering.hpp"
+#include "session/reevaluation.hpp"
+#include "session/scoring.hpp"
+#include "text/text.hpp"
 
 namespace loxar {
 
@@ -18,7 +18,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-Text number_field(int n, std::size_t width) { return pad_cut(std::to_string(n), width); }
+Text number_field(int n, std::size_t width) {
+    return pad_cut(std::to_string(n), width);
+}
 
 std::vector<Text> split_commas(const Text& line) {
     std::vector<Text> fields;
@@ -47,9 +49,13 @@ Text without_commas(Text t) {
     return t;
 }
 
-Text header_text(const Text& field) { return without_commas(one_line(trim(field))); }
+Text header_text(const Text& field) {
+    return without_commas(one_line(trim(field)));
+}
 
-bool fits(const Combo& c, int index) { return index >= 0 && index < c.size(); }
+bool fits(const Combo& c, int index) {
+    return index >= 0 && index < c.size();
+}
 
 }  // namespace
 
@@ -90,8 +96,7 @@ void apply_log_file_header(Session& s, const Text& header) {
         }
     }
     // Choosing another contest type lays out its fields and reads its rules, as the selector does.
-    if (has(5) && fits(s.szabaly_combo, field_int(f[5])) &&
-        field_int(f[5]) != s.szabaly_combo.list_index) {
+    if (has(5) && fits(s.szabaly_combo, field_int(f[5])) && field_int(f[5]) != s.szabaly_combo.list_index) {
         s.szabaly_combo.set(field_int(f[5]));
         szabaly_combo_Click(s);
     }
@@ -100,8 +105,7 @@ void apply_log_file_header(Session& s, const Text& header) {
     if (has(8)) s.qso.qth_text = f[8];
     if (has(9) && fits(s.ido_eltolas_combo, field_int(f[9]))) s.ido_eltolas_combo.set(field_int(f[9]));
     if (has(10)) s.station.verseny_neve_text = f[10];
-    if (has(11) && fits(s.auto_mentes_combo, field_int(f[11])))
-        s.auto_mentes_combo.set(field_int(f[11]));
+    if (has(11) && fits(s.auto_mentes_combo, field_int(f[11]))) s.auto_mentes_combo.set(field_int(f[11]));
 }
 
 bool log_mentes(Session& s, const fs::path& path) {
@@ -112,7 +116,9 @@ bool log_mentes(Session& s, const fs::path& path) {
     return true;
 }
 
-void log_beolvasas(Session& s, const fs::path& forras) { log_beolvasas(s, read_log_file(forras)); }
+void log_beolvasas(Session& s, const fs::path& forras) {
+    log_beolvasas(s, read_log_file(forras));
+}
 
 void log_beolvasas(Session& s, const LogFileRead& file) {
     if (!file.exists) return;

@@ -1,18 +1,17 @@
 // Log import in the multi-purpose panel (panel_mode 3): read, convert, copy, append, save.
 #include "session/log_import.hpp"
 
-#include "session/edit_mode.hpp"
 #include "model/file_io.hpp"
+#include "session/edit_mode.hpp"
 #include "session/log_file.hpp"
 #include "session/numbering.hpp"
 #include "session/qso_entry.hpp"
 #include "session/questions.hpp"
-#include "session/session.hpp"
-
-#include "session/unsaved_qsos.hpp"
-#include "session/vegyes_panel.hpp"
 #include "session/reevaluation.hpp"
 #include "session/scoring.hpp"
+#include "session/session.hpp"
+#include "session/unsaved_qsos.hpp"
+#include "session/vegyes_panel.hpp"
 
 namespace loxar {
 
@@ -63,8 +62,7 @@ void log_replaced(Session& s) {
 
 void import_rutin(Session& s) {
     vegyes_panel_mutatas(s, "Import",
-                         {u8"Beolvasás", u8"Feldolgozás", u8"Bemásolás", u8"Hozzáfűzés", u8"Mentés"},
-                         true);
+                         {u8"Beolvasás", u8"Feldolgozás", u8"Bemásolás", u8"Hozzáfűzés", u8"Mentés"}, true);
     s.view["vegyes_valaszto_0"].caption = "Eredeti";
     s.view["vegyes_valaszto_1"].caption = "Feldolgozott";
     s.vegyes_label = hu(u8"Szűrés:");
@@ -76,7 +74,9 @@ void import_rutin(Session& s) {
     s.ui().refresh(Aspect::All);
 }
 
-void import_inditas(Session& s) { import_rutin(s); }
+void import_inditas(Session& s) {
+    import_rutin(s);
+}
 
 void import_beolvasas(Session& s) {
     choose(s, 1, "*");

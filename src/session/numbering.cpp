@@ -12,9 +12,7 @@ void kovetkezo_sorszam_rutin(Session& s) {
     switch (type) {
         case ContestType::YlOm:
         case ContestType::Hadx:
-        case ContestType::SilentKeyMem:
-            s.qso.kuldott_sorszam_text = s.station.exch_text;
-            break;
+        case ContestType::SilentKeyMem: s.qso.kuldott_sorszam_text = s.station.exch_text; break;
         case ContestType::CqwwVhf:
             s.qso.kuldott_sorszam_text.assign(1, '0');  // not = "0": GCC 12 sees a false overlap there
             break;
@@ -23,15 +21,10 @@ void kovetkezo_sorszam_rutin(Session& s) {
             s.qso.kuldott_sorszam_text = s.qso.qth_text;
             s.qso.kuldott_nev_text = s.qso.kezelo_text;
             break;
-        case ContestType::Hskc:
-            s.qso.kuldott_sorszam_text = zero_pad(next, 3) + s.station.exch_text;
-            break;
+        case ContestType::Hskc: s.qso.kuldott_sorszam_text = zero_pad(next, 3) + s.station.exch_text; break;
         case ContestType::Nmark:
-        case ContestType::Swl:
-            break;
-        default:
-            s.qso.kuldott_sorszam_text = std::to_string(next);
-            break;
+        case ContestType::Swl: break;
+        default: s.qso.kuldott_sorszam_text = std::to_string(next); break;
     }
 }
 

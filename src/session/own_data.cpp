@@ -3,10 +3,10 @@
 
 #include <system_error>
 
-#include "session/clock.hpp"
 #include "model/file_io.hpp"
-#include "session/contest_rules.hpp"
 #include "rules/contest_rules.hpp"
+#include "session/clock.hpp"
+#include "session/contest_rules.hpp"
 
 namespace loxar {
 
@@ -15,7 +15,9 @@ namespace {
 // The file holds 16 short lines; anything much larger is not an own-data file.
 constexpr std::uintmax_t kMaxOwnDataBytes = 64 * 1024;
 
-std::filesystem::path own_data_path(const Session& s) { return s.paths.system_dir / kOwnDataFile; }
+std::filesystem::path own_data_path(const Session& s) {
+    return s.paths.system_dir / kOwnDataFile;
+}
 
 }  // namespace
 
@@ -32,7 +34,8 @@ OwnData own_data_of(const Session& s) {
     d.time_offset = s.ido_eltolas_combo.list_index;
     d.contest_type = s.szabaly_combo.list_index;
     d.roger = s.keyer.settings.ROGER_combo.list_index;
-    for (std::size_t k = 0; k < d.gains.size(); ++k) d.gains[k] = s.keyer.settings.erosito_combo[k].list_index;
+    for (std::size_t k = 0; k < d.gains.size(); ++k)
+        d.gains[k] = s.keyer.settings.erosito_combo[k].list_index;
     return d;
 }
 
@@ -54,7 +57,10 @@ void apply_own_data(Session& s, const OwnData& d, int count) {
             case 8: s.ido_eltolas_combo.set(d.time_offset); break;
             case 9: s.szabaly_combo.set(d.contest_type); break;
             case 10: s.keyer.settings.ROGER_combo.set(d.roger); break;
-            default: s.keyer.settings.erosito_combo[static_cast<std::size_t>(i - 11)].set(d.gains[static_cast<std::size_t>(i - 11)]); break;
+            default:
+                s.keyer.settings.erosito_combo[static_cast<std::size_t>(i - 11)].set(
+                    d.gains[static_cast<std::size_t>(i - 11)]);
+                break;
         }
     }
     // Choosing a contest type brings its rules, layout and database, as a click on the list does.
@@ -67,7 +73,8 @@ void sajat_adat_beolvasas(Session& s) {
     if (!std::filesystem::exists(path, ec)) {
         // The first start: the log gets the machine's UTC when an item of the selector gives it.
         if (s.ports.clock) {
-            if (const auto item = utc_offset_item(s.ports.clock->utc_offset_minutes())) s.ido_eltolas_combo.set(*item);
+            if (const auto item = utc_offset_item(s.ports.clock->utc_offset_minutes()))
+                s.ido_eltolas_combo.set(*item);
         }
         return;
     }
@@ -81,7 +88,9 @@ void sajat_adat_beolvasas(Session& s) {
     s.ui().refresh(Aspect::All);
 }
 
-bool sajat_adat_iras(Session& s) { return write_file_atomic(own_data_path(s), own_data_text(own_data_of(s))); }
+bool sajat_adat_iras(Session& s) {
+    return write_file_atomic(own_data_path(s), own_data_text(own_data_of(s)));
+}
 
 void sajat_adat_mentes(Session& s) {
     if (!sajat_adat_iras(s)) {

@@ -12,15 +12,15 @@ struct DialogVars;
 
 // What changed, so that the window updates only that.
 enum class Aspect {
-    EntryFields,  // the QSO record and the own-station fields
-    LogList,      // rows of log_lista (count or contents)
-    FoundList,    // rows of talalt_log_lista and whether it is shown
-    Panels,       // which panel is shown
-    View,         // captions, visibility, colours of controls
-    Clock,        // pontos_ido, log_ido, lamp and blink
-    Selectors,    // selector indexes and items
-    DatabaseLists,  // qra_sort_lista (rows and current record), qra_lista, exchange_lista
-    Calling,        // the calling panel: message lists, the box's replies, EPROM_lista, keyer controls
+    EntryFields,     // the QSO record and the own-station fields
+    LogList,         // rows of log_lista (count or contents)
+    FoundList,       // rows of talalt_log_lista and whether it is shown
+    Panels,          // which panel is shown
+    View,            // captions, visibility, colours of controls
+    Clock,           // pontos_ido, log_ido, lamp and blink
+    Selectors,       // selector indexes and items
+    DatabaseLists,   // qra_sort_lista (rows and current record), qra_lista, exchange_lista
+    Calling,         // the calling panel: message lists, the box's replies, EPROM_lista, keyer controls
     DatabasePanels,  // the "Hívójel lista" and "Összesítő" panels: their lists and fields
     All,
 };
@@ -42,7 +42,10 @@ public:
     virtual void busy(bool on) = 0;
     virtual void process_events() = 0;
     // Inside a wait: runs what events come, sleeping up to `max_ms` for one when none is pending.
-    virtual void wait_events(int max_ms) { (void)max_ms; process_events(); }
+    virtual void wait_events(int max_ms) {
+        (void)max_ms;
+        process_events();
+    }
     virtual void refresh(Aspect what) = 0;
     virtual void close_window() = 0;
 };

@@ -3,11 +3,11 @@
 
 #include <algorithm>
 
+#include "database/callsign_db.hpp"
+#include "database/qra_list.hpp"
 #include "model/entry_filter.hpp"
 #include "model/file_io.hpp"
 #include "session/session.hpp"
-#include "database/callsign_db.hpp"
-#include "database/qra_list.hpp"
 
 namespace loxar {
 
@@ -50,7 +50,8 @@ ExchangeQuestion ask_operator(Session& s) {
     return [&s](const Text& call, const Text& new_exchange, const Text& old_exchange) {
         s.ui().beep();
         s.dialog.question_number = 9;
-        s.dialog.question_text = call + kCrLf + "Exchange " + new_exchange + " ==> " + old_exchange + kCrLf + hu(u8" Cseréli?");
+        s.dialog.question_text =
+            call + kCrLf + "Exchange " + new_exchange + " ==> " + old_exchange + kCrLf + hu(u8" Cseréli?");
         s.ui().igen_nem(s.dialog);
         return s.dialog.dialog_answer == "OK";
     };
@@ -103,14 +104,16 @@ void aprosagok_qra_beolvasas(Session& s) {
     s.ui().refresh(Aspect::DatabasePanels);
     if (!bytes) {
         s.ui().beep();
-        s.ui().message(hu(u8"A hívójel lista nem olvasható be (túl nagy vagy hibás): ") + s.dialog.chosen_path);
+        s.ui().message(hu(u8"A hívójel lista nem olvasható be (túl nagy vagy hibás): ") +
+                       s.dialog.chosen_path);
     } else if (!read) {
         s.ui().beep();
         s.ui().message(hu(u8"Nem QRA lista!"));
     } else if (read->left_out > 0) {
         s.ui().beep();
         s.ui().message(hu(u8"A hívójel listából az első ") + std::to_string(kMaxDatabaseRecords) +
-                       hu(u8" állomás fért be, további ") + std::to_string(read->left_out) + hu(u8" sor kimaradt."));
+                       hu(u8" állomás fért be, további ") + std::to_string(read->left_out) +
+                       hu(u8" sor kimaradt."));
     }
 }
 
@@ -232,7 +235,8 @@ bool qra_entry_key(Session& s, std::string_view control, char& c) {
         return true;
     }
     if (c == ' ') {
-        const auto next = std::next(at) == kQraEntryControls.end() ? kQraEntryControls.begin() : std::next(at);
+        const auto next =
+            std::next(at) == kQraEntryControls.end() ? kQraEntryControls.begin() : std::next(at);
         s.ui().focus(*next, true);
         return true;
     }

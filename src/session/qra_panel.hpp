@@ -4,8 +4,8 @@
 #include <array>
 #include <string_view>
 
-#include "model/entry_filter.hpp"
 #include "database/qra_list.hpp"
+#include "model/entry_filter.hpp"
 
 namespace loxar {
 
@@ -15,8 +15,8 @@ void aprosagok_qra_beolvasas(Session& s);  // "Beolvasás"
 void aprosagok_qra_mentes(Session& s);     // "Mentés"
 void hivojel_lista_hozzaadas(Session& s, IrasFunkcio iras_funkcio);
 void hivojel_lista_cmd_Click(Session& s, int index);  // the six buttons by index
-void uj_qra_lista(Session& s);              // "Új lista"
-void lista_hivojel_text_Change(Session& s);  // as-you-type selection
+void uj_qra_lista(Session& s);                        // "Új lista"
+void lista_hivojel_text_Change(Session& s);           // as-you-type selection
 void hivojel_qra_lista_DblClick(Session& s, long index);
 void hivojel_qra_lista_shift_delete(Session& s);
 

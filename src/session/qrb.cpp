@@ -68,30 +68,26 @@ void qrb_eredmeny_kiiras(Session& s) {
 
 int ylom_points(char own_sex, char partner_sex) {
     if (own_sex == 'F' && partner_sex == 'F') return 1;
-    const bool known =
-        (own_sex == 'F' || own_sex == 'N') && (partner_sex == 'F' || partner_sex == 'N');
+    const bool known = (own_sex == 'F' || own_sex == 'N') && (partner_sex == 'F' || partner_sex == 'N');
     return known ? 5 : 0;
 }
 
 void tavolsag_szamolo_rutin(Session& s) {
     switch (s.contest()) {
         case ContestType::YlOm: {
-            const int points = s.qso.kapott_sex_combo.list_index == 0
-                                   ? 0
-                                   : ylom_points(first_letter(s.qso.sex_combo),
-                                                 first_letter(s.qso.kapott_sex_combo));
+            const int points =
+                s.qso.kapott_sex_combo.list_index == 0
+                    ? 0
+                    : ylom_points(first_letter(s.qso.sex_combo), first_letter(s.qso.kapott_sex_combo));
             s.qso.tavolsag_text = zero_pad(points, 5);
             s.qso.pontszam_text = zero_pad(points, 5);
             s.iranyszog_text = "???";
             break;
         }
-        case ContestType::Exchange:
-            special_szabaly_szamolas(s);
-            break;
+        case ContestType::Exchange: special_szabaly_szamolas(s); break;
         case ContestType::Hadx:
         case ContestType::RudxAll:
-        case ContestType::RudxTwo:
-            break;
+        case ContestType::RudxTwo: break;
         case ContestType::CqwwVhf: {
             const Text name = band_name(s.current_band_index);
             const char* points = name.starts_with("50 MHz ")   ? "1"

@@ -1,21 +1,20 @@
 // Editing and deleting logged QSOs.
 #include "session/qso_edit.hpp"
 
-#include "session/questions.hpp"
-
+#include "model/file_io.hpp"
+#include "model/qso_line.hpp"
 #include "session/backup.hpp"
 #include "session/clock.hpp"
 #include "session/edit_mode.hpp"
-#include "model/file_io.hpp"
 #include "session/log_commands.hpp"
 #include "session/log_file.hpp"
 #include "session/numbering.hpp"
-#include "session/qso_entry.hpp"
-#include "model/qso_line.hpp"
-#include "session/qso_restore.hpp"
 #include "session/own_data.hpp"
-#include "session/scoring.hpp"
 #include "session/qrb.hpp"
+#include "session/qso_entry.hpp"
+#include "session/qso_restore.hpp"
+#include "session/questions.hpp"
+#include "session/scoring.hpp"
 
 namespace loxar {
 
@@ -39,22 +38,19 @@ long edited_line(const Session& s) {
 // Builds the rewritten line by contest type and puts it at the end of the list.
 Text rewrite_edited_qso(Session& s) {
     const T type = s.contest();
-    const bool recompute_distance = !(type == T::HaQrp || type == T::Dx || type == T::Nmark ||
-                                      type == T::SilentKeyMem || type == T::Swl);
+    const bool recompute_distance =
+        !(type == T::HaQrp || type == T::Dx || type == T::Nmark || type == T::SilentKeyMem || type == T::Swl);
     if (recompute_distance) tavolsag_szamolo_rutin(s);
     short funkcio = kFunkcioRewrite;
     Text line = build_log_line(s, funkcio);
     s.log_lista.add(line);
 
     switch (type) {
-        case T::Swl:
-            break;
+        case T::Swl: break;
         case T::HaQrp:
         case T::Dx:
         case T::Nmark:
-        case T::SilentKeyMem:
-            ossz_pontszam_szamolas(s);
-            break;
+        case T::SilentKeyMem: ossz_pontszam_szamolas(s); break;
         case T::RhOb:
             // RH-OB is logged in real time: the time field catches up at once.
             szerkesztes_mod_kikapcsolas(s);
@@ -95,9 +91,13 @@ void after_delete(Session& s) {
 
 }  // namespace
 
-void log_lista_DblClick(Session& s) { qso_sor_visszatoltes(s); }
+void log_lista_DblClick(Session& s) {
+    qso_sor_visszatoltes(s);
+}
 
-void edit_cmd_Click(Session& s) { qso_sor_visszatoltes(s); }
+void edit_cmd_Click(Session& s) {
+    qso_sor_visszatoltes(s);
+}
 
 void edit_sorszam_text_GotFocus(Session& s) {
     if (s.edit_mode == 0) return;
@@ -106,7 +106,9 @@ void edit_sorszam_text_GotFocus(Session& s) {
     s.ui().refresh(Aspect::View);
 }
 
-void edit_sorszam_text_KeyPress(Session& s) { s.ui().beep(); }
+void edit_sorszam_text_KeyPress(Session& s) {
+    s.ui().beep();
+}
 
 void log_felulir_cmd_Click(Session& s) {
     if (QRA_ellenorzes(s, s.qso.kapott_QRA_text) == 0) return;

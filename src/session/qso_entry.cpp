@@ -1,24 +1,23 @@
 // QSO entry: keys and events of the entry fields, leaving the callsign, adding a QSO.
 #include "session/qso_entry.hpp"
 
-#include "session/questions.hpp"
-
-#include "session/backup.hpp"
-#include "session/clock.hpp"
-#include "session/duplicates.hpp"
+#include "database/db_lookup.hpp"
 #include "model/entry_filter.hpp"
 #include "model/file_io.hpp"
-#include "session/log_file.hpp"
-#include "session/log_commands.hpp"
-#include "session/numbering.hpp"
 #include "model/qso_line.hpp"
-#include "session/startup.hpp"
-#include "session/own_data.hpp"
-#include "session/db_lookup.hpp"
-#include "database/db_lookup.hpp"
-#include "session/qrb.hpp"
 #include "rules/qso_rules.hpp"
+#include "session/backup.hpp"
+#include "session/clock.hpp"
+#include "session/db_lookup.hpp"
+#include "session/duplicates.hpp"
+#include "session/log_commands.hpp"
+#include "session/log_file.hpp"
+#include "session/numbering.hpp"
+#include "session/own_data.hpp"
+#include "session/qrb.hpp"
+#include "session/questions.hpp"
 #include "session/scoring.hpp"
+#include "session/startup.hpp"
 
 namespace loxar {
 
@@ -27,14 +26,23 @@ namespace {
 using T = ContestType;
 
 bool one_of(T t, std::initializer_list<T> types) {
-    for (T x : types) if (x == t) return true;
+    for (T x : types)
+        if (x == t) return true;
     return false;
 }
 
 // Error bits of the validation, in the order their texts are listed.
 enum : unsigned short {
-    kBadCall = 1, kBadLocator = 2, kBadRxReport = 4, kBadTxReport = 8, kBadRxSerial = 16,
-    kBadTxSerial = 32, kBadMode = 64, kBadSex = 128, kBadName = 256, kBadDate = 512,
+    kBadCall = 1,
+    kBadLocator = 2,
+    kBadRxReport = 4,
+    kBadTxReport = 8,
+    kBadRxSerial = 16,
+    kBadTxSerial = 32,
+    kBadMode = 64,
+    kBadSex = 128,
+    kBadName = 256,
+    kBadDate = 512,
 };
 
 unsigned short validation_mask(QsoRecord& r, T type) {
@@ -116,14 +124,16 @@ constexpr std::string_view kTxName = "kuldott_nev_text";
 
 // Fields that take Enter (add) and Space (next field).
 bool is_entry_field(std::string_view c) {
-    for (std::string_view f : {kCall, kRxReport, kRxSerial, kRxLocator, kRxName, kTxReport, kTxSerial,
-                               kTxName, kCall2}) {
+    for (std::string_view f :
+         {kCall, kRxReport, kRxSerial, kRxLocator, kRxName, kTxReport, kTxSerial, kTxName, kCall2}) {
         if (c == f) return true;
     }
     return false;
 }
 
-void refresh_entry(Session& s) { s.ui().refresh(Aspect::EntryFields); }
+void refresh_entry(Session& s) {
+    s.ui().refresh(Aspect::EntryFields);
+}
 
 void set_view_enabled(Session& s, std::string_view control, bool on) {
     s.view[std::string(control)].enabled = on;
@@ -210,7 +220,9 @@ void after_appending(Session& s) {
 
 }  // namespace
 
-char entry_char(std::string_view control, char c) { return filter_char(entry_field_kind(control), c); }
+char entry_char(std::string_view control, char c) {
+    return filter_char(entry_field_kind(control), c);
+}
 
 std::optional<std::string_view> space_target(ContestType type, std::string_view c) {
     if (c == kCall || c == kCall2) return type == T::CqwwVhf ? kRxLocator : kRxSerial;
@@ -315,9 +327,9 @@ void entry_field_changed(Session& s, std::string_view control) {
 
 void entry_label_cmd_Click(Session& s, std::string_view button) {
     static constexpr std::pair<std::string_view, std::string_view> kTargets[] = {
-        {"kapott_hivojel_cmd", kCall},    {"kapott_cmd", kRxReport},        {"kapott_sorszam_cmd", kRxSerial},
-        {"kapott_QRA_cmd", kRxLocator},   {"kapoo_nev_cmd", kRxName},       {"kuldott_riport_cmd", kTxReport},
-        {"kuldott_sorszam_cmd", kTxSerial}, {"kuldott_nev_cmd", kTxName},   {"hivojel_2_cmd", kCall2},
+        {"kapott_hivojel_cmd", kCall},      {"kapott_cmd", kRxReport},    {"kapott_sorszam_cmd", kRxSerial},
+        {"kapott_QRA_cmd", kRxLocator},     {"kapoo_nev_cmd", kRxName},   {"kuldott_riport_cmd", kTxReport},
+        {"kuldott_sorszam_cmd", kTxSerial}, {"kuldott_nev_cmd", kTxName}, {"hivojel_2_cmd", kCall2},
     };
     if (button == "kapott_cmd") {
         s.qso.kapott_riport_text = s.qso.mod_combo.text() == "CW" ? "599" : "59";
@@ -376,7 +388,8 @@ void hozzaadas_rutin(Session& s) {
         return;
     }
     // A sixth digit would not fit the line: the QSO stays in the fields, nothing is written.
-    const auto numbered = std::max(static_cast<std::size_t>(largest_log_number(s.log_lista)), s.log_lista.size());
+    const auto numbered =
+        std::max(static_cast<std::size_t>(largest_log_number(s.log_lista)), s.log_lista.size());
     if (log_overflows(s, numbered + 1)) return;
     // The country, points and marker must be those of this callsign, not of the one before.
     if (trim(s.qso.kapott_hivojel_text) != s.evaluated_callsign && s.qso.mod_combo.list_index > 0) {
@@ -417,7 +430,8 @@ void hozzaadas_rutin(Session& s) {
     s.log_lista.list_index = static_cast<long>(last);
     ui.refresh(Aspect::LogList);
     if (s.auto_torles_check) torles_rutin(s);
-    if (!log_mentes(s, band_save_path(s))) ui.notice(hu(u8"Nem sikerült menteni: ") + text_path(band_save_path(s)));
+    if (!log_mentes(s, band_save_path(s)))
+        ui.notice(hu(u8"Nem sikerült menteni: ") + text_path(band_save_path(s)));
     auto_log_mentes(s);
     live_duplicate_search(s);
     ui.refresh(Aspect::All);
@@ -428,7 +442,9 @@ void hozzaadas_rutin(Session& s) {
     }
 }
 
-void log_hozzaad_cmd_Click(Session& s) { hozzaadas_rutin(s); }
+void log_hozzaad_cmd_Click(Session& s) {
+    hozzaadas_rutin(s);
+}
 
 void torles_rutin(Session& s) {
     log_inic_rutin(s);
@@ -485,14 +501,10 @@ Text build_log_line(Session& s, short& funkcio) {
             }
             return QRP_sor_osszeallitas(s.qso, funkcio, marker);
         }
-        case LineLayout::Skm:
-            return SKM_sor_osszeallitas(s.qso, funkcio, s.restored_itu_zone);
-        case LineLayout::Nmark:
-            return NMARK_sor_osszeallitas(s.qso, funkcio);
-        case LineLayout::Swl:
-            return SWL_log_sor_osszeallitas(s.qso, funkcio);
-        case LineLayout::General:
-            break;
+        case LineLayout::Skm: return SKM_sor_osszeallitas(s.qso, funkcio, s.restored_itu_zone);
+        case LineLayout::Nmark: return NMARK_sor_osszeallitas(s.qso, funkcio);
+        case LineLayout::Swl: return SWL_log_sor_osszeallitas(s.qso, funkcio);
+        case LineLayout::General: break;
     }
     return log_sor_osszeallitas(s.qso, s.contest(), funkcio);
 }

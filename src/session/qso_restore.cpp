@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "model/bands.hpp"
-#include "session/edit_mode.hpp"
 #include "model/qso_line.hpp"
+#include "session/edit_mode.hpp"
 #include "session/session.hpp"
 
 namespace loxar {
@@ -58,16 +58,11 @@ const std::vector<Cell>& cells_of(LineLayout layout) {
         {Band, {21, 7}}};
     // clang-format on
     switch (layout) {
-        case LineLayout::Qrp:
-            return qrp;
-        case LineLayout::Skm:
-            return skm;
-        case LineLayout::Nmark:
-            return nmark;
-        case LineLayout::Swl:
-            return swl;
-        case LineLayout::General:
-            break;
+        case LineLayout::Qrp: return qrp;
+        case LineLayout::Skm: return skm;
+        case LineLayout::Nmark: return nmark;
+        case LineLayout::Swl: return swl;
+        case LineLayout::General: break;
     }
     return general;
 }
@@ -153,8 +148,7 @@ void apply(Session& s, const RestoredQso& r) {
             break;
         }
     }
-    if (r.received_sex)
-        q.kapott_sex_combo.set(*r.received_sex == 'N' ? 1 : *r.received_sex == 'F' ? 2 : 0);
+    if (r.received_sex) q.kapott_sex_combo.set(*r.received_sex == 'N' ? 1 : *r.received_sex == 'F' ? 2 : 0);
     if (r.country_marker) s.restored_country_marker = *r.country_marker;
     s.restored_itu_zone = r.itu_zone.value_or(Text());
 

@@ -16,8 +16,7 @@ Text hadx_marker(const Session& s, const StationCountry& c, int band, bool mode_
 Text rudx_marker(const Session& s, const StationCountry& c, int band, bool mode_chosen) {
     if (!mode_chosen) return "--/--";
     const bool new_country = c.country_index > 0 && !country_marked(s, c.country_index, band);
-    const bool new_oblast =
-        c.russian && c.oblast_index > 0 && !oblast_marked(s, c.oblast_index, band);
+    const bool new_oblast = c.russian && c.oblast_index > 0 && !oblast_marked(s, c.oblast_index, band);
     return Text(new_country ? "DX/" : "--/") + (new_oblast ? "OB" : "--");
 }
 

@@ -6,8 +6,8 @@
 #include <set>
 #include <vector>
 
-#include "session/backup.hpp"
 #include "model/file_io.hpp"
+#include "session/backup.hpp"
 #include "session/log_file.hpp"
 #include "session/numbering.hpp"
 #include "session/qso_entry.hpp"
@@ -27,7 +27,9 @@ Time written_at(const fs::path& p) {
     return ec ? Time::min() : t;
 }
 
-Text file_name(const fs::path& p) { return text_path(p.filename()); }
+Text file_name(const fs::path& p) {
+    return text_path(p.filename());
+}
 
 Text qsos_from(std::size_t count, const fs::path& p) {
     return std::to_string(count) + hu(u8" QSO a(z) ") + file_name(p) + hu(u8" file-ból");
@@ -83,7 +85,9 @@ const Source* most_complete(const std::vector<Source>& sources, const Source* tr
 
 }  // namespace
 
-Text qso_identity(const Text& line) { return col(line, 1, 40); }
+Text qso_identity(const Text& line) {
+    return col(line, 1, 40);
+}
 
 std::vector<Text> unsaved_backup_tail(const std::vector<Text>& backup, const std::vector<Text>& log) {
     std::set<Text> logged;

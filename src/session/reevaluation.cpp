@@ -4,10 +4,10 @@
 #include <algorithm>
 #include <set>
 
-#include "session/log_commands.hpp"
-#include "model/log_fields.hpp"
 #include "database/callsign_db.hpp"
+#include "model/log_fields.hpp"
 #include "rules/locator.hpp"
+#include "session/log_commands.hpp"
 #include "session/scoring.hpp"
 
 namespace loxar {
@@ -17,13 +17,21 @@ namespace {
 using T = ContestType;
 using enum Field;
 
-Text general(const Text& line, Field f) { return field(line, LineLayout::General, f); }
-Text qrp(const Text& line, Field f) { return field(line, LineLayout::Qrp, f); }
-Text skm_field(const Text& line, Field f) { return field(line, LineLayout::Skm, f); }
+Text general(const Text& line, Field f) {
+    return field(line, LineLayout::General, f);
+}
+Text qrp(const Text& line, Field f) {
+    return field(line, LineLayout::Qrp, f);
+}
+Text skm_field(const Text& line, Field f) {
+    return field(line, LineLayout::Skm, f);
+}
 
 // The callsign the scoring keys by: its first 19 columns, as the result calculation reads it.
 constexpr std::size_t kScoredCallWidth = 19;
-Text scored_call(const Text& line) { return trim(col(general(line, Call), 1, kScoredCallWidth)); }
+Text scored_call(const Text& line) {
+    return trim(col(general(line, Call), 1, kScoredCallWidth));
+}
 
 // Points never fill more than their five columns; a larger product is written as the largest.
 constexpr long long kMaxLinePoints = 99999;
@@ -36,7 +44,9 @@ bool mode_chosen(const Text& mode_field) {
 // Lines between two redraws of the progress label.
 constexpr std::size_t kProgressStep = 100;
 
-Text points5(long long points) { return zero_pad(points, 5); }
+Text points5(long long points) {
+    return zero_pad(points, 5);
+}
 
 // A line of the general layout by its own separators (the "=" after the callsign at column 41 and
 // after the points at column 86); a QRP, SKM or listener's line has other text there.
@@ -80,9 +90,7 @@ public:
     long capped_lines() const { return capped_; }
 
 private:
-    const CountryLookup& countries() const {
-        return s_.countries ? *s_.countries : Session::kNoCountries;
-    }
+    const CountryLookup& countries() const { return s_.countries ? *s_.countries : Session::kNoCountries; }
     StationCountry station(const Text& callsign) const {
         return station_country(countries(), s_.exchange_lista.items(), callsign);
     }
@@ -114,15 +122,13 @@ private:
     Text distance_scored(const Text& line) {
         if (!distance_missing(line)) return line;
         const Text distance = located_distance(line);
-        const long long points =
-            int_value(distance) * mode_multiplier(general(line, Mode), s_.rule_values);
+        const long long points = int_value(distance) * mode_multiplier(general(line, Mode), s_.rule_values);
         return rewritten(line, std::nullopt, distance, points5(capped(points)));
     }
 
     Text cqbp(const Text& line) {
         if (!general_line(line)) return line;
-        const Text distance =
-            distance_missing(line) ? located_distance(line) : general(line, Distance);
+        const Text distance = distance_missing(line) ? located_distance(line) : general(line, Distance);
         const long long points =
             cqbp_points(is_numeric(distance) ? int_value(distance) : 0, general(line, Mode),
                         line_band_index(general(line, Band)), s_.rule_values);
@@ -167,8 +173,7 @@ private:
 
     Text rhob(const Text& line) {
         // The key takes the callsign's first 12 columns, as the RH-OB rules count it.
-        const bool first =
-            rhob_keys_.insert(col(general(line, Call), 1, 12) + general(line, Mode)).second;
+        const bool first = rhob_keys_.insert(col(general(line, Call), 1, 12) + general(line, Mode)).second;
         return rewritten(line, std::nullopt, first ? "Multi" : "None ", "00001");
     }
 

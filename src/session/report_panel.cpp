@@ -2,15 +2,15 @@
 #include "session/report_panel.hpp"
 
 #include "model/file_io.hpp"
-#include "session/questions.hpp"
 #include "reports/adif_report.hpp"
 #include "reports/cabrillo_report.hpp"
 #include "reports/edi_report.hpp"
 #include "reports/result_fields.hpp"
-#include "session/report_source.hpp"
 #include "rules/contest_rules.hpp"
 #include "rules/scoring.hpp"
 #include "session/contest_rules.hpp"
+#include "session/questions.hpp"
+#include "session/report_source.hpp"
 #include "session/scoring.hpp"
 
 namespace loxar {
@@ -19,15 +19,24 @@ namespace {
 
 constexpr const char* kResultsHeader = "EDI data:";
 
-bool flag(const std::vector<char>& flags, std::size_t i) { return i < flags.size() && flags[i]; }
+bool flag(const std::vector<char>& flags, std::size_t i) {
+    return i < flags.size() && flags[i];
+}
 
-void show(Session& s, const char* control, bool visible) { s.view[control].visible = visible; }
+void show(Session& s, const char* control, bool visible) {
+    s.view[control].visible = visible;
+}
 
 // Formats whose result button has no calculation and only beeps.
 bool beeps_on_result(int format) {
     switch (format) {
-        case kFormatHaDx: case kFormatHaQrp: case kFormatRhOb: case kFormatRdxcAll:
-        case kFormatRdxcTwo: case kFormatHskc: case kFormatDx: return true;
+        case kFormatHaDx:
+        case kFormatHaQrp:
+        case kFormatRhOb:
+        case kFormatRdxcAll:
+        case kFormatRdxcTwo:
+        case kFormatHskc:
+        case kFormatDx: return true;
         default: return false;
     }
 }
@@ -56,7 +65,8 @@ Text report_extension(int format, const Text& previous) {
     switch (format) {
         case kFormatEdif: return "edi";
         case kFormatYlom: return "adi";
-        case kFormatExchange: case kFormatSwl: return previous;
+        case kFormatExchange:
+        case kFormatSwl: return previous;
         default: return "cbr";
     }
 }
@@ -178,8 +188,7 @@ void jegyzokonyv_cmd_Click(Session& s) {
 }
 
 void edi_save_riport_cmd_Click(Session& s) {
-    s.dialog.chooser_extension =
-        report_extension(s.formatum_combo.list_index, s.dialog.chooser_extension);
+    s.dialog.chooser_extension = report_extension(s.formatum_combo.list_index, s.dialog.chooser_extension);
     save_riport(s);
 }
 
@@ -253,10 +262,14 @@ void edi_erase_cmd_Click(Session& s) {
 
 void formatum_combo_Click(Session& s) {
     switch (s.formatum_combo.list_index) {
-        case kFormatYlom: case kFormatHaDx: case kFormatHaQrp: case kFormatRhOb:
-        case kFormatRdxcAll: case kFormatRdxcTwo: case kFormatHskc: case kFormatDx:
-            s.ui().beep();
-            break;
+        case kFormatYlom:
+        case kFormatHaDx:
+        case kFormatHaQrp:
+        case kFormatRhOb:
+        case kFormatRdxcAll:
+        case kFormatRdxcTwo:
+        case kFormatHskc:
+        case kFormatDx: s.ui().beep(); break;
         default: break;
     }
     show_format_frames(s);

@@ -13,7 +13,7 @@ void QSO_lista_toltes(Session& s);       // EDI QSO list with the flags of the l
 void CQWW_qso_lista_toltes(Session& s);  // CQ-WW-VHF QSO list
 void yl_qso_lista_toltes(Session& s);    // YL-OM result list
 void yl_statisztika_label_toltes(Session& s);
-void adif_erase_rutin(Session& s);       // YL-OM results emptied
+void adif_erase_rutin(Session& s);  // YL-OM results emptied
 
 // Runs the result calculation that a format uses; false when there is none or it stopped.
 bool run_result_calculation(Session& s, int format);
@@ -21,13 +21,13 @@ bool run_result_calculation(Session& s, int format);
 std::optional<Text> build_report(Session& s, int format);
 
 // Buttons, selectors and frames of the panel.
-void eredmeny_cmd_Click(Session& s);       // "Eredm. kiszámolás"
-void jegyzokonyv_cmd_Click(Session& s);    // "Jegyzőkönyv készités"
+void eredmeny_cmd_Click(Session& s);         // "Eredm. kiszámolás"
+void jegyzokonyv_cmd_Click(Session& s);      // "Jegyzőkönyv készités"
 void edi_save_riport_cmd_Click(Session& s);  // "Jegyzőkönyv mentés"
 void save_riport(Session& s);
-void edi_save_cmd_Click(Session& s);       // "Eredmény mentés"
-void edi_load_cmd_Click(Session& s);       // "Eredmény beolvasás"
-void edi_erase_cmd_Click(Session& s);      // "Eredmény törlés"
+void edi_save_cmd_Click(Session& s);   // "Eredmény mentés"
+void edi_load_cmd_Click(Session& s);   // "Eredmény beolvasás"
+void edi_erase_cmd_Click(Session& s);  // "Eredmény törlés"
 void formatum_combo_Click(Session& s);
 void edi_keret_eltuntetes(Session& s);
 void edi_valaszto_Click(Session& s, short option);
@@ -37,7 +37,7 @@ Text edi_results_file_text(const DataSheet& d);
 // Puts a results file back into the sheet; false when it is not one.
 bool apply_edi_results_file(DataSheet& d, const Text& bytes);
 
-void edi_erase_rutin(Session& s);        // clear the EDI results
+void edi_erase_rutin(Session& s);                 // clear the EDI results
 void jegyzokonyv_formatum_valasztas(Session& s);  // report format for the contest type
 
 }  // namespace loxar

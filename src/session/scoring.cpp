@@ -3,10 +3,10 @@
 
 #include <algorithm>
 
-#include "session/numbering.hpp"
 #include "database/callsign_db.hpp"
-#include "session/oblast_table.hpp"
 #include "rules/log_total.hpp"
+#include "session/numbering.hpp"
+#include "session/oblast_table.hpp"
 #include "session/reevaluation.hpp"
 
 namespace loxar {
@@ -33,7 +33,9 @@ void mark(std::vector<char>& table, int key, int band) {
     table[*slot] = 1;
 }
 
-bool mode_chosen(const Session& s) { return s.qso.mod_combo.list_index > 0; }
+bool mode_chosen(const Session& s) {
+    return s.qso.mod_combo.list_index > 0;
+}
 
 // Counters held in 16 bits stop at the largest value instead of wrapping round.
 short clamp16(long long v) {
@@ -46,10 +48,18 @@ void refresh(Session& s, Aspect a) {
 
 }  // namespace
 
-bool country_marked(const Session& s, int key, int band) { return marked(s.country_marks, key, band); }
-void mark_country(Session& s, int key, int band) { mark(s.country_marks, key, band); }
-bool oblast_marked(const Session& s, int key, int band) { return marked(s.oblast_marks, key, band); }
-void mark_oblast(Session& s, int key, int band) { mark(s.oblast_marks, key, band); }
+bool country_marked(const Session& s, int key, int band) {
+    return marked(s.country_marks, key, band);
+}
+void mark_country(Session& s, int key, int band) {
+    mark(s.country_marks, key, band);
+}
+bool oblast_marked(const Session& s, int key, int band) {
+    return marked(s.oblast_marks, key, band);
+}
+void mark_oblast(Session& s, int key, int band) {
+    mark(s.oblast_marks, key, band);
+}
 
 bool has_multiplier_key(const Session& s, const Text& key) {
     const auto& items = s.sort_combo.items;
@@ -134,16 +144,15 @@ void SKM_ertekeles(Session& s, Text& result) {
         return;
     }
     const CountryLookup& countries = s.countries ? *s.countries : Session::kNoCountries;
-    const StationCountry c =
-        station_country(countries, s.exchange_lista.items(), s.qso.kapott_hivojel_text);
+    const StationCountry c = station_country(countries, s.exchange_lista.items(), s.qso.kapott_hivojel_text);
     s.current_country_index = static_cast<short>(c.country_index);
     s.current_continent = c.continent;
     s.current_country_name = c.country_name;
     s.current_oblast_name = c.oblast_name;
     s.current_oblast_index = static_cast<short>(c.oblast_index);
 
-    const SkmEvaluation e = skm_evaluation(s, c, s.qso.kapott_QRA_text, s.qso.kapott_sorszam_text,
-                                           s.current_band_index);
+    const SkmEvaluation e =
+        skm_evaluation(s, c, s.qso.kapott_QRA_text, s.qso.kapott_sorszam_text, s.current_band_index);
     s.qso.kapott_QRA_text = e.zone;
     s.qso.pontszam_text = e.points;
     s.held_multiplier_key = e.held_key;

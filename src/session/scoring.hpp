@@ -1,8 +1,8 @@
 // Points, multiplier markers and the claimed score.
 #pragma once
 
-#include "session/session.hpp"
 #include "session/qso_rules.hpp"
+#include "session/session.hpp"
 
 namespace loxar {
 

@@ -7,24 +7,24 @@
 #include <memory>
 #include <string>
 
+#include "database/callsign_db.hpp"
+#include "database/qra_list.hpp"
+#include "database/summary_viewer.hpp"
+#include "exchange/import_state.hpp"
 #include "model/bands.hpp"
 #include "model/callsign_index.hpp"
 #include "model/contest_types.hpp"
-#include "model/paths.hpp"
-#include "model/view.hpp"
-#include "reports/sheet_state.hpp"
 #include "model/country_lookup.hpp"
-#include "session/ports.hpp"
+#include "model/paths.hpp"
 #include "model/qso_record.hpp"
+#include "model/view.hpp"
 #include "model/widgets.hpp"
-#include "database/callsign_db.hpp"
-#include "exchange/import_state.hpp"
-#include "database/qra_list.hpp"
-#include "database/summary_viewer.hpp"
+#include "reports/sheet_state.hpp"
 #include "rules/locator.hpp"
 #include "rules/scoring.hpp"
-#include "statistics/statistics_state.hpp"
+#include "session/ports.hpp"
 #include "station/station_control.hpp"
+#include "statistics/statistics_state.hpp"
 #include "text/text.hpp"
 
 namespace loxar {
@@ -48,13 +48,13 @@ struct Session {
     QsoRecord qso;
     StationFields station;
     DataSheet sheet;
-    Text pontos_ido;  // the clock field
+    Text pontos_ido;      // the clock field
     Text last_save_time;  // hh:mm:ss of the last write of the log (working save, LOG); empty: none yet
     Text szorzo_text = "0";
     Text ossz_pontszam_text = "0";
     bool real_time_check = true;
-    bool automata_check = true;     // database lookup when the callsign is left
-    bool auto_torles_check = false; // clear the entry fields after each QSO
+    bool automata_check = true;      // database lookup when the callsign is left
+    bool auto_torles_check = false;  // clear the entry fields after each QSO
 
     // Selectors of the log panel.
     Combo szabaly_combo;
@@ -84,21 +84,21 @@ struct Session {
     bool start_loaded = false;
     Panel panel = Panel::Log;
     short panel_mode = 0;
-    short saved_real_time = 0;    // switches held while edit mode is on
+    short saved_real_time = 0;  // switches held while edit mode is on
     short saved_auto_lookup = 0;
     char restored_country_marker = '-';  // QRP marker kept between restore and rewrite
-    Text restored_itu_zone;  // SKM received ITU zone kept between restore and rewrite
+    Text restored_itu_zone;              // SKM received ITU zone kept between restore and rewrite
 
     // Locators, distance and bearing: the last computation and the bearing field.
     QrbValues qrb;
     Text iranyszog_text;
 
     // Callsign database and the Russian oblast table.
-    CallsignDb qra_sort_lista;  // the database list; its current record is what the window shows
-    short database_loaded = 0;  // lookups are off while 0
-    ListBox qra_lista;          // locators of the station found last
-    ListBox exchange_lista;     // entries of the oblast table
-    Text ru_exchange_status;    // status of the last oblast table load, for a label
+    CallsignDb qra_sort_lista;    // the database list; its current record is what the window shows
+    short database_loaded = 0;    // lookups are off while 0
+    ListBox qra_lista;            // locators of the station found last
+    ListBox exchange_lista;       // entries of the oblast table
+    Text ru_exchange_status;      // status of the last oblast table load, for a label
     QraListPanel qra_list_panel;  // "Hívójel lista": the working list and its entry fields
     SummaryPanel summary_panel;   // "Összesítő"
 
@@ -138,9 +138,9 @@ struct Session {
     Text current_country_name;
     Text current_oblast_name;
     short current_oblast_index = 0;  // RUDX oblast mark key
-    Text qth_label;   // information label: country, continent, oblast, YL-OM pairs
-    Text qso_label;   // counter label of the total
-    ListBox talalt_log_lista;  // earlier QSOs with the station being typed
+    Text qth_label;                  // information label: country, continent, oblast, YL-OM pairs
+    Text qso_label;                  // counter label of the total
+    ListBox talalt_log_lista;        // earlier QSOs with the station being typed
     // HSKC or SILENT KEY MEM key worked out for the QSO being entered, added to sort_combo when
     // the QSO is added; empty when there is none.
     Text held_multiplier_key;

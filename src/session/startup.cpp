@@ -4,24 +4,24 @@
 #include "model/default_data.hpp"
 #include "model/file_io.hpp"
 #include "model/log_fields.hpp"
-#include "session/log_file.hpp"
-#include "session/numbering.hpp"
 #include "model/paths.hpp"
+#include "rules/rule_files.hpp"
+#include "session/adif_export.hpp"
+#include "session/calling.hpp"
+#include "session/contest_rules.hpp"
+#include "session/country_table.hpp"
+#include "session/data_sheet.hpp"
+#include "session/keying_box.hpp"
+#include "session/log_file.hpp"
+#include "session/log_import.hpp"
+#include "session/numbering.hpp"
+#include "session/oblast_table.hpp"
+#include "session/own_data.hpp"
 #include "session/qso_entry.hpp"
 #include "session/recovery.hpp"
-#include "session/own_data.hpp"
-#include "session/data_sheet.hpp"
 #include "session/report_panel.hpp"
-#include "session/adif_export.hpp"
-#include "session/log_import.hpp"
-#include "session/country_table.hpp"
-#include "session/oblast_table.hpp"
-#include "session/calling.hpp"
 #include "session/scoring.hpp"
 #include "session/window_state.hpp"
-#include "session/contest_rules.hpp"
-#include "rules/rule_files.hpp"
-#include "session/keying_box.hpp"
 
 namespace loxar {
 
@@ -59,8 +59,8 @@ void form_inic(Session& s) {
          {hu(u8"Nincs automatikus mentés"), hu(u8"Mentés közös file-ba"), hu(u8"Mentés sávonként file-ba")},
          0);
     fill(s.formatum_combo,
-         {"EDIF", "YLOM", "HA-DX", "CQ-WW-VHF", "HA-QRP", "RH-OB", "RDXC-ALL", "RDXC-TWO", "HSKC",
-          "SKMC", "DX", "EXCHANGE", "NMARK", "REF", "SWL"},
+         {"EDIF", "YLOM", "HA-DX", "CQ-WW-VHF", "HA-QRP", "RH-OB", "RDXC-ALL", "RDXC-TWO", "HSKC", "SKMC",
+          "DX", "EXCHANGE", "NMARK", "REF", "SWL"},
          0);
     s.sort_combo = {};
 

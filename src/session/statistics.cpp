@@ -1,10 +1,10 @@
 // The statistics page on the session: the panel, the chart's numbers, the save.
 #include "session/statistics.hpp"
 
-#include "reports/result_fields.hpp"
-#include "session/vegyes_panel.hpp"
 #include "model/file_io.hpp"
+#include "reports/result_fields.hpp"
 #include "session/list_save.hpp"
+#include "session/vegyes_panel.hpp"
 
 namespace loxar {
 

@@ -1,7 +1,7 @@
 #include "session/status_line.hpp"
 
-#include "session/clock.hpp"
 #include "model/file_io.hpp"
+#include "session/clock.hpp"
 #include "text/text.hpp"
 
 namespace loxar {
@@ -11,8 +11,9 @@ Text status_line(const Session& s) {
     const Text band = trim(s.qso.band_text);
     const Text saved = s.last_save_time.empty() ? hu(u8"még nincs") : s.last_save_time;
     return hu(u8"Könyvtár: ") + text_path(s.paths.home) + "  |  " + hu(u8"Verseny: ") +
-           (contest.empty() ? Text("...") : contest) + "  |  " + hu(u8"Sáv: ") + band + "  |  QSO: " +
-           std::to_string(s.log_lista.size()) + "  |  " + log_time_note(s) + "  |  " + hu(u8"Utolsó mentés: ") + saved;
+           (contest.empty() ? Text("...") : contest) + "  |  " + hu(u8"Sáv: ") + band +
+           "  |  QSO: " + std::to_string(s.log_lista.size()) + "  |  " + log_time_note(s) + "  |  " +
+           hu(u8"Utolsó mentés: ") + saved;
 }
 
 }  // namespace loxar

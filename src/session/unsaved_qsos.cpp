@@ -3,8 +3,8 @@
 
 #include <set>
 
-#include "session/backup.hpp"
 #include "model/file_io.hpp"
+#include "session/backup.hpp"
 #include "session/log_file.hpp"
 #include "session/recovery.hpp"
 
@@ -38,7 +38,8 @@ std::size_t unsaved_qso_count(const Session& s) {
     for (const fs::path& p : matching_files(s.paths.system_dir, "tmp_log", ".dat")) working.push_back(p);
     for (const fs::path& p : working) add_identities(unsaved, read_log_file(p).qso_lines());
     for (const fs::path& p : matching_files(s.paths.backup_dir, "", "")) {
-        if (const std::optional<Text> bytes = read_file(p)) add_identities(unsaved, rebuild_from_backup(*bytes).log);
+        if (const std::optional<Text> bytes = read_file(p))
+            add_identities(unsaved, rebuild_from_backup(*bytes).log);
     }
     return not_in_log_files(s, std::move(unsaved));
 }
@@ -53,8 +54,8 @@ std::size_t unsaved_qsos_replaced_by(const Session& s, const std::vector<Text>& 
 Text unsaved_qso_warning(std::size_t count, const Text& consequence) {
     if (count == 0) return {};
     return kCrLf + kCrLf + hu(u8"Figyelem: ") + std::to_string(count) +
-           hu(u8" QSO nincs elmentve a LOG mappába, csak a munka- és backup file-okban van meg.") +
-           kCrLf + consequence;
+           hu(u8" QSO nincs elmentve a LOG mappába, csak a munka- és backup file-okban van meg.") + kCrLf +
+           consequence;
 }
 
 }  // namespace loxar

@@ -5,8 +5,8 @@
 
 namespace loxar {
 
-void vegyes_panel_mutatas(Session& s, const Text& caption,
-                          std::initializer_list<std::u8string_view> buttons, bool with_selector) {
+void vegyes_panel_mutatas(Session& s, const Text& caption, std::initializer_list<std::u8string_view> buttons,
+                          bool with_selector) {
     s.panel = Panel::Vegyes;
     s.view["vegyes_keret"].caption = caption;
     s.view["vegyes_label"].visible = with_selector;

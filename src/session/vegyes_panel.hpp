@@ -14,7 +14,7 @@ inline constexpr int kVegyesButtons = 5;
 
 // Shows the panel with `caption`: the first buttons enabled with `buttons` as captions, the others
 // hidden, and the label with its selector only `with_selector`.
-void vegyes_panel_mutatas(Session& s, const Text& caption,
-                          std::initializer_list<std::u8string_view> buttons, bool with_selector);
+void vegyes_panel_mutatas(Session& s, const Text& caption, std::initializer_list<std::u8string_view> buttons,
+                          bool with_selector);
 
 }  // namespace loxar

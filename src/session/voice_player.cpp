@@ -6,8 +6,8 @@ namespace loxar {
 bool hang_lejatszo_ellenorzes(Session& s) {
     if (s.ports.player && s.ports.player->available()) return true;
     s.ui().beep();
-    s.ui().message(hu(u8"A hangüzenetek nem játszhatók le: ezen a gépen nincs működő hanglejátszó") +
-                   kCrLf + hu(u8"(GStreamer bővítmények: gstreamer1.0-plugins-base, gstreamer1.0-plugins-good)."));
+    s.ui().message(hu(u8"A hangüzenetek nem játszhatók le: ezen a gépen nincs működő hanglejátszó") + kCrLf +
+                   hu(u8"(GStreamer bővítmények: gstreamer1.0-plugins-base, gstreamer1.0-plugins-good)."));
     return false;
 }
 

@@ -1,9 +1,9 @@
 // Function keys, the transmitter key and the keying-speed keys.
 #include "session/window_keys.hpp"
 
-#include "session/startup.hpp"
 #include "session/calling.hpp"
 #include "session/keying_box.hpp"
+#include "session/startup.hpp"
 
 namespace loxar {
 

@@ -32,7 +32,9 @@ void set_band(Session& s, const Text& v) {
     s.sheet.tx_PBand = band_wavelength(*n);
 }
 
-Text flag(bool b) { return b ? "1" : "0"; }
+Text flag(bool b) {
+    return b ? "1" : "0";
+}
 
 struct Entry {
     const char* key;
@@ -87,7 +89,9 @@ void for_each_value(const Text& bytes, F each) {
     }
 }
 
-std::filesystem::path state_path(const Session& s) { return s.paths.system_dir / kWindowStateFile; }
+std::filesystem::path state_path(const Session& s) {
+    return s.paths.system_dir / kWindowStateFile;
+}
 
 }  // namespace
 

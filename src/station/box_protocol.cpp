@@ -7,8 +7,12 @@ namespace loxar {
 
 namespace {
 
-char digit(int n) { return static_cast<char>('0' + std::clamp(n, 0, 9)); }
-char flag(bool on) { return on ? '1' : '0'; }
+char digit(int n) {
+    return static_cast<char>('0' + std::clamp(n, 0, 9));
+}
+char flag(bool on) {
+    return on ? '1' : '0';
+}
 
 constexpr long long kHeardWithinMs = 1000;
 constexpr long long kSilentAfterMs = 2000;
@@ -31,7 +35,9 @@ Text amplifier_line(const KeyerSettings& k) {
     return t + kCrLf;
 }
 
-Text cw_message_command(const Text& expanded_message) { return "s" + expanded_message + " \r"; }
+Text cw_message_command(const Text& expanded_message) {
+    return "s" + expanded_message + " \r";
+}
 
 std::vector<Text> split_replies(Text& receive_line, std::string_view incoming) {
     std::vector<Text> lines;
@@ -67,7 +73,9 @@ BoxStatus read_status(std::string_view line) {
     return st;
 }
 
-Text identification_text(std::string_view line) { return trim(col(line, 3, 35)); }
+Text identification_text(std::string_view line) {
+    return trim(col(line, 3, 35));
+}
 
 std::array<int, 3> status_gains(std::string_view status) {
     std::array<int, 3> gains{-1, -1, -1};
@@ -78,7 +86,8 @@ std::array<int, 3> status_gains(std::string_view status) {
     return gains;
 }
 
-Text eprom_settings_text(const Text& speed, bool left_hand, bool monitor, bool keyer, const Text& delay_digit) {
+Text eprom_settings_text(const Text& speed, bool left_hand, bool monitor, bool keyer,
+                         const Text& delay_digit) {
     const Text on = "Be", off = "Ki";
     return "WPM: " + speed + hu(u8"   Polaritás: ") + (left_hand ? hu(u8"Bal kéz") : hu(u8"Jobb kéz")) +
            "   Monitor: " + (monitor ? on : off) + "   Keyer: " + (keyer ? on : off) +

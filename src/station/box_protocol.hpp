@@ -26,10 +26,10 @@ ReplyKind reply_kind(std::string_view line);
 
 // What a status line ("w...") reports.
 struct BoxStatus {
-    Text shown;             // its first 40 characters
-    short remaining = 0;    // characters 5-7: characters still to send
-    bool calling = false;   // character 15 "1": the call button turns red
-    short stop = 0;         // character 21
+    Text shown;            // its first 40 characters
+    short remaining = 0;   // characters 5-7: characters still to send
+    bool calling = false;  // character 15 "1": the call button turns red
+    short stop = 0;        // character 21
 };
 BoxStatus read_status(std::string_view line);
 // Characters 3-37 of an identification line, trimmed.
@@ -38,7 +38,8 @@ Text identification_text(std::string_view line);
 std::array<int, 3> status_gains(std::string_view status);
 
 // The settings line shown in EPROM_lista.
-Text eprom_settings_text(const Text& speed, bool left_hand, bool monitor, bool keyer, const Text& delay_digit);
+Text eprom_settings_text(const Text& speed, bool left_hand, bool monitor, bool keyer,
+                         const Text& delay_digit);
 // The same, read from the EPROM's slot 0 as the box sends it back.
 Text eprom_settings_from_slot(std::string_view slot0);
 // "W1".."W4" with a CW message, CR LF.

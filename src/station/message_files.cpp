@@ -12,7 +12,9 @@ constexpr std::size_t kCallSettingsMostLines = 64;
 
 }  // namespace
 
-Text message_item(int k, const Text& shown) { return "F" + zero_pad(k, 2) + ":" + shown; }
+Text message_item(int k, const Text& shown) {
+    return "F" + zero_pad(k, 2) + ":" + shown;
+}
 
 Text voice_file_name(const Text& path) {
     // The folder separator of this system or of a file written on Windows.
@@ -21,9 +23,13 @@ Text voice_file_name(const Text& path) {
     return path.size() > 16 ? path.substr(path.size() - 16) : path;
 }
 
-bool empty_message(const Text& entry) { return entry.empty() || entry[0] == '-'; }
+bool empty_message(const Text& entry) {
+    return entry.empty() || entry[0] == '-';
+}
 
-Text message_set_header(MessageSet set) { return set == MessageSet::Cw ? "CW setup" : "Wave setup"; }
+Text message_set_header(MessageSet set) {
+    return set == MessageSet::Cw ? "CW setup" : "Wave setup";
+}
 
 Text message_set_text(MessageSet set, const std::array<Text, kMessageSlots>& messages) {
     Text t = message_set_header(set) + kCrLf;
@@ -60,14 +66,15 @@ Text call_settings_text(const CallSettings& c) {
     };
     messages(c.voice);
     messages(c.cw);
-    for (int n : {c.port, c.delay, c.wpm, int{c.left_hand}, int{c.elkey}, int{c.monitor}}) t += std::to_string(n) + kCrLf;
+    for (int n : {c.port, c.delay, c.wpm, int{c.left_hand}, int{c.elkey}, int{c.monitor}})
+        t += std::to_string(n) + kCrLf;
     return t + "End" + kCrLf;
 }
 
 std::optional<CallSettings> read_call_settings(std::string_view bytes) {
     std::vector<Text> lines = first_lines(bytes, kCallSettingsMostLines);
-    if (lines.size() < kCallSettingsLines || lines[0] != "Call data" || lines[14] != "=" || lines[28] != "=" ||
-        lines[35] != "End") {
+    if (lines.size() < kCallSettingsLines || lines[0] != "Call data" || lines[14] != "=" ||
+        lines[28] != "=" || lines[35] != "End") {
         return std::nullopt;
     }
     CallSettings c;

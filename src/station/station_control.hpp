@@ -19,16 +19,16 @@ enum class Tristate { Clear, Ticked, Grey };
 
 // Keyer settings of the calling panel.
 struct KeyerSettings {
-    Combo ismetles_combo;     // repeat period
-    Combo wpm_combo;          // keying speed
-    Combo kesleltetes_combo;  // delay
+    Combo ismetles_combo;                // repeat period
+    Combo wpm_combo;                     // keying speed
+    Combo kesleltetes_combo;             // delay
     std::array<Combo, 3> erosito_combo;  // microphone, PC audio and roger gains
     Combo billentyuzo_port_combo;
     // Roger beep; its index is kept in the own-data file (reports/own_data).
     Combo ROGER_combo{{"----", "T", "K", "I", "R", "Teszt"}, 0};
-    bool bal_kez_check = false;   // left-handed paddle
-    bool monitor_check = false;   // sidetone
-    bool elkey_check = false;     // electronic keyer rather than straight key
+    bool bal_kez_check = false;  // left-handed paddle
+    bool monitor_check = false;  // sidetone
+    bool elkey_check = false;    // electronic keyer rather than straight key
 };
 
 // How the box has been heard lately, for the lamp beside the port selector.
@@ -83,9 +83,9 @@ struct StationControl {
     // A tick that runs inside a wait of the calling step only polls the box.
     bool in_calling_step = false;
     bool eprom_busy = false;
-    bool lost_told = false;  // the operator heard once that the device went away
-    long long opened_ms = -1;     // monotonic time the port was opened
-    long long last_heard_ms = -1; // monotonic time of the last reply line
+    bool lost_told = false;        // the operator heard once that the device went away
+    long long opened_ms = -1;      // monotonic time the port was opened
+    long long last_heard_ms = -1;  // monotonic time of the last reply line
     long long last_status_ms = -1;
     BoxLamp lamp = BoxLamp::Closed;
 };

@@ -59,8 +59,8 @@ Text csv_field(const Text& v) {
 std::optional<long long> line_seconds(const Text& line, LineLayout layout) {
     const Text date = field(line, layout, Field::Date);
     const Text time = field(line, layout, Field::Time);
-    if (date.size() != 10 || time.size() != 8 || date[4] != '-' || date[7] != '-' ||
-        time[2] != ':' || time[5] != ':') {
+    if (date.size() != 10 || time.size() != 8 || date[4] != '-' || date[7] != '-' || time[2] != ':' ||
+        time[5] != ':') {
         return std::nullopt;
     }
     const std::string_view ds(date), ts(time);

@@ -13,8 +13,8 @@ namespace loxar {
 // QSOs per hour and band. Hours run from the first QSO's to the last one's, empty hours
 // included, so that a gap in the activity shows as one.
 struct HourlyCounts {
-    std::vector<Text> bands;  // trimmed band fields, in band-table order
-    std::vector<Text> hours;  // "2024-05-04 12:00"
+    std::vector<Text> bands;                // trimmed band fields, in band-table order
+    std::vector<Text> hours;                // "2024-05-04 12:00"
     std::vector<std::vector<long>> counts;  // [hour][band]
 };
 HourlyCounts qsos_per_hour(const std::vector<Text>& lines, LineLayout layout);

@@ -7,9 +7,9 @@
 #include <map>
 #include <set>
 
-#include "model/log_fields.hpp"
 #include "database/callsign_db.hpp"
 #include "database/oblast_table.hpp"
+#include "model/log_fields.hpp"
 #include "rules/claimed_score.hpp"
 #include "rules/country_table.hpp"
 #include "rules/log_total.hpp"
@@ -49,18 +49,26 @@ constexpr std::u8string_view kRudxSplit = u8"          CW:     SSB:             
 BandPage band_page(StatisticsPage p) {
     switch (p) {
         case StatisticsPage::Hadx:
-            return {"HA-DX Contest", kSplit, u8"Sáv       QSO     QSO     DXCC    QSO     Pontszám", &kHadxBands};
+            return {"HA-DX Contest", kSplit, u8"Sáv       QSO     QSO     DXCC    QSO     Pontszám",
+                    &kHadxBands};
         case StatisticsPage::CqwwVhf:
-            return {"CQWW-VHF Contest", kSplit, u8"Sáv       QSO     QSO     WWL's   QSO     Pontszám", &kCqwwBands};
+            return {"CQWW-VHF Contest", kSplit, u8"Sáv       QSO     QSO     WWL's   QSO     Pontszám",
+                    &kCqwwBands};
         case StatisticsPage::HaQrp:
             return {"HA-QRP Contest", {}, u8"Sáv       QSO     DXCC    Pontsz  Összesen", &kQrpBands};
         case StatisticsPage::Rudx:
             return {"Russian DX Contest", kRudxSplit,
                     u8"Sáv       QSO     QSO     DXCC    OBLAST  QSO     Pontszám Szorzó", &kHadxBands};
         case StatisticsPage::Hskc:
-            return {"HSKC Contest", {}, u8"Sáv       QSO     QRP     QRO     Szorzó  Pontsz  Összesen", &kHskcBands};
+            return {"HSKC Contest",
+                    {},
+                    u8"Sáv       QSO     QRP     QRO     Szorzó  Pontsz  Összesen",
+                    &kHskcBands};
         default:
-            return {"Silent Key Memorial Contest", {}, u8"Sáv       QSO     ITU     SKM     Pontszám", &kHadxBands};
+            return {"Silent Key Memorial Contest",
+                    {},
+                    u8"Sáv       QSO     ITU     SKM     Pontszám",
+                    &kHadxBands};
     }
 }
 
@@ -144,11 +152,12 @@ void general_page(std::vector<Text>& page, const std::vector<Text>& lines, Conte
     Text odx_line = "ODX: ";
     if (odx) {
         const Text& line = lines[*odx];
-        odx_line += pad_cut(field(line, g, Field::Call), 19) + " / " + field(line, g, Field::ReceivedLocator) +
-                    " / " + std::to_string(odx_points);
+        odx_line += pad_cut(field(line, g, Field::Call), 19) + " / " +
+                    field(line, g, Field::ReceivedLocator) + " / " + std::to_string(odx_points);
     }
     page.push_back(odx_line);
-    const long long per_qso = n == 0 ? 0 : std::llround(static_cast<double>(distance) / static_cast<double>(n));
+    const long long per_qso =
+        n == 0 ? 0 : std::llround(static_cast<double>(distance) / static_cast<double>(n));
     page.push_back("Km/QSO: " + std::to_string(per_qso));
 
     page.push_back("Top 10:");
@@ -173,8 +182,8 @@ void general_page(std::vector<Text>& page, const std::vector<Text>& lines, Conte
 
 // Counts of one band of a band-table page.
 struct BandCounts {
-    long long cw = 0, ssb = 0, qsos = 0, points = 0, dx = 0, ob = 0, new_countries = 0, a = 0,
-              b = 0, multi = 0, itu = 0, sk = 0, squares = 0;
+    long long cw = 0, ssb = 0, qsos = 0, points = 0, dx = 0, ob = 0, new_countries = 0, a = 0, b = 0,
+              multi = 0, itu = 0, sk = 0, squares = 0;
 };
 
 BandCounts count_band(const std::vector<Text>& lines, LineLayout layout, StatisticsPage p) {
@@ -199,7 +208,8 @@ BandCounts count_band(const std::vector<Text>& lines, LineLayout layout, Statist
         const Text category = col(field(line, layout, Field::ReceivedSerial), 4, 1);
         c.a += category == "A";
         c.b += category == "B";
-        if (p == StatisticsPage::CqwwVhf) squares.insert(col(field(line, layout, Field::ReceivedLocator), 1, 4));
+        if (p == StatisticsPage::CqwwVhf)
+            squares.insert(col(field(line, layout, Field::ReceivedLocator), 1, 4));
     }
     c.squares = static_cast<long long>(squares.size());
     return c;
@@ -266,8 +276,10 @@ void band_table_page(std::vector<Text>& page, const std::vector<Text>& lines, Co
         const BandCounts c = count_band(band_lines, layout, p);
         const std::vector<Cell> cells = row_cells(c, p);
         page.push_back(row_text(band, cells));
-        if (totals.empty()) totals = cells;
-        else for (std::size_t i = 0; i < cells.size(); ++i) totals[i].value += cells[i].value;
+        if (totals.empty())
+            totals = cells;
+        else
+            for (std::size_t i = 0; i < cells.size(); ++i) totals[i].value += cells[i].value;
         counted.insert(counted.end(), band_lines.begin(), band_lines.end());
         per_band.push_back(std::move(band_lines));
     }
@@ -319,7 +331,8 @@ void band_table_page(std::vector<Text>& page, const std::vector<Text>& lines, Co
         case StatisticsPage::Hskc: {
             std::set<Text> keys;
             for (const Text& line : counted) {
-                if (at(line, 75, "M")) keys.insert(hskc_key(hivojel_kereses(field_trimmed(line, layout, Field::Call))));
+                if (at(line, 75, "M"))
+                    keys.insert(hskc_key(hivojel_kereses(field_trimmed(line, layout, Field::Call))));
             }
             page.push_back(hu(u8"Szorzó(k)"));
             add_wrapped(page, {keys.begin(), keys.end()});
@@ -351,8 +364,10 @@ std::vector<Text> statistics_page(const std::vector<Text>& lines, ContestType ty
     std::vector<Text> page;
     const StatisticsPage p = statistics_page_of(type);
     if (p == StatisticsPage::None) return page;
-    if (p == StatisticsPage::Vhf) general_page(page, lines, type, tables);
-    else band_table_page(page, lines, type, p, tables);
+    if (p == StatisticsPage::Vhf)
+        general_page(page, lines, type, tables);
+    else
+        band_table_page(page, lines, type, p, tables);
     return page;
 }
 

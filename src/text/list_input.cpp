@@ -5,7 +5,9 @@ namespace loxar {
 
 namespace {
 
-bool is_blank(char c) { return c == ' ' || c == '\t'; }
+bool is_blank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 // Reads the quoted field that starts after the opening quote at `i`; false when it never closes.
 bool read_quoted(std::string_view line, std::size_t& i, Text& field) {

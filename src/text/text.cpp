@@ -24,7 +24,9 @@ Text pad_cut(std::string_view s, std::size_t width) {
     return out;
 }
 
-static bool is_space(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+static bool is_space(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
 
 Text trim(std::string_view s) {
     std::size_t b = 0, e = s.size();
@@ -142,8 +144,12 @@ char fold_accents(char c) {
         case 0xC1: return 'A';
         case 0xC9: return 'E';
         case 0xCD: return 'I';
-        case 0xD3: case 0xD5: case 0xD6: return 'O';
-        case 0xDA: case 0xDB: case 0xDC: return 'U';
+        case 0xD3:
+        case 0xD5:
+        case 0xD6: return 'O';
+        case 0xDA:
+        case 0xDB:
+        case 0xDC: return 'U';
         default: return c;
     }
 }

@@ -28,7 +28,9 @@ Text one_line(std::string_view s);
 Text zero_pad(long long n, std::size_t width);
 
 // An ASCII digit '0'-'9' (no locale: a cp1250 byte is never one).
-constexpr bool is_digit(char c) { return c >= '0' && c <= '9'; }
+constexpr bool is_digit(char c) {
+    return c >= '0' && c <= '9';
+}
 // Non-empty and digits only.
 bool all_digits(std::string_view s);
 

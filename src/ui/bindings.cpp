@@ -17,12 +17,26 @@ constexpr FieldKind kResult{FieldChars::Record, FieldCase::Keep};
 
 }  // namespace
 
-#define QSO_FIELD(name) {#name, [](Session& s) -> Text& { return s.qso.name; }, false, entry_field_kind(#name)}
-#define STATION_FIELD(name) \
-    {#name, [](Session& s) -> Text& { return s.station.name; }, false, entry_field_kind(#name)}
-#define SHEET_FIELD(name) {#name, [](Session& s) -> Text& { return s.sheet.name; }, false, sheet_kind(#name)}
-#define RESULT_FIELD(name) {#name, [](Session& s) -> Text& { return s.sheet.name; }, false, kResult}
-#define SHEET_COMBO(name) {#name, [](Session& s) -> Combo& { return s.sheet.name; }}
+#define QSO_FIELD(name)                                                                        \
+    {                                                                                          \
+#name, [](Session & s) -> Text& { return s.qso.name; }, false, entry_field_kind(#name) \
+    }
+#define STATION_FIELD(name)                                                                        \
+    {                                                                                              \
+#name, [](Session & s) -> Text& { return s.station.name; }, false, entry_field_kind(#name) \
+    }
+#define SHEET_FIELD(name)                                                                  \
+    {                                                                                      \
+#name, [](Session & s) -> Text& { return s.sheet.name; }, false, sheet_kind(#name) \
+    }
+#define RESULT_FIELD(name)                                                       \
+    {                                                                            \
+#name, [](Session & s) -> Text& { return s.sheet.name; }, false, kResult \
+    }
+#define SHEET_COMBO(name)                                         \
+    {                                                             \
+#name, [](Session & s) -> Combo& { return s.sheet.name; } \
+    }
 
 const std::vector<TextBinding>& text_bindings() {
     static const std::vector<TextBinding> table = {
@@ -109,7 +123,8 @@ const std::vector<TextBinding>& text_bindings() {
     return table;
 }
 
-FilteredText bound_text(const Session& s, const TextBinding& b, std::string_view before, std::string_view text) {
+FilteredText bound_text(const Session& s, const TextBinding& b, std::string_view before,
+                        std::string_view text) {
     return edit_text(b.kind, before, text, entry_max_length(layout_of(s.contest()), b.control));
 }
 
@@ -127,7 +142,8 @@ const std::vector<ComboBinding>& combo_bindings() {
         {"wpm_combo", [](Session& s) -> Combo& { return s.keyer.settings.wpm_combo; }},
         {"ismetles_combo", [](Session& s) -> Combo& { return s.keyer.settings.ismetles_combo; }},
         {"kesleltetes_combo", [](Session& s) -> Combo& { return s.keyer.settings.kesleltetes_combo; }},
-        {"billentyuzo_port_combo", [](Session& s) -> Combo& { return s.keyer.settings.billentyuzo_port_combo; }},
+        {"billentyuzo_port_combo",
+         [](Session& s) -> Combo& { return s.keyer.settings.billentyuzo_port_combo; }},
         {"ROGER_combo", [](Session& s) -> Combo& { return s.keyer.settings.ROGER_combo; }},
         {"erosito_combo_0", [](Session& s) -> Combo& { return s.keyer.settings.erosito_combo[0]; }},
         {"erosito_combo_1", [](Session& s) -> Combo& { return s.keyer.settings.erosito_combo[1]; }},

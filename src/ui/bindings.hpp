@@ -42,7 +42,8 @@ const std::vector<TextBinding>& text_bindings();
 // A bound field's text after an edit (typed, pasted, dropped or set) turned `before` into `text`,
 // as the session takes it: the field's characters only, then cut to its width in the current
 // contest type's layout; a full field takes no more.
-FilteredText bound_text(const Session& s, const TextBinding& b, std::string_view before, std::string_view text);
+FilteredText bound_text(const Session& s, const TextBinding& b, std::string_view before,
+                        std::string_view text);
 const std::vector<LabelBinding>& label_bindings();
 const std::vector<ListBinding>& list_bindings();
 const std::vector<ComboBinding>& combo_bindings();

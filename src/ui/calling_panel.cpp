@@ -1,7 +1,7 @@
 // The calling panel of the log page: messages and the call button on one tab, the keying box's
 // port, settings and EPROM on the others, so the log page stays compact.
-#include <QGridLayout>
 #include <QEvent>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -99,8 +99,9 @@ QWidget* call_page(QWidget* parent) {
     page_layout->setContentsMargins(0, 0, 0, 0);
     QGroupBox* g = frame(page, "log_hivas_keret", QString());
     page_layout->addWidget(g);
-    QLabel* hint = label(page, "hivas_mod_tipp",
-                         QStringLiteral("Az üzenetek és az automatikus hívás a „Mód” kiválasztása után jelennek meg."));
+    QLabel* hint =
+        label(page, "hivas_mod_tipp",
+              QStringLiteral("Az üzenetek és az automatikus hívás a „Mód” kiválasztása után jelennek meg."));
     hint->setAlignment(Qt::AlignCenter);
     hint->setWordWrap(true);
     new HintInPlaceOf(page, g, hint);
@@ -110,10 +111,12 @@ QWidget* call_page(QWidget* parent) {
     col->setSpacing(2);
 
     auto* top = new QHBoxLayout;
-    top->addWidget(button(g, "hivas_cmd", QStringLiteral("Hívás &Indítás"), QStringLiteral("Automatikus hívás")));
+    top->addWidget(
+        button(g, "hivas_cmd", QStringLiteral("Hívás &Indítás"), QStringLiteral("Automatikus hívás")));
     QCheckBox* repeat = check(g, "ismetles_check", QStringLiteral("Ismétlés"));
     repeat->setTristate(true);
-    repeat->setToolTip(QStringLiteral("Szürke: CW-ben a hívás gombbal indított hívás a gomb újabb megnyomásáig tart"));
+    repeat->setToolTip(
+        QStringLiteral("Szürke: CW-ben a hívás gombbal indított hívás a gomb újabb megnyomásáig tart"));
     top->addWidget(repeat);
     top->addWidget(combo(g, "ismetles_combo", QStringLiteral("Szünet az ismétlések között")));
     top->addWidget(button(g, "cancel_cmd", QStringLiteral("Stop (Esc)"), QStringLiteral("Adás leállítása")));
@@ -148,11 +151,14 @@ QWidget* call_page(QWidget* parent) {
     col->addWidget(pages);
 
     auto* typed = new QHBoxLayout;
-    typed->addWidget(line_edit(g, "hivas_cw_text", 40, QStringLiteral("CW üzenet; Enter: a kijelölt helyre")), 1);
-    QLabel* macros = label(g, "hivas_makro_label", QStringLiteral("<H>, <M>, <R>, <r>, <N>,  <n>, <Q>, <T>, <A>, <"));
+    typed->addWidget(line_edit(g, "hivas_cw_text", 40, QStringLiteral("CW üzenet; Enter: a kijelölt helyre")),
+                     1);
+    QLabel* macros =
+        label(g, "hivas_makro_label", QStringLiteral("<H>, <M>, <R>, <r>, <N>,  <n>, <Q>, <T>, <A>, <"));
     macros->setTextFormat(Qt::PlainText);
-    macros->setToolTip(QStringLiteral("<H> kapott hívójel, <M> saját hívójel, <R>/<r> riport, <N>/<n> sorszám, "
-                                      "<Q> QRA, <T> QTH, <A> kezelő"));
+    macros->setToolTip(
+        QStringLiteral("<H> kapott hívójel, <M> saját hívójel, <R>/<r> riport, <N>/<n> sorszám, "
+                       "<Q> QRA, <T> QTH, <A> kezelő"));
     // Shown whole: the typed text's field gives way instead.
     macros->setMinimumWidth(macros->sizeHint().width());
     typed->addWidget(macros);
@@ -172,25 +178,30 @@ QWidget* settings_page(QWidget* parent) {
         grid->addWidget(field, row, c++);
     };
     pair(0, label(page, "billentyuzo_port_label", QStringLiteral("Port:")),
-         combo(page, "billentyuzo_port_combo", QStringLiteral("Az aktualizáláshoz újra kell indítani a programot!")));
+         combo(page, "billentyuzo_port_combo",
+               QStringLiteral("Az aktualizáláshoz újra kell indítani a programot!")));
     auto* port_row = new QHBoxLayout;
     QLabel* lamp = label(page, "billentyuzo_lampa", QString());
     lamp->setFixedSize(16, 16);
     lamp->setAutoFillBackground(true);
-    lamp->setToolTip(QStringLiteral("Zöld: a billentyűző válaszol; sárga: válaszra vár; piros: nem válaszol; "
-                                    "szürke: nincs megnyitva"));
+    lamp->setToolTip(
+        QStringLiteral("Zöld: a billentyűző válaszol; sárga: válaszra vár; piros: nem válaszol; "
+                       "szürke: nincs megnyitva"));
     port_row->addWidget(lamp);
     port_row->addWidget(button(page, "sio_open_cmd", QStringLiteral("Megnyitás")));
     port_row->addWidget(button(page, "sio_close_cmd", QStringLiteral("Bezárás")));
-    port_row->addWidget(button(page, "ID_cmd", QStringLiteral("ID"), QStringLiteral("A billentyűző azonosítója")));
+    port_row->addWidget(
+        button(page, "ID_cmd", QStringLiteral("ID"), QStringLiteral("A billentyűző azonosítója")));
     QLineEdit* id = line_edit(page, "ID_text", 16);
     show_from_start(id);
     port_row->addWidget(id, 1);
     grid->addLayout(port_row, 0, c, 1, 5);
 
     c = 0;
-    pair(1, label(page, "wpm_label", QStringLiteral("Sebesség:")), combo(page, "wpm_combo", QStringLiteral("PgUp/PgDn")));
-    pair(1, label(page, "kesleltetes_label", QStringLiteral("Késleltetés:")), combo(page, "kesleltetes_combo"));
+    pair(1, label(page, "wpm_label", QStringLiteral("Sebesség:")),
+         combo(page, "wpm_combo", QStringLiteral("PgUp/PgDn")));
+    pair(1, label(page, "kesleltetes_label", QStringLiteral("Késleltetés:")),
+         combo(page, "kesleltetes_combo"));
     pair(1, label(page, "ROGER_label", QStringLiteral("Roger jel:")), combo(page, "ROGER_combo"));
 
     c = 0;

@@ -9,8 +9,8 @@
 #include <QVBoxLayout>
 #include <memory>
 
-#include "session/startup.hpp"
 #include "session/data_sheet.hpp"
+#include "session/startup.hpp"
 #include "ui/multiline_sync.hpp"
 #include "ui/panel_builder.hpp"
 #include "ui/panels.hpp"
@@ -137,16 +137,16 @@ QWidget* build_adatlap_panel(QWidget* parent) {
     remark->setToolTip(QStringLiteral("Megjegyzés: a Cabrillo jegyzőkönyv SOAPBOX soraiba kerül"));
     remark->setMaximumHeight(90);
     remark_row->addWidget(remark, 1);
-    remark_row->addWidget(button(g, "megjegyzes_torles_cmd", QStringLiteral("Radir"),
-                                 QStringLiteral("A megjegyzés törlése")),
-                          0, Qt::AlignTop);
+    remark_row->addWidget(
+        button(g, "megjegyzes_torles_cmd", QStringLiteral("Radir"), QStringLiteral("A megjegyzés törlése")),
+        0, Qt::AlignTop);
     col->addLayout(remark_row);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(button(g, "frissites_cmd", QStringLiteral("Frissítés"),
                               QStringLiteral("Saját adatok és a LOG dátumai az adatlapra")));
-    buttons->addWidget(button(g, "data_erase_cmd", QStringLiteral("Törlés"),
-                              QStringLiteral("Az adatlap törlése")));
+    buttons->addWidget(
+        button(g, "data_erase_cmd", QStringLiteral("Törlés"), QStringLiteral("Az adatlap törlése")));
     buttons->addWidget(button(g, "data_save_cmd", QStringLiteral("Adatlap_mentés"),
                               QStringLiteral("Az adatlap mentése .hdr file-ba")));
     buttons->addWidget(button(g, "data_load_cmd", QStringLiteral("Adatlap beolvasás"),

@@ -24,7 +24,8 @@ namespace loxar {
 
 namespace {
 
-const char* const kButtonCaptions[] = {"Mentés", "Beolvasás", "LOG feldolgozás", "Új lista", "Felülírás", "Hozzáadás"};
+const char* const kButtonCaptions[] = {"Mentés",   "Beolvasás", "LOG feldolgozás",
+                                       "Új lista", "Felülírás", "Hozzáadás"};
 
 // The one cp1250 character a key types ('\r' for Enter); 0 for keys that type none.
 char typed_char(const QKeyEvent* e) {
@@ -87,7 +88,8 @@ DatabasePanels::DatabasePanels(QWidget* window, Session& s, std::function<void()
         const QString qname = QString::fromLatin1(name.data(), static_cast<int>(name.size()));
         if (auto* e = window_->findChild<QLineEdit*>(qname)) bind_field(e, qra_entry_field(s_, name), name);
     }
-    bind_field(window_->findChild<QLineEdit*>("kereses_text"), &s_.summary_panel.kereses_text, "kereses_text");
+    bind_field(window_->findChild<QLineEdit*>("kereses_text"), &s_.summary_panel.kereses_text,
+               "kereses_text");
     nmark_ = window_->findChild<QComboBox*>("nmark_combo");
     nmark_->installEventFilter(this);
     connect(nmark_, &QComboBox::activated, this, [this](int i) { s_.qra_list_panel.nmark_combo.set(i); });
@@ -155,7 +157,8 @@ void DatabasePanels::bind_list(QListView* view, TextListModel*& model, ListBox& 
     connect(view->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this, view, &list] {
         if (refreshing_) return;
         for (std::size_t i = 0; i < list.size(); ++i) list.select(i, false);
-        for (const QModelIndex& r : view->selectionModel()->selectedRows()) list.select(static_cast<std::size_t>(r.row()), true);
+        for (const QModelIndex& r : view->selectionModel()->selectedRows())
+            list.select(static_cast<std::size_t>(r.row()), true);
         list.list_index = view->currentIndex().row();
     });
 }

@@ -22,8 +22,12 @@ namespace loxar {
 
 namespace {
 
-QString from_cp1250(const Text& t) { return QString::fromStdString(cp1250_to_utf8(t)); }
-Text to_cp1250(const QString& s) { return utf8_to_cp1250(s.toStdString()); }
+QString from_cp1250(const Text& t) {
+    return QString::fromStdString(cp1250_to_utf8(t));
+}
+Text to_cp1250(const QString& s) {
+    return utf8_to_cp1250(s.toStdString());
+}
 
 // A typed name must stay a plain entry of the current directory: no separators, no "." / "..".
 bool is_plain_name(const QString& name) {
@@ -53,16 +57,14 @@ FileChooserDialog::FileChooserDialog(QWidget* parent, DialogVars& d, const QStri
     const QString title = typing ? QStringLiteral("Enter name") : QStringLiteral("File select");
     d_.chooser_title = to_cp1250(title);
     // The operator reads Hungarian first; the chooser's own title stays beside it.
-    const QString caption =
-        typing ? QStringLiteral("Fájlnév megadása") : QStringLiteral("Fájl kiválasztása");
+    const QString caption = typing ? QStringLiteral("Fájlnév megadása") : QStringLiteral("Fájl kiválasztása");
     setWindowTitle(caption + QStringLiteral(" (") + title + QLatin1Char(')'));
     caller_path_ = d_.chosen_path;
     d_.chosen_path.clear();
 
     // An empty extension gives empty fields: a lone "." would only spoil the typed name.
-    const QString ext = d_.chooser_extension.empty()
-                            ? QString()
-                            : QLatin1Char('.') + from_cp1250(d_.chooser_extension);
+    const QString ext =
+        d_.chooser_extension.empty() ? QString() : QLatin1Char('.') + from_cp1250(d_.chooser_extension);
 
     dir_model_ = new QFileSystemModel(this);
     dir_model_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
@@ -124,8 +126,7 @@ FileChooserDialog::FileChooserDialog(QWidget* parent, DialogVars& d, const QStri
     grid->addLayout(button_row, 5, 0, 1, 2);
     resize(640, 440);
 
-    const QString start = d_.chooser_directory.empty() ? program_dir
-                                                       : from_cp1250(d_.chooser_directory);
+    const QString start = d_.chooser_directory.empty() ? program_dir : from_cp1250(d_.chooser_directory);
     // A missing directory is not created here; the operator picks one in the tree instead.
     if (!start.isEmpty() && QFileInfo(start).isDir()) {
         const QString dir = QDir(start).absolutePath();
@@ -153,11 +154,9 @@ FileChooserDialog::FileChooserDialog(QWidget* parent, DialogVars& d, const QStri
         const QList<QListWidgetItem*> selected = destination_lista_->selectedItems();
         if (!selected.isEmpty()) take_entry(selected.first());
     });
-    connect(destination_lista_, &QListWidget::itemDoubleClicked, this,
-            &FileChooserDialog::take_entry);
+    connect(destination_lista_, &QListWidget::itemDoubleClicked, this, &FileChooserDialog::take_entry);
     connect(destination_nev_, &QLineEdit::returnPressed, this, &FileChooserDialog::file_ok_rutin);
-    connect(uj_directory_nev_, &QLineEdit::returnPressed, this,
-            &FileChooserDialog::create_directory);
+    connect(uj_directory_nev_, &QLineEdit::returnPressed, this, &FileChooserDialog::create_directory);
     connect(oke_, &QPushButton::clicked, this, &FileChooserDialog::file_ok_rutin);
     connect(cancel_, &QPushButton::clicked, this, &FileChooserDialog::reject);
     connect(filter_cmd_, &QPushButton::clicked, this, &FileChooserDialog::apply_filter);
@@ -245,8 +244,7 @@ void FileChooserDialog::file_ok_rutin() {
 }
 
 QString FileChooserDialog::existing_file(const QString& name) const {
-    const QStringList entries =
-        QDir(current_dir_).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    const QStringList entries = QDir(current_dir_).entryList(QDir::Files | QDir::Hidden, QDir::Name);
     // The listing ignores the case of the names, so a typed name does too; an exact match first.
     const auto found = [&entries](const QString& n) {
         if (entries.contains(n)) return n;
@@ -258,8 +256,7 @@ QString FileChooserDialog::existing_file(const QString& name) const {
     // "minta" in a window of ".qra" files means "minta.qra"; a name stays as typed only when it
     // is a file and the completed one is not.
     const QString dotted = filter_label_->text();
-    const bool completes =
-        d_.chooser_extension != "*" && !name.endsWith(dotted, Qt::CaseInsensitive);
+    const bool completes = d_.chooser_extension != "*" && !name.endsWith(dotted, Qt::CaseInsensitive);
     const QString completed = completes ? name + dotted : name;
     if (QString f = found(completed); !f.isEmpty()) return f;
     if (QString f = found(name); !f.isEmpty()) return f;
@@ -291,8 +288,7 @@ void FileChooserDialog::show_message(const QString& text, bool is_failure) {
     QMessageBox::information(this, QStringLiteral("Loxar"), text);
 }
 
-void run_file_valasztas(QWidget* parent, DialogVars& d, const QString& program_dir,
-                        AskYesNo ask_yes_no) {
+void run_file_valasztas(QWidget* parent, DialogVars& d, const QString& program_dir, AskYesNo ask_yes_no) {
     FileChooserDialog dialog(parent, d, program_dir, std::move(ask_yes_no));
     dialog.exec();
 }

@@ -28,8 +28,7 @@ class FileChooserDialog : public QDialog {
 public:
     // Prepares everything of the opening: clears chosen_path, sets the title and the
     // extension, and lists the start directory. Nothing is created on disk.
-    FileChooserDialog(QWidget* parent, DialogVars& d, const QString& program_dir,
-                      AskYesNo ask_yes_no);
+    FileChooserDialog(QWidget* parent, DialogVars& d, const QString& program_dir, AskYesNo ask_yes_no);
 
     // The directory the names are joined to; empty when none is selected.
     QString current_directory() const { return current_dir_; }
@@ -70,7 +69,6 @@ private:
 
 // Opens the chooser modally. ask_yes_no asks the overwrite question (number 3); when it is
 // empty the chooser uses run_igen_nem.
-void run_file_valasztas(QWidget* parent, DialogVars& d, const QString& program_dir,
-                        AskYesNo ask_yes_no = {});
+void run_file_valasztas(QWidget* parent, DialogVars& d, const QString& program_dir, AskYesNo ask_yes_no = {});
 
 }  // namespace loxar

@@ -213,6 +213,8 @@ QStringList help_lines() {
     return lines;
 }
 
-QString help_text() { return help_lines().join(QStringLiteral("\r\n")); }
+QString help_text() {
+    return help_lines().join(QStringLiteral("\r\n"));
+}
 
 }  // namespace loxar

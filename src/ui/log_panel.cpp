@@ -88,7 +88,8 @@ QWidget* entry_frame(QWidget* parent) {
     auto* sex_row = new QHBoxLayout(sex);
     sex_row->setContentsMargins(0, 0, 0, 0);
     sex_row->addWidget(small_button(sex, "YL_cmd", QStringLiteral("&Nő"), QStringLiteral("Nőt választ")));
-    sex_row->addWidget(small_button(sex, "OM_cmd", QStringLiteral("&Férfi"), QStringLiteral("Férfit választ")));
+    sex_row->addWidget(
+        small_button(sex, "OM_cmd", QStringLiteral("&Férfi"), QStringLiteral("Férfit választ")));
     add(sex, combo(g, "kapott_sex_combo", QStringLiteral("Kapott sex")));
     add(button(g, "kuldott_riport_cmd", QStringLiteral("Küldött ri&Port")),
         line_edit(g, "kuldott_riport_text", 3));
@@ -109,16 +110,19 @@ QWidget* entry_frame(QWidget* parent) {
     auto* freq_row = new QHBoxLayout(freq_caption);
     freq_row->setContentsMargins(0, 0, 0, 0);
     freq_row->addWidget(label(freq_caption, "frekvencia_label", QStringLiteral("Frekv. (MHz)")));
-    freq_row->addWidget(small_button(freq_caption, "frekvencia_cmd", QStringLiteral("&F"), QStringLiteral("Frekvencia")));
+    freq_row->addWidget(
+        small_button(freq_caption, "frekvencia_cmd", QStringLiteral("&F"), QStringLiteral("Frekvencia")));
     add2(freq_caption, freq);
     QLineEdit* band = line_edit(g, "band_text", 7);
     band->setReadOnly(true);
     auto* band_box = new QWidget(g);
     auto* band_row = new QHBoxLayout(band_box);
     band_row->setContentsMargins(0, 0, 0, 0);
-    band_row->addWidget(small_button(band_box, "freki_down_cmd", QStringLiteral("◀"), QStringLiteral("Freki sáv le")));
+    band_row->addWidget(
+        small_button(band_box, "freki_down_cmd", QStringLiteral("◀"), QStringLiteral("Freki sáv le")));
     band_row->addWidget(band);
-    band_row->addWidget(small_button(band_box, "freki_up_cmd", QStringLiteral("▶"), QStringLiteral("Freki sáv fel")));
+    band_row->addWidget(
+        small_button(band_box, "freki_up_cmd", QStringLiteral("▶"), QStringLiteral("Freki sáv fel")));
     add2(label(g, "band_label", QStringLiteral("Sáv")), band_box);
     add2(label(g, "tavolsag_label", QStringLiteral("Távolság:")), line_edit(g, "tavolsag_text", 5));
     add2(label(g, "pontszam_label", QStringLiteral("Pont:")), line_edit(g, "pontszam_text", 5));
@@ -139,8 +143,10 @@ QWidget* entry_frame(QWidget* parent) {
     edited->setReadOnly(true);
     edited->setAutoFillBackground(true);
     add2(label(g, "edit_sorszam_label", QStringLiteral("Szerk.")), edited);
-    add2(check(g, "automata_check", QStringLiteral("Adatbázis")), check(g, "auto_torles_check", QStringLiteral("Törlés")));
-    add2(new QWidget(g), button(g, "log_hozzaad_cmd", QStringLiteral("Hozzáad"), QStringLiteral("QSO a LOG-ba (Enter)")));
+    add2(check(g, "automata_check", QStringLiteral("Adatbázis")),
+         check(g, "auto_torles_check", QStringLiteral("Törlés")));
+    add2(new QWidget(g),
+         button(g, "log_hozzaad_cmd", QStringLiteral("Hozzáad"), QStringLiteral("QSO a LOG-ba (Enter)")));
     return g;
 }
 
@@ -149,15 +155,20 @@ QWidget* log_menu(QWidget* parent) {
     QGroupBox* g = frame(parent, "log_menu_keret", QStringLiteral("LOG"));
     auto* row = new QHBoxLayout(g);
     row->setContentsMargins(6, 2, 6, 2);
-    row->addWidget(button(g, "edit_cmd", QStringLiteral("QSO szerkesztés"), QStringLiteral("Kijelölt QSO szerkesztése")));
-    row->addWidget(button(g, "log_felulir_cmd", QStringLiteral("Felülírás"), QStringLiteral("A szerkesztett QSO felülírása")));
-    row->addWidget(button(g, "QSO_torol_cmd", QStringLiteral("QSO törlés"), QStringLiteral("Kijelölt QSO törlése")));
+    row->addWidget(button(g, "edit_cmd", QStringLiteral("QSO szerkesztés"),
+                          QStringLiteral("Kijelölt QSO szerkesztése")));
+    row->addWidget(button(g, "log_felulir_cmd", QStringLiteral("Felülírás"),
+                          QStringLiteral("A szerkesztett QSO felülírása")));
+    row->addWidget(
+        button(g, "QSO_torol_cmd", QStringLiteral("QSO törlés"), QStringLiteral("Kijelölt QSO törlése")));
     row->addSpacing(16);
     row->addWidget(button(g, "save_log_cmd", QStringLiteral("LOG mentés")));
     row->addWidget(button(g, "load_log_cmd", QStringLiteral("LOG beolvasás")));
-    row->addWidget(button(g, "log_osszefuzes_cmd", QStringLiteral("LOG összefűzés"), QStringLiteral("Haladóknak")));
+    row->addWidget(
+        button(g, "log_osszefuzes_cmd", QStringLiteral("LOG összefűzés"), QStringLiteral("Haladóknak")));
     row->addSpacing(16);
-    row->addWidget(button(g, "ujraszamolas_cmd", QStringLiteral("Újraszámolás"), QStringLiteral("Sorszámok, pontok és szorzók újra")));
+    row->addWidget(button(g, "ujraszamolas_cmd", QStringLiteral("Újraszámolás"),
+                          QStringLiteral("Sorszámok, pontok és szorzók újra")));
     row->addStretch(1);
     QLabel* counter = label(g, "qso_label", QString());
     counter->setFont(mono_font());
@@ -197,7 +208,8 @@ QWidget* build_log_panel(QWidget* parent) {
     // The found list has a strip of its own, kept while it is hidden, so the log never changes
     // its height as a callsign is typed.
     QListView* found = mono_list(panel, "talalt_log_lista");
-    found->setToolTip(QStringLiteral("Korábbi QSO-k ezzel az állomással (dupla kattintás: kijelölés a LOG-ban)"));
+    found->setToolTip(
+        QStringLiteral("Korábbi QSO-k ezzel az állomással (dupla kattintás: kijelölés a LOG-ban)"));
     found->setFixedHeight(3 * QFontMetrics(found->font()).lineSpacing() + 2 * found->frameWidth() + 4);
     QSizePolicy keep = found->sizePolicy();
     keep.setRetainSizeWhenHidden(true);

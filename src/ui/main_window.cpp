@@ -13,36 +13,36 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QMessageBox>
-#include <QStatusBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QStackedWidget>
+#include <QStatusBar>
 #include <QVBoxLayout>
 
-#include "session/clock.hpp"
+#include "database/db_lookup.hpp"
 #include "model/file_io.hpp"
+#include "rules/contest_rules.hpp"
+#include "session/clock.hpp"
+#include "session/contest_rules.hpp"
+#include "session/db_lookup.hpp"
+#include "session/keying_box.hpp"
 #include "session/lifecycle.hpp"
 #include "session/log_commands.hpp"
+#include "session/qrb.hpp"
 #include "session/startup.hpp"
 #include "session/status_line.hpp"
-#include "session/window_state.hpp"
 #include "session/window_keys.hpp"
-#include "session/keying_box.hpp"
-#include "rules/contest_rules.hpp"
-#include "session/db_lookup.hpp"
-#include "session/contest_rules.hpp"
-#include "session/qrb.hpp"
-#include "database/db_lookup.hpp"
+#include "session/window_state.hpp"
 #include "ui/bindings.hpp"
-#include "ui/field_text.hpp"
 #include "ui/data_sheet_panel.hpp"
 #include "ui/database_panels.hpp"
+#include "ui/field_text.hpp"
 #include "ui/file_chooser.hpp"
-#include "ui/text_list_model.hpp"
 #include "ui/panel_builder.hpp"
 #include "ui/panels.hpp"
-#include "ui/report_panel.hpp"
 #include "ui/qt_text.hpp"
+#include "ui/report_panel.hpp"
+#include "ui/text_list_model.hpp"
 #include "ui/yes_no_dialog.hpp"
 
 namespace loxar {
@@ -66,7 +66,9 @@ WindowKey window_key(int qt_key) {
 }
 
 // Page order of the panel stack follows the Panel enum.
-constexpr int page_of(Panel p) { return static_cast<int>(p); }
+constexpr int page_of(Panel p) {
+    return static_cast<int>(p);
+}
 
 QString css_color(Color c) {
     switch (c) {
@@ -122,8 +124,8 @@ void MainWindow::build() {
                                  QStringLiteral("Egy versenyhez egyszer kell megnyomni"));
     connect(uj, &QPushButton::clicked, this, [this] { uj_lista_cmd_Click(s_); });
     commands->addWidget(uj);
-    QPushButton* stop = ui::button(central, "quit", QStringLiteral("STOP"),
-                                   QStringLiteral("Mentés és kilépés"));
+    QPushButton* stop =
+        ui::button(central, "quit", QStringLiteral("STOP"), QStringLiteral("Mentés és kilépés"));
     stop->setStyleSheet(QStringLiteral("font-weight: bold; color: #b00000;"));
     connect(stop, &QPushButton::clicked, this, [this] { quit_Click(s_); });
     commands->addWidget(stop);
@@ -153,8 +155,9 @@ void MainWindow::build() {
     log_model_ = new TextListModel([this]() -> const ListBox& { return s_.log_lista; }, this);
     log_view_->setModel(log_model_);
     db_view_ = findChild<QListView*>("qra_sort_lista");
-    db_model_ = new TextListModel([this] { return s_.qra_sort_lista.size(); },
-                                  [this](std::size_t i) -> const Text& { return s_.qra_sort_lista.at(i); }, this);
+    db_model_ =
+        new TextListModel([this] { return s_.qra_sort_lista.size(); },
+                          [this](std::size_t i) -> const Text& { return s_.qra_sort_lista.at(i); }, this);
     db_view_->setModel(db_model_);
     locator_view_ = findChild<QListView*>("qra_lista");
     locator_model_ = new TextListModel([this]() -> const ListBox& { return s_.qra_lista; }, this);
@@ -231,9 +234,8 @@ void MainWindow::connect_controls() {
             [this] { tavolsag_szamolo_cmd_Click(s_); });
     connect(findChild<QPushButton*>("iranyszog_cmd"), &QPushButton::clicked, this,
             [this] { iranyszog_cmd_Click(s_); });
-    connect(findChild<QPushButton*>("frekvencia_cmd"), &QPushButton::clicked, this, [this] {
-        focus("frekvencia_text", true);
-    });
+    connect(findChild<QPushButton*>("frekvencia_cmd"), &QPushButton::clicked, this,
+            [this] { focus("frekvencia_text", true); });
     connect_database_lists();
     database_panels_ = new DatabasePanels(this, s_, [this] { refresh(Aspect::All); });
     connect_logging();
@@ -275,7 +277,9 @@ void MainWindow::end_on_signal() {
     QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
 }
 
-QString MainWindow::program_dir() const { return QString::fromStdString(s_.paths.home.string()); }
+QString MainWindow::program_dir() const {
+    return QString::fromStdString(s_.paths.home.string());
+}
 
 QWidget* MainWindow::control(const std::string& name) {
     return controls_.value(QString::fromStdString(name), nullptr);
@@ -283,7 +287,9 @@ QWidget* MainWindow::control(const std::string& name) {
 
 // --- Ui ---------------------------------------------------------------------------------
 
-void MainWindow::beep() { QApplication::beep(); }
+void MainWindow::beep() {
+    QApplication::beep();
+}
 
 void MainWindow::message(const Text& text) {
     QString shown = qs(text);
@@ -298,9 +304,13 @@ void MainWindow::notice(const Text& text) {
     statusBar()->showMessage(qs(text));
 }
 
-void MainWindow::clear_notice() { statusBar()->clearMessage(); }
+void MainWindow::clear_notice() {
+    statusBar()->clearMessage();
+}
 
-void MainWindow::igen_nem(DialogVars& d) { run_igen_nem(this, d, program_dir()); }
+void MainWindow::igen_nem(DialogVars& d) {
+    run_igen_nem(this, d, program_dir());
+}
 
 void MainWindow::file_valasztas(DialogVars& d) {
     run_file_valasztas(this, d, program_dir(), [this](DialogVars& dd) { igen_nem(dd); });
@@ -330,7 +340,9 @@ void MainWindow::busy(bool on) {
     }
 }
 
-void MainWindow::process_events() { QCoreApplication::processEvents(); }
+void MainWindow::process_events() {
+    QCoreApplication::processEvents();
+}
 
 void MainWindow::wait_events(int max_ms) {
     // Sleeps until an event comes (a timer's at the latest) instead of spinning.
@@ -384,7 +396,9 @@ void MainWindow::refresh(Aspect what) {
     refreshing_ = false;
 }
 
-void MainWindow::close_window() { close(); }
+void MainWindow::close_window() {
+    close();
+}
 
 // --- refresh ----------------------------------------------------------------------------
 
@@ -493,12 +507,15 @@ void MainWindow::refresh_database_lists() {
         locator_view_->selectionModel()->setCurrentIndex(locator_model_->index(static_cast<int>(chosen)),
                                                          QItemSelectionModel::ClearAndSelect);
     }
-    if (auto* status = qobject_cast<QLabel*>(control("ru_exchange_label"))) status->setText(qs(s_.ru_exchange_status));
+    if (auto* status = qobject_cast<QLabel*>(control("ru_exchange_label")))
+        status->setText(qs(s_.ru_exchange_status));
 }
 
 void MainWindow::connect_database_lists() {
-    connect(findChild<QPushButton*>("qra_read_cmd"), &QPushButton::clicked, this, [this] { qra_read_cmd_Click(s_); });
-    connect(findChild<QPushButton*>("qra_lista_cmd"), &QPushButton::clicked, this, [this] { qra_lista_cmd_Click(s_); });
+    connect(findChild<QPushButton*>("qra_read_cmd"), &QPushButton::clicked, this,
+            [this] { qra_read_cmd_Click(s_); });
+    connect(findChild<QPushButton*>("qra_lista_cmd"), &QPushButton::clicked, this,
+            [this] { qra_lista_cmd_Click(s_); });
     connect(locator_view_, &QListView::doubleClicked, this,
             [this](const QModelIndex& i) { qra_lista_DblClick(s_, i.row()); });
     connect(locator_view_->selectionModel(), &QItemSelectionModel::currentChanged, this,
@@ -526,11 +543,13 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
             if (Form_KeyDown(s_, window_key(key))) return true;
             if (calling_key(w, static_cast<QKeyEvent*>(event))) return true;
             if (logging_key(w, static_cast<QKeyEvent*>(event))) return true;
-            if (key == Qt::Key_Insert && w == control("kapott_hivojel_text") && database_insert_completion(s_)) {
+            if (key == Qt::Key_Insert && w == control("kapott_hivojel_text") &&
+                database_insert_completion(s_)) {
                 refresh(Aspect::All);
                 return true;
             }
-            if ((key == Qt::Key_Return || key == Qt::Key_Enter) && w == locator_view_ && qra_lista_enter(s_)) {
+            if ((key == Qt::Key_Return || key == Qt::Key_Enter) && w == locator_view_ &&
+                qra_lista_enter(s_)) {
                 return true;
             }
         }

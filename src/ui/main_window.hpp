@@ -4,8 +4,8 @@
 #include <QHash>
 #include <QMainWindow>
 #include <QTimer>
-#include <functional>
 #include <filesystem>
+#include <functional>
 #include <vector>
 
 #include "session/session.hpp"
@@ -101,7 +101,7 @@ private:
     QTimer clock_timer_;
     QTimer call_timer_;
     QLabel* status_info_ = nullptr;  // home, contest, band, QSO count, last save
-    QLabel* box_status_ = nullptr;  // the keying box's lamp state in the status line
+    QLabel* box_status_ = nullptr;   // the keying box's lamp state in the status line
     std::vector<std::pair<QLineEdit*, std::size_t>> text_controls_;
     std::vector<std::pair<QComboBox*, std::size_t>> combo_controls_;
     std::vector<std::pair<QCheckBox*, std::size_t>> check_controls_;

@@ -2,20 +2,20 @@
 // call timer and the keying box's lamp.
 #include <QCheckBox>
 #include <QComboBox>
-#include <QLineEdit>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QRadioButton>
 #include <QStackedWidget>
 #include <QStatusBar>
-#include <algorithm>
 #include <QTabWidget>
+#include <algorithm>
 
-#include "station/box_protocol.hpp"
 #include "session/calling.hpp"
 #include "session/keying_box.hpp"
+#include "station/box_protocol.hpp"
 #include "ui/bindings.hpp"
 #include "ui/main_window.hpp"
 #include "ui/qt_text.hpp"
@@ -28,9 +28,9 @@ namespace {
 // Controls the call timer's refresh brings up to date; the rest of the window is left alone.
 bool calling_control(std::string_view name) {
     static constexpr std::string_view kNames[] = {
-        "hivas_cw_text", "usb_valasz_text", "ID_text", "erosito_combo_0", "erosito_combo_1", "erosito_combo_2",
-        "wpm_combo", "ismetles_combo", "kesleltetes_combo", "ROGER_combo", "billentyuzo_port_combo",
-        "bal_kez_check", "monitor_check", "elkey_check"};
+        "hivas_cw_text",          "usb_valasz_text", "ID_text",        "erosito_combo_0",   "erosito_combo_1",
+        "erosito_combo_2",        "wpm_combo",       "ismetles_combo", "kesleltetes_combo", "ROGER_combo",
+        "billentyuzo_port_combo", "bal_kez_check",   "monitor_check",  "elkey_check"};
     return std::find(std::begin(kNames), std::end(kNames), name) != std::end(kNames);
 }
 
@@ -64,12 +64,13 @@ void MainWindow::connect_calling() {
         on_click(("hivas_mentes_cmd" + n).c_str(), [this, i] { hivas_mentes_rutin(s_, i); });
         on_click(("hivas_beolvasas_cmd" + n).c_str(), [this, i] { hivas_beolvasas_cmd_Click(s_, i); });
         auto* list = findChild<QListView*>(QString::fromStdString("hivas_lista" + n));
-        connect(list->selectionModel(), &QItemSelectionModel::currentChanged, this, [this, i](const QModelIndex& at) {
-            if (refreshing_ || !at.isValid()) return;
-            ListBox& l = s_.keyer.hivas_lista[static_cast<std::size_t>(i)];
-            l.select_only(static_cast<std::size_t>(at.row()));
-            l.list_index = at.row();
-        });
+        connect(list->selectionModel(), &QItemSelectionModel::currentChanged, this,
+                [this, i](const QModelIndex& at) {
+                    if (refreshing_ || !at.isValid()) return;
+                    ListBox& l = s_.keyer.hivas_lista[static_cast<std::size_t>(i)];
+                    l.select_only(static_cast<std::size_t>(at.row()));
+                    l.list_index = at.row();
+                });
         connect(list, &QListView::doubleClicked, this, [this, i] {
             hivas_lista_DblClick(s_, i);
             refresh(Aspect::Calling);
@@ -98,7 +99,9 @@ void MainWindow::connect_calling() {
     statusBar()->addPermanentWidget(box_status_);
 }
 
-void MainWindow::call_tick() { call_vekker_Timer(s_); }
+void MainWindow::call_tick() {
+    call_vekker_Timer(s_);
+}
 
 bool MainWindow::calling_key(QWidget* w, QKeyEvent* e) {
     const QString name = w->objectName();

@@ -10,20 +10,20 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "exchange/adif_export.hpp"
+#include "exchange/log_import.hpp"
+#include "rules/scoring.hpp"
+#include "session/adif_export.hpp"
 #include "session/backup.hpp"
 #include "session/band_change.hpp"
 #include "session/duplicates.hpp"
 #include "session/log_commands.hpp"
+#include "session/log_import.hpp"
 #include "session/qso_edit.hpp"
 #include "session/qso_entry.hpp"
-#include "session/adif_export.hpp"
-#include "session/log_import.hpp"
-#include "rules/scoring.hpp"
-#include "statistics/statistics.hpp"
-#include "exchange/adif_export.hpp"
-#include "exchange/log_import.hpp"
 #include "session/scoring.hpp"
 #include "session/statistics.hpp"
+#include "statistics/statistics.hpp"
 #include "ui/bindings.hpp"
 #include "ui/main_window.hpp"
 #include "ui/qt_text.hpp"
@@ -36,18 +36,33 @@ namespace {
 
 // Fields whose typed characters the core filters; the first nine also take Enter and Space.
 const char* const kEntryFields[] = {
-    "kapott_hivojel_text", "kapott_riport_text", "kapott_sorszam_text", "kapott_QRA_text", "kapott_nev_text",
-    "kuldott_riport_text", "kuldott_sorszam_text", "kuldott_nev_text", "hivojel_2_text", "kezelo_text",
-    "exch_text", "hivojel_text", "QRA_text", "qth_text", "verseny_neve_text", "tavolsag_text", "pontszam_text",
+    "kapott_hivojel_text",
+    "kapott_riport_text",
+    "kapott_sorszam_text",
+    "kapott_QRA_text",
+    "kapott_nev_text",
+    "kuldott_riport_text",
+    "kuldott_sorszam_text",
+    "kuldott_nev_text",
+    "hivojel_2_text",
+    "kezelo_text",
+    "exch_text",
+    "hivojel_text",
+    "QRA_text",
+    "qth_text",
+    "verseny_neve_text",
+    "tavolsag_text",
+    "pontszam_text",
 };
 // Fields (and the sex selector) whose leaving runs a procedure.
 const char* const kLeaveEvents[] = {
-    "kapott_hivojel_text", "kapott_riport_text", "kapott_sorszam_text", "kapott_QRA_text", "kapott_nev_text",
-    "kuldott_riport_text", "kuldott_sorszam_text", "kuldott_nev_text", "kapott_sex_combo",
+    "kapott_hivojel_text",  "kapott_riport_text", "kapott_sorszam_text",
+    "kapott_QRA_text",      "kapott_nev_text",    "kuldott_riport_text",
+    "kuldott_sorszam_text", "kuldott_nev_text",   "kapott_sex_combo",
 };
 const char* const kLabelButtons[] = {
-    "kapott_hivojel_cmd", "kapott_cmd", "kapott_sorszam_cmd", "kapott_QRA_cmd", "kapoo_nev_cmd",
-    "kuldott_riport_cmd", "kuldott_sorszam_cmd", "kuldott_nev_cmd", "hivojel_2_cmd",
+    "kapott_hivojel_cmd", "kapott_cmd",          "kapott_sorszam_cmd", "kapott_QRA_cmd", "kapoo_nev_cmd",
+    "kuldott_riport_cmd", "kuldott_sorszam_cmd", "kuldott_nev_cmd",    "hivojel_2_cmd",
 };
 
 template <std::size_t N>
@@ -86,9 +101,8 @@ void MainWindow::connect_logging() {
         extra_lists_.emplace_back(view, model);
     }
     for (const char* name : {"kapott_hivojel_text", "hivojel_2_text", "kapott_sorszam_text"}) {
-        connect(findChild<QLineEdit*>(name), &QLineEdit::textEdited, this, [this, name] {
-            entry_field_changed(s_, name);
-        });
+        connect(findChild<QLineEdit*>(name), &QLineEdit::textEdited, this,
+                [this, name] { entry_field_changed(s_, name); });
     }
     for (const char* name : kLabelButtons) on_click(name, [this, name] { entry_label_cmd_Click(s_, name); });
     on_click("OM_cmd", [this] { OM_cmd_Click(s_); });
@@ -132,10 +146,11 @@ void MainWindow::connect_logging() {
         log_lista_DblClick(s_);
         refresh(Aspect::All);
     });
-    connect(findChild<QListView*>("talalt_log_lista"), &QListView::doubleClicked, this, [this](const QModelIndex& i) {
-        talalt_log_lista_DblClick(s_, i.row());
-        refresh(Aspect::LogList);
-    });
+    connect(findChild<QListView*>("talalt_log_lista"), &QListView::doubleClicked, this,
+            [this](const QModelIndex& i) {
+                talalt_log_lista_DblClick(s_, i.row());
+                refresh(Aspect::LogList);
+            });
     // The number field is clicked to leave edit mode; it never takes typing.
     if (auto* edited = findChild<QLineEdit*>("edit_sorszam_text")) edited->setFocusPolicy(Qt::ClickFocus);
 }
@@ -225,7 +240,9 @@ void MainWindow::reload_extra_list(std::size_t i) {
     }
 }
 
-void MainWindow::refresh_found_list() { reload_extra_list(0); }
+void MainWindow::refresh_found_list() {
+    reload_extra_list(0);
+}
 
 void MainWindow::refresh_extra_lists() {
     for (std::size_t i = 0; i < extra_lists_.size(); ++i) reload_extra_list(i);

@@ -22,7 +22,8 @@ QWidget* build_aprosag_panel(QWidget* parent) {
     row->addWidget(button(g, "backup_cmd_0", QStringLiteral("Visszamásolás")));
     row->addWidget(button(g, "backup_cmd_1", QStringLiteral("Hozzáfűzés az aktuális LOG-hoz")));
     row->addSpacing(16);
-    row->addWidget(button(g, "aprosag_cmd", QStringLiteral("Sávváltás"), QStringLiteral("A teljes LOG sávjának átírása")));
+    row->addWidget(button(g, "aprosag_cmd", QStringLiteral("Sávváltás"),
+                          QStringLiteral("A teljes LOG sávjának átírása")));
     row->addStretch(1);
     col->addLayout(row);
     col->addWidget(label(g, "backup_label", QStringLiteral("A LOG a backup file-ból")));

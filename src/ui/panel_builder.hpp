@@ -14,10 +14,10 @@
 namespace loxar::ui {
 
 QLineEdit* line_edit(QWidget* parent, const char* name, int width_chars, const QString& tooltip = {});
-QPushButton* button(QWidget* parent, const char* name, const QString& caption,
-                    const QString& tooltip = {});
+QPushButton* button(QWidget* parent, const char* name, const QString& caption, const QString& tooltip = {});
 // A button as narrow as its caption, for one-letter and arrow buttons beside fields.
-QPushButton* small_button(QWidget* parent, const char* name, const QString& caption, const QString& tooltip = {});
+QPushButton* small_button(QWidget* parent, const char* name, const QString& caption,
+                          const QString& tooltip = {});
 QComboBox* combo(QWidget* parent, const char* name, const QString& tooltip = {});
 QCheckBox* check(QWidget* parent, const char* name, const QString& caption);
 QLabel* label(QWidget* parent, const char* name, const QString& caption);

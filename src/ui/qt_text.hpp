@@ -7,8 +7,12 @@
 
 namespace loxar {
 
-inline QString qs(const Text& t) { return QString::fromStdString(cp1250_to_utf8(t)); }
-inline Text cp(const QString& q) { return utf8_to_cp1250(q.toStdString()); }
+inline QString qs(const Text& t) {
+    return QString::fromStdString(cp1250_to_utf8(t));
+}
+inline Text cp(const QString& q) {
+    return utf8_to_cp1250(q.toStdString());
+}
 
 // Multi-line texts: CR LF in the session, LF in a text widget.
 inline QString multiline_for_widget(const Text& t) {

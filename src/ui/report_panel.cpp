@@ -8,8 +8,8 @@
 #include <QVBoxLayout>
 #include <memory>
 
-#include "session/report_panel.hpp"
 #include "reports/result_fields.hpp"
+#include "session/report_panel.hpp"
 #include "ui/multiline_sync.hpp"
 #include "ui/panel_builder.hpp"
 #include "ui/qt_text.hpp"
@@ -103,7 +103,8 @@ QGroupBox* build_report_frame(QWidget* parent) {
 // Brings the panel's own widgets in step when it appears.
 class ShowEvents : public QObject {
 public:
-    ShowEvents(QObject* parent, std::function<void()> on_show) : QObject(parent), on_show_(std::move(on_show)) {}
+    ShowEvents(QObject* parent, std::function<void()> on_show)
+        : QObject(parent), on_show_(std::move(on_show)) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -147,8 +148,8 @@ void wire_report_panel(QWidget* panel, Session& s, std::function<void()> refresh
 
     auto report = std::make_shared<MultiLineSync>(panel->findChild<QPlainTextEdit*>("edi_riport_text"),
                                                   &s.edi_riport_text);
-    auto remark = std::make_shared<MultiLineSync>(panel->findChild<QPlainTextEdit*>("tx_Remark"),
-                                                  &s.sheet.tx_Remark);
+    auto remark =
+        std::make_shared<MultiLineSync>(panel->findChild<QPlainTextEdit*>("tx_Remark"), &s.sheet.tx_Remark);
     std::array<QRadioButton*, 2> options{panel->findChild<QRadioButton*>("edi_valaszto_0"),
                                          panel->findChild<QRadioButton*>("edi_valaszto_1")};
     auto in_step = [&s, report, remark, options] {
@@ -169,12 +170,9 @@ void wire_report_panel(QWidget* panel, Session& s, std::function<void()> refresh
         };
     };
     const std::pair<const char*, void (*)(Session&)> buttons[] = {
-        {"eredmeny_cmd", eredmeny_cmd_Click},
-        {"jegyzokonyv_cmd", jegyzokonyv_cmd_Click},
-        {"edi_erase_cmd", edi_erase_cmd_Click},
-        {"edi_save_riport_cmd", edi_save_riport_cmd_Click},
-        {"edi_save_cmd", edi_save_cmd_Click},
-        {"edi_load_cmd", edi_load_cmd_Click},
+        {"eredmeny_cmd", eredmeny_cmd_Click},   {"jegyzokonyv_cmd", jegyzokonyv_cmd_Click},
+        {"edi_erase_cmd", edi_erase_cmd_Click}, {"edi_save_riport_cmd", edi_save_riport_cmd_Click},
+        {"edi_save_cmd", edi_save_cmd_Click},   {"edi_load_cmd", edi_load_cmd_Click},
     };
     for (const auto& [name, procedure] : buttons) {
         if (auto* b = panel->findChild<QPushButton*>(name)) {

@@ -1,9 +1,8 @@
 // The statistics chart, drawn with QPainter from the numbers the core worked out.
 #include "ui/statistics_chart.hpp"
 
-#include <QPainter>
 #include <QPaintEvent>
-
+#include <QPainter>
 #include <algorithm>
 #include <cmath>
 
@@ -40,7 +39,8 @@ void draw_bars(QPainter& p, const QRect& area, const std::vector<std::vector<lon
         const int x = plot.left() + static_cast<int>(slot * static_cast<double>(i));
         int y = plot.bottom();
         for (std::size_t b = 0; b < rows[i].size(); ++b) {
-            const int h = static_cast<int>(static_cast<double>(rows[i][b]) * plot.height() / static_cast<double>(top));
+            const int h =
+                static_cast<int>(static_cast<double>(rows[i][b]) * plot.height() / static_cast<double>(top));
             if (h <= 0) continue;
             p.fillRect(x, y - h, bar, h, kBandColors[static_cast<int>(b) % kColors]);
             y -= h;
@@ -66,7 +66,9 @@ void StatisticsChart::show_state(const StatisticsState* state) {
     update();
 }
 
-QSize StatisticsChart::sizeHint() const { return {420, 320}; }
+QSize StatisticsChart::sizeHint() const {
+    return {420, 320};
+}
 
 void StatisticsChart::paintEvent(QPaintEvent*) {
     QPainter p(this);
@@ -75,9 +77,10 @@ void StatisticsChart::paintEvent(QPaintEvent*) {
     const StatisticsState& st = *state_;
     p.setPen(palette().color(QPalette::WindowText));
     const int line = fontMetrics().height();
-    p.drawText(4, line, QStringLiteral("Ütem: utolsó 10 perc %1 QSO/óra, utolsó 60 perc %2 QSO/óra")
-                            .arg(st.rates.last_10_min)
-                            .arg(st.rates.last_60_min));
+    p.drawText(4, line,
+               QStringLiteral("Ütem: utolsó 10 perc %1 QSO/óra, utolsó 60 perc %2 QSO/óra")
+                   .arg(st.rates.last_10_min)
+                   .arg(st.rates.last_60_min));
     // Legend of the bands.
     int x = 4;
     const int legend_y = line + 6;

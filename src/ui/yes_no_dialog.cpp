@@ -14,7 +14,9 @@ namespace loxar {
 
 namespace {
 
-QString from_cp1250(const Text& t) { return QString::fromStdString(cp1250_to_utf8(t)); }
+QString from_cp1250(const Text& t) {
+    return QString::fromStdString(cp1250_to_utf8(t));
+}
 
 }  // namespace
 

@@ -1,15 +1,14 @@
 // loxar-cli as a script or an organiser calls it: exit codes and the prepared home.
 #include <gtest/gtest.h>
-
-#include "support/run_cli.hpp"
+#include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
 #include <string>
-#include <unistd.h>
 
 #include "model/file_io.hpp"
 #include "model/home_lock.hpp"
+#include "support/run_cli.hpp"
 #include "support/temp_home.hpp"
 
 namespace {
@@ -21,9 +20,18 @@ CliRun run(const std::string& args, const char* streams = "2>/dev/null") {
 }
 
 TEST(Cli, ExitCodes) {
-    struct Case { const char* args; int status; };
-    const Case cases[] = {{"--help", 0}, {"", 2}, {"nosuch", 2}, {"init --bogus", 2}, {"init --home", 2},
-                         {"keybox --help", 0}, {"keybox --slow soon", 2}, {"keybox --recount", 2}};
+    struct Case {
+        const char* args;
+        int status;
+    };
+    const Case cases[] = {{"--help", 0},
+                          {"", 2},
+                          {"nosuch", 2},
+                          {"init --bogus", 2},
+                          {"init --home", 2},
+                          {"keybox --help", 0},
+                          {"keybox --slow soon", 2},
+                          {"keybox --recount", 2}};
     for (const auto& c : cases) EXPECT_EQ(run(c.args).status, c.status) << c.args;
 }
 
@@ -47,7 +55,8 @@ TEST(Cli, CommandsThatWriteIntoARunningWindowsHomeAreRefused) {
     const std::string h = home.path().string();
     const std::filesystem::path log = home.path().parent_path() / "verseny.log";
     ASSERT_EQ(run("init --home '" + h + "'").status, 0);
-    ASSERT_TRUE(loxar::write_file_atomic(log, "Log records:\r\nHA5KDR,JN97MM,OP,2,14,1,BP,1,BUDAPEST,1,,1\r\nEnd\r\n"));
+    ASSERT_TRUE(loxar::write_file_atomic(
+        log, "Log records:\r\nHA5KDR,JN97MM,OP,2,14,1,BP,1,BUDAPEST,1,,1\r\nEnd\r\n"));
     const loxar::HomeLockAttempt window = loxar::lock_home(home.path(), "loxar");
     ASSERT_TRUE(window.lock.held());
     struct Case {
@@ -60,8 +69,8 @@ TEST(Cli, CommandsThatWriteIntoARunningWindowsHomeAreRefused) {
     for (const Case& c : refused) {
         const CliRun r = run(c.args, "2>&1 >/dev/null");
         EXPECT_EQ(r.status, 1) << c.args;
-        EXPECT_NE(r.out.find("A Loxar már fut ezzel a mappával: " + h + " (folyamat: " +
-                             std::to_string(::getpid()) + ", loxar)"),
+        EXPECT_NE(r.out.find("A Loxar már fut ezzel a mappával: " + h +
+                             " (folyamat: " + std::to_string(::getpid()) + ", loxar)"),
                   std::string::npos)
             << r.out;
         if (!c.written.empty()) {

@@ -1,13 +1,12 @@
 // loxar-cli dxcc against the shipped country file: well-known calls, exceptions, refusals.
 #include <gtest/gtest.h>
 
-#include "support/run_cli.hpp"
-
 #include <cstdio>
 #include <filesystem>
 #include <string>
 
 #include "model/file_io.hpp"
+#include "support/run_cli.hpp"
 #include "support/temp_home.hpp"
 
 namespace {
@@ -18,11 +17,16 @@ CliRun run(const std::string& args, const char* streams = "2>/dev/null") {
     return loxar::testing::run_cli(args, streams);
 }
 
-std::string home_option(const loxar::testing::TempHome& h) { return " --home '" + h.path().string() + "'"; }
+std::string home_option(const loxar::testing::TempHome& h) {
+    return " --home '" + h.path().string() + "'";
+}
 
 TEST(DxccCli, WellKnownCallsInTheShippedFile) {
     loxar::testing::TempHome home;
-    struct Case { const char* call; const char* out; };
+    struct Case {
+        const char* call;
+        const char* out;
+    };
     const Case cases[] = {
         {"HA5KDR", "239\tHungary\tEU\t28\n"},
         {"HG7T", "239\tHungary\tEU\t28\n"},
@@ -68,8 +72,12 @@ TEST(DxccCli, TheOperatorsOwnFileIsUsedAndKept) {
 }
 
 TEST(DxccCli, Usage) {
-    struct Case { const char* args; int status; };
-    const Case cases[] = {{"dxcc --help", 0}, {"dxcc", 2}, {"dxcc HA5KDR DL1ABC", 2}, {"dxcc HA5KDR -o x", 2}};
+    struct Case {
+        const char* args;
+        int status;
+    };
+    const Case cases[] = {
+        {"dxcc --help", 0}, {"dxcc", 2}, {"dxcc HA5KDR DL1ABC", 2}, {"dxcc HA5KDR -o x", 2}};
     for (const Case& c : cases) EXPECT_EQ(run(c.args).status, c.status) << c.args;
 }
 

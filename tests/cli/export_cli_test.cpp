@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <string>
 
-#include "model/file_io.hpp"
 #include "exchange/adif_export.hpp"
+#include "model/file_io.hpp"
 #include "support/run_cli.hpp"
 #include "support/sample_lines.hpp"
 #include "support/temp_home.hpp"
@@ -29,8 +29,8 @@ TEST(ExportCli, TheLogsAdifOnStandardOutputOrIntoAFile) {
     ASSERT_TRUE(write_file_atomic(log, file + "End\r\n"));
     const std::string args = "export '" + log.string() + "' --home '" + home.path().string() + "'";
 
-    const Text expected = adif_export_text(lines, ContestType::HaQrp,
-                                           {"HA5KDR", "PETER", "BUDAPEST", "JN97MM"});
+    const Text expected =
+        adif_export_text(lines, ContestType::HaQrp, {"HA5KDR", "PETER", "BUDAPEST", "JN97MM"});
     const auto printed = run_cli(args);
     EXPECT_EQ(printed.status, 0);
     EXPECT_EQ(printed.out, expected);
@@ -38,8 +38,9 @@ TEST(ExportCli, TheLogsAdifOnStandardOutputOrIntoAFile) {
     EXPECT_EQ(run_cli(args + " -o '" + out.string() + "'").status, 0);
     EXPECT_EQ(read_file(out).value_or(""), expected);
 
-    const auto missing = run_cli("export '" + (dir / "nincs.log").string() + "' --home '" +
-                                 home.path().string() + "'", "2>&1 >/dev/null");
+    const auto missing =
+        run_cli("export '" + (dir / "nincs.log").string() + "' --home '" + home.path().string() + "'",
+                "2>&1 >/dev/null");
     EXPECT_EQ(missing.status, 1);
     EXPECT_NE(missing.out.find("A file nem található"), std::string::npos) << missing.out;
     EXPECT_EQ(run_cli("export").status, 2);

@@ -35,7 +35,8 @@ struct Files {
 // What a QSO is, whatever the layout around it: date, hour and minute, callsign, band.
 std::vector<Text> qsos(const std::vector<Text>& lines) {
     std::vector<Text> out;
-    for (const Text& l : lines) out.push_back(col(l, 1, 16) + " " + trim(col(l, 21, 20)) + " " + col(l, 108, 7));
+    for (const Text& l : lines)
+        out.push_back(col(l, 1, 16) + " " + trim(col(l, 21, 20)) + " " + col(l, 108, 7));
     return out;
 }
 
@@ -53,9 +54,13 @@ TEST(ImportCli, OwnReportsComeBackAsTheSameQsos) {
     } cases[] = {{"EDIF", "IARU"}, {"HA-DX", "HADX"}};
     for (const auto& c : cases) {
         const fs::path report = f.dir / "report.txt";
-        ASSERT_EQ(run_cli(std::string("report ") + c.format + " " + f.q(log_file) + " -o " + f.q(report) + f.home_arg()).status, 0);
+        ASSERT_EQ(run_cli(std::string("report ") + c.format + " " + f.q(log_file) + " -o " + f.q(report) +
+                          f.home_arg())
+                      .status,
+                  0);
         const fs::path out = f.dir / "out.import";
-        const CliRun r = run_cli("import " + f.q(report) + " --contest " + c.contest + " -o " + f.q(out) + f.home_arg());
+        const CliRun r =
+            run_cli("import " + f.q(report) + " --contest " + c.contest + " -o " + f.q(out) + f.home_arg());
         ASSERT_EQ(r.status, 0) << c.format;
         const LogFileRead back = read_log_file(out);
         ASSERT_TRUE(back.usable());
@@ -69,8 +74,9 @@ TEST(ImportCli, OwnReportsComeBackAsTheSameQsos) {
 
 TEST(ImportCli, OutputFilterAndRefusals) {
     Files f;
-    const fs::path adif = f.file("a.adi", "<CALL:4>DL1A<QSO_DATE:8>20240217<TIME_ON:4>1200<FREQ:5>7.025<EOR>"
-                                          "<CALL:4>DL2A<QSO_DATE:8>20240217<TIME_ON:4>1201<FREQ:6>14.025<EOR>");
+    const fs::path adif = f.file("a.adi",
+                                 "<CALL:4>DL1A<QSO_DATE:8>20240217<TIME_ON:4>1200<FREQ:5>7.025<EOR>"
+                                 "<CALL:4>DL2A<QSO_DATE:8>20240217<TIME_ON:4>1201<FREQ:6>14.025<EOR>");
     CliRun r = run_cli("import " + f.q(adif) + " --contest 'SILENT KEY MEM' --filter '7 MHz'" + f.home_arg());
     EXPECT_EQ(r.status, 0);
     const LogFileRead shown = parse_log_file(r.out);
@@ -94,9 +100,11 @@ TEST(ImportCli, OutputFilterAndRefusals) {
         {"import " + f.q(adif) + " --contest IARU --filter 3m", 2, hu(u8"Ismeretlen szűrő: 3m")},
         {"import " + f.q(unknown) + " --contest IARU", 1, hu(u8"Ismeretlen formátum!")},
         // Read past the first chunk, any size: the NUL bytes far into it are still found.
-        {"import " + f.q(huge) + " --contest IARU", 1, hu(u8"A file bináris adatot tartalmaz, nem importálható!")},
+        {"import " + f.q(huge) + " --contest IARU", 1,
+         hu(u8"A file bináris adatot tartalmaz, nem importálható!")},
         {"import " + f.q(empty) + " --contest IARU", 1, hu(u8"Nincs mit feldolgozni!")},
-        {"import " + f.q(binary) + " --contest IARU", 1, hu(u8"A file bináris adatot tartalmaz, nem importálható!")},
+        {"import " + f.q(binary) + " --contest IARU", 1,
+         hu(u8"A file bináris adatot tartalmaz, nem importálható!")},
     };
     for (const auto& c : cases) {
         r = run_cli(c.args + f.home_arg(), kErrors);

@@ -1,10 +1,10 @@
 // loxar-cli qrb: the three fields of the log panel for two locators, and what it refuses.
 #include <gtest/gtest.h>
 
-#include "support/run_cli.hpp"
-
 #include <cstdio>
 #include <string>
+
+#include "support/run_cli.hpp"
 
 namespace {
 

@@ -38,8 +38,7 @@ struct LogFile {
                      testing::line_of(type, {.call = "OK1KZ", .sex = sex, .own_sex = 2})});
     }
     std::string args(const std::string& format, const std::string& extra = "") const {
-        return "report " + format + " '" + file.string() + "' --home '" + home.path().string() +
-               "'" + extra;
+        return "report " + format + " '" + file.string() + "' --home '" + home.path().string() + "'" + extra;
     }
 };
 
@@ -71,8 +70,7 @@ TEST(ReportCli, EveryFormatFromItsLog) {
         f.write_two(c.type);
         const CliRun r = testing::run_cli(f.args(c.format));
         EXPECT_EQ(r.status, 0) << c.format;
-        EXPECT_EQ(r.out.substr(0, std::string(c.first_line).size() + 2),
-                  std::string(c.first_line) + "\r\n")
+        EXPECT_EQ(r.out.substr(0, std::string(c.first_line).size() + 2), std::string(c.first_line) + "\r\n")
             << c.format;
     }
 }
@@ -81,8 +79,8 @@ TEST(ReportCli, EdiReportHasTheCalculatedResultsAndTheSheetFromTheLog) {
     LogFile f;
     f.write_two(T::Iaru);
     const std::string out = testing::run_cli(f.args("EDIF")).out;
-    for (const char* line : {"\r\nPCall=HA5KDR\r\n", "\r\nTDate=20240504;20240504\r\n",
-                             "\r\nCQSOs=2;1\r\n", "\r\n[QSORecords;2]\r\n"}) {
+    for (const char* line : {"\r\nPCall=HA5KDR\r\n", "\r\nTDate=20240504;20240504\r\n", "\r\nCQSOs=2;1\r\n",
+                             "\r\n[QSORecords;2]\r\n"}) {
         EXPECT_NE(out.find(line), std::string::npos) << line;
     }
     EXPECT_NE(out.find("\r\n240504;1230;OK1KZ;2;"), std::string::npos);
@@ -116,8 +114,7 @@ TEST(ReportCli, SheetFileGivesTheHeader) {
     EXPECT_EQ(testing::run_cli(bad).status, 1);
     EXPECT_EQ(testing::run_cli(bad).out, "");
     EXPECT_EQ(testing::run_cli(bad, kErrors).out, "Hibás a formátum!\n");
-    EXPECT_EQ(testing::run_cli(f.args("EDIF", " --sheet '" + (f.dir / "nincs.hdr").string() + "'"))
-                  .status,
+    EXPECT_EQ(testing::run_cli(f.args("EDIF", " --sheet '" + (f.dir / "nincs.hdr").string() + "'")).status,
               1);
 }
 

@@ -52,13 +52,17 @@ TEST(ScoreCli, TotalsAfterLoadingAsTheWindowDoes) {
         std::string out;
     };
     const Case cases[] = {
-        {"HADX markers worked out again", T::Hadx,
+        {"HADX markers worked out again",
+         T::Hadx,
          {line_of(T::Hadx, qso("DL1ABC")), line_of(T::Hadx, qso("DL2XYZ", "1", "DX/--")),
           line_of(T::Hadx, qso("HA5KDR"))},
          "Verseny: HADX\nQSO: 3\nÖsszpontszám: 14\nSzámláló: 3/2\n"},
-        {"YL-OM pairs", T::YlOm, {line_of(T::YlOm, ff), line_of(T::YlOm, ff), line_of(T::YlOm, nf)},
+        {"YL-OM pairs",
+         T::YlOm,
+         {line_of(T::YlOm, ff), line_of(T::YlOm, ff), line_of(T::YlOm, nf)},
          "Verseny: YL-OM\nQSO: 3\nÖsszpontszám: 7\nInformáció: N-N:0  N-F:1  F-N:0  F-F:2\n"},
-        {"HSKC summary", T::Hskc,
+        {"HSKC summary",
+         T::Hskc,
          {line_of(T::Hskc, qso("HA5KDR", "11A")), line_of(T::Hskc, qso("HA5KXX", "7B")),
           line_of(T::Hskc, qso("HG3AB", "3"))},
          "Verseny: HSKC\nQSO: 3\nÖsszpontszám: 0000008\nSzámláló: 3/1/1/2\n"
@@ -108,8 +112,8 @@ TEST(ScoreCli, OutputIsTheScoredLogAndLoadsBackWithTheSameTotal) {
     std::filesystem::copy_file(out, again.file);
     EXPECT_EQ(testing::run_cli(again.args()).out, scored.out);
 
-    const CliRun refused = testing::run_cli(f.args(" -o '" + f.home.path().string() + "/NINCS/x.log'"),
-                                            "2>&1 >/dev/null");
+    const CliRun refused =
+        testing::run_cli(f.args(" -o '" + f.home.path().string() + "/NINCS/x.log'"), "2>&1 >/dev/null");
     EXPECT_EQ(refused.status, 1);
     EXPECT_NE(refused.out.find("Nem sikerült menteni: "), std::string::npos);
 }
@@ -145,12 +149,8 @@ TEST(ScoreCli, Usage) {
         int status;
     };
     const Case cases[] = {
-        {"score --help", 0},
-        {"score" + home, 2},
-        {"score a.log b.log" + home, 2},
-        {f.args(" --bogus"), 2},
-        {f.args(" -o"), 2},
-        {"dxcc HA5KDR --recount" + home, 2},
+        {"score --help", 0},     {"score" + home, 2}, {"score a.log b.log" + home, 2},
+        {f.args(" --bogus"), 2}, {f.args(" -o"), 2},  {"dxcc HA5KDR --recount" + home, 2},
     };
     for (const Case& c : cases) EXPECT_EQ(testing::run_cli(c.args).status, c.status) << c.args;
 }

@@ -20,7 +20,8 @@ using testing::run_cli;
 
 // A saved log of the contest type with that index (sixth field of the header).
 fs::path saved_log(const fs::path& dir, int type, const std::vector<Text>& lines) {
-    Text file = "Log records:\r\nHA5KDR,JN97MM,PETER,2,14," + std::to_string(type) + ",BP,1,BUDAPEST,1,TESZT,1\r\n";
+    Text file =
+        "Log records:\r\nHA5KDR,JN97MM,PETER,2,14," + std::to_string(type) + ",BP,1,BUDAPEST,1,TESZT,1\r\n";
     for (const Text& l : lines) file += l + "\r\n";
     const fs::path log = dir / ("verseny" + std::to_string(type) + ".log");
     EXPECT_TRUE(write_file_atomic(log, file + "End\r\n"));
@@ -32,8 +33,9 @@ TEST(StatsCli, PageBytesRefusalAndRate) {
     const fs::path dir = home.path().parent_path();
     const std::string at = " --home '" + home.path().string() + "'";
     const auto hskc = [](Text call, Text nr, Text time) {
-        return testing::line_of(ContestType::Hskc, {.time = "2024-05-04/" + time, .call = call, .nr = nr,
-                                                    .dist = "Multi", .band = "3,5 MHz"});
+        return testing::line_of(
+            ContestType::Hskc,
+            {.time = "2024-05-04/" + time, .call = call, .nr = nr, .dist = "Multi", .band = "3,5 MHz"});
     };
     const std::vector<Text> lines = {hskc("HA5AA", "11A", "12:05:00"), hskc("HA7ZZ", "5B", "12:55:00"),
                                      hskc("HA1XY", "7B", "14:10:00")};
@@ -43,7 +45,8 @@ TEST(StatsCli, PageBytesRefusalAndRate) {
     ASSERT_EQ(run_cli("stats '" + log.string() + "' -o '" + out.string() + "'" + at).status, 0);
     const Text page = read_file(out).value_or("");
     EXPECT_EQ(page, crlf_text(statistics_page(lines, ContestType::Hskc, {Session::kNoCountries, {}, {}})));
-    EXPECT_NE(page.find("3,5 MHz   00003   00001   00002   00003   00005   00015    \r\n"), Text::npos) << page;
+    EXPECT_NE(page.find("3,5 MHz   00003   00001   00002   00003   00005   00015    \r\n"), Text::npos)
+        << page;
 
     const auto rate = run_cli("stats --rate '" + log.string() + "'" + at);
     EXPECT_EQ(rate.status, 0);
@@ -55,7 +58,8 @@ TEST(StatsCli, PageBytesRefusalAndRate) {
 
     const fs::path dx = saved_log(dir, static_cast<int>(ContestType::Dx), {testing::qrp("HA5AA", "7 MHz")});
     const fs::path none = dir / "semmi.lst";
-    const auto refused = run_cli("stats '" + dx.string() + "' -o '" + none.string() + "'" + at, "2>&1 >/dev/null");
+    const auto refused =
+        run_cli("stats '" + dx.string() + "' -o '" + none.string() + "'" + at, "2>&1 >/dev/null");
     EXPECT_EQ(refused.status, 1);
     EXPECT_NE(refused.out.find("nincs statisztika"), std::string::npos) << refused.out;
     EXPECT_FALSE(fs::exists(none));

@@ -75,7 +75,11 @@ TEST(DatabaseRecord, FixedColumnsFromFileLines) {
 }
 
 TEST(DatabaseRecord, Utf8LineKeepsItsColumns) {
-    const std::string utf8 = "HA6KL;JN97AA,;Kov\xC3\xA1" "cs \xC3\x96" "d\xC3\xB6n;P\xC3\xA9" "cs;BA;Nem;000";
+    const std::string utf8 =
+        "HA6KL;JN97AA,;Kov\xC3\xA1"
+        "cs \xC3\x96"
+        "d\xC3\xB6n;P\xC3\xA9"
+        "cs;BA;Nem;000";
     const std::optional<Text> r = database_record(utf8);
     ASSERT_TRUE(r);
     EXPECT_EQ(*r, record_of("HA6KL", "JN97AA,", hu(u8"Kovács Ödön"), hu(u8"Pécs"), "BA", "Nem", "000"));
@@ -85,11 +89,12 @@ TEST(DatabaseRecord, Utf8LineKeepsItsColumns) {
 }
 
 TEST(DatabaseFile, HeaderDroppedAndLinesWithoutSemicolonSkipped) {
-    const Text bytes = "XX0ZZZ;JN97AA,\r\n"  // the first line goes whatever it holds
-                       "XX1AAA;JN97AA,\n"
-                       "no semicolon here\r\n"
-                       "\r\n"
-                       "XX2BBB;KN07AA,;Name";  // no line end after the last line
+    const Text bytes =
+        "XX0ZZZ;JN97AA,\r\n"  // the first line goes whatever it holds
+        "XX1AAA;JN97AA,\n"
+        "no semicolon here\r\n"
+        "\r\n"
+        "XX2BBB;KN07AA,;Name";  // no line end after the last line
     const std::vector<Text> r = parse_database(bytes).records;
     ASSERT_EQ(r.size(), 2u);
     EXPECT_EQ(r[0], record_of("XX1AAA", "JN97AA,"));
@@ -199,8 +204,9 @@ TEST(DatabaseLookup, FillsTheReceivedFieldsByContestType) {
         EXPECT_EQ(q.kapott_nev_text, c.name) << where;
         EXPECT_EQ(q.kapott_sorszam_text, c.number) << where;
         EXPECT_EQ(f.s.qra_lista.items(), c.locators) << where;
-        EXPECT_EQ(trim(col(f.s.qra_sort_lista.at(static_cast<std::size_t>(f.s.qra_sort_lista.current())), 1, 15)),
-                  c.current)
+        EXPECT_EQ(
+            trim(col(f.s.qra_sort_lista.at(static_cast<std::size_t>(f.s.qra_sort_lista.current())), 1, 15)),
+            c.current)
             << where;
     }
 }
@@ -238,10 +244,10 @@ TEST(TypedSelection, FirstRecordHoldingTheTextAnywhere) {
         Text current;  // callsign of the current record afterwards
     };
     const Case cases[] = {
-        {"XX", "XX1AAA"},        {"BBB", "XX2BBB"},   {" CCC ", "XX3CCC"},
-        {"JN86", "XX4DDDDDDDDD"},  // inside a locator
-        {"Szeged", "XX3CCC"},    // inside a QTH
-        {"QQQ", "XX3CCC"},       // no match: the previous selection stays
+        {"XX", "XX1AAA"},     {"BBB", "XX2BBB"},
+        {" CCC ", "XX3CCC"},  {"JN86", "XX4DDDDDDDDD"},  // inside a locator
+        {"Szeged", "XX3CCC"},                            // inside a QTH
+        {"QQQ", "XX3CCC"},                               // no match: the previous selection stays
         {"", "XX1AAA"},
     };
     DbFixture f;
@@ -249,8 +255,9 @@ TEST(TypedSelection, FirstRecordHoldingTheTextAnywhere) {
     for (const Case& c : cases) {
         f.s.qso.kapott_hivojel_text = c.typed;
         database_select_typed(f.s);
-        EXPECT_EQ(trim(col(f.s.qra_sort_lista.at(static_cast<std::size_t>(f.s.qra_sort_lista.current())), 1, 15)),
-                  c.current)
+        EXPECT_EQ(
+            trim(col(f.s.qra_sort_lista.at(static_cast<std::size_t>(f.s.qra_sort_lista.current())), 1, 15)),
+            c.current)
             << c.typed;
     }
 }
@@ -336,16 +343,17 @@ TEST(LocatorList, ButtonDoubleClickAndEnter) {
 
 TEST(HomeCallsign, SlashParts) {
     const std::pair<Text, Text> cases[] = {
-        {"HA1AB", "HA1AB"},      {"HA1AB/P", "HA1AB"},    {"HA1AB/M", "HA1AB"},
-        {"HA1AB/MM", "HA1AB"},   {"OE/HA1AB", "HA1AB"},   {"HA1AB/QRP", "QRP"},
-        {"OE/HA1AB/P", "HA1AB"}, {"A/B/C/D", ""},         {"", ""},
+        {"HA1AB", "HA1AB"},      {"HA1AB/P", "HA1AB"},  {"HA1AB/M", "HA1AB"},
+        {"HA1AB/MM", "HA1AB"},   {"OE/HA1AB", "HA1AB"}, {"HA1AB/QRP", "QRP"},
+        {"OE/HA1AB/P", "HA1AB"}, {"A/B/C/D", ""},       {"", ""},
         {"HA1AB/", "HA1AB"},  // still being typed
     };
     for (const auto& [call, home] : cases) EXPECT_EQ(hivojel_kereses(call), home) << call;
 }
 
 TEST(ShippedSample, LoadsWithEveryRecordInColumns) {
-    const fs::path sample = fs::path(__FILE__).parent_path().parent_path().parent_path() / "data" / "minta.qra";
+    const fs::path sample =
+        fs::path(__FILE__).parent_path().parent_path().parent_path() / "data" / "minta.qra";
     const std::optional<Text> bytes = read_file(sample);
     ASSERT_TRUE(bytes) << sample;
     EXPECT_EQ(split_lines(*bytes).front(), "QRA lista");

@@ -54,7 +54,7 @@ TEST(OblastFile, BadLinesAreReportedAndSkipped) {
         "R1A,1A,\"St. Petersburg (city)\",SP,16,29,EU\r\n"
         "key,name,rdxc_code,cq_zone,itu_zone,continent\r\n"  // six fields
         "\r\n"
-        "R2F,2F,\"Kaliningrad Oblast\",KA,15,29,EU,extra\n"  // eight fields
+        "R2F,2F,\"Kaliningrad Oblast\",KA,15,29,EU,extra\n"                 // eight fields
         "R3A,3A,\"Moskva \xC3\xA9s k\xC3\xB6rny\xC3\xA9ke\",MA,16,29,EU\n"  // UTF-8
         "R0K,0K,Chukotka AO,CK,19,25,AS";
     const OblastRead r = parse_oblast_file(bytes);
@@ -81,8 +81,8 @@ TEST(OblastLookup, KeysOfRussianCallsigns) {
     for (const auto& [call, oblast] : cases) EXPECT_EQ(read(oblast_lookup(kEntries, call)), oblast) << call;
 
     const std::pair<Text, Text> texts[] = {
-        {"R123AB", unknown}, {"RA", unknown}, {"", unknown}, {"R", unknown}, {"DLA", unknown},
-        {"R5ZZ", none},      {"R1", none},
+        {"R123AB", unknown}, {"RA", unknown}, {"", unknown}, {"R", unknown},
+        {"DLA", unknown},    {"R5ZZ", none},  {"R1", none},
     };
     for (const auto& [call, result] : texts) EXPECT_EQ(oblast_lookup(kEntries, call), result) << call;
     // Neither gives an exchange.
@@ -108,7 +108,8 @@ TEST(OblastLoad, MissingFileLeavesTheTable) {
 TEST(OblastLoad, FileReplacesTheTable) {
     Home h;
     h.s.exchange_lista.add("old entry");
-    ASSERT_TRUE(write_file_atomic(h.file(), "R2F,2F,Kaliningrad Oblast,KA,15,29,EU\r\nR1A,1A,SPb,SP,16,29,EU\r\n"));
+    ASSERT_TRUE(
+        write_file_atomic(h.file(), "R2F,2F,Kaliningrad Oblast,KA,15,29,EU\r\nR1A,1A,SPb,SP,16,29,EU\r\n"));
     EXPECT_EQ(ru_exchange_toltes(h.s), "RU_EXCHANGE beolvasva!");
     ASSERT_EQ(h.s.exchange_lista.size(), 2u);
     EXPECT_EQ(h.s.exchange_lista.list_index, 0);

@@ -1,10 +1,9 @@
 // The "Hívójel lista" working list: reading and writing ".qra" files, adding, overwriting and
 // merging the log, the entry keys and the list's clicks.
-#include "session/qra_panel.hpp"
-
 #include <gtest/gtest.h>
 
 #include "model/file_io.hpp"
+#include "session/qra_panel.hpp"
 #include "support/started_session.hpp"
 
 namespace loxar {
@@ -24,8 +23,8 @@ QraEntry entry(const Text& call, std::array<Text, 4> locs = {}, const Text& name
     return e;
 }
 
-QraValues values(const Text& call, std::vector<Text> locs, const Text& name = "NONE", const Text& exch = "NONE",
-                 const Text& nmark = "Nem", const Text& hadxc = "000") {
+QraValues values(const Text& call, std::vector<Text> locs, const Text& name = "NONE",
+                 const Text& exch = "NONE", const Text& nmark = "Nem", const Text& hadxc = "000") {
     QraValues v;
     v.call = call;
     v.locators = std::move(locs);
@@ -45,7 +44,7 @@ TEST(QraList, FileLinesBecomeRecords) {
     const auto read = parse_qra_list(
         "QRA lista\r\n"
         "HA1AB;JN97;Kiss Pista;Budapest;BP;Igen;12a\r\n"
-        "HA2CD;JN9\r\n"             // a 3-character locator is none
+        "HA2CD;JN9\r\n"  // a 3-character locator is none
         "HA3EF;JN97A,KN08AA,\r\n"
         "no station line\r\n"
         "HA4GH;AA00AA;NONE;NONE;NONE;Nem;x\r\n");
@@ -67,7 +66,7 @@ TEST(QraList, AFileReadAndSavedAgainKeepsItsBytes) {
         // A 16-letter name, a 19-letter QTH and a 6-letter exchange fill their columns to the end.
         "HA1AB;JN97AA,JN97AB;ABCDEFGHIJKLMNOP;QRSTUVWXYZABCDEFGHI;EXCH12;Igen;123\r\n"
         "HA2CD;AA00AA;NONE;NONE;NONE;Nem;045\r\n"
-        "HA3EF;JN97AA,JN97AB,;;;;Nem;000\r\n"   // a closing "," and empty fields
+        "HA3EF;JN97AA,JN97AB,;;;;Nem;000\r\n"             // a closing "," and empty fields
         "HA4GH;JN97  ,KN08AA;NONE;NONE;NONE;Nem;000\r\n"  // a short locator in its slot
         "HA5IJ;JN97AA,JN97AB,JN97AC,JN97AD,JN97AE,;NONE;NONE;NONE;Nem;000\r\n";
     const auto read = parse_qra_list(file);
@@ -97,7 +96,8 @@ TEST(QraList, AddingOverwritingAndMerging) {
          values("HA1AB", {"JN97AA", "JN97AB"}, "PETER", "BP", "Nem", "000")},
         {"overwriting takes the fields only", IrasFunkcio::Overwrite, entry("HA1AB", {"KN08AA"}, "JOE"),
          values("HA1AB", {"KN08AA"}, "JOE", "NONE", "Nem", "000")},
-        {"a merged QSO keeps the name, number and membership", IrasFunkcio::MergeLog, entry("HA1AB", {"", "AA00AA"}, "NONE"),
+        {"a merged QSO keeps the name, number and membership", IrasFunkcio::MergeLog,
+         entry("HA1AB", {"", "AA00AA"}, "NONE"),
          values("HA1AB", {"JN97AA", "JN97AB"}, "PETER", "BP", "Igen", "042")},
         {"a given number replaces the known one", IrasFunkcio::MergeLog, entry("HA1AB", {}, "", "", "7"),
          values("HA1AB", {"JN97AA", "JN97AB"}, "PETER", "BP", "Igen", "007")},
@@ -140,8 +140,8 @@ TEST(QraList, LogMergeAsksOncePerConflictingQsoAndKeepsDxExchanges) {
 
     hivojel_lista_hozzaadas(h.s, IrasFunkcio::MergeLog);
     const Text q = Text("HA1AB") + kCrLf + "Exchange ";
-    EXPECT_EQ(h.fakes.ui.questions,
-              (std::vector<Text>{q + "GY ==> BP" + kCrLf + hu(u8" Cseréli?"), q + "SZ ==> BP" + kCrLf + hu(u8" Cseréli?")}));
+    EXPECT_EQ(h.fakes.ui.questions, (std::vector<Text>{q + "GY ==> BP" + kCrLf + hu(u8" Cseréli?"),
+                                                       q + "SZ ==> BP" + kCrLf + hu(u8" Cseréli?")}));
     ASSERT_EQ(list.size(), 2u);
     EXPECT_EQ(list.at(1), qra_record(values("HA1AB", {}, "NONE", "SZ")));
     EXPECT_EQ(list.at(0), qra_record(values("DL1XX", {}, "HANS", "DOK", "Igen", "321")));

@@ -11,7 +11,8 @@ namespace {
 
 // A QSO line: key in columns 7-11, first callsign in 17-28, second in 45-56.
 Text qso(const Text& key, const Text& a, const Text& b, const Text& note = "") {
-    return "QSO   " + pad_cut(key, 5) + "     " + pad_cut(a, 12) + pad_cut(" " + note, 16) + pad_cut(b, 12) + " 599";
+    return "QSO   " + pad_cut(key, 5) + "     " + pad_cut(a, 12) + pad_cut(" " + note, 16) + pad_cut(b, 12) +
+           " 599";
 }
 
 const Text kHeader = hu(u8"Összesítő:") + kCrLf;
@@ -27,9 +28,16 @@ TEST(SummaryViewer, ReadingKeepsWhatItReadAndRefusesOtherFiles) {
         {kHeader + "egy\r\nketto\r\nEnd\r\nharom\r\n", SummaryStatus::Ok, 2},
         {kHeader + "egy\r\nketto\r\n", SummaryStatus::NoEnd, 2},
         {"Osszesito:\r\negy\r\nEnd\r\n", SummaryStatus::NotSummary, 0},
-        {kHeader + "egy\r\n" + Text("\x01\x02\x00" "ab", 5) + "\r\nEnd\r\n", SummaryStatus::NotText, 0},
+        {kHeader + "egy\r\n" +
+             Text("\x01\x02\x00"
+                  "ab",
+                  5) +
+             "\r\nEnd\r\n",
+         SummaryStatus::NotText, 0},
         // A form feed or a DOS end mark inside a line is text.
-        {kHeader + "egy\f\r\n\x1a" "ketto\r\nEnd\r\n", SummaryStatus::Ok, 2},
+        {kHeader + "egy\f\r\n\x1a"
+                   "ketto\r\nEnd\r\n",
+         SummaryStatus::Ok, 2},
         // A file written as UTF-8 reads as the same text.
         {cp1250_to_utf8(kHeader) + "egy\r\nEnd\r\n", SummaryStatus::Ok, 1},
     };
@@ -42,7 +50,8 @@ TEST(SummaryViewer, ReadingKeepsWhatItReadAndRefusesOtherFiles) {
 
 TEST(SummaryViewer, SearchInLowerCaseMarksTheSameLines) {
     ListBox list;
-    for (const Text& l : {qso("1", "HA1AB", "HA2CD"), qso("2", "HA3EF", "HA1AB"), qso("3", "HA5XX", "HA6YY")}) {
+    for (const Text& l :
+         {qso("1", "HA1AB", "HA2CD"), qso("2", "HA3EF", "HA1AB"), qso("3", "HA5XX", "HA6YY")}) {
         list.add(l);
     }
     list.select(2, true);

@@ -82,8 +82,7 @@ TEST(AdifExport, EachLayoutWritesItsRecordForm) {
         SCOPED_TRACE(c.what);
         const Text line = testing::line_of(c.type, c.q);
         std::vector<Text> expected = {
-            "ADIF Created with Loxar by Tarvik, conforming to ADIF standard specification V 1.00",
-            "<EOH>"};
+            "ADIF Created with Loxar by Tarvik, conforming to ADIF standard specification V 1.00", "<EOH>"};
         expected.insert(expected.end(), c.record.begin(), c.record.end());
         EXPECT_EQ(adif_export_lines({line}, c.type, kOwn), expected);
     }

@@ -5,8 +5,8 @@
 
 #include "model/bands.hpp"
 #include "model/file_io.hpp"
-#include "session/log_file.hpp"
 #include "rules/locator.hpp"
+#include "session/log_file.hpp"
 #include "support/started_session.hpp"
 
 namespace loxar {
@@ -25,7 +25,9 @@ Text edi(const Text& header, const Text& records, const Text& end = "[END; test]
 
 const Text kEdiHeader = "TName=Test\r\nTDate=20230506;20230507\r\nPCall=HA1ABC\r\nPBand=145 MHz\r\n";
 
-Text cabrillo(const Text& qsos) { return "START-OF-LOG: 3.0\r\nCONTEST: TEST\r\n" + qsos + "END-OF-LOG:\r\n"; }
+Text cabrillo(const Text& qsos) {
+    return "START-OF-LOG: 3.0\r\nCONTEST: TEST\r\n" + qsos + "END-OF-LOG:\r\n";
+}
 
 // A Cabrillo QSO line with the worked callsign at column 56, as the format lays it out.
 Text cabrillo_qso(const Text& freq, const Text& time, const Text& call, const Text& mode = "CW") {
@@ -34,8 +36,9 @@ Text cabrillo_qso(const Text& freq, const Text& time, const Text& call, const Te
 }
 
 TEST(LogImport, EdiRecordsBecomeGeneralLines) {
-    const ImportResult r = convert(edi(kEdiHeader, "230506;1200;dl1abc;2;599;1;579;15;;JO62QM;245;;;;\r\n"
-                                                   "230506;1201;OK1XYZ;9;59;2;59;7;;JN79;;;;;\r\n"));
+    const ImportResult r = convert(edi(kEdiHeader,
+                                       "230506;1200;dl1abc;2;599;1;579;15;;JO62QM;245;;;;\r\n"
+                                       "230506;1201;OK1XYZ;9;59;2;59;7;;JN79;;;;;\r\n"));
     ASSERT_TRUE(r.error.empty());
     ASSERT_EQ(r.lines.size(), 2u);
     EXPECT_EQ(r.lines[0],
@@ -73,7 +76,8 @@ TEST(LogImport, EdiHeaderFoundByTagAndFilesCutShortAreReported) {
     r = convert(edi(kEdiHeader, "2305;1200;DL1A\r\n;;;;;;;;;;;;;;\r\n230506;1201;;2;599\r\n"));
     ASSERT_EQ(r.lines.size(), 1u);
     EXPECT_EQ(r.lines[0].size(), 115u);
-    EXPECT_EQ(import_skipped_message(r), hu(u8"1 QSO beolvasva, 2 rekord kihagyva: 1 hívójel nélkül, 1 üres."));
+    EXPECT_EQ(import_skipped_message(r),
+              hu(u8"1 QSO beolvasva, 2 rekord kihagyva: 1 hívójel nélkül, 1 üres."));
 }
 
 TEST(LogImport, EdiBandInEveryWritersSpelling) {
@@ -81,13 +85,13 @@ TEST(LogImport, EdiBandInEveryWritersSpelling) {
         Text pband;
         int band;
     } cases[] = {
-        {"144 MHz", 14}, {"145", 14},      {"144", 14},      {"432MHz", 16}, {"1,3 GHz", 18}, {"1.3 GHz", 18},
-        {"1296 MHz", 18}, {"1,2 GHz", 18}, {"2,3 GHz", 19},  {"10 GHz", 22}, {"2m", 14},      {"70cm", 16},
-        {"50 MHz", 12},  {"900 MHz", 17},  {"122 GHz", 26},  {"Light", 0},   {"12 MHz", 0},
+        {"144 MHz", 14},  {"145", 14},     {"144", 14},     {"432MHz", 16}, {"1,3 GHz", 18}, {"1.3 GHz", 18},
+        {"1296 MHz", 18}, {"1,2 GHz", 18}, {"2,3 GHz", 19}, {"10 GHz", 22}, {"2m", 14},      {"70cm", 16},
+        {"50 MHz", 12},   {"900 MHz", 17}, {"122 GHz", 26}, {"Light", 0},   {"12 MHz", 0},
     };
     for (const auto& c : cases) {
-        const ImportResult r =
-            convert(edi("TDate=20230506\r\nPBand=" + c.pband + "\r\n", "230506;1200;DL1A;2;599;1;599;1;;JO62QM;1\r\n"));
+        const ImportResult r = convert(edi("TDate=20230506\r\nPBand=" + c.pband + "\r\n",
+                                           "230506;1200;DL1A;2;599;1;599;1;;JO62QM;1\r\n"));
         if (c.band == 0) {
             EXPECT_EQ(r.error, hu(u8"Ismeretlen frekvenciasáv!")) << c.pband;
         } else {
@@ -104,8 +108,9 @@ TEST(LogImport, FirstLinesWritersGetWrong) {
 }
 
 TEST(LogImport, CabrilloVhfLayoutGivesLocatorsOrIsRefused) {
-    const Text input = cabrillo("QSO: 144 FM 2024-06-08 1800 K1ABC FN42 W1XYZ fn31pr\r\n"
-                                "QSO: 50 PH 2024-06-08 1801 K1ABC FN42 VE1AA FN74\r\n");
+    const Text input = cabrillo(
+        "QSO: 144 FM 2024-06-08 1800 K1ABC FN42 W1XYZ fn31pr\r\n"
+        "QSO: 50 PH 2024-06-08 1801 K1ABC FN42 VE1AA FN74\r\n");
     const ImportResult r = convert(input, ContestType::Iaru);
     ASSERT_EQ(r.lines.size(), 2u);
     EXPECT_EQ(trim(col(r.lines[0], 21, 20)), "W1XYZ");
@@ -119,8 +124,9 @@ TEST(LogImport, CabrilloVhfLayoutGivesLocatorsOrIsRefused) {
 }
 
 TEST(LogImport, SecondsCountWithinAMinute) {
-    const ImportResult r = convert(cabrillo(cabrillo_qso("14025", "1200", "DL1A") + cabrillo_qso("14025", "1200", "DL2A") +
-                                            cabrillo_qso("14025", "1200", "DL3A") + cabrillo_qso("14025", "1201", "DL4A")));
+    const ImportResult r =
+        convert(cabrillo(cabrillo_qso("14025", "1200", "DL1A") + cabrillo_qso("14025", "1200", "DL2A") +
+                         cabrillo_qso("14025", "1200", "DL3A") + cabrillo_qso("14025", "1201", "DL4A")));
     ASSERT_EQ(r.lines.size(), 4u);
     const char* expected[] = {"12:00:00", "12:00:10", "12:00:20", "12:01:00"};
     for (std::size_t i = 0; i < 4; ++i) EXPECT_EQ(col(r.lines[i], 12, 8), expected[i]);
@@ -168,16 +174,15 @@ TEST(LogImport, CqwwVhfBandWords) {
 }
 
 TEST(LogImport, FiltersKeepOneBandOrTheHungarianStations) {
-    const Text input = cabrillo(cabrillo_qso("14025", "1200", "HA5KDR") + cabrillo_qso("3525", "1201", "HG7T") +
-                               cabrillo_qso("3525", "1202", "DL1ABC"));
+    const Text input =
+        cabrillo(cabrillo_qso("14025", "1200", "HA5KDR") + cabrillo_qso("3525", "1201", "HG7T") +
+                 cabrillo_qso("3525", "1202", "DL1ABC"));
     const struct {
         Text filter;
         std::vector<Text> calls;
     } cases[] = {
-        {"", {"HA5KDR", "HG7T", "DL1ABC"}},
-        {band_name(0), {"HA5KDR", "HG7T", "DL1ABC"}},
-        {band_name(3), {"HG7T", "DL1ABC"}},
-        {band_name(14), {}},
+        {"", {"HA5KDR", "HG7T", "DL1ABC"}}, {band_name(0), {"HA5KDR", "HG7T", "DL1ABC"}},
+        {band_name(3), {"HG7T", "DL1ABC"}}, {band_name(14), {}},
         {kHaHgFilter, {"HA5KDR", "HG7T"}},
     };
     for (const auto& c : cases) {
@@ -196,9 +201,10 @@ TEST(LogImport, AdifRecordsEndAtTheirTagOnly) {
         "<eor>\r\n<CALL:4>W1AW<freq:7>144.300<mode:3>SSB<TIME_ON:4>1200<Eor>";
     const ImportResult r = convert(input);
     ASSERT_EQ(r.lines.size(), 2u);
-    EXPECT_EQ(r.lines[0],
-              "2024-02-17/12:00:00=HA5KDR              =599/0015/AA00AA/.=   /0007/CW =.=--/--/00001=00001=GEORGE        "
-              "=7 MHz  =");
+    EXPECT_EQ(
+        r.lines[0],
+        "2024-02-17/12:00:00=HA5KDR              =599/0015/AA00AA/.=   /0007/CW =.=--/--/00001=00001=GEORGE        "
+        "=7 MHz  =");
     // Same minute, so 10 seconds more; no date nor name of its own, none from the record before.
     EXPECT_EQ(col(r.lines[1], 1, 19), "          /12:00:10");
     EXPECT_EQ(col(r.lines[1], 93, 14), Text(14, ' '));
@@ -208,32 +214,44 @@ TEST(LogImport, AdifRecordsEndAtTheirTagOnly) {
 
 // One ADIF record after a full one: what it does not hold stays empty.
 Text adif_line(const Text& fields) {
-    const ImportResult r = convert("<CALL:6>DL1ABC<QSO_DATE:8>20240217<TIME_ON:4>1200<FREQ:5>7.025<MODE:2>CW"
-                                   "<RST_RCVD:3>579<RST_SENT:3>599<SRX:2>15<STX:1>7<GRIDSQUARE:6>JO62QM<EOR>\n"
-                                   "<CALL:4>W1AW<QSO_DATE:8>20240217<TIME_ON:4>1300" + fields + "<EOR>\n");
+    const ImportResult r = convert(
+        "<CALL:6>DL1ABC<QSO_DATE:8>20240217<TIME_ON:4>1200<FREQ:5>7.025<MODE:2>CW"
+        "<RST_RCVD:3>579<RST_SENT:3>599<SRX:2>15<STX:1>7<GRIDSQUARE:6>JO62QM<EOR>\n"
+        "<CALL:4>W1AW<QSO_DATE:8>20240217<TIME_ON:4>1300" +
+        fields + "<EOR>\n");
     return r.lines.size() == 2 ? r.lines[1] : Text();
 }
 
 TEST(LogImport, AdifRecordHoldsOnlyItsOwnValues) {
-    EXPECT_EQ(adif_line(""),
-              "2024-02-17/13:00:00=W1AW                =   /    /AA00AA/.=   /    /   =.=--/--/00001=00001=              "
-              "=---    =");
+    EXPECT_EQ(
+        adif_line(""),
+        "2024-02-17/13:00:00=W1AW                =   /    /AA00AA/.=   /    /   =.=--/--/00001=00001=              "
+        "=---    =");
     const struct {
         Text fields;
         std::size_t column, width;
         Text expected;
     } cases[] = {
-        {"<MODE:2>FM", 69, 3, "FM "},          {"<MODE:3>USB", 69, 3, "SSB"},
-        {"<MODE:3>LSB", 69, 3, "SSB"},         {"<MODE:2>AM", 69, 3, "AM "},
-        {"<MODE:4>RTTY", 69, 3, "RTT"},        {"<MODE:3>FT8", 69, 3, "DIG"},
+        {"<MODE:2>FM", 69, 3, "FM "},
+        {"<MODE:3>USB", 69, 3, "SSB"},
+        {"<MODE:3>LSB", 69, 3, "SSB"},
+        {"<MODE:2>AM", 69, 3, "AM "},
+        {"<MODE:4>RTTY", 69, 3, "RTT"},
+        {"<MODE:3>FT8", 69, 3, "DIG"},
         {"<MODE:4>MFSK<SUBMODE:3>FT4", 69, 3, "DIG"},
-        {"<GRIDSQUARE:6>jn97ma", 51, 6, "JN97MA"}, {"<GRIDSQUARE:8>JN97MA12", 51, 6, "JN97MA"},
-        {"<GRIDSQUARE:4>JN97", 51, 6, "JN97  "},   {"<GRIDSQUARE:4>ZZ99", 51, 6, "AA00AA"},
-        {"<BAND:2>2m", 108, 7, "145 MHz"},        {"<FREQ:6>12.000<BAND:3>30m", 108, 7, "10 MHz "},
-        {"<FREQ:5>4.000", 108, 7, "3,5 MHz"},     {"<FREQ:7>148.000", 108, 7, "145 MHz"},
-        {"<SRX_STRING:2>BP", 46, 4, "BP  "},      {"<SRX:1>9<SRX_STRING:2>BP", 46, 4, "0009"},
+        {"<GRIDSQUARE:6>jn97ma", 51, 6, "JN97MA"},
+        {"<GRIDSQUARE:8>JN97MA12", 51, 6, "JN97MA"},
+        {"<GRIDSQUARE:4>JN97", 51, 6, "JN97  "},
+        {"<GRIDSQUARE:4>ZZ99", 51, 6, "AA00AA"},
+        {"<BAND:2>2m", 108, 7, "145 MHz"},
+        {"<FREQ:6>12.000<BAND:3>30m", 108, 7, "10 MHz "},
+        {"<FREQ:5>4.000", 108, 7, "3,5 MHz"},
+        {"<FREQ:7>148.000", 108, 7, "145 MHz"},
+        {"<SRX_STRING:2>BP", 46, 4, "BP  "},
+        {"<SRX:1>9<SRX_STRING:2>BP", 46, 4, "0009"},
     };
-    for (const auto& c : cases) EXPECT_EQ(col(adif_line(c.fields), c.column, c.width), c.expected) << c.fields;
+    for (const auto& c : cases)
+        EXPECT_EQ(col(adif_line(c.fields), c.column, c.width), c.expected) << c.fields;
     // A record without CALL is no QSO.
     const ImportResult r = convert("<CALL:4>W1AW<EOR><QSO_DATE:8>20240217<NAME:3>BOB<EOR>");
     EXPECT_EQ(r.lines.size(), 1u);
@@ -262,35 +280,39 @@ TEST(LogImport, BandOfAFrequency) {
         Text word;
         int band;
     } cases[] = {
-        {"1500", 2},  {"1850", 2},     {"3000", 3},     {"3799", 3},    {"5360", 4},    {"7025", 5},
-        {"10120", 6}, {"14250", 7},    {"18100", 8},    {"21000", 9},   {"24950", 10},  {"29650", 11},
-        {"50150", 12}, {"70200", 13},  {"144300", 14},  {"145500", 14}, {"220500", 15}, {"432100", 16},
-        {"435900", 16}, {"1296200", 18}, {"10368100", 22}, {"12000", 0}, {"abc", 0},     {"", 0},
-        {"50", 12},   {"70", 13},      {"144", 14},     {"222", 15},    {"432", 16},    {"902", 17},
-        {"1.2G", 18}, {"2.3G", 19},    {"3.4G", 20},    {"5.7G", 21},   {"10G", 22},    {"24G", 23},
-        {"47G", 24},  {"75G", 25},     {"122G", 26},    {"134G", 27},   {"241G", 28},   {"LIGHT", 0},
+        {"1500", 2},    {"1850", 2},     {"3000", 3},      {"3799", 3},    {"5360", 4},    {"7025", 5},
+        {"10120", 6},   {"14250", 7},    {"18100", 8},     {"21000", 9},   {"24950", 10},  {"29650", 11},
+        {"50150", 12},  {"70200", 13},   {"144300", 14},   {"145500", 14}, {"220500", 15}, {"432100", 16},
+        {"435900", 16}, {"1296200", 18}, {"10368100", 22}, {"12000", 0},   {"abc", 0},     {"", 0},
+        {"50", 12},     {"70", 13},      {"144", 14},      {"222", 15},    {"432", 16},    {"902", 17},
+        {"1.2G", 18},   {"2.3G", 19},    {"3.4G", 20},     {"5.7G", 21},   {"10G", 22},    {"24G", 23},
+        {"47G", 24},    {"75G", 25},     {"122G", 26},     {"134G", 27},   {"241G", 28},   {"LIGHT", 0},
     };
     for (const auto& c : cases) EXPECT_EQ(band_index_for_cabrillo(c.word), c.band) << c.word;
 }
 
 TEST(LogImport, CallsignListsAndLogFiles) {
-    ImportResult r = convert("Callsign list\r\n\r\n2024-05-04 0815 144MHZ SSB HA5KDR 59 001 57 012 123 JN97MM\r\n"
-                             "2024-05-04 0816 1.3GHZ CW OK1A\r\n");
+    ImportResult r = convert(
+        "Callsign list\r\n\r\n2024-05-04 0815 144MHZ SSB HA5KDR 59 001 57 012 123 JN97MM\r\n"
+        "2024-05-04 0816 1.3GHZ CW OK1A\r\n");
     ASSERT_EQ(r.lines.size(), 2u);
     EXPECT_EQ(r.lines[0],
               "2024-05-04/08:15:00=HA5KDR              =57 /0012/JN97MM/.=59 /0001/SSB=.=--/--/00123=00123="
               "              =145 MHz=");
     EXPECT_EQ(col(r.lines[1], 108, 7), "1,3 GHz");
 
-    const Text line = "2024-02-17/12:00:05=DL1ABC              =599/0015/AA00AA/.=599/0001=CW =F=DX/--/00005=00009="
-                      "              =14 MHz =";
+    const Text line =
+        "2024-02-17/12:00:05=DL1ABC              =599/0015/AA00AA/.=599/0001=CW =F=DX/--/00005=00009="
+        "              =14 MHz =";
     r = convert(log_file_text("HA1ABC", {line, line}));
     EXPECT_EQ(r.lines, (std::vector<Text>{line, line}));
 }
 
 TEST(LogImport, ChunkEdgesChangeNothing) {
     const Text inputs[] = {
-        "\xEF\xBB\xBFHeader\r\n<EOH>\r\n<CALL:4>DL1A<COMMENT:7>a <eor>b<NAME:6>\xC3\x96" "d\xC3\xB6" "n<FREQ:5>7.025<EOR>\r\n"
+        "\xEF\xBB\xBFHeader\r\n<EOH>\r\n<CALL:4>DL1A<COMMENT:7>a <eor>b<NAME:6>\xC3\x96"
+        "d\xC3\xB6"
+        "n<FREQ:5>7.025<EOR>\r\n"
         "<CALL:4>DL2A<GRIDSQUARE:4>JN97<EOR>",
         edi(kEdiHeader, "230506;1200;DL1ABC;2;599;1;579;15;;JO62QM;245;;;;\r\n;;;\r\n"),
         "\r\n" + cabrillo("QSO: 144 FM 2024-06-08 1800 K1ABC FN42 W1XYZ FN31PR\r\n"),
@@ -318,8 +340,9 @@ TEST(LogImport, ChunkEdgesChangeNothing) {
 
 TEST(LogImport, OverlongValuesNeverShiftAColumn) {
     const Text huge(100000, 'W');
-    const ImportResult r = convert(cabrillo("QSO: 14025 CW 2024-02-17 12 HA1ABC 599 " + huge + " " + huge + "\r\n") +
-                                   "<CALL:99999999>" + huge);
+    const ImportResult r =
+        convert(cabrillo("QSO: 14025 CW 2024-02-17 12 HA1ABC 599 " + huge + " " + huge + "\r\n") +
+                "<CALL:99999999>" + huge);
     ASSERT_EQ(r.lines.size(), 1u);
     EXPECT_EQ(r.lines[0].size(), 115u);
     EXPECT_EQ(col(r.lines[0], 12, 8), "00:12:00");
@@ -352,7 +375,8 @@ TEST(LogImportPanel, ReadConvertAndCopyIntoTheLog) {
     import_vegyes_cmd_Click(p.s, 1);
     EXPECT_EQ(p.fakes.ui.messages.back(), hu(u8"Nincs mit feldolgozni!"));
 
-    p.read(p.write("a.cbr", cabrillo(cabrillo_qso("14025", "1200", "DL1A") + cabrillo_qso("14025", "1201", "DL2A"))));
+    p.read(p.write("a.cbr",
+                   cabrillo(cabrillo_qso("14025", "1200", "DL1A") + cabrillo_qso("14025", "1201", "DL2A"))));
     EXPECT_EQ(p.s.vegyes_lista[0].size(), 5u);
     EXPECT_EQ(p.s.vegyes_valaszto, 0);
     import_vegyes_cmd_Click(p.s, 1);
@@ -373,8 +397,9 @@ TEST(LogImportPanel, ReadConvertAndCopyIntoTheLog) {
     ASSERT_EQ(p.s.log_lista.size(), 3u);
     EXPECT_EQ(col(p.s.log_lista.at(2), 87, 5), "00003");
 
-    p.read(p.write("b.cbr", cabrillo(cabrillo_qso("14025", "1200", "DL1A") + cabrillo_qso("14025", "1201", "DL2A") +
-                                     cabrillo_qso("14025", "1202", "DL3A"))));
+    p.read(p.write("b.cbr",
+                   cabrillo(cabrillo_qso("14025", "1200", "DL1A") + cabrillo_qso("14025", "1201", "DL2A") +
+                            cabrillo_qso("14025", "1202", "DL3A"))));
     import_vegyes_cmd_Click(p.s, 1);
     // XX1AA is in no LOG file and not among the lines copied in: it would be lost. "Nem" is
     // what the question gets when it is not answered.
@@ -422,8 +447,9 @@ TEST(LogImportPanel, CopiedAndAppendedQsosAreNumberedAndScored) {
     EXPECT_GT(total, 3);
     EXPECT_EQ(p.s.ossz_pontszam_text, std::to_string(total));
 
-    p.read(p.write("a.edi", edi(kEdiHeader, "230506;1200;DL1ABC;2;599;1;579;15;;JO62QM;245;;;;\r\n"
-                                            "230506;1201;OK1XYZ;1;59;2;59;7;;JN79;;;;;\r\n")));
+    p.read(p.write("a.edi", edi(kEdiHeader,
+                                "230506;1200;DL1ABC;2;599;1;579;15;;JO62QM;245;;;;\r\n"
+                                "230506;1201;OK1XYZ;1;59;2;59;7;;JN79;;;;;\r\n")));
     import_vegyes_cmd_Click(p.s, 1);
     p.fakes.ui.answers = {true};
     import_vegyes_cmd_Click(p.s, 3);

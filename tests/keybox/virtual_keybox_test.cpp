@@ -1,9 +1,10 @@
 // The virtual keying box answers as the program reads a real box's replies.
+#include "keybox/virtual_keybox.hpp"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "keybox/virtual_keybox.hpp"
 #include "text/text.hpp"
 
 namespace {

@@ -6,9 +6,9 @@
 #include <algorithm>
 #include <utility>
 
+#include "reports/data_sheet.hpp"
 #include "session/log_file.hpp"
 #include "session/qso_entry.hpp"
-#include "reports/data_sheet.hpp"
 #include "support/sample_lines.hpp"
 #include "support/started_session.hpp"
 
@@ -74,11 +74,10 @@ TEST(EntryFilter, PastedTextIsCleanedBeforeItIsCutAndAFullFieldTakesNoMore) {
         const char* after_edit;
         const char* kept;
     } cases[] = {
-        {"", "jo61=a;a", "JO61AA"},
-        {"", "JN97;AA", "JN97AA"},
-        {"", "jn97aabb", "JN97AA"},      // longer once clean: cut at the width
-        {"JN97AA", "JN97XAA", "JN97AA"}, // typed into a full field: refused, the field as it was
-        {"JN97AA", "KO01BBCC", "KO01BB"}, // the whole field replaced by a long paste: cut
+        {"", "jo61=a;a", "JO61AA"},       {"", "JN97;AA", "JN97AA"},
+        {"", "jn97aabb", "JN97AA"},        // longer once clean: cut at the width
+        {"JN97AA", "JN97XAA", "JN97AA"},   // typed into a full field: refused, the field as it was
+        {"JN97AA", "KO01BBCC", "KO01BB"},  // the whole field replaced by a long paste: cut
     };
     for (const auto& c : cases) {
         const FilteredText f = edit_text(locator, c.before, c.after_edit, 6);
@@ -91,7 +90,7 @@ TEST(EntryFilter, RefusedKeysBeepAndNeverReachTheField) {
     testing::Started st(ContestType::Iaru);
     const std::pair<const char*, char> refused[] = {
         {"kapott_hivojel_text", ';'}, {"kapott_hivojel_text", '\x1b'}, {"kapott_hivojel_text", '\0'},
-        {"kapott_hivojel_text", '-'}, {"kapott_nev_text", '='},         {"kezelo_text", '?'},
+        {"kapott_hivojel_text", '-'}, {"kapott_nev_text", '='},        {"kezelo_text", '?'},
     };
     for (const auto& [control, c] : refused) {
         char key = c;
@@ -110,8 +109,8 @@ TEST(EntryFilter, ALineAndTheLogHeaderStayOneLineWhateverTheSessionHolds) {
     for (ContestType type : {ContestType::Iaru, ContestType::HaQrp, ContestType::SilentKeyMem,
                              ContestType::Nmark, ContestType::Swl}) {
         testing::Unstarted u(type);
-        u.s.qso = testing::record_of(testing::Q{junk, junk, junk, junk, junk, 1, junk, junk, junk, 1, 1,
-                                                junk, junk, "00001", junk, "145 MHz", "00.000", junk, junk});
+        u.s.qso = testing::record_of(testing::Q{junk, junk, junk, junk, junk, 1, junk, junk, junk, 1, 1, junk,
+                                                junk, "00001", junk, "145 MHz", "00.000", junk, junk});
         short funkcio = kFunkcioNew;
         const Text line = build_log_line(u.s, funkcio);
         EXPECT_EQ(line.find_first_of(breaks), Text::npos) << line;

@@ -1,14 +1,15 @@
 // One program per home: the lock another running program holds, and the one a killed program left.
+#include "model/home_lock.hpp"
+
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <csignal>
 #include <fstream>
 #include <string>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include "model/file_io.hpp"
-#include "model/home_lock.hpp"
 #include "support/temp_home.hpp"
 
 namespace loxar {
@@ -40,7 +41,9 @@ void kill_9(pid_t pid) {
     ::waitpid(pid, nullptr, 0);
 }
 
-Text lock_file_text(const fs::path& home) { return read_file(home / kHomeLockFile).value_or(""); }
+Text lock_file_text(const fs::path& home) {
+    return read_file(home / kHomeLockFile).value_or("");
+}
 
 TEST(HomeLock, RefusedWhileAnotherProgramRunsWithTheHome) {
     testing::TempHome home;
@@ -79,7 +82,8 @@ TEST(HomeLock, LeftByAKilledProgramIsTakenOver) {
             if (gone == 0) ::_exit(0);
             ::waitpid(gone, nullptr, 0);
             fs::create_directories(home.path());
-            std::ofstream(home.path() / kHomeLockFile) << gone << "\nloxar\n" << "host\n";
+            std::ofstream(home.path() / kHomeLockFile) << gone << "\nloxar\n"
+                                                       << "host\n";
         } else {
             kill_9(start_holder(home.path()));
         }

@@ -67,11 +67,9 @@ TEST(CabrilloFrequency, RepeatsTheLineBeforeAndStartsFromTheBand) {
 }
 
 TEST(CabrilloCqwwList, LineColumns) {
-    EXPECT_EQ(cqww_list_line(testing::general("XX1AAA", 1, "145 MHz", "11:29", "SSB"), " HA5XX/P ",
-                             "JN97KL"),
+    EXPECT_EQ(cqww_list_line(testing::general("XX1AAA", 1, "145 MHz", "11:29", "SSB"), " HA5XX/P ", "JN97KL"),
               "145 MHz;SSB;2016-07-23;1129;HA5XX/P       ;JN97;XX1AAA        ;JN96;00001");
-    EXPECT_EQ(cqww_list_line(testing::general("XX2BBBBBBBBBBB", 7, "50 MHz", "23:59", "FM"),
-                             "HA5XX", "JN97"),
+    EXPECT_EQ(cqww_list_line(testing::general("XX2BBBBBBBBBBB", 7, "50 MHz", "23:59", "FM"), "HA5XX", "JN97"),
               "50 MHz ;FM ;2016-07-23;2359;HA5XX         ;JN97;XX2BBBBBBBBB  ;JN96;00001");
 }
 

@@ -127,13 +127,12 @@ TEST(CabrilloReport, RefHasTheModeAndALocation) {
     const std::vector<Text> log = {general("F5AAA", 1, "145 MHz", "10:00", "SSB"),
                                    general("F6BBB", 2, "3,5 MHz", "10:05", "CW"),
                                    general("F8CCC", 3, "50 MHz", "10:10", "CW")};
-    EXPECT_EQ(
-        report(kFormatRef, log),
-        kStandardTop + "CONTEST: REF-CW\r\nLOCATION: DX\r\n" + kStandardBottom +
-            "QSO: 144   PH 2016-07-23 1000 HA5XX/P       59  0001   F5AAA         59  0001   \r\n"
-            "QSO:  3500 CW 2016-07-23 1005 HA5XX/P       59  0001   F6BBB         59  0001   \r\n"
-            "QSO:  3500 CW 2016-07-23 1010 HA5XX/P       59  0001   F8CCC         59  0001   \r\n" +
-            kEnd);
+    EXPECT_EQ(report(kFormatRef, log),
+              kStandardTop + "CONTEST: REF-CW\r\nLOCATION: DX\r\n" + kStandardBottom +
+                  "QSO: 144   PH 2016-07-23 1000 HA5XX/P       59  0001   F5AAA         59  0001   \r\n"
+                  "QSO:  3500 CW 2016-07-23 1005 HA5XX/P       59  0001   F6BBB         59  0001   \r\n"
+                  "QSO:  3500 CW 2016-07-23 1010 HA5XX/P       59  0001   F8CCC         59  0001   \r\n" +
+                  kEnd);
 }
 
 TEST(CabrilloReport, SwlHasNoPowerLineAndTheSheetsContest) {
@@ -199,8 +198,7 @@ TEST(CabrilloReport, HaDxAndExchange) {
         // 50 MHz is no figure of the frequency table: it repeats the line before.
         {kFormatHaDx,
          "HA-DX",
-         {general("XX1AAA", 1, "14 MHz", "11:29", "SSB"),
-          general("XX2BBB", 2, "50 MHz", "11:35", "CW")},
+         {general("XX1AAA", 1, "14 MHz", "11:29", "SSB"), general("XX2BBB", 2, "50 MHz", "11:35", "CW")},
          "QSO: 14200 PH 2016-07-23 1129 HA5XX/P       59  0001   XX1AAA        59  0001   \r\n"
          "QSO: 14200 CW 2016-07-23 1135 HA5XX/P       59  0001   XX2BBB        59  0001   \r\n"},
         // A kHz band column is its number; a text exchange is "0000".
@@ -236,29 +234,28 @@ TEST(CabrilloReport, HaDxAndExchange) {
 }
 
 TEST(CabrilloReport, RhObWritesOnlyTheFilledOperatorLines) {
-    EXPECT_EQ(
-        report(kFormatRhOb, {general("XX1AAA", 1, "7 MHz", "09:00", "CW")}),
-        "START-OF-LOG: 3.0\r\n"
-        "CREATED-BY: Loxar by Tarvik \r\n"
-        "CONTEST: RH-OB\r\n"
-        "ARRL-SECTION: DX\r\n"
-        "CALLSIGN: HA5XX/P\r\n"
-        "CATEGORY-OPERATOR: SINGLE-OP\r\n"
-        "CATEGORY-OVERLAY:  U\r\n"
-        "CATEGORY-BAND: ALL\r\n"
-        "CATEGORY-POWER: QRP\r\n"
-        "CATEGORY-MODE: MIXED\r\n"
-        "CATEGORY-STATION: ...\r\n"
-        "CATEGORY-TRANSMITTER: ONE\r\n"
-        "CLAIMED-SCORE: 321\r\n"
-        "NAME: Kiss Anna\r\n"
-        "ADDRESS: FO UTCA 1\r\n"
-        "ADDRESS: 1111 BUDAPEST\r\n"
-        "ADDRESS: HUNGARY\r\n"
-        "OPERATORS: HA5AA\r\n"
-        "SOAPBOX: Nice contest.\r\n"
-        "QSO:  7000 CW 2016-07-23 0900 HA5XX/P       59  0001   XX1AAA        59  0001   \r\n" +
-            kEnd);
+    EXPECT_EQ(report(kFormatRhOb, {general("XX1AAA", 1, "7 MHz", "09:00", "CW")}),
+              "START-OF-LOG: 3.0\r\n"
+              "CREATED-BY: Loxar by Tarvik \r\n"
+              "CONTEST: RH-OB\r\n"
+              "ARRL-SECTION: DX\r\n"
+              "CALLSIGN: HA5XX/P\r\n"
+              "CATEGORY-OPERATOR: SINGLE-OP\r\n"
+              "CATEGORY-OVERLAY:  U\r\n"
+              "CATEGORY-BAND: ALL\r\n"
+              "CATEGORY-POWER: QRP\r\n"
+              "CATEGORY-MODE: MIXED\r\n"
+              "CATEGORY-STATION: ...\r\n"
+              "CATEGORY-TRANSMITTER: ONE\r\n"
+              "CLAIMED-SCORE: 321\r\n"
+              "NAME: Kiss Anna\r\n"
+              "ADDRESS: FO UTCA 1\r\n"
+              "ADDRESS: 1111 BUDAPEST\r\n"
+              "ADDRESS: HUNGARY\r\n"
+              "OPERATORS: HA5AA\r\n"
+              "SOAPBOX: Nice contest.\r\n"
+              "QSO:  7000 CW 2016-07-23 0900 HA5XX/P       59  0001   XX1AAA        59  0001   \r\n" +
+                  kEnd);
 }
 
 TEST(CabrilloReport, HaQrpAndDx) {
@@ -266,8 +263,7 @@ TEST(CabrilloReport, HaQrpAndDx) {
         "2014-03-19/10:50:00=HA2BBB          =059/              /                     =059=FM ="
         "00002=OPNAME    =1=-=145 MHz=BUDAPEST";
     const std::vector<Text> log = {testing::qrp("HA1AAA", "7 MHz"), fm};
-    for (const auto& [format, section] :
-         {std::pair{kFormatHaQrp, "HA-QRP"}, std::pair{kFormatDx, "DX"}}) {
+    for (const auto& [format, section] : {std::pair{kFormatHaQrp, "HA-QRP"}, std::pair{kFormatDx, "DX"}}) {
         EXPECT_EQ(report(format, log),
                   "START-OF-LOG: 3.0\r\n"
                   "ARRL-SECTION: " +

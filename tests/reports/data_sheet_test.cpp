@@ -29,9 +29,7 @@ struct Sheet : testing::Started {
         fakes.ui.chooser_results.push_back(hdr_text(name));
         data_load_cmd_Click(s);
     }
-    void write(const char* name, const Text& bytes) {
-        std::ofstream(hdr(name), std::ios::binary) << bytes;
-    }
+    void write(const char* name, const Text& bytes) { std::ofstream(hdr(name), std::ios::binary) << bytes; }
 };
 
 // Every text field gets a value of its own; the lists a selection of their own.
@@ -49,12 +47,14 @@ TEST(SheetFilter, TypedCharactersByField) {
         const char* control;
         std::u8string_view typed, expected;
     } cases[] = {
-        {"tx_PCall", u8"ő", u8"O"},  {"tx_PCall", u8"x", u8"X"},   {"tx_PCall", u8"Ű", u8"U"},
-        {"tx_TName", u8"ä", u8"Ä"},  {"tx_TName", u8"é", u8"E"},   {"tx_RName", u8"ő", u8"o"},
-        {"tx_RName", u8"Ő", u8"O"},  {"tx_RName", u8"x", u8"x"},   {"tx_RName", u8"ű", u8"u"},
-        {"tx_RName", u8"í", u8"i"},  {"tx_RName", u8"ä", u8"ä"},   {"tx_RAdr2", u8"ő", u8"ő"},
-        {"tx_RAdr2", u8"a", u8"a"},  {"tx_RAdr1", u8"á", u8"A"},   {"tx_SAntH_see", u8"m", u8"m"},
-        {"kapott_hivojel_text", u8"a", u8"a"},
+        {"tx_PCall", u8"ő", u8"O"},     {"tx_PCall", u8"x", u8"X"},
+        {"tx_PCall", u8"Ű", u8"U"},     {"tx_TName", u8"ä", u8"Ä"},
+        {"tx_TName", u8"é", u8"E"},     {"tx_RName", u8"ő", u8"o"},
+        {"tx_RName", u8"Ő", u8"O"},     {"tx_RName", u8"x", u8"x"},
+        {"tx_RName", u8"ű", u8"u"},     {"tx_RName", u8"í", u8"i"},
+        {"tx_RName", u8"ä", u8"ä"},     {"tx_RAdr2", u8"ő", u8"ő"},
+        {"tx_RAdr2", u8"a", u8"a"},     {"tx_RAdr1", u8"á", u8"A"},
+        {"tx_SAntH_see", u8"m", u8"m"}, {"kapott_hivojel_text", u8"a", u8"a"},
     };
     for (const auto& c : cases) {
         const Text typed = hu(c.typed);
@@ -204,8 +204,8 @@ TEST(SheetFile, ShortAndOddFilesReadWhatTheyHold) {
     const struct {
         const char* what;
         Text bytes;
-        Text sapwe;       // tx_SPowe (line 24)
-        Text rcall;       // tx_RCall (line 13)
+        Text sapwe;          // tx_SPowe (line 24)
+        Text rcall;          // tx_RCall (line 13)
         int operator_index;  // hadx_operator_combo afterwards
         int band_index;      // hadx_band_combo afterwards
     } cases[] = {
@@ -213,7 +213,8 @@ TEST(SheetFile, ShortAndOddFilesReadWhatTheyHold) {
         {"ends after the call", "Header records:\r\nT\r\n\r\n\r\nHG1X\r\n", "", "", 0, 0},
         {"LF only, odd indexes", "Header records:\n" + fields + "abc\n-1\n", "f23", "f12", 0, -1},
         {"index beyond the list stays", "Header records:\r\n" + fields + "99\r\n3\r\n", "f23", "f12", 2, 3},
-        {"index beyond 16 bits stays", "Header records:\r\n" + fields + "99999999\r\n2.5\r\n", "f23", "f12", 2, 2},
+        {"index beyond 16 bits stays", "Header records:\r\n" + fields + "99999999\r\n2.5\r\n", "f23", "f12",
+         2, 2},
     };
     for (const auto& c : cases) {
         Sheet t;
@@ -236,9 +237,9 @@ TEST(SheetRefresh, DateComparison) {
         bool refresh;
     } cases[] = {
         {"2004-05-01", "2004-05-02", "2004-05-01", "2004-05-03", false},
-        {"2004-05-01", "2004-05-02", "2004-05-01", "2004-05-02", true},   // last equals the end
-        {"2004-05-01", "2004-05-02", "2004-04-30", "2004-05-03", true},   // first differs
-        {"", "", "____-__-__", "____-__-__", true},                       // empty log
+        {"2004-05-01", "2004-05-02", "2004-05-01", "2004-05-02", true},  // last equals the end
+        {"2004-05-01", "2004-05-02", "2004-04-30", "2004-05-03", true},  // first differs
+        {"", "", "____-__-__", "____-__-__", true},                      // empty log
         {"", "", "", "x", false},
     };
     for (const auto& c : cases) {

@@ -71,21 +71,52 @@ void fill_sheet(DataSheet& d) {
 TEST(EdiReport, WholeReportFromLog) {
     Source s;
     fill_sheet(s.sheet);
-    const Text ssb = iaru({.time = "2024-05-04/14:32:10", .call = "OK1ABC", .rst = "59", .nr = "12",
-                           .loc = "JO70FD", .sent_rst = "59", .sent_nr = "1", .mode = 1,
-                           .dist = "345", .pts = "345", .num = "00001"});
-    const Text cw = iaru({.time = "2024-05-04/15:05:44", .call = "HA1XY", .rst = "599", .nr = "AB",
-                          .loc = "JN87AB", .sent_rst = "599", .sent_nr = "2", .mode = 2,
-                          .dist = "120", .pts = "120", .num = "00002"});
-    const Text fm_dupe = iaru({.time = "2024-05-04/16:00:05", .call = "OK1ABC", .rst = "55",
-                               .nr = "7", .loc = "JO70FD", .sent_rst = "57", .sent_nr = "3",
-                               .mode = 3, .dist = "345", .pts = "0", .num = "00003"});
-    const Text el = iaru({.time = "2024-05-05/07:09:00", .call = "S51A/P", .rst = "59", .nr = "3",
-                          .loc = "JN76", .sent_rst = "59", .sent_nr = "4", .mode = 7,
-                          .dist = "250", .pts = "250", .num = "00004"});
+    const Text ssb = iaru({.time = "2024-05-04/14:32:10",
+                           .call = "OK1ABC",
+                           .rst = "59",
+                           .nr = "12",
+                           .loc = "JO70FD",
+                           .sent_rst = "59",
+                           .sent_nr = "1",
+                           .mode = 1,
+                           .dist = "345",
+                           .pts = "345",
+                           .num = "00001"});
+    const Text cw = iaru({.time = "2024-05-04/15:05:44",
+                          .call = "HA1XY",
+                          .rst = "599",
+                          .nr = "AB",
+                          .loc = "JN87AB",
+                          .sent_rst = "599",
+                          .sent_nr = "2",
+                          .mode = 2,
+                          .dist = "120",
+                          .pts = "120",
+                          .num = "00002"});
+    const Text fm_dupe = iaru({.time = "2024-05-04/16:00:05",
+                               .call = "OK1ABC",
+                               .rst = "55",
+                               .nr = "7",
+                               .loc = "JO70FD",
+                               .sent_rst = "57",
+                               .sent_nr = "3",
+                               .mode = 3,
+                               .dist = "345",
+                               .pts = "0",
+                               .num = "00003"});
+    const Text el = iaru({.time = "2024-05-05/07:09:00",
+                          .call = "S51A/P",
+                          .rst = "59",
+                          .nr = "3",
+                          .loc = "JN76",
+                          .sent_rst = "59",
+                          .sent_nr = "4",
+                          .mode = 7,
+                          .dist = "250",
+                          .pts = "250",
+                          .num = "00004"});
     s.list = {edi_list_line(ssb, {.new_square = true, .new_country = true}),
-              edi_list_line(cw, {.new_exchange = true}),
-              edi_list_line(fm_dupe, {.duplicate = true}),
+              edi_list_line(cw, {.new_exchange = true}), edi_list_line(fm_dupe, {.duplicate = true}),
               edi_list_line(el, {.new_square = true})};
 
     EXPECT_EQ(s.list[0], "240504;1432;OK1ABC              ;1;059;0001;059;0012;   =05;JO70FD;00345; ;N;N; ");
@@ -148,8 +179,7 @@ TEST(EdiReport, RemarkAndEmptyList) {
     } cases[] = {
         {"", "[Remarks]\r\n[QSORecords;0]\r\n[END;generated with <Loxar by Tarvik>]\r\n"},
         {"   ", "[Remarks]\r\n[QSORecords;0]\r\n[END;generated with <Loxar by Tarvik>]\r\n"},
-        {"line one\r\nline two\r\n",
-         "[Remarks]\r\nline one\r\nline two\r\n[QSORecords;0]\r\n"},
+        {"line one\r\nline two\r\n", "[Remarks]\r\nline one\r\nline two\r\n[QSORecords;0]\r\n"},
         {"one\ntwo", "[Remarks]\r\none\r\ntwo\r\n[QSORecords;0]\r\n"},
         {"one\r\n\r\nthree\r\n\r\n", "[Remarks]\r\none\r\n\r\nthree\r\n[QSORecords;0]\r\n"},
     };
@@ -199,8 +229,7 @@ TEST(EdiListLine, ModeCodes) {
     } cases[] = {{"SSB", '1'}, {"CW", '2'},  {"AM", '5'}, {"FM", '6'},  {"RTT", '7'},
                  {"SST", '8'}, {"ATV", '9'}, {"EL", '0'}, {"DIG", '0'}, {"...", '0'}};
     for (const auto& c : cases) {
-        const Text line =
-            edi_list_line(testing::general("HA1AA", 1, "145 MHz", "11:29", c.mode), {});
+        const Text line = edi_list_line(testing::general("HA1AA", 1, "145 MHz", "11:29", c.mode), {});
         ASSERT_EQ(line.size(), 80u);
         EXPECT_EQ(line[33], c.code) << c.mode;
     }

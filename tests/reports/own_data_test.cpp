@@ -17,12 +17,14 @@ namespace {
 
 namespace fs = std::filesystem;
 
-Text header() { return hu(u8"Saját adatok, Ne nyúlj hozzá!!!!!!!!!!"); }
+Text header() {
+    return hu(u8"Saját adatok, Ne nyúlj hozzá!!!!!!!!!!");
+}
 
 // The 16 lines of a valid file; `change` replaces line n (1-based) before joining.
 Text own_file(std::vector<std::pair<int, Text>> change = {}, int keep_lines = 16) {
-    std::vector<Text> lines = {header(), "HA5XX", "JN97AA", "Ede", "2",   "5",   "BP", "0",
-                               "Budapest", "3", "7",     "4",   "1", "5", "7", "End"};
+    std::vector<Text> lines = {header(),   "HA5XX", "JN97AA", "Ede", "2", "5", "BP", "0",
+                               "Budapest", "3",     "7",      "4",   "1", "5", "7",  "End"};
     for (const auto& [n, text] : change) lines[static_cast<std::size_t>(n - 1)] = text;
     Text out;
     for (int i = 0; i < keep_lines; ++i) out += lines[static_cast<std::size_t>(i)] + "\r\n";
@@ -104,7 +106,7 @@ TEST(OwnData, NumbersAreMaskedOnReading) {
         int expected;
     } cases[] = {
         {11, "16", &OwnData::contest_type, 0},  // the 17th contest type reads back as the first
-        {11, "23", &OwnData::contest_type, 7},  {10, "4", &OwnData::time_offset, 4},
+        {11, "23", &OwnData::contest_type, 7}, {10, "4", &OwnData::time_offset, 4},
         {10, "-1", &OwnData::time_offset, 3},  {8, "-1", &OwnData::real_time, 1},
         {8, "2", &OwnData::real_time, 0},      {12, "13", &OwnData::roger, 5},
         {4 + 1, " 1 ", &OwnData::sex, 1},      {6, "28", &OwnData::band, 28},

@@ -47,14 +47,11 @@ TEST(ReportPanel, ResultButtonFillsTheFormatsResultView) {
         int beeps;  // -1: the calculation's own messages may beep
         bool result_view;
     } cases[] = {
-        {kFormatEdif, 2, 0, -1, true},     {kFormatYlom, 0, 2, -1, true},
-        {kFormatCqwwVhf, 2, 0, -1, true},  {kFormatHaDx, 0, 0, 1, false},
-        {kFormatHaQrp, 0, 0, 1, false},    {kFormatRhOb, 0, 0, 1, false},
-        {kFormatRdxcAll, 0, 0, 1, false},  {kFormatRdxcTwo, 0, 0, 1, false},
-        {kFormatHskc, 0, 0, 1, false},     {kFormatDx, 0, 0, 1, false},
-        {kFormatSkmc, 0, 0, 0, false},     {kFormatNmark, 0, 0, 0, false},
-        {kFormatExchange, 0, 0, 0, false}, {kFormatRef, 0, 0, 0, false},
-        {kFormatSwl, 0, 0, 0, false},
+        {kFormatEdif, 2, 0, -1, true},     {kFormatYlom, 0, 2, -1, true},    {kFormatCqwwVhf, 2, 0, -1, true},
+        {kFormatHaDx, 0, 0, 1, false},     {kFormatHaQrp, 0, 0, 1, false},   {kFormatRhOb, 0, 0, 1, false},
+        {kFormatRdxcAll, 0, 0, 1, false},  {kFormatRdxcTwo, 0, 0, 1, false}, {kFormatHskc, 0, 0, 1, false},
+        {kFormatDx, 0, 0, 1, false},       {kFormatSkmc, 0, 0, 0, false},    {kFormatNmark, 0, 0, 0, false},
+        {kFormatExchange, 0, 0, 0, false}, {kFormatRef, 0, 0, 0, false},     {kFormatSwl, 0, 0, 0, false},
     };
     for (const auto& c : cases) {
         Window w(c.format);
@@ -85,8 +82,7 @@ TEST(ReportPanel, ResultButtonListsAndFields) {
 
     Window yl(kFormatYlom, {qso(T::YlOm, "HA5KDR"), qso(T::YlOm, "HA7YL", 1)});
     eredmeny_cmd_Click(yl.s);
-    EXPECT_EQ(yl.s.adif_statisztika_label,
-              hu(u8"2 QSO(s)  NN:0   NF:0   FN:1   FF:1   Összesen:6 pont"));
+    EXPECT_EQ(yl.s.adif_statisztika_label, hu(u8"2 QSO(s)  NN:0   NF:0   FN:1   FF:1   Összesen:6 pont"));
 
     Window cq(kFormatCqwwVhf);
     eredmeny_cmd_Click(cq.s);

@@ -29,7 +29,12 @@ struct Rules : testing::Started {
 TEST(Multiplier, CqBpBandTimesMode) {
     Rules r;
     r.choose(ContestType::CqBp);
-    struct Case { short band; int mode; const char* multiplier; const char* report; };
+    struct Case {
+        short band;
+        int mode;
+        const char* multiplier;
+        const char* report;
+    };
     const Case cases[] = {
         {16, 2, "6", "599"},  // 70 cm CW: 2 x 3
         {19, 1, "8", "59"},   // 13 cm SSB: 4 x 2
@@ -66,7 +71,8 @@ TEST(Multiplier, TypesOutsideOneToSixKeepTheBandMultiplier) {
 
 TEST(Multiplier, OversizedRuleValueIsCappedWithAMessage) {
     Rules r;
-    r.write_rule("CQBP.rule", "#RULE\r\nSAV =1\r\nDXCC=1\r\nWWL =1\r\nFM  =1\r\nSSB =30000\r\nCW  =3\r\n#END");
+    r.write_rule("CQBP.rule",
+                 "#RULE\r\nSAV =1\r\nDXCC=1\r\nWWL =1\r\nFM  =1\r\nSSB =30000\r\nCW  =3\r\n#END");
     r.choose(ContestType::CqBp);
     r.band(16);
     EXPECT_EQ(r.mode(1), "32767");
@@ -75,14 +81,21 @@ TEST(Multiplier, OversizedRuleValueIsCappedWithAMessage) {
 }
 
 TEST(RuleFile, ProblemsAreReportedAndValuesStayUsable) {
-    struct Case { const char* content; std::vector<const char8_t*> messages; short cw; };
+    struct Case {
+        const char* content;
+        std::vector<const char8_t*> messages;
+        short cw;
+    };
     const Case cases[] = {
         {"#RULE\r\nSAV =1\r\nDXCC=1\r\nWWL =1\r\nFM  =1\r\nSSB =2\r\nCW  =7\r\n#END", {}, 7},
-        {"#RULE\r\nSAV =1\r\nDXCC =1\r\nWWL =1\r\nFM  =1\r\nSSB =2\r\nCW  =7\r\n#END", {u8"Hiba a 2. sorban!"}, 7},
+        {"#RULE\r\nSAV =1\r\nDXCC =1\r\nWWL =1\r\nFM  =1\r\nSSB =2\r\nCW  =7\r\n#END",
+         {u8"Hiba a 2. sorban!"},
+         7},
         {"#RULE\r\nSAV =1\r\nDXCC=1\r\nWWL =1\r\nFM  =1\r\nSSB =2\r\nCW  =x\r\n#END", {}, 0},
         {"#RULE\r\nSAV =1\r\nDXCC=1", {u8"Hiba a 3. sorban!", u8"Rossz a szabály formátuma!"}, 1},
         {"#RULE\r\nSAV =1\r\nDXCC=1\r\nWWL =1\r\nFM  =1\r\nSSB =2\r\nCW  =99999\r\n#END",
-         {u8"Rossz a szabály formátuma!"}, 1},
+         {u8"Rossz a szabály formátuma!"},
+         1},
         {"\x01\x02garbage", {u8"Hiba a 0. sorban!", u8"Rossz a szabály formátuma!"}, 1},
     };
     for (const auto& c : cases) {
@@ -90,7 +103,8 @@ TEST(RuleFile, ProblemsAreReportedAndValuesStayUsable) {
         r.write_rule("IARU.rule", c.content);
         r.choose(ContestType::Iaru);
         ASSERT_EQ(r.fakes.ui.messages.size(), c.messages.size()) << c.content;
-        for (std::size_t i = 0; i < c.messages.size(); ++i) EXPECT_EQ(r.fakes.ui.messages[i], hu(c.messages[i]));
+        for (std::size_t i = 0; i < c.messages.size(); ++i)
+            EXPECT_EQ(r.fakes.ui.messages[i], hu(c.messages[i]));
         EXPECT_EQ(r.s.rule_values[kCw], c.cw) << c.content;
     }
 }
@@ -105,11 +119,19 @@ TEST(RuleFile, MissingFileNamesItsPath) {
 }
 
 TEST(ContestType, SettingsPerType) {
-    struct Case { ContestType type; const char* rule; const char* db; const char* report; };
+    struct Case {
+        ContestType type;
+        const char* rule;
+        const char* db;
+        const char* report;
+    };
     const Case cases[] = {
-        {ContestType::None, "IARU.rule", "IARU", "EDIF"},   {ContestType::YlOm, "YLOM.rule", "YL_OM", "YLOM"},
-        {ContestType::Exchange, "EXCHANGE.rule", "", "EXCHANGE"}, {ContestType::CqwwVhf, "CQWW.rule", "IARU", "CQ-WW-VHF"},
-        {ContestType::RhOb, "HAOB.rule", "HAOB", "RH-OB"},  {ContestType::Swl, "HADX.rule", "", "SWL"},
+        {ContestType::None, "IARU.rule", "IARU", "EDIF"},
+        {ContestType::YlOm, "YLOM.rule", "YL_OM", "YLOM"},
+        {ContestType::Exchange, "EXCHANGE.rule", "", "EXCHANGE"},
+        {ContestType::CqwwVhf, "CQWW.rule", "IARU", "CQ-WW-VHF"},
+        {ContestType::RhOb, "HAOB.rule", "HAOB", "RH-OB"},
+        {ContestType::Swl, "HADX.rule", "", "SWL"},
     };
     for (const auto& c : cases) {
         Rules r;

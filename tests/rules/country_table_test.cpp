@@ -32,7 +32,9 @@ CountryTable table_of(const std::vector<Text>& lines) {
     return t;
 }
 
-Text index_of(const CountryTable& t, const Text& call) { return col(t.dxcc_kereses(call), 1, 3); }
+Text index_of(const CountryTable& t, const Text& call) {
+    return col(t.dxcc_kereses(call), 1, 3);
+}
 
 // A session whose home holds the given country file.
 struct Home : testing::Home {
@@ -54,23 +56,31 @@ const std::vector<Text> kEurope = {
 
 // A general-layout line (callsign at 21-40) and a QRP-layout line (callsign at 21-36).
 Text general_line(const Text& call) {
-    return "2024-05-04/12:00:00=" + pad_cut(call, 20) + "=059/0001/JN97AA/.=059/0001=SSB=.=00000/00001=00001=";
+    return "2024-05-04/12:00:00=" + pad_cut(call, 20) +
+           "=059/0001/JN97AA/.=059/0001=SSB=.=00000/00001=00001=";
 }
 Text qrp_line(const Text& call) {
     return "2024-05-04/12:00:00=" + pad_cut(call, 16) + "=059/NAME          /QTH                  =";
 }
 
 TEST(CountryLookup, TheEntryLaterInTheFileWins) {
-    struct Case { std::vector<Text> lines; Text call; Text index; };
+    struct Case {
+        std::vector<Text> lines;
+        Text call;
+        Text index;
+    };
     const Case cases[] = {
         // General prefix first, the exception after it: the exception wins.
         {{R"(054,"U","Russia","EU","29","16","UA")", R"(126,"UA2","Kaliningrad","EU","29","15","UA2")"},
-         "UA2FZ", "126"},
+         "UA2FZ",
+         "126"},
         {{R"(054,"U","Russia","EU","29","16","UA")", R"(126,"UA2","Kaliningrad","EU","29","15","UA2")"},
-         "UA3AA", "054"},
+         "UA3AA",
+         "054"},
         // The other way round the general prefix hides the exception, whatever the lengths.
         {{R"(126,"UA2","Kaliningrad","EU","29","15","UA2")", R"(054,"U","Russia","EU","29","16","UA")"},
-         "UA2FZ", "054"},
+         "UA2FZ",
+         "054"},
         // The comparison is exact: lower case matches nothing.
         {kEurope, "ha5kdr", "000"},
         {kEurope, "HG7T", "239"},
@@ -78,9 +88,11 @@ TEST(CountryLookup, TheEntryLaterInTheFileWins) {
         {kEurope, "XX1AAA", "000"},
         // An empty prefix matches whatever no later entry matches.
         {{R"(999,"","Anywhere","EU","1","1","")", R"(239,"HA","Hungary","EU","28","15","HA")"},
-         "ZZ9ZZ", "999"},
+         "ZZ9ZZ",
+         "999"},
         {{R"(999,"","Anywhere","EU","1","1","")", R"(239,"HA","Hungary","EU","28","15","HA")"},
-         "HA1A", "239"},
+         "HA1A",
+         "239"},
     };
     for (const Case& c : cases) EXPECT_EQ(index_of(table_of(c.lines), c.call), c.index) << c.call;
 }
@@ -107,7 +119,7 @@ TEST(CountryLookup, TheRecordHoldsEveryFieldInItsColumns) {
     EXPECT_EQ(trim(col(r, 13, 32)), "Christmas Island");
     EXPECT_EQ(col(r, 45, 2), "OC");
     EXPECT_EQ(col(r, 48, 12), "VK9X-prima  ");  // field 7 cut to 10
-    EXPECT_EQ(col(r, 60, 48), zones + ";");  // the whole 48-character zone list
+    EXPECT_EQ(col(r, 60, 48), zones + ";");     // the whole 48-character zone list
     EXPECT_EQ(col(r, 108, 5), "29   ");
     EXPECT_EQ(country_index_of(r), 5);
     EXPECT_EQ(country_index_of(no_country_record()), 0);
@@ -115,16 +127,16 @@ TEST(CountryLookup, TheRecordHoldsEveryFieldInItsColumns) {
 
 TEST(CountryFile, BadLinesAreRefusedWithTheirNumbersAndGoodOnesLoad) {
     const Text file = file_of({
-        kEurope[0],                                    // 1 good
-        R"(230,"DL","Germany","EU","28","14")",        // 2 six fields
-        R"(ABC,"DL","Germany","EU","28","14","DL")",   // 3 index not a number
-        R"(1000,"DL","Germany","EU","28","14","DL")",  // 4 index beyond 999
-        R"(-5,"DL","Germany","EU","28","14","DL")",    // 5 negative index
+        kEurope[0],                                         // 1 good
+        R"(230,"DL","Germany","EU","28","14")",             // 2 six fields
+        R"(ABC,"DL","Germany","EU","28","14","DL")",        // 3 index not a number
+        R"(1000,"DL","Germany","EU","28","14","DL")",       // 4 index beyond 999
+        R"(-5,"DL","Germany","EU","28","14","DL")",         // 5 negative index
         R"(230,"DL12345X","Germany","EU","28","14","DL")",  // 6 prefix of 8 characters
-        R"(230,"DL,"Germany","EU","28","14","DL)",     // 7 quote left open
-        R"(230,DL,Fed. Rep., Germany,EU,28,14,DL)",    // 8 unquoted comma: eight fields
-        "",                                             // 9 blank: skipped silently
-        kEurope[2],                                    // 10 good
+        R"(230,"DL,"Germany","EU","28","14","DL)",          // 7 quote left open
+        R"(230,DL,Fed. Rep., Germany,EU,28,14,DL)",         // 8 unquoted comma: eight fields
+        "",                                                 // 9 blank: skipped silently
+        kEurope[2],                                         // 10 good
     });
     CountryFileContents c = read_country_file(file);
     ASSERT_EQ(c.records.size(), 2u);

@@ -55,10 +55,8 @@ const QrbCase kQrbCases[] = {
 TEST(Locator, DistanceAndBearingFields) {
     for (const auto& c : kQrbCases) {
         const Qrb r = qrb_between(c.partner, c.own);
-        EXPECT_EQ(distance_field(r.distance), c.distance)
-            << c.own << " " << c.partner << ": " << c.why;
-        EXPECT_EQ(bearing_field(r.bearing), c.bearing)
-            << c.own << " " << c.partner << ": " << c.why;
+        EXPECT_EQ(distance_field(r.distance), c.distance) << c.own << " " << c.partner << ": " << c.why;
+        EXPECT_EQ(bearing_field(r.bearing), c.bearing) << c.own << " " << c.partner << ": " << c.why;
     }
 }
 
@@ -95,8 +93,8 @@ TEST(Locator, ConversionOfCorners) {
 }
 
 TEST(Locator, ConverterRefusesWhatIsNotALocator) {
-    for (const char* bad : {"", "JN97", "JN97A", "JN97AAA", "SN97AA", "JS97AA", "JNA7AA", "JN9AAA",
-                            "JN97YA", "JN97AY", "J N97A", "\xC1N97AA", "JN97\xE1\xE1"}) {
+    for (const char* bad : {"", "JN97", "JN97A", "JN97AAA", "SN97AA", "JS97AA", "JNA7AA", "JN9AAA", "JN97YA",
+                            "JN97AY", "J N97A", "\xC1N97AA", "JN97\xE1\xE1"}) {
         EXPECT_FALSE(locator_to_coords(bad)) << bad;
     }
 }
@@ -108,8 +106,7 @@ TEST(Locator, AnyTextConvertsOrIsRefusedWithoutHarm) {
     for (int n = 0; n < 20000; ++n) {
         Text t;
         for (int i = len(rng); i > 0; --i) {
-            t +=
-                pick(rng) == 0 ? static_cast<char>(byte(rng)) : near[byte(rng) % (sizeof near - 1)];
+            t += pick(rng) == 0 ? static_cast<char>(byte(rng)) : near[byte(rng) % (sizeof near - 1)];
         }
         auto c = locator_to_coords(t);
         if (c) {
@@ -127,11 +124,10 @@ TEST(Locator, EntryFormatCheck) {
         bool ok;
     };
     const Case cases[] = {
-        {"JN97AA", true},  {"JN97", true},    {"JN97A", true},   {"JN97AAZZ", true},
-        {"RR99XX", true},  {"jn97aa", false}, {"JN97aa", false}, {"Jn97AA", false},
-        {"JN9", false},    {"", false},       {"SN97AA", false}, {"JN97AY", false},
-        {"JN-1AA", false}, {"JN.5AA", false}, {"JN 5AA", false}, {"JNAAAA", false},
-        {"JN97A1", false},
+        {"JN97AA", true},  {"JN97", true},    {"JN97A", true},   {"JN97AAZZ", true}, {"RR99XX", true},
+        {"jn97aa", false}, {"JN97aa", false}, {"Jn97AA", false}, {"JN9", false},     {"", false},
+        {"SN97AA", false}, {"JN97AY", false}, {"JN-1AA", false}, {"JN.5AA", false},  {"JN 5AA", false},
+        {"JNAAAA", false}, {"JN97A1", false},
     };
     for (const auto& c : cases) EXPECT_EQ(locator_format_ok(c.text), c.ok) << c.text;
 }

@@ -24,9 +24,7 @@ struct Entry {
         s.qso.pontszam_text = points;
         s.iranyszog_text = bearing;
     }
-    std::vector<Text> shown() const {
-        return {s.qso.tavolsag_text, s.qso.pontszam_text, s.iranyszog_text};
-    }
+    std::vector<Text> shown() const { return {s.qso.tavolsag_text, s.qso.pontszam_text, s.iranyszog_text}; }
 };
 
 using Fields = std::vector<Text>;

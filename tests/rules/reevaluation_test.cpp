@@ -15,7 +15,9 @@ using testing::line_of;
 using testing::Started;
 
 // Marker and points of a general or SKM line, "DX/--/00003".
-Text scored(const Text& line) { return col(line, 75, 11); }
+Text scored(const Text& line) {
+    return col(line, 75, 11);
+}
 
 TEST(Reevaluation, CqBpPointsFromDistanceModeAndBand) {
     struct Case {
@@ -25,11 +27,10 @@ TEST(Reevaluation, CqBpPointsFromDistanceModeAndBand) {
         const char* points;
     };
     const Case cases[] = {
-        {"123", 2, "435 MHz", "00738"},  // 123 × CW 3 × 70 cm 2
-        {"123", 1, "145 MHz", "00246"},  // SSB 2
-        {"100", 3, "1,3 GHz", "00300"},  // FM 1 × 23 cm 3
-        {"100", 2, "10 GHz ", "01200"},
-        {"100", 8, "2,3 GHz", "00400"},  // DIG has no mode multiplier
+        {"123", 2, "435 MHz", "00738"},                                  // 123 × CW 3 × 70 cm 2
+        {"123", 1, "145 MHz", "00246"},                                  // SSB 2
+        {"100", 3, "1,3 GHz", "00300"},                                  // FM 1 × 23 cm 3
+        {"100", 2, "10 GHz ", "01200"}, {"100", 8, "2,3 GHz", "00400"},  // DIG has no mode multiplier
         {"0", 2, "435 MHz", "00000"},
     };
     for (const Case& c : cases) {
@@ -72,8 +73,7 @@ TEST(Reevaluation, KeyListsTakeEveryKeyOfALongLog) {
     Started k(T::RhOb);
     std::vector<Text> lines;
     for (int i = 0; i < 300; ++i) {
-        lines.push_back(
-            line_of(T::RhOb, {.call = "HA" + std::to_string(i) + "X", .dist = "--/--"}));
+        lines.push_back(line_of(T::RhOb, {.call = "HA" + std::to_string(i) + "X", .dist = "--/--"}));
     }
     k.log(lines);
     log_ujraertekeles(k.s);
@@ -83,8 +83,7 @@ TEST(Reevaluation, KeyListsTakeEveryKeyOfALongLog) {
     k.choose(T::Ref);
     lines.clear();
     for (int i = 0; i < 200; ++i) {
-        lines.push_back(
-            line_of(T::Ref, {.call = "F5AB", .nr = std::to_string(i + 1), .dist = "--/--"}));
+        lines.push_back(line_of(T::Ref, {.call = "F5AB", .nr = std::to_string(i + 1), .dist = "--/--"}));
     }
     k.log(lines);
     log_ujraertekeles(k.s);
@@ -102,7 +101,8 @@ TEST(Reevaluation, HadxFirstQsoOfEachCountryInLogOrderIsTheMultiplier) {
     log_ujraertekeles(k.s);
     const std::vector<Text> expected = {"DX/--/00001", "DX/--/00003", "--/--/00003", "DX/--/00003",
                                         "DX/--/00005"};
-    for (std::size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(scored(k.s.log_lista.at(i)), expected[i]) << i;
+    for (std::size_t i = 0; i < expected.size(); ++i)
+        EXPECT_EQ(scored(k.s.log_lista.at(i)), expected[i]) << i;
     EXPECT_EQ(k.s.ossz_pontszam_text, "60");  // 15 points × 4 multipliers
     EXPECT_EQ(k.s.qso_label, "5/4");
     // The entry goes on from the marks the last line left.
@@ -112,9 +112,7 @@ TEST(Reevaluation, HadxFirstQsoOfEachCountryInLogOrderIsTheMultiplier) {
 
 TEST(Reevaluation, FrequenciesInTheBandFieldCountByTheirBand) {
     Started k(T::Hadx);
-    auto at = [](Text freq) {
-        return line_of(T::Hadx, {.call = "DL1ABC", .dist = "--/--", .freq = freq});
-    };
+    auto at = [](Text freq) { return line_of(T::Hadx, {.call = "DL1ABC", .dist = "--/--", .freq = freq}); };
     k.log({at("14.025"), at("07.025"), at("14.030")});
     ASSERT_EQ(col(k.s.log_lista.at(0), 108, 7), "14025  ");
     log_ujraertekeles(k.s);
@@ -128,17 +126,18 @@ TEST(Reevaluation, RudxOblastsAndTheirCodes) {
     auto qso = [](Text call, Text nr) {
         return line_of(T::RudxAll, {.call = call, .nr = nr, .dist = "--/--", .band = "14 MHz "});
     };
-    k.log({qso("UA3AAA", ""), qso("RA3BB", "XX"), qso("UA9AA", ""), qso("UA3JAA", "KK"),
-           qso("HA5KDR", "12"), qso("OE1A", "7")});
+    k.log({qso("UA3AAA", ""), qso("RA3BB", "XX"), qso("UA9AA", ""), qso("UA3JAA", "KK"), qso("HA5KDR", "12"),
+           qso("OE1A", "7")});
     log_ujraertekeles(k.s);
-    struct Row { const char* serial; const char* scored; };
+    struct Row {
+        const char* serial;
+        const char* scored;
+    };
     const Row rows[] = {
-        {"MA  ", "DX/OB/00010"},
-        {"MA  ", "--/--/00010"},  // the same oblast from another call area
-        {"CB  ", "DX/OB/00010"},  // Asiatic Russia is another country
+        {"MA  ", "DX/OB/00010"}, {"MA  ", "--/--/00010"},  // the same oblast from another call area
+        {"CB  ", "DX/OB/00010"},                           // Asiatic Russia is another country
         {"KK  ", "--/--/00010"},  // no oblast in the table: the logged exchange stays
-        {"0012", "DX/--/00002"},
-        {"0007", "DX/--/00003"},
+        {"0012", "DX/--/00002"}, {"0007", "DX/--/00003"},
     };
     for (std::size_t i = 0; i < std::size(rows); ++i) {
         EXPECT_EQ(col(k.s.log_lista.at(i), 46, 4), rows[i].serial) << i;
@@ -205,7 +204,8 @@ TEST(Reevaluation, RefExchangeAndBandKeys) {
            qso("DL1ABC", "AB", "14 MHz ")});
     log_ujraertekeles(k.s);
     const std::vector<Text> expected = {"Multi/00001", "-----/00001", "Multi/00003", "Multi/00000"};
-    for (std::size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(scored(k.s.log_lista.at(i)), expected[i]) << i;
+    for (std::size_t i = 0; i < expected.size(); ++i)
+        EXPECT_EQ(scored(k.s.log_lista.at(i)), expected[i]) << i;
     EXPECT_EQ(k.s.qso_label, "4/5/3");
     EXPECT_EQ(k.s.ossz_pontszam_text, "15");
 }
@@ -213,13 +213,20 @@ TEST(Reevaluation, RefExchangeAndBandKeys) {
 TEST(Reevaluation, SilentKeyMemKeepsItsLayout) {
     Started k(T::SilentKeyMem);
     auto qso = [](Text call, Text remembered, Text zone) {
-        return line_of(T::SilentKeyMem, {.call = call, .nr = remembered, .loc = zone,
-                                         .dist = "--/--", .pts = "00000", .band = "7 MHz  "});
+        return line_of(T::SilentKeyMem, {.call = call,
+                                         .nr = remembered,
+                                         .loc = zone,
+                                         .dist = "--/--",
+                                         .pts = "00000",
+                                         .band = "7 MHz  "});
     };
     k.log({qso("HA5KDR", "HA5XX", ""), qso("OE1A", "HA5XX", "28"), qso("K1ABC", "W1AW", "07"),
            qso("JA1XYZ", "", "")});
     log_ujraertekeles(k.s);
-    struct Row { const char* scored; const char* zone; };
+    struct Row {
+        const char* scored;
+        const char* zone;
+    };
     const Row rows[] = {
         {"IT/SK=00002", "28"},
         {"--/--=00001", "28"},
@@ -263,7 +270,7 @@ TEST(Reevaluation, ImportedLinesGetWhatTheEntryWouldHaveWritten) {
     } cases[] = {
         {T::Iaru, imported("JN79AA", "145 MHz"), d + "/" + zero_pad(3 * km, 5)},  // CW 3
         {T::None, imported("JN79AA", "145 MHz"), d + "/" + zero_pad(3 * km, 5)},
-        {T::Iaru, imported("AA00AA", "145 MHz"), "00000/00000"},  // no locator, no distance
+        {T::Iaru, imported("AA00AA", "145 MHz"), "00000/00000"},                  // no locator, no distance
         {T::CqBp, imported("JN79AA", "435 MHz"), d + "/" + zero_pad(6 * km, 5)},  // × 70 cm 2
     };
     for (const auto& c : cases) {
@@ -281,8 +288,8 @@ TEST(Reevaluation, ImportedLinesGetWhatTheEntryWouldHaveWritten) {
 TEST(Reevaluation, TypesThatAreNotRewritten) {
     for (T type : {T::YlOm, T::CqwwVhf, T::Dx, T::Iaru, T::Exchange, T::Swl}) {
         Started k(type);
-        const std::vector<Text> lines = {
-            line_of(type, {.call = "DL1ABC", .dist = "00010", .pts = "10"}), "short line"};
+        const std::vector<Text> lines = {line_of(type, {.call = "DL1ABC", .dist = "00010", .pts = "10"}),
+                                         "short line"};
         k.log(lines);
         log_ujraertekeles(k.s);
         const bool beeps = type == T::YlOm || type == T::CqwwVhf || type == T::Dx;

@@ -3,10 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include "session/numbering.hpp"
 #include "rules/claimed_score.hpp"
-#include "session/country_table.hpp"
 #include "rules/log_total.hpp"
+#include "session/country_table.hpp"
+#include "session/numbering.hpp"
 #include "session/reevaluation.hpp"
 #include "support/started_session.hpp"
 
@@ -18,7 +18,9 @@ using testing::line_of;
 using testing::Started;
 
 // A line of `type` carrying a marker or distance and points.
-Text scored(T type, Text dist, Text pts) { return line_of(type, {.dist = dist, .pts = pts}); }
+Text scored(T type, Text dist, Text pts) {
+    return line_of(type, {.dist = dist, .pts = pts});
+}
 
 // An RH-OB line as the re-evaluation leaves it (the entry writes a numeric distance there).
 Text rhob_line(const Text& call, const Text& sent_nr, const Text& marker) {
@@ -27,9 +29,7 @@ Text rhob_line(const Text& call, const Text& sent_nr, const Text& marker) {
 }
 
 TEST(Total, ByContestType) {
-    auto yl = [](int own, int received) {
-        return line_of(T::YlOm, {.sex = received, .own_sex = own});
-    };
+    auto yl = [](int own, int received) { return line_of(T::YlOm, {.sex = received, .own_sex = own}); };
     auto hskc = [](Text nr, Text marker) { return line_of(T::Hskc, {.nr = nr, .dist = marker}); };
     auto qrp = [](Text name, Text qth, char marker) {
         return line_of(T::HaQrp, {.nr = qth, .name = name}, marker);
@@ -41,38 +41,71 @@ TEST(Total, ByContestType) {
         Text total, counter, info;
     };
     const Case cases[] = {
-        {"YL-OM: two F-F and one N-F", T::YlOm, {yl(2, 2), yl(2, 2), yl(1, 2)}, "7", "",
+        {"YL-OM: two F-F and one N-F",
+         T::YlOm,
+         {yl(2, 2), yl(2, 2), yl(1, 2)},
+         "7",
+         "",
          "N-N:0  N-F:1  F-N:0  F-F:2"},
-        {"HADX without a DX marker", T::Hadx,
-         {scored(T::Hadx, "--/--", "3"), scored(T::Hadx, "--/--", "5")}, "0", "2/0", ""},
-        {"HADX", T::Hadx,
-         {scored(T::Hadx, "DX/--", "3"), scored(T::Hadx, "--/--", "5"),
-          scored(T::Hadx, "DX/--", "1")},
-         "18", "3/2", ""},
-        {"RUDX: DX/OB counts in both", T::RudxAll,
+        {"HADX without a DX marker",
+         T::Hadx,
+         {scored(T::Hadx, "--/--", "3"), scored(T::Hadx, "--/--", "5")},
+         "0",
+         "2/0",
+         ""},
+        {"HADX",
+         T::Hadx,
+         {scored(T::Hadx, "DX/--", "3"), scored(T::Hadx, "--/--", "5"), scored(T::Hadx, "DX/--", "1")},
+         "18",
+         "3/2",
+         ""},
+        {"RUDX: DX/OB counts in both",
+         T::RudxAll,
          {scored(T::RudxAll, "DX/OB", "10"), scored(T::RudxAll, "--/OB", "10"),
           scored(T::RudxAll, "DX/--", "3")},
-         "92", "3/2/2", ""},
+         "92",
+         "3/2/2",
+         ""},
         {"HSKC empty", T::Hskc, {}, "0000000", "0/0/0/0", ""},
-        {"HSKC", T::Hskc, {hskc("11A", "Multi"), hskc("7B", "-----"), hskc("3", "Multi")},
-         "0000008", "3/1/1/2", ""},
-        {"SILENT KEY MEM", T::SilentKeyMem,
+        {"HSKC",
+         T::Hskc,
+         {hskc("11A", "Multi"), hskc("7B", "-----"), hskc("3", "Multi")},
+         "0000008",
+         "3/1/1/2",
+         ""},
+        {"SILENT KEY MEM",
+         T::SilentKeyMem,
          {scored(T::SilentKeyMem, "IT/SK", "00004"), scored(T::SilentKeyMem, "--/SK", "00006"),
           scored(T::SilentKeyMem, "IT/--", "00001")},
-         "44", "3/2/2", ""},
+         "44",
+         "3/2/2",
+         ""},
         {"NMARK: ten QSOs of factor 2 and 1 point", T::Nmark,
          std::vector<Text>(10, scored(T::Nmark, "2", "1")), "20", "", ""},
-        {"REF", T::Ref,
+        {"REF",
+         T::Ref,
          {scored(T::Ref, "Multi", "3"), scored(T::Ref, "-----", "1"), scored(T::Ref, "Multi", "1")},
-         "10", "3/5/2", ""},
-        {"RH-OB", T::RhOb,
-         {rhob_line("HA5A", "1", "Multi"), rhob_line("HA5A", "2", "None "),
-          rhob_line("HA5B", "7", "Multi")},
-         "6", "N:007 Q:003 M:002", ""},
-        {"HA-QRP", T::HaQrp,
-         {qrp("JOE", "PECS", 'N'), qrp("", "PECS", '-'), qrp("ANN", "GYOR", 'N')}, "10", "3/2", ""},
-        {"IARU: the sum of the points", T::Iaru,
-         {scored(T::Iaru, "100", "100"), scored(T::Iaru, "250", "250")}, "350", "", ""},
+         "10",
+         "3/5/2",
+         ""},
+        {"RH-OB",
+         T::RhOb,
+         {rhob_line("HA5A", "1", "Multi"), rhob_line("HA5A", "2", "None "), rhob_line("HA5B", "7", "Multi")},
+         "6",
+         "N:007 Q:003 M:002",
+         ""},
+        {"HA-QRP",
+         T::HaQrp,
+         {qrp("JOE", "PECS", 'N'), qrp("", "PECS", '-'), qrp("ANN", "GYOR", 'N')},
+         "10",
+         "3/2",
+         ""},
+        {"IARU: the sum of the points",
+         T::Iaru,
+         {scored(T::Iaru, "100", "100"), scored(T::Iaru, "250", "250")},
+         "350",
+         "",
+         ""},
     };
     for (const Case& c : cases) {
         Started k(c.type);
@@ -88,8 +121,7 @@ TEST(Total, FieldsAndSummariesOfTheCabrilloTypes) {
     {
         Started k(T::HaQrp);
         const testing::Worked named{.nr = "PECS", .name = "JOE"};
-        k.log({line_of(T::HaQrp, named, 'N'), line_of(T::HaQrp, {}, 'N'),
-               line_of(T::HaQrp, named, '-')});
+        k.log({line_of(T::HaQrp, named, 'N'), line_of(T::HaQrp, {}, 'N'), line_of(T::HaQrp, named, '-')});
         ossz_pontszam_szamolas(k.s);
         EXPECT_EQ(k.s.qso.pontszam_text, "5");
         EXPECT_EQ(k.s.dx_multiplier_count, 2);
@@ -148,9 +180,15 @@ TEST(Prefill, HadxPointsAndMarker) {
     Started k(T::Hadx);
     Session& s = k.s;
     s.qso.mod_combo.set(2);
-    struct Case { const char* call; const char* points; const char* marker; };
+    struct Case {
+        const char* call;
+        const char* points;
+        const char* marker;
+    };
     const Case cases[] = {
-        {"HA5KDR", "1", "DX/--"}, {"DL1ABC", "3", "DX/--"}, {"JA1XYZ", "5", "DX/--"},
+        {"HA5KDR", "1", "DX/--"},
+        {"DL1ABC", "3", "DX/--"},
+        {"JA1XYZ", "5", "DX/--"},
         {"XX1AAA", "5", "--/--"},  // no country known: no multiplier
     };
     for (const Case& c : cases) {
@@ -191,7 +229,10 @@ TEST(Prefill, RudxOblastCodeAndMarker) {
     multiplier_prefill(s);
     EXPECT_EQ(s.qso.tavolsag_text, "--/--");
 
-    struct Case { const char* call; const char* points; };
+    struct Case {
+        const char* call;
+        const char* points;
+    };
     for (const Case& c : {Case{"HA5KDR", "2"}, Case{"HG7T", "2"}, Case{"OE1A", "3"}, Case{"JA1XYZ", "5"}}) {
         s.qso.kapott_sorszam_text = "12";
         found(s, c.call);
@@ -202,9 +243,12 @@ TEST(Prefill, RudxOblastCodeAndMarker) {
 }
 
 TEST(Prefill, HskcKeyOfTheHomeCallsign) {
-    struct Case { const char* home; const char* key; };
-    for (const Case& c : {Case{"HA5KDR", "5K"}, Case{"HG100X", "0X"}, Case{"HA55", "55"},
-                          Case{"3A2AB", "2A"}, Case{"X", "X"}, Case{"", ""}}) {
+    struct Case {
+        const char* home;
+        const char* key;
+    };
+    for (const Case& c : {Case{"HA5KDR", "5K"}, Case{"HG100X", "0X"}, Case{"HA55", "55"}, Case{"3A2AB", "2A"},
+                          Case{"X", "X"}, Case{"", ""}}) {
         EXPECT_EQ(hskc_key(c.home), c.key) << c.home;
     }
     Started k(T::Hskc);
@@ -222,7 +266,10 @@ TEST(Prefill, HskcKeyOfTheHomeCallsign) {
 TEST(Prefill, RefAndNmarkPoints) {
     Started k(T::Ref);
     Session& s = k.s;
-    struct Case { const char* call; const char* points; };
+    struct Case {
+        const char* call;
+        const char* points;
+    };
     for (const Case& c : {Case{"F5ABC", "1"}, Case{"FY5AA", "3"}, Case{"TK5X", "1"}, Case{"DL1ABC", "0"}}) {
         found(s, c.call);
         multiplier_prefill(s);
@@ -249,11 +296,11 @@ TEST(Prefill, SilentKeyMemEvaluation) {
     const Case cases[] = {
         {"HA5KDR", "", "", "IT/--", "00001", "28"},
         {"HA5KDR", "", "HA5XX", "IT/SK", "00002", "28"},
-        {"OE1A", "", "123", "IT/--", "00001", "28"},      // only digits: no remembered callsign
-        {"JA1XYZ", "", "HG", "IT/--", "00005", "45"},     // only letters
-        {"K1ABC", "", "", "--/--", "00005", ""},          // several zones: the operator's field
+        {"OE1A", "", "123", "IT/--", "00001", "28"},   // only digits: no remembered callsign
+        {"JA1XYZ", "", "HG", "IT/--", "00005", "45"},  // only letters
+        {"K1ABC", "", "", "--/--", "00005", ""},       // several zones: the operator's field
         {"K1ABC", "07", "", "IT/--", "00005", "07"},
-        {"UA3AAA", "", "", "IT/--", "00003", "29"},       // the oblast's zone
+        {"UA3AAA", "", "", "IT/--", "00003", "29"},  // the oblast's zone
     };
     for (const Case& c : cases) {
         s.qso.kapott_hivojel_text = c.call;
@@ -337,8 +384,8 @@ TEST(ClaimedScore, EdiResultFields) {
     Started k(T::Iaru);
     Session& s = k.s;
     auto qso = [](Text call, Text loc, Text dist, Text num, Text sent) {
-        return line_of(T::Iaru, {.call = call, .loc = loc, .sent_nr = sent, .dist = dist,
-                                 .pts = dist, .num = num});
+        return line_of(T::Iaru,
+                       {.call = call, .loc = loc, .sent_nr = sent, .dist = dist, .pts = dist, .num = num});
     };
     k.log({qso("HA5KDR", "JN97MM", "93", "00001", "1"), qso("OE1XYZ", "JN88AA", "250", "00002", "2"),
            qso("DL1ABC", "JN88BB", "250", "00003", "3")});
@@ -399,7 +446,8 @@ TEST(Recount, CqwwVhfOnlyRenumbersAndSaysWhen) {
     EXPECT_EQ(col(k.s.log_lista.at(0), 87, 5), "00001");
     EXPECT_EQ(col(k.s.log_lista.at(1), 87, 5), "00002");
     EXPECT_EQ(k.s.qso.log_sorszam_text, "00003");
-    EXPECT_EQ(k.fakes.ui.messages, (std::vector<Text>{hu(u8"A jegyzőkönyv készítésnél kerül kiértékelésre!")}));
+    EXPECT_EQ(k.fakes.ui.messages,
+              (std::vector<Text>{hu(u8"A jegyzőkönyv készítésnél kerül kiértékelésre!")}));
 }
 
 TEST(Recount, OtherTypesAreReevaluated) {

@@ -36,9 +36,9 @@ TEST(Backup, TwoAddedAndTheFirstOverwrittenGiveThreeRecordsAndTwoLines) {
     log_felulir_cmd_Click(h.s);
     const Text rewritten = h.s.log_lista.at(1);
     EXPECT_EQ(col(rewritten, 21, 6), "XX9ZZZ");
-    EXPECT_EQ(read_file(backup_file_path(h.s)), "HOZZAADAS  " + general("XX1AAA", 1) +
-                                                    "\r\nHOZZAADAS  " + general("XX2BBB", 2) +
-                                                    "\r\nFELULIRAS  " + rewritten + "\r\n");
+    EXPECT_EQ(read_file(backup_file_path(h.s)), "HOZZAADAS  " + general("XX1AAA", 1) + "\r\nHOZZAADAS  " +
+                                                    general("XX2BBB", 2) + "\r\nFELULIRAS  " + rewritten +
+                                                    "\r\n");
     backup_helyreallitas(h.s);
     EXPECT_EQ(h.s.backup_lista.items(), (std::vector<Text>{general("XX2BBB", 2), rewritten}));
 
@@ -59,12 +59,11 @@ TEST(Backup, RebuildingSkipsStrangeRecordsAndReplacesByNumber) {
         std::vector<Text> log;
     } cases[] = {
         {"garbage\r\nHOZZAAD\r\n\r\n" + Text(300, '\0'), {}},
-        {"HOZZAADAS  " + general("A1", 1) + "\r\nHOZZAADAS  " + general("A2", 2) +
-             "\r\nFELULIRAS  " + general("A1X", 1) + "\r\nFELULIRAS  " + general("A1Y", 1),
+        {"HOZZAADAS  " + general("A1", 1) + "\r\nHOZZAADAS  " + general("A2", 2) + "\r\nFELULIRAS  " +
+             general("A1X", 1) + "\r\nFELULIRAS  " + general("A1Y", 1),
          {general("A2", 2), general("A1Y", 1)}},
         // SWL lines are matched by their own number, not by the second station's serial.
-        {"HOZZAADAS  " + swl1 + "\r\nHOZZAADAS  " + swl2 + "\r\nFELULIRAS  " + swl2_new,
-         {swl1, swl2_new}},
+        {"HOZZAADAS  " + swl1 + "\r\nHOZZAADAS  " + swl2 + "\r\nFELULIRAS  " + swl2_new, {swl1, swl2_new}},
     };
     for (const auto& c : cases) EXPECT_EQ(rebuild_from_backup(c.file).log, c.log) << c.file;
 }
@@ -148,8 +147,8 @@ TEST(AutoSave, FileByTheSelectorAlwaysInsideLog) {
             if (parts.size() > 2 && (parts[1] == "SYSTEM" || parts[1] == "SZABALYOK")) continue;
             written.push_back(rel);
         }
-        const auto expected = c.file ? std::vector<fs::path>{fs::path("home") / "LOG" / c.file}
-                                     : std::vector<fs::path>{};
+        const auto expected =
+            c.file ? std::vector<fs::path>{fs::path("home") / "LOG" / c.file} : std::vector<fs::path>{};
         EXPECT_EQ(written, expected) << c.contest;
     }
 }

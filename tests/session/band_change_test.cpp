@@ -38,8 +38,7 @@ TEST(BandButtons, PerBandLogGoesToItsWorkingFileAndComesBack) {
     EXPECT_TRUE(st.s.log_lista.empty());
     EXPECT_EQ(st.s.qso.log_sorszam_text, "00001");
     EXPECT_EQ(st.s.qso.kuldott_sorszam_text, "1");
-    const std::vector<Text> file =
-        split_lines(read_file(st.system_file("tmp_log_145 MHz.dat")).value_or(""));
+    const std::vector<Text> file = split_lines(read_file(st.system_file("tmp_log_145 MHz.dat")).value_or(""));
     ASSERT_EQ(file.size(), 15u);
     EXPECT_EQ(file.front(), "Log records:");
     EXPECT_EQ(std::vector<Text>(file.begin() + 2, file.end() - 1), lines);
@@ -144,8 +143,7 @@ TEST(WholeLogBand, StartNeedsConfirmationAndALog) {
 
 TEST(WholeLogBand, ChangeEveryLineThenConfirm) {
     Station st(ContestType::Iaru);
-    const std::vector<Text> before = {general("HA5AAA"), general("HA5BBB", 2, "14025"),
-                                      general("HA5CCC", 3)};
+    const std::vector<Text> before = {general("HA5AAA"), general("HA5BBB", 2, "14025"), general("HA5CCC", 3)};
     st.log(before);
     st.s.log_lista.select_only(0);
     st.fakes.ui.answers = {true};
@@ -167,8 +165,7 @@ TEST(WholeLogBand, ChangeEveryLineThenConfirm) {
     st.s.vegyes_combo.set(16);
     savvaltas_valtas_Click(st.s);
     // Every line, not only the selected one; a frequency in the band field is overwritten too.
-    const std::vector<Text> after = {general("HA5AAA", 1, "435 MHz"),
-                                     general("HA5BBB", 2, "435 MHz"),
+    const std::vector<Text> after = {general("HA5AAA", 1, "435 MHz"), general("HA5BBB", 2, "435 MHz"),
                                      general("HA5CCC", 3, "435 MHz")};
     EXPECT_EQ(st.s.vegyes_lista[1].items(), after);
     // Leaving the panel now would keep the log: nothing is final before "Kész".

@@ -31,8 +31,8 @@ struct Log : testing::Started {
 };
 
 TEST(LiveSearch, ThreeCharactersOnTheCurrentBand) {
-    Log log(ContestType::Iaru, {general("HA5AAA"), general("HA5AAA", 1, "435 MHz"),
-                                general("HA7XYZ"), general("DL/HA5BBB/P")});
+    Log log(ContestType::Iaru,
+            {general("HA5AAA"), general("HA5AAA", 1, "435 MHz"), general("HA7XYZ"), general("DL/HA5BBB/P")});
     log.s.log_lista.select_only(2);
 
     EXPECT_TRUE(log.typed("HA").empty());
@@ -77,8 +77,7 @@ TEST(LiveSearch, CallsignColumnsOfEachLayout) {
 }
 
 TEST(LiveSearch, RhObComparesTheTenMinutesAndTheModeNotTheBand) {
-    const Text found[] = {general("HA5AAA", 1, "7 MHz", "11:12"),
-                          general("HA5AAA", 1, "3,5 MHz", "10:19")};
+    const Text found[] = {general("HA5AAA", 1, "7 MHz", "11:12"), general("HA5AAA", 1, "3,5 MHz", "10:19")};
     Log log(ContestType::RhOb, {general("HA5AAA", 1, "3,5 MHz", "10:25"), found[0],
                                 general("HA5AAA", 1, "3,5 MHz", "11:14", "CW"), found[1]});
     // Typed at 10:17 with SSB.
@@ -126,7 +125,8 @@ TEST(LiveSearch, FindsWhatAScanFindsAfterEveryChangeOfTheLog) {
         {"contest type", [](Session& s) { s.szabaly_combo.set(static_cast<int>(ContestType::Nmark)); }},
         {"set again", [](Session& s) { s.log_lista.set(0, s.log_lista.at(0)); }},
         {"contest type back", [](Session& s) { s.szabaly_combo.set(static_cast<int>(ContestType::Iaru)); }},
-        {"whole list replaced", [](Session& s) {
+        {"whole list replaced",
+         [](Session& s) {
              ListBox other;
              other.add(general("S51AAA"));
              other.add(general("HA5AAA"));
@@ -197,8 +197,7 @@ TEST(MarkedDuplicates, OneFlagPerLineHoweverLong) {
     log.s.duplicate_flags.assign(2000, 1);  // left over from an earlier log
     dupla_osszeszamolas(log.s);
     ASSERT_EQ(log.s.duplicate_flags.size(), 1200u);
-    for (std::size_t i = 0; i < 1200; ++i)
-        EXPECT_EQ(log.s.duplicate_flags[i] != 0, i == 5 || i == 1100) << i;
+    for (std::size_t i = 0; i < 1200; ++i) EXPECT_EQ(log.s.duplicate_flags[i] != 0, i == 5 || i == 1100) << i;
 }
 
 TEST(SerialCheck, ReportsTheFirstBreak) {

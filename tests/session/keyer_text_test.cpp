@@ -9,8 +9,7 @@ namespace loxar {
 namespace {
 
 TEST(CutNumbers, NinesAndZerosBecomeLetters) {
-    const std::pair<Text, Text> cases[] = {
-        {" 590 ", "5NT"}, {"599", "5NN"}, {"001", "TT1"}, {"", ""}};
+    const std::pair<Text, Text> cases[] = {{" 590 ", "5NT"}, {"599", "5NN"}, {"001", "TT1"}, {"", ""}};
     for (const auto& [in, out] : cases) EXPECT_EQ(szam_rovidites(in), out) << in;
 }
 

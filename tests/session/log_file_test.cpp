@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "session/backup.hpp"
 #include "model/file_io.hpp"
+#include "session/backup.hpp"
 #include "session/log_commands.hpp"
 #include "support/started_session.hpp"
 
@@ -42,8 +42,8 @@ TEST(LogFile, SavedAndLoadedAgainGivesTheLinesRenumberedAndTheHeader) {
     ASSERT_TRUE(log_mentes(a.s, a.file("three.log")));
     EXPECT_EQ(read_file(a.file("three.log")),
               "Log records:\r\nHA5XX,JN97AA,OPNAME,2,3 ,1 ,12,0,BUDAPEST; XI,2,VHF TAVASZ,1\r\n" +
-                  general("XX5AA", 5) + "\r\n" + general("XX9AA", 9) + "\r\n" +
-                  general("XX12AA", 12) + "\r\nEnd\r\n");
+                  general("XX5AA", 5) + "\r\n" + general("XX9AA", 9) + "\r\n" + general("XX12AA", 12) +
+                  "\r\nEnd\r\n");
 
     Home b;
     b.s.log_changed = 1;
@@ -52,8 +52,7 @@ TEST(LogFile, SavedAndLoadedAgainGivesTheLinesRenumberedAndTheHeader) {
               (std::vector<Text>{general("XX5AA", 1), general("XX9AA", 2), general("XX12AA", 3)}));
     EXPECT_EQ(b.s.qso.log_sorszam_text, "00004");
     EXPECT_EQ(b.s.log_changed, 0);
-    EXPECT_EQ(b.s.station.hivojel_text + b.s.station.QRA_text + b.s.qso.kezelo_text,
-              "HA5XXJN97AAOPNAME");
+    EXPECT_EQ(b.s.station.hivojel_text + b.s.station.QRA_text + b.s.qso.kezelo_text, "HA5XXJN97AAOPNAME");
     EXPECT_EQ(b.s.qso.sex_combo.list_index, 2);
     EXPECT_EQ(b.s.current_band_index, 3);
     EXPECT_EQ(b.s.qso.band_text, "3,5 MHz");
@@ -94,8 +93,7 @@ TEST(LogFile, ShortOrDamagedHeaderLeavesFieldsAlone) {
 
 TEST(LogFile, MissingEndKeepsTheLinesReadUnnumbered) {
     Home h;
-    log_beolvasas(h.s,
-                  h.write("cut.log", kHeader + general("XX1AA", 5) + "\r\n" + general("XX2AA", 9)));
+    log_beolvasas(h.s, h.write("cut.log", kHeader + general("XX1AA", 5) + "\r\n" + general("XX2AA", 9)));
     EXPECT_EQ(h.fakes.ui.messages, std::vector<Text>{hu(u8"File vég hiba!")});
     EXPECT_EQ(h.s.log_lista.items(), (std::vector<Text>{general("XX1AA", 5), general("XX2AA", 9)}));
     EXPECT_EQ(h.s.qso.log_sorszam_text, "00010");  // the next QSO does not repeat a number
@@ -191,8 +189,8 @@ TEST(LoadButton, WrongFileKeepsTheLogAGoodOneReplacesItAndDropsTheBackup) {
     }
     EXPECT_EQ(h.fakes.ui.messages.size(), 2u);
 
-    const fs::path two = h.write(
-        "two.log", kHeader + general("XX7AA", 7) + "\r\n" + general("XX8AA", 8) + "\r\nEnd\r\n");
+    const fs::path two =
+        h.write("two.log", kHeader + general("XX7AA", 7) + "\r\n" + general("XX8AA", 8) + "\r\nEnd\r\n");
     std::ofstream(backup_file_path(h.s)) << "HOZZAADAS  x\r\n";
     h.fakes.ui.chooser_results = {text_path(two)};
     h.fakes.ui.answers = {false};
@@ -210,8 +208,7 @@ TEST(MergeButton, AppendsAndRenumbersTheWholeLog) {
     Home h;
     h.s.log_lista.add(general("XX1AA", 1));
     h.s.log_lista.add(general("XX2AA", 2));
-    h.fakes.ui.chooser_results = {
-        text_path(h.write("o.log", kHeader + general("XX7AA", 1) + "\r\nEnd"))};
+    h.fakes.ui.chooser_results = {text_path(h.write("o.log", kHeader + general("XX7AA", 1) + "\r\nEnd"))};
     h.fakes.ui.answers = {true};
     log_osszefuzes_cmd_Click(h.s);
     EXPECT_EQ(h.fakes.ui.questions.back(),

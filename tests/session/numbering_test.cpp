@@ -17,8 +17,7 @@ Text swl(const Text& second_serial, long number) {
 }
 
 struct Numbers : testing::Unstarted {
-    explicit Numbers(ContestType type, const std::vector<Text>& lines = {})
-        : Unstarted(type, lines) {
+    explicit Numbers(ContestType type, const std::vector<Text>& lines = {}) : Unstarted(type, lines) {
         s.station.exch_text = "B";
         s.qso.qth_text = "BUDAPEST";
         s.qso.kezelo_text = "OPNAME";
@@ -31,8 +30,7 @@ TEST(NextNumber, LargestNumberCountsNotTheCount) {
     EXPECT_EQ(empty.s.qso.log_sorszam_text, "00001");
     EXPECT_EQ(empty.s.qso.kuldott_sorszam_text, "1");
 
-    Numbers gaps(ContestType::Iaru,
-                 {general("XX1AAA", 1), general("XX2BBB", 7), general("XX3CCC", 2)});
+    Numbers gaps(ContestType::Iaru, {general("XX1AAA", 1), general("XX2BBB", 7), general("XX3CCC", 2)});
     kovetkezo_sorszam_rutin(gaps.s);
     EXPECT_EQ(gaps.s.qso.log_sorszam_text, "00008");
     EXPECT_EQ(gaps.s.qso.kuldott_sorszam_text, "8");
@@ -44,14 +42,11 @@ TEST(NextNumber, SentSerialByContestType) {
         Text sent;
     };
     const Case cases[] = {
-        {ContestType::None, "3"},         {ContestType::CqBp, "3"},
-        {ContestType::RhOb, "3"},         {ContestType::Exchange, "3"},
-        {ContestType::RudxTwo, "3"},      {ContestType::Ref, "3"},
-        {ContestType::YlOm, "B"},         {ContestType::Hadx, "B"},
-        {ContestType::SilentKeyMem, "B"}, {ContestType::CqwwVhf, "0"},
-        {ContestType::Hskc, "003B"},      {ContestType::HaQrp, "BUDAPEST"},
-        {ContestType::Dx, "BUDAPEST"},    {ContestType::Nmark, "kept"},
-        {ContestType::Swl, "kept"},
+        {ContestType::None, "3"},      {ContestType::CqBp, "3"},     {ContestType::RhOb, "3"},
+        {ContestType::Exchange, "3"},  {ContestType::RudxTwo, "3"},  {ContestType::Ref, "3"},
+        {ContestType::YlOm, "B"},      {ContestType::Hadx, "B"},     {ContestType::SilentKeyMem, "B"},
+        {ContestType::CqwwVhf, "0"},   {ContestType::Hskc, "003B"},  {ContestType::HaQrp, "BUDAPEST"},
+        {ContestType::Dx, "BUDAPEST"}, {ContestType::Nmark, "kept"}, {ContestType::Swl, "kept"},
     };
     for (const Case& c : cases) {
         Numbers n(c.type, {general("XX1AAA", 1), general("XX2BBB", 2)});
@@ -66,8 +61,7 @@ TEST(NextNumber, SentSerialByContestType) {
 }
 
 TEST(Renumber, DeletingTheMiddleOfThree) {
-    Numbers n(ContestType::Iaru,
-              {general("XX1AAA", 1), general("XX2BBB", 2), general("XX3CCC", 3)});
+    Numbers n(ContestType::Iaru, {general("XX1AAA", 1), general("XX2BBB", 2), general("XX3CCC", 3)});
     n.s.log_lista.remove(1);
     sorszamozas(n.s);
     ASSERT_EQ(n.s.log_lista.size(), 2u);

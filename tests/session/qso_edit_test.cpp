@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "session/backup.hpp"
 #include "model/file_io.hpp"
+#include "session/backup.hpp"
 #include "support/started_session.hpp"
 
 namespace loxar {
@@ -18,8 +18,7 @@ using testing::swl;
 
 // A started window with own data and `lines` QSOs XX1AA, XX2AA ...
 struct Home : testing::Started {
-    explicit Home(int lines, ContestType type = ContestType::None)
-        : Started(type, testing::kOwnData) {
+    explicit Home(int lines, ContestType type = ContestType::None) : Started(type, testing::kOwnData) {
         log(testing::numbered(lines));
     }
     fs::path save_file() const { return s.paths.system_dir / "tmp_log_145 MHz.save"; }
@@ -103,9 +102,7 @@ TEST(Edit, NoAnswerFailedCheckOrNoSelectionChangeNothing) {
 }
 
 TEST(Edit, ShiftDeleteRemovesEverySelectedLine) {
-    const struct {
-        long current, selected_after;
-    } cases[] = {{1, 1}, {3, 2}, {4, 2}};
+    const struct { long current, selected_after; } cases[] = {{1, 1}, {3, 2}, {4, 2}};
     for (const auto& c : cases) {
         Home h(5);
         h.s.log_lista.select(1, true);

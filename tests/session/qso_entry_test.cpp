@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "session/backup.hpp"
 #include "model/file_io.hpp"
+#include "session/backup.hpp"
 #include "session/numbering.hpp"
 #include "support/started_session.hpp"
 
@@ -29,7 +29,11 @@ struct Entry : testing::Started {
 };
 
 TEST(EntryKeys, SpaceMovesByContestType) {
-    struct Case { T type; const char* from; const char* to; };
+    struct Case {
+        T type;
+        const char* from;
+        const char* to;
+    };
     const Case cases[] = {
         {T::Iaru, "kapott_hivojel_text", "kapott_sorszam_text"},
         {T::CqwwVhf, "kapott_hivojel_text", "kapott_QRA_text"},
@@ -74,9 +78,16 @@ TEST(EntryKeys, UpperCaseEverywhereAccentsFoldedInTextFields) {
 }
 
 TEST(EntryCheck, LocatorLengthByContestType) {
-    struct Case { T type; const char* locator; bool ok; };
+    struct Case {
+        T type;
+        const char* locator;
+        bool ok;
+    };
     const Case cases[] = {
-        {T::Iaru, "JN97", false}, {T::CqwwVhf, "JN97", true}, {T::Iaru, "", true}, {T::CqwwVhf, "", true},
+        {T::Iaru, "JN97", false},
+        {T::CqwwVhf, "JN97", true},
+        {T::Iaru, "", true},
+        {T::CqwwVhf, "", true},
     };
     for (const Case& c : cases) {
         Entry e(c.type);

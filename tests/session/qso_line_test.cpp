@@ -1,9 +1,9 @@
 // The log lines the builders write, column for column, and their way back through the restore.
 #include "model/qso_line.hpp"
-#include "session/qso_entry.hpp"
 
 #include <gtest/gtest.h>
 
+#include "session/qso_entry.hpp"
 #include "session/qso_restore.hpp"
 #include "session/session.hpp"
 #include "support/fake_ports.hpp"
@@ -28,7 +28,7 @@ Text build(Session& s, short funkcio = kFunkcioNew) {
 
 // The example callsigns stand for real stations, which always have a country.
 class EveryCallHasACountry : public CountryLookup {
-  public:
+public:
     Text dxcc_kereses(const Text&) const override { return pad_cut("001", 107); }
 };
 
@@ -183,8 +183,7 @@ TEST(LogLine, AnyInputKeepsTheColumns) {
         const std::size_t tail = e.q.qth.empty() ? 0 : 3;
         for (const Text& in : inputs) {
             for (int sel : {-1, 2}) {
-                Q q{in,  in, in, in, in, sel, in, in,    in, sel,
-                    sel, in, in, in, in, in,  in, "QTH", in};
+                Q q{in, in, in, in, in, sel, in, in, in, sel, sel, in, in, in, in, in, in, "QTH", in};
                 for (short funkcio : {kFunkcioNew, kFunkcioRewrite}) {
                     Session s = session_with(e.type, q);
                     Text line = build(s, funkcio);
@@ -203,7 +202,7 @@ TEST(LogLine, AnyInputKeepsTheColumns) {
 
 // Countries by the first two letters of the callsign.
 class PrefixCountries : public CountryLookup {
-  public:
+public:
     Text dxcc_kereses(const Text& callsign) const override {
         Text p = col(callsign, 1, 2);
         return pad_cut(p == "HA" ? "239" : p == "OE" ? "206" : "000", 107);

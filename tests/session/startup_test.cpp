@@ -4,13 +4,13 @@
 #include <filesystem>
 #include <fstream>
 
-#include "session/clock.hpp"
 #include "model/file_io.hpp"
+#include "session/clock.hpp"
+#include "session/keying_box.hpp"
 #include "session/lifecycle.hpp"
 #include "session/log_file.hpp"
 #include "session/status_line.hpp"
 #include "session/window_keys.hpp"
-#include "session/keying_box.hpp"
 #include "support/started_session.hpp"
 
 namespace loxar {
@@ -27,8 +27,8 @@ const Text kLine2 =
 
 TEST(Start, CreatesEveryFolderAndTheDefaultRuleFiles) {
     Started st;
-    for (const char* dir : {"ADATOK", "SYSTEM", "SYSTEM/CW", "SYSTEM/SSB", "LOG", "REPORT",
-                            "SZABALYOK", "TEMP", "IMPORT_EXPORT", "BACKUP"}) {
+    for (const char* dir : {"ADATOK", "SYSTEM", "SYSTEM/CW", "SYSTEM/SSB", "LOG", "REPORT", "SZABALYOK",
+                            "TEMP", "IMPORT_EXPORT", "BACKUP"}) {
         EXPECT_TRUE(fs::is_directory(st.home.path() / dir)) << dir;
     }
     EXPECT_EQ(read_file(st.home.path() / "SZABALYOK" / "CQBP.rule"),
@@ -85,8 +85,8 @@ TEST(Start, ContinuesThePreviousLogAndItsNumbers) {
     Home st;
     fs::create_directories(st.system_file(""));
     std::ofstream(st.system_file("tmp_log.dat"), std::ios::binary)
-        << "Log records:\r\nHA5XX,JN97AA,OPNAME,2,14,0 ,,1,BUDAPEST,1,,0\r\n" + kLine1 + "\r\n" +
-               kLine2 + "\r\nEnd\r\n";
+        << "Log records:\r\nHA5XX,JN97AA,OPNAME,2,14,0 ,,1,BUDAPEST,1,,0\r\n" + kLine1 + "\r\n" + kLine2 +
+               "\r\nEnd\r\n";
     st.start();
     ASSERT_EQ(st.s.log_lista.size(), 2u);
     EXPECT_EQ(st.s.log_lista.at(1), kLine2);
@@ -123,7 +123,11 @@ TEST(Start, ReloadedLogBringsBackItsContestTypeAndLayout) {
 }
 
 TEST(Clock, UtcFromLocalTimeAndOffset) {
-    struct Case { LocalDateTime local; int offset; const char* utc; };
+    struct Case {
+        LocalDateTime local;
+        int offset;
+        const char* utc;
+    };
     const Case cases[] = {
         {{2024, 5, 4, 0, 30, 0}, 1, "2024-05-03/23:30:00"},
         {{2024, 5, 4, 1, 0, 0}, 1, "2024-05-04/00:00:00"},
@@ -191,7 +195,11 @@ TEST(Clock, TickWritesTimeBlinksAndLightsTheLamp) {
 }
 
 TEST(Clock, DateCheckMessages) {
-    struct Case { const char* time; short result; const char8_t* message; };
+    struct Case {
+        const char* time;
+        short result;
+        const char8_t* message;
+    };
     const Case cases[] = {
         {"2024-02-29/12:00:00", 1, nullptr},
         {"2023-02-29/12:00:00", 0, u8"Hibás a dátum'"},
@@ -222,8 +230,8 @@ TEST(Clock, DateCheckMessages) {
 TEST(NewContest, NoLeavesTheLogAloneYesDeletesWorkingAndBackupFilesAndRestartsNumbering) {
     Started st;
     const fs::path sys = st.home.path() / "SYSTEM";
-    for (const char* name : {"tmp_log.dat", "tmp_log_145 MHz.dat", "tmp_log_7 MHz  .save",
-                             "dxcc_list.txt", "tmp_log_145 MHz.txt"}) {
+    for (const char* name : {"tmp_log.dat", "tmp_log_145 MHz.dat", "tmp_log_7 MHz  .save", "dxcc_list.txt",
+                             "tmp_log_145 MHz.txt"}) {
         std::ofstream(sys / name) << "x";
     }
     std::ofstream(st.home.path() / "BACKUP" / "backup_145 MHz.dat") << "x";
@@ -235,8 +243,9 @@ TEST(NewContest, NoLeavesTheLogAloneYesDeletesWorkingAndBackupFilesAndRestartsNu
     uj_lista_cmd_Click(st.s);
     EXPECT_EQ(st.s.log_lista.size(), 1u);
     ASSERT_EQ(st.fakes.ui.questions.size(), 1u);
-    EXPECT_TRUE(st.fakes.ui.questions[0].starts_with(hu(u8"Egy verseny ideje alatt egyszer kell készíteni.\r\n"
-                                                        u8"Elmentette a régi adatokat?")));
+    EXPECT_TRUE(
+        st.fakes.ui.questions[0].starts_with(hu(u8"Egy verseny ideje alatt egyszer kell készíteni.\r\n"
+                                                u8"Elmentette a régi adatokat?")));
 
     st.fakes.ui.answers = {true, true};
     uj_lista_cmd_Click(st.s);

@@ -1,17 +1,20 @@
 // The status line: home, contest type, band, QSO count and the time the log was last written.
+#include "session/status_line.hpp"
+
 #include <gtest/gtest.h>
 
 #include "model/file_io.hpp"
 #include "session/lifecycle.hpp"
 #include "session/log_file.hpp"
 #include "session/startup.hpp"
-#include "session/status_line.hpp"
 #include "support/started_session.hpp"
 
 namespace loxar {
 namespace {
 
-bool has(const Text& line, const Text& part) { return line.find(part) != Text::npos; }
+bool has(const Text& line, const Text& part) {
+    return line.find(part) != Text::npos;
+}
 
 TEST(StatusLine, TellsHomeContestBandCountAndTheLastSave) {
     testing::Started t(ContestType::Iaru);

@@ -70,7 +70,8 @@ TEST(Calling, ALateAnswerFromBeforeTheCwMessageDoesNotEndCalling) {
     st.box = [&](const Text& got) {
         Text out = std::exchange(late, Text());
         if (got.starts_with("sCQ")) sending = true;
-        if (got.starts_with("?")) late = status_line(sending ? "002" : "000", sending ? '1' : '0', '0', "333") + "\r";
+        if (got.starts_with("?"))
+            late = status_line(sending ? "002" : "000", sending ? '1' : '0', '0', "333") + "\r";
         return out;
     };
     st.run(6);

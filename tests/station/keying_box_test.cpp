@@ -77,7 +77,8 @@ TEST(Eprom, WriteReadEraseWithTheBoxAnswering) {
     st.box = [](const Text& fresh) {
         Text reply;
         if (fresh.find("W") != Text::npos) reply += "O\r";
-        if (auto r = fresh.find("R"); r != Text::npos) reply += "M" + fresh.substr(r + 1, 1) + "w15k1m1o0d5\r";
+        if (auto r = fresh.find("R"); r != Text::npos)
+            reply += "M" + fresh.substr(r + 1, 1) + "w15k1m1o0d5\r";
         return reply;
     };
     EPROM_cmd_Click(st.s, 0);
@@ -156,9 +157,9 @@ TEST(Lamp, FollowsTheTimeTheBoxWasHeard) {
         long long now, opened, status, heard;
         BoxLamp lamp;
     } cases[] = {
-        {false, 5000, 0, 4900, 4900, BoxLamp::Closed},  {true, 5000, 0, 4500, 4500, BoxLamp::Heard},
-        {true, 5000, 0, 3500, 3500, BoxLamp::Waiting},  {true, 5000, 0, 2900, 2900, BoxLamp::Silent},
-        {true, 1500, 0, -1, -1, BoxLamp::Waiting},      {true, 2500, 0, -1, -1, BoxLamp::Silent},
+        {false, 5000, 0, 4900, 4900, BoxLamp::Closed}, {true, 5000, 0, 4500, 4500, BoxLamp::Heard},
+        {true, 5000, 0, 3500, 3500, BoxLamp::Waiting}, {true, 5000, 0, 2900, 2900, BoxLamp::Silent},
+        {true, 1500, 0, -1, -1, BoxLamp::Waiting},     {true, 2500, 0, -1, -1, BoxLamp::Silent},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(box_lamp(c.open, c.now, c.opened, c.status, c.heard), c.lamp) << c.now << " " << c.status;

@@ -1,8 +1,8 @@
 // A started session with the keying box plugged in, and the window's timers run by hand.
 #pragma once
 
-#include "session/clock.hpp"
 #include "session/calling.hpp"
+#include "session/clock.hpp"
 #include "session/keying_box.hpp"
 #include "support/started_session.hpp"
 

@@ -1,21 +1,23 @@
 // The chart's numbers: QSOs per hour across a day change and a gap, run rates, distance bins.
+#include "statistics/activity.hpp"
+
 #include <gtest/gtest.h>
 
-#include "statistics/activity.hpp"
 #include "support/sample_lines.hpp"
 
 namespace loxar {
 namespace {
 
 Text at(const Text& date_time, const Text& band = "145 MHz", const Text& dist = "10") {
-    return testing::line_of(ContestType::Iaru, {.time = date_time, .call = "HA5AA", .dist = dist, .band = band});
+    return testing::line_of(ContestType::Iaru,
+                            {.time = date_time, .call = "HA5AA", .dist = dist, .band = band});
 }
 
 TEST(Activity, HoursBandsRatesAndDistances) {
-    const std::vector<Text> lines = {at("2024-05-04/23:10:00", "435 MHz"), at("2024-05-04/23:59:59"),
-                                     at("2024-05-05/01:00:00", "145 MHz", "99"),
-                                     at("2024-05-05/01:05:00", "145 MHz", "100"),
-                                     at("2024-05-05/01:09:00", "145 MHz", "2500"), at("2024-13-05/10:00:00")};
+    const std::vector<Text> lines = {
+        at("2024-05-04/23:10:00", "435 MHz"),         at("2024-05-04/23:59:59"),
+        at("2024-05-05/01:00:00", "145 MHz", "99"),   at("2024-05-05/01:05:00", "145 MHz", "100"),
+        at("2024-05-05/01:09:00", "145 MHz", "2500"), at("2024-13-05/10:00:00")};
     const HourlyCounts h = qsos_per_hour(lines, LineLayout::General);
     EXPECT_EQ(h.bands, (std::vector<Text>{"145 MHz", "435 MHz"}));
     EXPECT_EQ(h.hours, (std::vector<Text>{"2024-05-04 23:00", "2024-05-05 00:00", "2024-05-05 01:00"}));

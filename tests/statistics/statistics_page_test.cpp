@@ -4,12 +4,12 @@
 
 #include <algorithm>
 
-#include "model/file_io.hpp"
-#include "session/list_save.hpp"
 #include "database/oblast_table.hpp"
+#include "model/file_io.hpp"
 #include "reports/cabrillo_report.hpp"
-#include "session/report_panel.hpp"
 #include "reports/result_fields.hpp"
+#include "session/list_save.hpp"
+#include "session/report_panel.hpp"
 #include "session/scoring.hpp"
 #include "session/statistics.hpp"
 #include "support/started_session.hpp"
@@ -53,43 +53,40 @@ struct PageCase {
 };
 
 std::vector<PageCase> page_cases() {
-    const auto general = [](ContestType t, Text call, Text band, int mode, Text nr, Text loc,
-                            Text dist, Text pts) {
-        return line_of(t, Worked{.call = call, .nr = nr, .loc = loc, .mode = mode, .dist = dist,
-                                 .pts = pts, .band = band});
+    const auto general = [](ContestType t, Text call, Text band, int mode, Text nr, Text loc, Text dist,
+                            Text pts) {
+        return line_of(
+            t,
+            Worked{.call = call, .nr = nr, .loc = loc, .mode = mode, .dist = dist, .pts = pts, .band = band});
     };
     const auto qrp = [](Text call, Text band, Text name, Text qth, char marker) {
-        return line_of(ContestType::HaQrp, Worked{.call = call, .nr = qth, .name = name, .band = band}, marker);
+        return line_of(ContestType::HaQrp, Worked{.call = call, .nr = qth, .name = name, .band = band},
+                       marker);
     };
     const ContestType iaru = ContestType::Iaru, hadx = ContestType::Hadx, cqww = ContestType::CqwwVhf,
                       rudx = ContestType::RudxAll, hskc = ContestType::Hskc, skm = ContestType::SilentKeyMem;
     return {
-        {"IARU general page: ODX, ties in the Top 10 by callsign, countries by count, squares", iaru,
+        {"IARU general page: ODX, ties in the Top 10 by callsign, countries by count, squares",
+         iaru,
          {general(iaru, "HA5AA", "145 MHz", 2, "1", "JN97AA", "150", "150"),
           general(iaru, "DL1AB", "145 MHz", 2, "2", "JN58AA", "700", "700"),
           general(iaru, "HA7ZZ", "145 MHz", 1, "3", "JN97BB", "150", "150")},
-         {"Nr. of QSO's: 3  Distance: 1000  Scores: 1000",
-          "ODX: DL1AB               / JN58AA / 700",
-          "Km/QSO: 333",
-          "Top 10:",
-          "    DL1AB                00700  JN58AA",
-          "    HA7ZZ                00150  JN97BB",
-          "    HA5AA                00150  JN97AA",
-          "Nr of DXCC's: 2",
-          "001 / Germany",
-          "002 / Hungary",
-          "Nr of WWL's: 2",
-          "JN58 / 001    JN97 / 002"}},
-        {"general page of an empty log", ContestType::CqBp, {},
+         {"Nr. of QSO's: 3  Distance: 1000  Scores: 1000", "ODX: DL1AB               / JN58AA / 700",
+          "Km/QSO: 333", "Top 10:", "    DL1AB                00700  JN58AA",
+          "    HA7ZZ                00150  JN97BB", "    HA5AA                00150  JN97AA",
+          "Nr of DXCC's: 2", "001 / Germany", "002 / Hungary", "Nr of WWL's: 2", "JN58 / 001    JN97 / 002"}},
+        {"general page of an empty log",
+         ContestType::CqBp,
+         {},
          {"Nr. of QSO's: 0  Distance: 0  Scores: 0", "ODX: ", "Km/QSO: 0", "Top 10:", "Nr of DXCC's: 0",
           "Nr of WWL's: 0"}},
-        {"HADX: CW and SSB, DX markers, a band not listed left out", hadx,
+        {"HADX: CW and SSB, DX markers, a band not listed left out",
+         hadx,
          {general(hadx, "HA5AA", "14 MHz", 2, "1", "", "--/--", "1"),
           general(hadx, "DL1AB", "14 MHz", 1, "2", "", "DX/--", "3"),
           general(hadx, "UA3AA", "7 MHz", 2, "3", "", "DX/--", "3"),
           general(hadx, "HA1XY", "145 MHz", 2, "4", "", "DX/--", "3")},
-         {"HA-DX Contest",
-          "          CW:     SSB:            Összesen",
+         {"HA-DX Contest", "          CW:     SSB:            Összesen",
           "Sáv       QSO     QSO     DXCC    QSO     Pontszám",
           "1,8 MHz   00000   00000   00000   00000   00000    ",
           "3,5 MHz   00000   00000   00000   00000   00000    ",
@@ -97,44 +94,33 @@ std::vector<PageCase> page_cases() {
           "14 MHz    00001   00001   00001   00002   00004    ",
           "21 MHz    00000   00000   00000   00000   00000    ",
           "28 MHz    00000   00000   00000   00000   00000    ",
-          "=====     00002   00001   00002   00003   00007    ",
-          " ",
-          "    DXCC körzetek",
+          "=====     00002   00001   00002   00003   00007    ", " ", "    DXCC körzetek",
           "001 / Germany    001 / Hungary    001 / Russia"}},
-        {"CQWW-VHF: squares per band, the claimed score after the totals", cqww,
+        {"CQWW-VHF: squares per band, the claimed score after the totals",
+         cqww,
          {general(cqww, "HA5AA", "50 MHz", 2, "1", "JN97AA", "10", "1"),
           general(cqww, "DL1AB", "50 MHz", 1, "2", "JN58AA", "10", "2"),
           general(cqww, "HA7ZZ", "145 MHz", 2, "3", "JN97BB", "10", "1"),
           general(cqww, "HA1XY", "145 MHz", 2, "4", "JN97CC", "10", "1")},
-         {"CQWW-VHF Contest",
-          "          CW:     SSB:            Összesen",
+         {"CQWW-VHF Contest", "          CW:     SSB:            Összesen",
           "Sáv       QSO     QSO     WWL's   QSO     Pontszám",
           "50 MHz    00001   00001   002     00002   00003    ",
           "145 MHz   00002   00000   001     00002   00002    ",
-          "=====     00003   00001   003     00004   00005          =10",
-          " ",
-          " ",
-          "    QRA kockák",
-          "JN58    JN97",
-          " ",
-          "    QRA kockák",
-          "JN97"}},
-        {"HA-QRP: new countries, one-digit points, their product", ContestType::HaQrp,
+          "=====     00003   00001   003     00004   00005          =10", " ", " ", "    QRA kockák",
+          "JN58    JN97", " ", "    QRA kockák", "JN97"}},
+        {"HA-QRP: new countries, one-digit points, their product",
+         ContestType::HaQrp,
          {qrp("HA5AA", "7 MHz", "PETER", "BUDAPEST", 'N'), qrp("DL1AB", "7 MHz", "", "BERLIN", 'N'),
           qrp("HA7ZZ", "7 MHz", "JOE", "PECS", '-'), qrp("HA1XY", "3,5 MHz", "AL", "GYOR", '-')},
-         {"HA-QRP Contest",
-          "Sáv       QSO     DXCC    Pontsz  Összesen",
-          "7 MHz     00003   00002   00005   10",
-          "=====     00003   00002   00005   10",
-          " ",
-          "    DXCC körzetek",
-          "001 / Germany    002 / Hungary"}},
-        {"RUDX: DX and oblast markers, the multiplier, the oblasts worked", rudx,
+         {"HA-QRP Contest", "Sáv       QSO     DXCC    Pontsz  Összesen",
+          "7 MHz     00003   00002   00005   10", "=====     00003   00002   00005   10", " ",
+          "    DXCC körzetek", "001 / Germany    002 / Hungary"}},
+        {"RUDX: DX and oblast markers, the multiplier, the oblasts worked",
+         rudx,
          {general(rudx, "UA3AA", "14 MHz", 2, "MA", "", "DX/OB", "10"),
           general(rudx, "UA3BB", "14 MHz", 1, "MA", "", "--/--", "10"),
           general(rudx, "DL1AB", "14 MHz", 2, "5", "", "DX/--", "3")},
-         {"Russian DX Contest",
-          "          CW:     SSB:                    Összesen",
+         {"Russian DX Contest", "          CW:     SSB:                    Összesen",
           "Sáv       QSO     QSO     DXCC    OBLAST  QSO     Pontszám Szorzó",
           "1,8 MHz   00000   00000   00000   00000   00000   00000   00000    ",
           "3,5 MHz   00000   00000   00000   00000   00000   00000   00000    ",
@@ -142,41 +128,27 @@ std::vector<PageCase> page_cases() {
           "14 MHz    00002   00001   00002   00001   00003   00023   00003    ",
           "21 MHz    00000   00000   00000   00000   00000   00000   00000    ",
           "28 MHz    00000   00000   00000   00000   00000   00000   00000    ",
-          "=====     00002   00001   00002   00001   00003   00023   00003    ",
-          " ",
-          "    DXCC körzetek",
-          "001 / Germany    002 / Russia",
-          "    Oblast-ok",
-          "002 / MA Moscow city"}},
-        {"HSKC: categories from the serials, multipliers and their keys", hskc,
+          "=====     00002   00001   00002   00001   00003   00023   00003    ", " ", "    DXCC körzetek",
+          "001 / Germany    002 / Russia", "    Oblast-ok", "002 / MA Moscow city"}},
+        {"HSKC: categories from the serials, multipliers and their keys",
+         hskc,
          {general(hskc, "HA5AA", "3,5 MHz", 2, "11A", "", "Multi", "0"),
           general(hskc, "HA7ZZ/P", "3,5 MHz", 2, "5B", "", "Multi", "0"),
           general(hskc, "HA1XY", "3,5 MHz", 2, "7B", "", "-----", "0")},
-         {"HSKC Contest",
-          "Sáv       QSO     QRP     QRO     Szorzó  Pontsz  Összesen",
+         {"HSKC Contest", "Sáv       QSO     QRP     QRO     Szorzó  Pontsz  Összesen",
           "3,5 MHz   00003   00001   00002   00002   00005   00010    ",
-          "=====     00003   00001   00002   00002   00005   00010    ",
-          " ",
-          "Szorzó(k)",
-          "5A    7Z"}},
-        {"SILENT KEY MEM: zones and remembered callsigns", skm,
+          "=====     00003   00001   00002   00002   00005   00010    ", " ", "Szorzó(k)", "5A    7Z"}},
+        {"SILENT KEY MEM: zones and remembered callsigns",
+         skm,
          {general(skm, "HA5AA", "7 MHz", 2, "HA5XX", "28", "IT/SK", "00002"),
           general(skm, "DL1AB", "7 MHz", 2, "HA5XX", "28", "--/--", "00003"),
           general(skm, "UA3AA", "14 MHz", 2, "12", "29", "IT/--", "00003")},
-         {"Silent Key Memorial Contest",
-          "Sáv       QSO     ITU     SKM     Pontszám",
-          "1,8 MHz   00000   00000   00000   00000    ",
-          "3,5 MHz   00000   00000   00000   00000    ",
-          "7 MHz     00002   00001   00001   00005    ",
-          "14 MHz    00001   00001   00000   00003    ",
-          "21 MHz    00000   00000   00000   00000    ",
-          "28 MHz    00000   00000   00000   00000    ",
-          "=====     00003   00002   00001   00008    ",
-          " ",
-          "    ITU körzetek",
-          "28    29",
-          "    Memorial Callsign(s)",
-          "HA5XX"}},
+         {"Silent Key Memorial Contest", "Sáv       QSO     ITU     SKM     Pontszám",
+          "1,8 MHz   00000   00000   00000   00000    ", "3,5 MHz   00000   00000   00000   00000    ",
+          "7 MHz     00002   00001   00001   00005    ", "14 MHz    00001   00001   00000   00003    ",
+          "21 MHz    00000   00000   00000   00000    ", "28 MHz    00000   00000   00000   00000    ",
+          "=====     00003   00002   00001   00008    ", " ", "    ITU körzetek", "28    29",
+          "    Memorial Callsign(s)", "HA5XX"}},
         {"DX has no page", ContestType::Dx, {qrp("HA5AA", "7 MHz", "PETER", "BUDAPEST", 'N')}, {}},
         {"NMARK has no page", ContestType::Nmark, {testing::nmark("HA5AA")}, {}},
     };
@@ -189,7 +161,8 @@ TEST(StatisticsPage, EveryPageKindOnASmallLog) {
     clear_results(sheet);
     for (const PageCase& c : page_cases()) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(utf8(statistics_page(c.lines, c.type, {countries, oblasts, result_multipliers(sheet)})), utf8_lines(c.page));
+        EXPECT_EQ(utf8(statistics_page(c.lines, c.type, {countries, oblasts, result_multipliers(sheet)})),
+                  utf8_lines(c.page));
     }
 }
 
@@ -218,7 +191,8 @@ TEST(StatisticsPage, CqwwVhfTotalIsTheReportsClaimedScore) {
 
     statisztika_cmd_Click(s);
     const std::vector<Text>& page = s.vegyes_lista[0].items();
-    const auto total = std::find_if(page.begin(), page.end(), [](const Text& l) { return l.starts_with("====="); });
+    const auto total =
+        std::find_if(page.begin(), page.end(), [](const Text& l) { return l.starts_with("====="); });
     ASSERT_NE(total, page.end());
     EXPECT_EQ(total->substr(total->rfind('=') + 1), claimed);
 }
@@ -227,7 +201,8 @@ TEST(StatisticsPage, TopTenKeepsTheTenLongest) {
     std::vector<Text> lines;
     for (int i = 1; i <= 12; ++i) {
         lines.push_back(line_of(ContestType::Iaru, Worked{.call = "HA" + std::to_string(i % 10) + "AA",
-                                                          .loc = "JN97AA", .dist = std::to_string(i * 10)}));
+                                                          .loc = "JN97AA",
+                                                          .dist = std::to_string(i * 10)}));
     }
     const std::vector<Text> page = statistics_page(lines, ContestType::Iaru, {Session::kNoCountries, {}, {}});
     ASSERT_EQ(page[3], "Top 10:");
@@ -239,8 +214,9 @@ TEST(StatisticsPage, TopTenKeepsTheTenLongest) {
 // The button in the session: the panel, the DX beep, the page built anew each time whatever the
 // multiplier key list holds, and the save into a chosen file.
 TEST(StatisticsButton, OpensThePanelAndSavesThePage) {
-    testing::Unstarted u(ContestType::Iaru, {line_of(ContestType::Iaru, Worked{.call = "HA5AA", .dist = "10"}),
-                                             line_of(ContestType::Iaru, Worked{.call = "HA7ZZ", .dist = "20"})});
+    testing::Unstarted u(ContestType::Iaru,
+                         {line_of(ContestType::Iaru, Worked{.call = "HA5AA", .dist = "10"}),
+                          line_of(ContestType::Iaru, Worked{.call = "HA7ZZ", .dist = "20"})});
     u.prepare();
     Session& s = u.s;
     s.sort_combo.items = {"5A", "7Z"};  // HSKC keys of an earlier contest

@@ -14,11 +14,11 @@ namespace loxar::testing {
 class FakeUi : public Ui {
 public:
     int beeps = 0;
-    std::vector<Text> messages;           // message boxes, cp1250
-    std::vector<Text> questions;          // yes/no questions asked (text of number 9, or "#n")
-    std::deque<bool> answers;             // next yes/no answers; no answer left means "no"
-    std::deque<Text> chooser_results;     // next chosen paths; none left means cancelled
-    std::vector<std::string> focus_log;   // controls that got the focus
+    std::vector<Text> messages;          // message boxes, cp1250
+    std::vector<Text> questions;         // yes/no questions asked (text of number 9, or "#n")
+    std::deque<bool> answers;            // next yes/no answers; no answer left means "no"
+    std::deque<Text> chooser_results;    // next chosen paths; none left means cancelled
+    std::vector<std::string> focus_log;  // controls that got the focus
     int closed = 0;
 
     void beep() override { ++beeps; }
@@ -59,11 +59,19 @@ public:
     int last_com = 0;
     Text written;
     Text incoming;
-    bool open(int com) override { last_com = com; opened = available; return opened; }
+    bool open(int com) override {
+        last_com = com;
+        opened = available;
+        return opened;
+    }
     void close() override { opened = false; }
     bool is_open() const override { return opened; }
     void write(const Text& b) override { written += b; }
-    Text read_all() override { Text t; t.swap(incoming); return t; }
+    Text read_all() override {
+        Text t;
+        t.swap(incoming);
+        return t;
+    }
     PortError failure = PortError::NotFound;  // error() while not open
     PortError error() const override { return opened ? PortError::None : failure; }
     Text com1_device;  // what COM1 stands for; the others stand for nothing
@@ -78,8 +86,15 @@ public:
     bool working = true;  // whether the machine has an audio back end
     bool available() override { return working; }
     void set_file(const Text& p) override { file = p; }
-    bool open() override { opened = true; return true; }
-    void close() override { opened = false; playing = false; ++closes; }
+    bool open() override {
+        opened = true;
+        return true;
+    }
+    void close() override {
+        opened = false;
+        playing = false;
+        ++closes;
+    }
     void play_from(long) override { playing = true; }
     void stop() override { playing = false; }
     int prevs = 0;

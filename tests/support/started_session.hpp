@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "model/paths.hpp"
-#include "session/startup.hpp"
 #include "session/contest_rules.hpp"
+#include "session/startup.hpp"
 #include "support/fake_ports.hpp"
 #include "support/sample_lines.hpp"
 #include "support/temp_home.hpp"
@@ -32,9 +32,7 @@ struct Home {
         s.paths = make_paths(home.path());
         EXPECT_FALSE(prepare_folders(s.paths).has_value());
     }
-    std::filesystem::path system_file(const char* name) const {
-        return home.path() / "SYSTEM" / name;
-    }
+    std::filesystem::path system_file(const char* name) const { return home.path() / "SYSTEM" / name; }
     // Replaces the log.
     void log(const std::vector<Text>& lines) {
         s.log_lista.clear();

@@ -7,7 +7,10 @@ namespace loxar {
 namespace {
 
 TEST(ListInput, CommasBlanksAndQuotes) {
-    struct Case { Text line; std::vector<Text> fields; };
+    struct Case {
+        Text line;
+        std::vector<Text> fields;
+    };
     const Case cases[] = {
         {"R1A,1A,St. Petersburg,SP,16,29,EU", {"R1A", "1A", "St. Petersburg", "SP", "16", "29", "EU"}},
         {R"(1, HA , "Bosnia, Herzegovina" ,EU)", {"1", "HA", "Bosnia, Herzegovina", "EU"}},

@@ -27,11 +27,15 @@ TEST(Padding, PadCutTrimZeroPad) {
 }
 
 TEST(Numbers, IsNumericAndVal) {
-    struct Case { const char* text; bool numeric; double value; };
+    struct Case {
+        const char* text;
+        bool numeric;
+        double value;
+    };
     const Case cases[] = {
-        {"59", true, 59},     {" 599 ", true, 599}, {"5NN", false, 5},  {"", false, 0},
-        {"-3", true, -3},     {"+4", true, 4},      {"1.5", true, 1.5}, {"1.2.3", false, 1.2},
-        {".", false, 0},      {"AB", false, 0},     {"03.550", true, 3.55}, {"12 3", false, 12},
+        {"59", true, 59}, {" 599 ", true, 599}, {"5NN", false, 5},      {"", false, 0},
+        {"-3", true, -3}, {"+4", true, 4},      {"1.5", true, 1.5},     {"1.2.3", false, 1.2},
+        {".", false, 0},  {"AB", false, 0},     {"03.550", true, 3.55}, {"12 3", false, 12},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(is_numeric(c.text), c.numeric) << c.text;
@@ -65,7 +69,8 @@ TEST(CodePage, RoundTripsEveryByte) {
     for (int b = 1; b < 256; ++b) all += static_cast<char>(b);
     EXPECT_EQ(utf8_to_cp1250(cp1250_to_utf8(all)), all);
     EXPECT_EQ(hu(u8"Nő"), Text("N\xF5"));
-    EXPECT_EQ(cp1250_to_utf8("\xC1rv\xEDzt\xFBr\xF5"), std::string(reinterpret_cast<const char*>(u8"Árvíztűrő")));
+    EXPECT_EQ(cp1250_to_utf8("\xC1rv\xEDzt\xFBr\xF5"),
+              std::string(reinterpret_cast<const char*>(u8"Árvíztűrő")));
 }
 
 TEST(CodePage, OutsideInputIsDetected) {
@@ -73,8 +78,11 @@ TEST(CodePage, OutsideInputIsDetected) {
     EXPECT_TRUE(looks_like_utf8(utf8_name));
     EXPECT_EQ(input_to_cp1250(utf8_name), hu(u8"Kovács Ödön"));
     EXPECT_FALSE(looks_like_utf8("plain ascii"));
-    EXPECT_EQ(input_to_cp1250("Kov\xE1" "cs"), "Kov\xE1" "cs");  // cp1250 stays as it is
-    EXPECT_EQ(utf8_to_cp1250("\xE2\x82"), "??");                   // cut sequence
+    EXPECT_EQ(input_to_cp1250("Kov\xE1"
+                              "cs"),
+              "Kov\xE1"
+              "cs");                              // cp1250 stays as it is
+    EXPECT_EQ(utf8_to_cp1250("\xE2\x82"), "??");  // cut sequence
     EXPECT_EQ(utf8_to_cp1250(reinterpret_cast<const char*>(u8"日")), "?");
 }
 

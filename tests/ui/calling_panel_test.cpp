@@ -1,15 +1,15 @@
 // The calling panel: its controls, F1 in CW through the window, and the message typed into it.
 #include <QApplication>
 #include <QCheckBox>
-#include <QKeyEvent>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
 
-#include "session/clock.hpp"
 #include "session/calling.hpp"
+#include "session/clock.hpp"
 #include "ui/support/started_window.hpp"
 #include "ui/support/ui_test.hpp"
 
@@ -20,15 +20,16 @@ class CallingPanelTest : public QObject {
 private slots:
     void everyControlIsThere() {
         testing::StartedWindow win;
-        for (const char* name : {"hivas_cmd", "hivas_hozzaad_cmd_0", "hivas_hozzaad_cmd_1", "hivas_mentes_cmd_0",
-                                 "hivas_mentes_cmd_1", "hivas_beolvasas_cmd_0", "hivas_beolvasas_cmd_1",
-                                 "hivas_test_cmd", "erosito_cmd", "ID_cmd", "sio_open_cmd", "sio_close_cmd",
-                                 "cancel_cmd", "EPROM_cmd_0", "EPROM_cmd_3", "frekvencia_cmd", "freki_up_cmd",
-                                 "freki_down_cmd"}) {
+        for (const char* name :
+             {"hivas_cmd", "hivas_hozzaad_cmd_0", "hivas_hozzaad_cmd_1", "hivas_mentes_cmd_0",
+              "hivas_mentes_cmd_1", "hivas_beolvasas_cmd_0", "hivas_beolvasas_cmd_1", "hivas_test_cmd",
+              "erosito_cmd", "ID_cmd", "sio_open_cmd", "sio_close_cmd", "cancel_cmd", "EPROM_cmd_0",
+              "EPROM_cmd_3", "frekvencia_cmd", "freki_up_cmd", "freki_down_cmd"}) {
             QVERIFY2(win.w->findChild<QPushButton*>(name), name);
         }
-        for (const char* name : {"ismetles_combo", "wpm_combo", "kesleltetes_combo", "ROGER_combo", "erosito_combo_0",
-                                 "erosito_combo_1", "erosito_combo_2", "billentyuzo_port_combo"}) {
+        for (const char* name :
+             {"ismetles_combo", "wpm_combo", "kesleltetes_combo", "ROGER_combo", "erosito_combo_0",
+              "erosito_combo_1", "erosito_combo_2", "billentyuzo_port_combo"}) {
             QVERIFY2(win.w->findChild<QComboBox*>(name), name);
         }
         for (const char* name : {"hivas_lista_0", "hivas_lista_1", "EPROM_lista"}) {

@@ -1,4 +1,6 @@
 // The data-sheet panel as the operator uses it: tagged fields, filters, dates, remark, buttons.
+#include "ui/data_sheet_panel.hpp"
+
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
@@ -15,7 +17,6 @@
 #include "model/file_io.hpp"
 #include "reports/data_sheet.hpp"
 #include "support/fake_ports.hpp"
-#include "ui/data_sheet_panel.hpp"
 #include "ui/main_window.hpp"
 #include "ui/qt_text.hpp"
 #include "ui/support/started_window.hpp"
@@ -88,8 +89,8 @@ private slots:
         QCOMPARE(win.find<QGroupBox>("kategoria_keret")->title(), QStringLiteral("Kategóriák"));
         QCOMPARE(win.find<QLabel>("megjegyzes_label")->text(), QStringLiteral("Megj:"));
         const std::pair<const char*, const char*> buttons[] = {
-            {"frissites_cmd", "Frissítés"},           {"data_erase_cmd", "Törlés"},
-            {"data_save_cmd", "Adatlap_mentés"},      {"data_load_cmd", "Adatlap beolvasás"},
+            {"frissites_cmd", "Frissítés"},      {"data_erase_cmd", "Törlés"},
+            {"data_save_cmd", "Adatlap_mentés"}, {"data_load_cmd", "Adatlap beolvasás"},
             {"megjegyzes_torles_cmd", "Radir"},
         };
         for (const auto& [name, caption] : buttons) {

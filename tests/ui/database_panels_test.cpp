@@ -23,7 +23,9 @@ void choose(const QString& name, bool message_follows = false) {
     });
 }
 
-void type(const char* keys) { QTest::keyClicks(QApplication::focusWidget(), QString::fromUtf8(keys)); }
+void type(const char* keys) {
+    QTest::keyClicks(QApplication::focusWidget(), QString::fromUtf8(keys));
+}
 
 }  // namespace
 
@@ -81,8 +83,9 @@ private slots:
             return "QSO   00012     " + pad_cut(a, 12) + pad_cut("", 16) + pad_cut(b, 12) + " 599";
         };
         const Text first = qso("HA1AB", "HA2CD"), second = qso("HA2CD", "HA1AB");
-        QVERIFY(write_file_atomic(win.home / "TEMP" / "verseny.SUM",
-                                  hu(u8"Összesítő:") + kCrLf + first + kCrLf + second + kCrLf + "End" + kCrLf));
+        QVERIFY(
+            write_file_atomic(win.home / "TEMP" / "verseny.SUM",
+                              hu(u8"Összesítő:") + kCrLf + first + kCrLf + second + kCrLf + "End" + kCrLf));
         win.find<QPushButton>("main_cmd_7")->click();
         choose(QStringLiteral("verseny.SUM"));
         win.find<QPushButton>("osszesito_beolvasas_cmd")->click();

@@ -23,8 +23,12 @@ using loxar::testing::when_modal_opens;
 
 namespace {
 
-QString q(const loxar::Text& t) { return QString::fromStdString(loxar::cp1250_to_utf8(t)); }
-loxar::Text t(const QString& s) { return loxar::utf8_to_cp1250(s.toStdString()); }
+QString q(const loxar::Text& t) {
+    return QString::fromStdString(loxar::cp1250_to_utf8(t));
+}
+loxar::Text t(const QString& s) {
+    return loxar::utf8_to_cp1250(s.toStdString());
+}
 
 // A fresh home directory holding the given files (a name ending in "/" is a directory).
 QString home_with(const QStringList& entries = {}) {
@@ -112,20 +116,34 @@ private slots:
         QTest::addColumn<int>("number");
         QTest::addColumn<QString>("free_text");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("1") << 1 << "" << "Create a new database?";
-        QTest::newRow("2") << 2 << "" << "Kilép?";
-        QTest::newRow("3") << 3 << "" << "File létezik, felülírjam?";
-        QTest::newRow("4") << 4 << "" << "Folytassam?";
-        QTest::newRow("5") << 5 << "" << "Create a new contest form?";
-        QTest::newRow("6") << 6 << "" << "Select station(s) for database?";
-        QTest::newRow("7") << 7 << "" << "Töröljem?";
-        QTest::newRow("8") << 8 << "" << "Folytassam";
-        QTest::newRow("9 free text") << 9 << "Dupla QSO, Folytatja?" << "Dupla QSO, Folytatja?";
-        QTest::newRow("9 two lines") << 9 << "Elmentette?\r\nBiztos?" << "Elmentette?\nBiztos?";
-        QTest::newRow("10") << 10 << "" << "Select link(s) for database?";
-        QTest::newRow("0 none") << 0 << "ignored" << "";
-        QTest::newRow("11 none") << 11 << "ignored" << "";
-        QTest::newRow("-1 none") << -1 << "ignored" << "";
+        QTest::newRow("1") << 1 << ""
+                           << "Create a new database?";
+        QTest::newRow("2") << 2 << ""
+                           << "Kilép?";
+        QTest::newRow("3") << 3 << ""
+                           << "File létezik, felülírjam?";
+        QTest::newRow("4") << 4 << ""
+                           << "Folytassam?";
+        QTest::newRow("5") << 5 << ""
+                           << "Create a new contest form?";
+        QTest::newRow("6") << 6 << ""
+                           << "Select station(s) for database?";
+        QTest::newRow("7") << 7 << ""
+                           << "Töröljem?";
+        QTest::newRow("8") << 8 << ""
+                           << "Folytassam";
+        QTest::newRow("9 free text") << 9 << "Dupla QSO, Folytatja?"
+                                     << "Dupla QSO, Folytatja?";
+        QTest::newRow("9 two lines") << 9 << "Elmentette?\r\nBiztos?"
+                                     << "Elmentette?\nBiztos?";
+        QTest::newRow("10") << 10 << ""
+                            << "Select link(s) for database?";
+        QTest::newRow("0 none") << 0 << "ignored"
+                                << "";
+        QTest::newRow("11 none") << 11 << "ignored"
+                                 << "";
+        QTest::newRow("-1 none") << -1 << "ignored"
+                                 << "";
     }
     void yes_no_shows_the_question_of_its_number() {
         QFETCH(int, number);
@@ -186,10 +204,14 @@ private slots:
         QTest::addColumn<QString>("title");
         QTest::addColumn<bool>("extension_shown");
         QTest::addColumn<QString>("dotted");
-        QTest::newRow("pick") << 1 << "hdr" << "File select" << false << ".hdr";
-        QTest::newRow("name") << 2 << "hdr" << "Enter name" << true << ".hdr";
-        QTest::newRow("confirm") << 0 << "hdr" << "File select" << false << ".hdr";
-        QTest::newRow("no extension") << 2 << "" << "Enter name" << true << "";
+        QTest::newRow("pick") << 1 << "hdr"
+                              << "File select" << false << ".hdr";
+        QTest::newRow("name") << 2 << "hdr"
+                              << "Enter name" << true << ".hdr";
+        QTest::newRow("confirm") << 0 << "hdr"
+                                 << "File select" << false << ".hdr";
+        QTest::newRow("no extension") << 2 << ""
+                                      << "Enter name" << true << "";
     }
     void chooser_opens_by_mode() {
         QFETCH(int, mode);
@@ -246,12 +268,24 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("caller_path");
         QTest::addColumn<QString>("expected");  // "~" stands for the home directory
-        QTest::newRow("pick plain") << 1 << "abc.log" << "" << "~/abc.log";
-        QTest::newRow("pick trims") << 1 << "  abc.log " << "" << "~/abc.log";
-        QTest::newRow("name appends") << 2 << "abc" << "" << "~/abc.log";
-        QTest::newRow("name appends twice") << 2 << "abc.log" << "" << "~/abc.log.log";
-        QTest::newRow("confirm keeps caller") << 0 << "x" << "/tmp/given.edi" << "/tmp/given.edi";
-        QTest::newRow("confirm mode 5") << 5 << "x" << "/tmp/other" << "/tmp/other";
+        QTest::newRow("pick plain") << 1 << "abc.log"
+                                    << ""
+                                    << "~/abc.log";
+        QTest::newRow("pick trims") << 1 << "  abc.log "
+                                    << ""
+                                    << "~/abc.log";
+        QTest::newRow("name appends") << 2 << "abc"
+                                      << ""
+                                      << "~/abc.log";
+        QTest::newRow("name appends twice") << 2 << "abc.log"
+                                            << ""
+                                            << "~/abc.log.log";
+        QTest::newRow("confirm keeps caller") << 0 << "x"
+                                              << "/tmp/given.edi"
+                                              << "/tmp/given.edi";
+        QTest::newRow("confirm mode 5") << 5 << "x"
+                                        << "/tmp/other"
+                                        << "/tmp/other";
     }
     void chooser_builds_the_path_by_mode() {
         QFETCH(int, mode);
@@ -279,12 +313,18 @@ private slots:
         QTest::addColumn<QString>("answer");
         QTest::addColumn<bool>("asked");
         QTest::addColumn<bool>("kept");
-        QTest::newRow("name, exists, yes") << 2 << "old" << "OK" << true << true;
-        QTest::newRow("name, exists, no") << 2 << "old" << "" << true << false;
-        QTest::newRow("name, new file") << 2 << "new" << "" << false << true;
-        QTest::newRow("pick never asks") << 1 << "old.log" << "" << false << true;
-        QTest::newRow("confirm, exists, no") << 0 << "x" << "" << true << false;
-        QTest::newRow("confirm, exists, yes") << 0 << "x" << "OK" << true << true;
+        QTest::newRow("name, exists, yes") << 2 << "old"
+                                           << "OK" << true << true;
+        QTest::newRow("name, exists, no") << 2 << "old"
+                                          << "" << true << false;
+        QTest::newRow("name, new file") << 2 << "new"
+                                        << "" << false << true;
+        QTest::newRow("pick never asks") << 1 << "old.log"
+                                         << "" << false << true;
+        QTest::newRow("confirm, exists, no") << 0 << "x"
+                                             << "" << true << false;
+        QTest::newRow("confirm, exists, yes") << 0 << "x"
+                                              << "OK" << true << true;
     }
     void chooser_asks_before_overwriting() {
         QFETCH(int, mode);
@@ -386,16 +426,16 @@ private slots:
         QTest::addColumn<QStringList>("files");
         QTest::addColumn<QString>("extension");
         QTest::addColumn<QStringList>("kept");
-        QTest::newRow("log") << QStringList{"a.log", "b.LOG", "c.log.bak", "log", "x.log", "d.adi"}
-                             << "log" << QStringList{"a.log", "b.LOG", "x.log"};
-        QTest::newRow("upper-case files") << QStringList{"hang.WAV", "b.wav", "c.dat"} << "wav"
-                                          << QStringList{"b.wav", "hang.WAV"};
-        QTest::newRow("upper-case extension") << QStringList{"verseny.sum", "x.SUM", "y.txt"} << "SUM"
-                                              << QStringList{"verseny.sum", "x.SUM"};
+        QTest::newRow("log") << QStringList{"a.log", "b.LOG", "c.log.bak", "log", "x.log", "d.adi"} << "log"
+                             << QStringList{"a.log", "b.LOG", "x.log"};
+        QTest::newRow("upper-case files")
+            << QStringList{"hang.WAV", "b.wav", "c.dat"} << "wav" << QStringList{"b.wav", "hang.WAV"};
+        QTest::newRow("upper-case extension")
+            << QStringList{"verseny.sum", "x.SUM", "y.txt"} << "SUM" << QStringList{"verseny.sum", "x.SUM"};
         QTest::newRow("nothing matches") << QStringList{"a.txt", "b.cbr"} << "edi" << QStringList{};
         QTest::newRow("empty list") << QStringList{} << "log" << QStringList{};
-        QTest::newRow("star keeps all") << QStringList{"a.adi", "b.edi"} << "*"
-                                        << QStringList{"a.adi", "b.edi"};
+        QTest::newRow("star keeps all")
+            << QStringList{"a.adi", "b.edi"} << "*" << QStringList{"a.adi", "b.edi"};
     }
     void chooser_lists_only_files_of_its_extension() {
         QFETCH(QStringList, files);
@@ -423,8 +463,7 @@ private slots:
         Chooser c(d, home);
         QVERIFY(QTest::qWaitForWindowExposed(&c.dialog));
         auto* list = c.find<QListWidget>("destination_lista");
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                          list->visualItemRect(list->item(1)).center());
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1)).center());
         c.ok();
         QCOMPARE(q(d.chosen_path), home + "/b.qra");
     }
@@ -434,14 +473,24 @@ private slots:
         QTest::addColumn<QString>("extension");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("chosen");
-        QTest::newRow("extension added") << QStringList{"minta.qra"} << "qra" << "minta" << "minta.qra";
-        QTest::newRow("over a bare twin") << QStringList{"minta", "minta.qra"} << "qra" << "minta"
+        QTest::newRow("extension added") << QStringList{"minta.qra"} << "qra"
+                                         << "minta"
+                                         << "minta.qra";
+        QTest::newRow("over a bare twin") << QStringList{"minta", "minta.qra"} << "qra"
+                                          << "minta"
                                           << "minta.qra";
-        QTest::newRow("no such file yet") << QStringList{} << "log" << "contest.2m" << "contest.2m.log";
-        QTest::newRow("other case") << QStringList{"hang.WAV"} << "wav" << "HANG" << "hang.WAV";
-        QTest::newRow("other file as typed") << QStringList{"notes.txt"} << "qra" << "notes.txt"
+        QTest::newRow("no such file yet") << QStringList{} << "log"
+                                          << "contest.2m"
+                                          << "contest.2m.log";
+        QTest::newRow("other case") << QStringList{"hang.WAV"} << "wav"
+                                    << "HANG"
+                                    << "hang.WAV";
+        QTest::newRow("other file as typed") << QStringList{"notes.txt"} << "qra"
+                                             << "notes.txt"
                                              << "notes.txt";
-        QTest::newRow("any file") << QStringList{"a.adi"} << "*" << "a" << "a";
+        QTest::newRow("any file") << QStringList{"a.adi"} << "*"
+                                  << "a"
+                                  << "a";
     }
     void chooser_completes_a_typed_name() {
         QFETCH(QStringList, files);
@@ -463,10 +512,14 @@ private slots:
         QTest::addColumn<int>("mode");
         QTest::addColumn<QString>("entry");
         QTest::addColumn<QString>("name");
-        QTest::newRow("pick whole") << 1 << "contest.2m.log" << "contest.2m.log";
-        QTest::newRow("name before first dot") << 2 << "contest.2m.log" << "contest";
-        QTest::newRow("name without dot") << 2 << "README" << "README";
-        QTest::newRow("confirm before dot") << 0 << "x.edi" << "x";
+        QTest::newRow("pick whole") << 1 << "contest.2m.log"
+                                    << "contest.2m.log";
+        QTest::newRow("name before first dot") << 2 << "contest.2m.log"
+                                               << "contest";
+        QTest::newRow("name without dot") << 2 << "README"
+                                          << "README";
+        QTest::newRow("confirm before dot") << 0 << "x.edi"
+                                            << "x";
     }
     void chooser_double_click_takes_the_entry() {
         QFETCH(int, mode);
@@ -539,12 +592,24 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("created");  // relative to the home directory
-        QTest::newRow("no directory") << false << "uj" << "Select directory before!" << "";
-        QTest::newRow("no name") << true << "  " << "Fill name before!" << "";
-        QTest::newRow("created") << true << "Verseny 2024" << "Created!" << "Verseny 2024";
-        QTest::newRow("escape refused") << true << "../kint" << "" << "";
-        QTest::newRow("nested refused") << true << "a/b" << "" << "";
-        QTest::newRow("exists already") << true << "van" << "" << "";
+        QTest::newRow("no directory") << false << "uj"
+                                      << "Select directory before!"
+                                      << "";
+        QTest::newRow("no name") << true << "  "
+                                 << "Fill name before!"
+                                 << "";
+        QTest::newRow("created") << true << "Verseny 2024"
+                                 << "Created!"
+                                 << "Verseny 2024";
+        QTest::newRow("escape refused") << true << "../kint"
+                                        << ""
+                                        << "";
+        QTest::newRow("nested refused") << true << "a/b"
+                                        << ""
+                                        << "";
+        QTest::newRow("exists already") << true << "van"
+                                        << ""
+                                        << "";
     }
     void chooser_new_directory() {
         QFETCH(bool, has_directory);
@@ -571,8 +636,7 @@ private slots:
         QCOMPARE(QDir(home + "/..").entryList(QDir::AllEntries), before);
         QVERIFY(!QFileInfo::exists(home + "/missing"));
         if (!created.isEmpty()) {
-            auto* model = qobject_cast<QFileSystemModel*>(
-                c.find<QTreeView>("destination_library")->model());
+            auto* model = qobject_cast<QFileSystemModel*>(c.find<QTreeView>("destination_library")->model());
             QVERIFY(model->index(home + '/' + created).isValid());
             QCOMPARE(c.dialog.current_directory(), home);  // creating does not move there
         }

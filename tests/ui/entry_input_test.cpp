@@ -6,9 +6,9 @@
 #include <QWindow>
 #include <string>
 
+#include "rules/contest_rules.hpp"
 #include "session/log_file.hpp"
 #include "session/startup.hpp"
-#include "rules/contest_rules.hpp"
 #include "ui/main_window.hpp"
 #include "ui/support/started_window.hpp"
 #include "ui/support/ui_test.hpp"
@@ -42,7 +42,8 @@ private slots:
         QTest::keySequence(call, QKeySequence(QKeySequence::Paste));
         QCOMPARE(call->text(), QString(20, QLatin1Char('K')));
 
-        for (const char* keys : {" ", "1", " ", "jn97aa"}) QTest::keyClicks(QApplication::focusWidget(), keys);
+        for (const char* keys : {" ", "1", " ", "jn97aa"})
+            QTest::keyClicks(QApplication::focusWidget(), keys);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QCOMPARE(s.log_lista.size(), std::size_t{1});
         const Text line = s.log_lista.at(0);
@@ -73,8 +74,9 @@ private slots:
             for (const char c : keys) {
                 const int key = c == ' ' ? static_cast<int>(Qt::Key_Space) : QChar(c).unicode();
                 for (const QEvent::Type t : {QEvent::KeyPress, QEvent::KeyRelease}) {
-                    QCoreApplication::postEvent(win.w->windowHandle(),
-                                                new QKeyEvent(t, key, Qt::NoModifier, QString(QLatin1Char(c))));
+                    QCoreApplication::postEvent(
+                        win.w->windowHandle(),
+                        new QKeyEvent(t, key, Qt::NoModifier, QString(QLatin1Char(c))));
                 }
             }
         };
@@ -87,7 +89,6 @@ private slots:
         QCOMPARE(s.qso.kapott_QRA_text, Text("JN97KR"));
     }
 };
-
 
 LOXAR_UI_TEST(EntryInputTest)
 #include "entry_input_test.moc"

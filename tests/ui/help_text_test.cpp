@@ -1,11 +1,14 @@
 // Tests of the help text: size, line ends, required content and order, 8-bit safety.
-#include "text/text.hpp"
 #include "ui/help_text.hpp"
+
+#include "text/text.hpp"
 #include "ui/support/ui_test.hpp"
 
 namespace {
 
-QStringList lines() { return loxar::help_text().split(QStringLiteral("\r\n")); }
+QStringList lines() {
+    return loxar::help_text().split(QStringLiteral("\r\n"));
+}
 
 bool has_line_starting(const QString& head) {
     for (const QString& line : lines()) {
@@ -32,8 +35,7 @@ private slots:
     }
 
     void holds_the_database_line_syntax_as_a_line_of_its_own() {
-        QVERIFY(lines().contains(
-            "Hivójel;QRA1,QRA2,QRA3,QRA4;Név;QTH;EXCHANGE;NMARK tagság;HADXC sorszám"));
+        QVERIFY(lines().contains("Hivójel;QRA1,QRA2,QRA3,QRA4;Név;QTH;EXCHANGE;NMARK tagság;HADXC sorszám"));
         const QString text = loxar::help_text();
         QVERIFY(text.contains(".QRA"));
         QVERIFY(text.contains("legfeljebb 4 QRA lokátor, egy név, egy QTH és egy EXCHANGE"));
@@ -41,9 +43,9 @@ private slots:
 
     void describes_every_contest_type_data() {
         QTest::addColumn<QString>("type");
-        for (const char* type : {"...", "IARU", "YL-OM", "CQ-BP", "EXCHANGE", "HADX", "CQWW-VHF",
-                                 "HA-QRP", "RH-OB", "RUDX-ALL", "RUDX-TWO", "HSKC",
-                                 "SILENT KEY MEM", "DX", "NMARK", "REF", "SWL-Általános"}) {
+        for (const char* type :
+             {"...", "IARU", "YL-OM", "CQ-BP", "EXCHANGE", "HADX", "CQWW-VHF", "HA-QRP", "RH-OB", "RUDX-ALL",
+              "RUDX-TWO", "HSKC", "SILENT KEY MEM", "DX", "NMARK", "REF", "SWL-Általános"}) {
             QTest::newRow(type) << QString::fromUtf8(type);
         }
     }
@@ -55,10 +57,10 @@ private slots:
 
     void describes_every_data_sheet_field_data() {
         QTest::addColumn<QString>("tag");
-        for (const char* tag : {"TName", "TDate", "PCall", "PWWLo", "PExch", "PAdr1", "PAdr2",
-                                "PSect", "PBand", "PClub", "RName", "RCall", "RAdr1", "RAdr2",
-                                "RPoCo", "RCity", "RCoun", "RPhon", "RHBBS", "MOpe1", "MOpe2",
-                                "STXEq", "SPowe", "SRXEq", "SAnte", "SAntH"}) {
+        for (const char* tag :
+             {"TName", "TDate", "PCall", "PWWLo", "PExch", "PAdr1", "PAdr2", "PSect", "PBand",
+              "PClub", "RName", "RCall", "RAdr1", "RAdr2", "RPoCo", "RCity", "RCoun", "RPhon",
+              "RHBBS", "MOpe1", "MOpe2", "STXEq", "SPowe", "SRXEq", "SAnte", "SAntH"}) {
             QTest::newRow(tag) << QString::fromLatin1(tag);
         }
     }
@@ -68,11 +70,14 @@ private slots:
     }
 
     void keeps_the_sections_in_order() {
-        const QStringList headings = {
-            "1. MIRE VALÓ A PROGRAM?", "2. KEZELÉSI TANÁCSOK",
-            "3. JEGYZŐKÖNYV FORMÁTUMOK, EXPORT ÉS IMPORT", "4. A VERSENYTÍPUSOK",
-            "5. A VERSENY INDÍTÁSA", "6. A HÍVÓJEL-ADATBÁZIS", "7. AZ ADATLAP MEZŐI",
-            "8. A JEGYZŐKÖNYV ELKÉSZÍTÉSE"};
+        const QStringList headings = {"1. MIRE VALÓ A PROGRAM?",
+                                      "2. KEZELÉSI TANÁCSOK",
+                                      "3. JEGYZŐKÖNYV FORMÁTUMOK, EXPORT ÉS IMPORT",
+                                      "4. A VERSENYTÍPUSOK",
+                                      "5. A VERSENY INDÍTÁSA",
+                                      "6. A HÍVÓJEL-ADATBÁZIS",
+                                      "7. AZ ADATLAP MEZŐI",
+                                      "8. A JEGYZŐKÖNYV ELKÉSZÍTÉSE"};
         qsizetype previous = -1;
         for (const QString& h : headings) {
             const qsizetype at = lines().indexOf(h);

@@ -1,8 +1,8 @@
 // The Import panel in the window: a file read through the chooser, converted, appended to the log.
 #include <QComboBox>
 #include <QLabel>
-#include <QListView>
 #include <QLineEdit>
+#include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
 

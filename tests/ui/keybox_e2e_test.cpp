@@ -47,13 +47,16 @@ struct BoxedWindow {
         return found;
     }
     QString status() const { return find<QLineEdit>("usb_valasz_text")->text(); }
-    QString row(const char* list, int r) const { return find<QListView>(list)->model()->index(r, 0).data().toString(); }
+    QString row(const char* list, int r) const {
+        return find<QListView>(list)->model()->index(r, 0).data().toString();
+    }
     // The speed chosen as the operator does; true once the box's status line shows it.
     bool choose_speed(int wpm) {
         auto* combo = find<QComboBox>("wpm_combo");
         combo->setCurrentIndex(wpm - 5);
         emit combo->activated(wpm - 5);
-        return QTest::qWaitFor([&] { return status().startsWith(QStringLiteral("w%1").arg(wpm)); }, kPatience);
+        return QTest::qWaitFor([&] { return status().startsWith(QStringLiteral("w%1").arg(wpm)); },
+                               kPatience);
     }
 };
 
@@ -123,7 +126,8 @@ private slots:
         BoxedWindow win({});
         Session& s = win.session();
         s.station.hivojel_text = "HA5XX";
-        for (std::size_t k = 0; k < 4; ++k) s.keyer.cw_messages[k] = std::array{"CQ <M>", "TU", "<M> TEST", "QRZ"}[k];
+        for (std::size_t k = 0; k < 4; ++k)
+            s.keyer.cw_messages[k] = std::array{"CQ <M>", "TU", "<M> TEST", "QRZ"}[k];
         cw_combo_toltes(s);
         QVERIFY(win.choose_speed(28));
 
@@ -134,8 +138,8 @@ private slots:
         QCOMPARE(win.find<QListView>("EPROM_lista")->model()->rowCount(), 5);
         QVERIFY2(win.row("EPROM_lista", 0).startsWith(QStringLiteral("WPM: 28   Polaritás: Jobb kéz")),
                  qPrintable(win.row("EPROM_lista", 0)));
-        const QString sent[] = {QStringLiteral("CQ HA5XX"), QStringLiteral("TU"), QStringLiteral("HA5XX TEST"),
-                                QStringLiteral("QRZ")};
+        const QString sent[] = {QStringLiteral("CQ HA5XX"), QStringLiteral("TU"),
+                                QStringLiteral("HA5XX TEST"), QStringLiteral("QRZ")};
         for (int k = 1; k <= 4; ++k) {
             QVERIFY2(win.row("EPROM_lista", k).endsWith(sent[k - 1]), qPrintable(win.row("EPROM_lista", k)));
         }

@@ -10,8 +10,8 @@
 #include <QStackedWidget>
 
 #include "model/bands.hpp"
-#include "session/startup.hpp"
 #include "rules/contest_rules.hpp"
+#include "session/startup.hpp"
 #include "ui/main_window.hpp"
 #include "ui/support/started_window.hpp"
 #include "ui/support/ui_test.hpp"
@@ -57,7 +57,12 @@ private slots:
         Ready win;
         win.find<QCheckBox>("auto_torles_check")->setChecked(true);
         bool boxed = false;
-        testing::when_modal_opens([&](QWidget* modal) { boxed = true; modal->close(); }, 300);
+        testing::when_modal_opens(
+            [&](QWidget* modal) {
+                boxed = true;
+                modal->close();
+            },
+            300);
         win.log_qso("ha1abc 1 jn97aa\nha2xyz");
         QTest::qWait(350);
         QVERIFY(!boxed);
@@ -122,7 +127,8 @@ private slots:
         win.log_qso("ha3ghi 3 jn97aa\n");
         QCOMPARE(win.log()->model()->rowCount(), 3);
         win.log()->setFocus();
-        win.log()->selectionModel()->select(win.log()->model()->index(1, 0), QItemSelectionModel::ClearAndSelect);
+        win.log()->selectionModel()->select(win.log()->model()->index(1, 0),
+                                            QItemSelectionModel::ClearAndSelect);
         win.log()->setCurrentIndex(win.log()->model()->index(1, 0));
         QTest::keyClick(win.log(), Qt::Key_Delete, Qt::ShiftModifier);
         QCOMPARE(win.log()->model()->rowCount(), 2);
@@ -133,7 +139,8 @@ private slots:
     void editingAQsoAndLeavingByTheNumberField() {
         Ready win;
         win.log_qso("ha1abc 1 jn97aa\n");
-        win.log()->selectionModel()->select(win.log()->model()->index(0, 0), QItemSelectionModel::ClearAndSelect);
+        win.log()->selectionModel()->select(win.log()->model()->index(0, 0),
+                                            QItemSelectionModel::ClearAndSelect);
         win.find<QPushButton>("edit_cmd")->click();
         QCOMPARE(win.session().edit_mode, short(1));
         QCOMPARE(win.find<QLineEdit>("edit_sorszam_text")->text(), QStringLiteral("00001"));

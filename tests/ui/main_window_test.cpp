@@ -1,9 +1,11 @@
 // The main window driven as an operator drives it: start, panels, new contest and STOP.
+#include "ui/main_window.hpp"
+
 #include <QApplication>
 #include <QComboBox>
-#include <QKeyEvent>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -17,7 +19,6 @@
 #include "session/log_file.hpp"
 #include "session/startup.hpp"
 #include "support/fake_ports.hpp"
-#include "ui/main_window.hpp"
 #include "ui/support/started_window.hpp"
 #include "ui/support/ui_test.hpp"
 
@@ -59,11 +60,11 @@ private slots:
             QVERIFY2(std::filesystem::is_directory(home / dir), dir);
         }
         QVERIFY(std::filesystem::exists(home / "SZABALYOK" / "YLOM.rule"));
-        for (const char* name : {"log_ido", "kapott_hivojel_text", "kapott_riport_text", "kapott_sorszam_text",
-                                 "kapott_QRA_text", "kapott_nev_text", "kuldott_riport_text",
-                                 "kuldott_sorszam_text", "kuldott_nev_text", "tavolsag_text", "pontszam_text",
-                                 "log_sorszam_text", "edit_sorszam_text", "band_text", "frekvencia_text",
-                                 "kezelo_text", "qth_text", "pontos_ido"}) {
+        for (const char* name :
+             {"log_ido", "kapott_hivojel_text", "kapott_riport_text", "kapott_sorszam_text",
+              "kapott_QRA_text", "kapott_nev_text", "kuldott_riport_text", "kuldott_sorszam_text",
+              "kuldott_nev_text", "tavolsag_text", "pontszam_text", "log_sorszam_text", "edit_sorszam_text",
+              "band_text", "frekvencia_text", "kezelo_text", "qth_text", "pontos_ido"}) {
             QVERIFY2(win.find<QLineEdit>(name), name);
         }
         QCOMPARE(win.find<QLineEdit>("log_ido")->inputMask(), QStringLiteral("9999-99-99/99:99:99"));
@@ -72,14 +73,15 @@ private slots:
         QCOMPARE(win.find<QComboBox>("szabaly_combo")->count(), 17);
         QCOMPARE(win.find<QComboBox>("szabaly_combo")->itemText(16), QStringLiteral("SWL-Általános"));
         QCOMPARE(win.find<QComboBox>("ido_eltolas_combo")->currentText(), QStringLiteral("-1"));
-        QVERIFY(win.find<QLabel>("log_label")->text().startsWith(QStringLiteral("Időpont              Hívójel")));
+        QVERIFY(
+            win.find<QLabel>("log_label")->text().startsWith(QStringLiteral("Időpont              Hívójel")));
     }
 
     void clockWritesUtcIntoTheTimeField() {
         Window win(testing::temp_home().toStdString());
         win.clock.t = {2024, 5, 4, 0, 30, 0};
-        QTRY_COMPARE_WITH_TIMEOUT(win.find<QLineEdit>("log_ido")->text(), QStringLiteral("2024-05-03/23:30:00"),
-                                  3000);
+        QTRY_COMPARE_WITH_TIMEOUT(win.find<QLineEdit>("log_ido")->text(),
+                                  QStringLiteral("2024-05-03/23:30:00"), 3000);
         QCOMPARE(win.find<QLineEdit>("pontos_ido")->text(), QStringLiteral("2024-05-04/00:30:00"));
     }
 
@@ -191,7 +193,8 @@ private slots:
         auto* modes = win.find<QComboBox>("mod_combo");
         auto where = [&] {
             QStringList places;
-            for (const char* name : {"hivojel_text", "sajat_keret", "qso_keret", "kapott_hivojel_text", "log_lista"}) {
+            for (const char* name :
+                 {"hivojel_text", "sajat_keret", "qso_keret", "kapott_hivojel_text", "log_lista"}) {
                 const QWidget* w = win.find<QWidget>(name);
                 const QPoint p = w->mapTo(win.w.get(), QPoint(0, 0));
                 places << QStringLiteral("%1 %2,%3 %4").arg(name).arg(p.x()).arg(p.y()).arg(w->height());

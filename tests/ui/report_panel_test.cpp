@@ -12,9 +12,9 @@
 #include <QTimer>
 
 #include "model/file_io.hpp"
-#include "session/startup.hpp"
 #include "session/contest_rules.hpp"
 #include "session/scoring.hpp"
+#include "session/startup.hpp"
 #include "support/sample_lines.hpp"
 #include "ui/qt_text.hpp"
 #include "ui/support/started_window.hpp"

@@ -77,11 +77,14 @@ private slots:
         QObject in_thread;
         in_thread.moveToThread(&dying);
         std::unique_ptr<QtSerialPort> holder;
-        QMetaObject::invokeMethod(&in_thread, [&] {
-            holder = std::make_unique<QtSerialPort>();
-            holder->set_device(box.device);
-            holder->open(1);
-        }, Qt::BlockingQueuedConnection);
+        QMetaObject::invokeMethod(
+            &in_thread,
+            [&] {
+                holder = std::make_unique<QtSerialPort>();
+                holder->set_device(box.device);
+                holder->open(1);
+            },
+            Qt::BlockingQueuedConnection);
         QVERIFY(holder->is_open());
         QMetaObject::invokeMethod(&in_thread, [&] {
             QThread::msleep(300);

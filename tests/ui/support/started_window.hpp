@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <memory>
 
-#include "session/startup.hpp"
 #include "session/contest_rules.hpp"
+#include "session/startup.hpp"
 #include "support/fake_ports.hpp"
 #include "ui/main_window.hpp"
 #include "ui/support/ui_test.hpp"

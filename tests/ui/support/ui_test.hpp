@@ -13,7 +13,9 @@ namespace loxar::testing {
 std::vector<std::function<QObject*()>>& ui_test_factories();
 
 struct RegisterUiTest {
-    explicit RegisterUiTest(std::function<QObject*()> make) { ui_test_factories().push_back(std::move(make)); }
+    explicit RegisterUiTest(std::function<QObject*()> make) {
+        ui_test_factories().push_back(std::move(make));
+    }
 };
 
 // Runs `act` on the next modal widget that opens (within `timeout_ms`), e.g. to click a button.
