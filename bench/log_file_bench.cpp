@@ -30,6 +30,6 @@ struct LogFixture {
 LogFixture fixture;
 
 loxar::bench::Register save{{"log file: save 99 999 QSOs", 1000.0, [] { fixture.fill(99999); },
-                             [] { log_mentes(fixture.s, fixture.file); }, 3}};
+                             [] { (void)log_mentes(fixture.s, fixture.file); }, 3}};
 
 }  // namespace

@@ -113,7 +113,7 @@ void backup_cmd_Click(Session& s, int index) {
     ossz_pontszam_szamolas(s);
     s.log_changed = 1;
     s.log_lista.select_only(s.log_lista.size() - 1);
-    log_mentes(s, band_save_path(s));
+    save_band_log(s);
     auto_log_mentes(s);
     s.ui().refresh(Aspect::All);
 }

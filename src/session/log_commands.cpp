@@ -62,7 +62,7 @@ std::optional<fs::path> auto_save_path(const Session& s) {
 void auto_log_mentes(Session& s) {
     // The automatic save is a second copy beside the working files; a failure stays silent so
     // that it never interrupts the logging.
-    if (const auto path = auto_save_path(s)) log_mentes(s, *path);
+    if (const auto path = auto_save_path(s)) (void)log_mentes(s, *path);
 }
 
 void auto_mentes_combo_Click(Session& s) {
@@ -105,7 +105,7 @@ void load_log_cmd_Click(Session& s) {
     egy_backup_file_torles(s);
     log_ujraertekeles(s);
     // The band's working save follows the new log, so a start after a crash brings back this one.
-    log_mentes(s, band_save_path(s));
+    save_band_log(s);
     s.ui().refresh(Aspect::All);
 }
 
@@ -121,7 +121,7 @@ void log_osszefuzes_cmd_Click(Session& s) {
     // The merged log exists nowhere but in memory: closing the window must offer to save it, and
     // the band's working save keeps it over a crash.
     s.log_changed = 1;
-    log_mentes(s, band_save_path(s));
+    save_band_log(s);
     s.ui().refresh(Aspect::All);
 }
 

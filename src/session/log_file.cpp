@@ -8,6 +8,7 @@
 #include "session/contest_rules.hpp"
 #include "session/country_table.hpp"
 #include "session/numbering.hpp"
+#include "session/qso_entry.hpp"
 #include "session/reevaluation.hpp"
 #include "session/scoring.hpp"
 #include "text/text.hpp"
@@ -114,6 +115,11 @@ bool log_mentes(Session& s, const fs::path& path) {
     // The clock field reads "YYYY-MM-DD/hh:mm:ss"; before the clock's first tick it is still empty.
     s.last_save_time = col(s.ports.clock ? format_date_time(s.ports.clock->now()) : s.pontos_ido, 12, 8);
     return true;
+}
+
+void save_band_log(Session& s) {
+    if (!log_mentes(s, band_save_path(s)))
+        s.ui().notice(hu(u8"Nem sikerült menteni: ") + text_path(band_save_path(s)));
 }
 
 void log_beolvasas(Session& s, const fs::path& forras) {

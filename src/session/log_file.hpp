@@ -18,7 +18,11 @@ void apply_log_file_header(Session& s, const Text& header);
 
 // Writes the whole log list; an empty list writes nothing and leaves an old file as it was.
 // Returns false when the file could not be written.
-bool log_mentes(Session& s, const std::filesystem::path& path);
+[[nodiscard]] bool log_mentes(Session& s, const std::filesystem::path& path);
+// Writes the log to the current band's working save; when it cannot be written the operator gets
+// a notice that does not stop the logging (the QSOs are still in the list, the backup and
+// tmp_log.dat).
+void save_band_log(Session& s);
 // Appends the lines of a log file to the log list and takes over its header.
 void log_beolvasas(Session& s, const std::filesystem::path& forras);
 // The same for a file already read (callers that must check it before changing the log).

@@ -54,7 +54,7 @@ void log_replaced(Session& s) {
     }
     s.log_changed = 1;
     if (!s.log_lista.empty()) s.log_lista.select_only(s.log_lista.size() - 1);
-    log_mentes(s, band_save_path(s));
+    save_band_log(s);
     s.ui().refresh(Aspect::All);
 }
 

@@ -83,7 +83,7 @@ void after_delete(Session& s) {
     if (s.log_lista.empty()) {
         remove_file(band_save_path(s));
     } else {
-        log_mentes(s, band_save_path(s));
+        save_band_log(s);
     }
     auto_log_mentes(s);
     s.ui().refresh(Aspect::All);
@@ -136,7 +136,7 @@ void log_felulir_cmd_Click(Session& s) {
         s.ui().message(hu(u8"Nem sikerült menteni: ") + text_path(backup_file_path(s)));
     }
     s.ui().focus("kapott_hivojel_text", false);
-    log_mentes(s, band_save_path(s));
+    save_band_log(s);
     auto_log_mentes(s);
     szerkesztes_mod_kikapcsolas(s);
     s.log_changed = 1;

@@ -430,8 +430,7 @@ void hozzaadas_rutin(Session& s) {
     s.log_lista.list_index = static_cast<long>(last);
     ui.refresh(Aspect::LogList);
     if (s.auto_torles_check) torles_rutin(s);
-    if (!log_mentes(s, band_save_path(s)))
-        ui.notice(hu(u8"Nem sikerült menteni: ") + text_path(band_save_path(s)));
+    save_band_log(s);
     auto_log_mentes(s);
     live_duplicate_search(s);
     ui.refresh(Aspect::All);

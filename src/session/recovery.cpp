@@ -150,7 +150,7 @@ Text crash_recovery(Session& s) {
     kovetkezo_sorszam_rutin(s);
     s.log_changed = 1;
     if (!s.log_lista.empty()) s.log_lista.select_only(s.log_lista.size() - 1);
-    log_mentes(s, band_save_path(s));
+    save_band_log(s);
     s.ui().refresh(Aspect::All);
     return hu(u8"A program legutóbb nem a STOP gombbal állt le. Visszaállított LOG:") + kCrLf + told;
 }

@@ -137,6 +137,16 @@ TEST(Edit, DeletingWhileEditingEndsEditingAndTheLastQsoTakesTheWorkingSave) {
     EXPECT_EQ(h.s.qso.log_sorszam_text, "00001");
 }
 
+// A deletion that cannot rewrite the band's working save says so instead of passing in silence.
+TEST(Edit, ADeleteWhoseWorkingSaveCannotBeWrittenTellsTheOperator) {
+    Home h(2);
+    fs::create_directories(h.save_file() / "in the way");
+    h.s.log_lista.select_only(0);
+    log_lista_shift_delete(h.s);
+    ASSERT_EQ(h.fakes.ui.notices.size(), 1u);
+    EXPECT_EQ(h.fakes.ui.notices[0], hu(u8"Nem sikerült menteni: ") + text_path(h.save_file()));
+}
+
 TEST(Edit, SwlQsoIsFoundByItsOwnNumber) {
     // Line 1's second station sent 00002, in the columns other layouts number in.
     const Text swl1 = swl("HA1AAA", "HA2BBB", "145 MHz", "00002");
