@@ -9,7 +9,6 @@ namespace {
 
 constexpr std::size_t kNumberColumn = 87;
 constexpr std::size_t kSwlNumberColumn = 96;
-constexpr std::size_t kNumberWidth = kLogNumberWidth;
 
 }  // namespace
 
@@ -19,13 +18,13 @@ std::size_t log_number_column(std::string_view line) {
 }
 
 Text log_number_field(std::string_view line) {
-    return col(line, log_number_column(line), kNumberWidth);
+    return col(line, log_number_column(line), kLogNumberWidth);
 }
 
 Text with_log_number(std::string_view line, long number) {
     const std::size_t at = log_number_column(line);
-    return pad_cut(col(line, 1, at - 1), at - 1) + zero_pad(number, kNumberWidth) +
-           col_from(line, at + kNumberWidth);
+    return pad_cut(col(line, 1, at - 1), at - 1) + zero_pad(number, kLogNumberWidth) +
+           col_from(line, at + kLogNumberWidth);
 }
 
 long largest_log_number(const ListBox& log) {

@@ -34,6 +34,9 @@ const std::vector<Text>& mode_items();  // "...", "SSB", "CW", ...
 const std::vector<Text>& sex_items();   // ".....", "Nő", "Férfi"
 QsoRecord empty_qso_record();           // selectors filled, every text empty
 
+// The index of "CW" among the mode items.
+inline constexpr int kModeCw = 2;
+
 // The own station fields of the log panel.
 struct StationFields {
     Text hivojel_text;       // own callsign

@@ -51,7 +51,7 @@ Text points_field(int multiplier, double distance);
 // Whole degrees in plain digits; empty for a missing bearing.
 Text bearing_field(double bearing);
 
-// Coordinates and results of the last distance and bearing computation (rules/qrb).
+// Coordinates and results of the last distance and bearing computation (session/qrb).
 struct QrbValues {
     Coords locator_coords;  // the last conversion
     Coords partner_coords;

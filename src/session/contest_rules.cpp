@@ -13,8 +13,6 @@ namespace loxar {
 
 namespace {
 
-constexpr int kModeCw = 2;
-
 // Everything the contest types show, hide or caption differently.
 const char* const kEntryControls[] = {"kapott_sorszam_text",
                                       "kapott_sorszam_cmd",

@@ -9,7 +9,6 @@ namespace loxar {
 // The lookup through the session's table (no table: "000").
 Text dxcc_kereses(const Session& s, const Text& callsign);
 
-// Session procedures (declared for start-up in session/subsystems.hpp).
 // Reads SYSTEM/dxcc_list.txt into a new table and points `s.countries` at it; refused lines are
 // reported in one message.
 void dxcc_tabla_betoltes(Session& s);

@@ -118,8 +118,8 @@ bool log_mentes(Session& s, const fs::path& path) {
 }
 
 void save_band_log(Session& s) {
-    if (!log_mentes(s, band_save_path(s)))
-        s.ui().notice(hu(u8"Nem sikerült menteni: ") + text_path(band_save_path(s)));
+    const fs::path path = band_save_path(s);
+    if (!log_mentes(s, path)) s.ui().notice(hu(u8"Nem sikerült menteni: ") + text_path(path));
 }
 
 void log_beolvasas(Session& s, const fs::path& forras) {

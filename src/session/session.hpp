@@ -178,9 +178,9 @@ struct Session {
     short vegyes_valaszto = 0;  // which of the two lists is shown
     Combo vegyes_combo;
     Text vegyes_label;
-    // The statistics page's chart (statistics/statistics).
+    // The statistics page's chart (session/statistics).
     StatisticsState statistics;
-    ImportState import;  // the log import (exchange/log_import)
+    ImportState import;  // the log import (session/log_import)
 
     Ports ports;
     static inline const EmptyCountryTable kNoCountries{};

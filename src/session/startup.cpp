@@ -152,7 +152,7 @@ void log_inic_rutin(Session& s) {
     q.kapott_sorszam_text.clear();
     q.kapott_QRA_text.clear();
     q.kapott_nev_text.clear();
-    const Text report = q.mod_combo.list_index == 2 ? "599" : "59";
+    const Text report = q.mod_combo.list_index == kModeCw ? "599" : "59";
     q.kapott_riport_text = report;
     q.kuldott_riport_text = report;
     // A listener's "sent" field is the heard partner's exchange: our own number does not belong there.

@@ -9,8 +9,6 @@ namespace loxar {
 
 namespace {
 
-constexpr int kModeCw = 2;
-
 bool step_speed(Session& s, int step) {
     Combo& wpm = s.keyer.settings.wpm_combo;
     const int next = wpm.list_index + step;
