@@ -26,7 +26,7 @@ struct AddFixture {
     void start(long qsos) {
         fakes.serial.available = true;
         s.ports = fakes.ports();
-        if (Form_Load(s, home.path())) std::abort();
+        if (!Form_Load(s, home.path())) std::abort();
         bench::iaru_station(s);
         for (long i = 1; i <= qsos; ++i)
             s.log_lista.add(testing::general("XX" + std::to_string(i) + "AA", i));

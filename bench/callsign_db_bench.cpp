@@ -1,4 +1,5 @@
 // Loading a 50 000-station callsign database and the as-you-type selection on it.
+#include <cstdlib>
 #include <filesystem>
 
 #include "bench.hpp"
@@ -22,7 +23,7 @@ struct DbFixture {
         if (written) return;
         s.ports = fakes.ports();
         const Text bytes = loxar::bench::sample_database(50000);
-        write_file_atomic(file, bytes);
+        if (!write_file_atomic(file, bytes)) std::abort();
         written = true;
     }
 };

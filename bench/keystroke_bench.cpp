@@ -28,11 +28,11 @@ struct KeyFixture {
     KeyFixture() {
         fakes.serial.available = true;
         s.ports = fakes.ports();
-        if (Form_Load(s, home.path())) std::abort();
+        if (!Form_Load(s, home.path())) std::abort();
         s.szabaly_combo.set(static_cast<int>(ContestType::Iaru));
         szabaly_combo_Click(s);
         const auto db = home.path() / "SYSTEM" / "bench.qra";
-        write_file_atomic(db, bench::sample_database(50000));
+        if (!write_file_atomic(db, bench::sample_database(50000))) std::abort();
         adatbazis_beolvasas(s, db);
         if (s.qra_sort_lista.size() != 50000) std::abort();
         s.log_lista.clear();

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <string_view>
 
 #include "session/startup.hpp"
@@ -23,7 +24,8 @@ public:
     FuzzHome() {
         fakes_.serial.available = true;
         started_.ports = fakes_.ports();
-        Form_Load(started_, home_.path());
+        // A home that cannot be made leaves every input untested: stop loudly instead.
+        if (!Form_Load(started_, home_.path())) std::abort();
     }
     FuzzHome(const FuzzHome&) = delete;
     FuzzHome& operator=(const FuzzHome&) = delete;

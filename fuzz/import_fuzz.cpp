@@ -7,8 +7,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    loxar::Text problem;
-    const std::optional<loxar::Text> input = loxar::import_input(loxar::Text(bytes), problem);
+    const loxar::Result<loxar::Text> input = loxar::import_input(loxar::Text(bytes));
     if (!input) return 0;
     loxar::import_display_lines(*input);
     // The last byte picks the contest type and the filter, so that every builder is reached.

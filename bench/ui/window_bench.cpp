@@ -45,7 +45,7 @@ struct WindowFixture {
         Session& s = w.session();
         bench::iaru_station(s);
         const auto db = home.path() / "SYSTEM" / "bench.qra";
-        write_file_atomic(db, bench::sample_database(50000));
+        if (!write_file_atomic(db, bench::sample_database(50000))) std::abort();
         adatbazis_beolvasas(s, db);
         s.log_lista.clear();
         bench::add_sample_log(s.log_lista, kLogQsos);

@@ -114,8 +114,8 @@ std::optional<PreparedHome> prepare_home(const Args& a, HomeUse use) {
         error(home_in_use_message(home.paths.home, *attempt.holder));
         return std::nullopt;
     }
-    if (auto problem = prepare_folders(home.paths)) {
-        error(*problem);
+    if (Status folders = prepare_folders(home.paths); !folders) {
+        error(folders.message());
         return std::nullopt;
     }
     szabaly_fileok_letrehozasa(home.paths);

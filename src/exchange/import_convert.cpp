@@ -794,18 +794,15 @@ Text binary_input_message() {
     return hu(u8"A file bináris adatot tartalmaz, nem importálható!");
 }
 
-std::optional<std::string_view> import_input_view(std::string_view bytes, Text& problem) {
-    if (bytes.find('\0') != std::string_view::npos) {
-        problem = binary_input_message();
-        return std::nullopt;
-    }
+Result<std::string_view> import_input_view(std::string_view bytes) {
+    if (bytes.find('\0') != std::string_view::npos) return fail(binary_input_message());
     if (starts_with(bytes, kUtf8Bom)) bytes.remove_prefix(kUtf8Bom.size());
     return bytes;
 }
 
-std::optional<Text> import_input(Text bytes, Text& problem) {
-    const std::optional<std::string_view> input = import_input_view(bytes, problem);
-    if (!input) return std::nullopt;
+Result<Text> import_input(Text bytes) {
+    const Result<std::string_view> input = import_input_view(bytes);
+    if (!input) return fail(input.message());
     bytes.erase(0, bytes.size() - input->size());
     return bytes;
 }

@@ -9,6 +9,7 @@
 #include "exchange/import_source.hpp"
 #include "exchange/import_state.hpp"
 #include "model/contest_types.hpp"
+#include "text/result.hpp"
 #include "text/text.hpp"
 
 namespace loxar {
@@ -51,9 +52,9 @@ Text import_skipped_message(const ImportResult& result);
 
 // An outside file's bytes as the import takes them: the UTF-8 BOM left out; nothing, with the
 // operator's message in `problem`, for binary input (NUL bytes).
-std::optional<Text> import_input(Text bytes, Text& problem);
+Result<Text> import_input(Text bytes);
 // The same as a view into `bytes`.
-std::optional<std::string_view> import_input_view(std::string_view bytes, Text& problem);
+Result<std::string_view> import_input_view(std::string_view bytes);
 // The lines list 0 shows: the input (UTF-8 converted to cp1250) cut at its line ends, trimmed.
 std::vector<Text> import_display_lines(std::string_view input);
 // The format, from the first line of the input.

@@ -20,7 +20,7 @@ inline constexpr std::uintmax_t kMaxInputFileBytes = 64u * 1024 * 1024;
 inline constexpr std::uintmax_t kMaxSmallFileBytes = 1024 * 1024;
 
 // Writes `bytes` to a temporary file beside `path` and renames it over `path`.
-bool write_file_atomic(const std::filesystem::path& path, const Text& bytes);
+[[nodiscard]] bool write_file_atomic(const std::filesystem::path& path, const Text& bytes);
 
 // The same for a text made piece by piece, which then never has to be held whole: the pieces
 // go to the temporary file as they come, commit() renames it over `path`. A writer dropped
@@ -45,7 +45,7 @@ private:
     Text buffer_;
 };
 // Appends `bytes` in one write (backup records).
-bool append_file(const std::filesystem::path& path, const Text& bytes);
+[[nodiscard]] bool append_file(const std::filesystem::path& path, const Text& bytes);
 // The whole file; nothing when it cannot be read or is larger than `max_bytes`.
 std::optional<Text> read_file(const std::filesystem::path& path,
                               std::uintmax_t max_bytes = kMaxInputFileBytes);

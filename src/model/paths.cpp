@@ -70,24 +70,24 @@ Paths make_paths(const fs::path& home) {
     return p;
 }
 
-std::optional<Text> prepare_folders(const Paths& p) {
+Status prepare_folders(const Paths& p) {
     std::error_code ec;
     fs::create_directories(p.home, ec);
     if (!fs::is_directory(p.home, ec)) {
-        return hu(u8"Nem lehet létrehozni a program könyvtárát: ") + text_path(p.home);
+        return fail(hu(u8"Nem lehet létrehozni a program könyvtárát: ") + text_path(p.home));
     }
     for (const fs::path* dir : {&p.data_dir, &p.system_dir, &p.cw_dir, &p.ssb_dir, &p.log_dir, &p.report_dir,
                                 &p.rules_dir, &p.temp_dir, &p.import_export_dir, &p.backup_dir}) {
         if (fs::is_directory(*dir, ec)) continue;
         fs::create_directory(*dir, ec);
         if (!fs::is_directory(*dir, ec)) {
-            return hu(u8"Nem lehet létrehozni a könyvtárat: ") + text_path(*dir);
+            return fail(hu(u8"Nem lehet létrehozni a könyvtárat: ") + text_path(*dir));
         }
     }
     if (!writable_dir(p.system_dir)) {
-        return hu(u8"A program könyvtára nem írható: ") + text_path(p.home);
+        return fail(hu(u8"A program könyvtára nem írható: ") + text_path(p.home));
     }
-    return std::nullopt;
+    return {};
 }
 
 }  // namespace loxar

@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 
+#include "text/result.hpp"
 #include "text/text.hpp"
 
 namespace loxar {
@@ -29,7 +30,7 @@ std::filesystem::path resolve_home(const std::optional<std::string>& home_option
 Paths make_paths(const std::filesystem::path& home);
 
 // Creates every missing folder and checks that the home can be written.
-// Returns the Hungarian message for the operator when it cannot.
-std::optional<Text> prepare_folders(const Paths& p);
+// Fails with the Hungarian message for the operator when it cannot.
+Status prepare_folders(const Paths& p);
 
 }  // namespace loxar

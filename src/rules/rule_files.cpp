@@ -27,7 +27,8 @@ void szabaly_fileok_letrehozasa(const Paths& paths) {
     for (const auto& f : default_rule_files()) {
         std::error_code ec;
         auto path = paths.rules_dir / f.name;
-        if (!std::filesystem::exists(path, ec)) write_file_atomic(path, f.content);
+        // A rule file that cannot be written is missing, which loading the rules reports.
+        if (!std::filesystem::exists(path, ec)) (void)write_file_atomic(path, f.content);
     }
 }
 

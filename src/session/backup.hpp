@@ -14,7 +14,7 @@ inline constexpr const char* kBackupOverwritten = "FELULIRAS  ";
 // BACKUP/backup_<trimmed band>.dat
 std::filesystem::path backup_file_path(const Session& s);
 // Appends `kind` + line + CR LF as one write; false when it could not be written.
-bool write_backup_record(Session& s, const char* kind, const Text& line);
+[[nodiscard]] bool write_backup_record(Session& s, const char* kind, const Text& line);
 // The log rebuilt from backup records (pure): at most a log's worth of lines, each cut as a
 // log file's lines are; `left_out` counts the records that found no room.
 struct BackupRebuild {

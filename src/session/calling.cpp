@@ -216,7 +216,7 @@ void stop_calling(Session& s) {
 void hivas_cmd_Click(Session& s) {
     StationControl& k = s.keyer;
     if (is_cw_mode(s)) {
-        if (cw_combo_ellenorzes(s) != 1) return;
+        if (!cw_combo_ellenorzes(s)) return;
         if (k.calling_active == 0) {
             if (!port_ready_for_calling(s)) return;
             k.cw_continue = -1;
@@ -226,7 +226,7 @@ void hivas_cmd_Click(Session& s) {
             set_caption(s, false);
         }
     } else if (is_voice_mode(s)) {
-        if (voice_combo_ellenorzes(s) != 1) return;
+        if (!voice_combo_ellenorzes(s)) return;
         if (k.calling_active == 0) {
             if (hang_lejatszo_ellenorzes(s) && port_ready_for_calling(s)) start_calling(s);
         } else {
@@ -371,16 +371,16 @@ void hivas_beolvasas_cmd_Click(Session& s, short index) {
 }
 
 void hivas_test_cmd_Click(Session& s) {
-    if (voice_combo_ellenorzes(s) != 1 || !hang_lejatszo_ellenorzes(s)) return;
+    if (!voice_combo_ellenorzes(s) || !hang_lejatszo_ellenorzes(s)) return;
     const long item = selected(s.keyer.hivas_lista[kVoice]);
     voice_start(s, s.keyer.voice_messages[static_cast<std::size_t>(item)]);
 }
 
-short voice_combo_ellenorzes(Session& s) {
-    return check_selected(s, kVoice) ? 1 : 0;
+bool voice_combo_ellenorzes(Session& s) {
+    return check_selected(s, kVoice);
 }
-short cw_combo_ellenorzes(Session& s) {
-    return check_selected(s, kCw) ? 1 : 0;
+bool cw_combo_ellenorzes(Session& s) {
+    return check_selected(s, kCw);
 }
 
 void magno_StatusUpdate(Session& s) {
@@ -430,7 +430,7 @@ void apply_call_settings(Session& s, std::string_view bytes) {
     k.settings.monitor_check = c->monitor;
 }
 
-void hivas_adat_mentes(Session& s) {
+bool hivas_adat_iras(Session& s) {
     const StationControl& k = s.keyer;
     CallSettings c;
     for (std::size_t i = 0; i < kFunctionKeys; ++i) {
@@ -443,7 +443,14 @@ void hivas_adat_mentes(Session& s) {
     c.left_hand = k.settings.bal_kez_check;
     c.elkey = k.settings.elkey_check;
     c.monitor = k.settings.monitor_check;
-    write_file_atomic(call_settings_path(s), call_settings_text(c));
+    return write_file_atomic(call_settings_path(s), call_settings_text(c));
+}
+
+void hivas_adat_mentes(Session& s) {
+    if (!hivas_adat_iras(s)) {
+        s.ui().beep();
+        s.ui().message(hu(u8"Nem sikerült menteni: ") + text_path(call_settings_path(s)));
+    }
 }
 
 }  // namespace loxar

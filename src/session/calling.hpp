@@ -25,13 +25,17 @@ void hivas_lista_torles(Session& s, short lista);         // Delete on a list
 void hivas_mentes_rutin(Session& s, short sorszam);       // "Mentés" of a set
 void hivas_beolvasas_cmd_Click(Session& s, short index);  // "Beolvasás" of a set
 void hivas_test_cmd_Click(Session& s);
-short voice_combo_ellenorzes(Session& s);
-short cw_combo_ellenorzes(Session& s);
+// True when a message of the mode is chosen; false after telling the operator.
+[[nodiscard]] bool voice_combo_ellenorzes(Session& s);
+[[nodiscard]] bool cw_combo_ellenorzes(Session& s);
 
 // The player's periodic status report while a voice message plays.
 void magno_StatusUpdate(Session& s);
 
 void hivas_adat_beolvasas(Session& s);
+// The calling messages and keyer settings written to SYSTEM; false when not written.
+[[nodiscard]] bool hivas_adat_iras(Session& s);
+// The same, telling the operator when they could not be written.
 void hivas_adat_mentes(Session& s);
 // The call settings file's bytes into the tables and keyer controls; a damaged file is reported
 // and changes nothing. The lists are not refilled.

@@ -80,7 +80,7 @@ void pontszam_osszeszamlalas(Session& s) {
 }
 
 bool edi_calculate_rutin(Session& s) {
-    if (dupla_ellenorzes(s) == -1) return false;
+    if (!dupla_ellenorzes(s)) return false;
     clear_flags(s);
     count_records(s);
     dupla_osszeszamolas(s);
@@ -95,7 +95,8 @@ bool edi_calculate_rutin(Session& s) {
 }
 
 void CQWW_eredmeny_kiszamolas(Session& s) {
-    dupla_ellenorzes(s);
+    // The list is counted whatever the check finds: its message has shown the operator the repeat.
+    (void)dupla_ellenorzes(s);
     clear_flags(s);
     count_records(s);
     s.sheet.tx_CQSOP = qso_points(s);

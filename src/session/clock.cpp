@@ -117,19 +117,19 @@ void Timer1_Timer(Session& s, const LocalDateTime& now) {
     s.ui().refresh(Aspect::Clock);
 }
 
-short datum_ellenorzes(Session& s) {
+bool datum_ellenorzes(Session& s) {
     const Text& t = s.qso.log_ido;
     if (!is_date(col(t, 1, 10))) {
         s.ui().beep();
         s.ui().message(hu(u8"Hibás a dátum'"));
-        return 0;
+        return false;
     }
     if (!is_time(col(t, 12, 8))) {
         s.ui().beep();
         s.ui().message(hu(u8"Hibás az idő'"));
-        return 0;
+        return false;
     }
-    return 1;
+    return true;
 }
 
 }  // namespace loxar

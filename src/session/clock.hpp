@@ -25,7 +25,7 @@ Text log_time_note(const Session& s);
 
 // One clock tick (every 200 ms).
 void Timer1_Timer(Session& s, const LocalDateTime& now);
-// 1 when log_ido holds a valid date and time, else 0 after a message.
-short datum_ellenorzes(Session& s);
+// True when log_ido holds a valid date and time; false after a message.
+[[nodiscard]] bool datum_ellenorzes(Session& s);
 
 }  // namespace loxar

@@ -157,8 +157,8 @@ void live_duplicate_search(Session& s) {
     }
 }
 
-short dupla_ellenorzes(Session& s) {
-    if (!search_checks_duplicates(s.contest())) return 0;
+bool dupla_ellenorzes(Session& s) {
+    if (!search_checks_duplicates(s.contest())) return true;
     Ui& ui = s.ui();
     // Any number of keys: a long log is checked to its end.
     std::unordered_set<Text> seen;
@@ -180,11 +180,11 @@ short dupla_ellenorzes(Session& s) {
         ui.beep();
         ui.message(hu(u8"Dupla hívójelet találtam ") + field(line, LineLayout::General, Field::Number) +
                    " !");
-        return -1;
+        return false;
     }
     ui.beep();
     ui.message(hu(u8"Dupla hívójel nem található!"));
-    return 0;
+    return true;
 }
 
 void dupla_osszeszamolas(Session& s) {

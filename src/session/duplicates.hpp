@@ -12,8 +12,8 @@ void dupla_qso_ellenorzes(Session& s);
 void SWL_dupla_qso_ellenorzes(Session& s);
 // The search that fits the contest type (SWL or not).
 void live_duplicate_search(Session& s);
-// -1 after the first repeated callsign and band, 0 when none repeats (with its message).
-short dupla_ellenorzes(Session& s);
+// True when no callsign repeats on a band (after its message); false once the first repeat is shown.
+[[nodiscard]] bool dupla_ellenorzes(Session& s);
 // Flags the lines the operator marked with "D" (duplicate_flags).
 void dupla_osszeszamolas(Session& s);
 // Checks that the sent serials run 1, 2, 3 ...; reports the first break.

@@ -92,7 +92,7 @@ void port_gone(Session& s) {
 void interpret(Session& s, const Text& line) {
     StationControl& k = s.keyer;
     switch (reply_kind(line)) {
-        case ReplyKind::Status: {
+        case ReplyKind::StatusLine: {
             const BoxStatus st = read_status(line);
             k.usb_valasz_text = st.shown;
             if (k.unanswered_queries > 0) --k.unanswered_queries;

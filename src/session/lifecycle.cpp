@@ -60,10 +60,12 @@ void quit_Click(Session& s) {
 bool save_on_signal(Session& s) {
     if (s.ports.player) s.ports.player->close();
     if (s.ports.serial && s.ports.serial->is_open()) s.ports.serial->close();
-    sajat_adat_iras(s);
+    // The program is being stopped: nobody is left to read a message, so each file is written as
+    // well as it can be and only the log's result is given back.
+    (void)sajat_adat_iras(s);
     ablak_allapot_mentes(s);
     const bool saved = log_mentes(s, s.paths.tmp_log());
-    hivas_adat_mentes(s);
+    (void)hivas_adat_iras(s);
     if (saved) s.log_changed = 0;
     return saved;
 }
@@ -71,8 +73,9 @@ bool save_on_signal(Session& s) {
 void Form_Unload(Session& s) {
     if (s.ports.player) s.ports.player->close();
     if (s.ports.serial && s.ports.serial->is_open()) s.ports.serial->close();
+    // The window is closing either way; a file that could not be written was told of.
     if (s.log_changed == 1 && ask(s, hu(u8"A LOG megváltozott, menti az adatokat?"))) {
-        save_on_exit(s);
+        (void)save_on_exit(s);
     }
 }
 

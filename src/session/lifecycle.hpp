@@ -13,9 +13,9 @@ void quit_Click(Session& s);
 void Form_Unload(Session& s);
 // Own data, the working log and the calling messages written to SYSTEM; false when the
 // working log could not be written (the operator has been told).
-bool save_on_exit(Session& s);
+[[nodiscard]] bool save_on_exit(Session& s);
 // Logout or shutdown (SIGTERM, SIGHUP): what STOP saves, without a question or a message box,
 // and the port and the player closed; false when the working log could not be written.
-bool save_on_signal(Session& s);
+[[nodiscard]] bool save_on_signal(Session& s);
 
 }  // namespace loxar

@@ -86,10 +86,9 @@ void import_beolvasas(Session& s) {
         refuse(s, hu(u8"A file túl nagy vagy nem olvasható: ") + s.dialog.chosen_path);
         return;
     }
-    Text problem;
-    std::optional<Text> input = import_input(std::move(*bytes), problem);
+    Result<Text> input = import_input(std::move(*bytes));
     if (!input) {
-        refuse(s, problem);
+        refuse(s, input.message());
         return;
     }
     std::vector<Text> lines = import_display_lines(*input);

@@ -13,7 +13,7 @@ void apply_own_data(Session& s, const OwnData& d, int count);
 
 void sajat_adat_beolvasas(Session& s);  // own station data
 void sajat_adat_mentes(Session& s);
-bool sajat_adat_iras(Session& s);        // the same without a message; false when not written
-short sajat_adat_vizsgalat(Session& s);  // error bits, 0 when all is well
+[[nodiscard]] bool sajat_adat_iras(Session& s);  // the same without a message; false when not written
+short sajat_adat_vizsgalat(Session& s);          // error bits, 0 when all is well
 
 }  // namespace loxar

@@ -19,19 +19,19 @@ void fields_changed(Session& s) {
 
 }  // namespace
 
-short QRA_ellenorzes(Session& s, Text& locator) {
+bool QRA_ellenorzes(Session& s, Text& locator) {
     locator = trim(locator);
-    if (!locator_checked(s.contest()) || locator_format_ok(locator)) return 1;
+    if (!locator_checked(s.contest()) || locator_format_ok(locator)) return true;
     s.ui().beep();
     s.ui().message(hu(u8"Hibás QRA formátum!"));
-    return 0;
+    return false;
 }
 
-short convertalas(Session& s, const Text& locator) {
+bool convertalas(Session& s, const Text& locator) {
     auto coords = locator_to_coords(locator);
-    if (!coords) return 1;
+    if (!coords) return false;
     s.qrb.locator_coords = *coords;
-    return 0;
+    return true;
 }
 
 void transform(Session& s) {
@@ -51,9 +51,9 @@ void qrb_szamolas(Session& s) {
         s.qrb.qrb_bearing = 0;
         return;
     }
-    if (convertalas(s, received) != 0) return;
+    if (!convertalas(s, received)) return;
     s.qrb.partner_coords = s.qrb.locator_coords;
-    if (convertalas(s, own) != 0) return;
+    if (!convertalas(s, own)) return;
     s.qrb.own_coords = s.qrb.locator_coords;
     transform(s);
 }

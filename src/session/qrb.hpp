@@ -5,10 +5,10 @@
 
 namespace loxar {
 
-// Trims `locator` in place; 1 when the contest type accepts it, 0 after beep and message.
-short QRA_ellenorzes(Session& s, Text& locator);
-// 0 and locator_coords written, or 1 for a locator that does not convert.
-short convertalas(Session& s, const Text& locator);
+// Trims `locator` in place; true when the contest type accepts it, false after beep and message.
+[[nodiscard]] bool QRA_ellenorzes(Session& s, Text& locator);
+// True with locator_coords written, false for a locator that does not convert.
+[[nodiscard]] bool convertalas(Session& s, const Text& locator);
 // Distance and bearing from own_coords towards partner_coords.
 void transform(Session& s);
 // Distance and bearing between the received locator field and the own locator field.

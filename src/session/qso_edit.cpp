@@ -111,7 +111,7 @@ void edit_sorszam_text_KeyPress(Session& s) {
 }
 
 void log_felulir_cmd_Click(Session& s) {
-    if (QRA_ellenorzes(s, s.qso.kapott_QRA_text) == 0) return;
+    if (!QRA_ellenorzes(s, s.qso.kapott_QRA_text)) return;
     if (sajat_adat_vizsgalat(s) != 0) return;
     if (QSO_adat_vizsgalat(s) == 0) return;
 

@@ -308,7 +308,7 @@ void entry_field_lost_focus(Session& s, std::string_view control, bool moves_foc
     }
     if ((control == kRxName || control == kTxName) && moves_focus) s.ui().focus(kCall, true);
     if (control == kRxLocator) {
-        if (QRA_ellenorzes(s, q.kapott_QRA_text) == 1 && distance_is_numeric(type)) tavolsag_szamolo_rutin(s);
+        if (QRA_ellenorzes(s, q.kapott_QRA_text) && distance_is_numeric(type)) tavolsag_szamolo_rutin(s);
     }
     if (control == kRxSex) tavolsag_szamolo_rutin(s);
     refresh_entry(s);
@@ -395,8 +395,8 @@ void hozzaadas_rutin(Session& s) {
     if (trim(s.qso.kapott_hivojel_text) != s.evaluated_callsign && s.qso.mod_combo.list_index > 0) {
         kapott_hivojel_text_LostFocus(s);
     }
-    if (datum_ellenorzes(s) == 0) return;
-    if (QRA_ellenorzes(s, s.qso.kapott_QRA_text) == 0) return;
+    if (!datum_ellenorzes(s)) return;
+    if (!QRA_ellenorzes(s, s.qso.kapott_QRA_text)) return;
     if (sajat_adat_vizsgalat(s) != 0) return;
     if (QSO_adat_vizsgalat(s) == 0) {
         refresh_entry(s);

@@ -98,10 +98,10 @@ void fekete_hivojelek_beolvasasa(Session& s) {
     }
 }
 
-std::optional<Text> Form_Load(Session& s, const std::filesystem::path& home) {
+Status Form_Load(Session& s, const std::filesystem::path& home) {
     form_inic(s);
     s.paths = make_paths(home);
-    if (auto problem = prepare_folders(s.paths)) return problem;
+    if (Status folders = prepare_folders(s.paths); !folders) return folders;
     szabaly_fileok_letrehozasa(s.paths);
     install_default_data(s.paths);
 
@@ -142,7 +142,7 @@ std::optional<Text> Form_Load(Session& s, const std::filesystem::path& home) {
     // serials) as after one; with a log to continue, the operator types the next callsign at once.
     if (s.qso.mod_combo.list_index > 0) torles_rutin(s);
     if (!s.log_lista.empty()) s.ui().focus("kapott_hivojel_text", true);
-    return std::nullopt;
+    return {};
 }
 
 void log_inic_rutin(Session& s) {

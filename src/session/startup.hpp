@@ -2,14 +2,15 @@
 #pragma once
 
 #include "session/session.hpp"
+#include "text/result.hpp"
 
 namespace loxar {
 
 // Default values of every field and selector (the window's initial state).
 void form_inic(Session& s);
 // Folders, default files, tables, the previous run's log, the keying box.
-// Returns a message when the home directory is unusable (the program cannot go on).
-std::optional<Text> Form_Load(Session& s, const std::filesystem::path& home);
+// Fails with a message when the home directory is unusable (the program cannot go on).
+Status Form_Load(Session& s, const std::filesystem::path& home);
 // Prepares the entry fields for the next QSO.
 void log_inic_rutin(Session& s);
 // The panel each main command button shows, and what else it does.

@@ -56,7 +56,7 @@ std::vector<Text> split_replies(Text& receive_line, std::string_view incoming) {
 ReplyKind reply_kind(std::string_view line) {
     if (line.empty()) return ReplyKind::Other;
     switch (line[0]) {
-        case 'w': return ReplyKind::Status;
+        case 'w': return ReplyKind::StatusLine;
         case 'i': return ReplyKind::Identification;
         case 'O': return ReplyKind::Acknowledgement;
         case 'M': return ReplyKind::Memory;

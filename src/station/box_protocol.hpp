@@ -21,7 +21,7 @@ Text cw_message_command(const Text& expanded_message);
 // lines ended by this piece, in order; an unfinished line stays in `receive_line`.
 std::vector<Text> split_replies(Text& receive_line, std::string_view incoming);
 
-enum class ReplyKind { Status, Identification, Acknowledgement, Memory, Other };
+enum class ReplyKind { StatusLine, Identification, Acknowledgement, Memory, Other };
 ReplyKind reply_kind(std::string_view line);
 
 // What a status line ("w...") reports.

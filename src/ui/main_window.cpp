@@ -245,8 +245,8 @@ void MainWindow::connect_controls() {
 }
 
 bool MainWindow::start(const std::filesystem::path& home) {
-    if (auto problem = Form_Load(s_, home)) {
-        message(*problem);
+    if (Status started = Form_Load(s_, home); !started) {
+        message(started.message());
         return false;
     }
     // The start's message boxes took the keyboard; it comes back to the field the start chose.
@@ -270,7 +270,7 @@ void MainWindow::end_on_signal() {
     call_timer_.stop();
     // Before the start has read the log nothing was changed yet, and a half-read state must not
     // be written over the files it came from.
-    if (s_.start_loaded) save_on_signal(s_);
+    if (s_.start_loaded) (void)save_on_signal(s_);
     // Every running event loop ends, a modal box's too, so nothing waits for an answer at
     // shutdown; the queued quit ends the main loop also when it has not started yet.
     QCoreApplication::exit(0);

@@ -262,8 +262,7 @@ TEST(LogImport, AdifWithoutHeaderUtf8AndByteOrderMark) {
     const Text name = reinterpret_cast<const char*>(u8"Muñoz Ödön");
     const Text input = "\xEF\xBB\xBF<CALL:5>EA1AA<NAME:" + std::to_string(name.size()) + ">" + name +
                        "<BAND:3>20m<EOR>\n<CALL:4>HA5X<BAND:4>70CM<EOR>";
-    Text problem;
-    const std::optional<Text> taken = import_input(input, problem);
+    const Result<Text> taken = import_input(input);
     ASSERT_TRUE(taken);
     EXPECT_EQ(detect_import_format(*taken), ImportFormat::Adif);
     const ImportResult r = convert(*taken);
@@ -271,8 +270,9 @@ TEST(LogImport, AdifWithoutHeaderUtf8AndByteOrderMark) {
     EXPECT_EQ(col(r.lines[0], 93, 14), pad_cut(hu(u8"Munoz Ödön"), 14));
     EXPECT_EQ(col(r.lines[0], 108, 7), "14 MHz ");
     EXPECT_EQ(col(r.lines[1], 108, 7), "435 MHz");
-    EXPECT_FALSE(import_input(Text("<CALL:1>A\0<EOR>", 15), problem));
-    EXPECT_EQ(problem, hu(u8"A file bináris adatot tartalmaz, nem importálható!"));
+    const Result<Text> binary = import_input(Text("<CALL:1>A\0<EOR>", 15));
+    ASSERT_FALSE(binary.ok());
+    EXPECT_EQ(binary.message(), hu(u8"A file bináris adatot tartalmaz, nem importálható!"));
 }
 
 TEST(LogImport, BandOfAFrequency) {

@@ -33,7 +33,7 @@ TEST(Qrb, LocatorCheckByContestType) {
     struct Case {
         ContestType type;
         const char* text;
-        short result;
+        bool result;
         const char* trimmed;
     };
     const Case cases[] = {
@@ -69,7 +69,7 @@ TEST(Qrb, LocatorCheckByContestType) {
     Entry unchosen(ContestType::Iaru);
     unchosen.s.szabaly_combo.list_index = -1;  // no selection is checked like "..."
     Text loc = "jn97aa";
-    EXPECT_EQ(QRA_ellenorzes(unchosen.s, loc), 0);
+    EXPECT_FALSE(QRA_ellenorzes(unchosen.s, loc));
 }
 
 TEST(Qrb, DistanceTypesComputeFromTheLocators) {
@@ -170,11 +170,11 @@ TEST(Qrb, BearingFieldFocusComputesForEveryType) {
 
 TEST(Qrb, ConversionAndComputationState) {
     Entry e(ContestType::Iaru);
-    EXPECT_EQ(convertalas(e.s, "JJ00AA"), 0);
+    EXPECT_TRUE(convertalas(e.s, "JJ00AA"));
     EXPECT_EQ(e.s.qrb.locator_coords.lat, 0.0);
-    EXPECT_EQ(convertalas(e.s, "KJ00AA"), 0);
+    EXPECT_TRUE(convertalas(e.s, "KJ00AA"));
     const Coords kj = e.s.qrb.locator_coords;
-    EXPECT_EQ(convertalas(e.s, "KJ00A"), 1);
+    EXPECT_FALSE(convertalas(e.s, "KJ00A"));
     EXPECT_EQ(e.s.qrb.locator_coords.lon, kj.lon);  // a failed conversion writes nothing
 
     e.s.qso.kapott_QRA_text = "KN08AA";

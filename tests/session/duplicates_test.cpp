@@ -157,18 +157,18 @@ TEST(FinalCheck, FindsTheFirstRepeatOfCallsignAndBand) {
             {general("HA5AAA", 1, "145 MHz", "10:00"), general("HA5AAA", 2, "435 MHz", "10:05"),
              general("HA5AAA", 3, "145 MHz", "10:10", "CW")});
     dup.s.panel = Panel::Aprosag;
-    EXPECT_EQ(dupla_ellenorzes(dup.s), -1);
+    EXPECT_FALSE(dupla_ellenorzes(dup.s));
     EXPECT_EQ(dup.s.log_lista.first_selected(), 2);
     EXPECT_EQ(dup.s.panel, Panel::Log);
     EXPECT_EQ(dup.fakes.ui.messages, std::vector<Text>{hu(u8"Dupla hívójelet találtam 00003 !")});
     EXPECT_EQ(dup.fakes.ui.beeps, 1);
 
     Log clean(ContestType::CqwwVhf, {general("HA5AAA"), general("HA5AAA", 1, "435 MHz")});
-    EXPECT_EQ(dupla_ellenorzes(clean.s), 0);
+    EXPECT_TRUE(dupla_ellenorzes(clean.s));
     EXPECT_EQ(clean.fakes.ui.messages, std::vector<Text>{hu(u8"Dupla hívójel nem található!")});
 
     Log other(ContestType::Hadx, {general("HA5AAA"), general("HA5AAA")});
-    EXPECT_EQ(dupla_ellenorzes(other.s), 0);
+    EXPECT_TRUE(dupla_ellenorzes(other.s));
     EXPECT_TRUE(other.fakes.ui.messages.empty());
 }
 
@@ -177,14 +177,14 @@ TEST(FinalCheck, LongLogsAndMarkedDuplicates) {
     for (long i = 1; i <= 6000; ++i) lines.push_back(general("HA" + std::to_string(i), i));
     lines.push_back(general("HA5999", 6001));
     Log log(ContestType::Iaru, lines);
-    EXPECT_EQ(dupla_ellenorzes(log.s), -1);
+    EXPECT_FALSE(dupla_ellenorzes(log.s));
     EXPECT_EQ(log.s.log_lista.first_selected(), 6000);
 
     // Once the operator marks the second QSO with "D", it no longer stops the evaluation.
     Text marked = lines.back();
     marked[0] = 'D';
     log.s.log_lista.set(6000, marked);
-    EXPECT_EQ(dupla_ellenorzes(log.s), 0);
+    EXPECT_TRUE(dupla_ellenorzes(log.s));
 }
 
 TEST(MarkedDuplicates, OneFlagPerLineHoweverLong) {

@@ -48,9 +48,9 @@ TEST(Start, LeavesExistingFilesAlone) {
 TEST(Start, UnusableHomeIsReportedNotCrashed) {
     Home st;
     std::ofstream(st.home.path().string() + "_file") << "x";
-    auto problem = Form_Load(st.s, st.home.path().string() + "_file/sub");
-    ASSERT_TRUE(problem.has_value());
-    EXPECT_NE(problem->find(hu(u8"Nem lehet létrehozni")), Text::npos);
+    const Status started = Form_Load(st.s, st.home.path().string() + "_file/sub");
+    ASSERT_FALSE(started.ok());
+    EXPECT_NE(started.message().find(hu(u8"Nem lehet létrehozni")), Text::npos);
 }
 
 TEST(Start, DefaultsOfTheWindow) {
@@ -101,7 +101,7 @@ TEST(Start, ARestartInSsbShowsTheVoiceMessagesAndTheRedTimeAtOnce) {
     ASSERT_EQ(st.s.keyer.hivas_valaszto, 0);
     ASSERT_TRUE(save_on_exit(st.s));
     Home again;
-    EXPECT_FALSE(Form_Load(again.s, st.home.path()).has_value());
+    EXPECT_TRUE(Form_Load(again.s, st.home.path()).ok());
     EXPECT_EQ(again.s.qso.mod_combo.text(), "SSB");
     EXPECT_EQ(again.s.keyer.hivas_valaszto, 0);
     EXPECT_EQ(again.s.view["log_ido"].fore, Color::Red);
@@ -163,11 +163,11 @@ TEST(Clock, FirstStartLogsTheMachinesUtcAndTheStatusLineSaysWhich) {
     Home st;
     st.start();
     st.s.ido_eltolas_combo.set(3);
-    save_on_exit(st.s);
+    ASSERT_TRUE(save_on_exit(st.s));
     Home again;
     again.fakes.clock.offset_minutes = 0;
     again.s.ido_eltolas_combo.set(0);
-    EXPECT_FALSE(Form_Load(again.s, st.home.path()).has_value());
+    EXPECT_TRUE(Form_Load(again.s, st.home.path()).ok());
     EXPECT_EQ(again.s.ido_eltolas_combo.list_index, 3);
 }
 
@@ -197,7 +197,7 @@ TEST(Clock, TickWritesTimeBlinksAndLightsTheLamp) {
 TEST(Clock, DateCheckMessages) {
     struct Case {
         const char* time;
-        short result;
+        bool result;
         const char8_t* message;
     };
     const Case cases[] = {
@@ -279,6 +279,15 @@ TEST(Exit, StopWithAChangedLogAsksThenSavesTheWorkingLog) {
     ASSERT_TRUE(saved.has_value());
     EXPECT_TRUE(saved->starts_with("Log records:\r\n"));
     EXPECT_NE(saved->find(kLine1 + "\r\nEnd\r\n"), Text::npos);
+}
+
+TEST(Exit, MessageSettingsThatCannotBeWrittenAreToldOf) {
+    Started st;
+    const fs::path settings = st.s.paths.system_dir / "hivas_adat.txt";
+    fs::remove(settings);
+    fs::create_directory(settings);  // a folder in the file's place: the write fails
+    quit_Click(st.s);
+    EXPECT_EQ(st.fakes.ui.messages.back(), hu(u8"Nem sikerült menteni: ") + text_path(settings));
 }
 
 TEST(Exit, EmptyLogKeepsThePreviousWorkingLog) {

@@ -37,7 +37,7 @@ TEST(StatusLine, ALogRestoredAtStartTellsWhenItWasSaved) {
     t.log({testing::general("HA1ABC", 1)});
     ASSERT_TRUE(save_on_exit(t.s));
     testing::Home again;
-    EXPECT_FALSE(Form_Load(again.s, t.home.path()).has_value());
+    EXPECT_TRUE(Form_Load(again.s, t.home.path()).ok());
     EXPECT_EQ(again.s.last_save_time, written_time_of_day(t.s.paths.tmp_log()));
     EXPECT_FALSE(again.s.last_save_time.empty());
 }

@@ -26,11 +26,11 @@ struct Home {
         fakes.serial.available = true;
         s.ports = fakes.ports();
     }
-    void start() { EXPECT_FALSE(Form_Load(s, home.path()).has_value()); }
+    void start() { EXPECT_TRUE(Form_Load(s, home.path()).ok()); }
     // Only the folders of the home, as the start makes them.
     void prepare() {
         s.paths = make_paths(home.path());
-        EXPECT_FALSE(prepare_folders(s.paths).has_value());
+        EXPECT_TRUE(prepare_folders(s.paths).ok());
     }
     std::filesystem::path system_file(const char* name) const { return home.path() / "SYSTEM" / name; }
     // Replaces the log.
