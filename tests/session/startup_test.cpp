@@ -320,18 +320,6 @@ TEST(MainButtons, ReportNeedsALogAndPanelsSwitch) {
     EXPECT_EQ(st.s.qso.kuldott_sorszam_text, "1");
 }
 
-TEST(DataSheet, RefreshTakesDatesAndBandFromTheLog) {
-    Started st;
-    st.s.log_lista.add(kLine1);
-    st.s.log_lista.add("2016-07-24" + kLine2.substr(10));
-    st.s.station.QRA_text = "JN97AA";
-    frissites_rutin(st.s);
-    EXPECT_EQ(st.s.sheet.tx_TDate_1, "2016-07-23");
-    EXPECT_EQ(st.s.sheet.tx_TDate_2, "2016-07-24");
-    EXPECT_EQ(st.s.sheet.tx_PBand, "145 MHz");
-    EXPECT_EQ(st.s.sheet.tx_PWWLo, "JN97AA");
-}
-
 TEST(Colouring, ConfiguredOwnCallsAreBlack) {
     Started st;
     std::ofstream(st.home.path() / "SYSTEM" / kPlainColourCallsFile) << "ha5xx\r\nHG1YY\r\n";
