@@ -272,14 +272,5 @@ TEST(DefaultData, MissingFilesAreCopiedAndTheOperatorsAreKept) {
     EXPECT_FALSE(fs::exists(p.system_dir / "README.md"));
 }
 
-TEST(DefaultData, StartInstallsAndLoadsTheShippedCountryFile) {
-    testing::Started st;
-    Session& s = st.s;
-    EXPECT_TRUE(fs::exists(s.paths.system_dir / kCountryFile));
-    EXPECT_EQ(col(dxcc_kereses(s, "HA5KDR"), 1, 3), "239");
-    ASSERT_TRUE(s.country_table);
-    EXPECT_LE(s.country_table->dxcc_lista().size(), kCountrySlots);
-}
-
 }  // namespace
 }  // namespace loxar

@@ -386,24 +386,6 @@ TEST(ClaimedScore, EdiResultFields) {
     EXPECT_EQ(k.fakes.ui.messages.back(), hu(u8"A pontszám túl nagy, a szorzókat ellenőrizze!"));
 }
 
-TEST(ClaimedScore, CqwwVhfCountsSquaresAsTheLocatorMultiplier) {
-    Started k(T::CqwwVhf);
-    Session& s = k.s;
-    auto qso = [](Text call, Text loc, Text band) {
-        const Text pts = band.starts_with("50") ? "1" : "2";
-        return line_of(T::CqwwVhf, {.call = call, .loc = loc, .pts = pts, .band = band});
-    };
-    k.log({qso("HA5KDR", "JN97", "145 MHz"), qso("OE1XYZ", "JN88", "50 MHz "),
-           qso("DL1ABC", "JN88", "145 MHz")});
-    ossz_pontszam_szamolas(s);
-    s.sheet.tx_CQSOMul = "1";
-    s.sheet.tx_CWWLMul = "99";
-    CQWW_eredmeny_kiszamolas(s);
-    EXPECT_EQ(s.sheet.tx_CQSOP, "5");
-    EXPECT_EQ(s.sheet.tx_CWWLMul, "2");
-    EXPECT_EQ(s.sheet.tx_CToSc, "10");
-}
-
 TEST(Recount, CqwwVhfOnlyRenumbersAndSaysWhen) {
     Started k(T::CqwwVhf);
     k.log({line_of(T::CqwwVhf, {.num = "00007"}), line_of(T::CqwwVhf, {.num = "00003"})});
