@@ -21,9 +21,6 @@ using testing::Home;
 using testing::Started;
 
 const Text kLine1 = testing::general("XX1AAA");
-const Text kLine2 =
-    "2016-07-23/11:31:00=XX2BBB              =059/0002/JN97AA/.=059/0002=SSB=F=00010/00010=00002=   "
-    "           =145 MHz=";
 
 TEST(Start, CreatesEveryFolderAndTheDefaultRuleFiles) {
     Started st;
@@ -74,19 +71,6 @@ TEST(Start, MissingKeyerIsReportedAndDisablesCalling) {
     EXPECT_EQ(st.fakes.ui.messages[0], hu(u8"Nem találtam billentyűzőt a COM1 porton!"));
     EXPECT_FALSE(st.s.view["log_hivas_keret"].enabled);
     EXPECT_FALSE(st.s.view["usb_valasz_text"].visible);
-}
-
-TEST(Start, ContinuesThePreviousLogAndItsNumbers) {
-    Home st;
-    fs::create_directories(st.system_file(""));
-    std::ofstream(st.system_file("tmp_log.dat"), std::ios::binary)
-        << "Log records:\r\nHA5XX,JN97AA,OPNAME,2,14,0 ,,1,BUDAPEST,1,,0\r\n" + kLine1 + "\r\n" + kLine2 +
-               "\r\nEnd\r\n";
-    st.start();
-    ASSERT_EQ(st.s.log_lista.size(), 2u);
-    EXPECT_EQ(st.s.log_lista.at(1), kLine2);
-    EXPECT_EQ(st.s.qso.log_sorszam_text, "00003");
-    EXPECT_TRUE(st.fakes.ui.messages.empty());
 }
 
 TEST(Start, ARestartInSsbShowsTheVoiceMessagesAndTheRedTimeAtOnce) {
