@@ -174,15 +174,9 @@ TEST(DatabaseLookup, FillsTheReceivedFieldsByContestType) {
         {T::Nmark, "XX4DDDDDDDDD", "XX4DDDDDDDDD", P, "Nagy Eva", "Gyor", {}, "XX4DDDDDDDDD"},
         {T::Nmark, "XX2BBB", "XX2BBB", P, "", "", {}, "XX2BBB"},
         {T::Ref, "XX4DDDDDDDDD", "XX4DDDDDDDDD", P, N, "123", {}, "XX4DDDDDDDDD"},
-        {T::Ref, "XX2BBB", "XX2BBB", P, N, "", {}, "XX2BBB"},
+        // A type that takes nothing from the record, and types that do not look up at all.
         {T::Exchange, "XX3CCC", "XX3CCC", P, N, S, {}, "XX3CCC"},
-        {T::RhOb, "XX3CCC", "XX3CCC", P, N, S, {}, "XX3CCC"},
-        {T::RudxAll, "XX3CCC", "XX3CCC", P, N, S, {}, "XX3CCC"},
-        {T::RudxTwo, "XX3CCC", "XX3CCC", P, N, S, {}, "XX3CCC"},
-        {T::Hskc, "XX3CCC", "XX3CCC", P, N, S, {}, "XX3CCC"},
-        {T::SilentKeyMem, "XX3CCC", "XX3CCC", P, N, S, {}, "XX3CCC"},
         {T::None, "XX1AAA", "XX1AAA", P, N, S, {}, "XX5EEE"},
-        {T::Swl, "XX1AAA", "XX1AAA", P, N, S, {}, "XX5EEE"},
         {T::Iaru, "XX9ZZZ", "XX9ZZZ", P, N, S, {}, "XX5EEE"},
     };
     DbFixture f;

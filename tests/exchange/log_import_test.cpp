@@ -85,9 +85,9 @@ TEST(LogImport, EdiBandInEveryWritersSpelling) {
         Text pband;
         int band;
     } cases[] = {
-        {"144 MHz", 14},  {"145", 14},     {"144", 14},     {"432MHz", 16}, {"1,3 GHz", 18}, {"1.3 GHz", 18},
-        {"1296 MHz", 18}, {"1,2 GHz", 18}, {"2,3 GHz", 19}, {"10 GHz", 22}, {"2m", 14},      {"70cm", 16},
-        {"50 MHz", 12},   {"900 MHz", 17}, {"122 GHz", 26}, {"Light", 0},   {"12 MHz", 0},
+        // Each way of writing a band: figure with or without unit and blank, comma or point, wavelength.
+        {"144 MHz", 14}, {"145", 14},     {"432MHz", 16},  {"1,3 GHz", 18}, {"1.3 GHz", 18}, {"1296 MHz", 18},
+        {"70cm", 16},    {"1,2 GHz", 18}, {"900 MHz", 17}, {"Light", 0},    {"12 MHz", 0},
     };
     for (const auto& c : cases) {
         const ImportResult r = convert(edi("TDate=20230506\r\nPBand=" + c.pband + "\r\n",
@@ -232,11 +232,8 @@ TEST(LogImport, AdifRecordHoldsOnlyItsOwnValues) {
         std::size_t column, width;
         Text expected;
     } cases[] = {
-        {"<MODE:2>FM", 69, 3, "FM "},
+        // Modes: a sideband is SSB, a digital mode or a submode of one is DIG.
         {"<MODE:3>USB", 69, 3, "SSB"},
-        {"<MODE:3>LSB", 69, 3, "SSB"},
-        {"<MODE:2>AM", 69, 3, "AM "},
-        {"<MODE:4>RTTY", 69, 3, "RTT"},
         {"<MODE:3>FT8", 69, 3, "DIG"},
         {"<MODE:4>MFSK<SUBMODE:3>FT4", 69, 3, "DIG"},
         {"<GRIDSQUARE:6>jn97ma", 51, 6, "JN97MA"},
@@ -276,17 +273,14 @@ TEST(LogImport, AdifWithoutHeaderUtf8AndByteOrderMark) {
 }
 
 TEST(LogImport, BandOfAFrequency) {
+    // Range edges in kHz, the gaps between bands, the band words, and what is no band.
     const struct {
         Text word;
         int band;
     } cases[] = {
-        {"1500", 2},    {"1850", 2},     {"3000", 3},      {"3799", 3},    {"5360", 4},    {"7025", 5},
-        {"10120", 6},   {"14250", 7},    {"18100", 8},     {"21000", 9},   {"24950", 10},  {"29650", 11},
-        {"50150", 12},  {"70200", 13},   {"144300", 14},   {"145500", 14}, {"220500", 15}, {"432100", 16},
-        {"435900", 16}, {"1296200", 18}, {"10368100", 22}, {"12000", 0},   {"abc", 0},     {"", 0},
-        {"50", 12},     {"70", 13},      {"144", 14},      {"222", 15},    {"432", 16},    {"902", 17},
-        {"1.2G", 18},   {"2.3G", 19},    {"3.4G", 20},     {"5.7G", 21},   {"10G", 22},    {"24G", 23},
-        {"47G", 24},    {"75G", 25},     {"122G", 26},     {"134G", 27},   {"241G", 28},   {"LIGHT", 0},
+        {"1500", 2},    {"3000", 3},      {"3799", 3},  {"12000", 0}, {"145500", 14},
+        {"435900", 16}, {"10368100", 22}, {"abc", 0},   {"", 0},      {"50", 12},
+        {"144", 14},    {"902", 17},      {"1.2G", 18}, {"241G", 28}, {"LIGHT", 0},
     };
     for (const auto& c : cases) EXPECT_EQ(band_index_for_cabrillo(c.word), c.band) << c.word;
 }

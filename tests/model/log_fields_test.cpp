@@ -12,24 +12,12 @@ namespace {
 
 using enum Field;
 
-const testing::Worked kQso{.time = "2024-05-04/12:30:15",
-                           .call = "HA5KDR",
-                           .rst = "57",
-                           .nr = "12",
-                           .loc = "JN97MM",
-                           .sex = 1,
-                           .name = "PETER",
-                           .sent_rst = "59",
-                           .sent_nr = "3",
-                           .mode = 2,
-                           .own_sex = 2,
-                           .dist = "00123",
-                           .pts = "45",
-                           .num = "00007",
-                           .op = "OPNAME",
-                           .band = "145 MHz",
-                           .qth = "BUDAPEST",
-                           .call2 = "HA2BBB"};
+// clang-format off
+const testing::Worked kQso{.time = "2024-05-04/12:30:15", .call = "HA5KDR", .rst = "57", .nr = "12",
+                           .loc = "JN97MM", .sex = 1, .name = "PETER", .sent_rst = "59", .sent_nr = "3",
+                           .mode = 2, .own_sex = 2, .dist = "00123", .pts = "45", .num = "00007",
+                           .op = "OPNAME", .band = "145 MHz", .qth = "BUDAPEST", .call2 = "HA2BBB"};
+// clang-format on
 
 struct RoundTrip {
     ContestType type;

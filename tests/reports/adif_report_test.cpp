@@ -29,50 +29,23 @@ struct Source {
 };
 
 // FN on 2 m, FF on 80 m (empty name, 6-character call), NF on 70 cm.
+// clang-format off
 Text fn_qso() {
-    return ylom({.time = "2024-03-02/08:15:30",
-                 .call = "HA7YL",
-                 .rst = "59",
-                 .nr = "25",
-                 .sex = 1,
-                 .name = "Kati",
-                 .sent_rst = "59",
-                 .sent_nr = "12",
-                 .mode = 1,
-                 .own_sex = 2,
-                 .pts = "5",
-                 .num = "00001",
-                 .band = "145 MHz"});
+    return ylom({.time = "2024-03-02/08:15:30", .call = "HA7YL", .rst = "59", .nr = "25", .sex = 1,
+                 .name = "Kati", .sent_rst = "59", .sent_nr = "12", .mode = 1, .own_sex = 2, .pts = "5",
+                 .num = "00001", .band = "145 MHz"});
 }
 Text ff_qso() {
-    return ylom({.time = "2024-03-02/09:01:02",
-                 .call = "HA3ABC",
-                 .rst = "57",
-                 .nr = "8",
-                 .sex = 2,
-                 .sent_rst = "58",
-                 .sent_nr = "13",
-                 .mode = 2,
-                 .own_sex = 2,
-                 .pts = "1",
-                 .num = "00002",
+    return ylom({.time = "2024-03-02/09:01:02", .call = "HA3ABC", .rst = "57", .nr = "8", .sex = 2,
+                 .sent_rst = "58", .sent_nr = "13", .mode = 2, .own_sex = 2, .pts = "1", .num = "00002",
                  .band = "3,5 MHz"});
 }
 Text nf_qso() {
-    return ylom({.time = "2024-03-02/10:20:00",
-                 .call = "HA5ZZ",
-                 .rst = "59",
-                 .nr = "3",
-                 .sex = 2,
-                 .name = "Peter",
-                 .sent_rst = "59",
-                 .sent_nr = "14",
-                 .mode = 3,
-                 .own_sex = 1,
-                 .pts = "5",
-                 .num = "00003",
-                 .band = "435 MHz"});
+    return ylom({.time = "2024-03-02/10:20:00", .call = "HA5ZZ", .rst = "59", .nr = "3", .sex = 2,
+                 .name = "Peter", .sent_rst = "59", .sent_nr = "14", .mode = 3, .own_sex = 1, .pts = "5",
+                 .num = "00003", .band = "435 MHz"});
 }
+// clang-format on
 
 TEST(YlomReport, WholeReport) {
     Source s;
@@ -146,16 +119,9 @@ TEST(YlomReport, BandAndFrequencyFromTheBandTable) {
         const char* freq;  // a non-zero frequency entry is written instead of the band
         const char* fields;
     } cases[] = {
-        {"145 MHz", "00.000", "<BAND:2>2m  <MODE:2>CW  <FREQ:6>145000 \r\n"},
-        {"3,5 MHz", "00.000", "<BAND:3>80m  <MODE:2>CW  <FREQ:4>3500 \r\n"},
-        {"435 MHz", "00.000", "<BAND:4>70cm  <MODE:2>CW  <FREQ:6>435000 \r\n"},
-        {"7 MHz  ", "00.000", "<BAND:3>40m  <MODE:2>CW  <FREQ:4>7000 \r\n"},
-        {"1,8 MHz", "00.000", "<BAND:4>160m  <MODE:2>CW  <FREQ:4>1800 \r\n"},
-        {"1,3 GHz", "00.000", "<BAND:4>23cm  <MODE:2>CW  <FREQ:7>1300000 \r\n"},
+        // 2 m, 80 m and 70 cm are in the whole report above.
         {"135 kHz", "00.000", "<BAND:5>2190m  <MODE:2>CW  <FREQ:3>135 \r\n"},
-        {"145 MHz", "03.550", "<BAND:3>80m  <MODE:2>CW  <FREQ:4>3550 \r\n"},
         {"145 MHz", "14.074", "<BAND:3>20m  <MODE:2>CW  <FREQ:5>14074 \r\n"},
-        {"---    ", "00.000", "<BAND:0>  <MODE:2>CW  <FREQ:0> \r\n"},
         {"XYZ    ", "00.000", "<BAND:0>  <MODE:2>CW  <FREQ:0> \r\n"},
     };
     for (const auto& c : cases) {

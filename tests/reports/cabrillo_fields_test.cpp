@@ -23,7 +23,6 @@ TEST(CabrilloSoapbox, CutsBeforeABlankOnceAPieceHoldsForty) {
         {a(40) + " b", {a(40), "b"}},
         {a(41) + " b", {a(41), "b"}},
         {a(100), {a(100)}},
-        {a(45) + " tail", {a(45), "tail"}},
         {" lead  " + a(36) + " x", {"lead  " + a(36), "x"}},
         {a(40) + " ", {a(40)}},  // a blank last piece ends the lines
         // Line breaks are walked like letters but written as blanks.

@@ -52,28 +52,36 @@ Text report(int format, const std::vector<Text>& log) {
 
 const Text kEnd = "END-OF-LOG:\r\n";
 
-// Standard header, up to and including CLUB, and from NAME on.
-const Text kStandardTop =
-    "START-OF-LOG: 3.0\r\n"
-    "CREATED-BY: Loxar by Tarvik \r\n"
-    "CALLSIGN: HA5XX\r\n"
+// Header pieces shared by several formats.
+const Text kStart = "START-OF-LOG: 3.0\r\n";
+const Text kCreated = "CREATED-BY: Loxar by Tarvik \r\n";
+const Text kCategories =
     "CATEGORY-OPERATOR: SINGLE-OP\r\n"
     "CATEGORY-BAND: ALL\r\n"
     "CATEGORY-POWER: QRP\r\n"
     "CATEGORY-MODE: MIXED\r\n"
     "CATEGORY-STATION: ...\r\n"
     "CATEGORY-TRANSMITTER: ONE\r\n"
-    "CLAIMED-SCORE: 321\r\n"
-    "CLUB: MRASZ \r\n";
-const Text kStandardBottom =
+    "CLAIMED-SCORE: 321\r\n";
+const Text kAddress =
     "NAME: Kiss Anna\r\n"
     "ADDRESS: FO UTCA 1\r\n"
     "ADDRESS: 1111 BUDAPEST\r\n"
-    "ADDRESS: HUNGARY\r\n"
-    "OPERATORS: HA5XX\r\n"
-    "ANTENNAS: DIPOLE \r\n"
-    "TRANCEIVERS: FT-817\r\n"
-    "SOAPBOX: Nice contest.\r\n";
+    "ADDRESS: HUNGARY\r\n";
+const Text kClub = "CLUB: MRASZ \r\n";
+
+// Standard header, up to and including CLUB, and from NAME on.
+const Text kStandardTop = kStart + kCreated + "CALLSIGN: HA5XX\r\n" + kCategories + kClub;
+const Text kStandardBottom = kAddress +
+                             "OPERATORS: HA5XX\r\n"
+                             "ANTENNAS: DIPOLE \r\n"
+                             "TRANCEIVERS: FT-817\r\n"
+                             "SOAPBOX: Nice contest.\r\n";
+
+// `text` without its first `piece`.
+Text without(Text text, const Text& piece) {
+    return text.erase(text.find(piece), piece.size());
+}
 
 const Text kSkm1 =
     "2014-04-22/09:50:50=XX1AAA       =599/XX2BBB       =599=XX3CCC       =CW =IT/SK=00002=00001="
@@ -139,18 +147,7 @@ TEST(CabrilloReport, SwlHasNoPowerLineAndTheSheetsContest) {
     const std::vector<Text> log = {testing::swl("HA1AAA", "HA2BBB", "14 MHz", "00007", 1),
                                    testing::swl("HA3CCC", "HA4DDD", "10 MHz", "00008", 2)};
     EXPECT_EQ(report(kFormatSwl, log),
-              "START-OF-LOG: 3.0\r\n"
-              "CREATED-BY: Loxar by Tarvik \r\n"
-              "CALLSIGN: HA5XX\r\n"
-              "CATEGORY-OPERATOR: SINGLE-OP\r\n"
-              "CATEGORY-BAND: ALL\r\n"
-              "CATEGORY-MODE: MIXED\r\n"
-              "CATEGORY-STATION: ...\r\n"
-              "CATEGORY-TRANSMITTER: ONE\r\n"
-              "CLAIMED-SCORE: 321\r\n"
-              "CLUB: MRASZ \r\n"
-              "CONTEST: HF CONTEST \r\n"
-              "LOCATION: DX\r\n" +
+              without(kStandardTop, "CATEGORY-POWER: QRP\r\n") + "CONTEST: HF CONTEST \r\nLOCATION: DX\r\n" +
                   kStandardBottom +
                   "QSO: 14200 CW 2024-05-04 1230 HA1AAA        59  00012     HA2BBB        57  "
                   "00007     \r\n"
@@ -166,18 +163,7 @@ TEST(CabrilloReport, Nmark) {
     const std::vector<Text> log = {testing::nmark("HA1AAA", "3,5 MHz"), el,
                                    testing::nmark("HA3CCC", "145 MHz")};
     EXPECT_EQ(report(kFormatNmark, log),
-              "START-OF-LOG: 3.0\r\n"
-              "CREATED-BY: Loxar by Tarvik \r\n"
-              "CONTEST: NMARK QSO Party\r\n"
-              "CALLSIGN: HA5XX\r\n"
-              "CATEGORY-OPERATOR: SINGLE-OP\r\n"
-              "CATEGORY-BAND: ALL\r\n"
-              "CATEGORY-POWER: QRP\r\n"
-              "CATEGORY-MODE: MIXED\r\n"
-              "CATEGORY-STATION: ...\r\n"
-              "CATEGORY-TRANSMITTER: ONE\r\n"
-              "CLAIMED-SCORE: 321\r\n"
-              "CLUB: MRASZ \r\n" +
+              kStart + kCreated + "CONTEST: NMARK QSO Party\r\nCALLSIGN: HA5XX\r\n" + kCategories + kClub +
                   kStandardBottom +
                   "QSO: 80m   CW 2014-03-19 1034 HA5XX/P       599 OPNAME    HA1AAA        059 "
                   "HISNAME    02\r\n"
@@ -208,53 +194,21 @@ TEST(CabrilloReport, HaDxAndExchange) {
          "QSO: 3550  CW 2016-07-23 1200 HA5XX/P       59  0000   XX3CCC        59  0001   \r\n"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(report(c.format, c.log),
-                  "START-OF-LOG: 3.0\r\n"
-                  "ARLL-SECTION: DX\r\n"
-                  "CALLSIGN: HA5XX\r\n"
-                  "CLUB: MRASZ \r\n"
-                  "CONTEST: " +
-                      Text(c.contest) +
-                      "\r\n"
-                      "CATEGORY-OPERATOR: SINGLE-OP\r\n"
-                      "CATEGORY-BAND: ALL\r\n"
-                      "CATEGORY-POWER: QRP\r\n"
-                      "CATEGORY-MODE: MIXED\r\n"
-                      "CATEGORY-STATION: ...\r\n"
-                      "CATEGORY-TRANSMITTER: ONE\r\n"
-                      "CLAIMED-SCORE: 321\r\n"
-                      "NAME: Kiss Anna\r\n"
-                      "ADDRESS: FO UTCA 1\r\n"
-                      "ADDRESS: 1111 BUDAPEST\r\n"
-                      "ADDRESS: HUNGARY\r\n"
-                      "CREATED-BY: Loxar by Tarvik \r\n" +
-                      c.qso + kEnd)
+        EXPECT_EQ(report(c.format, c.log), kStart + "ARLL-SECTION: DX\r\nCALLSIGN: HA5XX\r\n" + kClub +
+                                               "CONTEST: " + c.contest + "\r\n" + kCategories + kAddress +
+                                               kCreated + c.qso + kEnd)
             << c.format;
     }
 }
 
 TEST(CabrilloReport, RhObWritesOnlyTheFilledOperatorLines) {
     EXPECT_EQ(report(kFormatRhOb, {general("XX1AAA", 1, "7 MHz", "09:00", "CW")}),
-              "START-OF-LOG: 3.0\r\n"
-              "CREATED-BY: Loxar by Tarvik \r\n"
-              "CONTEST: RH-OB\r\n"
-              "ARRL-SECTION: DX\r\n"
-              "CALLSIGN: HA5XX/P\r\n"
-              "CATEGORY-OPERATOR: SINGLE-OP\r\n"
-              "CATEGORY-OVERLAY:  U\r\n"
-              "CATEGORY-BAND: ALL\r\n"
-              "CATEGORY-POWER: QRP\r\n"
-              "CATEGORY-MODE: MIXED\r\n"
-              "CATEGORY-STATION: ...\r\n"
-              "CATEGORY-TRANSMITTER: ONE\r\n"
-              "CLAIMED-SCORE: 321\r\n"
-              "NAME: Kiss Anna\r\n"
-              "ADDRESS: FO UTCA 1\r\n"
-              "ADDRESS: 1111 BUDAPEST\r\n"
-              "ADDRESS: HUNGARY\r\n"
-              "OPERATORS: HA5AA\r\n"
-              "SOAPBOX: Nice contest.\r\n"
-              "QSO:  7000 CW 2016-07-23 0900 HA5XX/P       59  0001   XX1AAA        59  0001   \r\n" +
+              kStart + kCreated + "CONTEST: RH-OB\r\nARRL-SECTION: DX\r\nCALLSIGN: HA5XX/P\r\n" +
+                  "CATEGORY-OPERATOR: SINGLE-OP\r\nCATEGORY-OVERLAY:  U\r\n" +
+                  without(kCategories, "CATEGORY-OPERATOR: SINGLE-OP\r\n") + kAddress +
+                  "OPERATORS: HA5AA\r\n"
+                  "SOAPBOX: Nice contest.\r\n"
+                  "QSO:  7000 CW 2016-07-23 0900 HA5XX/P       59  0001   XX1AAA        59  0001   \r\n" +
                   kEnd);
 }
 
@@ -275,11 +229,8 @@ TEST(CabrilloReport, HaQrpAndDx) {
                       "CONTEST: HF CONTEST\r\n" +
                       hu(u8"CATEGORY: Egyéni\r\n") +
                       "CLAIMED-SCORE: 321\r\n"
-                      "OPERATORS: HA5XX\r\n"
-                      "NAME: Kiss Anna\r\n"
-                      "ADDRESS: FO UTCA 1\r\n"
-                      "ADDRESS: 1111 BUDAPEST\r\n"
-                      "ADDRESS: HUNGARY\r\n"
+                      "OPERATORS: HA5XX\r\n" +
+                      kAddress +
                       "ANTENNAS: DIPOLE \r\n"
                       "TRANCEIVERS: FT-817\r\n"
                       "SOAPBOX: \r\n"

@@ -47,11 +47,9 @@ TEST(ReportPanel, ResultButtonFillsTheFormatsResultView) {
         int beeps;  // -1: the calculation's own messages may beep
         bool result_view;
     } cases[] = {
-        {kFormatEdif, 2, 0, -1, true},     {kFormatYlom, 0, 2, -1, true},    {kFormatCqwwVhf, 2, 0, -1, true},
-        {kFormatHaDx, 0, 0, 1, false},     {kFormatHaQrp, 0, 0, 1, false},   {kFormatRhOb, 0, 0, 1, false},
-        {kFormatRdxcAll, 0, 0, 1, false},  {kFormatRdxcTwo, 0, 0, 1, false}, {kFormatHskc, 0, 0, 1, false},
-        {kFormatDx, 0, 0, 1, false},       {kFormatSkmc, 0, 0, 0, false},    {kFormatNmark, 0, 0, 0, false},
-        {kFormatExchange, 0, 0, 0, false}, {kFormatRef, 0, 0, 0, false},     {kFormatSwl, 0, 0, 0, false},
+        // The three formats with a result view, then one that beeps and one that stays silent.
+        {kFormatEdif, 2, 0, -1, true}, {kFormatYlom, 0, 2, -1, true},  {kFormatCqwwVhf, 2, 0, -1, true},
+        {kFormatHaDx, 0, 0, 1, false}, {kFormatNmark, 0, 0, 0, false},
     };
     for (const auto& c : cases) {
         Window w(c.format);
@@ -147,9 +145,8 @@ TEST(ReportPanel, ChoosingEdifAfterCqwwPutsEdiLinesBackInTheList) {
 TEST(ReportPanel, SavingTheReportWritesTheTextUnchanged) {
     // Bytes as the operator may leave them: accented cp1250, a bare LF, no final line end.
     const Text text = hu(u8"[REG1TEST;1]\r\nTName=Őszi kupa\nPCall=HA5XX");
-    const char* ext[kFormatCount] = {"edi", "adi", "cbr", "cbr", "cbr", "cbr", "cbr", "cbr",
-                                     "cbr", "cbr", "cbr", "hdr", "cbr", "cbr", "hdr"};
-    for (int f = 0; f < kFormatCount; ++f) {
+    for (const auto& [f, ext] : {std::pair{kFormatEdif, "edi"}, std::pair{kFormatYlom, "adi"},
+                                 std::pair{kFormatHaDx, "cbr"}, std::pair{kFormatExchange, "hdr"}}) {
         Window w(f, {});
         const fs::path file = w.s.paths.report_dir / "verseny.txt";
         ASSERT_TRUE(write_file_atomic(file, Text(500, 'x')));
@@ -158,7 +155,7 @@ TEST(ReportPanel, SavingTheReportWritesTheTextUnchanged) {
         w.fakes.ui.chooser_results = {text_path(file)};
         edi_save_riport_cmd_Click(w.s);
         const std::string what = w.s.formatum_combo.text();
-        EXPECT_EQ(w.s.dialog.chooser_extension, ext[f]) << what;
+        EXPECT_EQ(w.s.dialog.chooser_extension, ext) << what;
         EXPECT_EQ(w.s.dialog.chooser_directory, text_path(w.s.paths.report_dir)) << what;
         EXPECT_EQ(w.s.dialog.chooser_mode, 2) << what;
         EXPECT_EQ(read_file(file), text) << what;
@@ -271,10 +268,8 @@ TEST(ReportPanel, OpeningThePanelPreselectsTheFormatOfTheContest) {
         const char* format;
         bool report_view;
     } cases[] = {
-        {T::Iaru, "EDIF", false},        {T::YlOm, "YLOM", false},
-        {T::Hadx, "HA-DX", true},        {T::CqwwVhf, "CQ-WW-VHF", false},
-        {T::HaQrp, "HA-QRP", true},      {T::SilentKeyMem, "SKMC", true},
-        {T::Exchange, "EXCHANGE", true}, {T::Swl, "SWL", true},
+        {T::Iaru, "EDIF", false},
+        {T::SilentKeyMem, "SKMC", true},
         {T::None, "NMARK", true},  // "..." keeps the last one
     };
     for (const auto& c : cases) {

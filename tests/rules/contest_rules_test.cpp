@@ -127,8 +127,6 @@ TEST(ContestType, SettingsPerType) {
     };
     const Case cases[] = {
         {ContestType::None, "IARU.rule", "IARU", "EDIF"},
-        {ContestType::YlOm, "YLOM.rule", "YL_OM", "YLOM"},
-        {ContestType::Exchange, "EXCHANGE.rule", "", "EXCHANGE"},
         {ContestType::CqwwVhf, "CQWW.rule", "IARU", "CQ-WW-VHF"},
         {ContestType::RhOb, "HAOB.rule", "HAOB", "RH-OB"},
         {ContestType::Swl, "HADX.rule", "", "SWL"},

@@ -40,73 +40,40 @@ TEST(Total, ByContestType) {
         std::vector<Text> lines;
         Text total, counter, info;
     };
+    // clang-format off
     const Case cases[] = {
-        {"YL-OM: two F-F and one N-F",
-         T::YlOm,
-         {yl(2, 2), yl(2, 2), yl(1, 2)},
-         "7",
-         "",
+        {"YL-OM: two F-F and one N-F", T::YlOm, {yl(2, 2), yl(2, 2), yl(1, 2)}, "7", "",
          "N-N:0  N-F:1  F-N:0  F-F:2"},
-        {"HADX without a DX marker",
-         T::Hadx,
-         {scored(T::Hadx, "--/--", "3"), scored(T::Hadx, "--/--", "5")},
-         "0",
-         "2/0",
-         ""},
-        {"HADX",
-         T::Hadx,
+        {"HADX without a DX marker", T::Hadx, {scored(T::Hadx, "--/--", "3"), scored(T::Hadx, "--/--", "5")},
+         "0", "2/0", ""},
+        {"HADX", T::Hadx,
          {scored(T::Hadx, "DX/--", "3"), scored(T::Hadx, "--/--", "5"), scored(T::Hadx, "DX/--", "1")},
-         "18",
-         "3/2",
-         ""},
-        {"RUDX: DX/OB counts in both",
-         T::RudxAll,
+         "18", "3/2", ""},
+        {"RUDX: DX/OB counts in both", T::RudxAll,
          {scored(T::RudxAll, "DX/OB", "10"), scored(T::RudxAll, "--/OB", "10"),
           scored(T::RudxAll, "DX/--", "3")},
-         "92",
-         "3/2/2",
-         ""},
+         "92", "3/2/2", ""},
         {"HSKC empty", T::Hskc, {}, "0000000", "0/0/0/0", ""},
-        {"HSKC",
-         T::Hskc,
-         {hskc("11A", "Multi"), hskc("7B", "-----"), hskc("3", "Multi")},
-         "0000008",
-         "3/1/1/2",
-         ""},
-        {"SILENT KEY MEM",
-         T::SilentKeyMem,
+        {"HSKC", T::Hskc, {hskc("11A", "Multi"), hskc("7B", "-----"), hskc("3", "Multi")},
+         "0000008", "3/1/1/2", ""},
+        {"SILENT KEY MEM", T::SilentKeyMem,
          {scored(T::SilentKeyMem, "IT/SK", "00004"), scored(T::SilentKeyMem, "--/SK", "00006"),
           scored(T::SilentKeyMem, "IT/--", "00001")},
-         "44",
-         "3/2/2",
-         ""},
+         "44", "3/2/2", ""},
         {"NMARK: ten QSOs of factor 2 and 1 point", T::Nmark,
          std::vector<Text>(10, scored(T::Nmark, "2", "1")), "20", "", ""},
-        {"REF",
-         T::Ref,
+        {"REF", T::Ref,
          {scored(T::Ref, "Multi", "3"), scored(T::Ref, "-----", "1"), scored(T::Ref, "Multi", "1")},
-         "10",
-         "3/5/2",
-         ""},
-        {"RH-OB",
-         T::RhOb,
+         "10", "3/5/2", ""},
+        {"RH-OB", T::RhOb,
          {rhob_line("HA5A", "1", "Multi"), rhob_line("HA5A", "2", "None "), rhob_line("HA5B", "7", "Multi")},
-         "6",
-         "N:007 Q:003 M:002",
-         ""},
-        {"HA-QRP",
-         T::HaQrp,
-         {qrp("JOE", "PECS", 'N'), qrp("", "PECS", '-'), qrp("ANN", "GYOR", 'N')},
-         "10",
-         "3/2",
-         ""},
-        {"IARU: the sum of the points",
-         T::Iaru,
-         {scored(T::Iaru, "100", "100"), scored(T::Iaru, "250", "250")},
-         "350",
-         "",
-         ""},
+         "6", "N:007 Q:003 M:002", ""},
+        {"HA-QRP", T::HaQrp, {qrp("JOE", "PECS", 'N'), qrp("", "PECS", '-'), qrp("ANN", "GYOR", 'N')},
+         "10", "3/2", ""},
+        {"IARU: the sum of the points", T::Iaru,
+         {scored(T::Iaru, "100", "100"), scored(T::Iaru, "250", "250")}, "350", "", ""},
     };
+    // clang-format on
     for (const Case& c : cases) {
         Started k(c.type);
         k.log(c.lines);
@@ -417,24 +384,6 @@ TEST(ClaimedScore, EdiResultFields) {
     pontszam_osszeszamlalas(s);
     EXPECT_EQ(s.sheet.tx_CToSc, "");
     EXPECT_EQ(k.fakes.ui.messages.back(), hu(u8"A pontszám túl nagy, a szorzókat ellenőrizze!"));
-}
-
-TEST(ClaimedScore, CqwwVhfCountsSquaresAsTheLocatorMultiplier) {
-    Started k(T::CqwwVhf);
-    Session& s = k.s;
-    auto qso = [](Text call, Text loc, Text band) {
-        const Text pts = band.starts_with("50") ? "1" : "2";
-        return line_of(T::CqwwVhf, {.call = call, .loc = loc, .pts = pts, .band = band});
-    };
-    k.log({qso("HA5KDR", "JN97", "145 MHz"), qso("OE1XYZ", "JN88", "50 MHz "),
-           qso("DL1ABC", "JN88", "145 MHz")});
-    ossz_pontszam_szamolas(s);
-    s.sheet.tx_CQSOMul = "1";
-    s.sheet.tx_CWWLMul = "99";
-    CQWW_eredmeny_kiszamolas(s);
-    EXPECT_EQ(s.sheet.tx_CQSOP, "5");
-    EXPECT_EQ(s.sheet.tx_CWWLMul, "2");
-    EXPECT_EQ(s.sheet.tx_CToSc, "10");
 }
 
 TEST(Recount, CqwwVhfOnlyRenumbersAndSaysWhen) {

@@ -67,8 +67,6 @@ TEST(LiveSearch, CallsignColumnsOfEachLayout) {
         {ContestType::Dx, qrp("W1ABCDEFGHIJKLMN"), "LMN", true},
         {ContestType::Nmark, nmark("HA5AAA"), "HA5AAA", true},
         {ContestType::Nmark, nmark("HA5AAA"), "059", false},  // the report is no callsign
-        {ContestType::Hadx, general("HA5AAA"), "HA5AAA", true},
-        {ContestType::Iaru, general("HA5AAA"), "HA5AAB", false},
     };
     for (const Case& c : cases) {
         Log log(c.type, {c.line});

@@ -43,18 +43,12 @@ TEST(RestoreFields, LayoutCheckColumn) {
         LineLayout layout;
         bool matches;
     };
+    // The General, QRP and SKM checks refusing other lines are
+    // Restore.LineOfAnotherLayoutLeavesEditModeAgain's.
     const Case cases[] = {
-        {kGeneral, LineLayout::General, true},
-        {kQrp, LineLayout::Qrp, true},
-        {kSkm, LineLayout::Skm, true},
-        {kSwl, LineLayout::Swl, true},
-        {kQrp, LineLayout::General, false},
-        {kGeneral, LineLayout::Qrp, false},
-        {kGeneral, LineLayout::Skm, false},
-        {kSkm, LineLayout::Nmark, false},
-        {kGeneral, LineLayout::Swl, false},
-        {kSwl, LineLayout::General, false},
-        {col(kGeneral, 1, 40), LineLayout::General, false},
+        {kGeneral, LineLayout::General, true}, {kQrp, LineLayout::Qrp, true},
+        {kSkm, LineLayout::Skm, true},         {kSwl, LineLayout::Swl, true},
+        {kSkm, LineLayout::Nmark, false},      {kGeneral, LineLayout::Swl, false},
         {"", LineLayout::Swl, false},
     };
     for (const Case& c : cases) EXPECT_EQ(layout_matches(c.line, c.layout), c.matches) << c.line;

@@ -51,19 +51,16 @@ TEST(CrashRecovery, TheNewestOfWorkingLogSaveAndBackupWins) {
         std::size_t qsos;
         const char* told;  // the file the message names; nullptr: no message
     };
+    // clang-format off
     const Case cases[] = {
         {"STOP was last: nothing to restore", 1, 5, 6, {a, b}, 1, nullptr},
         {"killed after a QSO: the .save is newer", 5, 1, 2, {a, b}, 2, "tmp_log_145 MHz.save"},
         {"killed between backup and .save", 5, 2, 1, {a, b, c}, 3, "backup_145 MHz.dat"},
-        {"power cut inside a backup record",
-         5,
-         2,
-         1,
-         {a, b, c, "2024-05-04/12:00:00=XX4"},
-         3,
+        {"power cut inside a backup record", 5, 2, 1, {a, b, c, "2024-05-04/12:00:00=XX4"}, 3,
          "backup_145 MHz.dat"},
         {"no working log at all", -1, 1, 2, {a, b}, 2, "tmp_log_145 MHz.save"},
     };
+    // clang-format on
     for (const Case& k : cases) {
         SCOPED_TRACE(k.what);
         Home h;
@@ -104,26 +101,17 @@ TEST(CrashRecovery, DamagedFilesGiveWayToTheMostCompleteLog) {
         std::size_t qsos;          // the first ones of `log`
         std::vector<Text> told;
     };
+    // clang-format off
     const Case cases[] = {
-        {"a .save cut in half: the working log and the backup give all",
-         leading(log, 12),
-         cut_log(log, 7),
-         log,
-         14,
-         {hu(u8"12 QSO a(z) tmp_log.dat file-ból"), hu(u8"2 QSO a(z) backup_145 MHz.dat file-ból")}},
-        {"the cut-off last line of the .save is no QSO",
-         leading(log, 1),
-         cut_log(leading(log, 3), 2),
-         {},
-         2,
-         {hu(u8"2 QSO a(z) tmp_log_145 MHz.save file-ból")}},
-        {"a whole .save with fewer QSOs: deleted ones stay deleted",
-         leading(log, 3),
-         log_file_text(kHeader, leading(log, 2)),
-         leading(log, 3),
-         2,
-         {hu(u8"2 QSO a(z) tmp_log_145 MHz.save file-ból")}},
+        {"a .save cut in half: the working log and the backup give all", leading(log, 12), cut_log(log, 7), log,
+         14, {hu(u8"12 QSO a(z) tmp_log.dat file-ból"), hu(u8"2 QSO a(z) backup_145 MHz.dat file-ból")}},
+        {"the cut-off last line of the .save is no QSO", leading(log, 1), cut_log(leading(log, 3), 2), {},
+         2, {hu(u8"2 QSO a(z) tmp_log_145 MHz.save file-ból")}},
+        {"a whole .save with fewer QSOs: deleted ones stay deleted", leading(log, 3),
+         log_file_text(kHeader, leading(log, 2)), leading(log, 3),
+         2, {hu(u8"2 QSO a(z) tmp_log_145 MHz.save file-ból")}},
     };
+    // clang-format on
     for (const Case& k : cases) {
         SCOPED_TRACE(k.what);
         Home h;

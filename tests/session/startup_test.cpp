@@ -21,9 +21,6 @@ using testing::Home;
 using testing::Started;
 
 const Text kLine1 = testing::general("XX1AAA");
-const Text kLine2 =
-    "2016-07-23/11:31:00=XX2BBB              =059/0002/JN97AA/.=059/0002=SSB=F=00010/00010=00002=   "
-    "           =145 MHz=";
 
 TEST(Start, CreatesEveryFolderAndTheDefaultRuleFiles) {
     Started st;
@@ -58,15 +55,10 @@ TEST(Start, DefaultsOfTheWindow) {
     st.start();
     const Session& s = st.s;
     EXPECT_EQ(s.qso.log_sorszam_text, "00001");
-    EXPECT_EQ(s.qso.edit_sorszam_text, "00000");
     EXPECT_EQ(s.qso.band_text, "145 MHz");
     EXPECT_EQ(s.sheet.tx_PBand, "");  // "2m" by the defaults, then the start clears the sheet
     EXPECT_EQ(s.ido_eltolas_combo.text(), "-1");
-    EXPECT_EQ(s.keyer.settings.wpm_combo.text(), "15 WPM");
-    EXPECT_EQ(s.keyer.settings.billentyuzo_port_combo.size(), 15);
     EXPECT_EQ(s.keyer.settings.billentyuzo_port_combo.text(), "COM1");
-    EXPECT_EQ(s.auto_mentes_combo.text(), hu(u8"Nincs automatikus mentés"));
-    EXPECT_EQ(s.keyer.cw_messages[11], "-----");
     EXPECT_TRUE(s.real_time_check);
     EXPECT_EQ(s.panel, Panel::Log);
 }
@@ -79,19 +71,6 @@ TEST(Start, MissingKeyerIsReportedAndDisablesCalling) {
     EXPECT_EQ(st.fakes.ui.messages[0], hu(u8"Nem találtam billentyűzőt a COM1 porton!"));
     EXPECT_FALSE(st.s.view["log_hivas_keret"].enabled);
     EXPECT_FALSE(st.s.view["usb_valasz_text"].visible);
-}
-
-TEST(Start, ContinuesThePreviousLogAndItsNumbers) {
-    Home st;
-    fs::create_directories(st.system_file(""));
-    std::ofstream(st.system_file("tmp_log.dat"), std::ios::binary)
-        << "Log records:\r\nHA5XX,JN97AA,OPNAME,2,14,0 ,,1,BUDAPEST,1,,0\r\n" + kLine1 + "\r\n" + kLine2 +
-               "\r\nEnd\r\n";
-    st.start();
-    ASSERT_EQ(st.s.log_lista.size(), 2u);
-    EXPECT_EQ(st.s.log_lista.at(1), kLine2);
-    EXPECT_EQ(st.s.qso.log_sorszam_text, "00003");
-    EXPECT_TRUE(st.fakes.ui.messages.empty());
 }
 
 TEST(Start, ARestartInSsbShowsTheVoiceMessagesAndTheRedTimeAtOnce) {
@@ -327,18 +306,6 @@ TEST(MainButtons, ReportNeedsALogAndPanelsSwitch) {
     EXPECT_EQ(st.s.panel, Panel::Log);
     EXPECT_EQ(st.s.qso.kapott_riport_text, "599");
     EXPECT_EQ(st.s.qso.kuldott_sorszam_text, "1");
-}
-
-TEST(DataSheet, RefreshTakesDatesAndBandFromTheLog) {
-    Started st;
-    st.s.log_lista.add(kLine1);
-    st.s.log_lista.add("2016-07-24" + kLine2.substr(10));
-    st.s.station.QRA_text = "JN97AA";
-    frissites_rutin(st.s);
-    EXPECT_EQ(st.s.sheet.tx_TDate_1, "2016-07-23");
-    EXPECT_EQ(st.s.sheet.tx_TDate_2, "2016-07-24");
-    EXPECT_EQ(st.s.sheet.tx_PBand, "145 MHz");
-    EXPECT_EQ(st.s.sheet.tx_PWWLo, "JN97AA");
 }
 
 TEST(Colouring, ConfiguredOwnCallsAreBlack) {
