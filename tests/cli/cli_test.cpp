@@ -1,38 +1,55 @@
-// loxar-cli as a script or an organiser calls it: exit codes and the prepared home.
+// loxar-cli as a script or an organiser calls it: exit codes, the prepared home, and the commands
+// that need no log: dxcc against the shipped country file, qrb for two locators.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <string>
 
-#include "model/file_io.hpp"
+#include "cli/cli_home.hpp"
 #include "model/home_lock.hpp"
-#include "support/run_cli.hpp"
-#include "support/temp_home.hpp"
 
 namespace {
 
 using loxar::testing::CliRun;
+using loxar::testing::kErrors;
 
 CliRun run(const std::string& args, const char* streams = "2>/dev/null") {
     return loxar::testing::run_cli(args, streams);
 }
 
+std::string home_option(const loxar::testing::TempHome& h) {
+    return " --home '" + h.path().string() + "'";
+}
+
 TEST(Cli, ExitCodes) {
-    struct Case {
-        const char* args;
-        int status;
-    };
-    const Case cases[] = {{"--help", 0},
-                          {"", 2},
-                          {"nosuch", 2},
-                          {"init --bogus", 2},
-                          {"init --home", 2},
-                          {"keybox --help", 0},
-                          {"keybox --slow soon", 2},
-                          {"keybox --recount", 2}};
-    for (const auto& c : cases) EXPECT_EQ(run(c.args).status, c.status) << c.args;
+    for (const char* args :
+         {"--help", "keybox --help", "dxcc --help", "qrb --help", "export --help", "qra-merge --help"}) {
+        EXPECT_EQ(run(args).status, 0) << args;
+    }
+    // Usage errors.
+    for (const char* args : {"",
+                             "nosuch",
+                             "init --bogus",
+                             "init --home",
+                             "keybox --slow soon",
+                             "keybox --recount",
+                             "dxcc",
+                             "dxcc HA5KDR DL1ABC",
+                             "dxcc HA5KDR -o x",
+                             "qrb",
+                             "qrb JN97MM",
+                             "qrb JN97MM KN08AA JN97AA",
+                             "qrb JN97MM KN08AA --multiplier",
+                             "qrb JN97MM KN08AA --multiplier x",
+                             "qrb JN97MM KN08AA --multiplier 40000",
+                             "qrb JN97MM KN08AA -o out.txt",
+                             "qrb JN97MM KN08AA --bogus",
+                             "export",
+                             "qra-merge",
+                             "stats"}) {
+        EXPECT_EQ(run(args).status, 2) << args;
+    }
 }
 
 TEST(Cli, VersionIsTheProjectVersion) {
@@ -67,7 +84,7 @@ TEST(Cli, CommandsThatWriteIntoARunningWindowsHomeAreRefused) {
     const Case refused[] = {{"init --home '" + h + "'", {}},
                             {score + " -o '" + h + "/LOG/uj.log'", home.path() / "LOG" / "uj.log"}};
     for (const Case& c : refused) {
-        const CliRun r = run(c.args, "2>&1 >/dev/null");
+        const CliRun r = run(c.args, kErrors);
         EXPECT_EQ(r.status, 1) << c.args;
         EXPECT_NE(r.out.find("A Loxar már fut ezzel a mappával: " + h +
                              " (folyamat: " + std::to_string(::getpid()) + ", loxar)"),
@@ -90,6 +107,79 @@ TEST(Cli, CommandsThatWriteIntoARunningWindowsHomeAreRefused) {
 
 TEST(Cli, UnusableHomeIsRefused) {
     EXPECT_EQ(run("init --home /proc/loxar").status, 1);
+}
+
+// The lookup itself is tested on its own; these pin the shipped file and the printed fields.
+TEST(DxccCli, WellKnownCallsInTheShippedFile) {
+    loxar::testing::TempHome home;
+    struct Case {
+        const char* call;
+        const char* out;
+    };
+    const Case cases[] = {
+        {"HA5KDR", "239\tHungary\tEU\t28\n"},
+        {"ha5kdr", "239\tHungary\tEU\t28\n"},  // typed in lower case
+        {"K1ABC", "291\tUnited States\tNA\t6;7;8\n"},
+        // Exceptions inside a wider prefix: the more specific line wins.
+        {"UA2FZ", "126\tKaliningrad\tEU\t29\n"},
+        {"UA3AAA", "054\tRussia\tEU\t19;20;29;30\n"},
+        {"KH6XX", "110\tHawaii\tOC\t61\n"},
+        {"VK9NS", "189\tNorfolk Island\tOC\t60\n"},
+        {"HB0XX", "251\tLiechtenstein\tEU\t28\n"},
+    };
+    for (const Case& c : cases) {
+        CliRun r = run(std::string("dxcc ") + c.call + home_option(home));
+        EXPECT_EQ(r.status, 0) << c.call;
+        EXPECT_EQ(r.out, c.out) << c.call;
+    }
+}
+
+TEST(DxccCli, NoCountryIsRefused) {
+    loxar::testing::TempHome home;
+    CliRun out = run("dxcc QQ1XX" + home_option(home));
+    EXPECT_EQ(out.status, 1);
+    EXPECT_EQ(out.out, "");
+    EXPECT_EQ(run("dxcc QQ1XX" + home_option(home), kErrors).out, "Unknown DXCC: QQ1XX\n");
+}
+
+TEST(DxccCli, TheOperatorsOwnFileIsUsedAndKept) {
+    loxar::testing::TempHome home;
+    const auto file = home.path() / "SYSTEM" / "dxcc_list.txt";
+    std::filesystem::create_directories(file.parent_path());
+    const std::string own = "239,HA,Hungary,EU,28,15,HA\r\nbroken line\r\n007,HA5,Budapest,EU,28,15,HA5\r\n";
+    ASSERT_TRUE(loxar::write_file_atomic(file, own));
+    EXPECT_EQ(run("dxcc HA5KDR" + home_option(home)).out, "007\tBudapest\tEU\t28\n");
+    const std::string err = run("dxcc HA1A" + home_option(home), kErrors).out;
+    EXPECT_NE(err.find("2. sor"), std::string::npos);
+    EXPECT_EQ(loxar::read_file(file), own);
+}
+
+// The distances and bearings are tested with the locators; these pin the three printed fields.
+TEST(QrbCli, PrintsTheFieldsOfTheLogPanel) {
+    struct Case {
+        const char* args;
+        const char* out;
+    };
+    const Case cases[] = {
+        {"JN97MM KN08AA", "00093 00093 53\n"},
+        {"JN97MM KN08AA --multiplier 3", "00093 00279 53\n"},
+        {"--multiplier 32767 JN97MM PM95TQ", "09034 296017078 45\n"},
+        {"jn97mm JN97MM --multiplier 2", "00005 00010 0\n"},
+        {"JN97MM AA00AA", "00000 00000 -\n"},
+    };
+    for (const auto& c : cases) {
+        CliRun r = run(std::string("qrb ") + c.args);
+        EXPECT_EQ(r.status, 0) << c.args;
+        EXPECT_EQ(r.out, c.out) << c.args;
+    }
+}
+
+TEST(QrbCli, RefusesWhatIsNotALocator) {
+    for (const char* args : {"JN97MM JN97", "JN97 JN97MM", "JN97MM SN97AA", "JN97MM JN97AY"}) {
+        CliRun r = run(std::string("qrb ") + args, kErrors);
+        EXPECT_EQ(r.status, 1) << args;
+        EXPECT_EQ(r.out, "Hibás QRA formátum!\n") << args;
+    }
 }
 
 }  // namespace

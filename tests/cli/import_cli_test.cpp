@@ -5,27 +5,20 @@
 #include <fstream>
 #include <string>
 
-#include "model/file_io.hpp"
+#include "cli/cli_home.hpp"
 #include "session/log_file.hpp"
-#include "support/run_cli.hpp"
 #include "support/sample_lines.hpp"
-#include "support/temp_home.hpp"
 
 namespace loxar {
 namespace {
 
 namespace fs = std::filesystem;
 using testing::CliRun;
+using testing::kErrors;
+using testing::quoted;
 using testing::run_cli;
 
-constexpr const char* kErrors = "2>&1 >/dev/null";
-
-struct Files {
-    testing::TempHome home;
-    fs::path dir = home.path().parent_path();
-
-    std::string q(const fs::path& p) const { return "'" + p.string() + "'"; }
-    std::string home_arg() const { return " --home " + q(home.path()); }
+struct Files : testing::CliHome {
     fs::path file(const char* name, const Text& bytes) const {
         EXPECT_TRUE(write_file_atomic(dir / name, bytes));
         return dir / name;
@@ -54,13 +47,13 @@ TEST(ImportCli, OwnReportsComeBackAsTheSameQsos) {
     } cases[] = {{"EDIF", "IARU"}, {"HA-DX", "HADX"}};
     for (const auto& c : cases) {
         const fs::path report = f.dir / "report.txt";
-        ASSERT_EQ(run_cli(std::string("report ") + c.format + " " + f.q(log_file) + " -o " + f.q(report) +
-                          f.home_arg())
+        ASSERT_EQ(run_cli(std::string("report ") + c.format + " " + quoted(log_file) + " -o " +
+                          quoted(report) + f.home_arg())
                       .status,
                   0);
         const fs::path out = f.dir / "out.import";
-        const CliRun r =
-            run_cli("import " + f.q(report) + " --contest " + c.contest + " -o " + f.q(out) + f.home_arg());
+        const CliRun r = run_cli("import " + quoted(report) + " --contest " + c.contest + " -o " +
+                                 quoted(out) + f.home_arg());
         ASSERT_EQ(r.status, 0) << c.format;
         const LogFileRead back = read_log_file(out);
         ASSERT_TRUE(back.usable());
@@ -77,7 +70,8 @@ TEST(ImportCli, OutputFilterAndRefusals) {
     const fs::path adif = f.file("a.adi",
                                  "<CALL:4>DL1A<QSO_DATE:8>20240217<TIME_ON:4>1200<FREQ:5>7.025<EOR>"
                                  "<CALL:4>DL2A<QSO_DATE:8>20240217<TIME_ON:4>1201<FREQ:6>14.025<EOR>");
-    CliRun r = run_cli("import " + f.q(adif) + " --contest 'SILENT KEY MEM' --filter '7 MHz'" + f.home_arg());
+    CliRun r =
+        run_cli("import " + quoted(adif) + " --contest 'SILENT KEY MEM' --filter '7 MHz'" + f.home_arg());
     EXPECT_EQ(r.status, 0);
     const LogFileRead shown = parse_log_file(r.out);
     ASSERT_EQ(shown.qso_count(), 1u);
@@ -95,15 +89,15 @@ TEST(ImportCli, OutputFilterAndRefusals) {
         Text message;
     } cases[] = {
         {"import --help", 0, ""},
-        {"import " + f.q(adif), 2, ""},
-        {"import " + f.q(adif) + " --contest NOPE", 2, hu(u8"Ismeretlen verseny típus: NOPE")},
-        {"import " + f.q(adif) + " --contest IARU --filter 3m", 2, hu(u8"Ismeretlen szűrő: 3m")},
-        {"import " + f.q(unknown) + " --contest IARU", 1, hu(u8"Ismeretlen formátum!")},
+        {"import " + quoted(adif), 2, ""},
+        {"import " + quoted(adif) + " --contest NOPE", 2, hu(u8"Ismeretlen verseny típus: NOPE")},
+        {"import " + quoted(adif) + " --contest IARU --filter 3m", 2, hu(u8"Ismeretlen szűrő: 3m")},
+        {"import " + quoted(unknown) + " --contest IARU", 1, hu(u8"Ismeretlen formátum!")},
         // Read past the first chunk, any size: the NUL bytes far into it are still found.
-        {"import " + f.q(huge) + " --contest IARU", 1,
+        {"import " + quoted(huge) + " --contest IARU", 1,
          hu(u8"A file bináris adatot tartalmaz, nem importálható!")},
-        {"import " + f.q(empty) + " --contest IARU", 1, hu(u8"Nincs mit feldolgozni!")},
-        {"import " + f.q(binary) + " --contest IARU", 1,
+        {"import " + quoted(empty) + " --contest IARU", 1, hu(u8"Nincs mit feldolgozni!")},
+        {"import " + quoted(binary) + " --contest IARU", 1,
          hu(u8"A file bináris adatot tartalmaz, nem importálható!")},
     };
     for (const auto& c : cases) {

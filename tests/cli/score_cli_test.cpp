@@ -4,34 +4,21 @@
 #include <filesystem>
 #include <string>
 
-#include "model/file_io.hpp"
-#include "support/run_cli.hpp"
+#include "cli/cli_home.hpp"
 #include "support/sample_lines.hpp"
-#include "support/temp_home.hpp"
 
 namespace loxar {
 namespace {
 
 using T = ContestType;
 using testing::CliRun;
+using testing::kErrors;
 using testing::line_of;
 using testing::Worked;
 
-// A home and a log file beside it.
-struct LogFile {
-    testing::TempHome home;
-    std::filesystem::path file = home.path().parent_path() / "verseny.log";
-
-    // The header the window writes: own data, band 14, the contest type, automatic save on.
-    void write(T type, const std::vector<Text>& lines, bool end = true) {
-        Text t = "Log records:\r\nHA5KDR,JN97MM,OP,2,14," + std::to_string(static_cast<int>(type)) +
-                 ",BP,1,BUDAPEST,1,TESZT,1\r\n";
-        for (const Text& l : lines) t += l + "\r\n";
-        if (end) t += "End\r\n";
-        ASSERT_TRUE(write_file_atomic(file, t));
-    }
+struct LogFile : testing::CliHome {
     std::string args(const std::string& extra = "") const {
-        return "score '" + file.string() + "' --home '" + home.path().string() + "'" + extra;
+        return "score " + testing::quoted(log) + home_arg() + extra;
     }
 };
 
@@ -71,7 +58,7 @@ TEST(ScoreCli, TotalsAfterLoadingAsTheWindowDoes) {
     };
     for (const Case& c : cases) {
         LogFile f;
-        f.write(c.type, c.lines);
+        f.write_log(c.type, c.lines);
         const CliRun r = testing::run_cli(f.args());
         EXPECT_EQ(r.status, 0) << c.what;
         EXPECT_EQ(r.out, c.out) << c.what;
@@ -84,14 +71,14 @@ TEST(ScoreCli, RecountRunsTheRecountButton) {
     LogFile f;
     Worked a = qso("HA5KDR", "1", "00010", "20");
     a.num = "00009";
-    f.write(T::CqwwVhf, {line_of(T::CqwwVhf, a)});
+    f.write_log(T::CqwwVhf, {line_of(T::CqwwVhf, a)});
     const CliRun out = testing::run_cli(f.args(" --recount"));
     EXPECT_EQ(out.status, 0);
     EXPECT_EQ(out.out, "Verseny: CQWW-VHF\nQSO: 1\nÖsszpontszám: 20\n");
-    const CliRun err = testing::run_cli(f.args(" --recount"), "2>&1 >/dev/null");
+    const CliRun err = testing::run_cli(f.args(" --recount"), kErrors);
     EXPECT_EQ(err.out, "A jegyzőkönyv készítésnél kerül kiértékelésre!\n");
 
-    f.write(T::RhOb, {line_of(T::RhOb, qso("HA5A")), line_of(T::RhOb, qso("HA5A"))});
+    f.write_log(T::RhOb, {line_of(T::RhOb, qso("HA5A")), line_of(T::RhOb, qso("HA5A"))});
     EXPECT_EQ(testing::run_cli(f.args(" --recount")).out,
               "Verseny: RH-OB\nQSO: 2\nÖsszpontszám: 2\nSzámláló: N:001 Q:002 M:001\n");
 }
@@ -99,9 +86,9 @@ TEST(ScoreCli, RecountRunsTheRecountButton) {
 TEST(ScoreCli, OutputIsTheScoredLogAndLoadsBackWithTheSameTotal) {
     LogFile f;
     // The stored markers are stale; the scored copy carries the worked-out ones.
-    f.write(T::Hadx, {line_of(T::Hadx, qso("DL1ABC")), line_of(T::Hadx, qso("DL2XYZ", "1", "DX/--")),
-                      line_of(T::Hadx, qso("HA5KDR"))});
-    const std::filesystem::path out = f.home.path().parent_path() / "ujraertekelt.log";
+    f.write_log(T::Hadx, {line_of(T::Hadx, qso("DL1ABC")), line_of(T::Hadx, qso("DL2XYZ", "1", "DX/--")),
+                          line_of(T::Hadx, qso("HA5KDR"))});
+    const std::filesystem::path out = f.dir / "ujraertekelt.log";
     const CliRun scored = testing::run_cli(f.args(" --recount -o '" + out.string() + "'"));
     EXPECT_EQ(scored.status, 0);
     const auto written = read_file(out);
@@ -109,11 +96,11 @@ TEST(ScoreCli, OutputIsTheScoredLogAndLoadsBackWithTheSameTotal) {
     EXPECT_EQ(written->substr(0, 14), "Log records:\r\n");
     EXPECT_EQ(written->substr(written->size() - 5), "End\r\n");
     LogFile again;
-    std::filesystem::copy_file(out, again.file);
+    std::filesystem::copy_file(out, again.log);
     EXPECT_EQ(testing::run_cli(again.args()).out, scored.out);
 
     const CliRun refused =
-        testing::run_cli(f.args(" -o '" + f.home.path().string() + "/NINCS/x.log'"), "2>&1 >/dev/null");
+        testing::run_cli(f.args(" -o '" + f.home.path().string() + "/NINCS/x.log'"), kErrors);
     EXPECT_EQ(refused.status, 1);
     EXPECT_NE(refused.out.find("Nem sikerült menteni: "), std::string::npos);
 }
@@ -131,10 +118,10 @@ TEST(ScoreCli, RefusedFiles) {
     };
     for (const Case& c : cases) {
         LogFile f;
-        ASSERT_TRUE(write_file_atomic(f.file, c.contents));
+        ASSERT_TRUE(write_file_atomic(f.log, c.contents));
         EXPECT_EQ(testing::run_cli(f.args()).status, 1) << c.what;
         EXPECT_EQ(testing::run_cli(f.args()).out, "") << c.what;
-        EXPECT_EQ(testing::run_cli(f.args(), "2>&1 >/dev/null").out, c.message) << c.what;
+        EXPECT_EQ(testing::run_cli(f.args(), kErrors).out, c.message) << c.what;
     }
     LogFile missing;
     EXPECT_EQ(testing::run_cli(missing.args()).status, 1);
@@ -142,8 +129,8 @@ TEST(ScoreCli, RefusedFiles) {
 
 TEST(ScoreCli, Usage) {
     LogFile f;
-    f.write(T::Iaru, {});
-    const std::string home = " --home '" + f.home.path().string() + "'";
+    f.write_log(T::Iaru, {});
+    const std::string home = f.home_arg();
     struct Case {
         std::string args;
         int status;

@@ -1,13 +1,10 @@
 // A short contest of each family typed into the window: contest type, mode and own data chosen in
 // their widgets, "Új verseny", then QSOs from the keyboard alone; the lines and the score it shows.
-#include <QApplication>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
-#include <QTimer>
 #include <utility>
 #include <vector>
 
@@ -93,66 +90,12 @@ const Family kFamilies[] = {
      ""},
 };
 
-// Answers every yes/no question with yes and closes every message box, noting what each said,
-// so that an unexpected message fails the test instead of hanging it.
-class Dialogs {
-public:
-    Dialogs() {
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (!modal || !modal->isVisible()) return;
-            if (auto* yes = modal->findChild<QPushButton*>("igen_cmd")) {
-                ++questions;
-                yes->click();
-                return;
-            }
-            const auto* label = modal->findChild<QLabel*>("qt_msgbox_label");
-            messages << (label ? label->text() : modal->objectName());
-            modal->close();
-        });
-        timer_.start(10);
-    }
-    int questions = 0;
-    QStringList messages;
-
-private:
-    QTimer timer_;
-};
-
 struct Contest : testing::StartedWindow {
-    void choose(const char* combo, const QString& item) {
-        auto* c = find<QComboBox>(combo);
-        const int index = c->findText(item);
-        if (index < 0) qFatal("no item %s in %s", qPrintable(item), combo);
-        c->setCurrentIndex(index);
-        emit c->activated(index);
-    }
     void fill(const char* field, const char* text) {
         auto* e = find<QLineEdit>(field);
         e->setFocus();
         e->selectAll();
         QTest::keyClicks(e, QString::fromUtf8(text));
-    }
-    // Keys go to whichever field has the focus, as when the operator types.
-    static void type(const char* keys) {
-        QString word;
-        auto flush = [&word] {
-            if (!word.isEmpty()) QTest::keyClicks(QApplication::focusWidget(), word);
-            word.clear();
-        };
-        for (const char* k = keys; *k; ++k) {
-            if (*k == ' ' || *k == '\n') {
-                flush();
-                QTest::keyClick(QApplication::focusWidget(), *k == ' ' ? Qt::Key_Space : Qt::Key_Return);
-            } else {
-                word += QLatin1Char(*k);
-            }
-        }
-        flush();
-    }
-    QString line(int row) const {
-        auto* model = find<QListView>("log_lista")->model();
-        return model->index(row, 0).data().toString();
     }
 };
 
@@ -175,7 +118,7 @@ private slots:
         QFETCH(int, family);
         const Family& f = kFamilies[family];
         Contest win;
-        Dialogs dialogs;
+        testing::Modals dialogs(true);  // yes to every question
 
         win.choose("szabaly_combo", QString::fromUtf8(f.type));
         win.choose("mod_combo", QString::fromUtf8(f.mode));
@@ -193,12 +136,12 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(win.w.get()));
 
         win.find<QLineEdit>("kapott_hivojel_text")->setFocus();
-        for (const char* keys : f.qsos) Contest::type(keys);
+        for (const char* keys : f.qsos) win.type(keys);
 
-        QCOMPARE(dialogs.messages, QStringList());
+        QCOMPARE(dialogs.seen, QStringList());
         QCOMPARE(win.find<QListView>("log_lista")->model()->rowCount(), int(f.lines.size()));
         for (int row = 0; row < int(f.lines.size()); ++row) {
-            QCOMPARE(cut(win.line(row), f.columns), QString::fromUtf8(f.lines[row]));
+            QCOMPARE(cut(win.item("log_lista", row), f.columns), QString::fromUtf8(f.lines[row]));
         }
         QCOMPARE(win.find<QLineEdit>("ossz_pontszam_text")->text(), QString::fromUtf8(f.total));
         QCOMPARE(win.find<QLabel>("qso_label")->text(), QString::fromUtf8(f.counter));

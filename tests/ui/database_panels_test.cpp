@@ -2,7 +2,6 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QListView>
-#include <QMessageBox>
 #include <QPushButton>
 
 #include "model/file_io.hpp"
@@ -12,23 +11,6 @@
 
 using namespace loxar;
 
-namespace {
-
-// Answers the next file chooser with `name`, and closes the message box that follows when told.
-void choose(const QString& name, bool message_follows = false) {
-    testing::when_modal_opens([name, message_follows](QWidget* chooser) {
-        if (message_follows) testing::when_modal_opens([](QWidget* box) { box->close(); });
-        chooser->findChild<QLineEdit*>("destination_nev")->setText(name);
-        chooser->findChild<QPushButton*>("oke")->click();
-    });
-}
-
-void type(const char* keys) {
-    QTest::keyClicks(QApplication::focusWidget(), QString::fromUtf8(keys));
-}
-
-}  // namespace
-
 class DatabasePanelsTest : public QObject {
     Q_OBJECT
 private slots:
@@ -37,27 +19,25 @@ private slots:
         win.find<QPushButton>("main_cmd_3")->click();
         auto* call = win.find<QLineEdit>("lista_hivojel_text");
         call->setFocus();
-        type("ha1");
+        win.type("ha1");
         QTest::sendKeyEvent(QTest::Click, call, Qt::Key_Aacute, QStringLiteral("á"), Qt::NoModifier);
-        type("b ");
+        win.type("b ");
         QCOMPARE(call->text(), QStringLiteral("HA1AB"));
         QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("lista_qra_text_0"));
-        type("jn97aa ");
-        type("kn08bb");
-        type("<");  // rotated left: the first locator goes last
+        win.type("jn97aa kn08bb<");  // rotated left: the first locator goes last
         QCOMPARE(win.find<QLineEdit>("lista_qra_text_0")->text(), QStringLiteral("KN08BB"));
         QCOMPARE(win.find<QLineEdit>("lista_qra_text_3")->text(), QStringLiteral("JN97AA"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         auto* list = win.find<QListView>("hivojel_qra_lista");
         QCOMPARE(list->model()->rowCount(), 1);
 
-        choose(QStringLiteral("proba"), true);
+        testing::answer_chooser(QStringLiteral("proba"), true);
         win.find<QPushButton>("hivojel_lista_cmd_0")->click();
         QCOMPARE(read_file(win.home / "SYSTEM" / "proba.qra").value_or(""),
                  Text("QRA lista\r\nHA1AB;KN08BB,JN97AA;NONE;NONE;NONE;Nem;000\r\n"));
 
         // A name that cannot be read leaves the unsaved list alone.
-        choose(QStringLiteral("nincs"), true);
+        testing::answer_chooser(QStringLiteral("nincs"), true);
         win.find<QPushButton>("hivojel_lista_cmd_1")->click();
         QCOMPARE(list->model()->rowCount(), 1);
 
@@ -66,7 +46,7 @@ private slots:
         QTest::keyClick(list, Qt::Key_Delete, Qt::ShiftModifier);
         QCOMPARE(list->model()->rowCount(), 0);
 
-        choose(QStringLiteral("proba"));  // the window's ".qra" completes the name
+        testing::answer_chooser(QStringLiteral("proba"));  // the window's ".qra" completes the name
         win.find<QPushButton>("hivojel_lista_cmd_1")->click();
         QCOMPARE(list->model()->rowCount(), 1);
         emit list->doubleClicked(list->model()->index(0, 0));
@@ -87,7 +67,7 @@ private slots:
             write_file_atomic(win.home / "TEMP" / "verseny.SUM",
                               hu(u8"Összesítő:") + kCrLf + first + kCrLf + second + kCrLf + "End" + kCrLf));
         win.find<QPushButton>("main_cmd_7")->click();
-        choose(QStringLiteral("verseny.SUM"));
+        testing::answer_chooser(QStringLiteral("verseny.SUM"));
         win.find<QPushButton>("osszesito_beolvasas_cmd")->click();
         auto* list = win.find<QListView>("osszesito_lista");
         QCOMPARE(list->model()->rowCount(), 2);

@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTreeView>
 #include <memory>
@@ -19,6 +18,8 @@
 using loxar::DialogVars;
 using loxar::FileChooserDialog;
 using loxar::testing::click_in_next_modal;
+using loxar::testing::columns;
+using loxar::testing::row;
 using loxar::testing::when_modal_opens;
 
 namespace {
@@ -51,25 +52,14 @@ QStringList texts(const QListWidget* list) {
     return out;
 }
 
-// Answers message boxes that open while it lives and records their texts. Owning the timer
-// here (instead of a helper that may outlive the test) keeps a late tick away from other tests.
-class MessageBoxWatcher {
-public:
-    MessageBoxWatcher() {
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                seen_ << box->text();
-                box->accept();
-            }
-        });
-        timer_.start(0);
-    }
-    QStringList seen() const { return seen_; }
-
-private:
-    QTimer timer_;
-    QStringList seen_;
-};
+// What the caller hands the chooser: mode (0 confirm, 1 pick, 2 name), extension, directory.
+DialogVars call(int mode, const QString& extension, const QString& directory) {
+    DialogVars d;
+    d.chooser_mode = static_cast<short>(mode);
+    d.chooser_extension = t(extension);
+    d.chooser_directory = t(directory);
+    return d;
+}
 
 // The chooser with a scripted answer to the overwrite question.
 struct Chooser {
@@ -101,49 +91,16 @@ class DialogsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void yes_no_clears_the_answer_on_every_opening() {
-        DialogVars d;
-        d.question_number = 7;
-        click_in_next_modal("igen_cmd");
-        loxar::run_igen_nem(nullptr, d, {});
-        QCOMPARE(q(d.dialog_answer), QString("OK"));
-        click_in_next_modal("nem_cmd");
-        loxar::run_igen_nem(nullptr, d, {});
-        QCOMPARE(q(d.dialog_answer), QString());
-    }
-
+    // The fixed questions come from a table; its two ends show it is wired in.
     void yes_no_shows_the_question_of_its_number_data() {
-        QTest::addColumn<int>("number");
-        QTest::addColumn<QString>("free_text");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("1") << 1 << ""
-                           << "Create a new database?";
-        QTest::newRow("2") << 2 << ""
-                           << "Kilép?";
-        QTest::newRow("3") << 3 << ""
-                           << "File létezik, felülírjam?";
-        QTest::newRow("4") << 4 << ""
-                           << "Folytassam?";
-        QTest::newRow("5") << 5 << ""
-                           << "Create a new contest form?";
-        QTest::newRow("6") << 6 << ""
-                           << "Select station(s) for database?";
-        QTest::newRow("7") << 7 << ""
-                           << "Töröljem?";
-        QTest::newRow("8") << 8 << ""
-                           << "Folytassam";
-        QTest::newRow("9 free text") << 9 << "Dupla QSO, Folytatja?"
-                                     << "Dupla QSO, Folytatja?";
-        QTest::newRow("9 two lines") << 9 << "Elmentette?\r\nBiztos?"
-                                     << "Elmentette?\nBiztos?";
-        QTest::newRow("10") << 10 << ""
-                            << "Select link(s) for database?";
-        QTest::newRow("0 none") << 0 << "ignored"
-                                << "";
-        QTest::newRow("11 none") << 11 << "ignored"
-                                 << "";
-        QTest::newRow("-1 none") << -1 << "ignored"
-                                 << "";
+        columns<int, QString, QString>("number", "free_text", "shown");
+        row("1, first fixed", 1, "", "Create a new database?");
+        row("10, last fixed", 10, "", "Select link(s) for database?");
+        row("9 free text", 9, "Dupla QSO, Folytatja?", "Dupla QSO, Folytatja?");
+        row("9 two lines", 9, "Elmentette?\r\nBiztos?", "Elmentette?\nBiztos?");
+        row("0 none", 0, "ignored", "");
+        row("11 none", 11, "ignored", "");
+        row("-1 none", -1, "ignored", "");
     }
     void yes_no_shows_the_question_of_its_number() {
         QFETCH(int, number);
@@ -168,15 +125,14 @@ private slots:
     }
 
     void yes_no_answers_from_the_keyboard_data() {
-        QTest::addColumn<QList<int>>("keys");
-        QTest::addColumn<QString>("answer");
-        QTest::newRow("Enter is no") << QList<int>{Qt::Key_Return} << "";
-        QTest::newRow("keypad Enter is no") << QList<int>{Qt::Key_Enter} << "";
-        QTest::newRow("Escape is no") << QList<int>{Qt::Key_Escape} << "";
-        QTest::newRow("I is yes") << QList<int>{Qt::Key_I} << "OK";
-        QTest::newRow("N is no") << QList<int>{Qt::Key_N} << "";
-        QTest::newRow("Tab to Igen, Enter") << QList<int>{Qt::Key_Tab, Qt::Key_Return} << "OK";
-        QTest::newRow("Space on Nem") << QList<int>{Qt::Key_Space} << "";
+        columns<QList<int>, QString>("keys", "answer");
+        row("Enter is no", QList<int>{Qt::Key_Return}, "");
+        row("keypad Enter is no", QList<int>{Qt::Key_Enter}, "");
+        row("Escape is no", QList<int>{Qt::Key_Escape}, "");
+        row("I is yes", QList<int>{Qt::Key_I}, "OK");
+        row("N is no", QList<int>{Qt::Key_N}, "");
+        row("Tab to Igen, Enter", QList<int>{Qt::Key_Tab, Qt::Key_Return}, "OK");
+        row("Space on Nem", QList<int>{Qt::Key_Space}, "");
     }
     void yes_no_answers_from_the_keyboard() {
         QFETCH(QList<int>, keys);
@@ -199,19 +155,12 @@ private slots:
     }
 
     void chooser_opens_by_mode_data() {
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<QString>("extension");
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<bool>("extension_shown");
-        QTest::addColumn<QString>("dotted");
-        QTest::newRow("pick") << 1 << "hdr"
-                              << "File select" << false << ".hdr";
-        QTest::newRow("name") << 2 << "hdr"
-                              << "Enter name" << true << ".hdr";
-        QTest::newRow("confirm") << 0 << "hdr"
-                                 << "File select" << false << ".hdr";
-        QTest::newRow("no extension") << 2 << ""
-                                      << "Enter name" << true << "";
+        columns<int, QString, QString, bool, QString>("mode", "extension", "title", "extension_shown",
+                                                      "dotted");
+        row("pick", 1, "hdr", "File select", false, ".hdr");
+        row("name", 2, "hdr", "Enter name", true, ".hdr");
+        row("confirm", 0, "hdr", "File select", false, ".hdr");
+        row("no extension", 2, "", "Enter name", true, "");
     }
     void chooser_opens_by_mode() {
         QFETCH(int, mode);
@@ -220,10 +169,7 @@ private slots:
         QFETCH(bool, extension_shown);
         QFETCH(QString, dotted);
         const QString home = home_with({"a.hdr"});
-        DialogVars d;
-        d.chooser_mode = static_cast<short>(mode);
-        d.chooser_extension = t(extension);
-        d.chooser_directory = t(home);
+        DialogVars d = call(mode, extension, home);
         d.chosen_path = "left over";
         Chooser c(d, "/nowhere");
         QVERIFY(c.dialog.windowTitle().endsWith(" (" + title + ")"));
@@ -242,8 +188,7 @@ private slots:
 
     void chooser_starts_in_the_program_directory_and_creates_nothing() {
         const QString home = home_with({"x.log"});
-        DialogVars d;
-        d.chooser_mode = 1;
+        DialogVars d = call(1, "", "");
         {
             Chooser c(d, home);
             QCOMPARE(c.dialog.current_directory(), home);
@@ -255,103 +200,53 @@ private slots:
         QCOMPARE(c.dialog.current_directory(), QString());
         QCOMPARE(c.find<QListWidget>("destination_lista")->count(), 0);
         // Without a directory a name cannot be placed: the operator is told and stays.
-        MessageBoxWatcher boxes;
+        loxar::testing::Modals boxes;
         c.type_name("abc");
         c.ok();
-        QCOMPARE(boxes.seen(), QStringList{"Select directory before!"});
+        QCOMPARE(boxes.seen, QStringList{"Select directory before!"});
         QVERIFY(c.dialog.isVisible());
         QCOMPARE(q(d.chosen_path), QString());
     }
 
+    // The path it hands back, and whether it asks before overwriting ("~" is the directory;
+    // old.log is there, and a confirming caller hands in its path).
     void chooser_builds_the_path_by_mode_data() {
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("caller_path");
-        QTest::addColumn<QString>("expected");  // "~" stands for the home directory
-        QTest::newRow("pick plain") << 1 << "abc.log"
-                                    << ""
-                                    << "~/abc.log";
-        QTest::newRow("pick trims") << 1 << "  abc.log "
-                                    << ""
-                                    << "~/abc.log";
-        QTest::newRow("name appends") << 2 << "abc"
-                                      << ""
-                                      << "~/abc.log";
-        QTest::newRow("name appends twice") << 2 << "abc.log"
-                                            << ""
-                                            << "~/abc.log.log";
-        QTest::newRow("confirm keeps caller") << 0 << "x"
-                                              << "/tmp/given.edi"
-                                              << "/tmp/given.edi";
-        QTest::newRow("confirm mode 5") << 5 << "x"
-                                        << "/tmp/other"
-                                        << "/tmp/other";
+        columns<int, QString, QString, QString, bool>("mode", "name", "answer", "expected", "asked");
+        row("pick plain", 1, "abc.log", "", "~/abc.log", false);
+        row("pick trims", 1, "  abc.log ", "", "~/abc.log", false);
+        row("pick never asks", 1, "old.log", "", "~/old.log", false);
+        row("name appends", 2, "abc", "", "~/abc.log", false);
+        row("name appends twice", 2, "abc.log", "", "~/abc.log.log", false);
+        row("name, exists, yes", 2, "old", "OK", "~/old.log", true);
+        row("name, exists, no", 2, "old", "", "", true);
+        row("confirm keeps caller, yes", 0, "x", "OK", "~/old.log", true);
+        row("confirm, exists, no", 0, "x", "", "", true);
+        row("mode 5 confirms", 5, "x", "OK", "~/old.log", true);
+        row("blank pick", 1, "", "OK", "", false);
+        row("blank name", 2, "   ", "OK", "", false);
+        row("blank confirm", 0, "", "OK", "", false);
     }
     void chooser_builds_the_path_by_mode() {
         QFETCH(int, mode);
         QFETCH(QString, name);
-        QFETCH(QString, caller_path);
-        QFETCH(QString, expected);
-        const QString home = home_with();
-        DialogVars d;
-        d.chooser_mode = static_cast<short>(mode);
-        d.chooser_extension = "log";
-        d.chooser_directory = t(home);
-        d.chosen_path = t(caller_path);
-        Chooser c(d, home);
-        c.type_name(name);
-        c.ok();
-        QCOMPARE(q(d.chosen_path), expected.replace("~", home));
-        QVERIFY(!c.dialog.isVisible());
-        QCOMPARE(c.dialog.result(), int(QDialog::Accepted));
-        QVERIFY(c.asked.empty());
-    }
-
-    void chooser_asks_before_overwriting_data() {
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("answer");
-        QTest::addColumn<bool>("asked");
-        QTest::addColumn<bool>("kept");
-        QTest::newRow("name, exists, yes") << 2 << "old"
-                                           << "OK" << true << true;
-        QTest::newRow("name, exists, no") << 2 << "old"
-                                          << "" << true << false;
-        QTest::newRow("name, new file") << 2 << "new"
-                                        << "" << false << true;
-        QTest::newRow("pick never asks") << 1 << "old.log"
-                                         << "" << false << true;
-        QTest::newRow("confirm, exists, no") << 0 << "x"
-                                             << "" << true << false;
-        QTest::newRow("confirm, exists, yes") << 0 << "x"
-                                              << "OK" << true << true;
-    }
-    void chooser_asks_before_overwriting() {
-        QFETCH(int, mode);
-        QFETCH(QString, name);
         QFETCH(QString, answer);
+        QFETCH(QString, expected);
         QFETCH(bool, asked);
-        QFETCH(bool, kept);
         const QString home = home_with({"old.log"});
-        DialogVars d;
-        d.chooser_mode = static_cast<short>(mode);
-        d.chooser_extension = "log";
-        d.chooser_directory = t(home);
-        d.chosen_path = t(home + "/old.log");  // what a confirming caller hands in
+        DialogVars d = call(mode, "log", home);
+        d.chosen_path = t(home + "/old.log");
         Chooser c(d, home, answer);
         c.type_name(name);
         c.ok();
+        QCOMPARE(q(d.chosen_path), expected.replace("~", home));
         QCOMPARE(c.asked == std::vector<short>{3}, asked);
-        QCOMPARE(!d.chosen_path.empty(), kept);
         QVERIFY(!c.dialog.isVisible());
+        if (!expected.isEmpty()) QCOMPARE(c.dialog.result(), int(QDialog::Accepted));
     }
 
     void chooser_overwrite_question_uses_the_yes_no_dialog_by_default() {
         const QString home = home_with({"old.edi"});
-        DialogVars d;
-        d.chooser_mode = 2;
-        d.chooser_extension = "edi";
-        d.chooser_directory = t(home);
+        DialogVars d = call(2, "edi", home);
         FileChooserDialog dialog(nullptr, d, home, {});
         dialog.findChild<QLineEdit*>("destination_nev")->setText("old");
         QString question;
@@ -365,36 +260,10 @@ private slots:
         QCOMPARE(d.question_number, short(3));
     }
 
-    void chooser_blank_name_closes_with_empty_path_data() {
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<QString>("name");
-        QTest::newRow("pick, empty") << 1 << "";
-        QTest::newRow("name, blanks") << 2 << "   ";
-        QTest::newRow("confirm, empty") << 0 << "";
-    }
-    void chooser_blank_name_closes_with_empty_path() {
-        QFETCH(int, mode);
-        QFETCH(QString, name);
-        const QString home = home_with({"a.log"});
-        DialogVars d;
-        d.chooser_mode = static_cast<short>(mode);
-        d.chooser_extension = "log";
-        d.chooser_directory = t(home);
-        d.chosen_path = t(home + "/a.log");
-        Chooser c(d, home, "OK");
-        c.type_name(name);
-        c.ok();
-        QCOMPARE(q(d.chosen_path), QString());
-        QVERIFY(!c.dialog.isVisible());
-        QVERIFY(c.asked.empty());
-    }
-
     void chooser_cancel_and_escape_clear_the_path() {
         const QString home = home_with();
         for (bool by_escape : {false, true}) {
-            DialogVars d;
-            d.chooser_mode = 0;
-            d.chooser_directory = t(home);
+            DialogVars d = call(0, "", home);
             d.chosen_path = "keep me";
             Chooser c(d, home);
             c.type_name("abc");
@@ -410,10 +279,7 @@ private slots:
 
     void chooser_enter_in_the_name_field_runs_ok_once() {
         const QString home = home_with({"abc.log"});
-        DialogVars d;
-        d.chooser_mode = 2;
-        d.chooser_extension = "log";
-        d.chooser_directory = t(home);
+        DialogVars d = call(2, "log", home);
         Chooser c(d, home, "OK");
         auto* name = c.find<QLineEdit>("destination_nev");
         name->setText("abc");
@@ -423,29 +289,22 @@ private slots:
     }
 
     void chooser_lists_only_files_of_its_extension_data() {
-        QTest::addColumn<QStringList>("files");
-        QTest::addColumn<QString>("extension");
-        QTest::addColumn<QStringList>("kept");
-        QTest::newRow("log") << QStringList{"a.log", "b.LOG", "c.log.bak", "log", "x.log", "d.adi"} << "log"
-                             << QStringList{"a.log", "b.LOG", "x.log"};
-        QTest::newRow("upper-case files")
-            << QStringList{"hang.WAV", "b.wav", "c.dat"} << "wav" << QStringList{"b.wav", "hang.WAV"};
-        QTest::newRow("upper-case extension")
-            << QStringList{"verseny.sum", "x.SUM", "y.txt"} << "SUM" << QStringList{"verseny.sum", "x.SUM"};
-        QTest::newRow("nothing matches") << QStringList{"a.txt", "b.cbr"} << "edi" << QStringList{};
-        QTest::newRow("empty list") << QStringList{} << "log" << QStringList{};
-        QTest::newRow("star keeps all")
-            << QStringList{"a.adi", "b.edi"} << "*" << QStringList{"a.adi", "b.edi"};
+        columns<QStringList, QString, QStringList>("files", "extension", "kept");
+        row("log", QStringList{"a.log", "b.LOG", "c.log.bak", "log", "x.log", "d.adi"}, "log",
+            QStringList{"a.log", "b.LOG", "x.log"});
+        row("upper-case files", QStringList{"hang.WAV", "b.wav", "c.dat"}, "wav",
+            QStringList{"b.wav", "hang.WAV"});
+        row("upper-case extension", QStringList{"verseny.sum", "x.SUM", "y.txt"}, "SUM",
+            QStringList{"verseny.sum", "x.SUM"});
+        row("nothing matches", QStringList{"a.txt", "b.cbr"}, "edi", QStringList{});
+        row("star keeps all", QStringList{"a.adi", "b.edi"}, "*", QStringList{"a.adi", "b.edi"});
     }
     void chooser_lists_only_files_of_its_extension() {
         QFETCH(QStringList, files);
         QFETCH(QString, extension);
         QFETCH(QStringList, kept);
         const QString home = home_with(files << "sub/");
-        DialogVars d;
-        d.chooser_mode = 1;
-        d.chooser_extension = t(extension);
-        d.chooser_directory = t(home);
+        DialogVars d = call(1, extension, home);
         Chooser c(d, home);
         QCOMPARE(texts(c.find<QListWidget>("destination_lista")), kept);
         c.find<QPushButton>("filter_cmd")->click();
@@ -456,10 +315,7 @@ private slots:
 
     void chooser_single_click_and_ok_take_the_file() {
         const QString home = home_with({"a.qra", "b.qra"});
-        DialogVars d;
-        d.chooser_mode = 1;
-        d.chooser_extension = "qra";
-        d.chooser_directory = t(home);
+        DialogVars d = call(1, "qra", home);
         Chooser c(d, home);
         QVERIFY(QTest::qWaitForWindowExposed(&c.dialog));
         auto* list = c.find<QListWidget>("destination_lista");
@@ -469,28 +325,13 @@ private slots:
     }
 
     void chooser_completes_a_typed_name_data() {
-        QTest::addColumn<QStringList>("files");
-        QTest::addColumn<QString>("extension");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("chosen");
-        QTest::newRow("extension added") << QStringList{"minta.qra"} << "qra"
-                                         << "minta"
-                                         << "minta.qra";
-        QTest::newRow("over a bare twin") << QStringList{"minta", "minta.qra"} << "qra"
-                                          << "minta"
-                                          << "minta.qra";
-        QTest::newRow("no such file yet") << QStringList{} << "log"
-                                          << "contest.2m"
-                                          << "contest.2m.log";
-        QTest::newRow("other case") << QStringList{"hang.WAV"} << "wav"
-                                    << "HANG"
-                                    << "hang.WAV";
-        QTest::newRow("other file as typed") << QStringList{"notes.txt"} << "qra"
-                                             << "notes.txt"
-                                             << "notes.txt";
-        QTest::newRow("any file") << QStringList{"a.adi"} << "*"
-                                  << "a"
-                                  << "a";
+        columns<QStringList, QString, QString, QString>("files", "extension", "typed", "chosen");
+        row("extension added", QStringList{"minta.qra"}, "qra", "minta", "minta.qra");
+        row("over a bare twin", QStringList{"minta", "minta.qra"}, "qra", "minta", "minta.qra");
+        row("no such file yet", QStringList{}, "log", "contest.2m", "contest.2m.log");
+        row("other case", QStringList{"hang.WAV"}, "wav", "HANG", "hang.WAV");
+        row("other file as typed", QStringList{"notes.txt"}, "qra", "notes.txt", "notes.txt");
+        row("any file", QStringList{"a.adi"}, "*", "a", "a");
     }
     void chooser_completes_a_typed_name() {
         QFETCH(QStringList, files);
@@ -498,10 +339,7 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, chosen);
         const QString home = home_with(files);
-        DialogVars d;
-        d.chooser_mode = 1;
-        d.chooser_extension = t(extension);
-        d.chooser_directory = t(home);
+        DialogVars d = call(1, extension, home);
         Chooser c(d, home);
         c.type_name(typed);
         c.ok();
@@ -509,27 +347,18 @@ private slots:
     }
 
     void chooser_double_click_takes_the_entry_data() {
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<QString>("entry");
-        QTest::addColumn<QString>("name");
-        QTest::newRow("pick whole") << 1 << "contest.2m.log"
-                                    << "contest.2m.log";
-        QTest::newRow("name before first dot") << 2 << "contest.2m.log"
-                                               << "contest";
-        QTest::newRow("name without dot") << 2 << "README"
-                                          << "README";
-        QTest::newRow("confirm before dot") << 0 << "x.edi"
-                                            << "x";
+        columns<int, QString, QString>("mode", "entry", "name");
+        row("pick whole", 1, "contest.2m.log", "contest.2m.log");
+        row("name before first dot", 2, "contest.2m.log", "contest");
+        row("name without dot", 2, "README", "README");
+        row("confirm before dot", 0, "x.edi", "x");
     }
     void chooser_double_click_takes_the_entry() {
         QFETCH(int, mode);
         QFETCH(QString, entry);
         QFETCH(QString, name);
         const QString home = home_with({entry});
-        DialogVars d;
-        d.chooser_mode = static_cast<short>(mode);
-        d.chooser_extension.clear();  // every entry listed
-        d.chooser_directory = t(home);
+        DialogVars d = call(mode, "", home);  // every entry listed
         Chooser c(d, home);
         QVERIFY(QTest::qWaitForWindowExposed(&c.dialog));
         auto* list = c.find<QListWidget>("destination_lista");
@@ -543,10 +372,7 @@ private slots:
 
     void chooser_follows_the_directory_tree() {
         const QString home = home_with({"top.log", "sub/", "sub/inner.log"});
-        DialogVars d;
-        d.chooser_mode = 1;
-        d.chooser_extension = "log";
-        d.chooser_directory = t(home);
+        DialogVars d = call(1, "log", home);
         Chooser c(d, home);
         auto* tree = c.find<QTreeView>("destination_library");
         auto* model = qobject_cast<QFileSystemModel*>(tree->model());
@@ -560,24 +386,20 @@ private slots:
     }
 
     void chooser_refuses_names_that_leave_the_directory_data() {
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<QString>("name");
-        QTest::newRow("parent, pick") << 1 << "../evil.log";
-        QTest::newRow("parent, name") << 2 << "../evil";
-        QTest::newRow("absolute") << 2 << "/tmp/evil";
-        QTest::newRow("subfolder") << 1 << "sub/a.log";
-        QTest::newRow("backslash") << 2 << "..\\evil";
-        QTest::newRow("dot dot alone") << 1 << "..";
-        QTest::newRow("dot alone") << 1 << ".";
+        columns<int, QString>("mode", "name");
+        row("parent, pick", 1, "../evil.log");
+        row("parent, name", 2, "../evil");
+        row("absolute", 2, "/tmp/evil");
+        row("subfolder", 1, "sub/a.log");
+        row("backslash", 2, "..\\evil");
+        row("dot dot alone", 1, "..");
+        row("dot alone", 1, ".");
     }
     void chooser_refuses_names_that_leave_the_directory() {
         QFETCH(int, mode);
         QFETCH(QString, name);
         const QString home = home_with({"sub/"});
-        DialogVars d;
-        d.chooser_mode = static_cast<short>(mode);
-        d.chooser_extension = "log";
-        d.chooser_directory = t(home + "/sub");
+        DialogVars d = call(mode, "log", home + "/sub");
         Chooser c(d, home, "OK");
         c.type_name(name);
         c.ok();
@@ -588,28 +410,14 @@ private slots:
     }
 
     void chooser_new_directory_data() {
-        QTest::addColumn<bool>("has_directory");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<QString>("created");  // relative to the home directory
-        QTest::newRow("no directory") << false << "uj"
-                                      << "Select directory before!"
-                                      << "";
-        QTest::newRow("no name") << true << "  "
-                                 << "Fill name before!"
-                                 << "";
-        QTest::newRow("created") << true << "Verseny 2024"
-                                 << "Created!"
-                                 << "Verseny 2024";
-        QTest::newRow("escape refused") << true << "../kint"
-                                        << ""
-                                        << "";
-        QTest::newRow("nested refused") << true << "a/b"
-                                        << ""
-                                        << "";
-        QTest::newRow("exists already") << true << "van"
-                                        << ""
-                                        << "";
+        // `created` is relative to the home directory.
+        columns<bool, QString, QString, QString>("has_directory", "name", "message", "created");
+        row("no directory", false, "uj", "Select directory before!", "");
+        row("no name", true, "  ", "Fill name before!", "");
+        row("created", true, "Verseny 2024", "Created!", "Verseny 2024");
+        row("escape refused", true, "../kint", "", "");
+        row("nested refused", true, "a/b", "", "");
+        row("exists already", true, "van", "", "");
     }
     void chooser_new_directory() {
         QFETCH(bool, has_directory);
@@ -617,17 +425,15 @@ private slots:
         QFETCH(QString, message);
         QFETCH(QString, created);
         const QString home = home_with({"van/"});
-        DialogVars d;
-        d.chooser_mode = 2;
-        d.chooser_directory = t(has_directory ? home : home + "/missing");
+        DialogVars d = call(2, "", has_directory ? home : home + "/missing");
         Chooser c(d, home);
         c.find<QLineEdit>("uj_directory_nev")->setText(name);
         const QStringList before = QDir(home + "/..").entryList(QDir::AllEntries);
         QStringList seen;
         {
-            MessageBoxWatcher boxes;
+            loxar::testing::Modals boxes;
             c.find<QPushButton>("new_library")->click();
-            seen = boxes.seen();
+            seen = boxes.seen;
         }
         QCOMPARE(seen, message.isEmpty() ? QStringList{} : QStringList{message});
         QStringList dirs = QDir(home).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
@@ -645,14 +451,8 @@ private slots:
 
     void run_file_valasztas_is_modal_and_returns_the_path() {
         const QString home = home_with();
-        DialogVars d;
-        d.chooser_mode = 2;
-        d.chooser_extension = "adi";
-        d.chooser_directory = t(home);
-        when_modal_opens([](QWidget* m) {
-            m->findChild<QLineEdit*>("destination_nev")->setText("export");
-            m->findChild<QPushButton*>("oke")->click();
-        });
+        DialogVars d = call(2, "adi", home);
+        loxar::testing::answer_chooser("export");
         loxar::run_file_valasztas(nullptr, d, home);
         QCOMPARE(q(d.chosen_path), home + "/export.adi");
 

@@ -4,7 +4,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QMessageBox>
 #include <QPushButton>
 #include <memory>
 
@@ -60,18 +59,6 @@ struct BoxedWindow {
     }
 };
 
-// Closes the next message box, keeping its text.
-std::shared_ptr<QString> close_next_message() {
-    auto text = std::make_shared<QString>();
-    testing::when_modal_opens(
-        [text](QWidget* modal) {
-            if (auto* box = qobject_cast<QMessageBox*>(modal)) *text = box->text();
-            modal->close();
-        },
-        kPatience);
-    return text;
-}
-
 }  // namespace
 
 class KeyboxE2eTest : public QObject {
@@ -87,15 +74,14 @@ private slots:
         QVERIFY(win.find<QWidget>("log_hivas_keret")->isEnabled());
         QCOMPARE(win.find<QLineEdit>("usb_valasz_text")->cursorPosition(), 0);  // its start in view
 
-        auto said = close_next_message();
+        testing::Modals said;
         win.find<QPushButton>("sio_close_cmd")->click();
-        QCOMPARE(*said, QStringLiteral("Bezárva!"));
+        QCOMPARE(said.seen, QStringList{QStringLiteral("Bezárva!")});
         QVERIFY(!win.find<QWidget>("log_hivas_keret")->isEnabled());
         QTRY_COMPARE_WITH_TIMEOUT(win.session().keyer.lamp, BoxLamp::Closed, kPatience);
 
-        said = close_next_message();
         win.find<QPushButton>("sio_open_cmd")->click();
-        QCOMPARE(*said, QStringLiteral("Megnyitva!"));
+        QCOMPARE(said.seen.last(), QStringLiteral("Megnyitva!"));
         win.find<QLineEdit>("usb_valasz_text")->clear();
         QTRY_VERIFY_WITH_TIMEOUT(answered(), kPatience);
     }
@@ -131,9 +117,9 @@ private slots:
         cw_combo_toltes(s);
         QVERIFY(win.choose_speed(28));
 
-        auto said = close_next_message();
+        testing::Modals said;
         win.find<QPushButton>("EPROM_cmd_0")->click();
-        QCOMPARE(*said, QStringLiteral("Sent!"));
+        QCOMPARE(said.seen, QStringList{QStringLiteral("Sent!")});
         win.find<QPushButton>("EPROM_cmd_1")->click();
         QCOMPARE(win.find<QListView>("EPROM_lista")->model()->rowCount(), 5);
         QVERIFY2(win.row("EPROM_lista", 0).startsWith(QStringLiteral("WPM: 28   Polaritás: Jobb kéz")),
@@ -148,9 +134,9 @@ private slots:
     void aSilentBoxEndsTheEpromWaitWithAMessageAndTheWindowGoesOn() {
         BoxedWindow win({QStringLiteral("--silent")});
         QTRY_COMPARE_WITH_TIMEOUT(win.session().keyer.lamp, BoxLamp::Silent, kPatience);
-        auto said = close_next_message();
+        testing::Modals said;
         win.find<QPushButton>("EPROM_cmd_1")->click();
-        QCOMPARE(*said, QStringLiteral("A billentyűző nem válaszolt!"));
+        QCOMPARE(said.seen, QStringList{QStringLiteral("A billentyűző nem válaszolt!")});
         QCOMPARE(win.find<QListView>("EPROM_lista")->model()->rowCount(), 0);
         QCOMPARE(QApplication::overrideCursor(), nullptr);
         // The panel still works: the preview fills the list.

@@ -3,7 +3,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
@@ -30,21 +29,9 @@ struct Ready : Window {
     }
     QLineEdit* call() const { return find<QLineEdit>("kapott_hivojel_text"); }
     QListView* log() const { return find<QListView>("log_lista"); }
-    void type(QWidget* into, const char* keys) {
-        for (const char* k = keys; *k; ++k) {
-            QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : into;
-            if (*k == ' ') {
-                QTest::keyClick(target, Qt::Key_Space);
-            } else if (*k == '\n') {
-                QTest::keyClick(target, Qt::Key_Return);
-            } else {
-                QTest::keyClicks(target, QString(QChar(*k)));
-            }
-        }
-    }
     void log_qso(const char* keys) {
         call()->setFocus();
-        type(call(), keys);
+        type(keys);
     }
 };
 
@@ -56,16 +43,10 @@ private slots:
     void withClearingTickedTheNextCallsignIsTypedAtOnce() {
         Ready win;
         win.find<QCheckBox>("auto_torles_check")->setChecked(true);
-        bool boxed = false;
-        testing::when_modal_opens(
-            [&](QWidget* modal) {
-                boxed = true;
-                modal->close();
-            },
-            300);
+        testing::Modals boxes;
         win.log_qso("ha1abc 1 jn97aa\nha2xyz");
         QTest::qWait(350);
-        QVERIFY(!boxed);
+        QCOMPARE(boxes.seen, QStringList());
         QCOMPARE(win.log()->model()->rowCount(), 1);
         QCOMPARE(win.call()->text(), QStringLiteral("HA2XYZ"));
     }
@@ -73,14 +54,14 @@ private slots:
     void aQsoIsTypedWithSpaceAndAddedWithEnter() {
         Ready win;
 
-        win.type(win.call(), "ha1abc");
+        win.type("ha1abc");
         QCOMPARE(win.call()->text(), QStringLiteral("HA1ABC"));
-        win.type(win.call(), " ");
+        win.type(" ");
         QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("kapott_sorszam_text"));
         QCOMPARE(win.call()->text(), QStringLiteral("HA1ABC"));  // Space never reaches a field
-        win.type(win.call(), "1 jn97aa\n");
+        win.type("1 jn97aa\n");
         QCOMPARE(win.log()->model()->rowCount(), 1);
-        const QString line = win.log()->model()->index(0, 0).data().toString();
+        const QString line = win.item("log_lista", 0);
         QVERIFY2(line.contains(QStringLiteral("=HA1ABC ")), qPrintable(line));
         QVERIFY2(line.contains(QStringLiteral("JN97AA")), qPrintable(line));
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(win.call()));
@@ -89,14 +70,11 @@ private slots:
 
     void aFaultyQsoIsRefusedWithItsFaultsListed() {
         Ready win;
-        QString shown;
-        testing::when_modal_opens([&shown](QWidget* modal) {
-            if (auto* l = modal->findChild<QLabel*>("qt_msgbox_label")) shown = l->text();
-            modal->close();
-        });
-        win.type(win.call(), " x jn97aa\n");
+        testing::Modals boxes;
+        win.type(" x jn97aa\n");
         QCOMPARE(win.log()->model()->rowCount(), 0);
-        QVERIFY2(shown.contains(QStringLiteral("Kapott hívójel hiba")), qPrintable(shown));
+        QCOMPARE(boxes.seen.size(), 1);
+        QVERIFY2(boxes.seen[0].contains(QStringLiteral("Kapott hívójel hiba")), qPrintable(boxes.seen[0]));
     }
 
     void earlierQsosShowWhileTheCallsignIsTypedWithoutShrinkingTheLog() {
@@ -108,11 +86,11 @@ private slots:
         QCoreApplication::processEvents();
         win.call()->setFocus();
         win.call()->clear();
-        win.type(win.call(), "ha");
+        win.type("ha");
         QVERIFY(!found->isVisible());
         QCoreApplication::processEvents();
         const int log_height = win.log()->height();
-        win.type(win.call(), "1");
+        win.type("1");
         QVERIFY(found->isVisible());
         QCOMPARE(found->model()->rowCount(), 1);
         // The found list has a place of its own: the log keeps its height.
@@ -132,8 +110,8 @@ private slots:
         win.log()->setCurrentIndex(win.log()->model()->index(1, 0));
         QTest::keyClick(win.log(), Qt::Key_Delete, Qt::ShiftModifier);
         QCOMPARE(win.log()->model()->rowCount(), 2);
-        QVERIFY(win.log()->model()->index(1, 0).data().toString().contains(QStringLiteral("HA3GHI")));
-        QVERIFY(win.log()->model()->index(1, 0).data().toString().contains(QStringLiteral("=00002=")));
+        QVERIFY(win.item("log_lista", 1).contains(QStringLiteral("HA3GHI")));
+        QVERIFY(win.item("log_lista", 1).contains(QStringLiteral("=00002=")));
     }
 
     void editingAQsoAndLeavingByTheNumberField() {
@@ -157,23 +135,17 @@ private slots:
         testing::click_in_next_modal("igen_cmd");  // "Csinált másolatot?"
         win.find<QPushButton>("aprosag_cmd")->click();
         auto* change = win.find<QPushButton>("vegyes_cmd_0");
-        auto* done = win.find<QPushButton>("vegyes_cmd_1");
         QVERIFY(change->isVisible());
         QCOMPARE(change->text(), QStringLiteral("Váltás"));
-        QCOMPARE(done->text(), QStringLiteral("Kész"));
-        auto* bands = win.find<QComboBox>("vegyes_combo");
-        QCOMPARE(bands->count(), 32);
-        QCOMPARE(bands->currentText(), QStringLiteral("145 MHz"));
-        auto* copy = win.find<QListView>("vegyes_lista_1");
-        QVERIFY(copy->isVisible());
-        QCOMPARE(copy->model()->rowCount(), 2);
-        bands->setCurrentIndex(bands->findText(QStringLiteral("435 MHz")));
-        emit bands->activated(bands->currentIndex());
+        QCOMPARE(win.find<QComboBox>("vegyes_combo")->currentText(), QStringLiteral("145 MHz"));
+        QVERIFY(win.find<QListView>("vegyes_lista_1")->isVisible());
+        QCOMPARE(win.find<QListView>("vegyes_lista_1")->model()->rowCount(), 2);
+        win.choose("vegyes_combo", QStringLiteral("435 MHz"));
         change->click();
-        QVERIFY(copy->model()->index(0, 0).data().toString().endsWith(QStringLiteral("=435 MHz=")));
-        QVERIFY(win.log()->model()->index(0, 0).data().toString().endsWith(QStringLiteral("=145 MHz=")));
-        done->click();
-        QVERIFY(win.log()->model()->index(1, 0).data().toString().endsWith(QStringLiteral("=435 MHz=")));
+        QVERIFY(win.item("vegyes_lista_1", 0).endsWith(QStringLiteral("=435 MHz=")));
+        QVERIFY(win.item("log_lista", 0).endsWith(QStringLiteral("=145 MHz=")));  // the copy changed
+        win.find<QPushButton>("vegyes_cmd_1")->click();                           // "Kész"
+        QVERIFY(win.item("log_lista", 1).endsWith(QStringLiteral("=435 MHz=")));
         QCOMPARE(win.find<QLineEdit>("band_text")->text(), QStringLiteral("435 MHz"));
     }
 };

@@ -1,15 +1,12 @@
 // The report panel used as an operator does: result calculation, the result views, building,
 // editing and saving the report.
-#include <QApplication>
 #include <QComboBox>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTimer>
 
 #include "model/file_io.hpp"
 #include "session/contest_rules.hpp"
@@ -45,22 +42,6 @@ struct ReportWindow : testing::StartedWindow {
         find<QPushButton>("main_cmd_2")->click();
     }
     bool shown(const char* name) const { return find<QWidget>(name)->isVisible(); }
-    // Clicks a button that tells the operator things in message boxes, and closes each of them
-    // while the click lasts.
-    void click_past_messages(const char* button) {
-        QTimer closer;
-        QObject::connect(&closer, &QTimer::timeout, [] {
-            if (QWidget* box = QApplication::activeModalWidget()) box->close();
-        });
-        closer.start(10);
-        find<QPushButton>(button)->click();
-    }
-    void screenshot(const char* name) const {
-        const QByteArray dir = qgetenv("LOXAR_SCREENSHOT_DIR");
-        if (dir.isEmpty()) return;
-        QTest::qWait(50);  // the layout settles after frames are shown or hidden
-        w->grab().save(QDir(QString::fromLocal8Bit(dir)).filePath(name));
-    }
 };
 
 }  // namespace
@@ -74,12 +55,14 @@ private slots:
         QVERIFY(win.shown("edi_result_keret"));
         QCOMPARE(win.find<QLabel>("result_label_0")->text(), QStringLiteral("CQSOs"));
 
-        win.click_past_messages("eredmeny_cmd");  // the duplicate and serial checks report
+        {
+            testing::Modals boxes;  // the duplicate and serial checks report
+            win.find<QPushButton>("eredmeny_cmd")->click();
+        }
         QCOMPARE(win.find<QListView>("qso_lista")->model()->rowCount(), 3);
         QCOMPARE(win.find<QLineEdit>("tx_CQSOs")->text(), QStringLiteral("3"));
         QCOMPARE(win.find<QLineEdit>("tx_CQSOMul")->text(), QStringLiteral("1"));
         QVERIFY(win.find<QRadioButton>("edi_valaszto_0")->isChecked());
-        win.screenshot("report_edi_results.png");
 
         win.find<QPushButton>("jegyzokonyv_cmd")->click();
         QVERIFY(win.shown("riport_keret"));
@@ -87,16 +70,11 @@ private slots:
         QVERIFY(win.find<QRadioButton>("edi_valaszto_1")->isChecked());
         auto* text = win.find<QPlainTextEdit>("edi_riport_text");
         QVERIFY(text->toPlainText().startsWith(QStringLiteral("[REG1TEST;1]\nTName=")));
-        win.screenshot("report_edi_text.png");
 
         // The operator's edit is what gets saved, with CR LF line ends.
         text->moveCursor(QTextCursor::End);
         text->insertPlainText(QStringLiteral("; kézzel"));
-        testing::when_modal_opens([](QWidget* chooser) {
-            testing::when_modal_opens([](QWidget* box) { box->close(); });  // "Elmentve!"
-            chooser->findChild<QLineEdit*>("destination_nev")->setText(QStringLiteral("hetvege"));
-            chooser->findChild<QPushButton*>("oke")->click();
-        });
+        testing::answer_chooser(QStringLiteral("hetvege"), true);  // then "Elmentve!"
         win.find<QPushButton>("edi_save_riport_cmd")->click();
         const std::optional<Text> saved = read_file(win.home / "REPORT" / "hetvege.edi");
         QVERIFY(saved.has_value());
@@ -118,7 +96,6 @@ private slots:
         QCOMPARE(win.find<QLabel>("adif_statisztika_label")->text(),
                  QStringLiteral("3 QSO(s)  NN:0   NF:0   FN:1   FF:2   Összesen:7 pont"));
         QVERIFY(win.find<QLabel>("yl_label")->text().startsWith(QStringLiteral("Dátum    Idő")));
-        win.screenshot("report_ylom_results.png");
 
         win.find<QPushButton>("jegyzokonyv_cmd")->click();
         QVERIFY(win.find<QPlainTextEdit>("edi_riport_text")
@@ -135,7 +112,6 @@ private slots:
         QVERIFY(text.startsWith(QStringLiteral("START-OF-LOG: 3.0\n")));
         QVERIFY(text.endsWith(QStringLiteral("END-OF-LOG:\n")));
         QCOMPARE(text.count(QStringLiteral("\nQSO: ")), 3);
-        win.screenshot("report_hadx_text.png");
     }
 };
 

@@ -1,6 +1,10 @@
 // A main window started on a fresh home with fake ports, active so that typed keys reach it.
 #pragma once
 
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QListView>
 #include <QtTest>
 #include <filesystem>
 #include <memory>
@@ -49,6 +53,38 @@ struct StartedWindow {
         auto* found = w->findChild<T*>(name);
         if (!found) qFatal("missing widget %s", name);
         return found;
+    }
+    // The item with this text picked as the operator picks it, activation included.
+    void choose(const char* combo, const QString& item) {
+        auto* c = find<QComboBox>(combo);
+        const int index = c->findText(item);
+        if (index < 0) qFatal("no item %s in %s", qPrintable(item), combo);
+        c->setCurrentIndex(index);
+        emit c->activated(index);
+    }
+    // Keys into whichever field has the focus, as the operator types: ' ' is Space, '\n' Enter.
+    void type(const char* keys) {
+        for (const char* k = keys; *k; ++k) {
+            QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : w.get();
+            if (*k == ' ' || *k == '\n') {
+                QTest::keyClick(target, *k == ' ' ? Qt::Key_Space : Qt::Key_Return);
+            } else {
+                QTest::keyClicks(target, QString(QLatin1Char(*k)));
+            }
+        }
+    }
+    // Characters into a field as a keyboard of any layout sends them: key events with text only.
+    void send_text(const char* field, const QString& text) {
+        QWidget* e = find<QWidget>(field);
+        e->setFocus();
+        for (QChar ch : text) {
+            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(ch));
+            QApplication::sendEvent(e, &press);
+        }
+    }
+    // The text of a row of a list view.
+    QString item(const char* list, int row) const {
+        return find<QListView>(list)->model()->index(row, 0).data().toString();
     }
 };
 

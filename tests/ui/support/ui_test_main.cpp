@@ -1,6 +1,8 @@
 // Runs every registered window test class in one QApplication and sums the failures.
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <cstdio>
@@ -38,6 +40,30 @@ void click_in_next_modal(const QString& button_name, int timeout_ms) {
             if (auto* b = modal->findChild<QPushButton*>(button_name)) b->click();
         },
         timeout_ms);
+}
+
+Modals::Modals(bool yes) {
+    QObject::connect(&timer_, &QTimer::timeout, [this, yes] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || !modal->isVisible()) return;
+        if (auto* igen = modal->findChild<QPushButton*>("igen_cmd"); igen && yes) {
+            ++questions;
+            igen->click();
+            return;
+        }
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        seen << (box ? box->text() : modal->objectName());
+        modal->close();
+    });
+    timer_.start(0);
+}
+
+void answer_chooser(const QString& name, bool then_close) {
+    when_modal_opens([name, then_close](QWidget* chooser) {
+        if (then_close) when_modal_opens([](QWidget* box) { box->close(); });
+        chooser->findChild<QLineEdit*>("destination_nev")->setText(name);
+        chooser->findChild<QPushButton*>("oke")->click();
+    });
 }
 
 QString temp_home() {
