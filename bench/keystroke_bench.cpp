@@ -38,13 +38,13 @@ struct KeyFixture {
         s.log_lista.clear();
         bench::add_sample_log(s.log_lista, 99999);
         s.qso.kapott_hivojel_text = "HA";
-        entry_field_changed(s, "kapott_hivojel_text");  // the loaded log is indexed once
+        entry_field_changed(s, Control::kapott_hivojel_text);  // the loaded log is indexed once
     }
     void key(char typed) {
         char c = typed;
-        if (entry_key_press(s, "kapott_hivojel_text", c)) std::abort();
+        if (entry_key_press(s, Control::kapott_hivojel_text, c)) std::abort();
         s.qso.kapott_hivojel_text += c;
-        entry_field_changed(s, "kapott_hivojel_text");
+        entry_field_changed(s, Control::kapott_hivojel_text);
         bench::keep(&s.talalt_log_lista);
     }
 };

@@ -15,7 +15,7 @@ public:
     void notice(const Text& text) override { error(text); }
     void igen_nem(DialogVars& d) override { d.dialog_answer.clear(); }
     void file_valasztas(DialogVars& d) override { d.chosen_path.clear(); }
-    void focus(std::string_view, bool) override {}
+    void focus(Control, bool) override {}
     void busy(bool) override {}
     void process_events() override {}
     void refresh(Aspect) override {}

@@ -24,43 +24,43 @@ constexpr FieldKind kOwnName{C::OwnName, L::UpperFolded};
 constexpr FieldKind kHeaderText{C::Header, L::Keep};
 
 struct KindOf {
-    std::string_view control;
+    Control control;
     FieldKind kind;
 };
 
 // Callsigns are only upper-cased: an accented letter in one is a typing error, not an O or a U.
 constexpr KindOf kKinds[] = {
-    {"kapott_hivojel_text", kCallsign},
-    {"hivojel_2_text", kCallsign},
-    {"hivojel_text", kCallsign},
-    {"kapott_QRA_text", kLocator},
-    {"QRA_text", kLocator},
-    {"kapott_riport_text", kReport},
-    {"kuldott_riport_text", kReport},
-    {"kapott_sorszam_text", kQsoText},
-    {"kuldott_sorszam_text", kQsoText},
-    {"kapott_nev_text", kName},
-    {"kuldott_nev_text", kName},
-    {"tavolsag_text", kQsoValue},
-    {"pontszam_text", kQsoValue},
-    {"kezelo_text", kOwnName},
-    {"exch_text", kOwnText},
-    {"qth_text", kHeaderText},
-    {"verseny_neve_text", kHeaderText},
+    {Control::kapott_hivojel_text, kCallsign},
+    {Control::hivojel_2_text, kCallsign},
+    {Control::hivojel_text, kCallsign},
+    {Control::kapott_QRA_text, kLocator},
+    {Control::QRA_text, kLocator},
+    {Control::kapott_riport_text, kReport},
+    {Control::kuldott_riport_text, kReport},
+    {Control::kapott_sorszam_text, kQsoText},
+    {Control::kuldott_sorszam_text, kQsoText},
+    {Control::kapott_nev_text, kName},
+    {Control::kuldott_nev_text, kName},
+    {Control::tavolsag_text, kQsoValue},
+    {Control::pontszam_text, kQsoValue},
+    {Control::kezelo_text, kOwnName},
+    {Control::exch_text, kOwnText},
+    {Control::qth_text, kHeaderText},
+    {Control::verseny_neve_text, kHeaderText},
 };
 
 // The QSO fields and the layout column each is written into.
-constexpr std::pair<std::string_view, std::size_t EntryWidths::*> kColumns[] = {
-    {"kapott_hivojel_text", &EntryWidths::call},
-    {"kapott_riport_text", &EntryWidths::report},
-    {"kapott_sorszam_text", &EntryWidths::serial},
-    {"kapott_QRA_text", &EntryWidths::locator},
-    {"kapott_nev_text", &EntryWidths::name},
-    {"kuldott_riport_text", &EntryWidths::report},
-    {"kuldott_sorszam_text", &EntryWidths::sent_serial},
-    {"hivojel_2_text", &EntryWidths::call2},
+constexpr std::pair<Control, std::size_t EntryWidths::*> kColumns[] = {
+    {Control::kapott_hivojel_text, &EntryWidths::call},
+    {Control::kapott_riport_text, &EntryWidths::report},
+    {Control::kapott_sorszam_text, &EntryWidths::serial},
+    {Control::kapott_QRA_text, &EntryWidths::locator},
+    {Control::kapott_nev_text, &EntryWidths::name},
+    {Control::kuldott_riport_text, &EntryWidths::report},
+    {Control::kuldott_sorszam_text, &EntryWidths::sent_serial},
+    {Control::hivojel_2_text, &EntryWidths::call2},
     // The own exchange is sent as the sent exchange.
-    {"exch_text", &EntryWidths::sent_serial},
+    {Control::exch_text, &EntryWidths::sent_serial},
 };
 
 bool is_upper_ascii(char c) {
@@ -105,7 +105,7 @@ bool holds(FieldChars chars, char c) {
 
 }  // namespace
 
-FieldKind entry_field_kind(std::string_view control) {
+FieldKind entry_field_kind(Control control) {
     for (const KindOf& k : kKinds) {
         if (k.control == control) return k.kind;
     }
@@ -155,14 +155,14 @@ FilteredText edit_text(FieldKind kind, std::string_view before, std::string_view
     return out;
 }
 
-std::size_t entry_max_length(LineLayout layout, std::string_view control) {
+std::size_t entry_max_length(LineLayout layout, Control control) {
     const EntryWidths& w = entry_widths(layout);
     for (const auto& [name, column] : kColumns) {
         if (name == control) return w.*column;
     }
-    if (control == "hivojel_text") return kHeaderCallWidth;
-    if (control == "QRA_text") return kHeaderLocatorWidth;
-    if (control == "kezelo_text") {
+    if (control == Control::hivojel_text) return kHeaderCallWidth;
+    if (control == Control::QRA_text) return kHeaderLocatorWidth;
+    if (control == Control::kezelo_text) {
         return w.own_name > 0 ? std::min(w.own_name, kHeaderNameWidth) : kHeaderNameWidth;
     }
     return 0;

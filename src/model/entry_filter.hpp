@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "model/contest_types.hpp"
+#include "model/controls.hpp"
 #include "text/text.hpp"
 
 namespace loxar {
@@ -38,7 +39,7 @@ struct FieldKind {
 
 // The kind of a field of the log panel (the QSO record, the own station, the contest name); any
 // other control holds one line as typed.
-FieldKind entry_field_kind(std::string_view control);
+FieldKind entry_field_kind(Control control);
 
 // A typed character after the field's case rule; '\0' when the field refuses it.
 char filter_char(FieldKind kind, char c);
@@ -58,6 +59,6 @@ FilteredText edit_text(FieldKind kind, std::string_view before, std::string_view
 
 // The longest text a log-panel field keeps in this layout: its column in the log line, or what
 // the log-file header gives back; 0 when nothing limits it.
-std::size_t entry_max_length(LineLayout layout, std::string_view control);
+std::size_t entry_max_length(LineLayout layout, Control control);
 
 }  // namespace loxar

@@ -1,6 +1,10 @@
 // What procedures do to the window besides values: which panel shows, and a control's look.
 #pragma once
 
+#include <array>
+#include <bitset>
+
+#include "model/controls.hpp"
 #include "text/text.hpp"
 
 namespace loxar {
@@ -16,6 +20,27 @@ struct ControlView {
     Text caption;  // empty: keep the window's own caption
     Color fore = Color::Default;
     Color back = Color::Default;
+};
+
+// The look procedures gave the controls. A control no procedure has touched is left as the
+// window built it, so only touched ones are visited.
+class ControlViews {
+public:
+    ControlView& operator[](Control c) {
+        touched_.set(index_of(c));
+        return views_[index_of(c)];
+    }
+    bool contains(Control c) const { return touched_.test(index_of(c)); }
+    template <class F>
+    void for_each(F&& f) const {
+        for (std::size_t i = 0; i < kControlCount; ++i) {
+            if (touched_.test(i)) f(static_cast<Control>(i), views_[i]);
+        }
+    }
+
+private:
+    std::array<ControlView, kControlCount> views_{};
+    std::bitset<kControlCount> touched_;
 };
 
 }  // namespace loxar

@@ -23,7 +23,7 @@ constexpr int kPlayerStatusMs = 50;
 constexpr std::size_t kSetEntries = 32;
 
 void set_caption(Session& s, bool calling) {
-    s.view["hivas_cmd"].caption = calling ? hu(u8"leáll&Itás") : hu(u8"Hívás &Indítás");
+    s.view[Control::hivas_cmd].caption = calling ? hu(u8"leáll&Itás") : hu(u8"Hívás &Indítás");
     s.ui().refresh(Aspect::View);
 }
 

@@ -14,42 +14,42 @@ namespace loxar {
 namespace {
 
 // Everything the contest types show, hide or caption differently.
-const char* const kEntryControls[] = {"kapott_sorszam_text",
-                                      "kapott_sorszam_cmd",
-                                      "kuldott_sorszam_text",
-                                      "kuldott_sorszam_cmd",
-                                      "kapott_QRA_text",
-                                      "kapott_QRA_cmd",
-                                      "kapott_nev_text",
-                                      "kapoo_nev_cmd",
-                                      "kapott_sex_combo",
-                                      "YL_cmd",
-                                      "OM_cmd",
-                                      "kuldott_nev_text",
-                                      "kuldott_nev_cmd",
-                                      "kapott_hivojel_cmd",
-                                      "kapott_cmd",
-                                      "kuldott_riport_cmd",
-                                      "tavolsag_text",
-                                      "tavolsag_label",
-                                      "pontszam_text",
-                                      "pontszam_label",
-                                      "ossz_pontszam_text",
-                                      "ossz_pontszam_label",
-                                      "iranyszog_text",
-                                      "iranyszog_cmd",
-                                      "hivojel_2_text",
-                                      "hivojel_2_cmd",
-                                      "csere_cmd",
-                                      "qra_lista",
-                                      "tavolsag_szamolo_cmd",
-                                      "frekvencia_cmd"};
+const Control kEntryControls[] = {Control::kapott_sorszam_text,
+                                  Control::kapott_sorszam_cmd,
+                                  Control::kuldott_sorszam_text,
+                                  Control::kuldott_sorszam_cmd,
+                                  Control::kapott_QRA_text,
+                                  Control::kapott_QRA_cmd,
+                                  Control::kapott_nev_text,
+                                  Control::kapoo_nev_cmd,
+                                  Control::kapott_sex_combo,
+                                  Control::YL_cmd,
+                                  Control::OM_cmd,
+                                  Control::kuldott_nev_text,
+                                  Control::kuldott_nev_cmd,
+                                  Control::kapott_hivojel_cmd,
+                                  Control::kapott_cmd,
+                                  Control::kuldott_riport_cmd,
+                                  Control::tavolsag_text,
+                                  Control::tavolsag_label,
+                                  Control::pontszam_text,
+                                  Control::pontszam_label,
+                                  Control::ossz_pontszam_text,
+                                  Control::ossz_pontszam_label,
+                                  Control::iranyszog_text,
+                                  Control::iranyszog_cmd,
+                                  Control::hivojel_2_text,
+                                  Control::hivojel_2_cmd,
+                                  Control::csere_cmd,
+                                  Control::qra_lista,
+                                  Control::tavolsag_szamolo_cmd,
+                                  Control::frekvencia_cmd};
 
-void show(Session& s, std::initializer_list<const char*> names, bool on) {
-    for (const char* n : names) s.view[n].visible = on;
+void show(Session& s, std::initializer_list<Control> names, bool on) {
+    for (Control n : names) s.view[n].visible = on;
 }
 
-void caption(Session& s, const char* name, std::u8string_view text) {
+void caption(Session& s, Control name, std::u8string_view text) {
     s.view[name].caption = hu(text);
 }
 
@@ -64,113 +64,119 @@ void apply_layout(Session& s, ContestType t) {
         case ContestType::None:
         case ContestType::Iaru:
         case ContestType::CqBp:
-            caption(s, "kapott_sorszam_cmd", u8"Kapott s&Orszám");
-            s.view["kapott_QRA_text"].enabled = true;
+            caption(s, Control::kapott_sorszam_cmd, u8"Kapott s&Orszám");
+            s.view[Control::kapott_QRA_text].enabled = true;
             s.qso.kapott_QRA_text.clear();
-            show(s, {"iranyszog_text", "iranyszog_cmd"}, true);
+            show(s, {Control::iranyszog_text, Control::iranyszog_cmd}, true);
             break;
         case ContestType::YlOm:
-            caption(s, "kapott_sorszam_cmd", u8"Kapott &Exch.");
-            caption(s, "kuldott_sorszam_cmd", u8"Küldött e&Xch.");
+            caption(s, Control::kapott_sorszam_cmd, u8"Kapott &Exch.");
+            caption(s, Control::kuldott_sorszam_cmd, u8"Küldött e&Xch.");
             s.qso.kapott_QRA_text = "AA00AA";
-            s.view["kapott_QRA_text"].enabled = false;
-            show(s, {"qra_lista"}, false);
+            s.view[Control::kapott_QRA_text].enabled = false;
+            show(s, {Control::qra_lista}, false);
             break;
         case ContestType::Exchange:
-            caption(s, "kapott_sorszam_cmd", u8"Kapott &Exch");
-            s.view["kapott_QRA_text"].enabled = true;
+            caption(s, Control::kapott_sorszam_cmd, u8"Kapott &Exch");
+            s.view[Control::kapott_QRA_text].enabled = true;
             s.qso.kapott_QRA_text.clear();
-            show(s, {"qra_lista"}, false);
+            show(s, {Control::qra_lista}, false);
             break;
         case ContestType::Hadx:
-            caption(s, "kapott_sorszam_cmd", u8"Kapott &Exch");
-            caption(s, "kuldott_sorszam_cmd", u8"Küldött e&Xch");
-            show(s, {"kapott_QRA_text", "kapott_QRA_cmd", "kapott_nev_text", "kapoo_nev_cmd"}, false);
+            caption(s, Control::kapott_sorszam_cmd, u8"Kapott &Exch");
+            caption(s, Control::kuldott_sorszam_cmd, u8"Küldött e&Xch");
+            show(s,
+                 {Control::kapott_QRA_text, Control::kapott_QRA_cmd, Control::kapott_nev_text,
+                  Control::kapoo_nev_cmd},
+                 false);
             s.qso.tavolsag_text = "-----";
-            caption(s, "tavolsag_label", u8"Szorzó:");
+            caption(s, Control::tavolsag_label, u8"Szorzó:");
             ru_exchange_toltes(s);
             break;
         case ContestType::CqwwVhf:
-            s.view["kapott_QRA_text"].enabled = true;
+            s.view[Control::kapott_QRA_text].enabled = true;
             s.qso.kapott_QRA_text.clear();
             show(s,
-                 {"kapott_sorszam_text", "kapott_sorszam_cmd", "kuldott_sorszam_text", "kuldott_sorszam_cmd"},
+                 {Control::kapott_sorszam_text, Control::kapott_sorszam_cmd, Control::kuldott_sorszam_text,
+                  Control::kuldott_sorszam_cmd},
                  false);
             s.qso.kapott_sorszam_text = "0";
             s.qso.kuldott_sorszam_text = "0";
             break;
         case ContestType::HaQrp:
         case ContestType::Dx:
-            caption(s, "kapott_sorszam_cmd", u8"Kapott &QTH");
-            caption(s, "kuldott_sorszam_cmd", u8"Küldött Q&TH");
+            caption(s, Control::kapott_sorszam_cmd, u8"Kapott &QTH");
+            caption(s, Control::kuldott_sorszam_cmd, u8"Küldött Q&TH");
             s.qso.kuldott_sorszam_text = s.qso.qth_text;
             s.qso.kuldott_nev_text = s.qso.kezelo_text;
-            show(s, {"kapott_QRA_text", "kapott_QRA_cmd"}, false);
-            caption(s, "tavolsag_label", u8"Szorzó:");
+            show(s, {Control::kapott_QRA_text, Control::kapott_QRA_cmd}, false);
+            caption(s, Control::tavolsag_label, u8"Szorzó:");
             s.qso.mod_combo.set(kModeCw);
             s.szorzo_text = "1";
             break;
         case ContestType::RhOb:
-            show(s, {"kapott_QRA_text", "kapott_QRA_cmd", "tavolsag_szamolo_cmd"}, false);
-            show(s, {"frekvencia_cmd"}, true);
-            caption(s, "tavolsag_label", u8"Szorzó:");
+            show(s, {Control::kapott_QRA_text, Control::kapott_QRA_cmd, Control::tavolsag_szamolo_cmd},
+                 false);
+            show(s, {Control::frekvencia_cmd}, true);
+            caption(s, Control::tavolsag_label, u8"Szorzó:");
             set_fixed_band(s, 3);
             s.qso.frekvencia_text = "03.500";
             break;
         case ContestType::RudxAll:
         case ContestType::RudxTwo:
-            caption(s, "kapott_sorszam_cmd", u8"Kapott &Exch");
-            show(s, {"kapott_QRA_text", "kapott_QRA_cmd"}, false);
-            caption(s, "tavolsag_label", u8"Szorzó");
+            caption(s, Control::kapott_sorszam_cmd, u8"Kapott &Exch");
+            show(s, {Control::kapott_QRA_text, Control::kapott_QRA_cmd}, false);
+            caption(s, Control::tavolsag_label, u8"Szorzó");
             ru_exchange_toltes(s);
             break;
         case ContestType::Hskc:
-            caption(s, "kapott_sorszam_cmd", u8"Kapott &Exch");
-            caption(s, "kuldott_sorszam_cmd", u8"Küldött e&Xch");
-            show(s, {"kapott_QRA_text", "kapott_QRA_cmd"}, false);
-            caption(s, "tavolsag_label", u8"Szorzó:");
+            caption(s, Control::kapott_sorszam_cmd, u8"Kapott &Exch");
+            caption(s, Control::kuldott_sorszam_cmd, u8"Küldött e&Xch");
+            show(s, {Control::kapott_QRA_text, Control::kapott_QRA_cmd}, false);
+            caption(s, Control::tavolsag_label, u8"Szorzó:");
             s.qso.mod_combo.set(kModeCw);
             s.sort_combo = {};
             set_fixed_band(s, 3);
             break;
         case ContestType::SilentKeyMem:
-            caption(s, "kapott_sorszam_cmd", u8"Kapott &Exch");
-            caption(s, "kuldott_sorszam_cmd", u8"Küldött e&Xch");
-            caption(s, "kapott_QRA_cmd", u8"Kapott ITU");
+            caption(s, Control::kapott_sorszam_cmd, u8"Kapott &Exch");
+            caption(s, Control::kuldott_sorszam_cmd, u8"Küldött e&Xch");
+            caption(s, Control::kapott_QRA_cmd, u8"Kapott ITU");
             s.qso.tavolsag_text = "-----";
-            caption(s, "tavolsag_label", u8"Szorzó:");
+            caption(s, Control::tavolsag_label, u8"Szorzó:");
             s.qso.mod_combo.set(kModeCw);
             s.sort_combo = {};
             ru_exchange_toltes(s);
             break;
         case ContestType::Nmark:
-            caption(s, "kapott_sorszam_cmd", u8"Kapott &QTH");
+            caption(s, Control::kapott_sorszam_cmd, u8"Kapott &QTH");
             s.qso.kapott_QRA_text = "AA00AA";
-            show(s, {"kapott_QRA_text", "kapott_QRA_cmd"}, false);
+            show(s, {Control::kapott_QRA_text, Control::kapott_QRA_cmd}, false);
             s.qso.kuldott_sorszam_text = s.qso.qth_text;
             s.qso.kuldott_nev_text = s.qso.kezelo_text;
-            caption(s, "tavolsag_label", u8"Pontszám:");
-            caption(s, "pontszam_label", u8"Szorzó:");
+            caption(s, Control::tavolsag_label, u8"Pontszám:");
+            caption(s, Control::pontszam_label, u8"Szorzó:");
             s.qso.mod_combo.set(kModeCw);
             s.szorzo_text = "1";
             break;
         case ContestType::Ref:
-            caption(s, "kapott_sorszam_cmd", u8"Kapott &Exch");
-            show(s, {"kapott_QRA_text", "kapott_QRA_cmd"}, false);
-            caption(s, "tavolsag_label", u8"Szorzó");
+            caption(s, Control::kapott_sorszam_cmd, u8"Kapott &Exch");
+            show(s, {Control::kapott_QRA_text, Control::kapott_QRA_cmd}, false);
+            caption(s, Control::tavolsag_label, u8"Szorzó");
             break;
         case ContestType::Swl:
-            caption(s, "kapott_hivojel_cmd", u8"&Hallott álls.");
-            caption(s, "hivojel_2_cmd", u8"&Partner álls");
-            caption(s, "kapott_cmd", u8"&Riport");
-            caption(s, "kuldott_riport_cmd", u8"r&Iport");
-            caption(s, "kapott_sorszam_cmd", u8"&Exchange");
-            caption(s, "kuldott_sorszam_cmd", u8"e&Xchange");
-            show(s, {"hivojel_2_text", "hivojel_2_cmd", "csere_cmd"}, true);
+            caption(s, Control::kapott_hivojel_cmd, u8"&Hallott álls.");
+            caption(s, Control::hivojel_2_cmd, u8"&Partner álls");
+            caption(s, Control::kapott_cmd, u8"&Riport");
+            caption(s, Control::kuldott_riport_cmd, u8"r&Iport");
+            caption(s, Control::kapott_sorszam_cmd, u8"&Exchange");
+            caption(s, Control::kuldott_sorszam_cmd, u8"e&Xchange");
+            show(s, {Control::hivojel_2_text, Control::hivojel_2_cmd, Control::csere_cmd}, true);
             s.qso.kuldott_sorszam_text.clear();
             show(s,
-                 {"tavolsag_text", "tavolsag_label", "pontszam_text", "pontszam_label", "ossz_pontszam_text",
-                  "ossz_pontszam_label", "tavolsag_szamolo_cmd"},
+                 {Control::tavolsag_text, Control::tavolsag_label, Control::pontszam_text,
+                  Control::pontszam_label, Control::ossz_pontszam_text, Control::ossz_pontszam_label,
+                  Control::tavolsag_szamolo_cmd},
                  false);
             break;
     }
@@ -178,24 +184,24 @@ void apply_layout(Session& s, ContestType t) {
 
 }  // namespace
 void beviteli_mezo_inic(Session& s) {
-    for (const char* name : kEntryControls) {
+    for (Control name : kEntryControls) {
         ControlView& v = s.view[name];
         v.visible = true;
         v.enabled = true;
         v.caption.clear();
     }
-    caption(s, "kapott_sorszam_cmd", u8"Kapott s&Orszám");
-    caption(s, "kuldott_sorszam_cmd", u8"Küldött &Sorszám");
-    caption(s, "kapott_QRA_cmd", u8"Kapott &QRA");
-    caption(s, "kapott_hivojel_cmd", u8"Kapott &Hivojel");
-    caption(s, "kapott_cmd", u8"Kapott &Riport");
-    caption(s, "kuldott_riport_cmd", u8"Küldött ri&Port");
-    caption(s, "tavolsag_label", u8"Távolság:");
-    caption(s, "pontszam_label", u8"Pont:");
-    show(
-        s,
-        {"iranyszog_text", "iranyszog_cmd", "hivojel_2_text", "hivojel_2_cmd", "csere_cmd", "frekvencia_cmd"},
-        false);
+    caption(s, Control::kapott_sorszam_cmd, u8"Kapott s&Orszám");
+    caption(s, Control::kuldott_sorszam_cmd, u8"Küldött &Sorszám");
+    caption(s, Control::kapott_QRA_cmd, u8"Kapott &QRA");
+    caption(s, Control::kapott_hivojel_cmd, u8"Kapott &Hivojel");
+    caption(s, Control::kapott_cmd, u8"Kapott &Riport");
+    caption(s, Control::kuldott_riport_cmd, u8"Küldött ri&Port");
+    caption(s, Control::tavolsag_label, u8"Távolság:");
+    caption(s, Control::pontszam_label, u8"Pont:");
+    show(s,
+         {Control::iranyszog_text, Control::iranyszog_cmd, Control::hivojel_2_text, Control::hivojel_2_cmd,
+          Control::csere_cmd, Control::frekvencia_cmd},
+         false);
     s.qso.mod_combo.set(0);
     s.qso.frekvencia_text = "00.000";
 }
@@ -250,10 +256,11 @@ void frekisav_szorzo_rutin(Session& s) {
 }
 
 void mod_szorzo_rutin(Session& s) {
-    show(s, {"wpm_combo", "wpm_label", "elkey_check", "monitor_check"}, false);
+    show(s, {Control::wpm_combo, Control::wpm_label, Control::elkey_check, Control::monitor_check}, false);
     frekisav_szorzo_rutin(s);
     const int mode = s.qso.mod_combo.list_index;
-    if (mode == kModeCw) show(s, {"wpm_combo", "wpm_label", "elkey_check", "monitor_check"}, true);
+    if (mode == kModeCw)
+        show(s, {Control::wpm_combo, Control::wpm_label, Control::elkey_check, Control::monitor_check}, true);
     // A rule value is a short; a mode without one multiplies by 1.
     const auto value = static_cast<short>(mode_multiplier(s.qso.mod_combo.text(), s.rule_values));
     std::optional<short> product = mode_multiplier_product(s.band_multiplier, value);
@@ -275,7 +282,7 @@ void mod_szorzo_rutin(Session& s) {
 void special_szabaly_szamolas(Session&) {}
 
 void yl_label_toltes(Session& s) {
-    s.view["yl_label"].caption = hu(
+    s.view[Control::yl_label].caption = hu(
         u8"Dátum    Idő    ----------------------Kapott------------------    Küldött   Sáv     Mód  Pont  ");
 }
 

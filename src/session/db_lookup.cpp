@@ -93,7 +93,7 @@ std::optional<Text> database_insert_completion(Session& s) {
 }
 
 void qra_lista_cmd_Click(Session& s) {
-    s.ui().focus("qra_lista", false);
+    s.ui().focus(Control::qra_lista, false);
 }
 
 void qra_lista_DblClick(Session& s, long index) {
@@ -107,7 +107,7 @@ bool qra_lista_enter(Session& s) {
     if (i < 0 || static_cast<std::size_t>(i) >= s.qra_lista.size()) return true;
     s.qso.kapott_QRA_text = s.qra_lista.at(static_cast<std::size_t>(i));
     s.ui().refresh(Aspect::EntryFields);
-    s.ui().focus("kapott_QRA_text", true);
+    s.ui().focus(Control::kapott_QRA_text, true);
     return true;
 }
 

@@ -64,7 +64,7 @@ CallsignColumns callsign_columns(LineLayout layout) {
 void show_found_list(Session& s, bool had_entries) {
     const bool show = !s.talalt_log_lista.empty();
     if (show) s.talalt_log_lista.select_only(0);
-    ControlView& view = s.view["talalt_log_lista"];
+    ControlView& view = s.view[Control::talalt_log_lista];
     const bool visibility_changed = view.visible != show;
     view.visible = show;
     if (had_entries || show || visibility_changed) s.ui().refresh(Aspect::FoundList);

@@ -6,7 +6,7 @@
 namespace loxar {
 
 // Refills talalt_log_lista with the earlier QSOs of the typed callsign on the current band, and
-// shows or hides it (view of "talalt_log_lista").
+// shows or hides it (the view of Control::talalt_log_lista).
 void dupla_qso_ellenorzes(Session& s);
 // The same for the two heard stations of a listener's log.
 void SWL_dupla_qso_ellenorzes(Session& s);

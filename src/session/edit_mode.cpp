@@ -23,7 +23,7 @@ void szerkesztes_mod_kikapcsolas(Session& s) {
         s.real_time_check = s.saved_real_time != 0;
         s.automata_check = s.saved_auto_lookup != 0;
     }
-    s.view["edit_sorszam_text"].back = Color::Default;
+    s.view[Control::edit_sorszam_text].back = Color::Default;
     s.edit_mode = 0;
     s.qso.edit_sorszam_text = "00000";
 }

@@ -22,7 +22,7 @@ long long now_ms(const Session& s) {
     return s.ports.clock ? s.ports.clock->monotonic_ms() : 0;
 }
 
-void set_view(Session& s, const char* control, Color back) {
+void set_view(Session& s, Control control, Color back) {
     ControlView& v = s.view[control];
     if (v.back == back) return;
     v.back = back;
@@ -50,9 +50,9 @@ int chosen_com(const Session& s) {
 }
 
 void show_link(Session& s, bool open) {
-    s.view["log_hivas_keret"].enabled = open;
+    s.view[Control::log_hivas_keret].enabled = open;
     if (open) {
-        for (const char* c : {"usb_valasz_text", "usb_valasz_label", "kerdezo_label"})
+        for (Control c : {Control::usb_valasz_text, Control::usb_valasz_label, Control::kerdezo_label})
             s.view[c].visible = true;
     }
     s.ui().refresh(Aspect::View);
@@ -103,7 +103,7 @@ void interpret(Session& s, const Text& line) {
             } else if (!k.box_command.starts_with('s')) {
                 k.remaining_count = st.remaining;
             }
-            s.view["hivas_cmd"].back = st.calling ? Color::Red : Color::LightGrey;
+            s.view[Control::hivas_cmd].back = st.calling ? Color::Red : Color::LightGrey;
             k.stop_request = st.stop;
             if (st.stop == 1) k.ismetles_check = Tristate::Clear;
             k.last_status_ms = now_ms(s);
@@ -191,8 +191,9 @@ void billentyuzo_inditas(Session& s) {
         analog_parancs_elkuldes(s);
         return;
     }
-    s.view["log_hivas_keret"].enabled = false;
-    for (const char* c : {"usb_valasz_text", "usb_valasz_label", "kerdezo_label"}) s.view[c].visible = false;
+    s.view[Control::log_hivas_keret].enabled = false;
+    for (Control c : {Control::usb_valasz_text, Control::usb_valasz_label, Control::kerdezo_label})
+        s.view[c].visible = false;
     s.ui().beep();
     const PortError why = s.ports.serial ? s.ports.serial->error() : PortError::NotFound;
     s.ui().message(with_problem(
@@ -252,17 +253,18 @@ void calling_list_of_mode(Session& s) {
     if (is_cw_mode(s) || is_voice_mode(s)) s.keyer.hivas_valaszto = is_cw_mode(s) ? 1 : 0;
 }
 
-bool keyer_control_changed(Session& s, std::string_view control) {
-    static constexpr std::string_view kSettings[] = {"wpm_combo",   "bal_kez_check",     "monitor_check",
-                                                     "elkey_check", "kesleltetes_combo", "ROGER_combo",
-                                                     "mod_combo"};
+bool keyer_control_changed(Session& s, Control control) {
+    static constexpr Control kSettings[] = {
+        Control::wpm_combo,         Control::bal_kez_check, Control::monitor_check, Control::elkey_check,
+        Control::kesleltetes_combo, Control::ROGER_combo,   Control::mod_combo};
     if (std::find(std::begin(kSettings), std::end(kSettings), control) != std::end(kSettings)) {
         // The mode's own messages come to the front.
-        if (control == "mod_combo") calling_list_of_mode(s);
+        if (control == Control::mod_combo) calling_list_of_mode(s);
         USB_parancs_kuldes(s);
         return true;
     }
-    if (control.starts_with("erosito_combo")) {
+    if (control == Control::erosito_combo_0 || control == Control::erosito_combo_1 ||
+        control == Control::erosito_combo_2) {
         analog_parancs_elkuldes(s);
         return true;
     }
@@ -294,7 +296,7 @@ void USB_kezeles(Session& s) {
             command->clear();
             if (command == &k.eprom_command) {
                 // The next tick sends again: an EPROM command does not wait for its turn.
-                set_view(s, "kerdezo_label", Color::Magenta);
+                set_view(s, Control::kerdezo_label, Color::Magenta);
                 return;
             }
             sent = true;
@@ -306,14 +308,14 @@ void USB_kezeles(Session& s) {
         }
         k.reply_seen = 0;
         k.poll_phase = 1;
-        set_view(s, "kerdezo_label", Color::Red);
+        set_view(s, Control::kerdezo_label, Color::Red);
         return;
     }
     const Text incoming = port->read_all();
     k.poll_phase = 0;
     if (incoming.empty()) return;
-    s.view["kerdezo_label"].caption = "=";
-    set_view(s, "kerdezo_label", Color::Black);
+    s.view[Control::kerdezo_label].caption = "=";
+    set_view(s, Control::kerdezo_label, Color::Black);
     for (const Text& line : split_replies(k.receive_line, incoming)) {
         k.reply_seen = 1;
         k.last_heard_ms = now_ms(s);
@@ -326,10 +328,10 @@ void USB_kezeles(Session& s) {
 void billentyuzo_lampa_frissites(Session& s) {
     StationControl& k = s.keyer;
     const BoxLamp lamp = box_lamp(port_open(s), now_ms(s), k.opened_ms, k.last_status_ms, k.last_heard_ms);
-    if (lamp == k.lamp && s.view.contains("billentyuzo_lampa")) return;
+    if (lamp == k.lamp && s.view.contains(Control::billentyuzo_lampa)) return;
     k.lamp = lamp;
     static constexpr Color kColours[] = {Color::Grey, Color::Green, Color::Yellow, Color::Red};
-    ControlView& v = s.view["billentyuzo_lampa"];
+    ControlView& v = s.view[Control::billentyuzo_lampa];
     v.back = kColours[static_cast<int>(lamp)];
     s.ui().refresh(Aspect::View);
     s.ui().refresh(Aspect::Calling);

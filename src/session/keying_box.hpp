@@ -23,7 +23,7 @@ void ID_cmd_Click(Session& s);
 
 // A keyer control changed (wpm_combo, mod_combo, erosito_combo_1 ...): queues what the box must
 // hear of it. False when the control is none of the keyer's.
-bool keyer_control_changed(Session& s, std::string_view control);
+bool keyer_control_changed(Session& s, Control control);
 // The calling panel shows the messages of the current mode: CW for CW, voice for SSB and FM.
 void calling_list_of_mode(Session& s);
 

@@ -69,7 +69,7 @@ void auto_mentes_combo_Click(Session& s) {
     const int item = s.auto_mentes_combo.list_index;
     if ((item == 1 || item == 2) && trim(s.station.verseny_neve_text).empty()) {
         s.ui().message(hu(u8"Adja meg előbb a verseny nevét!"));
-        s.ui().focus("verseny_neve_text", false);
+        s.ui().focus(Control::verseny_neve_text, false);
         s.auto_mentes_combo.set(0);
         s.ui().refresh(Aspect::Selectors);
     }

@@ -63,8 +63,8 @@ void log_replaced(Session& s) {
 void import_rutin(Session& s) {
     vegyes_panel_mutatas(s, "Import",
                          {u8"Beolvasás", u8"Feldolgozás", u8"Bemásolás", u8"Hozzáfűzés", u8"Mentés"}, true);
-    s.view["vegyes_valaszto_0"].caption = "Eredeti";
-    s.view["vegyes_valaszto_1"].caption = "Feldolgozott";
+    s.view[Control::vegyes_valaszto_0].caption = "Eredeti";
+    s.view[Control::vegyes_valaszto_1].caption = "Feldolgozott";
     s.vegyes_label = hu(u8"Szűrés:");
     s.vegyes_combo.items.clear();
     for (int i = 0; i < kBandCount; ++i) s.vegyes_combo.items.push_back(band_name(i));

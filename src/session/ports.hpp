@@ -4,6 +4,7 @@
 #include <functional>
 #include <string_view>
 
+#include "model/controls.hpp"
 #include "text/text.hpp"
 
 namespace loxar {
@@ -38,7 +39,7 @@ public:
     virtual void igen_nem(DialogVars& d) = 0;
     // The file chooser: reads the chooser_* variables, writes chosen_path.
     virtual void file_valasztas(DialogVars& d) = 0;
-    virtual void focus(std::string_view control, bool select_all) = 0;
+    virtual void focus(Control control, bool select_all) = 0;
     virtual void busy(bool on) = 0;
     virtual void process_events() = 0;
     // Inside a wait: runs what events come, sleeping up to `max_ms` for one when none is pending.

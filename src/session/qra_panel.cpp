@@ -62,25 +62,36 @@ constexpr FieldKind kLocatorKind{FieldChars::Locator, FieldCase::UpperFolded};
 // The file's fields are split at ";".
 constexpr FieldKind kValueKind{FieldChars::Record, FieldCase::UpperFolded};
 
+constexpr Control kLocatorFields[] = {Control::lista_qra_text_0, Control::lista_qra_text_1,
+                                      Control::lista_qra_text_2, Control::lista_qra_text_3};
+
+// The locator slot a field shows, or -1 for the other fields.
+int locator_slot(Control control) {
+    for (std::size_t k = 0; k < std::size(kLocatorFields); ++k) {
+        if (kLocatorFields[k] == control) return static_cast<int>(k);
+    }
+    return -1;
+}
+
 }  // namespace
 
-FieldKind qra_entry_kind(std::string_view control) {
-    if (control == "lista_hivojel_text") return kCallKind;
-    if (control.rfind("lista_qra_text_", 0) == 0) return kLocatorKind;
-    if (control == "kereses_text") return {FieldChars::OneLine, FieldCase::UpperFolded};
+FieldKind qra_entry_kind(Control control) {
+    if (control == Control::lista_hivojel_text) return kCallKind;
+    if (locator_slot(control) >= 0) return kLocatorKind;
+    if (control == Control::kereses_text) return {FieldChars::OneLine, FieldCase::UpperFolded};
     // The name found here becomes the received name of a QSO.
-    if (control == "lista_nev_text") return {FieldChars::Name, FieldCase::UpperFolded};
+    if (control == Control::lista_nev_text) return {FieldChars::Name, FieldCase::UpperFolded};
     return kValueKind;
 }
 
-std::size_t qra_entry_width(std::string_view control) {
+std::size_t qra_entry_width(Control control) {
     using namespace qra_col;
-    if (control == "lista_hivojel_text") return kCallWidth;
-    if (control.rfind("lista_qra_text_", 0) == 0) return kSlotWidth;
-    if (control == "lista_nev_text") return kNameWidth;
-    if (control == "lista_qth_text") return kQthWidth;
-    if (control == "lista_exch_text") return kExchangeWidth;
-    if (control == "lista_hadxc_text") return kHadxcWidth;
+    if (control == Control::lista_hivojel_text) return kCallWidth;
+    if (locator_slot(control) >= 0) return kSlotWidth;
+    if (control == Control::lista_nev_text) return kNameWidth;
+    if (control == Control::lista_qth_text) return kQthWidth;
+    if (control == Control::lista_exch_text) return kExchangeWidth;
+    if (control == Control::lista_hadxc_text) return kHadxcWidth;
     return 0;
 }
 
@@ -214,20 +225,18 @@ void hivojel_qra_lista_shift_delete(Session& s) {
     s.ui().refresh(Aspect::DatabasePanels);
 }
 
-Text* qra_entry_field(Session& s, std::string_view control) {
+Text* qra_entry_field(Session& s, Control control) {
     QraListPanel& p = s.qra_list_panel;
-    if (control == "lista_hivojel_text") return &p.lista_hivojel_text;
-    for (std::size_t k = 0; k < p.lista_qra_text.size(); ++k) {
-        if (control == "lista_qra_text_" + std::to_string(k)) return &p.lista_qra_text[k];
-    }
-    if (control == "lista_nev_text") return &p.lista_nev_text;
-    if (control == "lista_qth_text") return &p.lista_qth_text;
-    if (control == "lista_exch_text") return &p.lista_exch_text;
-    if (control == "lista_hadxc_text") return &p.lista_hadxc_text;
+    if (control == Control::lista_hivojel_text) return &p.lista_hivojel_text;
+    if (const int k = locator_slot(control); k >= 0) return &p.lista_qra_text[static_cast<std::size_t>(k)];
+    if (control == Control::lista_nev_text) return &p.lista_nev_text;
+    if (control == Control::lista_qth_text) return &p.lista_qth_text;
+    if (control == Control::lista_exch_text) return &p.lista_exch_text;
+    if (control == Control::lista_hadxc_text) return &p.lista_hadxc_text;
     return nullptr;
 }
 
-bool qra_entry_key(Session& s, std::string_view control, char& c) {
+bool qra_entry_key(Session& s, Control control, char& c) {
     const auto at = std::find(kQraEntryControls.begin(), kQraEntryControls.end(), control);
     if (at == kQraEntryControls.end()) return false;
     if (c == '\r') {
@@ -240,7 +249,7 @@ bool qra_entry_key(Session& s, std::string_view control, char& c) {
         s.ui().focus(*next, true);
         return true;
     }
-    if ((c == '<' || c == '>') && control.rfind("lista_qra_text_", 0) == 0) {
+    if ((c == '<' || c == '>') && locator_slot(control) >= 0) {
         auto& locs = s.qra_list_panel.lista_qra_text;
         if (c == '<') {
             std::rotate(locs.begin(), locs.begin() + 1, locs.end());
@@ -250,11 +259,11 @@ bool qra_entry_key(Session& s, std::string_view control, char& c) {
         s.ui().refresh(Aspect::DatabasePanels);
         return true;
     }
-    if (control != "nmark_combo") c = filter_char(qra_entry_kind(control), c);
+    if (control != Control::nmark_combo) c = filter_char(qra_entry_kind(control), c);
     return false;
 }
 
-void qra_entry_left(Session& s, std::string_view control) {
+void qra_entry_left(Session& s, Control control) {
     Text* f = qra_entry_field(s, control);
     if (!f) return;
     const Text trimmed = trim(*f);

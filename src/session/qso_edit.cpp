@@ -135,7 +135,7 @@ void log_felulir_cmd_Click(Session& s) {
         s.ui().beep();
         s.ui().message(hu(u8"Nem sikerült menteni: ") + text_path(backup_file_path(s)));
     }
-    s.ui().focus("kapott_hivojel_text", false);
+    s.ui().focus(Control::kapott_hivojel_text, false);
     save_band_log(s);
     auto_log_mentes(s);
     szerkesztes_mod_kikapcsolas(s);
@@ -176,7 +176,7 @@ void log_lista_shift_delete(Session& s) {
 
 void log_lista_KeyPress(Session& s, char c) {
     if (c != 'M') return;
-    s.view["log_menu_keret"].visible = true;
+    s.view[Control::log_menu_keret].visible = true;
     s.ui().refresh(Aspect::View);
 }
 

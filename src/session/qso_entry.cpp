@@ -111,20 +111,20 @@ std::filesystem::path band_save_path(const Session& s) {
 
 namespace {
 
-constexpr std::string_view kCall = "kapott_hivojel_text";
-constexpr std::string_view kCall2 = "hivojel_2_text";
-constexpr std::string_view kRxReport = "kapott_riport_text";
-constexpr std::string_view kRxSerial = "kapott_sorszam_text";
-constexpr std::string_view kRxLocator = "kapott_QRA_text";
-constexpr std::string_view kRxName = "kapott_nev_text";
-constexpr std::string_view kRxSex = "kapott_sex_combo";
-constexpr std::string_view kTxReport = "kuldott_riport_text";
-constexpr std::string_view kTxSerial = "kuldott_sorszam_text";
-constexpr std::string_view kTxName = "kuldott_nev_text";
+constexpr Control kCall = Control::kapott_hivojel_text;
+constexpr Control kCall2 = Control::hivojel_2_text;
+constexpr Control kRxReport = Control::kapott_riport_text;
+constexpr Control kRxSerial = Control::kapott_sorszam_text;
+constexpr Control kRxLocator = Control::kapott_QRA_text;
+constexpr Control kRxName = Control::kapott_nev_text;
+constexpr Control kRxSex = Control::kapott_sex_combo;
+constexpr Control kTxReport = Control::kuldott_riport_text;
+constexpr Control kTxSerial = Control::kuldott_sorszam_text;
+constexpr Control kTxName = Control::kuldott_nev_text;
 
 // Fields that take Enter (add) and Space (next field).
-bool is_entry_field(std::string_view c) {
-    for (std::string_view f :
+bool is_entry_field(Control c) {
+    for (Control f :
          {kCall, kRxReport, kRxSerial, kRxLocator, kRxName, kTxReport, kTxSerial, kTxName, kCall2}) {
         if (c == f) return true;
     }
@@ -135,8 +135,8 @@ void refresh_entry(Session& s) {
     s.ui().refresh(Aspect::EntryFields);
 }
 
-void set_view_enabled(Session& s, std::string_view control, bool on) {
-    s.view[std::string(control)].enabled = on;
+void set_view_enabled(Session& s, Control control, bool on) {
+    s.view[control].enabled = on;
 }
 
 // Step 5 of leaving the callsign: the country (and for Russia the oblast) of the station.
@@ -220,11 +220,11 @@ void after_appending(Session& s) {
 
 }  // namespace
 
-char entry_char(std::string_view control, char c) {
+char entry_char(Control control, char c) {
     return filter_char(entry_field_kind(control), c);
 }
 
-std::optional<std::string_view> space_target(ContestType type, std::string_view c) {
+std::optional<Control> space_target(ContestType type, Control c) {
     if (c == kCall || c == kCall2) return type == T::CqwwVhf ? kRxLocator : kRxSerial;
     if (c == kRxReport) return kRxSerial;
     if (c == kRxSerial) {
@@ -245,7 +245,7 @@ std::optional<std::string_view> space_target(ContestType type, std::string_view 
     return std::nullopt;
 }
 
-bool entry_key_press(Session& s, std::string_view control, char& c) {
+bool entry_key_press(Session& s, Control control, char& c) {
     s.entry_untouched_since_add = false;
     if (is_entry_field(control)) {
         if (c == '\r' || c == '\n') {
@@ -281,12 +281,12 @@ bool kapott_sex_combo_KeyPress(Session& s, char c) {
     return true;
 }
 
-void entry_field_got_focus(Session& s, std::string_view control) {
-    if (control == "edit_sorszam_text") return;  // the editing code owns that field
+void entry_field_got_focus(Session& s, Control control) {
+    if (control == Control::edit_sorszam_text) return;  // the editing code owns that field
     if (is_entry_field(control)) s.ui().focus(control, true);
 }
 
-void entry_field_lost_focus(Session& s, std::string_view control, bool moves_focus) {
+void entry_field_lost_focus(Session& s, Control control, bool moves_focus) {
     // Fields the last add cleared or refilled hold nothing of the operator's to check.
     if (s.entry_untouched_since_add) return;
     QsoRecord& q = s.qso;
@@ -314,7 +314,7 @@ void entry_field_lost_focus(Session& s, std::string_view control, bool moves_foc
     refresh_entry(s);
 }
 
-void entry_field_changed(Session& s, std::string_view control) {
+void entry_field_changed(Session& s, Control control) {
     if (control == kRxSerial && s.contest() == T::Ref) {
         s.qso.tavolsag_text = ref_exchange_marker(s.log_lista, s.qso.kapott_sorszam_text);
         refresh_entry(s);
@@ -325,13 +325,15 @@ void entry_field_changed(Session& s, std::string_view control) {
     }
 }
 
-void entry_label_cmd_Click(Session& s, std::string_view button) {
-    static constexpr std::pair<std::string_view, std::string_view> kTargets[] = {
-        {"kapott_hivojel_cmd", kCall},      {"kapott_cmd", kRxReport},    {"kapott_sorszam_cmd", kRxSerial},
-        {"kapott_QRA_cmd", kRxLocator},     {"kapoo_nev_cmd", kRxName},   {"kuldott_riport_cmd", kTxReport},
-        {"kuldott_sorszam_cmd", kTxSerial}, {"kuldott_nev_cmd", kTxName}, {"hivojel_2_cmd", kCall2},
+void entry_label_cmd_Click(Session& s, Control button) {
+    static constexpr std::pair<Control, Control> kTargets[] = {
+        {Control::kapott_hivojel_cmd, kCall},      {Control::kapott_cmd, kRxReport},
+        {Control::kapott_sorszam_cmd, kRxSerial},  {Control::kapott_QRA_cmd, kRxLocator},
+        {Control::kapoo_nev_cmd, kRxName},         {Control::kuldott_riport_cmd, kTxReport},
+        {Control::kuldott_sorszam_cmd, kTxSerial}, {Control::kuldott_nev_cmd, kTxName},
+        {Control::hivojel_2_cmd, kCall2},
     };
-    if (button == "kapott_cmd") {
+    if (button == Control::kapott_cmd) {
         s.qso.kapott_riport_text = s.qso.mod_combo.text() == "CW" ? "599" : "59";
         refresh_entry(s);
     }
@@ -435,7 +437,7 @@ void hozzaadas_rutin(Session& s) {
     live_duplicate_search(s);
     ui.refresh(Aspect::All);
     if (!s.real_time_check) {
-        ui.focus("log_ido", true);
+        ui.focus(Control::log_ido, true);
     } else {
         ui.focus(kCall, true);
     }

@@ -9,24 +9,24 @@
 namespace loxar {
 
 // What a typed key becomes in a field of the log panel (upper case, accented capitals folded in
-// the text fields); '\0' when the field refuses it. `control` is the field's control name.
-char entry_char(std::string_view control, char c);
+// the text fields); '\0' when the field refuses it. `control` is the field.
+char entry_char(Control control, char c);
 // The field Space moves to from `control` for the contest type; nothing when it stays.
-std::optional<std::string_view> space_target(ContestType type, std::string_view control);
+std::optional<Control> space_target(ContestType type, Control control);
 // A key typed into a field of the log panel (Enter is '\r', Space ' '). Returns true when the key
 // is swallowed (a refused character beeps); otherwise `c` holds the character the field should take.
-bool entry_key_press(Session& s, std::string_view control, char& c);
+bool entry_key_press(Session& s, Control control, char& c);
 // Keys of the received-sex selector: Enter adds, N, F and "." choose. True when swallowed.
 bool kapott_sex_combo_KeyPress(Session& s, char c);
 
 // Events of the entry fields.
-void entry_field_got_focus(Session& s, std::string_view control);
+void entry_field_got_focus(Session& s, Control control);
 // `moves_focus`: the field is left by the keyboard (Tab), so its rule may send the focus on; a
 // mouse click or a Space move keeps the place the operator chose.
-void entry_field_lost_focus(Session& s, std::string_view control, bool moves_focus);
-void entry_field_changed(Session& s, std::string_view control);
+void entry_field_lost_focus(Session& s, Control control, bool moves_focus);
+void entry_field_changed(Session& s, Control control);
 // The label buttons beside the fields.
-void entry_label_cmd_Click(Session& s, std::string_view button);
+void entry_label_cmd_Click(Session& s, Control button);
 void OM_cmd_Click(Session& s);
 void YL_cmd_Click(Session& s);
 void csere_cmd_Click(Session& s);

@@ -170,7 +170,7 @@ void qso_sor_visszatoltes(Session& s) {
         return;
     }
     szerkesztes_mod_bekapcsolas(s);
-    s.ui().focus("kapott_hivojel_text", false);
+    s.ui().focus(Control::kapott_hivojel_text, false);
 
     const Text line = s.log_lista.at(static_cast<std::size_t>(selected));
     const LineLayout layout = layout_of(s.contest());

@@ -23,7 +23,7 @@ bool flag(const std::vector<char>& flags, std::size_t i) {
     return i < flags.size() && flags[i];
 }
 
-void show(Session& s, const char* control, bool visible) {
+void show(Session& s, Control control, bool visible) {
     s.view[control].visible = visible;
 }
 
@@ -45,16 +45,16 @@ bool beeps_on_result(int format) {
 void show_format_frames(Session& s) {
     switch (s.formatum_combo.list_index) {
         case kFormatEdif:
-            show(s, "adif_result_keret", false);
-            show(s, "edi_result_keret", true);
-            show(s, "edi_riport_text", true);
+            show(s, Control::adif_result_keret, false);
+            show(s, Control::edi_result_keret, true);
+            show(s, Control::edi_riport_text, true);
             // The list may hold the CQ-WW-VHF lines; the EDI report must never write those.
             QSO_lista_toltes(s);
             break;
         case kFormatCqwwVhf:
-            show(s, "adif_result_keret", false);
-            show(s, "edi_result_keret", true);
-            show(s, "edi_riport_text", false);
+            show(s, Control::adif_result_keret, false);
+            show(s, Control::edi_result_keret, true);
+            show(s, Control::edi_riport_text, false);
             CQWW_qso_lista_toltes(s);
             break;
         default: break;
@@ -277,23 +277,23 @@ void formatum_combo_Click(Session& s) {
 }
 
 void edi_keret_eltuntetes(Session& s) {
-    show(s, "riport_keret", false);
-    show(s, "adif_result_keret", false);
+    show(s, Control::riport_keret, false);
+    show(s, Control::adif_result_keret, false);
 }
 
 void edi_valaszto_Click(Session& s, short option) {
     s.edi_valaszto = option;
     edi_keret_eltuntetes(s);
     if (option == 1) {
-        show(s, "edi_result_keret", false);
-        show(s, "riport_keret", true);
-        show(s, "edi_riport_text", true);
+        show(s, Control::edi_result_keret, false);
+        show(s, Control::riport_keret, true);
+        show(s, Control::edi_riport_text, true);
         return;
     }
     // One result view at a time: a frame another format left shown would only mislead.
     const int f = s.formatum_combo.list_index;
-    show(s, "edi_result_keret", f == kFormatEdif || f == kFormatCqwwVhf);
-    show(s, "adif_result_keret", f == kFormatYlom || f == kFormatHaDx);
+    show(s, Control::edi_result_keret, f == kFormatEdif || f == kFormatCqwwVhf);
+    show(s, Control::adif_result_keret, f == kFormatYlom || f == kFormatHaDx);
 }
 
 void jegyzokonyv_formatum_valasztas(Session& s) {

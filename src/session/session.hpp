@@ -108,8 +108,8 @@ struct Session {
     // Own callsigns for which the time field is drawn black instead of red.
     std::array<Text, 2> plain_colour_calls;
 
-    // What procedures did to the controls, keyed by control name.
-    std::map<std::string, ControlView, std::less<>> view;
+    // What procedures did to the controls.
+    ControlViews view;
 
     // Country table and the per-country worked flags of the new-country marker (grow as needed).
     const CountryLookup* countries = &kNoCountries;

@@ -141,7 +141,7 @@ Status Form_Load(Session& s, const std::filesystem::path& home) {
     // With the mode of the last run back, the entry fields are ready for the next QSO (reports,
     // serials) as after one; with a log to continue, the operator types the next callsign at once.
     if (s.qso.mod_combo.list_index > 0) torles_rutin(s);
-    if (!s.log_lista.empty()) s.ui().focus("kapott_hivojel_text", true);
+    if (!s.log_lista.empty()) s.ui().focus(Control::kapott_hivojel_text, true);
     return {};
 }
 
@@ -221,9 +221,9 @@ void kepernyo_szinezes(Session& s) {
     bool plain = false;
     for (const Text& call : s.plain_colour_calls) plain = plain || (!call.empty() && call == own);
     const Color c = plain ? Color::Black : Color::Red;
-    if (s.view["log_ido"].fore == c && s.view["idopont_label"].fore == c) return;
-    s.view["log_ido"].fore = c;
-    s.view["idopont_label"].fore = c;
+    if (s.view[Control::log_ido].fore == c && s.view[Control::idopont_label].fore == c) return;
+    s.view[Control::log_ido].fore = c;
+    s.view[Control::idopont_label].fore = c;
     s.ui().refresh(Aspect::View);
 }
 

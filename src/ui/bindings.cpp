@@ -7,8 +7,8 @@ namespace loxar {
 
 namespace {
 
-FieldKind sheet_kind(const char* control) {
-    const SheetField* f = find_sheet_field(control);
+FieldKind sheet_kind(Control control) {
+    const SheetField* f = find_sheet_field(control_name(control));
     return f ? f->kind : FieldKind{};
 }
 
@@ -17,25 +17,27 @@ constexpr FieldKind kResult{FieldChars::Record, FieldCase::Keep};
 
 }  // namespace
 
-#define QSO_FIELD(name)                                                                        \
-    {                                                                                          \
-#name, [](Session & s) -> Text& { return s.qso.name; }, false, entry_field_kind(#name) \
+#define QSO_FIELD(name)                                                       \
+    {                                                                         \
+        Control::name, [](Session& s) -> Text& { return s.qso.name; }, false, \
+            entry_field_kind(Control::name)                                   \
     }
-#define STATION_FIELD(name)                                                                        \
-    {                                                                                              \
-#name, [](Session & s) -> Text& { return s.station.name; }, false, entry_field_kind(#name) \
+#define STATION_FIELD(name)                                                       \
+    {                                                                             \
+        Control::name, [](Session& s) -> Text& { return s.station.name; }, false, \
+            entry_field_kind(Control::name)                                       \
     }
-#define SHEET_FIELD(name)                                                                  \
-    {                                                                                      \
-#name, [](Session & s) -> Text& { return s.sheet.name; }, false, sheet_kind(#name) \
+#define SHEET_FIELD(name)                                                                                 \
+    {                                                                                                     \
+        Control::name, [](Session& s) -> Text& { return s.sheet.name; }, false, sheet_kind(Control::name) \
     }
-#define RESULT_FIELD(name)                                                       \
-    {                                                                            \
-#name, [](Session & s) -> Text& { return s.sheet.name; }, false, kResult \
+#define RESULT_FIELD(name)                                                              \
+    {                                                                                   \
+        Control::name, [](Session& s) -> Text& { return s.sheet.name; }, false, kResult \
     }
-#define SHEET_COMBO(name)                                         \
-    {                                                             \
-#name, [](Session & s) -> Combo& { return s.sheet.name; } \
+#define SHEET_COMBO(name)                                                \
+    {                                                                    \
+        Control::name, [](Session& s) -> Combo& { return s.sheet.name; } \
     }
 
 const std::vector<TextBinding>& text_bindings() {
@@ -51,9 +53,9 @@ const std::vector<TextBinding>& text_bindings() {
         QSO_FIELD(kuldott_nev_text),
         QSO_FIELD(tavolsag_text),
         QSO_FIELD(pontszam_text),
-        {"log_sorszam_text", [](Session& s) -> Text& { return s.qso.log_sorszam_text; }, true},
-        {"edit_sorszam_text", [](Session& s) -> Text& { return s.qso.edit_sorszam_text; }, true},
-        {"band_text", [](Session& s) -> Text& { return s.qso.band_text; }, true},
+        {Control::log_sorszam_text, [](Session& s) -> Text& { return s.qso.log_sorszam_text; }, true},
+        {Control::edit_sorszam_text, [](Session& s) -> Text& { return s.qso.edit_sorszam_text; }, true},
+        {Control::band_text, [](Session& s) -> Text& { return s.qso.band_text; }, true},
         QSO_FIELD(frekvencia_text),
         QSO_FIELD(hivojel_2_text),
         QSO_FIELD(kezelo_text),
@@ -62,10 +64,10 @@ const std::vector<TextBinding>& text_bindings() {
         STATION_FIELD(QRA_text),
         STATION_FIELD(exch_text),
         STATION_FIELD(verseny_neve_text),
-        {"szorzo_text", [](Session& s) -> Text& { return s.szorzo_text; }, true},
-        {"ossz_pontszam_text", [](Session& s) -> Text& { return s.ossz_pontszam_text; }, true},
-        {"pontos_ido", [](Session& s) -> Text& { return s.pontos_ido; }, true},
-        {"iranyszog_text", [](Session& s) -> Text& { return s.iranyszog_text; }},
+        {Control::szorzo_text, [](Session& s) -> Text& { return s.szorzo_text; }, true},
+        {Control::ossz_pontszam_text, [](Session& s) -> Text& { return s.ossz_pontszam_text; }, true},
+        {Control::pontos_ido, [](Session& s) -> Text& { return s.pontos_ido; }, true},
+        {Control::iranyszog_text, [](Session& s) -> Text& { return s.iranyszog_text; }},
         SHEET_FIELD(tx_PCall),
         SHEET_FIELD(tx_PWWLo),
         SHEET_FIELD(tx_TDate_1),
@@ -115,10 +117,10 @@ const std::vector<TextBinding>& text_bindings() {
         RESULT_FIELD(tx_CODXDis),
         RESULT_FIELD(tx_QSORecords),
         // Calling panel: the CW message being typed, upper case and without accents as Morse has it.
-        {"hivas_cw_text", [](Session& s) -> Text& { return s.keyer.hivas_cw_text; }, false,
+        {Control::hivas_cw_text, [](Session& s) -> Text& { return s.keyer.hivas_cw_text; }, false,
          FieldKind{FieldChars::OneLine, FieldCase::UpperFolded}},
-        {"usb_valasz_text", [](Session& s) -> Text& { return s.keyer.usb_valasz_text; }, true},
-        {"ID_text", [](Session& s) -> Text& { return s.keyer.ID_text; }, true},
+        {Control::usb_valasz_text, [](Session& s) -> Text& { return s.keyer.usb_valasz_text; }, true},
+        {Control::ID_text, [](Session& s) -> Text& { return s.keyer.ID_text; }, true},
     };
     return table;
 }
@@ -130,24 +132,23 @@ FilteredText bound_text(const Session& s, const TextBinding& b, std::string_view
 
 const std::vector<ComboBinding>& combo_bindings() {
     static const std::vector<ComboBinding> table = {
-        {"szabaly_combo", [](Session& s) -> Combo& { return s.szabaly_combo; }},
-        {"mod_combo", [](Session& s) -> Combo& { return s.qso.mod_combo; }},
-        {"sex_combo", [](Session& s) -> Combo& { return s.qso.sex_combo; }},
-        {"kapott_sex_combo", [](Session& s) -> Combo& { return s.qso.kapott_sex_combo; }},
-        {"ido_eltolas_combo", [](Session& s) -> Combo& { return s.ido_eltolas_combo; }},
-        {"auto_mentes_combo", [](Session& s) -> Combo& { return s.auto_mentes_combo; }},
-        {"formatum_combo", [](Session& s) -> Combo& { return s.formatum_combo; }},
-        {"sort_combo", [](Session& s) -> Combo& { return s.sort_combo; }},
-        {"vegyes_combo", [](Session& s) -> Combo& { return s.vegyes_combo; }},
-        {"wpm_combo", [](Session& s) -> Combo& { return s.keyer.settings.wpm_combo; }},
-        {"ismetles_combo", [](Session& s) -> Combo& { return s.keyer.settings.ismetles_combo; }},
-        {"kesleltetes_combo", [](Session& s) -> Combo& { return s.keyer.settings.kesleltetes_combo; }},
-        {"billentyuzo_port_combo",
+        {Control::szabaly_combo, [](Session& s) -> Combo& { return s.szabaly_combo; }},
+        {Control::mod_combo, [](Session& s) -> Combo& { return s.qso.mod_combo; }},
+        {Control::sex_combo, [](Session& s) -> Combo& { return s.qso.sex_combo; }},
+        {Control::kapott_sex_combo, [](Session& s) -> Combo& { return s.qso.kapott_sex_combo; }},
+        {Control::ido_eltolas_combo, [](Session& s) -> Combo& { return s.ido_eltolas_combo; }},
+        {Control::auto_mentes_combo, [](Session& s) -> Combo& { return s.auto_mentes_combo; }},
+        {Control::formatum_combo, [](Session& s) -> Combo& { return s.formatum_combo; }},
+        {Control::vegyes_combo, [](Session& s) -> Combo& { return s.vegyes_combo; }},
+        {Control::wpm_combo, [](Session& s) -> Combo& { return s.keyer.settings.wpm_combo; }},
+        {Control::ismetles_combo, [](Session& s) -> Combo& { return s.keyer.settings.ismetles_combo; }},
+        {Control::kesleltetes_combo, [](Session& s) -> Combo& { return s.keyer.settings.kesleltetes_combo; }},
+        {Control::billentyuzo_port_combo,
          [](Session& s) -> Combo& { return s.keyer.settings.billentyuzo_port_combo; }},
-        {"ROGER_combo", [](Session& s) -> Combo& { return s.keyer.settings.ROGER_combo; }},
-        {"erosito_combo_0", [](Session& s) -> Combo& { return s.keyer.settings.erosito_combo[0]; }},
-        {"erosito_combo_1", [](Session& s) -> Combo& { return s.keyer.settings.erosito_combo[1]; }},
-        {"erosito_combo_2", [](Session& s) -> Combo& { return s.keyer.settings.erosito_combo[2]; }},
+        {Control::ROGER_combo, [](Session& s) -> Combo& { return s.keyer.settings.ROGER_combo; }},
+        {Control::erosito_combo_0, [](Session& s) -> Combo& { return s.keyer.settings.erosito_combo[0]; }},
+        {Control::erosito_combo_1, [](Session& s) -> Combo& { return s.keyer.settings.erosito_combo[1]; }},
+        {Control::erosito_combo_2, [](Session& s) -> Combo& { return s.keyer.settings.erosito_combo[2]; }},
         SHEET_COMBO(hadx_operator_combo),
         SHEET_COMBO(hadx_band_combo),
         SHEET_COMBO(hadx_power_combo),
@@ -159,19 +160,20 @@ const std::vector<ComboBinding>& combo_bindings() {
         SHEET_COMBO(cqww_power_combo),
         SHEET_COMBO(haqrp_kategoria_combo),
         SHEET_COMBO(rhob_kategoria_combo),
-        {"edi_wwl_combo", [](Session& s) -> Combo& { return s.edi_wwl_combo; }},
-        {"edi_dxcc_combo", [](Session& s) -> Combo& { return s.edi_dxcc_combo; }},
-        {"edi_exchange_combo", [](Session& s) -> Combo& { return s.edi_exchange_combo; }},
+        {Control::edi_wwl_combo, [](Session& s) -> Combo& { return s.edi_wwl_combo; }},
+        {Control::edi_dxcc_combo, [](Session& s) -> Combo& { return s.edi_dxcc_combo; }},
+        {Control::edi_exchange_combo, [](Session& s) -> Combo& { return s.edi_exchange_combo; }},
     };
     return table;
 }
 
 const std::vector<LabelBinding>& label_bindings() {
     static const std::vector<LabelBinding> table = {
-        {"qth_label", [](const Session& s) -> const Text& { return s.qth_label; }},
-        {"qso_label", [](const Session& s) -> const Text& { return s.qso_label; }},
-        {"vegyes_label", [](const Session& s) -> const Text& { return s.vegyes_label; }},
-        {"adif_statisztika_label", [](const Session& s) -> const Text& { return s.adif_statisztika_label; }},
+        {Control::qth_label, [](const Session& s) -> const Text& { return s.qth_label; }},
+        {Control::qso_label, [](const Session& s) -> const Text& { return s.qso_label; }},
+        {Control::vegyes_label, [](const Session& s) -> const Text& { return s.vegyes_label; }},
+        {Control::adif_statisztika_label,
+         [](const Session& s) -> const Text& { return s.adif_statisztika_label; }},
     };
     return table;
 }
@@ -179,27 +181,27 @@ const std::vector<LabelBinding>& label_bindings() {
 const std::vector<ListBinding>& list_bindings() {
     static const std::vector<ListBinding> table = {
         // First: a keystroke in the callsign field reloads this one alone.
-        {"talalt_log_lista", [](Session& s) -> ListBox& { return s.talalt_log_lista; }},
-        {"backup_lista", [](Session& s) -> ListBox& { return s.backup_lista; }},
-        {"vegyes_lista_0", [](Session& s) -> ListBox& { return s.vegyes_lista[0]; }},
-        {"vegyes_lista_1", [](Session& s) -> ListBox& { return s.vegyes_lista[1]; }},
-        {"qso_lista", [](Session& s) -> ListBox& { return s.qso_lista; }},
-        {"adif_qso_lista", [](Session& s) -> ListBox& { return s.adif_qso_lista; }},
-        {"hivas_lista_0", [](Session& s) -> ListBox& { return s.keyer.hivas_lista[0]; }},
-        {"hivas_lista_1", [](Session& s) -> ListBox& { return s.keyer.hivas_lista[1]; }},
-        {"EPROM_lista", [](Session& s) -> ListBox& { return s.keyer.EPROM_lista; }},
+        {Control::talalt_log_lista, [](Session& s) -> ListBox& { return s.talalt_log_lista; }},
+        {Control::backup_lista, [](Session& s) -> ListBox& { return s.backup_lista; }},
+        {Control::vegyes_lista_0, [](Session& s) -> ListBox& { return s.vegyes_lista[0]; }},
+        {Control::vegyes_lista_1, [](Session& s) -> ListBox& { return s.vegyes_lista[1]; }},
+        {Control::qso_lista, [](Session& s) -> ListBox& { return s.qso_lista; }},
+        {Control::adif_qso_lista, [](Session& s) -> ListBox& { return s.adif_qso_lista; }},
+        {Control::hivas_lista_0, [](Session& s) -> ListBox& { return s.keyer.hivas_lista[0]; }},
+        {Control::hivas_lista_1, [](Session& s) -> ListBox& { return s.keyer.hivas_lista[1]; }},
+        {Control::EPROM_lista, [](Session& s) -> ListBox& { return s.keyer.EPROM_lista; }},
     };
     return table;
 }
 
 const std::vector<CheckBinding>& check_bindings() {
     static const std::vector<CheckBinding> table = {
-        {"real_time_check", [](Session& s) -> bool& { return s.real_time_check; }},
-        {"automata_check", [](Session& s) -> bool& { return s.automata_check; }},
-        {"auto_torles_check", [](Session& s) -> bool& { return s.auto_torles_check; }},
-        {"bal_kez_check", [](Session& s) -> bool& { return s.keyer.settings.bal_kez_check; }},
-        {"monitor_check", [](Session& s) -> bool& { return s.keyer.settings.monitor_check; }},
-        {"elkey_check", [](Session& s) -> bool& { return s.keyer.settings.elkey_check; }},
+        {Control::real_time_check, [](Session& s) -> bool& { return s.real_time_check; }},
+        {Control::automata_check, [](Session& s) -> bool& { return s.automata_check; }},
+        {Control::auto_torles_check, [](Session& s) -> bool& { return s.auto_torles_check; }},
+        {Control::bal_kez_check, [](Session& s) -> bool& { return s.keyer.settings.bal_kez_check; }},
+        {Control::monitor_check, [](Session& s) -> bool& { return s.keyer.settings.monitor_check; }},
+        {Control::elkey_check, [](Session& s) -> bool& { return s.keyer.settings.elkey_check; }},
     };
     return table;
 }

@@ -10,31 +10,31 @@
 namespace loxar {
 
 struct TextBinding {
-    const char* control;
+    Control control;
     std::function<Text&(Session&)> field;
     bool read_only = false;
     FieldKind kind = {};  // what typing and pasting may put into it
 };
 
 struct ComboBinding {
-    const char* control;
+    Control control;
     std::function<Combo&(Session&)> field;
 };
 
 struct CheckBinding {
-    const char* control;
+    Control control;
     std::function<bool&(Session&)> field;
 };
 
 // A label whose text a procedure writes.
 struct LabelBinding {
-    const char* control;
+    Control control;
     std::function<const Text&(const Session&)> field;
 };
 
 // A list view over one of the session's lists.
 struct ListBinding {
-    const char* control;
+    Control control;
     std::function<ListBox&(Session&)> field;
 };
 

@@ -12,6 +12,7 @@
 #include <QListView>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <optional>
 
 #include "session/qra_panel.hpp"
 #include "session/summary_viewer.hpp"
@@ -84,12 +85,13 @@ QWidget* build_hivojel_lista_frame(QWidget* parent) {
 DatabasePanels::DatabasePanels(QWidget* window, Session& s, std::function<void()> refresh_all)
     : QObject(window), window_(window), s_(s), refresh_all_(std::move(refresh_all)) {
     QraListPanel& p = s_.qra_list_panel;
-    for (std::string_view name : kQraEntryControls) {
+    for (Control c : kQraEntryControls) {
+        const std::string_view name = control_name(c);
         const QString qname = QString::fromLatin1(name.data(), static_cast<int>(name.size()));
-        if (auto* e = window_->findChild<QLineEdit*>(qname)) bind_field(e, qra_entry_field(s_, name), name);
+        if (auto* e = window_->findChild<QLineEdit*>(qname)) bind_field(e, qra_entry_field(s_, c), c);
     }
     bind_field(window_->findChild<QLineEdit*>("kereses_text"), &s_.summary_panel.kereses_text,
-               "kereses_text");
+               Control::kereses_text);
     nmark_ = window_->findChild<QComboBox*>("nmark_combo");
     nmark_->installEventFilter(this);
     connect(nmark_, &QComboBox::activated, this, [this](int i) { s_.qra_list_panel.nmark_combo.set(i); });
@@ -132,7 +134,7 @@ DatabasePanels::DatabasePanels(QWidget* window, Session& s, std::function<void()
     });
 }
 
-void DatabasePanels::bind_field(QLineEdit* e, Text* value, std::string_view control) {
+void DatabasePanels::bind_field(QLineEdit* e, Text* value, Control control) {
     e->installEventFilter(this);
     const std::size_t width = qra_entry_width(control);
     fields_.push_back({e, value, width});
@@ -207,14 +209,14 @@ void DatabasePanels::refresh() {
 bool DatabasePanels::eventFilter(QObject* watched, QEvent* event) {
     auto* w = qobject_cast<QWidget*>(watched);
     if (!w) return false;
-    const std::string name = w->objectName().toStdString();
+    const std::optional<Control> name = find_control(w->objectName().toStdString());
     if (event->type() == QEvent::FocusOut) {
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-            if (name == "kereses_text") {
+            if (name == Control::kereses_text) {
                 s_.summary_panel.kereses_text = trim(s_.summary_panel.kereses_text);
-            } else {
-                qra_entry_left(s_, name);
+            } else if (name) {
+                qra_entry_left(s_, *name);
             }
             refresh();
         }
@@ -233,7 +235,8 @@ bool DatabasePanels::eventFilter(QObject* watched, QEvent* event) {
     const char original = typed_char(key);
     if (original == 0) return false;
     char c = original;
-    const bool handled = name == "kereses_text" ? kereses_text_key(s_, c) : qra_entry_key(s_, name, c);
+    const bool handled =
+        name == Control::kereses_text ? kereses_text_key(s_, c) : name && qra_entry_key(s_, *name, c);
     if (handled) {
         refresh_all_();
         return true;

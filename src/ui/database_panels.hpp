@@ -39,7 +39,7 @@ private:
         Text* value;
         std::size_t width;  // the record's column; 0: no limit
     };
-    void bind_field(QLineEdit* e, Text* value, std::string_view control);
+    void bind_field(QLineEdit* e, Text* value, Control control);
     void bind_list(QListView* view, TextListModel*& model, ListBox& list);
     static void show_list(QListView* view, TextListModel* model, const ListBox& list);
 

@@ -147,8 +147,22 @@ void MainWindow::build() {
     status_info_->setObjectName("allapot_sor");
     statusBar()->addPermanentWidget(status_info_);
 
+    // Each control of the table is looked up by its name once; the window goes by Control after.
+    QHash<QString, QWidget*> named;
     for (QWidget* w : findChildren<QWidget*>()) {
-        if (!w->objectName().isEmpty()) controls_.insert(w->objectName(), w);
+        if (!w->objectName().isEmpty()) named.insert(w->objectName(), w);
+    }
+    for (std::size_t i = 0; i < kControlCount; ++i) {
+        const auto c = static_cast<Control>(i);
+        const std::string_view name = control_name(c);
+        QWidget* w =
+            named.value(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())), nullptr);
+        if (!w) {
+            qWarning("loxar: no widget for control %.*s", static_cast<int>(name.size()), name.data());
+            continue;
+        }
+        widgets_[i] = w;
+        control_of_.insert(w, c);
     }
     log_view_ = findChild<QListView*>("log_lista");
     log_heading_ = findChild<QLabel*>("log_label");
@@ -172,7 +186,7 @@ void MainWindow::build() {
 void MainWindow::connect_controls() {
     const auto& texts = text_bindings();
     for (std::size_t i = 0; i < texts.size(); ++i) {
-        auto* e = findChild<QLineEdit*>(texts[i].control);
+        auto* e = control_as<QLineEdit>(texts[i].control);
         if (!e) continue;
         if (texts[i].read_only) e->setReadOnly(true);
         text_controls_.emplace_back(e, i);
@@ -195,22 +209,22 @@ void MainWindow::connect_controls() {
     }
     const auto& combos = combo_bindings();
     for (std::size_t i = 0; i < combos.size(); ++i) {
-        auto* c = findChild<QComboBox*>(combos[i].control);
+        auto* c = control_as<QComboBox>(combos[i].control);
         if (!c) continue;
         combo_controls_.emplace_back(c, i);
         connect(c, &QComboBox::activated, this, [this, i](int index) {
             combo_bindings()[i].field(s_).set(index);
-            const std::string_view name = combo_bindings()[i].control;
-            if (name == "szabaly_combo") szabaly_combo_Click(s_);
-            if (name == "mod_combo") mod_szorzo_rutin(s_);
-            if (name == "auto_mentes_combo") auto_mentes_combo_Click(s_);
+            const Control name = combo_bindings()[i].control;
+            if (name == Control::szabaly_combo) szabaly_combo_Click(s_);
+            if (name == Control::mod_combo) mod_szorzo_rutin(s_);
+            if (name == Control::auto_mentes_combo) auto_mentes_combo_Click(s_);
             keyer_control_changed(s_, name);
             refresh(Aspect::All);
         });
     }
     const auto& checks = check_bindings();
     for (std::size_t i = 0; i < checks.size(); ++i) {
-        auto* c = findChild<QCheckBox*>(checks[i].control);
+        auto* c = control_as<QCheckBox>(checks[i].control);
         if (!c) continue;
         check_controls_.emplace_back(c, i);
         connect(c, &QCheckBox::toggled, this, [this, i](bool on) {
@@ -221,8 +235,9 @@ void MainWindow::connect_controls() {
     }
     connect(findChild<QPushButton*>("frissites_cmd"), &QPushButton::clicked, this,
             [this] { frissites_rutin(s_); });
-    ui::wire_data_sheet_panel(control("adatlap_keret"), s_, *this, [this] { refresh(Aspect::All); });
-    ui::wire_report_panel(control("jegyzokonyv_keret"), s_, [this] { refresh(Aspect::All); });
+    ui::wire_data_sheet_panel(findChild<QWidget*>("adatlap_keret"), s_, *this,
+                              [this] { refresh(Aspect::All); });
+    ui::wire_report_panel(findChild<QWidget*>("jegyzokonyv_keret"), s_, [this] { refresh(Aspect::All); });
     connect(log_view_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         if (refreshing_) return;
         const QModelIndexList rows = log_view_->selectionModel()->selectedRows();
@@ -230,12 +245,12 @@ void MainWindow::connect_controls() {
         for (const QModelIndex& r : rows) s_.log_lista.select(static_cast<std::size_t>(r.row()), true);
         s_.log_lista.list_index = log_view_->currentIndex().row();
     });
-    connect(findChild<QPushButton*>("tavolsag_szamolo_cmd"), &QPushButton::clicked, this,
+    connect(control_as<QPushButton>(Control::tavolsag_szamolo_cmd), &QPushButton::clicked, this,
             [this] { tavolsag_szamolo_cmd_Click(s_); });
-    connect(findChild<QPushButton*>("iranyszog_cmd"), &QPushButton::clicked, this,
+    connect(control_as<QPushButton>(Control::iranyszog_cmd), &QPushButton::clicked, this,
             [this] { iranyszog_cmd_Click(s_); });
-    connect(findChild<QPushButton*>("frekvencia_cmd"), &QPushButton::clicked, this,
-            [this] { focus("frekvencia_text", true); });
+    connect(control_as<QPushButton>(Control::frekvencia_cmd), &QPushButton::clicked, this,
+            [this] { focus(Control::frekvencia_text, true); });
     connect_database_lists();
     database_panels_ = new DatabasePanels(this, s_, [this] { refresh(Aspect::All); });
     connect_logging();
@@ -281,8 +296,10 @@ QString MainWindow::program_dir() const {
     return QString::fromStdString(s_.paths.home.string());
 }
 
-QWidget* MainWindow::control(const std::string& name) {
-    return controls_.value(QString::fromStdString(name), nullptr);
+std::optional<Control> MainWindow::control_of(const QObject* w) const {
+    const auto at = control_of_.constFind(w);
+    if (at == control_of_.constEnd()) return std::nullopt;
+    return *at;
 }
 
 // --- Ui ---------------------------------------------------------------------------------
@@ -316,8 +333,8 @@ void MainWindow::file_valasztas(DialogVars& d) {
     run_file_valasztas(this, d, program_dir(), [this](DialogVars& dd) { igen_nem(dd); });
 }
 
-void MainWindow::focus(std::string_view name, bool select_all) {
-    QWidget* w = control(std::string(name));
+void MainWindow::focus(Control c, bool select_all) {
+    QWidget* w = control(c);
     if (!w) return;
     w->setFocus(Qt::OtherFocusReason);
     // Selected again once the focus has settled, so a mouse click into the field does not undo
@@ -444,9 +461,9 @@ void MainWindow::refresh_selectors() {
 
 void MainWindow::refresh_view() {
     if (const QString info = qs(status_line(s_)); status_info_->text() != info) status_info_->setText(info);
-    for (auto& [name, view] : s_.view) {
-        QWidget* w = control(name);
-        if (!w) continue;
+    s_.view.for_each([this](Control c, const ControlView& view) {
+        QWidget* w = control(c);
+        if (!w) return;
         // A panel is shown by the stack alone (s_.panel); a caption given to its frame must not
         // show it over the current one.
         const bool page = w->parentWidget() == stack_;
@@ -461,7 +478,7 @@ void MainWindow::refresh_view() {
         if (view.fore != Color::Default) css += "color: " + css_color(view.fore) + ";";
         if (view.back != Color::Default) css += "background-color: " + css_color(view.back) + ";";
         if (w->styleSheet() != css) w->setStyleSheet(css);
-    }
+    });
 }
 
 void MainWindow::refresh_panels() {
@@ -507,8 +524,7 @@ void MainWindow::refresh_database_lists() {
         locator_view_->selectionModel()->setCurrentIndex(locator_model_->index(static_cast<int>(chosen)),
                                                          QItemSelectionModel::ClearAndSelect);
     }
-    if (auto* status = qobject_cast<QLabel*>(control("ru_exchange_label")))
-        status->setText(qs(s_.ru_exchange_status));
+    if (auto* status = findChild<QLabel*>("ru_exchange_label")) status->setText(qs(s_.ru_exchange_status));
 }
 
 void MainWindow::connect_database_lists() {
@@ -527,7 +543,7 @@ void MainWindow::connect_database_lists() {
 // --- events -----------------------------------------------------------------------------
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusIn && watched == control("iranyszog_text")) {
+    if (event->type() == QEvent::FocusIn && watched == control(Control::iranyszog_text)) {
         iranyszog_text_GotFocus(s_);
     }
     if ((event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) && watched->isWidgetType()) {
@@ -543,7 +559,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
             if (Form_KeyDown(s_, window_key(key))) return true;
             if (calling_key(w, static_cast<QKeyEvent*>(event))) return true;
             if (logging_key(w, static_cast<QKeyEvent*>(event))) return true;
-            if (key == Qt::Key_Insert && w == control("kapott_hivojel_text") &&
+            if (key == Qt::Key_Insert && w == control(Control::kapott_hivojel_text) &&
                 database_insert_completion(s_)) {
                 refresh(Aspect::All);
                 return true;

@@ -4,8 +4,10 @@
 #include <QHash>
 #include <QMainWindow>
 #include <QTimer>
+#include <array>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "session/session.hpp"
@@ -45,7 +47,7 @@ public:
     void clear_notice() override;
     void igen_nem(DialogVars& d) override;
     void file_valasztas(DialogVars& d) override;
-    void focus(std::string_view control, bool select_all) override;
+    void focus(Control control, bool select_all) override;
     void busy(bool on) override;
     void process_events() override;
     void wait_events(int max_ms) override;
@@ -67,10 +69,20 @@ private:
     void refresh_log_list();
     void refresh_database_lists();
     void connect_database_lists();
-    QWidget* control(const std::string& name);
+    // The widget of a control of the table, found when the window was built.
+    QWidget* control(Control c) const { return widgets_[index_of(c)]; }
+    template <class W>
+    W* control_as(Control c) const {
+        return qobject_cast<W*>(control(c));
+    }
+    // The control of the table a widget is; none for the window's other widgets.
+    std::optional<Control> control_of(const QObject* w) const;
     // The log side (main_window_logging.cpp): entry keys and focus, log commands, extra lists.
     void connect_logging();
+    // A click on the button runs `action`, then refreshes the window.
+    void on_click(QAbstractButton* b, std::function<void()> action);
     void on_click(const char* button, std::function<void()> action);
+    void on_click(Control button, std::function<void()> action);
     bool logging_key(QWidget* w, QKeyEvent* e);
     void logging_focus(QWidget* w, QFocusEvent* e);
     void refresh_labels();
@@ -105,7 +117,8 @@ private:
     std::vector<std::pair<QLineEdit*, std::size_t>> text_controls_;
     std::vector<std::pair<QComboBox*, std::size_t>> combo_controls_;
     std::vector<std::pair<QCheckBox*, std::size_t>> check_controls_;
-    QHash<QString, QWidget*> controls_;
+    std::array<QWidget*, kControlCount> widgets_{};
+    QHash<const QObject*, Control> control_of_;
     bool refreshing_ = false;
     bool unloaded_ = false;
     int busy_depth_ = 0;

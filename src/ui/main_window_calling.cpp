@@ -26,12 +26,22 @@ namespace loxar {
 namespace {
 
 // Controls the call timer's refresh brings up to date; the rest of the window is left alone.
-bool calling_control(std::string_view name) {
-    static constexpr std::string_view kNames[] = {
-        "hivas_cw_text",          "usb_valasz_text", "ID_text",        "erosito_combo_0",   "erosito_combo_1",
-        "erosito_combo_2",        "wpm_combo",       "ismetles_combo", "kesleltetes_combo", "ROGER_combo",
-        "billentyuzo_port_combo", "bal_kez_check",   "monitor_check",  "elkey_check"};
-    return std::find(std::begin(kNames), std::end(kNames), name) != std::end(kNames);
+bool calling_control(Control c) {
+    static constexpr Control kControls[] = {Control::hivas_cw_text,
+                                            Control::usb_valasz_text,
+                                            Control::ID_text,
+                                            Control::erosito_combo_0,
+                                            Control::erosito_combo_1,
+                                            Control::erosito_combo_2,
+                                            Control::wpm_combo,
+                                            Control::ismetles_combo,
+                                            Control::kesleltetes_combo,
+                                            Control::ROGER_combo,
+                                            Control::billentyuzo_port_combo,
+                                            Control::bal_kez_check,
+                                            Control::monitor_check,
+                                            Control::elkey_check};
+    return std::find(std::begin(kControls), std::end(kControls), c) != std::end(kControls);
 }
 
 constexpr int kSettingsTab = 1;
@@ -148,8 +158,11 @@ void MainWindow::refresh_calling() {
         if (repeat->checkState() != state) repeat->setCheckState(state);
     }
     for (std::size_t i = 0; i < extra_lists_.size(); ++i) {
-        const std::string_view name = list_bindings()[i].control;
-        if (name.starts_with("hivas_lista") || name == "EPROM_lista") reload_extra_list(i);
+        const Control name = list_bindings()[i].control;
+        if (name == Control::hivas_lista_0 || name == Control::hivas_lista_1 ||
+            name == Control::EPROM_lista) {
+            reload_extra_list(i);
+        }
     }
     const int shown = s_.keyer.hivas_valaszto == 0 ? 0 : 1;
     if (auto* pages = findChild<QStackedWidget*>("hivas_lista_lap")) pages->setCurrentIndex(shown);

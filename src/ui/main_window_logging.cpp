@@ -9,6 +9,8 @@
 #include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
+#include <optional>
 
 #include "exchange/adif_export.hpp"
 #include "exchange/log_import.hpp"
@@ -35,42 +37,40 @@ namespace loxar {
 namespace {
 
 // Fields whose typed characters the core filters; the first nine also take Enter and Space.
-const char* const kEntryFields[] = {
-    "kapott_hivojel_text",
-    "kapott_riport_text",
-    "kapott_sorszam_text",
-    "kapott_QRA_text",
-    "kapott_nev_text",
-    "kuldott_riport_text",
-    "kuldott_sorszam_text",
-    "kuldott_nev_text",
-    "hivojel_2_text",
-    "kezelo_text",
-    "exch_text",
-    "hivojel_text",
-    "QRA_text",
-    "qth_text",
-    "verseny_neve_text",
-    "tavolsag_text",
-    "pontszam_text",
+const Control kEntryFields[] = {
+    Control::kapott_hivojel_text,
+    Control::kapott_riport_text,
+    Control::kapott_sorszam_text,
+    Control::kapott_QRA_text,
+    Control::kapott_nev_text,
+    Control::kuldott_riport_text,
+    Control::kuldott_sorszam_text,
+    Control::kuldott_nev_text,
+    Control::hivojel_2_text,
+    Control::kezelo_text,
+    Control::exch_text,
+    Control::hivojel_text,
+    Control::QRA_text,
+    Control::qth_text,
+    Control::verseny_neve_text,
+    Control::tavolsag_text,
+    Control::pontszam_text,
 };
 // Fields (and the sex selector) whose leaving runs a procedure.
-const char* const kLeaveEvents[] = {
-    "kapott_hivojel_text",  "kapott_riport_text", "kapott_sorszam_text",
-    "kapott_QRA_text",      "kapott_nev_text",    "kuldott_riport_text",
-    "kuldott_sorszam_text", "kuldott_nev_text",   "kapott_sex_combo",
+const Control kLeaveEvents[] = {
+    Control::kapott_hivojel_text,  Control::kapott_riport_text, Control::kapott_sorszam_text,
+    Control::kapott_QRA_text,      Control::kapott_nev_text,    Control::kuldott_riport_text,
+    Control::kuldott_sorszam_text, Control::kuldott_nev_text,   Control::kapott_sex_combo,
 };
-const char* const kLabelButtons[] = {
-    "kapott_hivojel_cmd", "kapott_cmd",          "kapott_sorszam_cmd", "kapott_QRA_cmd", "kapoo_nev_cmd",
-    "kuldott_riport_cmd", "kuldott_sorszam_cmd", "kuldott_nev_cmd",    "hivojel_2_cmd",
+const Control kLabelButtons[] = {
+    Control::kapott_hivojel_cmd,  Control::kapott_cmd,      Control::kapott_sorszam_cmd,
+    Control::kapott_QRA_cmd,      Control::kapoo_nev_cmd,   Control::kuldott_riport_cmd,
+    Control::kuldott_sorszam_cmd, Control::kuldott_nev_cmd, Control::hivojel_2_cmd,
 };
 
 template <std::size_t N>
-bool listed(const char* const (&names)[N], const QString& name) {
-    for (const char* n : names) {
-        if (name == QLatin1String(n)) return true;
-    }
-    return false;
+bool listed(const Control (&controls)[N], std::optional<Control> c) {
+    return c && std::find(std::begin(controls), std::end(controls), *c) != std::end(controls);
 }
 
 // The one cp1250 character a key types; 0 for keys that type none (or more than one).
@@ -83,8 +83,7 @@ char typed_char(const QKeyEvent* e) {
 
 }  // namespace
 
-void MainWindow::on_click(const char* button, std::function<void()> action) {
-    auto* b = findChild<QAbstractButton*>(button);
+void MainWindow::on_click(QAbstractButton* b, std::function<void()> action) {
     if (!b) return;
     connect(b, &QAbstractButton::clicked, this, [this, action = std::move(action)] {
         action();
@@ -92,22 +91,31 @@ void MainWindow::on_click(const char* button, std::function<void()> action) {
     });
 }
 
+void MainWindow::on_click(const char* button, std::function<void()> action) {
+    on_click(findChild<QAbstractButton*>(button), std::move(action));
+}
+
+void MainWindow::on_click(Control button, std::function<void()> action) {
+    on_click(control_as<QAbstractButton>(button), std::move(action));
+}
+
 void MainWindow::connect_logging() {
     for (const ListBinding& b : list_bindings()) {
-        auto* view = findChild<QListView*>(b.control);
+        auto* view = control_as<QListView>(b.control);
         auto field = b.field;
         auto* model = new TextListModel([this, field]() -> const ListBox& { return field(s_); }, this);
         view->setModel(model);
         extra_lists_.emplace_back(view, model);
     }
-    for (const char* name : {"kapott_hivojel_text", "hivojel_2_text", "kapott_sorszam_text"}) {
-        connect(findChild<QLineEdit*>(name), &QLineEdit::textEdited, this,
+    for (Control name :
+         {Control::kapott_hivojel_text, Control::hivojel_2_text, Control::kapott_sorszam_text}) {
+        connect(control_as<QLineEdit>(name), &QLineEdit::textEdited, this,
                 [this, name] { entry_field_changed(s_, name); });
     }
-    for (const char* name : kLabelButtons) on_click(name, [this, name] { entry_label_cmd_Click(s_, name); });
-    on_click("OM_cmd", [this] { OM_cmd_Click(s_); });
-    on_click("YL_cmd", [this] { YL_cmd_Click(s_); });
-    on_click("csere_cmd", [this] { csere_cmd_Click(s_); });
+    for (Control name : kLabelButtons) on_click(name, [this, name] { entry_label_cmd_Click(s_, name); });
+    on_click(Control::OM_cmd, [this] { OM_cmd_Click(s_); });
+    on_click(Control::YL_cmd, [this] { YL_cmd_Click(s_); });
+    on_click(Control::csere_cmd, [this] { csere_cmd_Click(s_); });
     on_click("log_hozzaad_cmd", [this] { log_hozzaad_cmd_Click(s_); });
     on_click("freki_up_cmd", [this] { freki_up_cmd_Click(s_); });
     on_click("freki_down_cmd", [this] { freki_down_cmd_Click(s_); });
@@ -156,12 +164,12 @@ void MainWindow::connect_logging() {
 }
 
 bool MainWindow::logging_key(QWidget* w, QKeyEvent* e) {
-    const QString name = w->objectName();
+    const std::optional<Control> name = control_of(w);
     if (listed(kEntryFields, name)) {
         const char original = typed_char(e);
         if (original == 0) return false;
         char c = original;
-        if (entry_key_press(s_, name.toStdString(), c)) {
+        if (entry_key_press(s_, *name, c)) {
             refresh(Aspect::All);
             return true;
         }
@@ -173,7 +181,7 @@ bool MainWindow::logging_key(QWidget* w, QKeyEvent* e) {
         forwarding_key_ = false;
         return true;
     }
-    if (name == QLatin1String("kapott_sex_combo")) {
+    if (name == Control::kapott_sex_combo) {
         const char c = typed_char(e);
         if (c != 0 && kapott_sex_combo_KeyPress(s_, c)) {
             refresh(Aspect::All);
@@ -193,7 +201,7 @@ bool MainWindow::logging_key(QWidget* w, QKeyEvent* e) {
         }
         return false;
     }
-    if (name == QLatin1String("edit_sorszam_text") && typed_char(e) != 0) {
+    if (name == Control::edit_sorszam_text && typed_char(e) != 0) {
         edit_sorszam_text_KeyPress(s_);
         return true;
     }
@@ -204,18 +212,18 @@ void MainWindow::logging_focus(QWidget* w, QFocusEvent* e) {
     // A message box or a popup taking the focus is not the operator leaving the field.
     if (e->reason() == Qt::ActiveWindowFocusReason || e->reason() == Qt::PopupFocusReason) return;
     if (in_focus_handler_) return;
-    const QString name = w->objectName();
+    const std::optional<Control> name = control_of(w);
     in_focus_handler_ = true;
     if (e->type() == QEvent::FocusIn) {
-        if (name == QLatin1String("edit_sorszam_text")) {
+        if (name == Control::edit_sorszam_text) {
             edit_sorszam_text_GotFocus(s_);
             refresh(Aspect::All);
         } else if (listed(kEntryFields, name)) {
-            entry_field_got_focus(s_, name.toStdString());
+            entry_field_got_focus(s_, *name);
         }
     } else if (listed(kLeaveEvents, name)) {
         const bool by_tab = e->reason() == Qt::TabFocusReason || e->reason() == Qt::BacktabFocusReason;
-        entry_field_lost_focus(s_, name.toStdString(), by_tab);
+        entry_field_lost_focus(s_, *name, by_tab);
         refresh(Aspect::All);
     }
     in_focus_handler_ = false;
@@ -223,7 +231,7 @@ void MainWindow::logging_focus(QWidget* w, QFocusEvent* e) {
 
 void MainWindow::refresh_labels() {
     for (const LabelBinding& b : label_bindings()) {
-        if (auto* l = qobject_cast<QLabel*>(control(b.control))) {
+        if (auto* l = control_as<QLabel>(b.control)) {
             const QString text = qs(b.field(s_));
             if (l->text() != text) l->setText(text);
         }
@@ -253,7 +261,8 @@ void MainWindow::refresh_extra_lists() {
     }
     for (int i = 0; i < 2; ++i) {
         const bool shown = s_.vegyes_valaszto == i;
-        if (auto* list = control("vegyes_lista_" + std::to_string(i))) list->setVisible(shown);
+        if (auto* list = control(i == 0 ? Control::vegyes_lista_0 : Control::vegyes_lista_1))
+            list->setVisible(shown);
         if (auto* radio = findChild<QRadioButton*>(QStringLiteral("vegyes_valaszto_%1").arg(i))) {
             if (radio->isChecked() != shown) radio->setChecked(shown);
         }

@@ -223,26 +223,26 @@ TEST(QraList, EntryKeysTypingAndDeleting) {
     QraListPanel& p = h.s.qra_list_panel;
     p.lista_qra_text = {"A", "B", "C", "D"};
     char c = '<';
-    EXPECT_TRUE(qra_entry_key(h.s, "lista_qra_text_1", c));
+    EXPECT_TRUE(qra_entry_key(h.s, Control::lista_qra_text_1, c));
     EXPECT_EQ(p.lista_qra_text, (std::array<Text, 4>{"B", "C", "D", "A"}));
     c = '>';
-    EXPECT_TRUE(qra_entry_key(h.s, "lista_qra_text_0", c));
+    EXPECT_TRUE(qra_entry_key(h.s, Control::lista_qra_text_0, c));
     EXPECT_EQ(p.lista_qra_text, (std::array<Text, 4>{"A", "B", "C", "D"}));
     c = ' ';
-    EXPECT_TRUE(qra_entry_key(h.s, "lista_hadxc_text", c));
+    EXPECT_TRUE(qra_entry_key(h.s, Control::lista_hadxc_text, c));
     EXPECT_EQ(h.fakes.ui.focus_log.back(), "lista_hivojel_text");
     c = static_cast<char>(0xF5);  // ő
-    EXPECT_FALSE(qra_entry_key(h.s, "lista_nev_text", c));
+    EXPECT_FALSE(qra_entry_key(h.s, Control::lista_nev_text, c));
     EXPECT_EQ(c, 'O');
     c = '=';  // the name becomes a received name: refused as there
-    EXPECT_FALSE(qra_entry_key(h.s, "lista_nev_text", c));
+    EXPECT_FALSE(qra_entry_key(h.s, Control::lista_nev_text, c));
     EXPECT_EQ(c, '\0');
 
     p.lista_qra_text = {};
     for (const char* call : {"HA1AB", "HA2CD", "HA3EF"}) {
         p.lista_hivojel_text = call;
         c = '\r';
-        EXPECT_TRUE(qra_entry_key(h.s, "lista_nev_text", c));
+        EXPECT_TRUE(qra_entry_key(h.s, Control::lista_nev_text, c));
     }
     ListBox& list = p.hivojel_qra_lista;
     ASSERT_EQ(list.size(), 3u);

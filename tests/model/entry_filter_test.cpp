@@ -17,7 +17,7 @@ namespace {
 
 FieldKind kind_of(const char* control) {
     const SheetField* f = find_sheet_field(control);
-    return f ? f->kind : entry_field_kind(control);
+    return f ? f->kind : entry_field_kind(find_control(control).value());
 }
 
 TEST(EntryFilter, PastedTextKeepsWhatTheFieldCanHold) {
@@ -55,13 +55,14 @@ TEST(EntryFilter, PastedTextKeepsWhatTheFieldCanHold) {
 
 TEST(EntryFilter, TextIsCutToWhatTheLineHoldsAndTheCutIsTold) {
     const Text forty(40, 'A');
-    const FilteredText general = filter_text(kind_of("kapott_hivojel_text"), forty,
-                                             entry_max_length(LineLayout::General, "kapott_hivojel_text"));
+    const FilteredText general =
+        filter_text(kind_of("kapott_hivojel_text"), forty,
+                    entry_max_length(LineLayout::General, Control::kapott_hivojel_text));
     EXPECT_EQ(general.text, Text(20, 'A'));
     EXPECT_TRUE(general.refused);
     // The QRP line has a narrower callsign column; a field no column limits is not cut.
-    EXPECT_EQ(entry_max_length(LineLayout::Qrp, "kapott_hivojel_text"), 16u);
-    EXPECT_EQ(entry_max_length(LineLayout::General, "verseny_neve_text"), 0u);
+    EXPECT_EQ(entry_max_length(LineLayout::Qrp, Control::kapott_hivojel_text), 16u);
+    EXPECT_EQ(entry_max_length(LineLayout::General, Control::verseny_neve_text), 0u);
     EXPECT_FALSE(filter_text(kind_of("qth_text"), forty, 0).refused);
 }
 
@@ -92,11 +93,11 @@ TEST(EntryFilter, RefusedKeysBeepAndNeverReachTheField) {
     };
     for (const auto& [control, c] : refused) {
         char key = c;
-        EXPECT_TRUE(entry_key_press(st.s, control, key)) << control << " " << int(c);
+        EXPECT_TRUE(entry_key_press(st.s, find_control(control).value(), key)) << control << " " << int(c);
     }
     EXPECT_EQ(st.fakes.ui.beeps, 6);
     char lower = 'h';
-    EXPECT_FALSE(entry_key_press(st.s, "hivojel_text", lower));
+    EXPECT_FALSE(entry_key_press(st.s, Control::hivojel_text, lower));
     EXPECT_EQ(lower, 'H');
 }
 

@@ -37,7 +37,7 @@ struct Window : testing::Started {
     }
     explicit Window(int format)
         : Window(format, {qso(kTypeOf[format], "HA5KDR"), qso(kTypeOf[format], "OK1KZ")}) {}
-    bool visible(const char* control) { return s.view[control].visible; }
+    bool visible(const char* control) { return s.view[find_control(control).value()].visible; }
 };
 
 TEST(ReportPanel, ResultButtonFillsTheFormatsResultView) {
@@ -281,7 +281,7 @@ TEST(ReportPanel, OpeningThePanelPreselectsTheFormatOfTheContest) {
         EXPECT_EQ(w.s.panel, Panel::Jegyzokonyv) << c.format;
         EXPECT_EQ(w.s.formatum_combo.text(), c.format) << c.format;
         EXPECT_EQ(w.s.edi_valaszto, c.report_view ? 1 : 0) << c.format;
-        EXPECT_EQ(w.s.view["riport_keret"].visible, c.report_view) << c.format;
+        EXPECT_EQ(w.s.view[Control::riport_keret].visible, c.report_view) << c.format;
     }
 }
 

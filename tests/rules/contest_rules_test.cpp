@@ -146,42 +146,42 @@ TEST(ContestType, FieldLayouts) {
     r.s.qso.kezelo_text = "OPNAME";
 
     r.choose(ContestType::YlOm);
-    EXPECT_EQ(r.s.view["kapott_sorszam_cmd"].caption, hu(u8"Kapott &Exch."));
+    EXPECT_EQ(r.s.view[Control::kapott_sorszam_cmd].caption, hu(u8"Kapott &Exch."));
     EXPECT_EQ(r.s.qso.kapott_QRA_text, "AA00AA");
-    EXPECT_FALSE(r.s.view["kapott_QRA_text"].enabled);
+    EXPECT_FALSE(r.s.view[Control::kapott_QRA_text].enabled);
 
     r.choose(ContestType::HaQrp);
-    EXPECT_EQ(r.s.view["kapott_sorszam_cmd"].caption, hu(u8"Kapott &QTH"));
+    EXPECT_EQ(r.s.view[Control::kapott_sorszam_cmd].caption, hu(u8"Kapott &QTH"));
     EXPECT_EQ(r.s.qso.kuldott_sorszam_text, "BUDAPEST");
     EXPECT_EQ(r.s.qso.kuldott_nev_text, "OPNAME");
     EXPECT_EQ(r.s.qso.mod_combo.text(), "CW");
-    EXPECT_FALSE(r.s.view["kapott_QRA_text"].visible);
-    EXPECT_TRUE(r.s.view["kapott_QRA_text"].enabled);
+    EXPECT_FALSE(r.s.view[Control::kapott_QRA_text].visible);
+    EXPECT_TRUE(r.s.view[Control::kapott_QRA_text].enabled);
 
     r.choose(ContestType::RhOb);
     EXPECT_EQ(r.s.current_band_index, 3);
     EXPECT_EQ(r.s.qso.band_text, "3,5 MHz");
     EXPECT_EQ(r.s.qso.frekvencia_text, "03.500");
-    EXPECT_TRUE(r.s.view["frekvencia_cmd"].visible);
-    EXPECT_FALSE(r.s.view["tavolsag_szamolo_cmd"].visible);
+    EXPECT_TRUE(r.s.view[Control::frekvencia_cmd].visible);
+    EXPECT_FALSE(r.s.view[Control::tavolsag_szamolo_cmd].visible);
 
     r.choose(ContestType::CqwwVhf);
-    EXPECT_FALSE(r.s.view["kapott_sorszam_text"].visible);
+    EXPECT_FALSE(r.s.view[Control::kapott_sorszam_text].visible);
     EXPECT_EQ(r.s.qso.kuldott_sorszam_text, "0");
     EXPECT_EQ(r.s.qso.mod_combo.list_index, 0);
-    EXPECT_EQ(r.s.view["tavolsag_label"].caption, hu(u8"Távolság:"));
+    EXPECT_EQ(r.s.view[Control::tavolsag_label].caption, hu(u8"Távolság:"));
 
     r.choose(ContestType::Swl);
-    EXPECT_EQ(r.s.view["kapott_hivojel_cmd"].caption, hu(u8"&Hallott álls."));
-    EXPECT_TRUE(r.s.view["csere_cmd"].visible);
-    EXPECT_FALSE(r.s.view["ossz_pontszam_text"].visible);
-    EXPECT_FALSE(r.s.view["iranyszog_text"].visible);
+    EXPECT_EQ(r.s.view[Control::kapott_hivojel_cmd].caption, hu(u8"&Hallott álls."));
+    EXPECT_TRUE(r.s.view[Control::csere_cmd].visible);
+    EXPECT_FALSE(r.s.view[Control::ossz_pontszam_text].visible);
+    EXPECT_FALSE(r.s.view[Control::iranyszog_text].visible);
 
     r.choose(ContestType::Iaru);
-    EXPECT_TRUE(r.s.view["iranyszog_text"].visible);
-    EXPECT_TRUE(r.s.view["ossz_pontszam_text"].visible);
-    EXPECT_FALSE(r.s.view["csere_cmd"].visible);
-    EXPECT_EQ(r.s.view["kapott_hivojel_cmd"].caption, hu(u8"Kapott &Hivojel"));
+    EXPECT_TRUE(r.s.view[Control::iranyszog_text].visible);
+    EXPECT_TRUE(r.s.view[Control::ossz_pontszam_text].visible);
+    EXPECT_FALSE(r.s.view[Control::csere_cmd].visible);
+    EXPECT_EQ(r.s.view[Control::kapott_hivojel_cmd].caption, hu(u8"Kapott &Hivojel"));
 }
 
 TEST(Bands, SearchByTrimmedName) {

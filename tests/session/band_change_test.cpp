@@ -153,9 +153,9 @@ TEST(WholeLogBand, ChangeEveryLineThenConfirm) {
     EXPECT_EQ(st.s.panel_mode, 4);
     EXPECT_EQ(st.s.vegyes_valaszto, 1);
     EXPECT_EQ(st.s.vegyes_label, hu(u8"Új sáv"));
-    EXPECT_EQ(st.s.view["vegyes_cmd_0"].caption, hu(u8"Váltás"));
-    EXPECT_EQ(st.s.view["vegyes_cmd_1"].caption, hu(u8"Kész"));
-    EXPECT_FALSE(st.s.view["vegyes_cmd_2"].visible);
+    EXPECT_EQ(st.s.view[Control::vegyes_cmd_0].caption, hu(u8"Váltás"));
+    EXPECT_EQ(st.s.view[Control::vegyes_cmd_1].caption, hu(u8"Kész"));
+    EXPECT_FALSE(st.s.view[Control::vegyes_cmd_2].visible);
     ASSERT_EQ(st.s.vegyes_combo.size(), 32);
     EXPECT_EQ(st.s.vegyes_combo.items[5], "7 MHz  ");
     EXPECT_EQ(st.s.vegyes_combo.items[31], "");

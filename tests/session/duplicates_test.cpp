@@ -27,7 +27,7 @@ struct Log : testing::Started {
         live_duplicate_search(s);
         return s.talalt_log_lista.items();
     }
-    bool found_list_shown() { return s.view["talalt_log_lista"].visible; }
+    bool found_list_shown() { return s.view[Control::talalt_log_lista].visible; }
 };
 
 TEST(LiveSearch, ThreeCharactersOnTheCurrentBand) {

@@ -178,11 +178,11 @@ TEST(Edit, RhobOverwriteCatchesTheClockUp) {
 
 TEST(LogList, CapitalMShowsTheLogMenu) {
     Home h(0);
-    h.s.view["log_menu_keret"].visible = false;
+    h.s.view[Control::log_menu_keret].visible = false;
     log_lista_KeyPress(h.s, 'm');
-    EXPECT_FALSE(h.s.view["log_menu_keret"].visible);
+    EXPECT_FALSE(h.s.view[Control::log_menu_keret].visible);
     log_lista_KeyPress(h.s, 'M');
-    EXPECT_TRUE(h.s.view["log_menu_keret"].visible);
+    EXPECT_TRUE(h.s.view[Control::log_menu_keret].visible);
 }
 
 }  // namespace

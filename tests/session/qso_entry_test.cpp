@@ -42,31 +42,31 @@ TEST(EntryKeys, SpaceMovesByContestType) {
         {T::Iaru, "kuldott_sorszam_text", "kapott_hivojel_text"},
     };
     for (const Case& c : cases) {
-        auto to = space_target(c.type, c.from);
+        auto to = space_target(c.type, find_control(c.from).value());
         ASSERT_TRUE(to.has_value()) << c.from;
-        EXPECT_EQ(*to, c.to) << static_cast<int>(c.type) << " " << c.from;
+        EXPECT_EQ(control_name(*to), c.to) << static_cast<int>(c.type) << " " << c.from;
     }
-    EXPECT_FALSE(space_target(T::Hadx, "kapott_QRA_text").has_value());
+    EXPECT_FALSE(space_target(T::Hadx, Control::kapott_QRA_text).has_value());
 }
 
 TEST(EntryKeys, SpaceAndEnterNeverReachTheField) {
     Entry e(T::Iaru);
     char space = ' ';
-    EXPECT_TRUE(entry_key_press(e.s, "kapott_hivojel_text", space));
+    EXPECT_TRUE(entry_key_press(e.s, Control::kapott_hivojel_text, space));
     EXPECT_EQ(e.fakes.ui.focus_log.back(), "kapott_sorszam_text");
     char enter = '\r';
-    EXPECT_TRUE(entry_key_press(e.s, "kapott_riport_text", enter));
+    EXPECT_TRUE(entry_key_press(e.s, Control::kapott_riport_text, enter));
     EXPECT_FALSE(e.fakes.ui.messages.empty());  // the empty callsign was refused
 }
 
 TEST(EntryKeys, UpperCaseEverywhereAccentsFoldedInTextFields) {
     const Text a_acute = hu(u8"á"), o_dbl = hu(u8"ő");
-    EXPECT_EQ(entry_char("kapott_nev_text", a_acute[0]), 'A');
-    EXPECT_EQ(entry_char("kapott_nev_text", o_dbl[0]), 'O');
-    EXPECT_EQ(entry_char("exch_text", 'x'), 'X');
-    EXPECT_EQ(entry_char("kapott_hivojel_text", 'h'), 'H');
+    EXPECT_EQ(entry_char(Control::kapott_nev_text, a_acute[0]), 'A');
+    EXPECT_EQ(entry_char(Control::kapott_nev_text, o_dbl[0]), 'O');
+    EXPECT_EQ(entry_char(Control::exch_text, 'x'), 'X');
+    EXPECT_EQ(entry_char(Control::kapott_hivojel_text, 'h'), 'H');
     // A callsign takes no accented letter: only text fields fold, and an "Á" is no callsign letter.
-    EXPECT_EQ(entry_char("kapott_hivojel_text", a_acute[0]), '\0');
+    EXPECT_EQ(entry_char(Control::kapott_hivojel_text, a_acute[0]), '\0');
 }
 
 TEST(EntryCheck, OneFaultOneMessage) {
@@ -189,7 +189,7 @@ TEST(Adding, AutomaticClearingPreparesTheNextQso) {
     EXPECT_EQ(e.s.qso.kapott_hivojel_text, "");
     EXPECT_EQ(e.s.qso.hivojel_2_text, "");
     EXPECT_EQ(e.s.qso.kapott_QRA_text, "AA00AA");
-    EXPECT_FALSE(e.s.view["kapott_QRA_text"].enabled);
+    EXPECT_FALSE(e.s.view[Control::kapott_QRA_text].enabled);
 }
 
 TEST(Adding, FieldsClearedByTheAddAreNotCheckedWhenLeft) {
@@ -198,12 +198,12 @@ TEST(Adding, FieldsClearedByTheAddAreNotCheckedWhenLeft) {
     e.qso("HA1ABC", "001", "JN97AA");
     hozzaadas_rutin(e.s);  // Enter in the locator field; the focus then leaves its emptied text
     ASSERT_EQ(e.s.log_lista.size(), 1u);
-    entry_field_lost_focus(e.s, "kapott_QRA_text", false);
+    entry_field_lost_focus(e.s, Control::kapott_QRA_text, false);
     EXPECT_TRUE(e.fakes.ui.messages.empty());
 
     char c = 'J';  // the operator's next key makes the fields theirs again
-    entry_key_press(e.s, "kapott_QRA_text", c);
-    entry_field_lost_focus(e.s, "kapott_QRA_text", false);
+    entry_key_press(e.s, Control::kapott_QRA_text, c);
+    entry_field_lost_focus(e.s, Control::kapott_QRA_text, false);
     EXPECT_EQ(e.last_message(), hu(u8"Hibás QRA formátum!"));
 }
 
@@ -238,10 +238,10 @@ TEST(EntryEvents, RefExchangeMultiplierAsTyped) {
     Entry e(T::Ref);
     e.qso("F5ABC", "75", "");
     e.s.log_lista.add(pad_cut("2024-05-04/12:00:00=F1AAA", 45) + "0075" + Text(70, ' '));
-    entry_field_changed(e.s, "kapott_sorszam_text");
+    entry_field_changed(e.s, Control::kapott_sorszam_text);
     EXPECT_EQ(e.s.qso.tavolsag_text, "-----");
     e.s.qso.kapott_sorszam_text = "76";
-    entry_field_changed(e.s, "kapott_sorszam_text");
+    entry_field_changed(e.s, Control::kapott_sorszam_text);
     EXPECT_EQ(e.s.qso.tavolsag_text, "Multi");
 }
 

@@ -152,13 +152,13 @@ TEST(EditMode, HoldsAndGivesBackTheSwitches) {
             EXPECT_FALSE(f.s.real_time_check);
             EXPECT_FALSE(f.s.automata_check);
             qso_sor_visszatoltes(f.s);  // restoring again while editing must not lose them
-            f.s.view["edit_sorszam_text"].back = Color::Red;
+            f.s.view[Control::edit_sorszam_text].back = Color::Red;
             szerkesztes_mod_kikapcsolas(f.s);
             EXPECT_EQ(f.s.real_time_check, real_time);
             EXPECT_EQ(f.s.automata_check, lookup);
             EXPECT_EQ(f.s.edit_mode, 0);
             EXPECT_EQ(f.s.qso.edit_sorszam_text, "00000");
-            EXPECT_EQ(f.s.view["edit_sorszam_text"].back, Color::Default);
+            EXPECT_EQ(f.s.view[Control::edit_sorszam_text].back, Color::Default);
             szerkesztes_mod_kikapcsolas(f.s);  // leaving when not editing changes no switch
             EXPECT_EQ(f.s.real_time_check, real_time);
         }

@@ -69,21 +69,21 @@ TEST(Start, MissingKeyerIsReportedAndDisablesCalling) {
     st.start();
     ASSERT_EQ(st.fakes.ui.messages.size(), 1u);
     EXPECT_EQ(st.fakes.ui.messages[0], hu(u8"Nem találtam billentyűzőt a COM1 porton!"));
-    EXPECT_FALSE(st.s.view["log_hivas_keret"].enabled);
-    EXPECT_FALSE(st.s.view["usb_valasz_text"].visible);
+    EXPECT_FALSE(st.s.view[Control::log_hivas_keret].enabled);
+    EXPECT_FALSE(st.s.view[Control::usb_valasz_text].visible);
 }
 
 TEST(Start, ARestartInSsbShowsTheVoiceMessagesAndTheRedTimeAtOnce) {
     Started st;
     st.s.qso.mod_combo.set(1);  // SSB
-    keyer_control_changed(st.s, "mod_combo");
+    keyer_control_changed(st.s, Control::mod_combo);
     ASSERT_EQ(st.s.keyer.hivas_valaszto, 0);
     ASSERT_TRUE(save_on_exit(st.s));
     Home again;
     EXPECT_TRUE(Form_Load(again.s, st.home.path()).ok());
     EXPECT_EQ(again.s.qso.mod_combo.text(), "SSB");
     EXPECT_EQ(again.s.keyer.hivas_valaszto, 0);
-    EXPECT_EQ(again.s.view["log_ido"].fore, Color::Red);
+    EXPECT_EQ(again.s.view[Control::log_ido].fore, Color::Red);
 }
 
 TEST(Start, ReloadedLogBringsBackItsContestTypeAndLayout) {
@@ -94,7 +94,7 @@ TEST(Start, ReloadedLogBringsBackItsContestTypeAndLayout) {
     h.start();
     Session& s = h.s;
     EXPECT_EQ(s.contest(), ContestType::HaQrp);
-    EXPECT_EQ(s.view["kapott_sorszam_cmd"].caption, hu(u8"Kapott &QTH"));
+    EXPECT_EQ(s.view[Control::kapott_sorszam_cmd].caption, hu(u8"Kapott &QTH"));
     EXPECT_EQ(s.qso.band_text, "7 MHz  ");
     EXPECT_EQ(s.station.hivojel_text, "HA5XX");
     EXPECT_EQ(s.qso.kuldott_sorszam_text, "BUDAPEST");
@@ -158,19 +158,19 @@ TEST(Clock, TickWritesTimeBlinksAndLightsTheLamp) {
     Timer1_Timer(s, {2024, 5, 4, 0, 30, 0});
     EXPECT_EQ(s.pontos_ido, "2024-05-04/00:30:00");
     EXPECT_EQ(s.qso.log_ido, "2024-05-03/23:30:00");
-    EXPECT_EQ(s.view["valtozas_jelzo"].back, Color::Red);
+    EXPECT_EQ(s.view[Control::valtozas_jelzo].back, Color::Red);
     EXPECT_EQ(s.blink_phase, 1);
-    EXPECT_EQ(s.view["edit_sorszam_text"].back, Color::Red);
+    EXPECT_EQ(s.view[Control::edit_sorszam_text].back, Color::Red);
     Timer1_Timer(s, {2024, 5, 4, 0, 30, 0});
-    EXPECT_EQ(s.view["edit_sorszam_text"].back, Color::Default);
+    EXPECT_EQ(s.view[Control::edit_sorszam_text].back, Color::Default);
 
     s.real_time_check = false;
     s.qso.log_ido = "2020-01-01/10:00:00";
     s.log_changed = 0;
     Timer1_Timer(s, {2024, 5, 4, 0, 30, 0});
     EXPECT_EQ(s.qso.log_ido, "2020-01-01/10:00:00");
-    EXPECT_FALSE(s.view["ido_eltolas_combo"].visible);
-    EXPECT_EQ(s.view["valtozas_jelzo"].back, Color::Green);
+    EXPECT_FALSE(s.view[Control::ido_eltolas_combo].visible);
+    EXPECT_EQ(s.view[Control::valtozas_jelzo].back, Color::Green);
 }
 
 TEST(Clock, DateCheckMessages) {
@@ -314,10 +314,10 @@ TEST(Colouring, ConfiguredOwnCallsAreBlack) {
     fekete_hivojelek_beolvasasa(st.s);
     st.s.station.hivojel_text = " HA5XX ";
     kepernyo_szinezes(st.s);
-    EXPECT_EQ(st.s.view["log_ido"].fore, Color::Black);
+    EXPECT_EQ(st.s.view[Control::log_ido].fore, Color::Black);
     st.s.station.hivojel_text = "HA1ZZ";
     kepernyo_szinezes(st.s);
-    EXPECT_EQ(st.s.view["log_ido"].fore, Color::Red);
+    EXPECT_EQ(st.s.view[Control::log_ido].fore, Color::Red);
 }
 
 TEST(WindowKeys, PageKeysStepTheKeyingSpeedOnlyInCw) {

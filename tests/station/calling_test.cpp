@@ -57,7 +57,7 @@ TEST(Calling, CwMessageIsSentAndRepeatedFiveSecondsAfterTheBoxFinished) {
     st.run(20);
     EXPECT_NE(st.sent().find("b1"), Text::npos);
     EXPECT_EQ(st.s.keyer.calling_active, 0);
-    EXPECT_EQ(st.s.view["hivas_cmd"].caption, hu(u8"Hívás &Indítás"));
+    EXPECT_EQ(st.s.view[Control::hivas_cmd].caption, hu(u8"Hívás &Indítás"));
 }
 
 TEST(Calling, ALateAnswerFromBeforeTheCwMessageDoesNotEndCalling) {
@@ -177,7 +177,7 @@ TEST(Calling, NothingIsArmedWithoutAnOpenPort) {
             EXPECT_EQ(st.s.keyer.calling_active, 0);
             EXPECT_EQ(st.s.keyer.calling_state, 0);
             EXPECT_EQ(st.fakes.ui.notices, (std::vector<Text>{hu(u8"Nincs kapcsolat a billentyűzővel!")}));
-            EXPECT_NE(st.s.view["hivas_cmd"].caption, hu(u8"leáll&Itás"));
+            EXPECT_NE(st.s.view[Control::hivas_cmd].caption, hu(u8"leáll&Itás"));
             st.fakes.serial.opened = true;
             st.run(20);
             EXPECT_EQ(st.s.keyer.calling_active, 0);

@@ -24,11 +24,11 @@ TEST(SettingsLine, EveryControlHasItsPlace) {
     k.erosito_combo[2].set(4);
     st.s.keyer.on_air = 1;
     st.s.keyer.stop_request = 0;
-    ASSERT_TRUE(keyer_control_changed(st.s, "wpm_combo"));
+    ASSERT_TRUE(keyer_control_changed(st.s, Control::wpm_combo));
     EXPECT_EQ(st.s.keyer.box_command, "w30o1x1m1k1r1d9b0u1R5a704\r\n");
-    ASSERT_TRUE(keyer_control_changed(st.s, "erosito_combo_2"));
+    ASSERT_TRUE(keyer_control_changed(st.s, Control::erosito_combo_2));
     EXPECT_EQ(st.s.keyer.amplifier_command, "a704\r\n");
-    EXPECT_FALSE(keyer_control_changed(st.s, "kapott_hivojel_text"));
+    EXPECT_FALSE(keyer_control_changed(st.s, Control::kapott_hivojel_text));
 }
 
 TEST(PollStep, PriorityAndPhases) {
@@ -42,7 +42,7 @@ TEST(PollStep, PriorityAndPhases) {
         st.tick();
         EXPECT_EQ(st.sent(), e);
     }
-    EXPECT_EQ(st.s.view["kerdezo_label"].back, Color::Red);
+    EXPECT_EQ(st.s.view[Control::kerdezo_label].back, Color::Red);
 }
 
 TEST(Replies, SplitAcrossReadsAndDashesDropped) {
@@ -57,7 +57,7 @@ TEST(Replies, SplitAcrossReadsAndDashesDropped) {
     st.run(2);
     EXPECT_EQ(st.s.keyer.usb_valasz_text, status);
     EXPECT_EQ(st.s.keyer.remaining_count, 15);
-    EXPECT_EQ(st.s.view["hivas_cmd"].back, Color::Red);
+    EXPECT_EQ(st.s.view[Control::hivas_cmd].back, Color::Red);
     EXPECT_EQ(st.s.keyer.stop_request, 1);
     EXPECT_EQ(st.s.keyer.ismetles_check, Tristate::Clear);
     EXPECT_EQ(st.s.keyer.ID_text, "BOX 1.0");
@@ -120,9 +120,9 @@ TEST(Port, LostDeviceClosesOnceAndDisablesCalling) {
     st.fakes.serial.failure = PortError::Lost;
     st.run(5);
     EXPECT_EQ(st.fakes.ui.notices.size(), 1u);
-    EXPECT_FALSE(st.s.view["log_hivas_keret"].enabled);
+    EXPECT_FALSE(st.s.view[Control::log_hivas_keret].enabled);
     EXPECT_EQ(st.s.keyer.calling_active, 0);
-    EXPECT_EQ(st.s.view["billentyuzo_lampa"].back, Color::Grey);
+    EXPECT_EQ(st.s.view[Control::billentyuzo_lampa].back, Color::Grey);
 }
 
 TEST(Port, OpenFailuresSayWhy) {

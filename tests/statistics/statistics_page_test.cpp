@@ -226,7 +226,7 @@ TEST(StatisticsButton, OpensThePanelAndSavesThePage) {
     EXPECT_EQ(s.vegyes_lista[0].items(), first);
     EXPECT_EQ(s.panel, Panel::Vegyes);
     EXPECT_EQ(s.panel_mode, kStatisticsMode);
-    EXPECT_EQ(s.view["vegyes_keret"].caption, "Statisztika");
+    EXPECT_EQ(s.view[Control::vegyes_keret].caption, "Statisztika");
     EXPECT_EQ(first[3], "Top 10:");
     EXPECT_EQ(first[6], "Nr of DXCC's: 0");  // two QSOs in the Top 10, no more
     EXPECT_EQ(u.fakes.ui.beeps, 0);

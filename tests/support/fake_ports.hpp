@@ -18,7 +18,7 @@ public:
     std::vector<Text> questions;         // yes/no questions asked (text of number 9, or "#n")
     std::deque<bool> answers;            // next yes/no answers; no answer left means "no"
     std::deque<Text> chooser_results;    // next chosen paths; none left means cancelled
-    std::vector<std::string> focus_log;  // controls that got the focus
+    std::vector<std::string> focus_log;  // names of the controls that got the focus
     int closed = 0;
 
     void beep() override { ++beeps; }
@@ -41,7 +41,7 @@ public:
             chooser_results.pop_front();
         }
     }
-    void focus(std::string_view control, bool) override { focus_log.emplace_back(control); }
+    void focus(Control control, bool) override { focus_log.emplace_back(control_name(control)); }
     void busy(bool) override {}
     // Runs inside every wait, as the window's timers would (advance the clock, tick).
     std::function<void()> on_process_events;

@@ -82,11 +82,12 @@ private slots:
     void aCabrilloLogIsReadConvertedAndAppended() {
         testing::StartedWindow win;
         win.prepare_iaru_ssb("HA1ABC");
-        QVERIFY(write_file_atomic(win.home / "IMPORT_EXPORT" / "verseny.cbr",
-                          "START-OF-LOG: 3.0\r\n"
-                          "QSO: 14025 CW 2024-02-17 1200 HA1ABC        599 001    DL1ABC        599 015\r\n"
-                          "QSO:  3525 PH 2024-02-17 1201 HA1ABC        59  002    HA5KDR        59  007\r\n"
-                          "END-OF-LOG:\r\n"));
+        QVERIFY(write_file_atomic(
+            win.home / "IMPORT_EXPORT" / "verseny.cbr",
+            "START-OF-LOG: 3.0\r\n"
+            "QSO: 14025 CW 2024-02-17 1200 HA1ABC        599 001    DL1ABC        599 015\r\n"
+            "QSO:  3525 PH 2024-02-17 1201 HA1ABC        59  002    HA5KDR        59  007\r\n"
+            "END-OF-LOG:\r\n"));
         win.find<QPushButton>("main_cmd_6")->click();
         QCOMPARE(win.session().panel_mode, short(3));
         // The panel's five buttons shown, captioned from its table.
