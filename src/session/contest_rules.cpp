@@ -3,6 +3,7 @@
 
 #include <initializer_list>
 
+#include "model/contest_profile.hpp"
 #include "model/file_io.hpp"
 #include "rules/qso_rules.hpp"
 #include "session/db_lookup.hpp"
@@ -59,121 +60,44 @@ void set_fixed_band(Session& s, short index) {
     s.sheet.tx_PBand = band_wavelength(index);
 }
 
-void apply_layout(Session& s, ContestType t) {
-    switch (t) {
-        case ContestType::None:
-        case ContestType::Iaru:
-        case ContestType::CqBp:
-            caption(s, "kapott_sorszam_cmd", u8"Kapott s&Orszám");
-            s.view["kapott_QRA_text"].enabled = true;
-            s.qso.kapott_QRA_text.clear();
-            show(s, {"iranyszog_text", "iranyszog_cmd"}, true);
-            break;
-        case ContestType::YlOm:
-            caption(s, "kapott_sorszam_cmd", u8"Kapott &Exch.");
-            caption(s, "kuldott_sorszam_cmd", u8"Küldött e&Xch.");
-            s.qso.kapott_QRA_text = "AA00AA";
-            s.view["kapott_QRA_text"].enabled = false;
-            show(s, {"qra_lista"}, false);
-            break;
-        case ContestType::Exchange:
-            caption(s, "kapott_sorszam_cmd", u8"Kapott &Exch");
-            s.view["kapott_QRA_text"].enabled = true;
-            s.qso.kapott_QRA_text.clear();
-            show(s, {"qra_lista"}, false);
-            break;
-        case ContestType::Hadx:
-            caption(s, "kapott_sorszam_cmd", u8"Kapott &Exch");
-            caption(s, "kuldott_sorszam_cmd", u8"Küldött e&Xch");
-            show(s, {"kapott_QRA_text", "kapott_QRA_cmd", "kapott_nev_text", "kapoo_nev_cmd"}, false);
-            s.qso.tavolsag_text = "-----";
-            caption(s, "tavolsag_label", u8"Szorzó:");
-            ru_exchange_toltes(s);
-            break;
-        case ContestType::CqwwVhf:
-            s.view["kapott_QRA_text"].enabled = true;
-            s.qso.kapott_QRA_text.clear();
-            show(s,
-                 {"kapott_sorszam_text", "kapott_sorszam_cmd", "kuldott_sorszam_text", "kuldott_sorszam_cmd"},
-                 false);
+// The chosen type's entry panel over the common one, and the fields it starts from.
+void apply_layout(Session& s, const ContestProfile& p) {
+    const EntryLayout& e = p.entry;
+    for (const ControlCaption& c : e.captions) {
+        if (c.control) caption(s, c.control, c.text);
+    }
+    for (const char* name : e.shown) {
+        if (name) s.view[name].visible = true;
+    }
+    for (const char* name : e.hidden) {
+        if (name) s.view[name].visible = false;
+    }
+    for (const char* name : e.disabled) {
+        if (name) s.view[name].enabled = false;
+    }
+    switch (e.locator) {
+        case LocatorEntry::Kept: break;
+        case LocatorEntry::Typed: s.qso.kapott_QRA_text.clear(); break;
+        case LocatorEntry::Fixed: s.qso.kapott_QRA_text = "AA00AA"; break;
+    }
+    switch (e.serials) {
+        case SerialEntry::Kept: break;
+        case SerialEntry::Zero:
             s.qso.kapott_sorszam_text = "0";
             s.qso.kuldott_sorszam_text = "0";
             break;
-        case ContestType::HaQrp:
-        case ContestType::Dx:
-            caption(s, "kapott_sorszam_cmd", u8"Kapott &QTH");
-            caption(s, "kuldott_sorszam_cmd", u8"Küldött Q&TH");
+        case SerialEntry::OwnQth:
             s.qso.kuldott_sorszam_text = s.qso.qth_text;
             s.qso.kuldott_nev_text = s.qso.kezelo_text;
-            show(s, {"kapott_QRA_text", "kapott_QRA_cmd"}, false);
-            caption(s, "tavolsag_label", u8"Szorzó:");
-            s.qso.mod_combo.set(kModeCw);
-            s.szorzo_text = "1";
             break;
-        case ContestType::RhOb:
-            show(s, {"kapott_QRA_text", "kapott_QRA_cmd", "tavolsag_szamolo_cmd"}, false);
-            show(s, {"frekvencia_cmd"}, true);
-            caption(s, "tavolsag_label", u8"Szorzó:");
-            set_fixed_band(s, 3);
-            s.qso.frekvencia_text = "03.500";
-            break;
-        case ContestType::RudxAll:
-        case ContestType::RudxTwo:
-            caption(s, "kapott_sorszam_cmd", u8"Kapott &Exch");
-            show(s, {"kapott_QRA_text", "kapott_QRA_cmd"}, false);
-            caption(s, "tavolsag_label", u8"Szorzó");
-            ru_exchange_toltes(s);
-            break;
-        case ContestType::Hskc:
-            caption(s, "kapott_sorszam_cmd", u8"Kapott &Exch");
-            caption(s, "kuldott_sorszam_cmd", u8"Küldött e&Xch");
-            show(s, {"kapott_QRA_text", "kapott_QRA_cmd"}, false);
-            caption(s, "tavolsag_label", u8"Szorzó:");
-            s.qso.mod_combo.set(kModeCw);
-            s.sort_combo = {};
-            set_fixed_band(s, 3);
-            break;
-        case ContestType::SilentKeyMem:
-            caption(s, "kapott_sorszam_cmd", u8"Kapott &Exch");
-            caption(s, "kuldott_sorszam_cmd", u8"Küldött e&Xch");
-            caption(s, "kapott_QRA_cmd", u8"Kapott ITU");
-            s.qso.tavolsag_text = "-----";
-            caption(s, "tavolsag_label", u8"Szorzó:");
-            s.qso.mod_combo.set(kModeCw);
-            s.sort_combo = {};
-            ru_exchange_toltes(s);
-            break;
-        case ContestType::Nmark:
-            caption(s, "kapott_sorszam_cmd", u8"Kapott &QTH");
-            s.qso.kapott_QRA_text = "AA00AA";
-            show(s, {"kapott_QRA_text", "kapott_QRA_cmd"}, false);
-            s.qso.kuldott_sorszam_text = s.qso.qth_text;
-            s.qso.kuldott_nev_text = s.qso.kezelo_text;
-            caption(s, "tavolsag_label", u8"Pontszám:");
-            caption(s, "pontszam_label", u8"Szorzó:");
-            s.qso.mod_combo.set(kModeCw);
-            s.szorzo_text = "1";
-            break;
-        case ContestType::Ref:
-            caption(s, "kapott_sorszam_cmd", u8"Kapott &Exch");
-            show(s, {"kapott_QRA_text", "kapott_QRA_cmd"}, false);
-            caption(s, "tavolsag_label", u8"Szorzó");
-            break;
-        case ContestType::Swl:
-            caption(s, "kapott_hivojel_cmd", u8"&Hallott álls.");
-            caption(s, "hivojel_2_cmd", u8"&Partner álls");
-            caption(s, "kapott_cmd", u8"&Riport");
-            caption(s, "kuldott_riport_cmd", u8"r&Iport");
-            caption(s, "kapott_sorszam_cmd", u8"&Exchange");
-            caption(s, "kuldott_sorszam_cmd", u8"e&Xchange");
-            show(s, {"hivojel_2_text", "hivojel_2_cmd", "csere_cmd"}, true);
-            s.qso.kuldott_sorszam_text.clear();
-            show(s,
-                 {"tavolsag_text", "tavolsag_label", "pontszam_text", "pontszam_label", "ossz_pontszam_text",
-                  "ossz_pontszam_label", "tavolsag_szamolo_cmd"},
-                 false);
-            break;
+        case SerialEntry::SentCleared: s.qso.kuldott_sorszam_text.clear(); break;
     }
+    if (e.distance) s.qso.tavolsag_text = e.distance;
+    if (e.cw_only) s.qso.mod_combo.set(kModeCw);
+    if (e.unsorted) s.sort_combo = {};
+    if (p.start_band >= 0) set_fixed_band(s, p.start_band);
+    if (e.frequency) s.qso.frekvencia_text = e.frequency;
+    if (e.loads_oblasts) ru_exchange_toltes(s);
 }
 
 }  // namespace
@@ -204,10 +128,10 @@ void szabaly_combo_Click(Session& s) {
     beviteli_mezo_inic(s);
     s.database_name.clear();
     kovetkezo_sorszam_rutin(s);
-    const ContestSettings& c = contest_settings(s.szabaly_combo.list_index);
-    s.rule_file_name = c.rule_file;
-    s.database_name = c.database_name;
-    apply_layout(s, s.contest());
+    const ContestProfile& p = contest_profile(s.contest());
+    s.rule_file_name = p.rule_file;
+    s.database_name = p.database_name;
+    apply_layout(s, p);
     szabaly_beolvasas(s);
     frekisav_szorzo_rutin(s);
     qra_adatbazis_betoltes(s, s.paths.system_dir / (cp1250_to_utf8(s.database_name) + ".qra"));
@@ -238,14 +162,10 @@ void szabaly_beolvasas(Session& s) {
 }
 
 void frekisav_szorzo_rutin(Session& s) {
-    switch (s.contest()) {
-        case ContestType::Iaru:
-        case ContestType::YlOm:
-        case ContestType::Exchange:
-        case ContestType::Hadx:
-        case ContestType::CqwwVhf: s.band_multiplier = 1; break;
-        case ContestType::CqBp: s.band_multiplier = cqbp_band_multiplier(s.current_band_index); break;
-        default: break;  // the other types keep the value they found
+    switch (contest_profile(s.contest()).band_multiplier) {
+        case BandMultiplier::Kept: break;
+        case BandMultiplier::One: s.band_multiplier = 1; break;
+        case BandMultiplier::ByBand: s.band_multiplier = cqbp_band_multiplier(s.current_band_index); break;
     }
 }
 
