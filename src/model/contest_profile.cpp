@@ -12,6 +12,7 @@ using L = LineLayout;
 using B = BandLog;
 using P = StatisticsPage;
 using M = BandMultiplier;
+using S = SentSerial;
 using Loc = LocatorEntry;
 using Ser = SerialEntry;
 
@@ -46,6 +47,7 @@ constexpr std::array<ContestProfile, kContestTypeCount> kProfiles = {{
      .report_format = "YLOM",
      .band_log = B::Common,
      .band_multiplier = M::One,
+     .sent_serial = S::OwnExchange,
      .numeric_distance = true,
      .locator_checked = true,
      .duplicate_check = true,
@@ -85,6 +87,7 @@ constexpr std::array<ContestProfile, kContestTypeCount> kProfiles = {{
      .band_log = B::Common,
      .statistics_page = P::Hadx,
      .band_multiplier = M::One,
+     .sent_serial = S::OwnExchange,
      .entry = {.captions = {{"kapott_sorszam_cmd", u8"Kapott &Exch"},
                             {"kuldott_sorszam_cmd", u8"Küldött e&Xch"},
                             {"tavolsag_label", u8"Szorzó:"}},
@@ -98,6 +101,7 @@ constexpr std::array<ContestProfile, kContestTypeCount> kProfiles = {{
      .band_log = B::Common,
      .statistics_page = P::CqwwVhf,
      .band_multiplier = M::One,
+     .sent_serial = S::Zero,
      .numeric_distance = true,
      .locator_checked = true,
      .duplicate_check = true,
@@ -112,6 +116,7 @@ constexpr std::array<ContestProfile, kContestTypeCount> kProfiles = {{
      .band_log = B::Common,
      .layout = L::Qrp,
      .statistics_page = P::HaQrp,
+     .sent_serial = S::OwnQth,
      .entry = {.captions = {{"kapott_sorszam_cmd", u8"Kapott &QTH"},
                             {"kuldott_sorszam_cmd", u8"Küldött Q&TH"},
                             {"tavolsag_label", u8"Szorzó:"}},
@@ -154,6 +159,7 @@ constexpr std::array<ContestProfile, kContestTypeCount> kProfiles = {{
      .band_log = B::Common,
      .start_band = 3,
      .statistics_page = P::Hskc,
+     .sent_serial = S::NumberAndExchange,
      .entry = {.captions = {{"kapott_sorszam_cmd", u8"Kapott &Exch"},
                             {"kuldott_sorszam_cmd", u8"Küldött e&Xch"},
                             {"tavolsag_label", u8"Szorzó:"}},
@@ -167,6 +173,7 @@ constexpr std::array<ContestProfile, kContestTypeCount> kProfiles = {{
      .band_log = B::Common,
      .layout = L::Skm,
      .statistics_page = P::SilentKeyMem,
+     .sent_serial = S::OwnExchange,
      .entry = {.captions = {{"kapott_sorszam_cmd", u8"Kapott &Exch"},
                             {"kuldott_sorszam_cmd", u8"Küldött e&Xch"},
                             {"kapott_QRA_cmd", u8"Kapott ITU"},
@@ -181,6 +188,7 @@ constexpr std::array<ContestProfile, kContestTypeCount> kProfiles = {{
      .report_format = "DX",
      .band_log = B::Common,
      .layout = L::Qrp,
+     .sent_serial = S::OwnQth,
      .entry = {.captions = {{"kapott_sorszam_cmd", u8"Kapott &QTH"},
                             {"kuldott_sorszam_cmd", u8"Küldött Q&TH"},
                             {"tavolsag_label", u8"Szorzó:"}},
@@ -194,6 +202,7 @@ constexpr std::array<ContestProfile, kContestTypeCount> kProfiles = {{
      .band_log = B::Common,
      .layout = L::Nmark,
      .database_extension = "nmark",
+     .sent_serial = S::Typed,
      .entry = {.captions = {{"kapott_sorszam_cmd", u8"Kapott &QTH"},
                             {"tavolsag_label", u8"Pontszám:"},
                             {"pontszam_label", u8"Szorzó:"}},
@@ -214,6 +223,7 @@ constexpr std::array<ContestProfile, kContestTypeCount> kProfiles = {{
      .report_format = "SWL",
      .band_log = B::PerBand,
      .layout = L::Swl,
+     .sent_serial = S::Typed,
      .entry = {.captions = {{"kapott_hivojel_cmd", u8"&Hallott álls."},
                             {"hivojel_2_cmd", u8"&Partner álls"},
                             {"kapott_cmd", u8"&Riport"},

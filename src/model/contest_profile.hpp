@@ -26,6 +26,16 @@ enum class BandMultiplier {
     ByBand,  // CQ-BP: the higher bands count more
 };
 
+// What the sent serial holds for the next QSO.
+enum class SentSerial {
+    Number,             // the next log number
+    OwnExchange,        // the own exchange, the same in every QSO
+    Zero,               // no serials are exchanged: "0"
+    OwnQth,             // the own QTH, with the operator's name
+    NumberAndExchange,  // the number in three digits, then the own exchange
+    Typed,              // what the operator types
+};
+
 // The received locator of the entry panel when the type is chosen.
 enum class LocatorEntry {
     Kept,   // left as it stands
@@ -74,6 +84,7 @@ struct ContestProfile {
     short start_band = -1;                   // band-table index the type starts on; -1 keeps the band
     StatisticsPage statistics_page = StatisticsPage::None;
     BandMultiplier band_multiplier = BandMultiplier::Kept;
+    SentSerial sent_serial = SentSerial::Number;
     bool numeric_distance = false;  // the general layout writes the distance as a number, not a marker
     bool locator_checked = false;   // the received locator is checked and the QRB worked out from it
     bool duplicate_check = false;   // the log's duplicates are checked (`dupla_ellenorzes`)
