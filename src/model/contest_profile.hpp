@@ -68,7 +68,7 @@ struct EntryLayout {
     const char* distance = nullptr;   // written into the distance field; nullptr keeps it
     const char* frequency = nullptr;  // written into the frequency field; nullptr keeps it
     bool cw_only = false;             // the mode is set to CW
-    bool unsorted = false;            // the log list's sort order is cleared
+    bool clears_worked_keys = false;  // the worked multiplier keys (`sort_combo`) are forgotten
     bool loads_oblasts = false;       // the Russian oblast table is read
 };
 

@@ -94,7 +94,7 @@ void apply_layout(Session& s, const ContestProfile& p) {
     }
     if (e.distance) s.qso.tavolsag_text = e.distance;
     if (e.cw_only) s.qso.mod_combo.set(kModeCw);
-    if (e.unsorted) s.sort_combo = {};
+    if (e.clears_worked_keys) s.sort_combo = {};
     if (p.start_band >= 0) set_fixed_band(s, p.start_band);
     if (e.frequency) s.qso.frekvencia_text = e.frequency;
     if (e.loads_oblasts) ru_exchange_toltes(s);
