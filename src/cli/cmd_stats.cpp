@@ -4,6 +4,7 @@
 
 #include "cli/cli_session.hpp"
 #include "cli/commands.hpp"
+#include "model/contest_profile.hpp"
 #include "model/file_io.hpp"
 #include "reports/result_fields.hpp"
 #include "session/list_save.hpp"
@@ -45,7 +46,7 @@ int run_stats(const Args& a) {
         return write_result(a, hourly_csv(qsos_per_hour(s.log_lista.items(), layout_of(s.contest()))));
     }
     const ContestType type = s.contest();
-    if (statistics_page_of(type) == StatisticsPage::None) {
+    if (contest_profile(type).statistics_page == StatisticsPage::None) {
         error(hu(u8"Ehhez a verseny típushoz nincs statisztika: ") +
               contest_type_names()[static_cast<std::size_t>(type)]);
         return kRefused;

@@ -13,6 +13,7 @@
 #include "exchange/import_source.hpp"
 #include "exchange/log_import.hpp"
 #include "model/bands.hpp"
+#include "model/contest_profile.hpp"
 #include "model/file_io.hpp"
 #include "model/log_format.hpp"
 #include "model/log_numbers.hpp"
@@ -247,18 +248,6 @@ bool vhf_layout(const std::vector<std::string_view>& w) {
            !is_locator_word(w[7]);
 }
 
-// The contest types whose lines hold a received locator the operator types.
-bool holds_locators(ContestType type) {
-    switch (type) {
-        case ContestType::None:
-        case ContestType::Iaru:
-        case ContestType::CqBp:
-        case ContestType::Exchange:
-        case ContestType::CqwwVhf: return true;
-        default: return false;
-    }
-}
-
 void read_cabrillo(ImportLines& cursor, const ImportSettings& settings, ImportResult& result,
                    const ImportLineSink& sink) {
     ImportQso& q = result.state.work;
@@ -273,7 +262,7 @@ void read_cabrillo(ImportLines& cursor, const ImportSettings& settings, ImportRe
         if (!vhf) {
             vhf = vhf_layout(w);
             // Refused before a line is made, never converted with a grid in the callsign column.
-            if (*vhf && !holds_locators(settings.type)) {
+            if (*vhf && contest_profile(settings.type).entry.locator != LocatorEntry::Typed) {
                 result.error =
                     hu(u8"A Cabrillo file VHF formátumú (hívójel, lokátor, hívójel, lokátor): "
                        u8"csak lokátoros versenybe (IARU, CQ-BP, EXCHANGE, CQWW-VHF) importálható!");

@@ -214,19 +214,19 @@ void append_edi_line(LineBuffer& line, const ImportQso& q) {
 }
 
 void append_contest_line(LineBuffer& line, const ImportQso& q, const ImportSettings& st, bool cqww_builder) {
-    switch (st.type) {
-        case ContestType::HaQrp:
-        case ContestType::Dx:
-        case ContestType::Nmark: qrp_line(line, q, st); break;
-        case ContestType::SilentKeyMem: skm_line(line, q, st); break;
-        case ContestType::CqwwVhf:
-            if (cqww_builder) {
+    // The line follows the type's layout; SWL takes the general builder's line.
+    switch (layout_of(st.type)) {
+        case LineLayout::Qrp:
+        case LineLayout::Nmark: qrp_line(line, q, st); break;
+        case LineLayout::Skm: skm_line(line, q, st); break;
+        case LineLayout::General:
+        case LineLayout::Swl:
+            if (cqww_builder && st.type == ContestType::CqwwVhf) {
                 cqww_line(line, q, st);
             } else {
                 general_line(line, q, st);
             }
             break;
-        default: general_line(line, q, st); break;
     }
 }
 

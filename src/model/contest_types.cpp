@@ -1,6 +1,8 @@
 // Contest-type names, their line layouts and the log-list headings.
 #include "model/contest_types.hpp"
 
+#include "model/contest_profile.hpp"
+
 namespace loxar {
 
 const std::array<Text, kContestTypeCount>& contest_type_names() {
@@ -32,14 +34,7 @@ ContestType contest_type_from_index(int index) {
 }
 
 LineLayout layout_of(ContestType t) {
-    switch (t) {
-        case ContestType::HaQrp:
-        case ContestType::Dx: return LineLayout::Qrp;
-        case ContestType::SilentKeyMem: return LineLayout::Skm;
-        case ContestType::Nmark: return LineLayout::Nmark;
-        case ContestType::Swl: return LineLayout::Swl;
-        default: return LineLayout::General;
-    }
+    return contest_profile(t).layout;
 }
 
 std::size_t layout_check_column(LineLayout l) {
@@ -71,16 +66,7 @@ Text log_heading(LineLayout l) {
 }
 
 bool distance_is_numeric(ContestType t) {
-    switch (t) {
-        case ContestType::None:  // no type chosen behaves as IARU
-        case ContestType::Iaru:
-        case ContestType::YlOm:
-        case ContestType::CqBp:
-        case ContestType::Exchange:
-        case ContestType::CqwwVhf:
-        case ContestType::RhOb: return true;
-        default: return false;
-    }
+    return contest_profile(t).numeric_distance;
 }
 
 }  // namespace loxar

@@ -1,4 +1,4 @@
-// Contest-type selection, rule files and the QSO multiplier.
+// Rule files and the QSO multiplier.
 #include "rules/contest_rules.hpp"
 
 #include <initializer_list>
@@ -10,33 +10,9 @@ namespace loxar {
 
 namespace {
 
-constexpr std::array<ContestSettings, kContestTypeCount> kSettings = {{
-    {"IARU.rule", "IARU", ""},
-    {"IARU.rule", "IARU", "EDIF"},
-    {"YLOM.rule", "YL_OM", "YLOM"},
-    {"CQBP.rule", "CQBP", "EDIF"},
-    {"EXCHANGE.rule", "", "EXCHANGE"},
-    {"HADX.rule", "HADX", "HA-DX"},
-    {"CQWW.rule", "IARU", "CQ-WW-VHF"},
-    {"HAQRP.rule", "HA_QRP", "HA-QRP"},
-    {"HAOB.rule", "HAOB", "RH-OB"},
-    {"HADX.rule", "RUDX", "RDXC-ALL"},
-    {"HADX.rule", "RUDX", "RDXC-TWO"},
-    {"HADX.rule", "HSKC", "HSKC"},
-    {"HADX.rule", "SKM", "SKMC"},
-    {"HAQRP.rule", "HA_QRP", "DX"},
-    {"HAQRP.rule", "NMARK", "NMARK"},
-    {"HADX.rule", "REF", "REF"},
-    {"HADX.rule", "", "SWL"},
-}};
-
 const char* const kRuleKeys[8] = {"#RULE", "SAV =", "DXCC=", "WWL =", "FM  =", "SSB =", "CW  =", "#END"};
 
 }  // namespace
-
-const ContestSettings& contest_settings(int index) {
-    return kSettings[static_cast<std::size_t>(index >= 2 && index < kContestTypeCount ? index : 1)];
-}
 
 RuleRead parse_rule_text(const Text& text) {
     RuleRead r;

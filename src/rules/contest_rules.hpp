@@ -1,4 +1,4 @@
-// Contest types: their rule files, databases and report formats; the rule text and the multipliers.
+// Rule files: their text and the multipliers.
 #pragma once
 
 #include <array>
@@ -8,15 +8,6 @@
 #include "text/text.hpp"
 
 namespace loxar {
-
-struct ContestSettings {
-    const char* rule_file;      // in SZABALYOK
-    const char* database_name;  // SYSTEM/<name>.qra; empty for none
-    const char* report_format;  // item of formatum_combo preselected; empty for none
-};
-
-// Settings of a contest-type index; 0, 1 and anything outside 2..16 take the IARU settings.
-const ContestSettings& contest_settings(int index);
 
 // Rule values in file order: SAV, DXCC, WWL, FM, SSB, CW.
 enum RuleValue { kSav = 0, kDxcc, kWwl, kFm, kSsb, kCw };

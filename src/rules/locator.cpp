@@ -4,6 +4,7 @@
 #include <cmath>
 #include <vector>
 
+#include "model/contest_profile.hpp"
 #include "model/qso_line.hpp"
 
 namespace loxar {
@@ -32,15 +33,7 @@ const std::vector<double>& search_cosines() {
 }  // namespace
 
 bool locator_checked(ContestType t) {
-    switch (t) {
-        case ContestType::None:
-        case ContestType::Iaru:
-        case ContestType::YlOm:
-        case ContestType::CqBp:
-        case ContestType::Exchange:
-        case ContestType::CqwwVhf: return true;
-        default: return false;
-    }
+    return contest_profile(t).locator_checked;
 }
 
 bool locator_format_ok(std::string_view s) {

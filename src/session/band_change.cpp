@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "model/contest_profile.hpp"
 #include "model/file_io.hpp"
 #include "model/log_fields.hpp"
 #include "session/contest_rules.hpp"
@@ -43,7 +44,7 @@ void report_not_saved(Session& s, const std::filesystem::path& path) {
 }
 
 void band_step(Session& s, int step) {
-    switch (band_log_of(s.contest())) {
+    switch (contest_profile(s.contest()).band_log) {
         case BandLog::Common: set_band(s, stepped(current_band(s), step)); break;
         case BandLog::FixedRh: set_band(s, kRhobBand); break;
         case BandLog::PerBand: {
@@ -85,24 +86,6 @@ bool has_separator(std::string_view line, std::size_t column) {
 }
 
 }  // namespace
-
-BandLog band_log_of(ContestType t) {
-    switch (t) {
-        case ContestType::YlOm:
-        case ContestType::Exchange:
-        case ContestType::Hadx:
-        case ContestType::CqwwVhf:
-        case ContestType::HaQrp:
-        case ContestType::RudxAll:
-        case ContestType::Hskc:
-        case ContestType::SilentKeyMem:
-        case ContestType::Dx:
-        case ContestType::Nmark:
-        case ContestType::Ref: return BandLog::Common;
-        case ContestType::RhOb: return BandLog::FixedRh;
-        default: return BandLog::PerBand;  // IARU, CQ-BP, RUDX-TWO, SWL and no type
-    }
-}
 
 void freki_up_cmd_Click(Session& s) {
     band_step(s, +1);

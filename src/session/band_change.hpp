@@ -9,14 +9,6 @@
 
 namespace loxar {
 
-// How a contest type keeps its log across bands.
-enum class BandLog {
-    Common,   // one log and one number sequence for every band
-    FixedRh,  // RH-OB: one band only (3,5 MHz)
-    PerBand,  // one log per band in its working file, each numbered from 1
-};
-BandLog band_log_of(ContestType t);
-
 // Band up and band down; per-band contest types swap the log list with the band's working file.
 void freki_up_cmd_Click(Session& s);
 void freki_down_cmd_Click(Session& s);

@@ -3,6 +3,7 @@
 
 #include <initializer_list>
 
+#include "model/contest_profile.hpp"
 #include "model/file_io.hpp"
 #include "rules/qso_rules.hpp"
 #include "session/db_lookup.hpp"
@@ -59,127 +60,44 @@ void set_fixed_band(Session& s, short index) {
     s.sheet.tx_PBand = band_wavelength(index);
 }
 
-void apply_layout(Session& s, ContestType t) {
-    switch (t) {
-        case ContestType::None:
-        case ContestType::Iaru:
-        case ContestType::CqBp:
-            caption(s, Control::kapott_sorszam_cmd, u8"Kapott s&Orszám");
-            s.view[Control::kapott_QRA_text].enabled = true;
-            s.qso.kapott_QRA_text.clear();
-            show(s, {Control::iranyszog_text, Control::iranyszog_cmd}, true);
-            break;
-        case ContestType::YlOm:
-            caption(s, Control::kapott_sorszam_cmd, u8"Kapott &Exch.");
-            caption(s, Control::kuldott_sorszam_cmd, u8"Küldött e&Xch.");
-            s.qso.kapott_QRA_text = "AA00AA";
-            s.view[Control::kapott_QRA_text].enabled = false;
-            show(s, {Control::qra_lista}, false);
-            break;
-        case ContestType::Exchange:
-            caption(s, Control::kapott_sorszam_cmd, u8"Kapott &Exch");
-            s.view[Control::kapott_QRA_text].enabled = true;
-            s.qso.kapott_QRA_text.clear();
-            show(s, {Control::qra_lista}, false);
-            break;
-        case ContestType::Hadx:
-            caption(s, Control::kapott_sorszam_cmd, u8"Kapott &Exch");
-            caption(s, Control::kuldott_sorszam_cmd, u8"Küldött e&Xch");
-            show(s,
-                 {Control::kapott_QRA_text, Control::kapott_QRA_cmd, Control::kapott_nev_text,
-                  Control::kapoo_nev_cmd},
-                 false);
-            s.qso.tavolsag_text = "-----";
-            caption(s, Control::tavolsag_label, u8"Szorzó:");
-            ru_exchange_toltes(s);
-            break;
-        case ContestType::CqwwVhf:
-            s.view[Control::kapott_QRA_text].enabled = true;
-            s.qso.kapott_QRA_text.clear();
-            show(s,
-                 {Control::kapott_sorszam_text, Control::kapott_sorszam_cmd, Control::kuldott_sorszam_text,
-                  Control::kuldott_sorszam_cmd},
-                 false);
+// The chosen type's entry panel over the common one, and the fields it starts from.
+void apply_layout(Session& s, const ContestProfile& p) {
+    const EntryLayout& e = p.entry;
+    for (const ControlCaption& c : e.captions) {
+        if (c.control) caption(s, *c.control, c.text);
+    }
+    for (const std::optional<Control>& c : e.shown) {
+        if (c) s.view[*c].visible = true;
+    }
+    for (const std::optional<Control>& c : e.hidden) {
+        if (c) s.view[*c].visible = false;
+    }
+    for (const std::optional<Control>& c : e.disabled) {
+        if (c) s.view[*c].enabled = false;
+    }
+    switch (e.locator) {
+        case LocatorEntry::Kept: break;
+        case LocatorEntry::Typed: s.qso.kapott_QRA_text.clear(); break;
+        case LocatorEntry::Fixed: s.qso.kapott_QRA_text = "AA00AA"; break;
+    }
+    switch (e.serials) {
+        case SerialEntry::Kept: break;
+        case SerialEntry::Zero:
             s.qso.kapott_sorszam_text = "0";
             s.qso.kuldott_sorszam_text = "0";
             break;
-        case ContestType::HaQrp:
-        case ContestType::Dx:
-            caption(s, Control::kapott_sorszam_cmd, u8"Kapott &QTH");
-            caption(s, Control::kuldott_sorszam_cmd, u8"Küldött Q&TH");
+        case SerialEntry::OwnQth:
             s.qso.kuldott_sorszam_text = s.qso.qth_text;
             s.qso.kuldott_nev_text = s.qso.kezelo_text;
-            show(s, {Control::kapott_QRA_text, Control::kapott_QRA_cmd}, false);
-            caption(s, Control::tavolsag_label, u8"Szorzó:");
-            s.qso.mod_combo.set(kModeCw);
-            s.szorzo_text = "1";
             break;
-        case ContestType::RhOb:
-            show(s, {Control::kapott_QRA_text, Control::kapott_QRA_cmd, Control::tavolsag_szamolo_cmd},
-                 false);
-            show(s, {Control::frekvencia_cmd}, true);
-            caption(s, Control::tavolsag_label, u8"Szorzó:");
-            set_fixed_band(s, 3);
-            s.qso.frekvencia_text = "03.500";
-            break;
-        case ContestType::RudxAll:
-        case ContestType::RudxTwo:
-            caption(s, Control::kapott_sorszam_cmd, u8"Kapott &Exch");
-            show(s, {Control::kapott_QRA_text, Control::kapott_QRA_cmd}, false);
-            caption(s, Control::tavolsag_label, u8"Szorzó");
-            ru_exchange_toltes(s);
-            break;
-        case ContestType::Hskc:
-            caption(s, Control::kapott_sorszam_cmd, u8"Kapott &Exch");
-            caption(s, Control::kuldott_sorszam_cmd, u8"Küldött e&Xch");
-            show(s, {Control::kapott_QRA_text, Control::kapott_QRA_cmd}, false);
-            caption(s, Control::tavolsag_label, u8"Szorzó:");
-            s.qso.mod_combo.set(kModeCw);
-            s.sort_combo = {};
-            set_fixed_band(s, 3);
-            break;
-        case ContestType::SilentKeyMem:
-            caption(s, Control::kapott_sorszam_cmd, u8"Kapott &Exch");
-            caption(s, Control::kuldott_sorszam_cmd, u8"Küldött e&Xch");
-            caption(s, Control::kapott_QRA_cmd, u8"Kapott ITU");
-            s.qso.tavolsag_text = "-----";
-            caption(s, Control::tavolsag_label, u8"Szorzó:");
-            s.qso.mod_combo.set(kModeCw);
-            s.sort_combo = {};
-            ru_exchange_toltes(s);
-            break;
-        case ContestType::Nmark:
-            caption(s, Control::kapott_sorszam_cmd, u8"Kapott &QTH");
-            s.qso.kapott_QRA_text = "AA00AA";
-            show(s, {Control::kapott_QRA_text, Control::kapott_QRA_cmd}, false);
-            s.qso.kuldott_sorszam_text = s.qso.qth_text;
-            s.qso.kuldott_nev_text = s.qso.kezelo_text;
-            caption(s, Control::tavolsag_label, u8"Pontszám:");
-            caption(s, Control::pontszam_label, u8"Szorzó:");
-            s.qso.mod_combo.set(kModeCw);
-            s.szorzo_text = "1";
-            break;
-        case ContestType::Ref:
-            caption(s, Control::kapott_sorszam_cmd, u8"Kapott &Exch");
-            show(s, {Control::kapott_QRA_text, Control::kapott_QRA_cmd}, false);
-            caption(s, Control::tavolsag_label, u8"Szorzó");
-            break;
-        case ContestType::Swl:
-            caption(s, Control::kapott_hivojel_cmd, u8"&Hallott álls.");
-            caption(s, Control::hivojel_2_cmd, u8"&Partner álls");
-            caption(s, Control::kapott_cmd, u8"&Riport");
-            caption(s, Control::kuldott_riport_cmd, u8"r&Iport");
-            caption(s, Control::kapott_sorszam_cmd, u8"&Exchange");
-            caption(s, Control::kuldott_sorszam_cmd, u8"e&Xchange");
-            show(s, {Control::hivojel_2_text, Control::hivojel_2_cmd, Control::csere_cmd}, true);
-            s.qso.kuldott_sorszam_text.clear();
-            show(s,
-                 {Control::tavolsag_text, Control::tavolsag_label, Control::pontszam_text,
-                  Control::pontszam_label, Control::ossz_pontszam_text, Control::ossz_pontszam_label,
-                  Control::tavolsag_szamolo_cmd},
-                 false);
-            break;
+        case SerialEntry::SentCleared: s.qso.kuldott_sorszam_text.clear(); break;
     }
+    if (e.distance) s.qso.tavolsag_text = e.distance;
+    if (e.cw_only) s.qso.mod_combo.set(kModeCw);
+    if (e.clears_worked_keys) s.sort_combo = {};
+    if (p.start_band >= 0) set_fixed_band(s, p.start_band);
+    if (e.frequency) s.qso.frekvencia_text = e.frequency;
+    if (e.loads_oblasts) ru_exchange_toltes(s);
 }
 
 }  // namespace
@@ -210,10 +128,10 @@ void szabaly_combo_Click(Session& s) {
     beviteli_mezo_inic(s);
     s.database_name.clear();
     kovetkezo_sorszam_rutin(s);
-    const ContestSettings& c = contest_settings(s.szabaly_combo.list_index);
-    s.rule_file_name = c.rule_file;
-    s.database_name = c.database_name;
-    apply_layout(s, s.contest());
+    const ContestProfile& p = contest_profile(s.contest());
+    s.rule_file_name = p.rule_file;
+    s.database_name = p.database_name;
+    apply_layout(s, p);
     szabaly_beolvasas(s);
     frekisav_szorzo_rutin(s);
     qra_adatbazis_betoltes(s, s.paths.system_dir / (cp1250_to_utf8(s.database_name) + ".qra"));
@@ -244,14 +162,10 @@ void szabaly_beolvasas(Session& s) {
 }
 
 void frekisav_szorzo_rutin(Session& s) {
-    switch (s.contest()) {
-        case ContestType::Iaru:
-        case ContestType::YlOm:
-        case ContestType::Exchange:
-        case ContestType::Hadx:
-        case ContestType::CqwwVhf: s.band_multiplier = 1; break;
-        case ContestType::CqBp: s.band_multiplier = cqbp_band_multiplier(s.current_band_index); break;
-        default: break;  // the other types keep the value they found
+    switch (contest_profile(s.contest()).band_multiplier) {
+        case BandMultiplier::Kept: break;
+        case BandMultiplier::One: s.band_multiplier = 1; break;
+        case BandMultiplier::ByBand: s.band_multiplier = cqbp_band_multiplier(s.current_band_index); break;
     }
 }
 

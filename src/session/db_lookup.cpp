@@ -1,6 +1,7 @@
 // The callsign database during QSO entry: loading, lookup, as-you-type selection and the locator list.
 #include "session/db_lookup.hpp"
 
+#include "model/contest_profile.hpp"
 #include "model/file_io.hpp"
 
 namespace loxar {
@@ -52,7 +53,7 @@ void qra_read_cmd_Click(Session& s) {
     s.database_loaded = 0;
     s.dialog.chooser_mode = 1;
     s.dialog.chooser_directory = text_path(s.paths.system_dir);
-    s.dialog.chooser_extension = s.contest() == ContestType::Nmark ? "nmark" : "qra";
+    s.dialog.chooser_extension = contest_profile(s.contest()).database_extension;
     s.ui().file_valasztas(s.dialog);
     if (!s.dialog.chosen_path.empty()) adatbazis_beolvasas(s, fs_path(s.dialog.chosen_path));
 }

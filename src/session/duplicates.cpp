@@ -6,6 +6,7 @@
 #include <unordered_set>
 
 #include "model/callsign_index.hpp"
+#include "model/contest_profile.hpp"
 #include "model/duplicate_marks.hpp"
 #include "model/log_fields.hpp"
 #include "session/numbering.hpp"
@@ -78,16 +79,6 @@ void hide_found_list(Session& s) {
     show_found_list(s, had_entries);
 }
 
-bool search_checks_duplicates(ContestType t) {
-    switch (t) {
-        case ContestType::Iaru:
-        case ContestType::YlOm:
-        case ContestType::CqBp:
-        case ContestType::CqwwVhf: return true;
-        default: return false;
-    }
-}
-
 }  // namespace
 
 // Both searches read only the lines the callsign index offers, in log order, and test each
@@ -158,7 +149,7 @@ void live_duplicate_search(Session& s) {
 }
 
 bool dupla_ellenorzes(Session& s) {
-    if (!search_checks_duplicates(s.contest())) return true;
+    if (!contest_profile(s.contest()).duplicate_check) return true;
     Ui& ui = s.ui();
     // Any number of keys: a long log is checked to its end.
     std::unordered_set<Text> seen;

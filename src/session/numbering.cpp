@@ -1,6 +1,8 @@
 // Next numbers and renumbering.
 #include "session/numbering.hpp"
 
+#include "model/contest_profile.hpp"
+
 namespace loxar {
 
 void kovetkezo_sorszam_rutin(Session& s) {
@@ -9,22 +11,20 @@ void kovetkezo_sorszam_rutin(Session& s) {
     // are numbered 1, 2, 3 ... like every other log.
     const long next = largest_log_number(s.log_lista) + 1;
     s.qso.log_sorszam_text = zero_pad(next, kLogNumberWidth);
-    switch (type) {
-        case ContestType::YlOm:
-        case ContestType::Hadx:
-        case ContestType::SilentKeyMem: s.qso.kuldott_sorszam_text = s.station.exch_text; break;
-        case ContestType::CqwwVhf:
+    switch (contest_profile(type).sent_serial) {
+        case SentSerial::Number: s.qso.kuldott_sorszam_text = std::to_string(next); break;
+        case SentSerial::OwnExchange: s.qso.kuldott_sorszam_text = s.station.exch_text; break;
+        case SentSerial::Zero:
             s.qso.kuldott_sorszam_text.assign(1, '0');  // not = "0": GCC 12 sees a false overlap there
             break;
-        case ContestType::HaQrp:
-        case ContestType::Dx:
+        case SentSerial::OwnQth:
             s.qso.kuldott_sorszam_text = s.qso.qth_text;
             s.qso.kuldott_nev_text = s.qso.kezelo_text;
             break;
-        case ContestType::Hskc: s.qso.kuldott_sorszam_text = zero_pad(next, 3) + s.station.exch_text; break;
-        case ContestType::Nmark:
-        case ContestType::Swl: break;
-        default: s.qso.kuldott_sorszam_text = std::to_string(next); break;
+        case SentSerial::NumberAndExchange:
+            s.qso.kuldott_sorszam_text = zero_pad(next, 3) + s.station.exch_text;
+            break;
+        case SentSerial::Typed: break;
     }
 }
 

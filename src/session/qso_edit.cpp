@@ -38,9 +38,8 @@ long edited_line(const Session& s) {
 // Builds the rewritten line by contest type and puts it at the end of the list.
 Text rewrite_edited_qso(Session& s) {
     const T type = s.contest();
-    const bool recompute_distance =
-        !(type == T::HaQrp || type == T::Dx || type == T::Nmark || type == T::SilentKeyMem || type == T::Swl);
-    if (recompute_distance) tavolsag_szamolo_rutin(s);
+    // Only the general layout holds a distance worked out from the QSO.
+    if (layout_of(type) == LineLayout::General) tavolsag_szamolo_rutin(s);
     short funkcio = kFunkcioRewrite;
     Text line = build_log_line(s, funkcio);
     s.log_lista.add(line);

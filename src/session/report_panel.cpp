@@ -1,6 +1,7 @@
 // The report panel: result calculation, the result views, building, saving and clearing reports.
 #include "session/report_panel.hpp"
 
+#include "model/contest_profile.hpp"
 #include "model/file_io.hpp"
 #include "reports/adif_report.hpp"
 #include "reports/cabrillo_report.hpp"
@@ -299,7 +300,7 @@ void edi_valaszto_Click(Session& s, short option) {
 void jegyzokonyv_formatum_valasztas(Session& s) {
     // The placeholder contest type has no report format of its own.
     if (s.szabaly_combo.list_index > 0) {
-        const Text wanted = contest_settings(s.szabaly_combo.list_index).report_format;
+        const Text wanted = contest_profile(s.contest()).report_format;
         for (int i = 0; i < s.formatum_combo.size(); ++i) {
             if (s.formatum_combo.items[i] == wanted) s.formatum_combo.set(i);
         }

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <map>
 
+#include "model/contest_profile.hpp"
 #include "model/log_fields.hpp"
 #include "rules/qso_rules.hpp"
 
@@ -133,7 +134,8 @@ RunRates run_rates(const std::vector<Text>& lines, LineLayout layout) {
 }
 
 bool has_distance_histogram(ContestType type) {
-    return type == ContestType::Iaru || type == ContestType::CqBp || type == ContestType::CqwwVhf;
+    const StatisticsPage page = contest_profile(type).statistics_page;
+    return page == StatisticsPage::Vhf || page == StatisticsPage::CqwwVhf;
 }
 
 std::vector<long> distance_histogram(const std::vector<Text>& lines) {

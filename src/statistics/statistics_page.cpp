@@ -9,6 +9,7 @@
 
 #include "database/callsign_db.hpp"
 #include "database/oblast_table.hpp"
+#include "model/contest_profile.hpp"
 #include "model/log_fields.hpp"
 #include "rules/claimed_score.hpp"
 #include "rules/country_table.hpp"
@@ -344,25 +345,10 @@ void band_table_page(std::vector<Text>& page, const std::vector<Text>& lines, Co
 
 }  // namespace
 
-StatisticsPage statistics_page_of(ContestType type) {
-    switch (type) {
-        case ContestType::Iaru:
-        case ContestType::CqBp: return StatisticsPage::Vhf;
-        case ContestType::Hadx: return StatisticsPage::Hadx;
-        case ContestType::CqwwVhf: return StatisticsPage::CqwwVhf;
-        case ContestType::HaQrp: return StatisticsPage::HaQrp;
-        case ContestType::RudxAll:
-        case ContestType::RudxTwo: return StatisticsPage::Rudx;
-        case ContestType::Hskc: return StatisticsPage::Hskc;
-        case ContestType::SilentKeyMem: return StatisticsPage::SilentKeyMem;
-        default: return StatisticsPage::None;
-    }
-}
-
 std::vector<Text> statistics_page(const std::vector<Text>& lines, ContestType type,
                                   const StatisticsTables& tables) {
     std::vector<Text> page;
-    const StatisticsPage p = statistics_page_of(type);
+    const StatisticsPage p = contest_profile(type).statistics_page;
     if (p == StatisticsPage::None) return page;
     if (p == StatisticsPage::Vhf)
         general_page(page, lines, type, tables);

@@ -10,10 +10,6 @@
 
 namespace loxar {
 
-// Which page a contest type gets.
-enum class StatisticsPage { None, Vhf, Hadx, CqwwVhf, HaQrp, Rudx, Hskc, SilentKeyMem };
-StatisticsPage statistics_page_of(ContestType type);
-
 // What the page looks into besides the lines: the country lookup, the Russian oblast entries
 // (exchange_lista) and the data sheet multipliers the CQWW-VHF claimed score takes.
 struct StatisticsTables {

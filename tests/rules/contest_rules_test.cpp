@@ -5,6 +5,7 @@
 
 #include <fstream>
 
+#include "model/contest_profile.hpp"
 #include "model/file_io.hpp"
 #include "support/started_session.hpp"
 
@@ -136,7 +137,7 @@ TEST(ContestType, SettingsPerType) {
         r.choose(c.type);
         EXPECT_EQ(r.s.rule_file_name, c.rule);
         EXPECT_EQ(r.s.database_name, c.db);
-        EXPECT_EQ(contest_settings(static_cast<int>(c.type)).report_format, Text(c.report));
+        EXPECT_EQ(contest_profile(c.type).report_format, Text(c.report));
     }
 }
 
