@@ -352,47 +352,50 @@ void MainWindow::wait_events(int max_ms) {
     QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
 }
 
-void MainWindow::refresh(Aspect what) {
-    refreshing_ = true;
-    switch (what) {
-        case Aspect::EntryFields:
-            refresh_fields();
-            refresh_labels();
-            break;
-        case Aspect::LogList:
-            refresh_log_list();
-            refresh_extra_lists();
-            refresh_view();
-            break;
-        case Aspect::FoundList:
-            refresh_found_list();
-            refresh_view();
-            break;
-        case Aspect::Panels: refresh_panels(); break;
-        case Aspect::DatabaseLists: refresh_database_lists(); break;
-        case Aspect::Calling: refresh_calling(); break;
-        case Aspect::DatabasePanels:
-            if (database_panels_) database_panels_->refresh();
-            break;
-        case Aspect::View: refresh_view(); break;
-        case Aspect::Selectors: refresh_selectors(); break;
-        case Aspect::Clock:
-            refresh_fields();
-            refresh_view();
-            break;
-        case Aspect::All:
-            refresh_fields();
-            refresh_labels();
-            refresh_selectors();
-            refresh_log_list();
-            refresh_extra_lists();
-            refresh_database_lists();
-            if (database_panels_) database_panels_->refresh();
-            refresh_panels();
-            refresh_calling();
-            refresh_view();
-            break;
+// A set of aspects runs the union of their steps, each once, in the order of the Step values
+// (the order the whole window has always been refreshed in).
+unsigned MainWindow::refresh_steps(Aspect what) {
+    struct AspectSteps {
+        Aspect aspect;
+        unsigned steps;
+    };
+    static constexpr AspectSteps kAspectSteps[] = {
+        {Aspect::EntryFields, kFieldsStep | kLabelsStep},
+        {Aspect::LogList, kLogRowsStep | kListRowsSteps | kViewStep},
+        {Aspect::FoundList, kFoundRowsStep | kViewStep},
+        {Aspect::Panels, kPanelsStep},
+        {Aspect::View, kViewStep},
+        {Aspect::Clock, kFieldsStep | kViewStep},
+        {Aspect::Selectors, kSelectorsStep},
+        {Aspect::DatabaseLists, kDatabaseListsStep},
+        {Aspect::Calling, kCallingStep},
+        {Aspect::DatabasePanels, kDatabasePanelsStep},
+        {Aspect::Report, kFieldsStep | kLabelsStep | kSelectorsStep | kReportRowsStep | kViewStep},
+        {Aspect::DataSheet, kFieldsStep | kSelectorsStep | kViewStep},
+        {Aspect::Vegyes, kLabelsStep | kSelectorsStep | kVegyesPageStep | kViewStep},
+        {Aspect::Statistics, kVegyesPageStep | kViewStep},
+        {Aspect::BackupList, kBackupRowsStep | kViewStep},
+    };
+    unsigned steps = 0;
+    for (const AspectSteps& a : kAspectSteps) {
+        if (has_aspect(what, a.aspect)) steps |= a.steps;
     }
+    return steps;
+}
+
+void MainWindow::refresh(Aspect what) {
+    const unsigned steps = refresh_steps(what);
+    refreshing_ = true;
+    if (steps & kFieldsStep) refresh_fields();
+    if (steps & kLabelsStep) refresh_labels();
+    if (steps & kSelectorsStep) refresh_selectors();
+    if (steps & kLogRowsStep) refresh_log_list();
+    refresh_extra_lists(steps);
+    if (steps & kDatabaseListsStep) refresh_database_lists();
+    if ((steps & kDatabasePanelsStep) && database_panels_) database_panels_->refresh();
+    if (steps & kPanelsStep) refresh_panels();
+    if (steps & kCallingStep) refresh_calling();
+    if (steps & kViewStep) refresh_view();
     refreshing_ = false;
 }
 

@@ -139,7 +139,7 @@ void MainWindow::connect_logging() {
         connect(radio, &QRadioButton::toggled, this, [this, i](bool on) {
             if (refreshing_ || !on) return;
             s_.vegyes_valaszto = static_cast<short>(i);
-            refresh_extra_lists();
+            refresh_extra_lists(kListRowsSteps);
         });
     }
     connect(log_view_, &QListView::doubleClicked, this, [this] {
@@ -240,12 +240,17 @@ void MainWindow::reload_extra_list(std::size_t i) {
     }
 }
 
-void MainWindow::refresh_found_list() {
-    reload_extra_list(0);
-}
-
-void MainWindow::refresh_extra_lists() {
-    for (std::size_t i = 0; i < extra_lists_.size(); ++i) reload_extra_list(i);
+void MainWindow::refresh_extra_lists(unsigned steps) {
+    for (std::size_t i = 0; i < extra_lists_.size(); ++i) {
+        const std::string_view name = list_bindings()[i].control;
+        const unsigned step = name == "talalt_log_lista"    ? kFoundRowsStep
+                              : name == "backup_lista"      ? kBackupRowsStep
+                              : name.starts_with("vegyes_") ? kVegyesPageStep
+                              : name.ends_with("qso_lista") ? kReportRowsStep
+                                                            : kCallingRowsStep;
+        if (steps & step) reload_extra_list(i);
+    }
+    if (!(steps & kVegyesPageStep)) return;
     if (auto* chart = findChild<ui::StatisticsChart*>("statisztika_grafikon")) {
         const bool shown = s_.panel_mode == kStatisticsMode;
         chart->setVisible(shown);
