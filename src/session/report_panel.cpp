@@ -172,7 +172,7 @@ void eredmeny_cmd_Click(Session& s) {
     } else if (beeps_on_result(format)) {
         s.ui().beep();
     }
-    s.ui().refresh(Aspect::All);
+    s.ui().refresh(Aspect::Report);
 }
 
 void jegyzokonyv_cmd_Click(Session& s) {
@@ -184,7 +184,7 @@ void jegyzokonyv_cmd_Click(Session& s) {
         edi_valaszto_Click(s, 0);
         edi_valaszto_Click(s, 1);
     }
-    s.ui().refresh(Aspect::All);
+    s.ui().refresh(Aspect::Report);
 }
 
 void edi_save_riport_cmd_Click(Session& s) {
@@ -243,7 +243,7 @@ void edi_load_cmd_Click(Session& s) {
         s.ui().message(hu(u8"Hibás a formátum!"));
         return;
     }
-    s.ui().refresh(Aspect::All);
+    s.ui().refresh(Aspect::Report);
 }
 
 void edi_erase_cmd_Click(Session& s) {
@@ -257,7 +257,7 @@ void edi_erase_cmd_Click(Session& s) {
             break;
         default: break;
     }
-    s.ui().refresh(Aspect::All);
+    s.ui().refresh(Aspect::Report);
 }
 
 void formatum_combo_Click(Session& s) {
@@ -273,7 +273,7 @@ void formatum_combo_Click(Session& s) {
         default: break;
     }
     show_format_frames(s);
-    s.ui().refresh(Aspect::All);
+    s.ui().refresh(Aspect::Report);
 }
 
 void edi_keret_eltuntetes(Session& s) {
