@@ -81,8 +81,8 @@ QWidget* build_hivojel_lista_frame(QWidget* parent) {
 
 }  // namespace ui
 
-DatabasePanels::DatabasePanels(QWidget* window, Session& s, std::function<void()> refresh_all)
-    : QObject(window), window_(window), s_(s), refresh_all_(std::move(refresh_all)) {
+DatabasePanels::DatabasePanels(QWidget* window, Session& s, std::function<void()> refresh_window)
+    : QObject(window), window_(window), s_(s), refresh_window_(std::move(refresh_window)) {
     QraListPanel& p = s_.qra_list_panel;
     for (std::string_view name : kQraEntryControls) {
         const QString qname = QString::fromLatin1(name.data(), static_cast<int>(name.size()));
@@ -235,7 +235,7 @@ bool DatabasePanels::eventFilter(QObject* watched, QEvent* event) {
     char c = original;
     const bool handled = name == "kereses_text" ? kereses_text_key(s_, c) : qra_entry_key(s_, name, c);
     if (handled) {
-        refresh_all_();
+        refresh_window_();
         return true;
     }
     if (w == nmark_ || c == original) return false;

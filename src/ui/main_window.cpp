@@ -205,7 +205,7 @@ void MainWindow::connect_controls() {
             if (name == "mod_combo") mod_szorzo_rutin(s_);
             if (name == "auto_mentes_combo") auto_mentes_combo_Click(s_);
             keyer_control_changed(s_, name);
-            refresh(Aspect::All);
+            refresh(Aspect::EntryFields | Aspect::Selectors | Aspect::Calling | Aspect::View);
         });
     }
     const auto& checks = check_bindings();
@@ -221,8 +221,8 @@ void MainWindow::connect_controls() {
     }
     connect(findChild<QPushButton*>("frissites_cmd"), &QPushButton::clicked, this,
             [this] { frissites_rutin(s_); });
-    ui::wire_data_sheet_panel(control("adatlap_keret"), s_, *this, [this] { refresh(Aspect::All); });
-    ui::wire_report_panel(control("jegyzokonyv_keret"), s_, [this] { refresh(Aspect::All); });
+    ui::wire_data_sheet_panel(control("adatlap_keret"), s_, *this, [this] { refresh(Aspect::DataSheet); });
+    ui::wire_report_panel(control("jegyzokonyv_keret"), s_, [this] { refresh(Aspect::Report); });
     connect(log_view_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         if (refreshing_) return;
         const QModelIndexList rows = log_view_->selectionModel()->selectedRows();
@@ -237,7 +237,8 @@ void MainWindow::connect_controls() {
     connect(findChild<QPushButton*>("frekvencia_cmd"), &QPushButton::clicked, this,
             [this] { focus("frekvencia_text", true); });
     connect_database_lists();
-    database_panels_ = new DatabasePanels(this, s_, [this] { refresh(Aspect::All); });
+    database_panels_ = new DatabasePanels(
+        this, s_, [this] { refresh(Aspect::DatabasePanels | Aspect::DatabaseLists | Aspect::View); });
     connect_logging();
     connect_calling();
     connect(&clock_timer_, &QTimer::timeout, this, &MainWindow::clock_tick);
@@ -548,7 +549,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
             if (logging_key(w, static_cast<QKeyEvent*>(event))) return true;
             if (key == Qt::Key_Insert && w == control("kapott_hivojel_text") &&
                 database_insert_completion(s_)) {
-                refresh(Aspect::All);
+                refresh(Aspect::EntryFields | Aspect::DatabaseLists);
                 return true;
             }
             if ((key == Qt::Key_Return || key == Qt::Key_Enter) && w == locator_view_ &&

@@ -90,7 +90,8 @@ private:
     QWidget* control(const std::string& name);
     // The log side (main_window_logging.cpp): entry keys and focus, log commands, extra lists.
     void connect_logging();
-    void on_click(const char* button, std::function<void()> action);
+    // Runs `action` on a click of `button`, then refreshes what it `changes`.
+    void on_click(const char* button, Aspect changes, std::function<void()> action);
     bool logging_key(QWidget* w, QKeyEvent* e);
     void logging_focus(QWidget* w, QFocusEvent* e);
     void refresh_labels();

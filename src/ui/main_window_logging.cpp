@@ -81,14 +81,22 @@ char typed_char(const QKeyEvent* e) {
     return t.size() == 1 && static_cast<unsigned char>(t[0]) >= 0x20 ? t[0] : 0;
 }
 
+// What the entry's commands change: its fields and labels, selectors and switches, captions.
+constexpr Aspect kEntry = Aspect::EntryFields | Aspect::Selectors | Aspect::View;
+// Adding a QSO also clears the locator list and searches the log again; the log list it
+// refreshes itself.
+constexpr Aspect kAdding = kEntry | Aspect::DatabaseLists | Aspect::FoundList;
+// The log's lines changed (deleted, overwritten, renumbered, read in), and what is counted from them.
+constexpr Aspect kLogLines = Aspect::LogList | kEntry;
+
 }  // namespace
 
-void MainWindow::on_click(const char* button, std::function<void()> action) {
+void MainWindow::on_click(const char* button, Aspect changes, std::function<void()> action) {
     auto* b = findChild<QAbstractButton*>(button);
     if (!b) return;
-    connect(b, &QAbstractButton::clicked, this, [this, action = std::move(action)] {
+    connect(b, &QAbstractButton::clicked, this, [this, changes, action = std::move(action)] {
         action();
-        refresh(Aspect::All);
+        refresh(changes);
     });
 }
 
@@ -104,28 +112,29 @@ void MainWindow::connect_logging() {
         connect(findChild<QLineEdit*>(name), &QLineEdit::textEdited, this,
                 [this, name] { entry_field_changed(s_, name); });
     }
-    for (const char* name : kLabelButtons) on_click(name, [this, name] { entry_label_cmd_Click(s_, name); });
-    on_click("OM_cmd", [this] { OM_cmd_Click(s_); });
-    on_click("YL_cmd", [this] { YL_cmd_Click(s_); });
-    on_click("csere_cmd", [this] { csere_cmd_Click(s_); });
-    on_click("log_hozzaad_cmd", [this] { log_hozzaad_cmd_Click(s_); });
-    on_click("freki_up_cmd", [this] { freki_up_cmd_Click(s_); });
-    on_click("freki_down_cmd", [this] { freki_down_cmd_Click(s_); });
-    on_click("edit_cmd", [this] { edit_cmd_Click(s_); });
-    on_click("log_felulir_cmd", [this] { log_felulir_cmd_Click(s_); });
-    on_click("QSO_torol_cmd", [this] { QSO_torol_cmd_Click(s_); });
-    on_click("save_log_cmd", [this] { save_log_cmd_Click(s_); });
-    on_click("load_log_cmd", [this] { load_log_cmd_Click(s_); });
-    on_click("log_osszefuzes_cmd", [this] { log_osszefuzes_cmd_Click(s_); });
-    on_click("ujraszamolas_cmd", [this] { ujraszamolas_cmd_Click(s_); });
-    on_click("backup_helyreallitas_cmd", [this] { backup_helyreallitas(s_); });
-    on_click("backup_cmd_0", [this] { backup_cmd_Click(s_, 0); });
-    on_click("backup_cmd_1", [this] { backup_cmd_Click(s_, 1); });
-    on_click("aprosag_cmd", [this] { savvaltas_cmd_Click(s_); });
+    for (const char* name : kLabelButtons)
+        on_click(name, kEntry, [this, name] { entry_label_cmd_Click(s_, name); });
+    on_click("OM_cmd", kEntry, [this] { OM_cmd_Click(s_); });
+    on_click("YL_cmd", kEntry, [this] { YL_cmd_Click(s_); });
+    on_click("csere_cmd", kEntry | Aspect::FoundList, [this] { csere_cmd_Click(s_); });
+    on_click("log_hozzaad_cmd", kAdding, [this] { log_hozzaad_cmd_Click(s_); });
+    on_click("freki_up_cmd", kLogLines, [this] { freki_up_cmd_Click(s_); });
+    on_click("freki_down_cmd", kLogLines, [this] { freki_down_cmd_Click(s_); });
+    on_click("edit_cmd", kEntry, [this] { edit_cmd_Click(s_); });
+    on_click("log_felulir_cmd", kLogLines, [this] { log_felulir_cmd_Click(s_); });
+    on_click("QSO_torol_cmd", kLogLines, [this] { QSO_torol_cmd_Click(s_); });
+    on_click("save_log_cmd", Aspect::View, [this] { save_log_cmd_Click(s_); });
+    on_click("load_log_cmd", kLogLines, [this] { load_log_cmd_Click(s_); });
+    on_click("log_osszefuzes_cmd", kLogLines, [this] { log_osszefuzes_cmd_Click(s_); });
+    on_click("ujraszamolas_cmd", kLogLines, [this] { ujraszamolas_cmd_Click(s_); });
+    on_click("backup_helyreallitas_cmd", Aspect::BackupList, [this] { backup_helyreallitas(s_); });
+    on_click("backup_cmd_0", kLogLines, [this] { backup_cmd_Click(s_, 0); });
+    on_click("backup_cmd_1", kLogLines, [this] { backup_cmd_Click(s_, 1); });
+    on_click("aprosag_cmd", Aspect::Panels | Aspect::Vegyes, [this] { savvaltas_cmd_Click(s_); });
     // The multi-purpose panel's buttons belong to the task that opened it.
     for (int i = 0; i < 5; ++i) {
         const std::string name = "vegyes_cmd_" + std::to_string(i);
-        on_click(name.c_str(), [this, i] {
+        on_click(name.c_str(), Aspect::Vegyes, [this, i] {
             if (s_.panel_mode == 4 && i == 0) savvaltas_valtas_Click(s_);
             if (s_.panel_mode == 4 && i == 1) savvaltas_kesz_Click(s_);
             if (s_.panel_mode == 3) import_vegyes_cmd_Click(s_, i);
@@ -133,7 +142,8 @@ void MainWindow::connect_logging() {
             if (s_.panel_mode == kStatisticsMode && i == 0) statisztika_mentes_Click(s_);
         });
     }
-    on_click("statisztika_cmd", [this] { statisztika_cmd_Click(s_); });
+    on_click("statisztika_cmd", Aspect::Panels | Aspect::Vegyes | Aspect::Statistics,
+             [this] { statisztika_cmd_Click(s_); });
     for (int i = 0; i < 2; ++i) {
         auto* radio = findChild<QRadioButton*>(QStringLiteral("vegyes_valaszto_%1").arg(i));
         connect(radio, &QRadioButton::toggled, this, [this, i](bool on) {
@@ -144,7 +154,7 @@ void MainWindow::connect_logging() {
     }
     connect(log_view_, &QListView::doubleClicked, this, [this] {
         log_lista_DblClick(s_);
-        refresh(Aspect::All);
+        refresh(kEntry);
     });
     connect(findChild<QListView*>("talalt_log_lista"), &QListView::doubleClicked, this,
             [this](const QModelIndex& i) {
@@ -162,7 +172,7 @@ bool MainWindow::logging_key(QWidget* w, QKeyEvent* e) {
         if (original == 0) return false;
         char c = original;
         if (entry_key_press(s_, name.toStdString(), c)) {
-            refresh(Aspect::All);
+            refresh(kAdding);
             return true;
         }
         if (c == original) return false;
@@ -176,7 +186,7 @@ bool MainWindow::logging_key(QWidget* w, QKeyEvent* e) {
     if (name == QLatin1String("kapott_sex_combo")) {
         const char c = typed_char(e);
         if (c != 0 && kapott_sex_combo_KeyPress(s_, c)) {
-            refresh(Aspect::All);
+            refresh(kAdding);
             return true;
         }
         return false;
@@ -184,7 +194,7 @@ bool MainWindow::logging_key(QWidget* w, QKeyEvent* e) {
     if (w == log_view_) {
         if (e->key() == Qt::Key_Delete && e->modifiers() == Qt::ShiftModifier) {
             log_lista_shift_delete(s_);
-            refresh(Aspect::All);
+            refresh(kLogLines);
             return true;
         }
         if (const char c = typed_char(e); c != 0 && c != '\r') {
@@ -209,14 +219,14 @@ void MainWindow::logging_focus(QWidget* w, QFocusEvent* e) {
     if (e->type() == QEvent::FocusIn) {
         if (name == QLatin1String("edit_sorszam_text")) {
             edit_sorszam_text_GotFocus(s_);
-            refresh(Aspect::All);
+            refresh(kEntry);
         } else if (listed(kEntryFields, name)) {
             entry_field_got_focus(s_, name.toStdString());
         }
     } else if (listed(kLeaveEvents, name)) {
         const bool by_tab = e->reason() == Qt::TabFocusReason || e->reason() == Qt::BacktabFocusReason;
         entry_field_lost_focus(s_, name.toStdString(), by_tab);
-        refresh(Aspect::All);
+        refresh(kEntry | Aspect::DatabaseLists);
     }
     in_focus_handler_ = false;
 }
