@@ -22,7 +22,7 @@ void export_rutin(Session& s) {
     }
     s.vegyes_valaszto = 0;
     s.panel_mode = kExportMode;
-    s.ui().refresh(Aspect::All);
+    s.ui().refresh(Aspect::Panels | Aspect::Vegyes);
 }
 
 void export_mentes_Click(Session& s) {

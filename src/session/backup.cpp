@@ -60,21 +60,21 @@ void backup_helyreallitas(Session& s) {
     const fs::path path = backup_file_path(s);
     std::error_code ec;
     if (!fs::exists(path, ec)) {
-        s.ui().refresh(Aspect::All);
+        s.ui().refresh(Aspect::BackupList);
         s.ui().beep();
         s.ui().message(hu(u8"Nem találtam backup file-t!"));
         return;
     }
     const std::optional<Text> bytes = read_file(path);
     if (!bytes) {
-        s.ui().refresh(Aspect::All);
+        s.ui().refresh(Aspect::BackupList);
         s.ui().beep();
         s.ui().message(hu(u8"A backup file nem olvasható (túl nagy vagy hibás): ") + text_path(path));
         return;
     }
     BackupRebuild rebuilt = rebuild_from_backup(*bytes);
     for (Text& line : rebuilt.log) s.backup_lista.add(std::move(line));
-    s.ui().refresh(Aspect::All);
+    s.ui().refresh(Aspect::BackupList);
     if (rebuilt.left_out > 0) {
         s.ui().beep();
         s.ui().message(hu(u8"A LOG-ban legfeljebb 99999 QSO lehet, a backup file további ") +

@@ -138,7 +138,7 @@ void savvaltas_cmd_Click(Session& s) {
     for (const Text& line : s.log_lista.items()) s.vegyes_lista[1].add(line);
     s.vegyes_valaszto = 1;
     s.panel_mode = kBandChangeMode;
-    s.ui().refresh(Aspect::All);
+    s.ui().refresh(Aspect::Panels | Aspect::Vegyes);
 }
 
 void savvaltas_valtas_Click(Session& s) {
@@ -153,7 +153,7 @@ void savvaltas_valtas_Click(Session& s) {
         return;
     }
     for (std::size_t i = 0; i < changed->size(); ++i) s.vegyes_lista[1].set(i, std::move((*changed)[i]));
-    s.ui().refresh(Aspect::All);
+    s.ui().refresh(Aspect::Vegyes);
 }
 
 void savvaltas_kesz_Click(Session& s) {

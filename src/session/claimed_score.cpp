@@ -90,7 +90,7 @@ bool edi_calculate_rutin(Session& s) {
     exchange_osszeszamlalas(s);
     legjobb_dx_kivalasztas(s);
     pontszam_osszeszamlalas(s);
-    if (s.ports.ui) s.ui().refresh(Aspect::All);
+    if (s.ports.ui) s.ui().refresh(Aspect::Report);
     return true;
 }
 
@@ -107,7 +107,7 @@ void CQWW_eredmeny_kiszamolas(Session& s) {
     // The statistics page shows the same claim from the same function.
     write_claimed_total(
         s, cqww_claimed_total(s.sheet.tx_CQSOP, s.log_lista.items(), result_multipliers(s.sheet)));
-    if (s.ports.ui) s.ui().refresh(Aspect::All);
+    if (s.ports.ui) s.ui().refresh(Aspect::Report);
 }
 
 }  // namespace loxar

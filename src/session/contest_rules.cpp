@@ -190,7 +190,7 @@ void mod_szorzo_rutin(Session& s) {
     const Text report = mode == kModeCw ? "599" : "59";
     s.qso.kapott_riport_text = report;
     s.qso.kuldott_riport_text = report;
-    if (s.ports.ui) s.ui().refresh(Aspect::All);
+    if (s.ports.ui) s.ui().refresh(Aspect::EntryFields | Aspect::View);
 }
 
 void special_szabaly_szamolas(Session&) {}

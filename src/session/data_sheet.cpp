@@ -8,7 +8,7 @@ namespace loxar {
 
 void adatlap_torlo_rutin(Session& s) {
     clear_sheet(s.sheet);
-    s.ui().refresh(Aspect::All);
+    s.ui().refresh(Aspect::DataSheet);
 }
 
 void data_erase_cmd_Click(Session& s) {
@@ -17,7 +17,7 @@ void data_erase_cmd_Click(Session& s) {
 
 void megjegyzes_torles_cmd_Click(Session& s) {
     s.sheet.megjegyzes_text.clear();
-    s.ui().refresh(Aspect::All);
+    s.ui().refresh(Aspect::DataSheet);
 }
 
 void data_save_cmd_Click(Session& s) {
@@ -60,7 +60,7 @@ void data_load_cmd_Click(Session& s) {
         s.ui().message(hu(u8"Hibás a formátum!"));
         return;
     }
-    s.ui().refresh(Aspect::All);
+    s.ui().refresh(Aspect::DataSheet);
 }
 
 }  // namespace loxar

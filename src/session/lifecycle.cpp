@@ -35,7 +35,7 @@ void uj_lista_cmd_Click(Session& s) {
     s.sort_combo.items.clear();
     s.sort_combo.list_index = -1;
     szorzo_jelek_torlese(s);
-    s.ui().refresh(Aspect::All);
+    s.ui().refresh(Aspect::LogList | Aspect::EntryFields | Aspect::Selectors | Aspect::View);
 }
 
 bool save_on_exit(Session& s) {

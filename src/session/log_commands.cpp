@@ -106,7 +106,7 @@ void load_log_cmd_Click(Session& s) {
     log_ujraertekeles(s);
     // The band's working save follows the new log, so a start after a crash brings back this one.
     save_band_log(s);
-    s.ui().refresh(Aspect::All);
+    s.ui().refresh(Aspect::LogList | Aspect::EntryFields | Aspect::Selectors | Aspect::View);
 }
 
 void log_osszefuzes_cmd_Click(Session& s) {
@@ -122,7 +122,7 @@ void log_osszefuzes_cmd_Click(Session& s) {
     // the band's working save keeps it over a crash.
     s.log_changed = 1;
     save_band_log(s);
-    s.ui().refresh(Aspect::All);
+    s.ui().refresh(Aspect::LogList | Aspect::EntryFields | Aspect::Selectors | Aspect::View);
 }
 
 }  // namespace loxar

@@ -170,7 +170,7 @@ void log_beolvasas(Session& s, const LogFileRead& file) {
     ossz_pontszam_szamolas(s);
     kovetkezo_sorszam_rutin(s);
     ui.busy(false);
-    ui.refresh(Aspect::All);
+    ui.refresh(Aspect::LogList | Aspect::EntryFields | Aspect::Selectors | Aspect::View);
     ui.beep();
     ui.message(hu(u8"File vég hiba!"));
     if (file.left_out > 0) ui.message(log_lines_left_out_message(file.left_out));

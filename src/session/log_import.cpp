@@ -71,7 +71,7 @@ void import_rutin(Session& s) {
     s.vegyes_combo.items.push_back(kHaHgFilter);
     s.vegyes_combo.set(0);
     s.panel_mode = kImportMode;
-    s.ui().refresh(Aspect::All);
+    s.ui().refresh(Aspect::Panels | Aspect::Vegyes);
 }
 
 void import_inditas(Session& s) {
@@ -98,7 +98,7 @@ void import_beolvasas(Session& s) {
     s.vegyes_lista[0].clear();
     for (Text& line : lines) s.vegyes_lista[0].add(std::move(line));
     s.vegyes_valaszto = 0;
-    s.ui().refresh(Aspect::All);
+    s.ui().refresh(Aspect::Vegyes);
     if (hidden > 0) {
         s.ui().message(hu(u8"A lista a file első 1000000 sorát mutatja, a feldolgozás az egészet olvassa."));
     }
@@ -114,7 +114,7 @@ void import_feldolgozas(Session& s) {
     const std::string_view input = s.import.input.empty() ? std::string_view(joined) : s.import.input;
     if (s.vegyes_lista[0].empty() || trim(input).empty()) {
         refuse(s, hu(u8"Nincs mit feldolgozni!"));
-        s.ui().refresh(Aspect::All);
+        s.ui().refresh(Aspect::Vegyes);
         return;
     }
     ImportSettings settings{s.contest(), chosen_filter(s), s.qso.kezelo_text, s.qso.qth_text,
@@ -124,13 +124,13 @@ void import_feldolgozas(Session& s) {
     s.import.previous_time = result.state.previous_time;
     s.import.seconds = result.state.seconds;
     if (!result.error.empty()) {
-        s.ui().refresh(Aspect::All);
+        s.ui().refresh(Aspect::Vegyes);
         refuse(s, result.error);
         return;
     }
     for (Text& line : result.lines) s.vegyes_lista[1].add(std::move(line));
     s.vegyes_valaszto = 1;
-    s.ui().refresh(Aspect::All);
+    s.ui().refresh(Aspect::Vegyes);
     if (const Text skipped = import_skipped_message(result); !skipped.empty()) s.ui().message(skipped);
     if (result.left_out > 0) refuse(s, log_lines_left_out_message(result.left_out));
 }

@@ -85,7 +85,7 @@ void sajat_adat_beolvasas(Session& s) {
         s.ui().beep();
         s.ui().message(hu(u8"Hiba a saját adat beolvasásban!"));
     }
-    s.ui().refresh(Aspect::All);
+    s.ui().refresh(Aspect::EntryFields | Aspect::Selectors | Aspect::Calling | Aspect::View);
 }
 
 bool sajat_adat_iras(Session& s) {

@@ -11,20 +11,35 @@ namespace loxar {
 
 struct DialogVars;
 
-// What changed, so that the window updates only that.
-enum class Aspect {
-    EntryFields,     // the QSO record and the own-station fields
-    LogList,         // rows of log_lista (count or contents)
-    FoundList,       // rows of talalt_log_lista and whether it is shown
-    Panels,          // which panel is shown
-    View,            // captions, visibility, colours of controls
-    Clock,           // pontos_ido, log_ido, lamp and blink
-    Selectors,       // selector indexes and items
-    DatabaseLists,   // qra_sort_lista (rows and current record), qra_lista, exchange_lista
-    Calling,         // the calling panel: message lists, the box's replies, EPROM_lista, keyer controls
-    DatabasePanels,  // the "Hívójel lista" and "Összesítő" panels: their lists and fields
-    All,
+// What changed, so that the window updates only that: one flag per part of the window, joined
+// with `|` when a procedure changes several. The window brings each part named up to the session.
+enum class Aspect : unsigned {
+    EntryFields = 1u << 0,     // the QSO record and the own-station fields
+    LogList = 1u << 1,         // rows of log_lista (count or contents)
+    FoundList = 1u << 2,       // rows of talalt_log_lista and whether it is shown
+    Panels = 1u << 3,          // which panel is shown
+    View = 1u << 4,            // captions, visibility, colours of controls
+    Clock = 1u << 5,           // pontos_ido, log_ido, lamp and blink
+    Selectors = 1u << 6,       // selector indexes and items
+    DatabaseLists = 1u << 7,   // qra_sort_lista (rows and current record), qra_lista, exchange_lista
+    Calling = 1u << 8,         // the calling panel: message lists, box replies, EPROM_lista, keyer controls
+    DatabasePanels = 1u << 9,  // the "Hívójel lista" and "Összesítő" panels: their lists and fields
+    Report = 1u << 10,         // the "Jegyzőkönyv" panel: format, result fields and lists, its frames
+    DataSheet = 1u << 11,      // the "Adatlap" panel: header fields and category selectors
+    Vegyes = 1u << 12,         // the multi-purpose panel (import, export, band change): lists, buttons
+    Statistics = 1u << 13,     // the statistics page in the multi-purpose panel and its chart
+    BackupList = 1u << 14,     // backup_lista of the small-tools panel
+    All = (1u << 15) - 1,      // the whole window: start, contest type, the whole log
 };
+
+constexpr Aspect operator|(Aspect a, Aspect b) {
+    return static_cast<Aspect>(static_cast<unsigned>(a) | static_cast<unsigned>(b));
+}
+
+// Whether `set` names any of `parts`.
+constexpr bool has_aspect(Aspect set, Aspect parts) {
+    return (static_cast<unsigned>(set) & static_cast<unsigned>(parts)) != 0;
+}
 
 class Ui {
 public:
@@ -47,6 +62,7 @@ public:
         (void)max_ms;
         process_events();
     }
+    // Brings every part of the window named in `what` up to the session.
     virtual void refresh(Aspect what) = 0;
     virtual void close_window() = 0;
 };

@@ -85,7 +85,7 @@ void after_delete(Session& s) {
         save_band_log(s);
     }
     auto_log_mentes(s);
-    s.ui().refresh(Aspect::All);
+    s.ui().refresh(Aspect::LogList | Aspect::EntryFields | Aspect::Selectors | Aspect::View);
 }
 
 }  // namespace
@@ -139,7 +139,7 @@ void log_felulir_cmd_Click(Session& s) {
     auto_log_mentes(s);
     szerkesztes_mod_kikapcsolas(s);
     s.log_changed = 1;
-    s.ui().refresh(Aspect::All);
+    s.ui().refresh(Aspect::LogList | Aspect::EntryFields | Aspect::Selectors | Aspect::View);
 }
 
 void QSO_torol_cmd_Click(Session& s) {

@@ -378,7 +378,7 @@ void kapott_hivojel_text_LostFocus(Session& s) {
     country_of_callsign(s);
     multiplier_prefill(s);
     s.evaluated_callsign = s.qso.kapott_hivojel_text;
-    s.ui().refresh(Aspect::All);
+    s.ui().refresh(Aspect::EntryFields | Aspect::Selectors | Aspect::DatabaseLists | Aspect::View);
 }
 
 void hozzaadas_rutin(Session& s) {
@@ -435,7 +435,8 @@ void hozzaadas_rutin(Session& s) {
     save_band_log(s);
     auto_log_mentes(s);
     live_duplicate_search(s);
-    ui.refresh(Aspect::All);
+    ui.refresh(Aspect::EntryFields | Aspect::Selectors | Aspect::DatabaseLists | Aspect::FoundList |
+               Aspect::View);
     if (!s.real_time_check) {
         ui.focus(Control::log_ido, true);
     } else {
@@ -488,7 +489,7 @@ void torles_rutin(Session& s) {
     s.held_multiplier_key.clear();
     s.qra_lista.clear();
     live_duplicate_search(s);
-    s.ui().refresh(Aspect::All);
+    s.ui().refresh(Aspect::EntryFields | Aspect::Selectors | Aspect::DatabaseLists | Aspect::View);
     s.ui().focus(kCall, true);
 }
 

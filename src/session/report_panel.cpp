@@ -173,7 +173,7 @@ void eredmeny_cmd_Click(Session& s) {
     } else if (beeps_on_result(format)) {
         s.ui().beep();
     }
-    s.ui().refresh(Aspect::All);
+    s.ui().refresh(Aspect::Report);
 }
 
 void jegyzokonyv_cmd_Click(Session& s) {
@@ -185,7 +185,7 @@ void jegyzokonyv_cmd_Click(Session& s) {
         edi_valaszto_Click(s, 0);
         edi_valaszto_Click(s, 1);
     }
-    s.ui().refresh(Aspect::All);
+    s.ui().refresh(Aspect::Report);
 }
 
 void edi_save_riport_cmd_Click(Session& s) {
@@ -244,7 +244,7 @@ void edi_load_cmd_Click(Session& s) {
         s.ui().message(hu(u8"Hibás a formátum!"));
         return;
     }
-    s.ui().refresh(Aspect::All);
+    s.ui().refresh(Aspect::Report);
 }
 
 void edi_erase_cmd_Click(Session& s) {
@@ -258,7 +258,7 @@ void edi_erase_cmd_Click(Session& s) {
             break;
         default: break;
     }
-    s.ui().refresh(Aspect::All);
+    s.ui().refresh(Aspect::Report);
 }
 
 void formatum_combo_Click(Session& s) {
@@ -274,7 +274,7 @@ void formatum_combo_Click(Session& s) {
         default: break;
     }
     show_format_frames(s);
-    s.ui().refresh(Aspect::All);
+    s.ui().refresh(Aspect::Report);
 }
 
 void edi_keret_eltuntetes(Session& s) {

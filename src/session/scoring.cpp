@@ -199,7 +199,7 @@ void ujraszamolas_cmd_Click(Session& s) {
     } else {
         log_ujraertekeles(s);
     }
-    refresh(s, Aspect::All);
+    refresh(s, Aspect::LogList | Aspect::EntryFields | Aspect::Selectors | Aspect::View);
 }
 
 }  // namespace loxar

@@ -198,7 +198,8 @@ void main_cmd_Click(Session& s, int index) {
         case 7: s.panel = Panel::Osszesito; break;
         default: break;
     }
-    s.ui().refresh(Aspect::All);
+    s.ui().refresh(Aspect::Panels | Aspect::EntryFields | Aspect::Selectors | Aspect::DataSheet |
+                   Aspect::Report | Aspect::DatabasePanels | Aspect::View);
 }
 
 void frissites_rutin(Session& s) {
@@ -213,7 +214,7 @@ void frissites_rutin(Session& s) {
     if (!s.log_lista.empty()) {
         s.sheet.tx_PBand = field_trimmed(s.log_lista.at(0), layout_of(s.contest()), Field::Band);
     }
-    s.ui().refresh(Aspect::All);
+    s.ui().refresh(Aspect::DataSheet);
 }
 
 void kepernyo_szinezes(Session& s) {

@@ -20,7 +20,7 @@ void statisztika_cmd_Click(Session& s) {
                                   s.exchange_lista.items(), result_multipliers(s.sheet)};
     for (Text& line : statistics_page(s.log_lista.items(), type, tables)) list.add(std::move(line));
     s.statistics = statistics_state(s.log_lista.items(), type);
-    s.ui().refresh(Aspect::All);
+    s.ui().refresh(Aspect::Panels | Aspect::Vegyes | Aspect::Statistics);
 }
 
 void statisztika_mentes_Click(Session& s) {

@@ -156,7 +156,7 @@ QWidget* build_adatlap_panel(QWidget* parent) {
     return g;
 }
 
-void wire_data_sheet_panel(QWidget* panel, Session& s, Ui& ui, std::function<void()> refresh_all) {
+void wire_data_sheet_panel(QWidget* panel, Session& s, Ui& ui, std::function<void()> refresh_window) {
     if (!panel || panel->property(kWiredProperty).toBool()) return;
     panel->setProperty(kWiredProperty, true);
 
@@ -167,10 +167,10 @@ void wire_data_sheet_panel(QWidget* panel, Session& s, Ui& ui, std::function<voi
     auto on_click = [&](const char* name, void (*procedure)(Session&)) {
         auto* b = panel->findChild<QPushButton*>(name);
         if (!b) return;
-        QObject::connect(b, &QPushButton::clicked, panel, [&s, procedure, refresh_all, show_remark] {
+        QObject::connect(b, &QPushButton::clicked, panel, [&s, procedure, refresh_window, show_remark] {
             procedure(s);
             show_remark();
-            if (refresh_all) refresh_all();
+            if (refresh_window) refresh_window();
         });
     };
     on_click("data_erase_cmd", data_erase_cmd_Click);

@@ -82,8 +82,8 @@ QWidget* build_hivojel_lista_frame(QWidget* parent) {
 
 }  // namespace ui
 
-DatabasePanels::DatabasePanels(QWidget* window, Session& s, std::function<void()> refresh_all)
-    : QObject(window), window_(window), s_(s), refresh_all_(std::move(refresh_all)) {
+DatabasePanels::DatabasePanels(QWidget* window, Session& s, std::function<void()> refresh_window)
+    : QObject(window), window_(window), s_(s), refresh_window_(std::move(refresh_window)) {
     QraListPanel& p = s_.qra_list_panel;
     for (Control c : kQraEntryControls) {
         const std::string_view name = control_name(c);
@@ -238,7 +238,7 @@ bool DatabasePanels::eventFilter(QObject* watched, QEvent* event) {
     const bool handled =
         name == Control::kereses_text ? kereses_text_key(s_, c) : name && qra_entry_key(s_, *name, c);
     if (handled) {
-        refresh_all_();
+        refresh_window_();
         return true;
     }
     if (w == nmark_ || c == original) return false;

@@ -25,8 +25,8 @@ QWidget* build_hivojel_lista_frame(QWidget* parent);
 class DatabasePanels : public QObject {
     Q_OBJECT
 public:
-    // `window` holds both panels' controls; `refresh_all` refreshes the whole window.
-    DatabasePanels(QWidget* window, Session& s, std::function<void()> refresh_all);
+    // `window` holds both panels' controls; `refresh_window` refreshes what their actions change.
+    DatabasePanels(QWidget* window, Session& s, std::function<void()> refresh_window);
     // Brings the controls up to the session.
     void refresh();
 
@@ -45,7 +45,7 @@ private:
 
     QWidget* window_;
     Session& s_;
-    std::function<void()> refresh_all_;
+    std::function<void()> refresh_window_;
     std::vector<Field> fields_;
     QComboBox* nmark_ = nullptr;
     QListView* qra_view_ = nullptr;

@@ -219,7 +219,7 @@ void MainWindow::connect_controls() {
             if (name == Control::mod_combo) mod_szorzo_rutin(s_);
             if (name == Control::auto_mentes_combo) auto_mentes_combo_Click(s_);
             keyer_control_changed(s_, name);
-            refresh(Aspect::All);
+            refresh(Aspect::EntryFields | Aspect::Selectors | Aspect::Calling | Aspect::View);
         });
     }
     const auto& checks = check_bindings();
@@ -236,8 +236,8 @@ void MainWindow::connect_controls() {
     connect(findChild<QPushButton*>("frissites_cmd"), &QPushButton::clicked, this,
             [this] { frissites_rutin(s_); });
     ui::wire_data_sheet_panel(findChild<QWidget*>("adatlap_keret"), s_, *this,
-                              [this] { refresh(Aspect::All); });
-    ui::wire_report_panel(findChild<QWidget*>("jegyzokonyv_keret"), s_, [this] { refresh(Aspect::All); });
+                              [this] { refresh(Aspect::DataSheet); });
+    ui::wire_report_panel(findChild<QWidget*>("jegyzokonyv_keret"), s_, [this] { refresh(Aspect::Report); });
     connect(log_view_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
         if (refreshing_) return;
         const QModelIndexList rows = log_view_->selectionModel()->selectedRows();
@@ -252,7 +252,8 @@ void MainWindow::connect_controls() {
     connect(control_as<QPushButton>(Control::frekvencia_cmd), &QPushButton::clicked, this,
             [this] { focus(Control::frekvencia_text, true); });
     connect_database_lists();
-    database_panels_ = new DatabasePanels(this, s_, [this] { refresh(Aspect::All); });
+    database_panels_ = new DatabasePanels(
+        this, s_, [this] { refresh(Aspect::DatabasePanels | Aspect::DatabaseLists | Aspect::View); });
     connect_logging();
     connect_calling();
     connect(&clock_timer_, &QTimer::timeout, this, &MainWindow::clock_tick);
@@ -369,47 +370,50 @@ void MainWindow::wait_events(int max_ms) {
     QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
 }
 
-void MainWindow::refresh(Aspect what) {
-    refreshing_ = true;
-    switch (what) {
-        case Aspect::EntryFields:
-            refresh_fields();
-            refresh_labels();
-            break;
-        case Aspect::LogList:
-            refresh_log_list();
-            refresh_extra_lists();
-            refresh_view();
-            break;
-        case Aspect::FoundList:
-            refresh_found_list();
-            refresh_view();
-            break;
-        case Aspect::Panels: refresh_panels(); break;
-        case Aspect::DatabaseLists: refresh_database_lists(); break;
-        case Aspect::Calling: refresh_calling(); break;
-        case Aspect::DatabasePanels:
-            if (database_panels_) database_panels_->refresh();
-            break;
-        case Aspect::View: refresh_view(); break;
-        case Aspect::Selectors: refresh_selectors(); break;
-        case Aspect::Clock:
-            refresh_fields();
-            refresh_view();
-            break;
-        case Aspect::All:
-            refresh_fields();
-            refresh_labels();
-            refresh_selectors();
-            refresh_log_list();
-            refresh_extra_lists();
-            refresh_database_lists();
-            if (database_panels_) database_panels_->refresh();
-            refresh_panels();
-            refresh_calling();
-            refresh_view();
-            break;
+// A set of aspects runs the union of their steps, each once, in the order of the Step values
+// (the order the whole window has always been refreshed in).
+unsigned MainWindow::refresh_steps(Aspect what) {
+    struct AspectSteps {
+        Aspect aspect;
+        unsigned steps;
+    };
+    static constexpr AspectSteps kAspectSteps[] = {
+        {Aspect::EntryFields, kFieldsStep | kLabelsStep},
+        {Aspect::LogList, kLogRowsStep | kListRowsSteps | kViewStep},
+        {Aspect::FoundList, kFoundRowsStep | kViewStep},
+        {Aspect::Panels, kPanelsStep},
+        {Aspect::View, kViewStep},
+        {Aspect::Clock, kFieldsStep | kViewStep},
+        {Aspect::Selectors, kSelectorsStep},
+        {Aspect::DatabaseLists, kDatabaseListsStep},
+        {Aspect::Calling, kCallingStep},
+        {Aspect::DatabasePanels, kDatabasePanelsStep},
+        {Aspect::Report, kFieldsStep | kLabelsStep | kSelectorsStep | kReportRowsStep | kViewStep},
+        {Aspect::DataSheet, kFieldsStep | kSelectorsStep | kViewStep},
+        {Aspect::Vegyes, kLabelsStep | kSelectorsStep | kVegyesPageStep | kViewStep},
+        {Aspect::Statistics, kVegyesPageStep | kViewStep},
+        {Aspect::BackupList, kBackupRowsStep | kViewStep},
+    };
+    unsigned steps = 0;
+    for (const AspectSteps& a : kAspectSteps) {
+        if (has_aspect(what, a.aspect)) steps |= a.steps;
     }
+    return steps;
+}
+
+void MainWindow::refresh(Aspect what) {
+    const unsigned steps = refresh_steps(what);
+    refreshing_ = true;
+    if (steps & kFieldsStep) refresh_fields();
+    if (steps & kLabelsStep) refresh_labels();
+    if (steps & kSelectorsStep) refresh_selectors();
+    if (steps & kLogRowsStep) refresh_log_list();
+    refresh_extra_lists(steps);
+    if (steps & kDatabaseListsStep) refresh_database_lists();
+    if ((steps & kDatabasePanelsStep) && database_panels_) database_panels_->refresh();
+    if (steps & kPanelsStep) refresh_panels();
+    if (steps & kCallingStep) refresh_calling();
+    if (steps & kViewStep) refresh_view();
     refreshing_ = false;
 }
 
@@ -561,7 +565,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
             if (logging_key(w, static_cast<QKeyEvent*>(event))) return true;
             if (key == Qt::Key_Insert && w == control(Control::kapott_hivojel_text) &&
                 database_insert_completion(s_)) {
-                refresh(Aspect::All);
+                refresh(Aspect::EntryFields | Aspect::DatabaseLists);
                 return true;
             }
             if ((key == Qt::Key_Return || key == Qt::Key_Enter) && w == locator_view_ &&

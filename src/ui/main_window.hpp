@@ -59,6 +59,26 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The steps of a window refresh, in the order they run.
+    enum Step : unsigned {
+        kFieldsStep = 1u << 0,
+        kLabelsStep = 1u << 1,
+        kSelectorsStep = 1u << 2,
+        kLogRowsStep = 1u << 3,
+        kFoundRowsStep = 1u << 4,    // talalt_log_lista
+        kBackupRowsStep = 1u << 5,   // backup_lista
+        kVegyesPageStep = 1u << 6,   // vegyes_lista_0/1, which of them shows, the statistics chart
+        kReportRowsStep = 1u << 7,   // qso_lista, adif_qso_lista
+        kCallingRowsStep = 1u << 8,  // hivas_lista_0/1, EPROM_lista
+        kDatabaseListsStep = 1u << 9,
+        kDatabasePanelsStep = 1u << 10,
+        kPanelsStep = 1u << 11,
+        kCallingStep = 1u << 12,
+        kViewStep = 1u << 13,
+        kListRowsSteps =
+            kFoundRowsStep | kBackupRowsStep | kVegyesPageStep | kReportRowsStep | kCallingRowsStep,
+    };
+    static unsigned refresh_steps(Aspect what);
     void build();
     void connect_controls();
     void clock_tick();
@@ -79,10 +99,10 @@ private:
     std::optional<Control> control_of(const QObject* w) const;
     // The log side (main_window_logging.cpp): entry keys and focus, log commands, extra lists.
     void connect_logging();
-    // A click on the button runs `action`, then refreshes the window.
-    void on_click(QAbstractButton* b, std::function<void()> action);
-    void on_click(const char* button, std::function<void()> action);
-    void on_click(Control button, std::function<void()> action);
+    // A click on the button runs `action`, then refreshes what it `changes`.
+    void on_click(QAbstractButton* b, Aspect changes, std::function<void()> action);
+    void on_click(const char* button, Aspect changes, std::function<void()> action);
+    void on_click(Control button, Aspect changes, std::function<void()> action);
     bool logging_key(QWidget* w, QKeyEvent* e);
     void logging_focus(QWidget* w, QFocusEvent* e);
     void refresh_labels();
@@ -91,8 +111,8 @@ private:
     bool calling_key(QWidget* w, QKeyEvent* e);
     void refresh_calling();
     void call_tick();
-    void refresh_extra_lists();
-    void refresh_found_list();
+    // The list boxes of list_bindings() that `steps` names, and the multi-purpose page's choice.
+    void refresh_extra_lists(unsigned steps);
     void reload_extra_list(std::size_t i);
     QString program_dir() const;
 

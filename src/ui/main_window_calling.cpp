@@ -55,24 +55,30 @@ Qt::CheckState check_state(Tristate t) {
     return Qt::Unchecked;
 }
 
+// What the calling panel's buttons change: the panel, and the entry fields a message may fill.
+constexpr Aspect kCallingButtons = Aspect::Calling | Aspect::EntryFields | Aspect::Selectors | Aspect::View;
+
 }  // namespace
 
 void MainWindow::connect_calling() {
-    on_click("hivas_cmd", [this] { hivas_cmd_Click(s_); });
-    on_click("cancel_cmd", [this] { cancel_cmd_Click(s_); });
-    on_click("hivas_test_cmd", [this] { hivas_test_cmd_Click(s_); });
-    on_click("sio_open_cmd", [this] { sio_open_cmd_Click(s_); });
-    on_click("sio_close_cmd", [this] { sio_close_cmd_Click(s_); });
-    on_click("ID_cmd", [this] { ID_cmd_Click(s_); });
-    on_click("erosito_cmd", [this] { analog_frissites(s_); });
+    on_click("hivas_cmd", kCallingButtons, [this] { hivas_cmd_Click(s_); });
+    on_click("cancel_cmd", kCallingButtons, [this] { cancel_cmd_Click(s_); });
+    on_click("hivas_test_cmd", kCallingButtons, [this] { hivas_test_cmd_Click(s_); });
+    on_click("sio_open_cmd", kCallingButtons, [this] { sio_open_cmd_Click(s_); });
+    on_click("sio_close_cmd", kCallingButtons, [this] { sio_close_cmd_Click(s_); });
+    on_click("ID_cmd", kCallingButtons, [this] { ID_cmd_Click(s_); });
+    on_click("erosito_cmd", kCallingButtons, [this] { analog_frissites(s_); });
     for (int i = 0; i < 4; ++i) {
-        on_click(("EPROM_cmd_" + std::to_string(i)).c_str(), [this, i] { EPROM_cmd_Click(s_, i); });
+        on_click(("EPROM_cmd_" + std::to_string(i)).c_str(), kCallingButtons,
+                 [this, i] { EPROM_cmd_Click(s_, i); });
     }
     for (short i = 0; i < 2; ++i) {
         const std::string n = "_" + std::to_string(i);
-        on_click(("hivas_hozzaad_cmd" + n).c_str(), [this, i] { hivas_hozzaadas_rutin(s_, i); });
-        on_click(("hivas_mentes_cmd" + n).c_str(), [this, i] { hivas_mentes_rutin(s_, i); });
-        on_click(("hivas_beolvasas_cmd" + n).c_str(), [this, i] { hivas_beolvasas_cmd_Click(s_, i); });
+        on_click(("hivas_hozzaad_cmd" + n).c_str(), kCallingButtons,
+                 [this, i] { hivas_hozzaadas_rutin(s_, i); });
+        on_click(("hivas_mentes_cmd" + n).c_str(), kCallingButtons, [this, i] { hivas_mentes_rutin(s_, i); });
+        on_click(("hivas_beolvasas_cmd" + n).c_str(), kCallingButtons,
+                 [this, i] { hivas_beolvasas_cmd_Click(s_, i); });
         auto* list = findChild<QListView*>(QString::fromStdString("hivas_lista" + n));
         connect(list->selectionModel(), &QItemSelectionModel::currentChanged, this,
                 [this, i](const QModelIndex& at) {

@@ -81,22 +81,30 @@ char typed_char(const QKeyEvent* e) {
     return t.size() == 1 && static_cast<unsigned char>(t[0]) >= 0x20 ? t[0] : 0;
 }
 
+// What the entry's commands change: its fields and labels, selectors and switches, captions.
+constexpr Aspect kEntry = Aspect::EntryFields | Aspect::Selectors | Aspect::View;
+// Adding a QSO also clears the locator list and searches the log again; the log list it
+// refreshes itself.
+constexpr Aspect kAdding = kEntry | Aspect::DatabaseLists | Aspect::FoundList;
+// The log's lines changed (deleted, overwritten, renumbered, read in), and what is counted from them.
+constexpr Aspect kLogLines = Aspect::LogList | kEntry;
+
 }  // namespace
 
-void MainWindow::on_click(QAbstractButton* b, std::function<void()> action) {
+void MainWindow::on_click(QAbstractButton* b, Aspect changes, std::function<void()> action) {
     if (!b) return;
-    connect(b, &QAbstractButton::clicked, this, [this, action = std::move(action)] {
+    connect(b, &QAbstractButton::clicked, this, [this, changes, action = std::move(action)] {
         action();
-        refresh(Aspect::All);
+        refresh(changes);
     });
 }
 
-void MainWindow::on_click(const char* button, std::function<void()> action) {
-    on_click(findChild<QAbstractButton*>(button), std::move(action));
+void MainWindow::on_click(const char* button, Aspect changes, std::function<void()> action) {
+    on_click(findChild<QAbstractButton*>(button), changes, std::move(action));
 }
 
-void MainWindow::on_click(Control button, std::function<void()> action) {
-    on_click(control_as<QAbstractButton>(button), std::move(action));
+void MainWindow::on_click(Control button, Aspect changes, std::function<void()> action) {
+    on_click(control_as<QAbstractButton>(button), changes, std::move(action));
 }
 
 void MainWindow::connect_logging() {
@@ -112,28 +120,30 @@ void MainWindow::connect_logging() {
         connect(control_as<QLineEdit>(name), &QLineEdit::textEdited, this,
                 [this, name] { entry_field_changed(s_, name); });
     }
-    for (Control name : kLabelButtons) on_click(name, [this, name] { entry_label_cmd_Click(s_, name); });
-    on_click(Control::OM_cmd, [this] { OM_cmd_Click(s_); });
-    on_click(Control::YL_cmd, [this] { YL_cmd_Click(s_); });
-    on_click(Control::csere_cmd, [this] { csere_cmd_Click(s_); });
-    on_click("log_hozzaad_cmd", [this] { log_hozzaad_cmd_Click(s_); });
-    on_click("freki_up_cmd", [this] { freki_up_cmd_Click(s_); });
-    on_click("freki_down_cmd", [this] { freki_down_cmd_Click(s_); });
-    on_click("edit_cmd", [this] { edit_cmd_Click(s_); });
-    on_click("log_felulir_cmd", [this] { log_felulir_cmd_Click(s_); });
-    on_click("QSO_torol_cmd", [this] { QSO_torol_cmd_Click(s_); });
-    on_click("save_log_cmd", [this] { save_log_cmd_Click(s_); });
-    on_click("load_log_cmd", [this] { load_log_cmd_Click(s_); });
-    on_click("log_osszefuzes_cmd", [this] { log_osszefuzes_cmd_Click(s_); });
-    on_click("ujraszamolas_cmd", [this] { ujraszamolas_cmd_Click(s_); });
-    on_click("backup_helyreallitas_cmd", [this] { backup_helyreallitas(s_); });
-    on_click("backup_cmd_0", [this] { backup_cmd_Click(s_, 0); });
-    on_click("backup_cmd_1", [this] { backup_cmd_Click(s_, 1); });
-    on_click("aprosag_cmd", [this] { savvaltas_cmd_Click(s_); });
+    for (Control name : kLabelButtons) {
+        on_click(name, kEntry, [this, name] { entry_label_cmd_Click(s_, name); });
+    }
+    on_click(Control::OM_cmd, kEntry, [this] { OM_cmd_Click(s_); });
+    on_click(Control::YL_cmd, kEntry, [this] { YL_cmd_Click(s_); });
+    on_click(Control::csere_cmd, kEntry | Aspect::FoundList, [this] { csere_cmd_Click(s_); });
+    on_click("log_hozzaad_cmd", kAdding, [this] { log_hozzaad_cmd_Click(s_); });
+    on_click("freki_up_cmd", kLogLines, [this] { freki_up_cmd_Click(s_); });
+    on_click("freki_down_cmd", kLogLines, [this] { freki_down_cmd_Click(s_); });
+    on_click("edit_cmd", kEntry, [this] { edit_cmd_Click(s_); });
+    on_click("log_felulir_cmd", kLogLines, [this] { log_felulir_cmd_Click(s_); });
+    on_click("QSO_torol_cmd", kLogLines, [this] { QSO_torol_cmd_Click(s_); });
+    on_click("save_log_cmd", Aspect::View, [this] { save_log_cmd_Click(s_); });
+    on_click("load_log_cmd", kLogLines, [this] { load_log_cmd_Click(s_); });
+    on_click("log_osszefuzes_cmd", kLogLines, [this] { log_osszefuzes_cmd_Click(s_); });
+    on_click("ujraszamolas_cmd", kLogLines, [this] { ujraszamolas_cmd_Click(s_); });
+    on_click("backup_helyreallitas_cmd", Aspect::BackupList, [this] { backup_helyreallitas(s_); });
+    on_click("backup_cmd_0", kLogLines, [this] { backup_cmd_Click(s_, 0); });
+    on_click("backup_cmd_1", kLogLines, [this] { backup_cmd_Click(s_, 1); });
+    on_click("aprosag_cmd", Aspect::Panels | Aspect::Vegyes, [this] { savvaltas_cmd_Click(s_); });
     // The multi-purpose panel's buttons belong to the task that opened it.
     for (int i = 0; i < 5; ++i) {
         const std::string name = "vegyes_cmd_" + std::to_string(i);
-        on_click(name.c_str(), [this, i] {
+        on_click(name.c_str(), Aspect::Vegyes, [this, i] {
             if (s_.panel_mode == 4 && i == 0) savvaltas_valtas_Click(s_);
             if (s_.panel_mode == 4 && i == 1) savvaltas_kesz_Click(s_);
             if (s_.panel_mode == 3) import_vegyes_cmd_Click(s_, i);
@@ -141,18 +151,19 @@ void MainWindow::connect_logging() {
             if (s_.panel_mode == kStatisticsMode && i == 0) statisztika_mentes_Click(s_);
         });
     }
-    on_click("statisztika_cmd", [this] { statisztika_cmd_Click(s_); });
+    on_click("statisztika_cmd", Aspect::Panels | Aspect::Vegyes | Aspect::Statistics,
+             [this] { statisztika_cmd_Click(s_); });
     for (int i = 0; i < 2; ++i) {
         auto* radio = findChild<QRadioButton*>(QStringLiteral("vegyes_valaszto_%1").arg(i));
         connect(radio, &QRadioButton::toggled, this, [this, i](bool on) {
             if (refreshing_ || !on) return;
             s_.vegyes_valaszto = static_cast<short>(i);
-            refresh_extra_lists();
+            refresh_extra_lists(kListRowsSteps);
         });
     }
     connect(log_view_, &QListView::doubleClicked, this, [this] {
         log_lista_DblClick(s_);
-        refresh(Aspect::All);
+        refresh(kEntry);
     });
     connect(findChild<QListView*>("talalt_log_lista"), &QListView::doubleClicked, this,
             [this](const QModelIndex& i) {
@@ -170,7 +181,7 @@ bool MainWindow::logging_key(QWidget* w, QKeyEvent* e) {
         if (original == 0) return false;
         char c = original;
         if (entry_key_press(s_, *name, c)) {
-            refresh(Aspect::All);
+            refresh(kAdding);
             return true;
         }
         if (c == original) return false;
@@ -184,7 +195,7 @@ bool MainWindow::logging_key(QWidget* w, QKeyEvent* e) {
     if (name == Control::kapott_sex_combo) {
         const char c = typed_char(e);
         if (c != 0 && kapott_sex_combo_KeyPress(s_, c)) {
-            refresh(Aspect::All);
+            refresh(kAdding);
             return true;
         }
         return false;
@@ -192,7 +203,7 @@ bool MainWindow::logging_key(QWidget* w, QKeyEvent* e) {
     if (w == log_view_) {
         if (e->key() == Qt::Key_Delete && e->modifiers() == Qt::ShiftModifier) {
             log_lista_shift_delete(s_);
-            refresh(Aspect::All);
+            refresh(kLogLines);
             return true;
         }
         if (const char c = typed_char(e); c != 0 && c != '\r') {
@@ -217,14 +228,14 @@ void MainWindow::logging_focus(QWidget* w, QFocusEvent* e) {
     if (e->type() == QEvent::FocusIn) {
         if (name == Control::edit_sorszam_text) {
             edit_sorszam_text_GotFocus(s_);
-            refresh(Aspect::All);
+            refresh(kEntry);
         } else if (listed(kEntryFields, name)) {
             entry_field_got_focus(s_, *name);
         }
     } else if (listed(kLeaveEvents, name)) {
         const bool by_tab = e->reason() == Qt::TabFocusReason || e->reason() == Qt::BacktabFocusReason;
         entry_field_lost_focus(s_, *name, by_tab);
-        refresh(Aspect::All);
+        refresh(kEntry | Aspect::DatabaseLists);
     }
     in_focus_handler_ = false;
 }
@@ -248,12 +259,17 @@ void MainWindow::reload_extra_list(std::size_t i) {
     }
 }
 
-void MainWindow::refresh_found_list() {
-    reload_extra_list(0);
-}
-
-void MainWindow::refresh_extra_lists() {
-    for (std::size_t i = 0; i < extra_lists_.size(); ++i) reload_extra_list(i);
+void MainWindow::refresh_extra_lists(unsigned steps) {
+    for (std::size_t i = 0; i < extra_lists_.size(); ++i) {
+        const std::string_view name = list_bindings()[i].control;
+        const unsigned step = name == "talalt_log_lista"    ? kFoundRowsStep
+                              : name == "backup_lista"      ? kBackupRowsStep
+                              : name.starts_with("vegyes_") ? kVegyesPageStep
+                              : name.ends_with("qso_lista") ? kReportRowsStep
+                                                            : kCallingRowsStep;
+        if (steps & step) reload_extra_list(i);
+    }
+    if (!(steps & kVegyesPageStep)) return;
     if (auto* chart = findChild<ui::StatisticsChart*>("statisztika_grafikon")) {
         const bool shown = s_.panel_mode == kStatisticsMode;
         chart->setVisible(shown);

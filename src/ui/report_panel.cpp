@@ -142,7 +142,7 @@ QWidget* build_jegyzokonyv_panel(QWidget* parent) {
     return g;
 }
 
-void wire_report_panel(QWidget* panel, Session& s, std::function<void()> refresh_all) {
+void wire_report_panel(QWidget* panel, Session& s, std::function<void()> refresh_window) {
     if (!panel || panel->property(kWiredProperty).toBool()) return;
     panel->setProperty(kWiredProperty, true);
 
@@ -162,11 +162,11 @@ void wire_report_panel(QWidget* panel, Session& s, std::function<void()> refresh
             }
         }
     };
-    auto act = [&s, refresh_all, in_step](void (*procedure)(Session&)) {
-        return [&s, refresh_all, in_step, procedure] {
+    auto act = [&s, refresh_window, in_step](void (*procedure)(Session&)) {
+        return [&s, refresh_window, in_step, procedure] {
             procedure(s);
             in_step();
-            if (refresh_all) refresh_all();
+            if (refresh_window) refresh_window();
         };
     };
     const std::pair<const char*, void (*)(Session&)> buttons[] = {
@@ -181,19 +181,20 @@ void wire_report_panel(QWidget* panel, Session& s, std::function<void()> refresh
     }
     for (short i = 0; i < 2; ++i) {
         if (!options[i]) continue;
-        QObject::connect(options[i], &QRadioButton::toggled, panel, [&s, refresh_all, in_step, i](bool on) {
-            if (!on) return;
-            edi_valaszto_Click(s, i);
-            in_step();
-            if (refresh_all) refresh_all();
-        });
+        QObject::connect(options[i], &QRadioButton::toggled, panel,
+                         [&s, refresh_window, in_step, i](bool on) {
+                             if (!on) return;
+                             edi_valaszto_Click(s, i);
+                             in_step();
+                             if (refresh_window) refresh_window();
+                         });
     }
     if (auto* formats = panel->findChild<QComboBox*>("formatum_combo")) {
         // Runs after the window's binding has stored the chosen index.
-        QObject::connect(formats, &QComboBox::activated, panel, [&s, refresh_all, in_step] {
+        QObject::connect(formats, &QComboBox::activated, panel, [&s, refresh_window, in_step] {
             formatum_combo_Click(s);
             in_step();
-            if (refresh_all) refresh_all();
+            if (refresh_window) refresh_window();
         });
     }
     panel->installEventFilter(new ShowEvents(panel, in_step));

@@ -12,8 +12,8 @@ namespace loxar::ui {
 QWidget* build_jegyzokonyv_panel(QWidget* parent);
 
 // Connects the panel's buttons, the results/report option and its two multi-line texts (the
-// report and the EDI remark) to the session. `refresh_all` brings every widget in step after
-// an action. Wiring the same panel again does nothing.
-void wire_report_panel(QWidget* panel, Session& s, std::function<void()> refresh_all);
+// report and the EDI remark) to the session. `refresh_window` brings the window's widgets in
+// step after an action. Wiring the same panel again does nothing.
+void wire_report_panel(QWidget* panel, Session& s, std::function<void()> refresh_window);
 
 }  // namespace loxar::ui

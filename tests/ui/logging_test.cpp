@@ -128,6 +128,18 @@ private slots:
         QCOMPARE(win.find<QLineEdit>("edit_sorszam_text")->text(), QStringLiteral("00000"));
     }
 
+    void theLogRebuiltFromTheBackupShowsOnTheSmallToolsPanel() {
+        Ready win;
+        win.log_qso("ha1abc 1 jn97aa\n");
+        win.log_qso("ha2def 2 jn97aa\n");
+        win.find<QPushButton>("main_cmd_3")->click();
+        auto* rebuilt = win.find<QListView>("backup_lista");
+        QCOMPARE(rebuilt->model()->rowCount(), 0);
+        win.find<QPushButton>("backup_helyreallitas_cmd")->click();
+        QCOMPARE(rebuilt->model()->rowCount(), 2);
+        QVERIFY(rebuilt->model()->index(1, 0).data().toString().contains(QStringLiteral("HA2DEF")));
+    }
+
     void theBandOfTheWholeLogIsChangedOnTheMultiPurposePanel() {
         Ready win;
         win.log_qso("ha1abc 1 jn97aa\n");
