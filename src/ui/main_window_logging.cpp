@@ -261,7 +261,7 @@ void MainWindow::reload_extra_list(std::size_t i) {
 
 void MainWindow::refresh_extra_lists(unsigned steps) {
     for (std::size_t i = 0; i < extra_lists_.size(); ++i) {
-        const std::string_view name = list_bindings()[i].control;
+        const std::string_view name = control_name(list_bindings()[i].control);
         const unsigned step = name == "talalt_log_lista"    ? kFoundRowsStep
                               : name == "backup_lista"      ? kBackupRowsStep
                               : name.starts_with("vegyes_") ? kVegyesPageStep

@@ -19,7 +19,6 @@
 #include "session/startup.hpp"
 #include "support/fake_ports.hpp"
 #include "support/sample_lines.hpp"
-#include "ui/bindings.hpp"
 #include "ui/support/started_window.hpp"
 #include "ui/support/ui_test.hpp"
 
@@ -56,9 +55,6 @@ private slots:
         Window win(home);
         QVERIFY(std::filesystem::is_directory(home / "SYSTEM" / "SSB"));
         QVERIFY(std::filesystem::exists(home / "SZABALYOK" / "YLOM.rule"));
-        for (const TextBinding& b : text_bindings()) {  // every bound field has its widget
-            QVERIFY2(win.w->findChild<QWidget*>(b.control), b.control);
-        }
         QCOMPARE(win.find<QLineEdit>("log_ido")->inputMask(), QStringLiteral("9999-99-99/99:99:99"));
         QCOMPARE(win.find<QLineEdit>("frekvencia_text")->text(), QStringLiteral("00.000"));
         QCOMPARE(win.find<QLineEdit>("band_text")->text(), QStringLiteral("145 MHz"));
