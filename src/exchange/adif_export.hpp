@@ -9,9 +9,6 @@
 
 namespace loxar {
 
-// panel_mode while the export owns the multi-purpose panel.
-inline constexpr short kExportMode = 5;
-
 // The own station as the window's fields hold it.
 struct ExportStation {
     Text call;     // hivojel_text

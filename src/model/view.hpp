@@ -11,6 +11,9 @@ namespace loxar {
 
 enum class Panel { Log, Adatlap, Jegyzokonyv, Aprosag, Help, Osszesito, Vegyes };
 
+// Which task owns the multi-purpose panel and its five buttons (`panel_mode`).
+enum class PanelTask { None = 0, Statistics = 1, Import = 3, BandChange = 4, Export = 5 };
+
 enum class Color { Default, Black, Red, Green, Yellow, Magenta, Grey, LightGrey };
 
 // What procedures change about a control besides its value.

@@ -21,12 +21,12 @@ void export_rutin(Session& s) {
         }
     }
     s.vegyes_valaszto = 0;
-    s.panel_mode = kExportMode;
+    s.panel_mode = PanelTask::Export;
     s.ui().refresh(Aspect::Panels | Aspect::Vegyes);
 }
 
 void export_mentes_Click(Session& s) {
-    if (s.panel_mode != kExportMode) return;
+    if (s.panel_mode != PanelTask::Export) return;
     lista_mentes(s, s.vegyes_lista[0].items(), s.paths.import_export_dir, "adi", false);
 }
 

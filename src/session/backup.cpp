@@ -111,7 +111,7 @@ void backup_cmd_Click(Session& s, int index) {
     kovetkezo_sorszam_rutin(s);
     worked_countries_from_log(s);
     ossz_pontszam_szamolas(s);
-    s.log_changed = 1;
+    s.log_changed = true;
     s.log_lista.select_only(s.log_lista.size() - 1);
     save_band_log(s);
     auto_log_mentes(s);

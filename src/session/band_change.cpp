@@ -19,8 +19,7 @@ namespace loxar {
 
 namespace {
 
-constexpr short kRhobBand = 3;        // "3,5 MHz"
-constexpr short kBandChangeMode = 4;  // panel_mode of the band change
+constexpr short kRhobBand = 3;  // "3,5 MHz"
 
 // The window's band, its band text and the data sheet's band always move together.
 void set_band(Session& s, int index) {
@@ -58,7 +57,7 @@ void band_step(Session& s, int step) {
             }
             // A QSO being edited belongs to the list that is going away; its number would point
             // at a QSO of the new band.
-            if (s.edit_mode != 0) szerkesztes_mod_kikapcsolas(s);
+            if (s.edit_mode) szerkesztes_mod_kikapcsolas(s);
             s.log_lista.clear();
             kovetkezo_sorszam_rutin(s);
             set_band(s, stepped(current_band(s), step));
@@ -137,12 +136,12 @@ void savvaltas_cmd_Click(Session& s) {
     s.vegyes_lista[1].clear();
     for (const Text& line : s.log_lista.items()) s.vegyes_lista[1].add(line);
     s.vegyes_valaszto = 1;
-    s.panel_mode = kBandChangeMode;
+    s.panel_mode = PanelTask::BandChange;
     s.ui().refresh(Aspect::Panels | Aspect::Vegyes);
 }
 
 void savvaltas_valtas_Click(Session& s) {
-    if (s.panel_mode != kBandChangeMode) return;
+    if (s.panel_mode != PanelTask::BandChange) return;
     const std::optional<int> band = chosen_band(s);
     if (!band) return;
     std::optional<std::vector<Text>> changed =
@@ -157,7 +156,7 @@ void savvaltas_valtas_Click(Session& s) {
 }
 
 void savvaltas_kesz_Click(Session& s) {
-    if (s.panel_mode != kBandChangeMode) return;
+    if (s.panel_mode != PanelTask::BandChange) return;
     const std::optional<int> band = chosen_band(s);
     if (!band) return;
     // An empty copy would wipe the log.
@@ -170,7 +169,7 @@ void savvaltas_kesz_Click(Session& s) {
     s.log_lista.clear();
     for (const Text& line : s.vegyes_lista[1].items()) s.log_lista.add(line);
     s.log_lista.select_only(s.log_lista.size() - 1);
-    s.log_changed = 1;
+    s.log_changed = true;
     mod_szorzo_rutin(s);
     // The log changed as after a deletion: the band's working save and the automatic save follow.
     // The per-band ".dat" files stay with the band buttons, which write them when leaving a band.

@@ -103,7 +103,7 @@ void Timer1_Timer(Session& s, const LocalDateTime& now) {
     s.view[Control::log_hivas_keret].visible = s.qso.mod_combo.list_index != 0;
 
     s.blink_phase = static_cast<short>((s.blink_phase + 1) % 4);
-    if (s.edit_mode == 1) {
+    if (s.edit_mode) {
         if (s.blink_phase == 1 || s.blink_phase == 3) s.view[Control::edit_sorszam_text].back = Color::Red;
         if (s.blink_phase == 2) s.view[Control::edit_sorszam_text].back = Color::Default;
     }
@@ -113,7 +113,7 @@ void Timer1_Timer(Session& s, const LocalDateTime& now) {
     if (s.real_time_check) {
         s.qso.log_ido = utc_log_time(now, std::max(0, s.ido_eltolas_combo.list_index));
     }
-    s.view[Control::valtozas_jelzo].back = s.log_changed == 1 ? Color::Red : Color::Green;
+    s.view[Control::valtozas_jelzo].back = s.log_changed ? Color::Red : Color::Green;
     s.ui().refresh(Aspect::Clock);
 }
 

@@ -29,7 +29,7 @@ void adatbazis_beolvasas(Session& s, const std::filesystem::path& nev) {
         DatabaseRead read = parse_database(*bytes);
         left_out = read.left_out;
         s.qra_sort_lista.assign(std::move(read.records));
-        s.database_loaded = 1;
+        s.database_loaded = true;
     }
     s.ui().busy(false);
     s.ui().refresh(Aspect::DatabaseLists);
@@ -50,7 +50,7 @@ void qra_adatbazis_betoltes(Session& s, const std::filesystem::path& file) {
 }
 
 void qra_read_cmd_Click(Session& s) {
-    s.database_loaded = 0;
+    s.database_loaded = false;
     s.dialog.chooser_mode = 1;
     s.dialog.chooser_directory = text_path(s.paths.system_dir);
     s.dialog.chooser_extension = contest_profile(s.contest()).database_extension;
@@ -59,7 +59,7 @@ void qra_read_cmd_Click(Session& s) {
 }
 
 void allomas_adat_kereses(Session& s) {
-    if (s.database_loaded == 0) return;
+    if (!s.database_loaded) return;
     const Text sought = trim(s.qso.kapott_hivojel_text);
     s.qra_lista.clear();
     const StationFill f = station_fill(s.qra_sort_lista, s.contest(), sought);

@@ -10,10 +10,10 @@
 namespace loxar {
 
 // Loads a database file into qra_sort_lista, replacing its contents. A missing file leaves the list
-// empty without a message; database_loaded becomes 1 when a file was read.
+// empty without a message; database_loaded becomes true when a file was read.
 void adatbazis_beolvasas(Session& s, const std::filesystem::path& nev);
 // The "Beolvasás" button: the operator picks a database file in SYSTEM and it is loaded.
-// Lookups stay off (database_loaded 0) when the choice is cancelled.
+// Lookups stay off (database_loaded false) when the choice is cancelled.
 void qra_read_cmd_Click(Session& s);
 // Looks the received callsign up and fills the received fields by the contest type.
 void allomas_adat_kereses(Session& s);

@@ -5,9 +5,9 @@ namespace loxar {
 
 struct Session;
 
-// Holds the real-time and lookup switches, turns both off, edit_mode = 1.
+// Holds the real-time and lookup switches, turns both off, edit_mode on.
 void szerkesztes_mod_bekapcsolas(Session& s);
-// Gives both switches back, edit_mode = 0, the edited number field back to "00000".
+// Gives both switches back, edit_mode off, the edited number field back to "00000".
 void szerkesztes_mod_kikapcsolas(Session& s);
 
 }  // namespace loxar

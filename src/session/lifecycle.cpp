@@ -24,7 +24,7 @@ void uj_lista_cmd_Click(Session& s) {
     s.station.verseny_neve_text.clear();
     s.auto_mentes_combo.set(0);
     s.log_lista.clear();
-    s.log_changed = 0;
+    s.log_changed = false;
     ossz_pontszam_szamolas(s);
     kovetkezo_sorszam_rutin(s);
 
@@ -51,7 +51,7 @@ bool save_on_exit(Session& s) {
 }
 
 void quit_Click(Session& s) {
-    if (s.log_changed == 1 && !ask(s, hu(u8"A LOG megváltozott, kilép?"))) return;
+    if (s.log_changed && !ask(s, hu(u8"A LOG megváltozott, kilép?"))) return;
     // A log that could not be written keeps the window open, so no QSO is lost.
     if (!save_on_exit(s)) return;
     s.ui().close_window();
@@ -66,7 +66,7 @@ bool save_on_signal(Session& s) {
     ablak_allapot_mentes(s);
     const bool saved = log_mentes(s, s.paths.tmp_log());
     (void)hivas_adat_iras(s);
-    if (saved) s.log_changed = 0;
+    if (saved) s.log_changed = false;
     return saved;
 }
 
@@ -74,7 +74,7 @@ void Form_Unload(Session& s) {
     if (s.ports.player) s.ports.player->close();
     if (s.ports.serial && s.ports.serial->is_open()) s.ports.serial->close();
     // The window is closing either way; a file that could not be written was told of.
-    if (s.log_changed == 1 && ask(s, hu(u8"A LOG megváltozott, menti az adatokat?"))) {
+    if (s.log_changed && ask(s, hu(u8"A LOG megváltozott, menti az adatokat?"))) {
         (void)save_on_exit(s);
     }
 }

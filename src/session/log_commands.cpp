@@ -88,13 +88,13 @@ void save_log_cmd_Click(Session& s) {
         s.ui().message(hu(u8"Nem sikerült menteni: ") + s.dialog.chosen_path);
         return;
     }
-    s.log_changed = 0;
+    s.log_changed = false;
     s.ui().refresh(Aspect::View);
     s.ui().message("Elmentve!");
 }
 
 void load_log_cmd_Click(Session& s) {
-    if (s.log_changed == 1 && !ask(s, hu(u8"A LOG megváltozott, folytatja a beolvasást?"))) return;
+    if (s.log_changed && !ask(s, hu(u8"A LOG megváltozott, folytatja a beolvasást?"))) return;
     choose_log_file(s, 1);
     if (s.dialog.chosen_path.empty()) return;
     // The file is checked before the log is cleared: a wrong file must not cost the log.
@@ -120,7 +120,7 @@ void log_osszefuzes_cmd_Click(Session& s) {
     kovetkezo_sorszam_rutin(s);
     // The merged log exists nowhere but in memory: closing the window must offer to save it, and
     // the band's working save keeps it over a crash.
-    s.log_changed = 1;
+    s.log_changed = true;
     save_band_log(s);
     s.ui().refresh(Aspect::LogList | Aspect::EntryFields | Aspect::Selectors | Aspect::View);
 }

@@ -162,7 +162,7 @@ void log_beolvasas(Session& s, const LogFileRead& file) {
             }
             return;
         }
-        s.log_changed = 0;
+        s.log_changed = false;
         s.log_lista.add(lines[i]);
     }
     // A cut-off file keeps what it had and is not renumbered; the next QSO still gets a number

@@ -17,7 +17,6 @@ namespace loxar {
 
 namespace {
 
-constexpr short kImportMode = 3;
 // List 0 only shows the file; past this many lines it shows the beginning (the conversion still
 // reads the whole file), so that a file of empty lines cannot fill the memory with rows.
 constexpr std::size_t kMaxShownLines = 1000000;
@@ -52,7 +51,7 @@ void log_replaced(Session& s) {
     } else {
         ossz_pontszam_szamolas(s);
     }
-    s.log_changed = 1;
+    s.log_changed = true;
     if (!s.log_lista.empty()) s.log_lista.select_only(s.log_lista.size() - 1);
     save_band_log(s);
     s.ui().refresh(Aspect::All);
@@ -70,7 +69,7 @@ void import_rutin(Session& s) {
     for (int i = 0; i < kBandCount; ++i) s.vegyes_combo.items.push_back(band_name(i));
     s.vegyes_combo.items.push_back(kHaHgFilter);
     s.vegyes_combo.set(0);
-    s.panel_mode = kImportMode;
+    s.panel_mode = PanelTask::Import;
     s.ui().refresh(Aspect::Panels | Aspect::Vegyes);
 }
 
@@ -148,7 +147,7 @@ void import_bemasolas(Session& s) {
                                              hu(u8"Bemásoláskor ezek a LOG-ból kikerülnek!"));
     if (!ask(s, hu(u8"Bemásolja az adatokat a LOG listába?") + warning)) return;
     // A QSO being edited belongs to the log that is going away.
-    if (s.edit_mode != 0) szerkesztes_mod_kikapcsolas(s);
+    if (s.edit_mode) szerkesztes_mod_kikapcsolas(s);
     s.log_lista.clear();
     for (const Text& line : converted.items()) s.log_lista.add(line);
     log_replaced(s);
@@ -179,7 +178,7 @@ void import_mentes(Session& s) {
 }
 
 void import_vegyes_cmd_Click(Session& s, int index) {
-    if (s.panel_mode != kImportMode) return;
+    if (s.panel_mode != PanelTask::Import) return;
     switch (index) {
         case 0: import_beolvasas(s); break;
         case 1: import_feldolgozas(s); break;

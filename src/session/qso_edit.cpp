@@ -69,12 +69,12 @@ Text rewrite_edited_qso(Session& s) {
 // Deleting renumbers the lines; a QSO still being edited would then be found under another
 // number and the overwrite would replace a different QSO, so editing ends first.
 void end_edit_before_delete(Session& s) {
-    if (s.edit_mode != 0) szerkesztes_mod_kikapcsolas(s);
+    if (s.edit_mode) szerkesztes_mod_kikapcsolas(s);
 }
 
 // What every deletion does after the lines are gone.
 void after_delete(Session& s) {
-    s.log_changed = 1;
+    s.log_changed = true;
     sorszamozas(s);
     kovetkezo_sorszam_rutin(s);
     ossz_pontszam_szamolas(s);
@@ -99,7 +99,7 @@ void edit_cmd_Click(Session& s) {
 }
 
 void edit_sorszam_text_GotFocus(Session& s) {
-    if (s.edit_mode == 0) return;
+    if (!s.edit_mode) return;
     szerkesztes_mod_kikapcsolas(s);
     s.ui().refresh(Aspect::EntryFields);
     s.ui().refresh(Aspect::View);
@@ -138,7 +138,7 @@ void log_felulir_cmd_Click(Session& s) {
     save_band_log(s);
     auto_log_mentes(s);
     szerkesztes_mod_kikapcsolas(s);
-    s.log_changed = 1;
+    s.log_changed = true;
     s.ui().refresh(Aspect::LogList | Aspect::EntryFields | Aspect::Selectors | Aspect::View);
 }
 

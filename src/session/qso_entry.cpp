@@ -369,7 +369,7 @@ void kapott_hivojel_text_LostFocus(Session& s) {
         s.ui().message(hu(u8"Valasszon adasmódot!"));
         return;
     }
-    if (s.edit_mode != 0) return;
+    if (s.edit_mode) return;
     if (s.automata_check) {
         allomas_adat_kereses(s);
         tavolsag_szamolo_rutin(s);
@@ -383,7 +383,7 @@ void kapott_hivojel_text_LostFocus(Session& s) {
 
 void hozzaadas_rutin(Session& s) {
     Ui& ui = s.ui();
-    if (s.edit_mode != 0) {
+    if (s.edit_mode) {
         ui.beep();
         ask(s, hu(u8"A program Szerkesztés módban van.") + kCrLf +
                    hu(u8"A kilépéshez kattintson a villogó mezőre!"));
@@ -426,7 +426,7 @@ void hozzaadas_rutin(Session& s) {
         ui.notice(hu(u8"Nem sikerült írni a backup file-t!"));
     }
     kovetkezo_sorszam_rutin(s);
-    s.log_changed = 1;
+    s.log_changed = true;
     const std::size_t last = s.log_lista.size() - 1;
     s.log_lista.select_only(last);
     s.log_lista.list_index = static_cast<long>(last);

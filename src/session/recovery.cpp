@@ -148,7 +148,7 @@ Text crash_recovery(Session& s) {
     if (told.empty()) return {};  // nothing but files without a whole QSO
 
     kovetkezo_sorszam_rutin(s);
-    s.log_changed = 1;
+    s.log_changed = true;
     if (!s.log_lista.empty()) s.log_lista.select_only(s.log_lista.size() - 1);
     save_band_log(s);
     s.ui().refresh(Aspect::All);

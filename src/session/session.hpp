@@ -70,8 +70,8 @@ struct Session {
     CallsignIndex callsign_index;  // of log_lista, for the live duplicate search
 
     // Window-level state.
-    short log_changed = 0;
-    short edit_mode = 0;
+    bool log_changed = false;
+    bool edit_mode = false;
     short blink_phase = 0;
     short current_band_index = kDefaultBandIndex;
     short call_countdown = 0;
@@ -83,9 +83,9 @@ struct Session {
     // The start has read the state and the log, so saving them can no longer lose anything.
     bool start_loaded = false;
     Panel panel = Panel::Log;
-    short panel_mode = 0;
-    short saved_real_time = 0;  // switches held while edit mode is on
-    short saved_auto_lookup = 0;
+    PanelTask panel_mode = PanelTask::None;
+    bool saved_real_time = false;  // switches held while edit mode is on
+    bool saved_auto_lookup = false;
     char restored_country_marker = '-';  // QRP marker kept between restore and rewrite
     Text restored_itu_zone;              // SKM received ITU zone kept between restore and rewrite
 
@@ -94,13 +94,13 @@ struct Session {
     Text iranyszog_text;
 
     // Callsign database and the Russian oblast table.
-    CallsignDb qra_sort_lista;    // the database list; its current record is what the window shows
-    short database_loaded = 0;    // lookups are off while 0
-    ListBox qra_lista;            // locators of the station found last
-    ListBox exchange_lista;       // entries of the oblast table
-    Text ru_exchange_status;      // status of the last oblast table load, for a label
-    QraListPanel qra_list_panel;  // "Hívójel lista": the working list and its entry fields
-    SummaryPanel summary_panel;   // "Összesítő"
+    CallsignDb qra_sort_lista;     // the database list; its current record is what the window shows
+    bool database_loaded = false;  // lookups are off while false
+    ListBox qra_lista;             // locators of the station found last
+    ListBox exchange_lista;        // entries of the oblast table
+    Text ru_exchange_status;       // status of the last oblast table load, for a label
+    QraListPanel qra_list_panel;   // "Hívójel lista": the working list and its entry fields
+    SummaryPanel summary_panel;    // "Összesítő"
 
     // Program-wide.
     Paths paths;

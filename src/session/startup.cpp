@@ -81,8 +81,8 @@ void form_inic(Session& s) {
     fill(s.keyer.settings.billentyuzo_port_combo, numbered_items(1, 15, "COM", ""), 0);
 
     s.panel = Panel::Log;
-    s.log_changed = 0;
-    s.edit_mode = 0;
+    s.log_changed = false;
+    s.edit_mode = false;
     s.blink_phase = 0;
     s.call_countdown = 0;
 }

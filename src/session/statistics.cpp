@@ -11,7 +11,7 @@ namespace loxar {
 void statisztika_cmd_Click(Session& s) {
     vegyes_panel_mutatas(s, "Statisztika", {u8"Mentés"}, false);
     s.vegyes_valaszto = 0;
-    s.panel_mode = kStatisticsMode;
+    s.panel_mode = PanelTask::Statistics;
     ListBox& list = s.vegyes_lista[0];
     list.clear();
     const ContestType type = s.contest();
@@ -24,7 +24,7 @@ void statisztika_cmd_Click(Session& s) {
 }
 
 void statisztika_mentes_Click(Session& s) {
-    if (s.panel_mode != kStatisticsMode) return;
+    if (s.panel_mode != PanelTask::Statistics) return;
     lista_mentes(s, s.vegyes_lista[0].items(), s.paths.temp_dir, "lst", true);
 }
 

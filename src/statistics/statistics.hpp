@@ -10,9 +10,6 @@
 
 namespace loxar {
 
-// panel_mode while the statistics page owns the multi-purpose panel.
-inline constexpr short kStatisticsMode = 1;
-
 // The chart's numbers for the lines of a contest type.
 StatisticsState statistics_state(const std::vector<Text>& lines, ContestType type);
 

@@ -144,11 +144,11 @@ void MainWindow::connect_logging() {
     for (int i = 0; i < 5; ++i) {
         const std::string name = "vegyes_cmd_" + std::to_string(i);
         on_click(name.c_str(), Aspect::Vegyes, [this, i] {
-            if (s_.panel_mode == 4 && i == 0) savvaltas_valtas_Click(s_);
-            if (s_.panel_mode == 4 && i == 1) savvaltas_kesz_Click(s_);
-            if (s_.panel_mode == 3) import_vegyes_cmd_Click(s_, i);
-            if (s_.panel_mode == kExportMode && i == 0) export_mentes_Click(s_);
-            if (s_.panel_mode == kStatisticsMode && i == 0) statisztika_mentes_Click(s_);
+            if (s_.panel_mode == PanelTask::BandChange && i == 0) savvaltas_valtas_Click(s_);
+            if (s_.panel_mode == PanelTask::BandChange && i == 1) savvaltas_kesz_Click(s_);
+            if (s_.panel_mode == PanelTask::Import) import_vegyes_cmd_Click(s_, i);
+            if (s_.panel_mode == PanelTask::Export && i == 0) export_mentes_Click(s_);
+            if (s_.panel_mode == PanelTask::Statistics && i == 0) statisztika_mentes_Click(s_);
         });
     }
     on_click("statisztika_cmd", Aspect::Panels | Aspect::Vegyes | Aspect::Statistics,
@@ -271,7 +271,7 @@ void MainWindow::refresh_extra_lists(unsigned steps) {
     }
     if (!(steps & kVegyesPageStep)) return;
     if (auto* chart = findChild<ui::StatisticsChart*>("statisztika_grafikon")) {
-        const bool shown = s_.panel_mode == kStatisticsMode;
+        const bool shown = s_.panel_mode == PanelTask::Statistics;
         chart->setVisible(shown);
         chart->show_state(shown ? &s_.statistics : nullptr);
     }

@@ -111,12 +111,12 @@ TEST(DatabaseLoad, SortedFirstCurrentAndLoadedFlag) {
     EXPECT_TRUE(std::is_sorted(db.records().begin(), db.records().end()));
     EXPECT_EQ(col(db.at(0), 1, 6), "XX1AAA");
     EXPECT_EQ(db.current(), 0);
-    EXPECT_EQ(f.s.database_loaded, 1);
+    EXPECT_TRUE(f.s.database_loaded);
     EXPECT_TRUE(f.fakes.ui.messages.empty());
 }
 
 TEST(DatabaseLoad, MissingFileEmptiesTheListSilently) {
-    for (short before : {0, 1}) {
+    for (bool before : {false, true}) {
         DbFixture f;
         adatbazis_beolvasas(f.s, f.write("IARU.qra", kStations));
         f.s.database_loaded = before;
@@ -134,7 +134,7 @@ TEST(DatabaseLoad, OversizedFileIsReportedAndSkipped) {
     fs::resize_file(p, kMaxInputFileBytes + 1);  // sparse: nothing is really written
     adatbazis_beolvasas(f.s, p);
     EXPECT_TRUE(f.s.qra_sort_lista.empty());
-    EXPECT_EQ(f.s.database_loaded, 0);
+    EXPECT_FALSE(f.s.database_loaded);
     ASSERT_EQ(f.fakes.ui.messages.size(), 1u);
     EXPECT_NE(f.fakes.ui.messages[0].find("HUGE.qra"), Text::npos);
 }
@@ -143,7 +143,7 @@ TEST(DatabaseLoad, RecordsBeyondTheBoundAreCountedNotKept) {
     DbFixture f;
     adatbazis_beolvasas(f.s, f.write("MANY.qra", std::vector<Text>(kMaxDatabaseRecords + 1001, ";")));
     EXPECT_EQ(f.s.qra_sort_lista.size(), kMaxDatabaseRecords);
-    EXPECT_EQ(f.s.database_loaded, 1);
+    EXPECT_TRUE(f.s.database_loaded);
     ASSERT_EQ(f.fakes.ui.messages.size(), 1u);
     EXPECT_NE(f.fakes.ui.messages[0].find(" 1000 sor kimaradt"), Text::npos);
 }
@@ -217,7 +217,7 @@ TEST(DatabaseLookup, OffUntilLoadedAndAfterACancelledChoice) {
     EXPECT_EQ(f.s.dialog.chooser_mode, 1);
     EXPECT_EQ(f.s.dialog.chooser_extension, "qra");
     EXPECT_EQ(fs_path(f.s.dialog.chooser_directory), f.s.paths.system_dir);
-    EXPECT_EQ(f.s.database_loaded, 0);
+    EXPECT_FALSE(f.s.database_loaded);
     EXPECT_EQ(f.s.qra_sort_lista.size(), 5u);  // the list keeps its entries
     allomas_adat_kereses(f.s);
     EXPECT_EQ(f.s.qso.kapott_nev_text, "");
@@ -226,7 +226,7 @@ TEST(DatabaseLookup, OffUntilLoadedAndAfterACancelledChoice) {
     f.type(T::Nmark);
     qra_read_cmd_Click(f.s);
     EXPECT_EQ(f.s.dialog.chooser_extension, "nmark");
-    EXPECT_EQ(f.s.database_loaded, 1);
+    EXPECT_TRUE(f.s.database_loaded);
     f.type(T::Iaru);
     allomas_adat_kereses(f.s);
     EXPECT_EQ(f.s.qso.kapott_nev_text, "Minta Bela");

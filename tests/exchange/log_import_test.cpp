@@ -363,7 +363,7 @@ struct ImportPanel : Unstarted {
 
 TEST(LogImportPanel, ReadConvertAndCopyIntoTheLog) {
     ImportPanel p;
-    EXPECT_EQ(p.s.panel_mode, 3);
+    EXPECT_EQ(p.s.panel_mode, PanelTask::Import);
     EXPECT_EQ(p.s.vegyes_combo.size(), 30);
     EXPECT_EQ(p.s.vegyes_combo.items.back(), "HA&HG");
     import_vegyes_cmd_Click(p.s, 1);

@@ -104,7 +104,7 @@ TEST(Backup, CopyingBackReplacesOrAppendsAndNumbersTheLog) {
     EXPECT_EQ(h.s.log_lista.items(),
               (std::vector<Text>{general("CUR1", 1), general("B1", 2), general("B2", 3)}));
     EXPECT_EQ(h.s.qso.log_sorszam_text, "00004");
-    EXPECT_EQ(h.s.log_changed, 1);
+    EXPECT_TRUE(h.s.log_changed);
 
     h.fakes.ui.answers = {true};
     backup_cmd_Click(h.s, 0);

@@ -118,10 +118,10 @@ TEST(BandButtons, MultiplierFollowsTheBandBothWays) {
 TEST(BandButtons, SwitchingThePerBandLogEndsEditing) {
     Station st(ContestType::Iaru);
     st.log({general("HA5AAA")});
-    st.s.edit_mode = 1;
+    st.s.edit_mode = true;
     st.s.qso.edit_sorszam_text = "00001";
     freki_up_cmd_Click(st.s);
-    EXPECT_EQ(st.s.edit_mode, 0);
+    EXPECT_FALSE(st.s.edit_mode);
     EXPECT_EQ(st.s.qso.edit_sorszam_text, "00000");
 }
 
@@ -132,13 +132,13 @@ TEST(WholeLogBand, StartNeedsConfirmationAndALog) {
     savvaltas_cmd_Click(no.s);
     EXPECT_EQ(no.fakes.ui.questions, std::vector<Text>{hu(u8"Csinált másolatot?")});
     EXPECT_EQ(no.s.panel, Panel::Log);
-    EXPECT_EQ(no.s.panel_mode, 0);
+    EXPECT_EQ(no.s.panel_mode, PanelTask::None);
 
     Station empty(ContestType::Iaru);
     empty.fakes.ui.answers = {true};
     savvaltas_cmd_Click(empty.s);
     EXPECT_EQ(empty.fakes.ui.messages, std::vector<Text>{hu(u8"Üres a LOG lista!")});
-    EXPECT_EQ(empty.s.panel_mode, 0);
+    EXPECT_EQ(empty.s.panel_mode, PanelTask::None);
 }
 
 TEST(WholeLogBand, ChangeEveryLineThenConfirm) {
@@ -150,7 +150,7 @@ TEST(WholeLogBand, ChangeEveryLineThenConfirm) {
     savvaltas_cmd_Click(st.s);
 
     EXPECT_EQ(st.s.panel, Panel::Vegyes);
-    EXPECT_EQ(st.s.panel_mode, 4);
+    EXPECT_EQ(st.s.panel_mode, PanelTask::BandChange);
     EXPECT_EQ(st.s.vegyes_valaszto, 1);
     EXPECT_EQ(st.s.vegyes_label, hu(u8"Új sáv"));
     EXPECT_EQ(st.s.view[Control::vegyes_cmd_0].caption, hu(u8"Váltás"));
@@ -176,7 +176,7 @@ TEST(WholeLogBand, ChangeEveryLineThenConfirm) {
     EXPECT_EQ(st.s.log_lista.items(), after);
     st.expect_band(16, "435 MHz", "70cm");
     EXPECT_EQ(st.s.log_lista.first_selected(), 2);
-    EXPECT_EQ(st.s.log_changed, 1);
+    EXPECT_TRUE(st.s.log_changed);
     const std::vector<Text> saved =
         split_lines(read_file(st.system_file("tmp_log_435 MHz.save")).value_or(""));
     ASSERT_EQ(saved.size(), 6u);

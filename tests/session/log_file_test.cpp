@@ -46,12 +46,12 @@ TEST(LogFile, SavedAndLoadedAgainGivesTheLinesRenumberedAndTheHeader) {
                   "\r\nEnd\r\n");
 
     Home b;
-    b.s.log_changed = 1;
+    b.s.log_changed = true;
     log_beolvasas(b.s, a.file("three.log"));
     EXPECT_EQ(b.s.log_lista.items(),
               (std::vector<Text>{general("XX5AA", 1), general("XX9AA", 2), general("XX12AA", 3)}));
     EXPECT_EQ(b.s.qso.log_sorszam_text, "00004");
-    EXPECT_EQ(b.s.log_changed, 0);
+    EXPECT_FALSE(b.s.log_changed);
     EXPECT_EQ(b.s.station.hivojel_text + b.s.station.QRA_text + b.s.qso.kezelo_text, "HA5XXJN97AAOPNAME");
     EXPECT_EQ(b.s.qso.sex_combo.list_index, 2);
     EXPECT_EQ(b.s.current_band_index, 3);
@@ -161,25 +161,25 @@ TEST(SaveButton, EmptyLogFailureAndSuccess) {
     EXPECT_EQ(h.fakes.ui.messages.back(), "Nincs mit menteni!");
 
     h.s.log_lista.add(general("XX1AA", 1));
-    h.s.log_changed = 1;
+    h.s.log_changed = true;
     const Text missing = text_path(h.s.paths.log_dir / "nope" / "x.log");
     h.fakes.ui.chooser_results = {missing};
     save_log_cmd_Click(h.s);
     EXPECT_EQ(h.s.dialog.chooser_mode, 2);
     EXPECT_EQ(h.fakes.ui.messages.back(), hu(u8"Nem sikerült menteni: ") + missing);
-    EXPECT_EQ(h.s.log_changed, 1);
+    EXPECT_TRUE(h.s.log_changed);
 
     h.fakes.ui.chooser_results = {text_path(h.file("kész.log"))};
     save_log_cmd_Click(h.s);
     EXPECT_EQ(h.fakes.ui.messages.back(), "Elmentve!");
-    EXPECT_EQ(h.s.log_changed, 0);
+    EXPECT_FALSE(h.s.log_changed);
     EXPECT_TRUE(fs::exists(h.file("kész.log")));
 }
 
 TEST(LoadButton, WrongFileKeepsTheLogAGoodOneReplacesItAndDropsTheBackup) {
     Home h;
     h.s.log_lista.add(general("XX1AA", 1));
-    h.s.log_changed = 1;
+    h.s.log_changed = true;
     for (const char* name : {"notes.log", "missing.log"}) {
         if (Text(name) == "notes.log") h.write(name, "just some notes\r\n");
         h.fakes.ui.answers = {true};
@@ -216,7 +216,7 @@ TEST(MergeButton, AppendsAndRenumbersTheWholeLog) {
     EXPECT_EQ(h.s.log_lista.items(),
               (std::vector<Text>{general("XX1AA", 1), general("XX2AA", 2), general("XX7AA", 3)}));
     EXPECT_EQ(h.s.qso.log_sorszam_text, "00004");
-    EXPECT_EQ(h.s.log_changed, 1);  // the merged log is nowhere on disk yet
+    EXPECT_TRUE(h.s.log_changed);  // the merged log is nowhere on disk yet
 }
 
 }  // namespace

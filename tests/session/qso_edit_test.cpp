@@ -34,14 +34,14 @@ TEST(Edit, RestoreSwitchesRealTimeOffAndLeavingGivesItBack) {
     h.s.real_time_check = true;
     h.s.log_lista.select_only(1);
     log_lista_DblClick(h.s);
-    EXPECT_EQ(h.s.edit_mode, 1);
+    EXPECT_TRUE(h.s.edit_mode);
     EXPECT_FALSE(h.s.real_time_check);
     EXPECT_EQ(h.s.qso.edit_sorszam_text, "00002");
 
     edit_sorszam_text_KeyPress(h.s);
     EXPECT_EQ(h.fakes.ui.beeps, 1);
     edit_sorszam_text_GotFocus(h.s);
-    EXPECT_EQ(h.s.edit_mode, 0);
+    EXPECT_FALSE(h.s.edit_mode);
     EXPECT_TRUE(h.s.real_time_check);
     EXPECT_EQ(h.s.qso.edit_sorszam_text, "00000");
 
@@ -60,8 +60,8 @@ TEST(Edit, OverwritingMovesTheQsoToTheEndKeepingItsNumber) {
     EXPECT_EQ(h.fakes.ui.questions.back(), hu(u8"Felulírja a(z) 00002 sorszámu QSO-t?"));
     EXPECT_EQ(h.calls_and_numbers(), "XX1AA:00001 XX3AA:00003 XX9ZZ:00002 ");
     const Text rewritten = h.s.log_lista.at(2);
-    EXPECT_EQ(h.s.edit_mode, 0);
-    EXPECT_EQ(h.s.log_changed, 1);
+    EXPECT_FALSE(h.s.edit_mode);
+    EXPECT_TRUE(h.s.log_changed);
     EXPECT_EQ(read_file(backup_file_path(h.s)), "FELULIRAS  " + rewritten + "\r\n");
     EXPECT_TRUE(read_file(h.save_file()).value_or("").ends_with(rewritten + "\r\nEnd\r\n"));
 
@@ -97,7 +97,7 @@ TEST(Edit, NoAnswerFailedCheckOrNoSelectionChangeNothing) {
     EXPECT_EQ(h.fakes.ui.questions.back(), hu(u8"Törli a kijelölt QSO-t?"));
 
     EXPECT_EQ(h.s.log_lista.items(), before);
-    EXPECT_EQ(h.s.edit_mode, 1);
+    EXPECT_TRUE(h.s.edit_mode);
     EXPECT_FALSE(fs::exists(backup_file_path(h.s)));
 }
 
@@ -113,7 +113,7 @@ TEST(Edit, ShiftDeleteRemovesEverySelectedLine) {
         EXPECT_EQ(h.calls_and_numbers(), "XX1AA:00001 XX3AA:00002 XX5AA:00003 ");
         EXPECT_EQ(h.s.log_lista.first_selected(), c.selected_after) << c.current;
         EXPECT_EQ(h.s.qso.log_sorszam_text, "00004");
-        EXPECT_EQ(h.s.log_changed, 1);
+        EXPECT_TRUE(h.s.log_changed);
         EXPECT_TRUE(fs::exists(h.save_file()));
     }
 }
@@ -125,7 +125,7 @@ TEST(Edit, DeletingWhileEditingEndsEditingAndTheLastQsoTakesTheWorkingSave) {
     edit_cmd_Click(h.s);
     h.s.log_lista.select_only(0);
     log_lista_shift_delete(h.s);  // the edited QSO is renumbered: editing must not go on
-    EXPECT_EQ(h.s.edit_mode, 0);
+    EXPECT_FALSE(h.s.edit_mode);
     EXPECT_TRUE(h.s.real_time_check);
 
     std::ofstream(h.save_file()) << "stale";

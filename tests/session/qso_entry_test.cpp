@@ -128,7 +128,7 @@ TEST(Adding, AppendsTheLineAdvancesTheNumberAndSavesTheBand) {
     EXPECT_EQ(trim(col(line, 108, 7)), "145 MHz");
     EXPECT_EQ(e.s.qso.log_sorszam_text, "00002");
     EXPECT_EQ(e.s.qso.kuldott_sorszam_text, "2");
-    EXPECT_EQ(e.s.log_changed, 1);
+    EXPECT_TRUE(e.s.log_changed);
     EXPECT_TRUE(e.s.log_lista.selected(0));
     auto saved = read_file(band_save_path(e.s));
     ASSERT_TRUE(saved.has_value());
@@ -145,14 +145,14 @@ TEST(Adding, AppendsTheLineAdvancesTheNumberAndSavesTheBand) {
 
 TEST(Adding, RefusedInEditModeAndOnAFault) {
     Entry e(T::Iaru);
-    e.s.edit_mode = 1;
+    e.s.edit_mode = true;
     e.qso("HA1ABC", "001", "JN97AA");
     hozzaadas_rutin(e.s);
     EXPECT_TRUE(e.s.log_lista.empty());
     ASSERT_FALSE(e.fakes.ui.questions.empty());
     EXPECT_EQ(e.fakes.ui.questions.back(),
               hu(u8"A program Szerkesztés módban van.\r\nA kilépéshez kattintson a villogó mezőre!"));
-    e.s.edit_mode = 0;
+    e.s.edit_mode = false;
     e.qso("HA1ABC", "001", "JN9");
     hozzaadas_rutin(e.s);
     EXPECT_TRUE(e.s.log_lista.empty());

@@ -101,7 +101,7 @@ TEST(LogLine, RestoredLineIsRewrittenUnchanged) {
         s.log_lista.add(e.line);
         s.log_lista.select_only(1);
         qso_sor_visszatoltes(s);
-        ASSERT_EQ(s.edit_mode, 1) << e.line;
+        ASSERT_TRUE(s.edit_mode) << e.line;
         EXPECT_EQ(band_name(s.current_band_index), s.qso.band_text);
         EXPECT_EQ(build(s, kFunkcioRewrite), e.line);
     }

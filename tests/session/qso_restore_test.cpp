@@ -67,7 +67,7 @@ TEST(Restore, WithoutSelectionOnlyComplains) {
     qso_sor_visszatoltes(f.s);
     EXPECT_EQ(f.fakes.ui.beeps, 1);
     EXPECT_EQ(f.fakes.ui.messages, std::vector<Text>{hu(u8"Nincs kijelölt QSO!")});
-    EXPECT_EQ(f.s.edit_mode, 0);
+    EXPECT_FALSE(f.s.edit_mode);
     EXPECT_TRUE(f.s.real_time_check);
     EXPECT_EQ(f.s.qso.kapott_hivojel_text, "");
 }
@@ -85,7 +85,7 @@ TEST(Restore, LineOfAnotherLayoutLeavesEditModeAgain) {
         qso_sor_visszatoltes(f.s);
         EXPECT_EQ(f.fakes.ui.messages, std::vector<Text>{"Rossz a lista formatum!"}) << line;
         EXPECT_EQ(f.fakes.ui.beeps, 1);
-        EXPECT_EQ(f.s.edit_mode, 0);
+        EXPECT_FALSE(f.s.edit_mode);
         EXPECT_TRUE(f.s.real_time_check);
         EXPECT_TRUE(f.s.automata_check);
         EXPECT_EQ(f.s.qso.kapott_hivojel_text, "");
@@ -99,7 +99,7 @@ TEST(Restore, FillsTheFirstSelectedLineIntoTheEntryFields) {
     qso_sor_visszatoltes(f.s);
     EXPECT_TRUE(f.fakes.ui.messages.empty());
     EXPECT_EQ(f.fakes.ui.focus_log, std::vector<std::string>{"kapott_hivojel_text"});
-    EXPECT_EQ(f.s.edit_mode, 1);
+    EXPECT_TRUE(f.s.edit_mode);
     EXPECT_EQ(f.s.qso.kapott_hivojel_text, "XX1AAA");
     EXPECT_EQ(f.s.qso.edit_sorszam_text, "00002");
     EXPECT_EQ(f.s.current_band_index, 12);
@@ -137,7 +137,7 @@ TEST(Restore, UnknownBandKeepsTheCurrentBand) {
     f.s.current_band_index = 16;
     f.s.qso.band_text = "435 MHz";
     qso_sor_visszatoltes(f.s);
-    EXPECT_EQ(f.s.edit_mode, 1);
+    EXPECT_TRUE(f.s.edit_mode);
     EXPECT_EQ(f.s.current_band_index, 16);
     EXPECT_EQ(f.s.qso.band_text, "435 MHz");
 }
@@ -156,7 +156,7 @@ TEST(EditMode, HoldsAndGivesBackTheSwitches) {
             szerkesztes_mod_kikapcsolas(f.s);
             EXPECT_EQ(f.s.real_time_check, real_time);
             EXPECT_EQ(f.s.automata_check, lookup);
-            EXPECT_EQ(f.s.edit_mode, 0);
+            EXPECT_FALSE(f.s.edit_mode);
             EXPECT_EQ(f.s.qso.edit_sorszam_text, "00000");
             EXPECT_EQ(f.s.view[Control::edit_sorszam_text].back, Color::Default);
             szerkesztes_mod_kikapcsolas(f.s);  // leaving when not editing changes no switch

@@ -84,7 +84,7 @@ TEST(CrashRecovery, TheNewestOfWorkingLogSaveAndBackupWins) {
         }
         ASSERT_EQ(h.fakes.ui.messages.size(), 1u);
         EXPECT_NE(h.fakes.ui.messages[0].find(k.told), Text::npos) << h.fakes.ui.messages[0];
-        EXPECT_EQ(h.s.log_changed, 1);
+        EXPECT_TRUE(h.s.log_changed);
         EXPECT_EQ(h.s.szabaly_combo.list_index, 1);  // the contest type of the restored header
         // The restored log is saved at once, so a second crash loses nothing either.
         EXPECT_EQ(split_lines(*read_file(h.system_file("tmp_log_145 MHz.save"))).size(), k.qsos + 3);
@@ -177,11 +177,11 @@ TEST(NewContest, WarnsOnlyAboutQsosNoLogFileHolds) {
 TEST(Signal, SavesLikeStopWithoutAskingAnything) {
     testing::Started st;
     st.s.log_lista.add(general("XX1AA", 1));
-    st.s.log_changed = 1;
+    st.s.log_changed = true;
     EXPECT_TRUE(save_on_signal(st.s));
     EXPECT_TRUE(st.fakes.ui.questions.empty());
     EXPECT_TRUE(st.fakes.ui.messages.empty());
-    EXPECT_EQ(st.s.log_changed, 0);
+    EXPECT_FALSE(st.s.log_changed);
     EXPECT_NE(read_file(st.s.paths.tmp_log())->find(general("XX1AA", 1)), Text::npos);
     EXPECT_TRUE(fs::exists(st.system_file("sajat_adat.txt")));
 }

@@ -153,8 +153,8 @@ TEST(Clock, FirstStartLogsTheMachinesUtcAndTheStatusLineSaysWhich) {
 TEST(Clock, TickWritesTimeBlinksAndLightsTheLamp) {
     Started st;
     Session& s = st.s;
-    s.log_changed = 1;
-    s.edit_mode = 1;
+    s.log_changed = true;
+    s.edit_mode = true;
     Timer1_Timer(s, {2024, 5, 4, 0, 30, 0});
     EXPECT_EQ(s.pontos_ido, "2024-05-04/00:30:00");
     EXPECT_EQ(s.qso.log_ido, "2024-05-03/23:30:00");
@@ -166,7 +166,7 @@ TEST(Clock, TickWritesTimeBlinksAndLightsTheLamp) {
 
     s.real_time_check = false;
     s.qso.log_ido = "2020-01-01/10:00:00";
-    s.log_changed = 0;
+    s.log_changed = false;
     Timer1_Timer(s, {2024, 5, 4, 0, 30, 0});
     EXPECT_EQ(s.qso.log_ido, "2020-01-01/10:00:00");
     EXPECT_FALSE(s.view[Control::ido_eltolas_combo].visible);
@@ -215,7 +215,7 @@ TEST(NewContest, NoLeavesTheLogAloneYesDeletesWorkingAndBackupFilesAndRestartsNu
     }
     std::ofstream(st.home.path() / "BACKUP" / "backup_145 MHz.dat") << "x";
     st.s.log_lista.add(kLine1);
-    st.s.log_changed = 1;
+    st.s.log_changed = true;
     st.s.station.verseny_neve_text = "CONTEST";
     st.s.qso.log_sorszam_text = "00002";
     st.fakes.ui.answers = {false};
@@ -230,7 +230,7 @@ TEST(NewContest, NoLeavesTheLogAloneYesDeletesWorkingAndBackupFilesAndRestartsNu
     uj_lista_cmd_Click(st.s);
     EXPECT_EQ(st.fakes.ui.questions.back(), hu(u8"Akar új versenyt indítani?"));
     EXPECT_TRUE(st.s.log_lista.empty());
-    EXPECT_EQ(st.s.log_changed, 0);
+    EXPECT_FALSE(st.s.log_changed);
     EXPECT_EQ(st.s.qso.log_sorszam_text, "00001");
     EXPECT_EQ(st.s.station.verseny_neve_text, "");
     EXPECT_FALSE(fs::exists(sys / "tmp_log.dat"));
@@ -244,7 +244,7 @@ TEST(NewContest, NoLeavesTheLogAloneYesDeletesWorkingAndBackupFilesAndRestartsNu
 TEST(Exit, StopWithAChangedLogAsksThenSavesTheWorkingLog) {
     Started st;
     st.s.log_lista.add(kLine1);
-    st.s.log_changed = 1;
+    st.s.log_changed = true;
     st.fakes.ui.answers = {false};
     quit_Click(st.s);
     EXPECT_EQ(st.fakes.ui.questions.back(), hu(u8"A LOG megváltozott, kilép?"));
@@ -281,7 +281,7 @@ TEST(Exit, ClosingTheWindowStopsPortsAndOffersToSave) {
     Started st;
     st.fakes.serial.opened = true;
     st.s.log_lista.add(kLine1);
-    st.s.log_changed = 1;
+    st.s.log_changed = true;
     st.fakes.ui.answers = {true};
     Form_Unload(st.s);
     EXPECT_FALSE(st.fakes.serial.opened);

@@ -225,7 +225,7 @@ TEST(StatisticsButton, OpensThePanelAndSavesThePage) {
     statisztika_cmd_Click(s);
     EXPECT_EQ(s.vegyes_lista[0].items(), first);
     EXPECT_EQ(s.panel, Panel::Vegyes);
-    EXPECT_EQ(s.panel_mode, kStatisticsMode);
+    EXPECT_EQ(s.panel_mode, PanelTask::Statistics);
     EXPECT_EQ(s.view[Control::vegyes_keret].caption, "Statisztika");
     EXPECT_EQ(first[3], "Top 10:");
     EXPECT_EQ(first[6], "Nr of DXCC's: 0");  // two QSOs in the Top 10, no more

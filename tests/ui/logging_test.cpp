@@ -120,11 +120,11 @@ private slots:
         win.log()->selectionModel()->select(win.log()->model()->index(0, 0),
                                             QItemSelectionModel::ClearAndSelect);
         win.find<QPushButton>("edit_cmd")->click();
-        QCOMPARE(win.session().edit_mode, short(1));
+        QVERIFY(win.session().edit_mode);
         QCOMPARE(win.find<QLineEdit>("edit_sorszam_text")->text(), QStringLiteral("00001"));
         QCOMPARE(win.call()->text(), QStringLiteral("HA1ABC"));
         QTest::mouseClick(win.find<QLineEdit>("edit_sorszam_text"), Qt::LeftButton);
-        QCOMPARE(win.session().edit_mode, short(0));
+        QVERIFY(!win.session().edit_mode);
         QCOMPARE(win.find<QLineEdit>("edit_sorszam_text")->text(), QStringLiteral("00000"));
     }
 

@@ -91,7 +91,7 @@ private slots:
         {
             Window first(home);
             first.w->session().log_lista.add(kLine);
-            first.w->session().log_changed = 1;
+            first.w->session().log_changed = true;
             answer_modals({"igen_cmd", "nem_cmd"});
             first.find<QPushButton>("quit")->click();
             QVERIFY(!first.w->isVisible());
@@ -108,19 +108,19 @@ private slots:
     void stopAnsweredNoStays() {
         Window win(testing::temp_home().toStdString());
         win.w->session().log_lista.add(kLine);
-        win.w->session().log_changed = 1;
+        win.w->session().log_changed = true;
         answer_modals({"nem_cmd"});
         win.find<QPushButton>("quit")->click();
         QVERIFY(win.w->isVisible());
         QVERIFY(!std::filesystem::exists(win.home / "SYSTEM" / "tmp_log.dat"));
-        win.w->session().log_changed = 0;
+        win.w->session().log_changed = false;
     }
 
     void newContestClearsTheLogAfterTwoYes() {
         Window win(testing::temp_home().toStdString());
         Session& s = win.w->session();
         s.log_lista.add(kLine);
-        s.log_changed = 1;
+        s.log_changed = true;
         QVERIFY(log_mentes(s, s.paths.tmp_log()));
         win.w->refresh(Aspect::All);
         answer_modals({"igen_cmd", "igen_cmd"});
