@@ -37,11 +37,6 @@ int stepped(int band, int step) {
     return std::clamp(band + step, 0, kBandCount - 1);
 }
 
-void report_not_saved(Session& s, const std::filesystem::path& path) {
-    s.ui().beep();
-    s.ui().message(hu(u8"Nem sikerült menteni: ") + text_path(path));
-}
-
 void band_step(Session& s, int step) {
     switch (contest_profile(s.contest()).band_log) {
         case BandLog::Common: set_band(s, stepped(current_band(s), step)); break;

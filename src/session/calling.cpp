@@ -6,6 +6,7 @@
 #include "model/file_io.hpp"
 #include "session/keyer_text.hpp"
 #include "session/keying_box.hpp"
+#include "session/questions.hpp"
 #include "session/voice_player.hpp"
 #include "station/box_protocol.hpp"
 #include "station/message_files.hpp"
@@ -447,10 +448,7 @@ bool hivas_adat_iras(Session& s) {
 }
 
 void hivas_adat_mentes(Session& s) {
-    if (!hivas_adat_iras(s)) {
-        s.ui().beep();
-        s.ui().message(hu(u8"Nem sikerült menteni: ") + text_path(call_settings_path(s)));
-    }
+    if (!hivas_adat_iras(s)) report_not_saved(s, call_settings_path(s));
 }
 
 }  // namespace loxar

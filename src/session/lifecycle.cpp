@@ -42,10 +42,7 @@ bool save_on_exit(Session& s) {
     sajat_adat_mentes(s);
     ablak_allapot_mentes(s);
     const bool saved = log_mentes(s, s.paths.tmp_log());
-    if (!saved) {
-        s.ui().beep();
-        s.ui().message(hu(u8"Nem sikerült menteni: ") + text_path(s.paths.tmp_log()));
-    }
+    if (!saved) report_not_saved(s, s.paths.tmp_log());
     hivas_adat_mentes(s);
     return saved;
 }

@@ -7,6 +7,7 @@
 #include "rules/contest_rules.hpp"
 #include "session/clock.hpp"
 #include "session/contest_rules.hpp"
+#include "session/questions.hpp"
 
 namespace loxar {
 
@@ -93,10 +94,7 @@ bool sajat_adat_iras(Session& s) {
 }
 
 void sajat_adat_mentes(Session& s) {
-    if (!sajat_adat_iras(s)) {
-        s.ui().beep();
-        s.ui().message(hu(u8"Nem sikerült menteni: ") + text_path(own_data_path(s)));
-    }
+    if (!sajat_adat_iras(s)) report_not_saved(s, own_data_path(s));
 }
 
 short sajat_adat_vizsgalat(Session& s) {

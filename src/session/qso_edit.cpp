@@ -131,8 +131,7 @@ void log_felulir_cmd_Click(Session& s) {
     s.ui().refresh(Aspect::LogList);
 
     if (!write_backup_record(s, kBackupOverwritten, line)) {
-        s.ui().beep();
-        s.ui().message(hu(u8"Nem sikerült menteni: ") + text_path(backup_file_path(s)));
+        report_not_saved(s, backup_file_path(s));
     }
     s.ui().focus(Control::kapott_hivojel_text, false);
     save_band_log(s);
