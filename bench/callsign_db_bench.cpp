@@ -38,12 +38,12 @@ loxar::bench::Register select{{"callsign db: as-you-type selection", 1.0,
                                [] {
                                    fixture.write();
                                    adatbazis_beolvasas(fixture.s, fixture.file);
-                                   const CallsignDb& db = fixture.s.qra_sort_lista;
+                                   const CallsignDb& db = fixture.s.db.qra_sort_lista;
                                    fixture.s.qso.kapott_hivojel_text = trim(col(db.at(db.size() - 3), 2, 5));
                                },
                                [] {
                                    database_select_typed(fixture.s);
-                                   loxar::bench::keep(&fixture.s.qra_sort_lista);
+                                   loxar::bench::keep(&fixture.s.db.qra_sort_lista);
                                },
                                50}};
 

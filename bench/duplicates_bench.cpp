@@ -31,7 +31,7 @@ struct SearchFixture {
     }
     void search() {
         dupla_qso_ellenorzes(s);
-        loxar::bench::keep(&s.talalt_log_lista);
+        loxar::bench::keep(&s.worked.talalt_log_lista);
     }
 };
 

@@ -34,7 +34,7 @@ struct KeyFixture {
         const auto db = home.path() / "SYSTEM" / "bench.qra";
         if (!write_file_atomic(db, bench::sample_database(50000))) std::abort();
         adatbazis_beolvasas(s, db);
-        if (s.qra_sort_lista.size() != 50000) std::abort();
+        if (s.db.qra_sort_lista.size() != 50000) std::abort();
         s.log_lista.clear();
         bench::add_sample_log(s.log_lista, 99999);
         s.qso.kapott_hivojel_text = "HA";
@@ -45,7 +45,7 @@ struct KeyFixture {
         if (entry_key_press(s, Control::kapott_hivojel_text, c)) std::abort();
         s.qso.kapott_hivojel_text += c;
         entry_field_changed(s, Control::kapott_hivojel_text);
-        bench::keep(&s.talalt_log_lista);
+        bench::keep(&s.worked.talalt_log_lista);
     }
 };
 

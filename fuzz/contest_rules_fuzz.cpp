@@ -9,7 +9,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // CQ-BP on 13 cm: the largest band multiplier the rules apply.
     s.szabaly_combo.set(static_cast<int>(ContestType::CqBp));
     s.current_band_index = sav_sorszam_kereso("2,3 GHz");
-    s.rule_values = r.values;
+    s.rules.rule_values = r.values;
     for (int mode = 0; mode < s.qso.mod_combo.size(); ++mode) {
         s.qso.mod_combo.set(mode);
         mod_szorzo_rutin(s);

@@ -69,8 +69,8 @@ int run_score(const Args& a) {
     print_field(u8"QSO", std::to_string(s.log_lista.size()), true);
     print_field(u8"Összpontszám", s.ossz_pontszam_text, true);
     print_field(u8"Számláló", s.qso_label);
-    print_field(u8"Információ", s.qth_label);
-    print_field(u8"Összesítő", s.score_summary);
+    print_field(u8"Információ", s.worked.qth_label);
+    print_field(u8"Összesítő", s.score.score_summary);
     return kOk;
 }
 

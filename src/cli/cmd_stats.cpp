@@ -52,7 +52,7 @@ int run_stats(const Args& a) {
         return kRefused;
     }
     const StatisticsTables tables{s.countries ? *s.countries : Session::kNoCountries,
-                                  s.exchange_lista.items(), result_multipliers(s.sheet)};
+                                  s.db.exchange_lista.items(), result_multipliers(s.sheet)};
     return write_result(a, crlf_text(statistics_page(s.log_lista.items(), type, tables)));
 }
 

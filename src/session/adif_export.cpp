@@ -12,7 +12,7 @@ ExportStation export_station(const Session& s) {
 
 void export_rutin(Session& s) {
     vegyes_panel_mutatas(s, "Export => ADIF", {u8"Mentés"}, false);
-    ListBox& list = s.vegyes_lista[0];
+    ListBox& list = s.vegyes.vegyes_lista[0];
     list.clear();
     // An empty log gives an empty list, so that the save says there is nothing to save.
     if (!s.log_lista.empty()) {
@@ -20,14 +20,14 @@ void export_rutin(Session& s) {
             list.add(std::move(l));
         }
     }
-    s.vegyes_valaszto = 0;
+    s.vegyes.vegyes_valaszto = 0;
     s.panel_mode = PanelTask::Export;
     s.ui().refresh(Aspect::Panels | Aspect::Vegyes);
 }
 
 void export_mentes_Click(Session& s) {
     if (s.panel_mode != PanelTask::Export) return;
-    lista_mentes(s, s.vegyes_lista[0].items(), s.paths.import_export_dir, "adi", false);
+    lista_mentes(s, s.vegyes.vegyes_lista[0].items(), s.paths.import_export_dir, "adi", false);
 }
 
 void adif_export(Session& s) {

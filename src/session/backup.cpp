@@ -56,7 +56,7 @@ BackupRebuild rebuild_from_backup(std::string_view file_bytes) {
 }
 
 void backup_helyreallitas(Session& s) {
-    s.backup_lista.clear();
+    s.vegyes.backup_lista.clear();
     const fs::path path = backup_file_path(s);
     std::error_code ec;
     if (!fs::exists(path, ec)) {
@@ -73,7 +73,7 @@ void backup_helyreallitas(Session& s) {
         return;
     }
     BackupRebuild rebuilt = rebuild_from_backup(*bytes);
-    for (Text& line : rebuilt.log) s.backup_lista.add(std::move(line));
+    for (Text& line : rebuilt.log) s.vegyes.backup_lista.add(std::move(line));
     s.ui().refresh(Aspect::BackupList);
     if (rebuilt.left_out > 0) {
         s.ui().beep();
@@ -88,22 +88,22 @@ void egy_backup_file_torles(Session& s) {
 
 void backup_cmd_Click(Session& s, int index) {
     // With nothing rebuilt yet there is nothing to copy, and the log must not be cleared for it.
-    if (s.backup_lista.empty()) {
+    if (s.vegyes.backup_lista.empty()) {
         s.ui().beep();
         return;
     }
     // The copied log is numbered by position, so it must fit five digits as a whole.
     const std::size_t kept = index == 0 ? 0 : s.log_lista.size();
-    if (log_overflows(s, kept + s.backup_lista.size())) return;
+    if (log_overflows(s, kept + s.vegyes.backup_lista.size())) return;
     if (index == 0 && !s.log_lista.empty()) {
         // The QSOs of the log the backup does not bring back are gone unless a LOG file has them.
-        const std::size_t unsaved = unsaved_qsos_replaced_by(s, s.backup_lista.items());
+        const std::size_t unsaved = unsaved_qsos_replaced_by(s, s.vegyes.backup_lista.items());
         const Text warning =
             unsaved_qso_warning(unsaved, hu(u8"Visszamásoláskor ezek a LOG-ból kikerülnek!"));
         if (!ask(s, hu(u8"Törlöm az aktuális LOG-ot. Folytatja?") + warning)) return;
         s.log_lista.clear();
     }
-    for (const Text& line : s.backup_lista.items()) s.log_lista.add(line);
+    for (const Text& line : s.vegyes.backup_lista.items()) s.log_lista.add(line);
 
     // The copied lines carry the numbers they had when they were logged, which may repeat
     // those already in the list: the log is numbered again by position, as after loading.

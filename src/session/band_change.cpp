@@ -68,7 +68,7 @@ void band_step(Session& s, int step) {
 
 // The band chosen in the panel's selector; entries 29-31 of the table are empty and no band.
 std::optional<int> chosen_band(Session& s) {
-    const int index = s.vegyes_combo.list_index;
+    const int index = s.vegyes.vegyes_combo.list_index;
     if (index >= 0 && index < kBandCount) return index;
     s.ui().beep();
     s.ui().message(hu(u8"Válasszon sávot!"));
@@ -124,13 +124,13 @@ void savvaltas_cmd_Click(Session& s) {
         return;
     }
     vegyes_panel_mutatas(s, hu(u8"Sávváltás"), {u8"Váltás", u8"Kész"}, true);
-    s.vegyes_label = hu(u8"Új sáv");
-    s.vegyes_combo.items.clear();
-    for (const Text& entry : band_table()) s.vegyes_combo.items.push_back(col(entry, 1, 7));
-    s.vegyes_combo.set(current_band(s));
-    s.vegyes_lista[1].clear();
-    for (const Text& line : s.log_lista.items()) s.vegyes_lista[1].add(line);
-    s.vegyes_valaszto = 1;
+    s.vegyes.vegyes_label = hu(u8"Új sáv");
+    s.vegyes.vegyes_combo.items.clear();
+    for (const Text& entry : band_table()) s.vegyes.vegyes_combo.items.push_back(col(entry, 1, 7));
+    s.vegyes.vegyes_combo.set(current_band(s));
+    s.vegyes.vegyes_lista[1].clear();
+    for (const Text& line : s.log_lista.items()) s.vegyes.vegyes_lista[1].add(line);
+    s.vegyes.vegyes_valaszto = 1;
     s.panel_mode = PanelTask::BandChange;
     s.ui().refresh(Aspect::Panels | Aspect::Vegyes);
 }
@@ -140,13 +140,14 @@ void savvaltas_valtas_Click(Session& s) {
     const std::optional<int> band = chosen_band(s);
     if (!band) return;
     std::optional<std::vector<Text>> changed =
-        lines_with_band(s.vegyes_lista[1].items(), layout_of(s.contest()), band_name(*band));
+        lines_with_band(s.vegyes.vegyes_lista[1].items(), layout_of(s.contest()), band_name(*band));
     if (!changed) {
         s.ui().beep();
         s.ui().message(hu(u8"Rossz a formátum!"));
         return;
     }
-    for (std::size_t i = 0; i < changed->size(); ++i) s.vegyes_lista[1].set(i, std::move((*changed)[i]));
+    for (std::size_t i = 0; i < changed->size(); ++i)
+        s.vegyes.vegyes_lista[1].set(i, std::move((*changed)[i]));
     s.ui().refresh(Aspect::Vegyes);
 }
 
@@ -155,14 +156,14 @@ void savvaltas_kesz_Click(Session& s) {
     const std::optional<int> band = chosen_band(s);
     if (!band) return;
     // An empty copy would wipe the log.
-    if (s.vegyes_lista[1].empty()) {
+    if (s.vegyes.vegyes_lista[1].empty()) {
         s.ui().beep();
         s.ui().message(hu(u8"Üres a LOG lista!"));
         return;
     }
     set_band(s, *band);
     s.log_lista.clear();
-    for (const Text& line : s.vegyes_lista[1].items()) s.log_lista.add(line);
+    for (const Text& line : s.vegyes.vegyes_lista[1].items()) s.log_lista.add(line);
     s.log_lista.select_only(s.log_lista.size() - 1);
     s.log_changed = true;
     mod_szorzo_rutin(s);

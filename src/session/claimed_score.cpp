@@ -19,10 +19,10 @@ void refill(Combo& combo, std::vector<Text> items) {
 // The four per-QSO flag tables of the EDI report, one entry per log line.
 void clear_flags(Session& s) {
     const std::size_t n = s.log_lista.size();
-    s.duplicate_flags.assign(n, 0);
-    s.new_square_flags.assign(n, 0);
-    s.new_country_flags.assign(n, 0);
-    s.new_exchange_flags.assign(n, 0);
+    s.score.duplicate_flags.assign(n, 0);
+    s.score.new_square_flags.assign(n, 0);
+    s.score.new_country_flags.assign(n, 0);
+    s.score.new_exchange_flags.assign(n, 0);
 }
 
 void count_records(Session& s) {
@@ -49,17 +49,17 @@ void write_claimed_total(Session& s, std::optional<long long> total) {
 }  // namespace
 
 void wwl_osszeszamlalas(Session& s) {
-    DistinctValues d = distinct_squares(s.log_lista.items(), s.duplicate_flags);
-    s.new_square_flags = std::move(d.new_flags);
+    DistinctValues d = distinct_squares(s.log_lista.items(), s.score.duplicate_flags);
+    s.score.new_square_flags = std::move(d.new_flags);
     s.sheet.tx_CWWLs = std::to_string(d.sorted.size());
-    refill(s.edi_wwl_combo, std::move(d.sorted));
+    refill(s.score.edi_wwl_combo, std::move(d.sorted));
 }
 
 void exchange_osszeszamlalas(Session& s) {
-    DistinctValues d = distinct_exchanges(s.log_lista.items(), s.duplicate_flags);
-    s.new_exchange_flags = std::move(d.new_flags);
+    DistinctValues d = distinct_exchanges(s.log_lista.items(), s.score.duplicate_flags);
+    s.score.new_exchange_flags = std::move(d.new_flags);
     s.sheet.tx_CExcs = std::to_string(d.sorted.size());
-    refill(s.edi_exchange_combo, std::move(d.sorted));
+    refill(s.score.edi_exchange_combo, std::move(d.sorted));
 }
 
 void legjobb_dx_kivalasztas(Session& s) {

@@ -126,22 +126,22 @@ void beviteli_mezo_inic(Session& s) {
 
 void szabaly_combo_Click(Session& s) {
     beviteli_mezo_inic(s);
-    s.database_name.clear();
+    s.rules.database_name.clear();
     kovetkezo_sorszam_rutin(s);
     const ContestProfile& p = contest_profile(s.contest());
-    s.rule_file_name = p.rule_file;
-    s.database_name = p.database_name;
+    s.rules.rule_file_name = p.rule_file;
+    s.rules.database_name = p.database_name;
     apply_layout(s, p);
     szabaly_beolvasas(s);
     frekisav_szorzo_rutin(s);
-    qra_adatbazis_betoltes(s, s.paths.system_dir / (cp1250_to_utf8(s.database_name) + ".qra"));
+    qra_adatbazis_betoltes(s, s.paths.system_dir / (cp1250_to_utf8(s.rules.database_name) + ".qra"));
     if (s.ports.ui) s.ui().refresh(Aspect::All);
 }
 
 void szabaly_beolvasas(Session& s) {
-    s.rule_values.fill(1);
+    s.rules.rule_values.fill(1);
     s.szorzo_text = "1";
-    const auto path = s.paths.rules_dir / s.rule_file_name;
+    const auto path = s.paths.rules_dir / s.rules.rule_file_name;
     std::error_code ec;
     if (!std::filesystem::exists(path, ec)) {
         s.ui().message(text_path(path) + hu(u8" nem található!"));
@@ -158,14 +158,16 @@ void szabaly_beolvasas(Session& s) {
         s.ui().message(hu(u8"Rossz a szabály formátuma!"));
         return;
     }
-    s.rule_values = r.values;
+    s.rules.rule_values = r.values;
 }
 
 void frekisav_szorzo_rutin(Session& s) {
     switch (contest_profile(s.contest()).band_multiplier) {
         case BandMultiplier::Kept: break;
-        case BandMultiplier::One: s.band_multiplier = 1; break;
-        case BandMultiplier::ByBand: s.band_multiplier = cqbp_band_multiplier(s.current_band_index); break;
+        case BandMultiplier::One: s.rules.band_multiplier = 1; break;
+        case BandMultiplier::ByBand:
+            s.rules.band_multiplier = cqbp_band_multiplier(s.current_band_index);
+            break;
     }
 }
 
@@ -176,11 +178,11 @@ void mod_szorzo_rutin(Session& s) {
     if (mode == kModeCw)
         show(s, {Control::wpm_combo, Control::wpm_label, Control::elkey_check, Control::monitor_check}, true);
     // A rule value is a short; a mode without one multiplies by 1.
-    const auto value = static_cast<short>(mode_multiplier(s.qso.mod_combo.text(), s.rule_values));
-    std::optional<short> product = mode_multiplier_product(s.band_multiplier, value);
+    const auto value = static_cast<short>(mode_multiplier(s.qso.mod_combo.text(), s.rules.rule_values));
+    std::optional<short> product = mode_multiplier_product(s.rules.band_multiplier, value);
     if (!product) {
         // A rule value too large for the multiplier: cap it rather than wrap around.
-        const long raw = static_cast<long>(s.band_multiplier) * value;
+        const long raw = static_cast<long>(s.rules.band_multiplier) * value;
         product = static_cast<short>(raw > 0 ? 32767 : -32768);
         s.ui().beep();
         s.ui().message(hu(u8"A szabály file szorzója túl nagy, a szorzó ") + std::to_string(*product) +

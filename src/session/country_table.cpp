@@ -31,12 +31,12 @@ void dxcc_lista_toltes(Session& s) {
 }
 
 void dxcc_vektor_feltoltes(Session& s) {
-    s.country_worked.assign(kCountrySlots, 0);
+    s.score.country_worked.assign(kCountrySlots, 0);
     const ContestType type = s.contest();
     for (const Text& line : s.log_lista.items()) {
         const int index = country_index_of(dxcc_kereses(s, logged_callsign(line, type)));
-        if (index > 0 && static_cast<std::size_t>(index) < s.country_worked.size()) {
-            s.country_worked[static_cast<std::size_t>(index)] = 1;
+        if (index > 0 && static_cast<std::size_t>(index) < s.score.country_worked.size()) {
+            s.score.country_worked[static_cast<std::size_t>(index)] = 1;
         }
     }
 }
@@ -44,23 +44,24 @@ void dxcc_vektor_feltoltes(Session& s) {
 void dxcc_osszeszamlalas(Session& s) {
     const ContestType type = s.contest();
     const std::size_t lines = s.log_lista.size();
-    CountryCount c = count_countries(s.log_lista.items(), type,
-                                     s.countries ? *s.countries : Session::kNoCountries, s.duplicate_flags);
-    s.country_qso_counts = std::move(c.qso_counts);
-    s.edi_dxcc_combo = {};
-    s.edi_dxcc_combo.items = std::move(c.records);
-    s.distinct_country_count = static_cast<long>(s.edi_dxcc_combo.items.size());
-    if (s.new_country_flags.size() < lines) s.new_country_flags.resize(lines, 0);
+    CountryCount c =
+        count_countries(s.log_lista.items(), type, s.countries ? *s.countries : Session::kNoCountries,
+                        s.score.duplicate_flags);
+    s.score.country_qso_counts = std::move(c.qso_counts);
+    s.score.edi_dxcc_combo = {};
+    s.score.edi_dxcc_combo.items = std::move(c.records);
+    s.score.distinct_country_count = static_cast<long>(s.score.edi_dxcc_combo.items.size());
+    if (s.score.new_country_flags.size() < lines) s.score.new_country_flags.resize(lines, 0);
     for (std::size_t i = 0; i < lines; ++i) {
-        if (c.new_flags[i]) s.new_country_flags[i] = 1;
+        if (c.new_flags[i]) s.score.new_country_flags[i] = 1;
     }
     // One box for all unknown callsigns: a log without a country file would otherwise raise one
     // box per QSO.
     const std::vector<Text>& unknown = c.unknown;
 
-    s.sheet.tx_CDXCs = std::to_string(s.distinct_country_count);
-    if (!s.edi_dxcc_combo.items.empty()) s.edi_dxcc_combo.set(0);
-    if (type == ContestType::HaQrp) s.qso.tavolsag_text = std::to_string(s.distinct_country_count);
+    s.sheet.tx_CDXCs = std::to_string(s.score.distinct_country_count);
+    if (!s.score.edi_dxcc_combo.items.empty()) s.score.edi_dxcc_combo.set(0);
+    if (type == ContestType::HaQrp) s.qso.tavolsag_text = std::to_string(s.score.distinct_country_count);
 
     if (!unknown.empty()) {
         constexpr std::size_t kShown = 10;

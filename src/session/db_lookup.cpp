@@ -16,7 +16,7 @@ void refresh_lookup(Session& s) {
 }  // namespace
 
 void adatbazis_beolvasas(Session& s, const std::filesystem::path& nev) {
-    s.qra_sort_lista.clear();
+    s.db.qra_sort_lista.clear();
     std::error_code ec;
     if (!std::filesystem::is_regular_file(nev, ec)) {
         s.ui().refresh(Aspect::DatabaseLists);
@@ -28,8 +28,8 @@ void adatbazis_beolvasas(Session& s, const std::filesystem::path& nev) {
     if (bytes) {
         DatabaseRead read = parse_database(*bytes);
         left_out = read.left_out;
-        s.qra_sort_lista.assign(std::move(read.records));
-        s.database_loaded = true;
+        s.db.qra_sort_lista.assign(std::move(read.records));
+        s.db.database_loaded = true;
     }
     s.ui().busy(false);
     s.ui().refresh(Aspect::DatabaseLists);
@@ -50,7 +50,7 @@ void qra_adatbazis_betoltes(Session& s, const std::filesystem::path& file) {
 }
 
 void qra_read_cmd_Click(Session& s) {
-    s.database_loaded = false;
+    s.db.database_loaded = false;
     s.dialog.chooser_mode = 1;
     s.dialog.chooser_directory = text_path(s.paths.system_dir);
     s.dialog.chooser_extension = contest_profile(s.contest()).database_extension;
@@ -59,13 +59,13 @@ void qra_read_cmd_Click(Session& s) {
 }
 
 void allomas_adat_kereses(Session& s) {
-    if (!s.database_loaded) return;
+    if (!s.db.database_loaded) return;
     const Text sought = trim(s.qso.kapott_hivojel_text);
-    s.qra_lista.clear();
-    const StationFill f = station_fill(s.qra_sort_lista, s.contest(), sought);
-    if (f.index >= 0) s.qra_sort_lista.set_current(f.index);
-    for (const Text& loc : f.locators) s.qra_lista.add(loc);
-    if (!s.qra_lista.empty()) s.qra_lista.select_only(0);
+    s.db.qra_lista.clear();
+    const StationFill f = station_fill(s.db.qra_sort_lista, s.contest(), sought);
+    if (f.index >= 0) s.db.qra_sort_lista.set_current(f.index);
+    for (const Text& loc : f.locators) s.db.qra_lista.add(loc);
+    if (!s.db.qra_lista.empty()) s.db.qra_lista.select_only(0);
     QsoRecord& q = s.qso;
     if (f.callsign) q.kapott_hivojel_text = *f.callsign;
     if (f.locator) q.kapott_QRA_text = *f.locator;
@@ -75,15 +75,15 @@ void allomas_adat_kereses(Session& s) {
 }
 
 void database_select_typed(Session& s) {
-    if (s.qra_sort_lista.empty()) return;
-    const long i = s.qra_sort_lista.find_containing(trim(s.qso.kapott_hivojel_text));
-    if (i < 0 || i == s.qra_sort_lista.current()) return;
-    s.qra_sort_lista.set_current(i);
+    if (s.db.qra_sort_lista.empty()) return;
+    const long i = s.db.qra_sort_lista.find_containing(trim(s.qso.kapott_hivojel_text));
+    if (i < 0 || i == s.db.qra_sort_lista.current()) return;
+    s.db.qra_sort_lista.set_current(i);
     s.ui().refresh(Aspect::DatabaseLists);
 }
 
 std::optional<Text> database_insert_completion(Session& s) {
-    const CallsignDb& db = s.qra_sort_lista;
+    const CallsignDb& db = s.db.qra_sort_lista;
     if (db.empty() || db.current() < 0) return std::nullopt;
     const Text& record = db.at(static_cast<std::size_t>(db.current()));
     if (record.find(trim(s.qso.kapott_hivojel_text)) == Text::npos) return std::nullopt;
@@ -98,15 +98,15 @@ void qra_lista_cmd_Click(Session& s) {
 }
 
 void qra_lista_DblClick(Session& s, long index) {
-    if (index < 0 || static_cast<std::size_t>(index) >= s.qra_lista.size()) return;
-    s.qso.kapott_QRA_text = s.qra_lista.at(static_cast<std::size_t>(index));
+    if (index < 0 || static_cast<std::size_t>(index) >= s.db.qra_lista.size()) return;
+    s.qso.kapott_QRA_text = s.db.qra_lista.at(static_cast<std::size_t>(index));
     s.ui().refresh(Aspect::EntryFields);
 }
 
 bool qra_lista_enter(Session& s) {
-    const long i = s.qra_lista.list_index;
-    if (i < 0 || static_cast<std::size_t>(i) >= s.qra_lista.size()) return true;
-    s.qso.kapott_QRA_text = s.qra_lista.at(static_cast<std::size_t>(i));
+    const long i = s.db.qra_lista.list_index;
+    if (i < 0 || static_cast<std::size_t>(i) >= s.db.qra_lista.size()) return true;
+    s.qso.kapott_QRA_text = s.db.qra_lista.at(static_cast<std::size_t>(i));
     s.ui().refresh(Aspect::EntryFields);
     s.ui().focus(Control::kapott_QRA_text, true);
     return true;

@@ -63,8 +63,8 @@ CallsignColumns callsign_columns(LineLayout layout) {
 // Shows the found list when it has entries (its first entry selected) and hides it otherwise.
 // The log list keeps its selection either way.
 void show_found_list(Session& s, bool had_entries) {
-    const bool show = !s.talalt_log_lista.empty();
-    if (show) s.talalt_log_lista.select_only(0);
+    const bool show = !s.worked.talalt_log_lista.empty();
+    if (show) s.worked.talalt_log_lista.select_only(0);
     ControlView& view = s.view[Control::talalt_log_lista];
     const bool visibility_changed = view.visible != show;
     view.visible = show;
@@ -74,8 +74,8 @@ void show_found_list(Session& s, bool had_entries) {
 // A callsign too short to search hides the list; it is emptied too, so that adding a QSO never
 // asks about the duplicates of a callsign typed earlier.
 void hide_found_list(Session& s) {
-    const bool had_entries = !s.talalt_log_lista.empty();
-    s.talalt_log_lista.clear();
+    const bool had_entries = !s.worked.talalt_log_lista.empty();
+    s.worked.talalt_log_lista.clear();
     show_found_list(s, had_entries);
 }
 
@@ -89,8 +89,8 @@ void dupla_qso_ellenorzes(Session& s) {
         hide_found_list(s);
         return;
     }
-    const bool had_entries = !s.talalt_log_lista.empty();
-    s.talalt_log_lista.clear();
+    const bool had_entries = !s.worked.talalt_log_lista.empty();
+    s.worked.talalt_log_lista.clear();
 
     const ContestType type = s.contest();
     const LineLayout layout = layout_of(type);
@@ -114,7 +114,7 @@ void dupla_qso_ellenorzes(Session& s) {
         } else if (trimmed_field(line, layout, Field::Band) != band) {
             continue;
         }
-        if (contains(callsign_field(line, columns), call)) s.talalt_log_lista.add(line);
+        if (contains(callsign_field(line, columns), call)) s.worked.talalt_log_lista.add(line);
     }
     show_found_list(s, had_entries);
 }
@@ -126,15 +126,15 @@ void SWL_dupla_qso_ellenorzes(Session& s) {
         hide_found_list(s);
         return;
     }
-    const bool had_entries = !s.talalt_log_lista.empty();
-    s.talalt_log_lista.clear();
+    const bool had_entries = !s.worked.talalt_log_lista.empty();
+    s.worked.talalt_log_lista.clear();
     const Text band = trim(col(s.qso.band_text, 1, 7));
     for (const std::uint32_t i : s.callsign_index.candidates(s.log_lista, kSwlFirstCall, call1)) {
         const Text& line = s.log_lista.at(i);
         if (trimmed_field(line, LineLayout::Swl, Field::Band) != band) continue;
         if (contains(callsign_field(line, kSwlFirstCall), call1) &&
             contains(callsign_field(line, kSwlSecondCall), call2)) {
-            s.talalt_log_lista.add(line);
+            s.worked.talalt_log_lista.add(line);
         }
     }
     show_found_list(s, had_entries);
@@ -181,7 +181,7 @@ bool dupla_ellenorzes(Session& s) {
 void dupla_osszeszamolas(Session& s) {
     // One flag per line, however long the log: a flag left over from an earlier log would make
     // the evaluation skip a good QSO.
-    s.duplicate_flags = duplicate_marks(s.log_lista.items());
+    s.score.duplicate_flags = duplicate_marks(s.log_lista.items());
 }
 
 void sorszam_ellenorzes(Session& s) {
@@ -196,9 +196,9 @@ void sorszam_ellenorzes(Session& s) {
 }
 
 void talalt_log_lista_DblClick(Session& s, long index) {
-    if (s.talalt_log_lista.empty()) return;
-    if (index < 0 || index >= static_cast<long>(s.talalt_log_lista.size())) return;
-    const Text& found = s.talalt_log_lista.at(static_cast<std::size_t>(index));
+    if (s.worked.talalt_log_lista.empty()) return;
+    if (index < 0 || index >= static_cast<long>(s.worked.talalt_log_lista.size())) return;
+    const Text& found = s.worked.talalt_log_lista.at(static_cast<std::size_t>(index));
     const std::vector<Text>& lines = s.log_lista.items();
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (lines[i] != found) continue;

@@ -35,8 +35,10 @@ void choose(Session& s, short mode, const Text& extension) {
 
 // The filter item chosen: a band text, "HA&HG", or "---" for none.
 Text chosen_filter(const Session& s) {
-    const int i = s.vegyes_combo.list_index;
-    return i > 0 && i < s.vegyes_combo.size() ? s.vegyes_combo.items[static_cast<std::size_t>(i)] : Text();
+    const int i = s.vegyes.vegyes_combo.list_index;
+    return i > 0 && i < s.vegyes.vegyes_combo.size()
+               ? s.vegyes.vegyes_combo.items[static_cast<std::size_t>(i)]
+               : Text();
 }
 
 // The log changed as a whole: numbers, markers, the total and the band's working save follow.
@@ -64,11 +66,11 @@ void import_rutin(Session& s) {
                          {u8"Beolvasás", u8"Feldolgozás", u8"Bemásolás", u8"Hozzáfűzés", u8"Mentés"}, true);
     s.view[Control::vegyes_valaszto_0].caption = "Eredeti";
     s.view[Control::vegyes_valaszto_1].caption = "Feldolgozott";
-    s.vegyes_label = hu(u8"Szűrés:");
-    s.vegyes_combo.items.clear();
-    for (int i = 0; i < kBandCount; ++i) s.vegyes_combo.items.push_back(band_name(i));
-    s.vegyes_combo.items.push_back(kHaHgFilter);
-    s.vegyes_combo.set(0);
+    s.vegyes.vegyes_label = hu(u8"Szűrés:");
+    s.vegyes.vegyes_combo.items.clear();
+    for (int i = 0; i < kBandCount; ++i) s.vegyes.vegyes_combo.items.push_back(band_name(i));
+    s.vegyes.vegyes_combo.items.push_back(kHaHgFilter);
+    s.vegyes.vegyes_combo.set(0);
     s.panel_mode = PanelTask::Import;
     s.ui().refresh(Aspect::Panels | Aspect::Vegyes);
 }
@@ -94,9 +96,9 @@ void import_beolvasas(Session& s) {
     const std::size_t hidden = lines.size() > kMaxShownLines ? lines.size() - kMaxShownLines : 0;
     lines.resize(lines.size() - hidden);
     s.import.input = std::move(*input);
-    s.vegyes_lista[0].clear();
-    for (Text& line : lines) s.vegyes_lista[0].add(std::move(line));
-    s.vegyes_valaszto = 0;
+    s.vegyes.vegyes_lista[0].clear();
+    for (Text& line : lines) s.vegyes.vegyes_lista[0].add(std::move(line));
+    s.vegyes.vegyes_valaszto = 0;
     s.ui().refresh(Aspect::Vegyes);
     if (hidden > 0) {
         s.ui().message(hu(u8"A lista a file első 1000000 sorát mutatja, a feldolgozás az egészet olvassa."));
@@ -104,14 +106,14 @@ void import_beolvasas(Session& s) {
 }
 
 void import_feldolgozas(Session& s) {
-    s.vegyes_lista[1].clear();
+    s.vegyes.vegyes_lista[1].clear();
     // The panel's list is what was read; a list filled without a file is converted as it stands.
     Text joined;
     if (s.import.input.empty()) {
-        for (const Text& line : s.vegyes_lista[0].items()) joined += line + kCrLf;
+        for (const Text& line : s.vegyes.vegyes_lista[0].items()) joined += line + kCrLf;
     }
     const std::string_view input = s.import.input.empty() ? std::string_view(joined) : s.import.input;
-    if (s.vegyes_lista[0].empty() || trim(input).empty()) {
+    if (s.vegyes.vegyes_lista[0].empty() || trim(input).empty()) {
         refuse(s, hu(u8"Nincs mit feldolgozni!"));
         s.ui().refresh(Aspect::Vegyes);
         return;
@@ -127,15 +129,15 @@ void import_feldolgozas(Session& s) {
         refuse(s, result.error);
         return;
     }
-    for (Text& line : result.lines) s.vegyes_lista[1].add(std::move(line));
-    s.vegyes_valaszto = 1;
+    for (Text& line : result.lines) s.vegyes.vegyes_lista[1].add(std::move(line));
+    s.vegyes.vegyes_valaszto = 1;
     s.ui().refresh(Aspect::Vegyes);
     if (const Text skipped = import_skipped_message(result); !skipped.empty()) s.ui().message(skipped);
     if (result.left_out > 0) refuse(s, log_lines_left_out_message(result.left_out));
 }
 
 void import_bemasolas(Session& s) {
-    const ListBox& converted = s.vegyes_lista[1];
+    const ListBox& converted = s.vegyes.vegyes_lista[1];
     const std::size_t check = import_check_column(s.contest());
     if (converted.size() < 3 || col(converted.at(2), check, 1) != "=") {
         refuse(s, hu(u8"Rossz a formátum!"));
@@ -154,7 +156,7 @@ void import_bemasolas(Session& s) {
 }
 
 void import_hozzafuzes(Session& s) {
-    const ListBox& converted = s.vegyes_lista[1];
+    const ListBox& converted = s.vegyes.vegyes_lista[1];
     if (converted.empty()) {
         refuse(s, hu(u8"Nincs mit hozzáfűzni!"));
         return;
@@ -166,10 +168,10 @@ void import_hozzafuzes(Session& s) {
 }
 
 void import_mentes(Session& s) {
-    if (s.vegyes_lista[1].empty()) return;
+    if (s.vegyes.vegyes_lista[1].empty()) return;
     choose(s, 2, "import");
     if (s.dialog.chosen_path.empty()) return;
-    const Text text = log_file_text(log_file_header(s), s.vegyes_lista[1].items());
+    const Text text = log_file_text(log_file_header(s), s.vegyes.vegyes_lista[1].items());
     if (!write_file_atomic(fs_path(s.dialog.chosen_path), text)) {
         refuse(s, hu(u8"Nem sikerült menteni: ") + s.dialog.chosen_path);
         return;

@@ -20,9 +20,9 @@ Text ru_exchange_toltes(Session& s) {
         status = hu(u8"RU_EXCHANGE nem olvasható: ") + text_path(file);
     } else {
         OblastRead read = parse_oblast_file(*bytes);
-        s.exchange_lista.clear();
-        for (Text& e : read.entries) s.exchange_lista.add(std::move(e));
-        if (!s.exchange_lista.empty()) s.exchange_lista.select_only(0);
+        s.db.exchange_lista.clear();
+        for (Text& e : read.entries) s.db.exchange_lista.add(std::move(e));
+        if (!s.db.exchange_lista.empty()) s.db.exchange_lista.select_only(0);
         status = "RU_EXCHANGE beolvasva!";
         if (!read.bad_lines.empty()) {
             status += hu(u8" Hibás sorok kihagyva:");
@@ -31,12 +31,12 @@ Text ru_exchange_toltes(Session& s) {
             if (read.bad_lines.size() > shown) status += " ...";
         }
     }
-    s.ru_exchange_status = status;
+    s.db.ru_exchange_status = status;
     return status;
 }
 
 Text ru_exchange_kereses(const Session& s, const Text& hivojel) {
-    return oblast_lookup(s.exchange_lista.items(), hivojel);
+    return oblast_lookup(s.db.exchange_lista.items(), hivojel);
 }
 
 }  // namespace loxar

@@ -101,7 +101,7 @@ void aprosagok_qra_beolvasas(Session& s) {
     s.dialog.chooser_extension = "qra";
     s.ui().file_valasztas(s.dialog);
     if (s.dialog.chosen_path.empty()) return;
-    ListBox& list = s.qra_list_panel.hivojel_qra_lista;
+    ListBox& list = s.db.qra_list_panel.hivojel_qra_lista;
     s.ui().busy(true);
     const std::optional<Text> bytes = read_file(fs_path(s.dialog.chosen_path));
     std::optional<QraListRead> read;
@@ -129,7 +129,7 @@ void aprosagok_qra_beolvasas(Session& s) {
 }
 
 void aprosagok_qra_mentes(Session& s) {
-    const ListBox& list = s.qra_list_panel.hivojel_qra_lista;
+    const ListBox& list = s.db.qra_list_panel.hivojel_qra_lista;
     if (list.empty()) {
         s.ui().beep();
         return;
@@ -150,7 +150,7 @@ void aprosagok_qra_mentes(Session& s) {
 }
 
 void hivojel_lista_hozzaadas(Session& s, IrasFunkcio iras_funkcio) {
-    QraListPanel& p = s.qra_list_panel;
+    QraListPanel& p = s.db.qra_list_panel;
     ListBox& list = p.hivojel_qra_lista;
     QraEntry e = entry_of_panel(p);
     if (iras_funkcio == IrasFunkcio::MergeLog) {
@@ -185,7 +185,7 @@ void uj_qra_lista(Session& s) {
     s.dialog.question_text = hu(u8"Akar új listát nyitni?");
     s.ui().igen_nem(s.dialog);
     if (s.dialog.dialog_answer != "OK") return;
-    s.qra_list_panel.hivojel_qra_lista.clear();
+    s.db.qra_list_panel.hivojel_qra_lista.clear();
     s.ui().refresh(Aspect::DatabasePanels);
 }
 
@@ -202,22 +202,22 @@ void hivojel_lista_cmd_Click(Session& s, int index) {
 }
 
 void lista_hivojel_text_Change(Session& s) {
-    ListBox& list = s.qra_list_panel.hivojel_qra_lista;
-    const long i = find_typed(list.items(), s.qra_list_panel.lista_hivojel_text);
+    ListBox& list = s.db.qra_list_panel.hivojel_qra_lista;
+    const long i = find_typed(list.items(), s.db.qra_list_panel.lista_hivojel_text);
     if (i < 0) return;
     select_record(list, i);
     s.ui().refresh(Aspect::DatabasePanels);
 }
 
 void hivojel_qra_lista_DblClick(Session& s, long index) {
-    const ListBox& list = s.qra_list_panel.hivojel_qra_lista;
+    const ListBox& list = s.db.qra_list_panel.hivojel_qra_lista;
     if (index < 0 || static_cast<std::size_t>(index) >= list.size()) return;
-    put_entry(s.qra_list_panel, entry_of_record(list.at(static_cast<std::size_t>(index))));
+    put_entry(s.db.qra_list_panel, entry_of_record(list.at(static_cast<std::size_t>(index))));
     s.ui().refresh(Aspect::DatabasePanels);
 }
 
 void hivojel_qra_lista_shift_delete(Session& s) {
-    ListBox& list = s.qra_list_panel.hivojel_qra_lista;
+    ListBox& list = s.db.qra_list_panel.hivojel_qra_lista;
     for (std::size_t i = list.size(); i-- > 0;) {
         if (list.selected(i)) list.remove(i);
     }
@@ -226,7 +226,7 @@ void hivojel_qra_lista_shift_delete(Session& s) {
 }
 
 Text* qra_entry_field(Session& s, Control control) {
-    QraListPanel& p = s.qra_list_panel;
+    QraListPanel& p = s.db.qra_list_panel;
     if (control == Control::lista_hivojel_text) return &p.lista_hivojel_text;
     if (const int k = locator_slot(control); k >= 0) return &p.lista_qra_text[static_cast<std::size_t>(k)];
     if (control == Control::lista_nev_text) return &p.lista_nev_text;
@@ -250,7 +250,7 @@ bool qra_entry_key(Session& s, Control control, char& c) {
         return true;
     }
     if ((c == '<' || c == '>') && locator_slot(control) >= 0) {
-        auto& locs = s.qra_list_panel.lista_qra_text;
+        auto& locs = s.db.qra_list_panel.lista_qra_text;
         if (c == '<') {
             std::rotate(locs.begin(), locs.begin() + 1, locs.end());
         } else {

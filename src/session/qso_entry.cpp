@@ -141,26 +141,26 @@ void set_view_enabled(Session& s, Control control, bool on) {
 
 // Step 5 of leaving the callsign: the country (and for Russia the oblast) of the station.
 void country_of_callsign(Session& s) {
-    s.current_country_index = 0;
-    s.current_continent.clear();
-    s.current_country_name.clear();
-    s.current_oblast_name.clear();
-    s.current_oblast_index = 0;
+    s.worked.current_country_index = 0;
+    s.worked.current_continent.clear();
+    s.worked.current_country_name.clear();
+    s.worked.current_oblast_name.clear();
+    s.worked.current_oblast_index = 0;
     const T type = s.contest();
     const Text& call = s.qso.kapott_hivojel_text;
     if (one_of(type, {T::RhOb, T::Hskc, T::SilentKeyMem, T::Nmark, T::Swl})) return;
     if (type == T::Ref && !ref_scored_call(call)) return;
-    const StationCountry c = station_country(*s.countries, s.exchange_lista.items(), call);
-    s.current_country_index = static_cast<short>(c.country_index);
-    s.current_continent = c.continent;
-    s.current_country_name = c.country_name;
+    const StationCountry c = station_country(*s.countries, s.db.exchange_lista.items(), call);
+    s.worked.current_country_index = static_cast<short>(c.country_index);
+    s.worked.current_continent = c.continent;
+    s.worked.current_country_name = c.country_name;
     if (c.russian) {
         // An oblast the table does not know leaves the operator's own entry.
         if (type != T::Hadx && !c.oblast_code.empty()) s.qso.kapott_sorszam_text = c.oblast_code;
-        s.current_oblast_name = c.oblast_name;
-        s.current_oblast_index = static_cast<short>(c.oblast_index);
+        s.worked.current_oblast_name = c.oblast_name;
+        s.worked.current_oblast_index = static_cast<short>(c.oblast_index);
     }
-    s.qth_label = station_label(c);
+    s.worked.qth_label = station_label(c);
 }
 
 // "-----" when a REF exchange is already in the log, "Multi" when it is new.
@@ -178,7 +178,7 @@ void before_building(Session& s) {
     switch (s.contest()) {
         case T::Hadx:
             s.qso.kapott_nev_text.clear();
-            mark_country(s, s.current_country_index, band);
+            mark_country(s, s.worked.current_country_index, band);
             break;
         case T::HaQrp:
         case T::Dx:
@@ -192,8 +192,8 @@ void before_building(Session& s) {
             break;
         case T::RudxAll:
         case T::RudxTwo:
-            mark_country(s, s.current_country_index, band);
-            mark_oblast(s, s.current_oblast_index, band);
+            mark_country(s, s.worked.current_country_index, band);
+            mark_oblast(s, s.worked.current_oblast_index, band);
             break;
         case T::SilentKeyMem: {
             Text evaluation;
@@ -212,10 +212,10 @@ void after_appending(Session& s) {
         const int zone = skm_zone_key(s.qso.kapott_QRA_text);
         if (zone >= 0) mark_country(s, zone, s.current_band_index);
     }
-    if ((type == T::Hskc || type == T::SilentKeyMem) && !s.held_multiplier_key.empty()) {
-        add_multiplier_key(s, s.held_multiplier_key);
+    if ((type == T::Hskc || type == T::SilentKeyMem) && !s.worked.held_multiplier_key.empty()) {
+        add_multiplier_key(s, s.worked.held_multiplier_key);
     }
-    s.held_multiplier_key.clear();
+    s.worked.held_multiplier_key.clear();
 }
 
 }  // namespace
@@ -377,7 +377,7 @@ void kapott_hivojel_text_LostFocus(Session& s) {
     s.qso.kapott_hivojel_text = trim(s.qso.kapott_hivojel_text);
     country_of_callsign(s);
     multiplier_prefill(s);
-    s.evaluated_callsign = s.qso.kapott_hivojel_text;
+    s.worked.evaluated_callsign = s.qso.kapott_hivojel_text;
     s.ui().refresh(Aspect::EntryFields | Aspect::Selectors | Aspect::DatabaseLists | Aspect::View);
 }
 
@@ -394,7 +394,7 @@ void hozzaadas_rutin(Session& s) {
         std::max(static_cast<std::size_t>(largest_log_number(s.log_lista)), s.log_lista.size());
     if (log_overflows(s, numbered + 1)) return;
     // The country, points and marker must be those of this callsign, not of the one before.
-    if (trim(s.qso.kapott_hivojel_text) != s.evaluated_callsign && s.qso.mod_combo.list_index > 0) {
+    if (trim(s.qso.kapott_hivojel_text) != s.worked.evaluated_callsign && s.qso.mod_combo.list_index > 0) {
         kapott_hivojel_text_LostFocus(s);
     }
     if (!datum_ellenorzes(s)) return;
@@ -405,7 +405,7 @@ void hozzaadas_rutin(Session& s) {
         return;
     }
     live_duplicate_search(s);
-    if (!s.talalt_log_lista.empty()) {
+    if (!s.worked.talalt_log_lista.empty()) {
         ui.beep();
         if (!ask(s, hu(u8"Dupla QSO, Folytatja?"))) {
             ui.focus(kCall, true);
@@ -486,8 +486,8 @@ void torles_rutin(Session& s) {
             break;
         default: break;
     }
-    s.held_multiplier_key.clear();
-    s.qra_lista.clear();
+    s.worked.held_multiplier_key.clear();
+    s.db.qra_lista.clear();
     live_duplicate_search(s);
     s.ui().refresh(Aspect::EntryFields | Aspect::Selectors | Aspect::DatabaseLists | Aspect::View);
     s.ui().focus(kCall, true);
@@ -499,7 +499,7 @@ Text build_log_line(Session& s, short& funkcio) {
             char marker = s.restored_country_marker;
             if (funkcio != kFunkcioRewrite) {
                 const CountryLookup& countries = s.countries ? *s.countries : Session::kNoCountries;
-                marker = new_country_marker(s.qso.kapott_hivojel_text, countries, s.country_worked);
+                marker = new_country_marker(s.qso.kapott_hivojel_text, countries, s.score.country_worked);
             }
             return QRP_sor_osszeallitas(s.qso, funkcio, marker);
         }

@@ -60,7 +60,7 @@ public:
     Reevaluation(Session& s, T type) : s_(s), type_(type) {
         if (type == T::Hskc || type == T::SilentKeyMem) s_.sort_combo = {};
         if (type == T::HaQrp) {
-            s_.country_worked.assign(std::max<std::size_t>(s_.country_worked.size(), 1001), 0);
+            s_.score.country_worked.assign(std::max<std::size_t>(s_.score.country_worked.size(), 1001), 0);
         }
     }
 
@@ -92,7 +92,7 @@ public:
 private:
     const CountryLookup& countries() const { return s_.countries ? *s_.countries : Session::kNoCountries; }
     StationCountry station(const Text& callsign) const {
-        return station_country(countries(), s_.exchange_lista.items(), callsign);
+        return station_country(countries(), s_.db.exchange_lista.items(), callsign);
     }
 
     static Text rewritten(const Text& line, const std::optional<Text>& serial, const Text& marker,
@@ -122,7 +122,8 @@ private:
     Text distance_scored(const Text& line) {
         if (!distance_missing(line)) return line;
         const Text distance = located_distance(line);
-        const long long points = int_value(distance) * mode_multiplier(general(line, Mode), s_.rule_values);
+        const long long points =
+            int_value(distance) * mode_multiplier(general(line, Mode), s_.rules.rule_values);
         return rewritten(line, std::nullopt, distance, points5(capped(points)));
     }
 
@@ -131,7 +132,7 @@ private:
         const Text distance = distance_missing(line) ? located_distance(line) : general(line, Distance);
         const long long points =
             cqbp_points(is_numeric(distance) ? int_value(distance) : 0, general(line, Mode),
-                        line_band_index(general(line, Band)), s_.rule_values);
+                        line_band_index(general(line, Band)), s_.rules.rule_values);
         return rewritten(line, std::nullopt, distance, points5(capped(points)));
     }
 
@@ -160,7 +161,7 @@ private:
         // A callsign of no known country is no new country.
         char marker = '-';
         if (index > 0) {
-            auto& worked = s_.country_worked;
+            auto& worked = s_.score.country_worked;
             const auto i = static_cast<std::size_t>(index);
             if (i >= worked.size()) worked.resize(i + 1, 0);
             if (!worked[i]) {
@@ -268,13 +269,13 @@ void log_ujraertekeles(Session& s) {
         const Text of = " / " + std::to_string(n);
         // The list is read afresh on every line: the events processed between lines may change it.
         for (std::size_t i = 0; i < s.log_lista.size(); ++i) {
-            s.qth_label = hu(u8"Újraértékelés: ") + std::to_string(i + 1) + of;
+            s.worked.qth_label = hu(u8"Újraértékelés: ") + std::to_string(i + 1) + of;
             if (i % kProgressStep == 0 || i + 1 == n) s.ui().refresh(Aspect::View);
             s.ui().process_events();
             if (i >= s.log_lista.size()) break;
             s.log_lista.set(i, pass.line(s.log_lista.at(i)));
         }
-        s.qth_label.clear();
+        s.worked.qth_label.clear();
         if (pass.capped_lines() > 0) {
             s.ui().beep();
             s.ui().message(std::to_string(pass.capped_lines()) +

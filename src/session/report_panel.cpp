@@ -93,40 +93,40 @@ bool choose(Session& s, const std::filesystem::path& dir, const Text& extension,
 }  // namespace
 
 void QSO_lista_toltes(Session& s) {
-    s.qso_lista.clear();
+    s.report.qso_lista.clear();
     const std::vector<Text>& lines = s.log_lista.items();
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        const EdiFlags flags{flag(s.new_exchange_flags, i), flag(s.new_square_flags, i),
-                             flag(s.new_country_flags, i), flag(s.duplicate_flags, i)};
-        s.qso_lista.add(edi_list_line(lines[i], flags));
+        const EdiFlags flags{flag(s.score.new_exchange_flags, i), flag(s.score.new_square_flags, i),
+                             flag(s.score.new_country_flags, i), flag(s.score.duplicate_flags, i)};
+        s.report.qso_lista.add(edi_list_line(lines[i], flags));
     }
 }
 
 void CQWW_qso_lista_toltes(Session& s) {
-    s.qso_lista.clear();
+    s.report.qso_lista.clear();
     for (const Text& line : s.log_lista.items()) {
-        s.qso_lista.add(cqww_list_line(line, s.station.hivojel_text, s.station.QRA_text));
+        s.report.qso_lista.add(cqww_list_line(line, s.station.hivojel_text, s.station.QRA_text));
     }
 }
 
 void yl_qso_lista_toltes(Session& s) {
-    s.adif_qso_lista.clear();
-    for (const Text& line : s.log_lista.items()) s.adif_qso_lista.add(yl_list_line(line));
+    s.report.adif_qso_lista.clear();
+    for (const Text& line : s.log_lista.items()) s.report.adif_qso_lista.add(yl_list_line(line));
 }
 
 void yl_statisztika_label_toltes(Session& s) {
-    s.adif_statisztika_label = yl_statistics_text(s.adif_qso_lista.items());
+    s.report.adif_statisztika_label = yl_statistics_text(s.report.adif_qso_lista.items());
 }
 
 void adif_erase_rutin(Session& s) {
-    s.adif_qso_lista.clear();
-    s.adif_statisztika_label.clear();
+    s.report.adif_qso_lista.clear();
+    s.report.adif_statisztika_label.clear();
 }
 
 void edi_erase_rutin(Session& s) {
     clear_results(s.sheet);
     s.sheet.tx_Remark.clear();
-    s.qso_lista.clear();
+    s.report.qso_lista.clear();
 }
 
 bool run_result_calculation(Session& s, int format) {
@@ -153,7 +153,7 @@ std::optional<Text> build_report(Session& s, int format) {
     if (format == kFormatEdif) return edi_report(report_source(s));
     if (format == kFormatYlom) {
         YlomReport r = ylom_report(report_source(s));
-        s.adif_header_lines = r.header_lines;
+        s.report.adif_header_lines = r.header_lines;
         if (r.stopped) {
             s.ui().beep();
             s.ui().message(r.message);
@@ -178,10 +178,10 @@ void eredmeny_cmd_Click(Session& s) {
 
 void jegyzokonyv_cmd_Click(Session& s) {
     const int format = s.formatum_combo.list_index;
-    if (format == kFormatYlom) s.edi_riport_text.clear();
+    if (format == kFormatYlom) s.report.edi_riport_text.clear();
     std::optional<Text> report = build_report(s, format);
     if (report) {
-        s.edi_riport_text = std::move(*report);
+        s.report.edi_riport_text = std::move(*report);
         edi_valaszto_Click(s, 0);
         edi_valaszto_Click(s, 1);
     }
@@ -195,7 +195,7 @@ void edi_save_riport_cmd_Click(Session& s) {
 
 void save_riport(Session& s) {
     if (!choose(s, s.paths.report_dir, s.dialog.chooser_extension, 2)) return;
-    saved(s, write_file_atomic(fs_path(s.dialog.chosen_path), s.edi_riport_text));
+    saved(s, write_file_atomic(fs_path(s.dialog.chosen_path), s.report.edi_riport_text));
 }
 
 Text edi_results_file_text(const DataSheet& d) {
@@ -283,7 +283,7 @@ void edi_keret_eltuntetes(Session& s) {
 }
 
 void edi_valaszto_Click(Session& s, short option) {
-    s.edi_valaszto = option;
+    s.report.edi_valaszto = option;
     edi_keret_eltuntetes(s);
     if (option == 1) {
         show(s, Control::edi_result_keret, false);
@@ -309,7 +309,7 @@ void jegyzokonyv_formatum_valasztas(Session& s) {
     // A format without a result view opens on its report.
     const int f = s.formatum_combo.list_index;
     const bool has_results = f == kFormatEdif || f == kFormatYlom || f == kFormatCqwwVhf;
-    edi_valaszto_Click(s, has_results ? s.edi_valaszto : 1);
+    edi_valaszto_Click(s, has_results ? s.report.edi_valaszto : 1);
 }
 
 }  // namespace loxar

@@ -6,7 +6,7 @@ namespace loxar {
 ReportSource report_source(const Session& s) {
     return ReportSource{s.sheet,
                         s.log_lista.items(),
-                        s.qso_lista.items(),
+                        s.report.qso_lista.items(),
                         s.station.hivojel_text,
                         s.station.QRA_text,
                         s.qso.kezelo_text,

@@ -49,16 +49,16 @@ void refresh(Session& s, Aspect a) {
 }  // namespace
 
 bool country_marked(const Session& s, int key, int band) {
-    return marked(s.country_marks, key, band);
+    return marked(s.score.country_marks, key, band);
 }
 void mark_country(Session& s, int key, int band) {
-    mark(s.country_marks, key, band);
+    mark(s.score.country_marks, key, band);
 }
 bool oblast_marked(const Session& s, int key, int band) {
-    return marked(s.oblast_marks, key, band);
+    return marked(s.score.oblast_marks, key, band);
 }
 void mark_oblast(Session& s, int key, int band) {
-    mark(s.oblast_marks, key, band);
+    mark(s.score.oblast_marks, key, band);
 }
 
 bool has_multiplier_key(const Session& s, const Text& key) {
@@ -73,15 +73,15 @@ void add_multiplier_key(Session& s, const Text& key) {
 }
 
 void szorzo_jelek_torlese(Session& s) {
-    s.country_marks.assign(kMarkKeys * kMarkBands, 0);
-    s.oblast_marks.assign(kMarkKeys * kMarkBands, 0);
+    s.score.country_marks.assign(kMarkKeys * kMarkBands, 0);
+    s.score.oblast_marks.assign(kMarkKeys * kMarkBands, 0);
 }
 
 StationCountry current_station(const Session& s) {
     StationCountry c;
-    c.country_index = s.current_country_index;
-    c.continent = s.current_continent;
-    c.country_name = trim(s.current_country_name);
+    c.country_index = s.worked.current_country_index;
+    c.continent = s.worked.current_continent;
+    c.country_name = trim(s.worked.current_country_name);
     c.russian = is_russian_country(c.country_name);
     return c;
 }
@@ -99,13 +99,13 @@ void multiplier_prefill(Session& s) {
         case ContestType::RudxAll:
         case ContestType::RudxTwo: {
             StationCountry c = current_station(s);
-            s.current_oblast_index = 0;
+            s.worked.current_oblast_index = 0;
             if (c.russian) {
                 apply_oblast(c, ru_exchange_kereses(s, call));
                 // Without a known oblast the operator's own entry is kept.
                 if (!c.oblast_code.empty()) s.qso.kapott_sorszam_text = c.oblast_code;
-                s.current_oblast_name = c.oblast_name;
-                s.current_oblast_index = static_cast<short>(c.oblast_index);
+                s.worked.current_oblast_name = c.oblast_name;
+                s.worked.current_oblast_index = static_cast<short>(c.oblast_index);
             }
             s.qso.pontszam_text = std::to_string(rudx_points(c, call));
             s.qso.tavolsag_text = rudx_marker(s, c, band, mode_chosen(s));
@@ -113,7 +113,7 @@ void multiplier_prefill(Session& s) {
         }
         case ContestType::Hskc: {
             const Text key = hskc_key(hivojel_kereses(call));
-            s.held_multiplier_key = key;
+            s.worked.held_multiplier_key = key;
             s.qso.tavolsag_text = key.empty() || has_multiplier_key(s, key) ? "-----" : "Multi";
             break;
         }
@@ -125,7 +125,7 @@ void multiplier_prefill(Session& s) {
         }
         case ContestType::Nmark: NMARK_pont_szamolas(s); break;
         case ContestType::Ref:
-            s.qso.pontszam_text = std::to_string(ref_points(call, s.current_continent));
+            s.qso.pontszam_text = std::to_string(ref_points(call, s.worked.current_continent));
             break;
         default: break;
     }
@@ -138,31 +138,32 @@ void NMARK_pont_szamolas(Session& s) {
 
 void SKM_ertekeles(Session& s, Text& result) {
     // Only a key this evaluation finds new is held for the QSO.
-    s.held_multiplier_key.clear();
+    s.worked.held_multiplier_key.clear();
     if (!mode_chosen(s)) {
         result = "--/--";
         return;
     }
     const CountryLookup& countries = s.countries ? *s.countries : Session::kNoCountries;
-    const StationCountry c = station_country(countries, s.exchange_lista.items(), s.qso.kapott_hivojel_text);
-    s.current_country_index = static_cast<short>(c.country_index);
-    s.current_continent = c.continent;
-    s.current_country_name = c.country_name;
-    s.current_oblast_name = c.oblast_name;
-    s.current_oblast_index = static_cast<short>(c.oblast_index);
+    const StationCountry c =
+        station_country(countries, s.db.exchange_lista.items(), s.qso.kapott_hivojel_text);
+    s.worked.current_country_index = static_cast<short>(c.country_index);
+    s.worked.current_continent = c.continent;
+    s.worked.current_country_name = c.country_name;
+    s.worked.current_oblast_name = c.oblast_name;
+    s.worked.current_oblast_index = static_cast<short>(c.oblast_index);
 
     const SkmEvaluation e =
         skm_evaluation(s, c, s.qso.kapott_QRA_text, s.qso.kapott_sorszam_text, s.current_band_index);
     s.qso.kapott_QRA_text = e.zone;
     s.qso.pontszam_text = e.points;
-    s.held_multiplier_key = e.held_key;
-    s.qth_label = e.label;
+    s.worked.held_multiplier_key = e.held_key;
+    s.worked.qth_label = e.label;
     result = e.result;
 }
 
 void ossz_pontszam_szamolas(Session& s) {
-    s.dx_multiplier_count = 0;
-    s.ob_multiplier_count = 0;
+    s.score.dx_multiplier_count = 0;
+    s.score.ob_multiplier_count = 0;
     const ContestType type = s.contest();
     const LogTotal t = log_total(s.log_lista.items(), type);
     if (!t.computed) return;
@@ -170,23 +171,23 @@ void ossz_pontszam_szamolas(Session& s) {
     if (t.points) s.qso.pontszam_text = *t.points;
     if (t.distance) s.qso.tavolsag_text = *t.distance;
     if (t.counter_label) s.qso_label = *t.counter_label;
-    if (t.info_label) s.qth_label = *t.info_label;
-    if (t.summary) s.score_summary = *t.summary;
-    s.dx_multiplier_count = static_cast<long>(t.dx);
-    s.ob_multiplier_count = static_cast<long>(t.ob);
+    if (t.info_label) s.worked.qth_label = *t.info_label;
+    if (t.summary) s.score.score_summary = *t.summary;
+    s.score.dx_multiplier_count = static_cast<long>(t.dx);
+    s.score.ob_multiplier_count = static_cast<long>(t.ob);
     if (type == ContestType::SilentKeyMem) {
-        s.itu_multiplier_count = clamp16(t.itu);
-        s.sk_multiplier_count = clamp16(t.sk);
+        s.score.itu_multiplier_count = clamp16(t.itu);
+        s.score.sk_multiplier_count = clamp16(t.sk);
     }
     if (type == ContestType::RhOb) {
-        for (std::size_t i = 0; i < 3; ++i) s.rhob_counters[i] = clamp16(t.rhob[i]);
+        for (std::size_t i = 0; i < 3; ++i) s.score.rhob_counters[i] = clamp16(t.rhob[i]);
         RHOB_label_toltes(s);
     }
     refresh(s, Aspect::EntryFields);
 }
 
 void RHOB_label_toltes(Session& s) {
-    const auto& c = s.rhob_counters;
+    const auto& c = s.score.rhob_counters;
     s.qso_label = "N:" + zero_pad(c[0], 3) + " Q:" + zero_pad(c[1], 3) + " M:" + zero_pad(c[2], 3);
 }
 

@@ -19,7 +19,7 @@ void osszesito_beolvasas_cmd_Click(Session& s) {
     s.dialog.chooser_extension = "SUM";
     s.ui().file_valasztas(s.dialog);
     if (s.dialog.chosen_path.empty()) return;
-    SummaryPanel& p = s.summary_panel;
+    SummaryPanel& p = s.db.summary_panel;
     s.ui().busy(true);
     p.osszesito_lista.clear();
     p.qso1_test.clear();
@@ -50,12 +50,12 @@ void osszesito_beolvasas_cmd_Click(Session& s) {
 }
 
 void osszesito_kereso_rutin(Session& s) {
-    summary_search(s.summary_panel.osszesito_lista, trim(s.summary_panel.kereses_text));
+    summary_search(s.db.summary_panel.osszesito_lista, trim(s.db.summary_panel.kereses_text));
     s.ui().refresh(Aspect::DatabasePanels);
 }
 
 void osszesito_lista_DblClick(Session& s, long index) {
-    SummaryPanel& p = s.summary_panel;
+    SummaryPanel& p = s.db.summary_panel;
     p.qso1_test.clear();
     p.qso2_test.clear();
     if (index < 0 || static_cast<std::size_t>(index) >= p.osszesito_lista.size()) return;

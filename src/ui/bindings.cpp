@@ -139,7 +139,7 @@ const std::vector<ComboBinding>& combo_bindings() {
         {Control::ido_eltolas_combo, [](Session& s) -> Combo& { return s.ido_eltolas_combo; }},
         {Control::auto_mentes_combo, [](Session& s) -> Combo& { return s.auto_mentes_combo; }},
         {Control::formatum_combo, [](Session& s) -> Combo& { return s.formatum_combo; }},
-        {Control::vegyes_combo, [](Session& s) -> Combo& { return s.vegyes_combo; }},
+        {Control::vegyes_combo, [](Session& s) -> Combo& { return s.vegyes.vegyes_combo; }},
         {Control::wpm_combo, [](Session& s) -> Combo& { return s.keyer.settings.wpm_combo; }},
         {Control::ismetles_combo, [](Session& s) -> Combo& { return s.keyer.settings.ismetles_combo; }},
         {Control::kesleltetes_combo, [](Session& s) -> Combo& { return s.keyer.settings.kesleltetes_combo; }},
@@ -160,20 +160,20 @@ const std::vector<ComboBinding>& combo_bindings() {
         SHEET_COMBO(cqww_power_combo),
         SHEET_COMBO(haqrp_kategoria_combo),
         SHEET_COMBO(rhob_kategoria_combo),
-        {Control::edi_wwl_combo, [](Session& s) -> Combo& { return s.edi_wwl_combo; }},
-        {Control::edi_dxcc_combo, [](Session& s) -> Combo& { return s.edi_dxcc_combo; }},
-        {Control::edi_exchange_combo, [](Session& s) -> Combo& { return s.edi_exchange_combo; }},
+        {Control::edi_wwl_combo, [](Session& s) -> Combo& { return s.score.edi_wwl_combo; }},
+        {Control::edi_dxcc_combo, [](Session& s) -> Combo& { return s.score.edi_dxcc_combo; }},
+        {Control::edi_exchange_combo, [](Session& s) -> Combo& { return s.score.edi_exchange_combo; }},
     };
     return table;
 }
 
 const std::vector<LabelBinding>& label_bindings() {
     static const std::vector<LabelBinding> table = {
-        {Control::qth_label, [](const Session& s) -> const Text& { return s.qth_label; }},
+        {Control::qth_label, [](const Session& s) -> const Text& { return s.worked.qth_label; }},
         {Control::qso_label, [](const Session& s) -> const Text& { return s.qso_label; }},
-        {Control::vegyes_label, [](const Session& s) -> const Text& { return s.vegyes_label; }},
+        {Control::vegyes_label, [](const Session& s) -> const Text& { return s.vegyes.vegyes_label; }},
         {Control::adif_statisztika_label,
-         [](const Session& s) -> const Text& { return s.adif_statisztika_label; }},
+         [](const Session& s) -> const Text& { return s.report.adif_statisztika_label; }},
     };
     return table;
 }
@@ -181,12 +181,12 @@ const std::vector<LabelBinding>& label_bindings() {
 const std::vector<ListBinding>& list_bindings() {
     static const std::vector<ListBinding> table = {
         // First: a keystroke in the callsign field reloads this one alone.
-        {Control::talalt_log_lista, [](Session& s) -> ListBox& { return s.talalt_log_lista; }},
-        {Control::backup_lista, [](Session& s) -> ListBox& { return s.backup_lista; }},
-        {Control::vegyes_lista_0, [](Session& s) -> ListBox& { return s.vegyes_lista[0]; }},
-        {Control::vegyes_lista_1, [](Session& s) -> ListBox& { return s.vegyes_lista[1]; }},
-        {Control::qso_lista, [](Session& s) -> ListBox& { return s.qso_lista; }},
-        {Control::adif_qso_lista, [](Session& s) -> ListBox& { return s.adif_qso_lista; }},
+        {Control::talalt_log_lista, [](Session& s) -> ListBox& { return s.worked.talalt_log_lista; }},
+        {Control::backup_lista, [](Session& s) -> ListBox& { return s.vegyes.backup_lista; }},
+        {Control::vegyes_lista_0, [](Session& s) -> ListBox& { return s.vegyes.vegyes_lista[0]; }},
+        {Control::vegyes_lista_1, [](Session& s) -> ListBox& { return s.vegyes.vegyes_lista[1]; }},
+        {Control::qso_lista, [](Session& s) -> ListBox& { return s.report.qso_lista; }},
+        {Control::adif_qso_lista, [](Session& s) -> ListBox& { return s.report.adif_qso_lista; }},
         {Control::hivas_lista_0, [](Session& s) -> ListBox& { return s.keyer.hivas_lista[0]; }},
         {Control::hivas_lista_1, [](Session& s) -> ListBox& { return s.keyer.hivas_lista[1]; }},
         {Control::EPROM_lista, [](Session& s) -> ListBox& { return s.keyer.EPROM_lista; }},

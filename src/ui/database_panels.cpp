@@ -84,17 +84,17 @@ QWidget* build_hivojel_lista_frame(QWidget* parent) {
 
 DatabasePanels::DatabasePanels(QWidget* window, Session& s, std::function<void()> refresh_window)
     : QObject(window), window_(window), s_(s), refresh_window_(std::move(refresh_window)) {
-    QraListPanel& p = s_.qra_list_panel;
+    QraListPanel& p = s_.db.qra_list_panel;
     for (Control c : kQraEntryControls) {
         const std::string_view name = control_name(c);
         const QString qname = QString::fromLatin1(name.data(), static_cast<int>(name.size()));
         if (auto* e = window_->findChild<QLineEdit*>(qname)) bind_field(e, qra_entry_field(s_, c), c);
     }
-    bind_field(window_->findChild<QLineEdit*>("kereses_text"), &s_.summary_panel.kereses_text,
+    bind_field(window_->findChild<QLineEdit*>("kereses_text"), &s_.db.summary_panel.kereses_text,
                Control::kereses_text);
     nmark_ = window_->findChild<QComboBox*>("nmark_combo");
     nmark_->installEventFilter(this);
-    connect(nmark_, &QComboBox::activated, this, [this](int i) { s_.qra_list_panel.nmark_combo.set(i); });
+    connect(nmark_, &QComboBox::activated, this, [this](int i) { s_.db.qra_list_panel.nmark_combo.set(i); });
     for (const char* name : {"qso1_test", "qso2_test"}) {
         auto* e = window_->findChild<QLineEdit*>(name);
         e->setReadOnly(true);
@@ -127,7 +127,7 @@ DatabasePanels::DatabasePanels(QWidget* window, Session& s, std::function<void()
         refresh();
     });
     summary_view_ = window_->findChild<QListView*>("osszesito_lista");
-    bind_list(summary_view_, summary_model_, s_.summary_panel.osszesito_lista);
+    bind_list(summary_view_, summary_model_, s_.db.summary_panel.osszesito_lista);
     connect(summary_view_, &QListView::doubleClicked, this, [this](const QModelIndex& i) {
         osszesito_lista_DblClick(s_, i.row());
         refresh();
@@ -190,19 +190,19 @@ void DatabasePanels::refresh() {
         const QString v = qs(f.width > 0 ? Text(col(*f.value, 1, f.width)) : *f.value);
         if (f.edit->text() != v) f.edit->setText(v);
     }
-    const Combo& nmark = s_.qra_list_panel.nmark_combo;
+    const Combo& nmark = s_.db.qra_list_panel.nmark_combo;
     if (nmark_->count() != nmark.size()) {
         nmark_->clear();
         for (const Text& item : nmark.items) nmark_->addItem(qs(item));
     }
     if (nmark_->currentIndex() != nmark.list_index) nmark_->setCurrentIndex(nmark.list_index);
-    for (const auto& [name, value] : {std::pair{"qso1_test", &s_.summary_panel.qso1_test},
-                                      std::pair{"qso2_test", &s_.summary_panel.qso2_test}}) {
+    for (const auto& [name, value] : {std::pair{"qso1_test", &s_.db.summary_panel.qso1_test},
+                                      std::pair{"qso2_test", &s_.db.summary_panel.qso2_test}}) {
         auto* e = window_->findChild<QLineEdit*>(name);
         if (e->text() != qs(*value)) e->setText(qs(*value));
     }
-    show_list(qra_view_, qra_model_, s_.qra_list_panel.hivojel_qra_lista);
-    show_list(summary_view_, summary_model_, s_.summary_panel.osszesito_lista);
+    show_list(qra_view_, qra_model_, s_.db.qra_list_panel.hivojel_qra_lista);
+    show_list(summary_view_, summary_model_, s_.db.summary_panel.osszesito_lista);
     refreshing_ = false;
 }
 
@@ -214,7 +214,7 @@ bool DatabasePanels::eventFilter(QObject* watched, QEvent* event) {
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
             if (name == Control::kereses_text) {
-                s_.summary_panel.kereses_text = trim(s_.summary_panel.kereses_text);
+                s_.db.summary_panel.kereses_text = trim(s_.db.summary_panel.kereses_text);
             } else if (name) {
                 qra_entry_left(s_, *name);
             }

@@ -170,11 +170,11 @@ void MainWindow::build() {
     log_view_->setModel(log_model_);
     db_view_ = findChild<QListView*>("qra_sort_lista");
     db_model_ =
-        new TextListModel([this] { return s_.qra_sort_lista.size(); },
-                          [this](std::size_t i) -> const Text& { return s_.qra_sort_lista.at(i); }, this);
+        new TextListModel([this] { return s_.db.qra_sort_lista.size(); },
+                          [this](std::size_t i) -> const Text& { return s_.db.qra_sort_lista.at(i); }, this);
     db_view_->setModel(db_model_);
     locator_view_ = findChild<QListView*>("qra_lista");
-    locator_model_ = new TextListModel([this]() -> const ListBox& { return s_.qra_lista; }, this);
+    locator_model_ = new TextListModel([this]() -> const ListBox& { return s_.db.qra_lista; }, this);
     locator_view_->setModel(locator_model_);
     // As large as a laptop screen allows, never beyond it: the available area still holds the
     // title bar the window manager adds above the window.
@@ -512,23 +512,23 @@ void MainWindow::refresh_log_list() {
 }
 
 void MainWindow::refresh_database_lists() {
-    if (db_generation_ != s_.qra_sort_lista.generation()) {
-        db_generation_ = s_.qra_sort_lista.generation();
+    if (db_generation_ != s_.db.qra_sort_lista.generation()) {
+        db_generation_ = s_.db.qra_sort_lista.generation();
         db_model_->reload();
     }
-    const long current = s_.qra_sort_lista.current();
-    if (current >= 0 && current < static_cast<long>(s_.qra_sort_lista.size())) {
+    const long current = s_.db.qra_sort_lista.current();
+    if (current >= 0 && current < static_cast<long>(s_.db.qra_sort_lista.size())) {
         const QModelIndex idx = db_model_->index(static_cast<int>(current));
         db_view_->selectionModel()->setCurrentIndex(idx, QItemSelectionModel::ClearAndSelect);
         db_view_->scrollTo(idx, QAbstractItemView::PositionAtTop);
     }
     locator_model_->sync();
-    const long chosen = s_.qra_lista.first_selected();
+    const long chosen = s_.db.qra_lista.first_selected();
     if (chosen >= 0) {
         locator_view_->selectionModel()->setCurrentIndex(locator_model_->index(static_cast<int>(chosen)),
                                                          QItemSelectionModel::ClearAndSelect);
     }
-    if (auto* status = findChild<QLabel*>("ru_exchange_label")) status->setText(qs(s_.ru_exchange_status));
+    if (auto* status = findChild<QLabel*>("ru_exchange_label")) status->setText(qs(s_.db.ru_exchange_status));
 }
 
 void MainWindow::connect_database_lists() {
@@ -540,7 +540,8 @@ void MainWindow::connect_database_lists() {
             [this](const QModelIndex& i) { qra_lista_DblClick(s_, i.row()); });
     connect(locator_view_->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& i) {
-                if (!refreshing_ && i.isValid()) s_.qra_lista.select_only(static_cast<std::size_t>(i.row()));
+                if (!refreshing_ && i.isValid())
+                    s_.db.qra_lista.select_only(static_cast<std::size_t>(i.row()));
             });
 }
 

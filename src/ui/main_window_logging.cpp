@@ -157,7 +157,7 @@ void MainWindow::connect_logging() {
         auto* radio = findChild<QRadioButton*>(QStringLiteral("vegyes_valaszto_%1").arg(i));
         connect(radio, &QRadioButton::toggled, this, [this, i](bool on) {
             if (refreshing_ || !on) return;
-            s_.vegyes_valaszto = static_cast<short>(i);
+            s_.vegyes.vegyes_valaszto = static_cast<short>(i);
             refresh_extra_lists(kListRowsSteps);
         });
     }
@@ -276,7 +276,7 @@ void MainWindow::refresh_extra_lists(unsigned steps) {
         chart->show_state(shown ? &s_.statistics : nullptr);
     }
     for (int i = 0; i < 2; ++i) {
-        const bool shown = s_.vegyes_valaszto == i;
+        const bool shown = s_.vegyes.vegyes_valaszto == i;
         if (auto* list = control(i == 0 ? Control::vegyes_lista_0 : Control::vegyes_lista_1))
             list->setVisible(shown);
         if (auto* radio = findChild<QRadioButton*>(QStringLiteral("vegyes_valaszto_%1").arg(i))) {

@@ -147,7 +147,7 @@ void wire_report_panel(QWidget* panel, Session& s, std::function<void()> refresh
     panel->setProperty(kWiredProperty, true);
 
     auto report = std::make_shared<MultiLineSync>(panel->findChild<QPlainTextEdit*>("edi_riport_text"),
-                                                  &s.edi_riport_text);
+                                                  &s.report.edi_riport_text);
     auto remark =
         std::make_shared<MultiLineSync>(panel->findChild<QPlainTextEdit*>("tx_Remark"), &s.sheet.tx_Remark);
     std::array<QRadioButton*, 2> options{panel->findChild<QRadioButton*>("edi_valaszto_0"),
@@ -156,9 +156,9 @@ void wire_report_panel(QWidget* panel, Session& s, std::function<void()> refresh
         report->show();
         remark->show();
         for (short i = 0; i < 2; ++i) {
-            if (options[i] && options[i]->isChecked() != (s.edi_valaszto == i)) {
+            if (options[i] && options[i]->isChecked() != (s.report.edi_valaszto == i)) {
                 const QSignalBlocker quiet(options[i]);
-                options[i]->setChecked(s.edi_valaszto == i);
+                options[i]->setChecked(s.report.edi_valaszto == i);
             }
         }
     };

@@ -106,12 +106,12 @@ TEST(DatabaseFile, HeaderDroppedAndLinesWithoutSemicolonSkipped) {
 TEST(DatabaseLoad, SortedFirstCurrentAndLoadedFlag) {
     DbFixture f;
     adatbazis_beolvasas(f.s, f.write("IARU.qra", kStations));
-    const CallsignDb& db = f.s.qra_sort_lista;
+    const CallsignDb& db = f.s.db.qra_sort_lista;
     ASSERT_EQ(db.size(), 5u);
     EXPECT_TRUE(std::is_sorted(db.records().begin(), db.records().end()));
     EXPECT_EQ(col(db.at(0), 1, 6), "XX1AAA");
     EXPECT_EQ(db.current(), 0);
-    EXPECT_TRUE(f.s.database_loaded);
+    EXPECT_TRUE(f.s.db.database_loaded);
     EXPECT_TRUE(f.fakes.ui.messages.empty());
 }
 
@@ -119,11 +119,11 @@ TEST(DatabaseLoad, MissingFileEmptiesTheListSilently) {
     for (bool before : {false, true}) {
         DbFixture f;
         adatbazis_beolvasas(f.s, f.write("IARU.qra", kStations));
-        f.s.database_loaded = before;
+        f.s.db.database_loaded = before;
         adatbazis_beolvasas(f.s, f.s.paths.system_dir / ".qra");
-        EXPECT_TRUE(f.s.qra_sort_lista.empty());
-        EXPECT_EQ(f.s.qra_sort_lista.current(), -1);
-        EXPECT_EQ(f.s.database_loaded, before);
+        EXPECT_TRUE(f.s.db.qra_sort_lista.empty());
+        EXPECT_EQ(f.s.db.qra_sort_lista.current(), -1);
+        EXPECT_EQ(f.s.db.database_loaded, before);
         EXPECT_TRUE(f.fakes.ui.messages.empty());
     }
 }
@@ -133,8 +133,8 @@ TEST(DatabaseLoad, OversizedFileIsReportedAndSkipped) {
     const fs::path p = f.write("HUGE.qra", {"QRA lista"});
     fs::resize_file(p, kMaxInputFileBytes + 1);  // sparse: nothing is really written
     adatbazis_beolvasas(f.s, p);
-    EXPECT_TRUE(f.s.qra_sort_lista.empty());
-    EXPECT_FALSE(f.s.database_loaded);
+    EXPECT_TRUE(f.s.db.qra_sort_lista.empty());
+    EXPECT_FALSE(f.s.db.database_loaded);
     ASSERT_EQ(f.fakes.ui.messages.size(), 1u);
     EXPECT_NE(f.fakes.ui.messages[0].find("HUGE.qra"), Text::npos);
 }
@@ -142,8 +142,8 @@ TEST(DatabaseLoad, OversizedFileIsReportedAndSkipped) {
 TEST(DatabaseLoad, RecordsBeyondTheBoundAreCountedNotKept) {
     DbFixture f;
     adatbazis_beolvasas(f.s, f.write("MANY.qra", std::vector<Text>(kMaxDatabaseRecords + 1001, ";")));
-    EXPECT_EQ(f.s.qra_sort_lista.size(), kMaxDatabaseRecords);
-    EXPECT_TRUE(f.s.database_loaded);
+    EXPECT_EQ(f.s.db.qra_sort_lista.size(), kMaxDatabaseRecords);
+    EXPECT_TRUE(f.s.db.database_loaded);
     ASSERT_EQ(f.fakes.ui.messages.size(), 1u);
     EXPECT_NE(f.fakes.ui.messages[0].find(" 1000 sor kimaradt"), Text::npos);
 }
@@ -183,9 +183,9 @@ TEST(DatabaseLookup, FillsTheReceivedFieldsByContestType) {
     adatbazis_beolvasas(f.s, f.write("IARU.qra", kStations));
     for (const Case& c : cases) {
         f.type(c.type);
-        f.s.qra_sort_lista.set_current(static_cast<long>(f.s.qra_sort_lista.size()) - 1);
-        f.s.qra_lista.clear();
-        f.s.qra_lista.add("OLD");
+        f.s.db.qra_sort_lista.set_current(static_cast<long>(f.s.db.qra_sort_lista.size()) - 1);
+        f.s.db.qra_lista.clear();
+        f.s.db.qra_lista.add("OLD");
         QsoRecord& q = f.s.qso;
         q.kapott_hivojel_text = c.typed;
         q.kapott_QRA_text = P;
@@ -197,9 +197,10 @@ TEST(DatabaseLookup, FillsTheReceivedFieldsByContestType) {
         EXPECT_EQ(q.kapott_QRA_text, c.locator) << where;
         EXPECT_EQ(q.kapott_nev_text, c.name) << where;
         EXPECT_EQ(q.kapott_sorszam_text, c.number) << where;
-        EXPECT_EQ(f.s.qra_lista.items(), c.locators) << where;
+        EXPECT_EQ(f.s.db.qra_lista.items(), c.locators) << where;
         EXPECT_EQ(
-            trim(col(f.s.qra_sort_lista.at(static_cast<std::size_t>(f.s.qra_sort_lista.current())), 1, 15)),
+            trim(col(f.s.db.qra_sort_lista.at(static_cast<std::size_t>(f.s.db.qra_sort_lista.current())), 1,
+                     15)),
             c.current)
             << where;
     }
@@ -217,8 +218,8 @@ TEST(DatabaseLookup, OffUntilLoadedAndAfterACancelledChoice) {
     EXPECT_EQ(f.s.dialog.chooser_mode, 1);
     EXPECT_EQ(f.s.dialog.chooser_extension, "qra");
     EXPECT_EQ(fs_path(f.s.dialog.chooser_directory), f.s.paths.system_dir);
-    EXPECT_FALSE(f.s.database_loaded);
-    EXPECT_EQ(f.s.qra_sort_lista.size(), 5u);  // the list keeps its entries
+    EXPECT_FALSE(f.s.db.database_loaded);
+    EXPECT_EQ(f.s.db.qra_sort_lista.size(), 5u);  // the list keeps its entries
     allomas_adat_kereses(f.s);
     EXPECT_EQ(f.s.qso.kapott_nev_text, "");
 
@@ -226,7 +227,7 @@ TEST(DatabaseLookup, OffUntilLoadedAndAfterACancelledChoice) {
     f.type(T::Nmark);
     qra_read_cmd_Click(f.s);
     EXPECT_EQ(f.s.dialog.chooser_extension, "nmark");
-    EXPECT_TRUE(f.s.database_loaded);
+    EXPECT_TRUE(f.s.db.database_loaded);
     f.type(T::Iaru);
     allomas_adat_kereses(f.s);
     EXPECT_EQ(f.s.qso.kapott_nev_text, "Minta Bela");
@@ -250,7 +251,8 @@ TEST(TypedSelection, FirstRecordHoldingTheTextAnywhere) {
         f.s.qso.kapott_hivojel_text = c.typed;
         database_select_typed(f.s);
         EXPECT_EQ(
-            trim(col(f.s.qra_sort_lista.at(static_cast<std::size_t>(f.s.qra_sort_lista.current())), 1, 15)),
+            trim(col(f.s.db.qra_sort_lista.at(static_cast<std::size_t>(f.s.db.qra_sort_lista.current())), 1,
+                     15)),
             c.current)
             << c.typed;
     }
@@ -303,7 +305,7 @@ TEST(InsertCompletion, CompletesTheCallsignAndLooksItUp) {
     EXPECT_FALSE(database_insert_completion(f.s));
     EXPECT_EQ(f.s.qso.kapott_hivojel_text, "QQQ");
 
-    f.s.qra_sort_lista.clear();
+    f.s.db.qra_sort_lista.clear();
     f.s.qso.kapott_hivojel_text = "";
     EXPECT_FALSE(database_insert_completion(f.s));
 }
@@ -313,8 +315,8 @@ TEST(LocatorList, ButtonDoubleClickAndEnter) {
     adatbazis_beolvasas(f.s, f.write("IARU.qra", kStations));
     f.s.qso.kapott_hivojel_text = "XX1AAA";
     allomas_adat_kereses(f.s);
-    ASSERT_EQ(f.s.qra_lista.size(), 2u);
-    EXPECT_EQ(f.s.qra_lista.list_index, 0);
+    ASSERT_EQ(f.s.db.qra_lista.size(), 2u);
+    EXPECT_EQ(f.s.db.qra_lista.list_index, 0);
 
     qra_lista_cmd_Click(f.s);
     EXPECT_EQ(f.fakes.ui.focus_log.back(), "qra_lista");
@@ -323,13 +325,13 @@ TEST(LocatorList, ButtonDoubleClickAndEnter) {
     qra_lista_DblClick(f.s, 5);  // outside the list: nothing
     EXPECT_EQ(f.s.qso.kapott_QRA_text, "JN97AB");
 
-    f.s.qra_lista.select_only(0);
+    f.s.db.qra_lista.select_only(0);
     EXPECT_TRUE(qra_lista_enter(f.s));
     EXPECT_EQ(f.s.qso.kapott_QRA_text, "JN97AA");
     EXPECT_EQ(f.fakes.ui.focus_log.back(), "kapott_QRA_text");
 
     // Adding a QSO empties the list; Enter on it is swallowed and changes nothing.
-    f.s.qra_lista.clear();
+    f.s.db.qra_lista.clear();
     f.s.qso.kapott_QRA_text = "JN00AA";
     EXPECT_TRUE(qra_lista_enter(f.s));
     EXPECT_EQ(f.s.qso.kapott_QRA_text, "JN00AA");

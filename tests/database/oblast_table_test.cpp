@@ -97,32 +97,32 @@ struct Home : testing::Home {
 
 TEST(OblastLoad, MissingFileLeavesTheTable) {
     Home h;
-    h.s.exchange_lista.add(kEntries[0]);
+    h.s.db.exchange_lista.add(kEntries[0]);
     const Text status = ru_exchange_toltes(h.s);
     EXPECT_EQ(status, "DXCC (" + text_path(h.file()) + hu(u8") nem található!"));
-    EXPECT_EQ(h.s.ru_exchange_status, status);
-    EXPECT_EQ(h.s.exchange_lista.size(), 1u);
+    EXPECT_EQ(h.s.db.ru_exchange_status, status);
+    EXPECT_EQ(h.s.db.exchange_lista.size(), 1u);
     EXPECT_TRUE(h.fakes.ui.messages.empty());
 }
 
 TEST(OblastLoad, FileReplacesTheTable) {
     Home h;
-    h.s.exchange_lista.add("old entry");
+    h.s.db.exchange_lista.add("old entry");
     ASSERT_TRUE(
         write_file_atomic(h.file(), "R2F,2F,Kaliningrad Oblast,KA,15,29,EU\r\nR1A,1A,SPb,SP,16,29,EU\r\n"));
     EXPECT_EQ(ru_exchange_toltes(h.s), "RU_EXCHANGE beolvasva!");
-    ASSERT_EQ(h.s.exchange_lista.size(), 2u);
-    EXPECT_EQ(h.s.exchange_lista.list_index, 0);
+    ASSERT_EQ(h.s.db.exchange_lista.size(), 2u);
+    EXPECT_EQ(h.s.db.exchange_lista.list_index, 0);
     EXPECT_EQ(read(ru_exchange_kereses(h.s, "UA1AZ")), (Oblast{"1A", "SPb", "SP", "EU"}));
 
     ASSERT_TRUE(write_file_atomic(h.file(), "broken line\r\nR1A,1A,SPb,SP,16,29,EU\r\n"));
     EXPECT_EQ(ru_exchange_toltes(h.s), "RU_EXCHANGE beolvasva!" + hu(u8" Hibás sorok kihagyva: 1"));
-    EXPECT_EQ(h.s.exchange_lista.size(), 1u);
+    EXPECT_EQ(h.s.db.exchange_lista.size(), 1u);
 
     ASSERT_TRUE(write_file_atomic(h.file(), ""));
     EXPECT_EQ(ru_exchange_toltes(h.s), "RU_EXCHANGE beolvasva!");
-    EXPECT_TRUE(h.s.exchange_lista.empty());
-    EXPECT_EQ(h.s.exchange_lista.list_index, -1);
+    EXPECT_TRUE(h.s.db.exchange_lista.empty());
+    EXPECT_EQ(h.s.db.exchange_lista.list_index, -1);
 }
 
 TEST(ShippedOblastFile, EveryLineIsAnEntry) {

@@ -134,7 +134,7 @@ TEST(QraList, LogMergeAsksOncePerConflictingQsoAndKeepsDxExchanges) {
     h.s.log_lista.add(hadx("HA1AB", "SZ"));
     h.s.log_lista.add(hadx("DL1XX", "15"));
     h.s.log_lista.add(hadx("HA1AB", "SZ"));
-    ListBox& list = h.s.qra_list_panel.hivojel_qra_lista;
+    ListBox& list = h.s.db.qra_list_panel.hivojel_qra_lista;
     list.add(qra_record(values("DL1XX", {}, "HANS", "DOK", "Igen", "321")));
     h.fakes.ui.answers = {false, true};
 
@@ -180,19 +180,19 @@ TEST(QraList, FilesThroughTheChooser) {
     ASSERT_TRUE(write_file_atomic(path, "QRA lista\r\nHA1AB;JN97AA;NONE;NONE;NONE;Igen;012\r\nHA2CD;;\r\n"));
     h.fakes.ui.chooser_results = {text_path(path)};
     hivojel_lista_cmd_Click(h.s, 1);
-    ListBox& list = h.s.qra_list_panel.hivojel_qra_lista;
+    ListBox& list = h.s.db.qra_list_panel.hivojel_qra_lista;
     ASSERT_EQ(list.size(), 2u);
     EXPECT_EQ(list.first_selected(), 0);
 
     // A double click gives the membership and the number back, for a member and a non-member.
     hivojel_qra_lista_DblClick(h.s, 0);
-    EXPECT_EQ(h.s.qra_list_panel.nmark_combo.list_index, 1);
-    EXPECT_EQ(h.s.qra_list_panel.lista_hadxc_text, "012");
-    EXPECT_EQ(h.s.qra_list_panel.lista_qra_text[0], "JN97AA");
+    EXPECT_EQ(h.s.db.qra_list_panel.nmark_combo.list_index, 1);
+    EXPECT_EQ(h.s.db.qra_list_panel.lista_hadxc_text, "012");
+    EXPECT_EQ(h.s.db.qra_list_panel.lista_qra_text[0], "JN97AA");
     hivojel_qra_lista_DblClick(h.s, 1);
-    EXPECT_EQ(h.s.qra_list_panel.nmark_combo.list_index, 0);
-    EXPECT_EQ(h.s.qra_list_panel.lista_hadxc_text, "000");
-    EXPECT_EQ(h.s.qra_list_panel.lista_qra_text[0], "");
+    EXPECT_EQ(h.s.db.qra_list_panel.nmark_combo.list_index, 0);
+    EXPECT_EQ(h.s.db.qra_list_panel.lista_hadxc_text, "000");
+    EXPECT_EQ(h.s.db.qra_list_panel.lista_qra_text[0], "");
 
     const auto saved = h.system_file("uj.qra");
     h.fakes.ui.chooser_results = {text_path(saved)};
@@ -220,7 +220,7 @@ TEST(QraList, FilesThroughTheChooser) {
 
 TEST(QraList, EntryKeysTypingAndDeleting) {
     testing::Started h;
-    QraListPanel& p = h.s.qra_list_panel;
+    QraListPanel& p = h.s.db.qra_list_panel;
     p.lista_qra_text = {"A", "B", "C", "D"};
     char c = '<';
     EXPECT_TRUE(qra_entry_key(h.s, Control::lista_qra_text_1, c));

@@ -76,7 +76,7 @@ TEST(SummaryViewer, ReadingSearchingAndCounterpartInTheSession) {
     h.fakes.ui.chooser_results = {text_path(file)};
     osszesito_beolvasas_cmd_Click(h.s);
     EXPECT_EQ(h.fakes.ui.messages, (std::vector<Text>{"Hiba!"}));
-    SummaryPanel& p = h.s.summary_panel;
+    SummaryPanel& p = h.s.db.summary_panel;
     EXPECT_EQ(p.osszesito_lista.items(), lines);
 
     // The partner's QSO with the same key; the last of several stays shown.

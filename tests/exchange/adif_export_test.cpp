@@ -132,7 +132,7 @@ TEST(AdifExport, TheSaveSaysWhenThereIsNothingToSaveOrTheFileCannotBeWritten) {
     s.paths.import_export_dir = home.path() / "IMPORT_EXPORT";
     export_rutin(s);
     EXPECT_EQ(s.panel_mode, PanelTask::Export);
-    EXPECT_TRUE(s.vegyes_lista[0].empty());
+    EXPECT_TRUE(s.vegyes.vegyes_lista[0].empty());
     export_mentes_Click(s);
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0], "Nincs mit menteni!");

@@ -364,18 +364,18 @@ struct ImportPanel : Unstarted {
 TEST(LogImportPanel, ReadConvertAndCopyIntoTheLog) {
     ImportPanel p;
     EXPECT_EQ(p.s.panel_mode, PanelTask::Import);
-    EXPECT_EQ(p.s.vegyes_combo.size(), 30);
-    EXPECT_EQ(p.s.vegyes_combo.items.back(), "HA&HG");
+    EXPECT_EQ(p.s.vegyes.vegyes_combo.size(), 30);
+    EXPECT_EQ(p.s.vegyes.vegyes_combo.items.back(), "HA&HG");
     import_vegyes_cmd_Click(p.s, 1);
     EXPECT_EQ(p.fakes.ui.messages.back(), hu(u8"Nincs mit feldolgozni!"));
 
     p.read(p.write("a.cbr",
                    cabrillo(cabrillo_qso("14025", "1200", "DL1A") + cabrillo_qso("14025", "1201", "DL2A"))));
-    EXPECT_EQ(p.s.vegyes_lista[0].size(), 5u);
-    EXPECT_EQ(p.s.vegyes_valaszto, 0);
+    EXPECT_EQ(p.s.vegyes.vegyes_lista[0].size(), 5u);
+    EXPECT_EQ(p.s.vegyes.vegyes_valaszto, 0);
     import_vegyes_cmd_Click(p.s, 1);
-    EXPECT_EQ(p.s.vegyes_valaszto, 1);
-    ASSERT_EQ(p.s.vegyes_lista[1].size(), 2u);
+    EXPECT_EQ(p.s.vegyes.vegyes_valaszto, 1);
+    ASSERT_EQ(p.s.vegyes.vegyes_lista[1].size(), 2u);
 
     // Fewer than three lines fail the format check; the log stays.
     p.log({testing::general("XX1AA")});
@@ -418,7 +418,7 @@ TEST(LogImportPanel, ReadConvertAndCopyIntoTheLog) {
 TEST(LogImportPanel, CopiedAndAppendedQsosAreNumberedAndScored) {
     ImportPanel p;
     p.s.station.QRA_text = "JN97AA";
-    p.s.rule_values[kSsb] = 2;
+    p.s.rules.rule_values[kSsb] = 2;
     // Cabrillo lines hold no distance yet ("--/--"); EDI lines bring their points along.
     const Text locators[] = {"FN31PR", "JN79AA", "JN97AA"};
     p.read(p.write("vhf.cbr", cabrillo("QSO: 144 PH 2024-06-08 1800 HA1ABC JN97AA W1XYZ FN31PR\r\n"
@@ -458,7 +458,7 @@ TEST(LogImportPanel, SaveWritesALogFileAndRefusesBinaryInput) {
     ImportPanel p;
     p.read(p.write("c.bin", Text("START-OF-LOG\0", 13)));
     EXPECT_EQ(p.fakes.ui.messages.back(), hu(u8"A file bináris adatot tartalmaz, nem importálható!"));
-    EXPECT_TRUE(p.s.vegyes_lista[0].empty());
+    EXPECT_TRUE(p.s.vegyes.vegyes_lista[0].empty());
 
     p.read(p.write("d.adi", "<CALL:4>DL1A<QSO_DATE:8>20240217<TIME_ON:4>1200<EOR><CALL:0><EOR>"));
     import_vegyes_cmd_Click(p.s, 1);
@@ -468,7 +468,7 @@ TEST(LogImportPanel, SaveWritesALogFileAndRefusesBinaryInput) {
     EXPECT_EQ(p.s.dialog.chooser_extension, "import");
     const LogFileRead saved = read_log_file(p.s.paths.import_export_dir / "out.import");
     ASSERT_TRUE(saved.usable());
-    EXPECT_EQ(saved.qso_lines(), p.s.vegyes_lista[1].items());
+    EXPECT_EQ(saved.qso_lines(), p.s.vegyes.vegyes_lista[1].items());
     EXPECT_EQ(saved.lines.back(), "End");
 }
 

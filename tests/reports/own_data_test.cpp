@@ -59,7 +59,7 @@ TEST(OwnData, StartReadsTheFileAndExitWritesItBack) {
     EXPECT_EQ(s.qso.qth_text, "Budapest");
     EXPECT_EQ(s.ido_eltolas_combo.list_index, 3);
     EXPECT_EQ(s.contest(), ContestType::HaQrp);  // the contest type arrives with its rules
-    EXPECT_EQ(s.rule_file_name, "HAQRP.rule");
+    EXPECT_EQ(s.rules.rule_file_name, "HAQRP.rule");
     EXPECT_EQ(s.keyer.settings.ROGER_combo.text(), "R");
     EXPECT_EQ(s.keyer.settings.erosito_combo[0].list_index, 1);
     EXPECT_EQ(s.keyer.settings.erosito_combo[1].list_index, 5);

@@ -56,12 +56,12 @@ TEST(ReportPanel, ResultButtonFillsTheFormatsResultView) {
         edi_valaszto_Click(w.s, 1);  // the operator is reading the report
         eredmeny_cmd_Click(w.s);
         const std::string what = w.s.formatum_combo.text();
-        EXPECT_EQ(w.s.qso_lista.size(), c.edi_lines) << what;
-        EXPECT_EQ(w.s.adif_qso_lista.size(), c.yl_lines) << what;
+        EXPECT_EQ(w.s.report.qso_lista.size(), c.edi_lines) << what;
+        EXPECT_EQ(w.s.report.adif_qso_lista.size(), c.yl_lines) << what;
         if (c.beeps >= 0) {
             EXPECT_EQ(w.fakes.ui.beeps, c.beeps) << what;
         }
-        EXPECT_EQ(w.s.edi_valaszto, c.result_view ? 0 : 1) << what;
+        EXPECT_EQ(w.s.report.edi_valaszto, c.result_view ? 0 : 1) << what;
         EXPECT_EQ(w.visible("riport_keret"), !c.result_view) << what;
         const char* frame = c.format == kFormatYlom ? "adif_result_keret" : "edi_result_keret";
         if (c.result_view) {
@@ -73,18 +73,19 @@ TEST(ReportPanel, ResultButtonFillsTheFormatsResultView) {
 TEST(ReportPanel, ResultButtonListsAndFields) {
     Window edi(kFormatEdif);
     eredmeny_cmd_Click(edi.s);
-    for (const Text& l : edi.s.qso_lista.items()) EXPECT_EQ(l.size(), 80u) << l;
-    EXPECT_EQ(col(edi.s.qso_lista.at(1), 1, 33), "240504;1230;OK1KZ               ;");
+    for (const Text& l : edi.s.report.qso_lista.items()) EXPECT_EQ(l.size(), 80u) << l;
+    EXPECT_EQ(col(edi.s.report.qso_lista.at(1), 1, 33), "240504;1230;OK1KZ               ;");
     EXPECT_EQ(edi.s.sheet.tx_QSORecords, "2");
     EXPECT_EQ(edi.s.sheet.tx_CQSOs, "2");
 
     Window yl(kFormatYlom, {qso(T::YlOm, "HA5KDR"), qso(T::YlOm, "HA7YL", 1)});
     eredmeny_cmd_Click(yl.s);
-    EXPECT_EQ(yl.s.adif_statisztika_label, hu(u8"2 QSO(s)  NN:0   NF:0   FN:1   FF:1   Összesen:6 pont"));
+    EXPECT_EQ(yl.s.report.adif_statisztika_label,
+              hu(u8"2 QSO(s)  NN:0   NF:0   FN:1   FF:1   Összesen:6 pont"));
 
     Window cq(kFormatCqwwVhf);
     eredmeny_cmd_Click(cq.s);
-    EXPECT_EQ(col(cq.s.qso_lista.at(0), 1, 48), "145 MHz;CW ;2024-05-04;1230;HA5XX         ;JN97;");
+    EXPECT_EQ(col(cq.s.report.qso_lista.at(0), 1, 48), "145 MHz;CW ;2024-05-04;1230;HA5XX         ;JN97;");
 }
 
 TEST(ReportPanel, EveryFormatEndsOnTheReportView) {
@@ -97,8 +98,8 @@ TEST(ReportPanel, EveryFormatEndsOnTheReportView) {
                            : f == kFormatCqwwVhf ? "START-OF-LOG: 2.0"
                                                  : "START-OF-LOG: 3.0";
         const std::string what = w.s.formatum_combo.text();
-        EXPECT_EQ(w.s.edi_riport_text.substr(0, first.size() + 2), first + "\r\n") << what;
-        EXPECT_EQ(w.s.edi_valaszto, 1) << what;
+        EXPECT_EQ(w.s.report.edi_riport_text.substr(0, first.size() + 2), first + "\r\n") << what;
+        EXPECT_EQ(w.s.report.edi_valaszto, 1) << what;
         EXPECT_TRUE(w.visible("riport_keret")) << what;
         EXPECT_FALSE(w.visible("edi_result_keret")) << what;
         EXPECT_FALSE(w.visible("adif_result_keret")) << what;
@@ -108,26 +109,26 @@ TEST(ReportPanel, EveryFormatEndsOnTheReportView) {
 
 TEST(ReportPanel, YlomStopsAtAnUndefinedSex) {
     Window w(kFormatYlom, {qso(T::YlOm, "HA5KDR"), qso(T::YlOm, "HA7ZZ", 0)});
-    w.s.edi_riport_text = "an earlier report";
+    w.s.report.edi_riport_text = "an earlier report";
     edi_valaszto_Click(w.s, 0);
     jegyzokonyv_cmd_Click(w.s);
-    EXPECT_EQ(w.s.edi_riport_text, "");
+    EXPECT_EQ(w.s.report.edi_riport_text, "");
     EXPECT_EQ(w.fakes.ui.messages,
               std::vector<Text>{hu(u8"HA7ZZ-nél nincs a Sex definialva! Javítsa majd nyomja "
                                    u8"meg az <Újraszámolás> gombot!")});
     EXPECT_EQ(w.fakes.ui.beeps, 1);
-    EXPECT_EQ(w.s.edi_valaszto, 0);
+    EXPECT_EQ(w.s.report.edi_valaszto, 0);
     EXPECT_FALSE(w.visible("riport_keret"));
 }
 
 TEST(ReportPanel, CqwwReportHasQsosLoggedAfterTheFormatWasChosen) {
     Window w(kFormatCqwwVhf, {qso(T::CqwwVhf, "HA5KDR")});
     formatum_combo_Click(w.s);
-    EXPECT_EQ(w.s.qso_lista.size(), 1u);
+    EXPECT_EQ(w.s.report.qso_lista.size(), 1u);
     w.s.log_lista.add(qso(T::CqwwVhf, "OK1KZ"));
     jegyzokonyv_cmd_Click(w.s);
-    EXPECT_NE(w.s.edi_riport_text.find("HA5KDR"), Text::npos);
-    EXPECT_NE(w.s.edi_riport_text.find("OK1KZ"), Text::npos);
+    EXPECT_NE(w.s.report.edi_riport_text.find("HA5KDR"), Text::npos);
+    EXPECT_NE(w.s.report.edi_riport_text.find("OK1KZ"), Text::npos);
 }
 
 TEST(ReportPanel, ChoosingEdifAfterCqwwPutsEdiLinesBackInTheList) {
@@ -136,10 +137,10 @@ TEST(ReportPanel, ChoosingEdifAfterCqwwPutsEdiLinesBackInTheList) {
     w.s.formatum_combo.set(kFormatEdif);
     formatum_combo_Click(w.s);
     jegyzokonyv_cmd_Click(w.s);
-    ASSERT_EQ(w.s.qso_lista.size(), 1u);
-    EXPECT_EQ(w.s.qso_lista.at(0).size(), 80u);
-    EXPECT_NE(w.s.edi_riport_text.find("]\r\n240504;1230;HA5KDR;2;599;0001;599;0001;"), Text::npos)
-        << w.s.edi_riport_text;
+    ASSERT_EQ(w.s.report.qso_lista.size(), 1u);
+    EXPECT_EQ(w.s.report.qso_lista.at(0).size(), 80u);
+    EXPECT_NE(w.s.report.edi_riport_text.find("]\r\n240504;1230;HA5KDR;2;599;0001;599;0001;"), Text::npos)
+        << w.s.report.edi_riport_text;
 }
 
 TEST(ReportPanel, SavingTheReportWritesTheTextUnchanged) {
@@ -150,7 +151,7 @@ TEST(ReportPanel, SavingTheReportWritesTheTextUnchanged) {
         Window w(f, {});
         const fs::path file = w.s.paths.report_dir / "verseny.txt";
         ASSERT_TRUE(write_file_atomic(file, Text(500, 'x')));
-        w.s.edi_riport_text = text;
+        w.s.report.edi_riport_text = text;
         w.s.dialog.chooser_extension = "hdr";  // a sheet was saved last
         w.fakes.ui.chooser_results = {text_path(file)};
         edi_save_riport_cmd_Click(w.s);
@@ -166,7 +167,7 @@ TEST(ReportPanel, SavingTheReportWritesTheTextUnchanged) {
 
 TEST(ReportPanel, ExchangeSaveAfterAnEdiSaveOffersEdiAndCancelWritesNothing) {
     Window w(kFormatEdif, {});
-    w.s.edi_riport_text = "[REG1TEST;1]\r\n";
+    w.s.report.edi_riport_text = "[REG1TEST;1]\r\n";
     w.fakes.ui.chooser_results = {text_path(w.s.paths.report_dir / "a.edi")};
     edi_save_riport_cmd_Click(w.s);
     w.s.formatum_combo.set(kFormatExchange);
@@ -245,20 +246,20 @@ TEST(ReportPanel, ClearingTheResults) {
     edi_erase_cmd_Click(edi.s);
     EXPECT_EQ(edi.fakes.ui.questions, std::vector<Text>{hu(u8"Törli az eredményeket?")});
     EXPECT_EQ(edi_results_file_text(edi.s.sheet), kFilledResultsFile);
-    EXPECT_EQ(edi.s.qso_lista.size(), 2u);
+    EXPECT_EQ(edi.s.report.qso_lista.size(), 2u);
     edi_erase_cmd_Click(edi.s);
     EXPECT_EQ(edi_results_file_text(edi.s.sheet),
               "EDI data:\r\n0\r\n1\r\n0\r\n0\r\n0\r\n1\r\n0\r\n0\r\n0\r\n1\r\n0\r\n0\r\n0\r\n1\r\n"
               "0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n\r\nEnd\r\n");
-    EXPECT_TRUE(edi.s.qso_lista.empty());
+    EXPECT_TRUE(edi.s.report.qso_lista.empty());
 
     Window yl(kFormatYlom);
     eredmeny_cmd_Click(yl.s);
     fill_results(yl.s.sheet);
     yl.fakes.ui.answers = {true};
     edi_erase_cmd_Click(yl.s);
-    EXPECT_TRUE(yl.s.adif_qso_lista.empty());
-    EXPECT_EQ(yl.s.adif_statisztika_label, "");
+    EXPECT_TRUE(yl.s.report.adif_qso_lista.empty());
+    EXPECT_EQ(yl.s.report.adif_statisztika_label, "");
     EXPECT_EQ(edi_results_file_text(yl.s.sheet), kFilledResultsFile);  // EDI results stay
 }
 
@@ -276,11 +277,11 @@ TEST(ReportPanel, OpeningThePanelPreselectsTheFormatOfTheContest) {
         testing::Started w(c.type, testing::kOwnData);
         w.log({qso(c.type, "HA5KDR")});
         w.s.formatum_combo.set(kFormatNmark);
-        w.s.edi_valaszto = 0;
+        w.s.report.edi_valaszto = 0;
         main_cmd_Click(w.s, 2);
         EXPECT_EQ(w.s.panel, Panel::Jegyzokonyv) << c.format;
         EXPECT_EQ(w.s.formatum_combo.text(), c.format) << c.format;
-        EXPECT_EQ(w.s.edi_valaszto, c.report_view ? 1 : 0) << c.format;
+        EXPECT_EQ(w.s.report.edi_valaszto, c.report_view ? 1 : 0) << c.format;
         EXPECT_EQ(w.s.view[Control::riport_keret].visible, c.report_view) << c.format;
     }
 }

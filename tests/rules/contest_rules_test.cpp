@@ -67,7 +67,7 @@ TEST(Multiplier, TypesOutsideOneToSixKeepTheBandMultiplier) {
     r.band(16);
     EXPECT_EQ(r.mode(2), "6");
     r.choose(ContestType::None);  // "..." leaves the value as it was
-    EXPECT_EQ(r.s.band_multiplier, 2);
+    EXPECT_EQ(r.s.rules.band_multiplier, 2);
 }
 
 TEST(Multiplier, OversizedRuleValueIsCappedWithAMessage) {
@@ -106,7 +106,7 @@ TEST(RuleFile, ProblemsAreReportedAndValuesStayUsable) {
         ASSERT_EQ(r.fakes.ui.messages.size(), c.messages.size()) << c.content;
         for (std::size_t i = 0; i < c.messages.size(); ++i)
             EXPECT_EQ(r.fakes.ui.messages[i], hu(c.messages[i]));
-        EXPECT_EQ(r.s.rule_values[kCw], c.cw) << c.content;
+        EXPECT_EQ(r.s.rules.rule_values[kCw], c.cw) << c.content;
     }
 }
 
@@ -135,8 +135,8 @@ TEST(ContestType, SettingsPerType) {
     for (const auto& c : cases) {
         Rules r;
         r.choose(c.type);
-        EXPECT_EQ(r.s.rule_file_name, c.rule);
-        EXPECT_EQ(r.s.database_name, c.db);
+        EXPECT_EQ(r.s.rules.rule_file_name, c.rule);
+        EXPECT_EQ(r.s.rules.database_name, c.db);
         EXPECT_EQ(contest_profile(c.type).report_format, Text(c.report));
     }
 }

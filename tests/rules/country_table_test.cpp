@@ -216,14 +216,14 @@ TEST(CountrySession, CopiesOfTheSessionKeepAWorkingTable) {
 TEST(CountrySession, WorkedFlagsAreRebuiltFromTheLog) {
     Home h(file_of(kEurope));
     h.contest(ContestType::HaQrp);
-    h.s.country_worked.assign(kCountrySlots, 1);  // stale flags from before
+    h.s.score.country_worked.assign(kCountrySlots, 1);  // stale flags from before
     for (const char* call : {"HA5AAA", "HG7BBB", "DL1ABC", "XX1XX", "OE1234567890ABCD"}) {
         h.s.log_lista.add(qrp_line(call));
     }
     dxcc_vektor_feltoltes(h.s);
     std::vector<int> set;
-    for (std::size_t i = 0; i < h.s.country_worked.size(); ++i) {
-        if (h.s.country_worked[i]) set.push_back(static_cast<int>(i));
+    for (std::size_t i = 0; i < h.s.score.country_worked.size(); ++i) {
+        if (h.s.score.country_worked[i]) set.push_back(static_cast<int>(i));
     }
     EXPECT_EQ(set, (std::vector<int>{206, 230, 239}));
 }
@@ -234,17 +234,17 @@ TEST(CountrySession, EdiCountryCount) {
     for (const char* call : {"HA5AAA", "DL1ABC", "HG7BBB", "XX1XX", "OE1A", "YY2YY"}) {
         h.s.log_lista.add(general_line(call));
     }
-    h.s.duplicate_flags = {0, 0, 0, 0, 1};  // the OE QSO is a duplicate
+    h.s.score.duplicate_flags = {0, 0, 0, 0, 1};  // the OE QSO is a duplicate
     dxcc_osszeszamlalas(h.s);
     EXPECT_EQ(h.s.sheet.tx_CDXCs, "2");
-    EXPECT_EQ(h.s.distinct_country_count, 2);
-    ASSERT_EQ(h.s.edi_dxcc_combo.items.size(), 2u);
-    EXPECT_EQ(col(h.s.edi_dxcc_combo.items[0], 1, 3), "230");  // sorted
-    EXPECT_EQ(col(h.s.edi_dxcc_combo.items[1], 1, 3), "239");
-    EXPECT_EQ(h.s.edi_dxcc_combo.list_index, 0);
-    EXPECT_EQ(h.s.country_qso_counts[239], 2);
-    EXPECT_EQ(h.s.country_qso_counts[206], 0);
-    EXPECT_EQ(h.s.new_country_flags, (std::vector<char>{1, 1, 0, 0, 0, 0}));
+    EXPECT_EQ(h.s.score.distinct_country_count, 2);
+    ASSERT_EQ(h.s.score.edi_dxcc_combo.items.size(), 2u);
+    EXPECT_EQ(col(h.s.score.edi_dxcc_combo.items[0], 1, 3), "230");  // sorted
+    EXPECT_EQ(col(h.s.score.edi_dxcc_combo.items[1], 1, 3), "239");
+    EXPECT_EQ(h.s.score.edi_dxcc_combo.list_index, 0);
+    EXPECT_EQ(h.s.score.country_qso_counts[239], 2);
+    EXPECT_EQ(h.s.score.country_qso_counts[206], 0);
+    EXPECT_EQ(h.s.score.new_country_flags, (std::vector<char>{1, 1, 0, 0, 0, 0}));
     // Unknown callsigns: one box listing them, not one per QSO.
     ASSERT_EQ(h.fakes.ui.messages.size(), 1u);
     EXPECT_EQ(h.fakes.ui.messages[0], "Unknown DXCC: XX1XX\r\nUnknown DXCC: YY2YY");
@@ -252,7 +252,7 @@ TEST(CountrySession, EdiCountryCount) {
     // HA-QRP also shows the count in the distance field.
     h.contest(ContestType::HaQrp);
     h.s.log_lista.clear();
-    h.s.duplicate_flags.clear();
+    h.s.score.duplicate_flags.clear();
     h.s.log_lista.add(qrp_line("HA1A"));
     dxcc_osszeszamlalas(h.s);
     EXPECT_EQ(h.s.qso.tavolsag_text, "1");

@@ -177,8 +177,8 @@ TEST(Reevaluation, HaQrpPointsAndNewCountryMarkers) {
     const char* expected[] = {"1=N", "2=-", "1=-", "2=N"};
     for (std::size_t i = 0; i < 4; ++i) EXPECT_EQ(col(k.s.log_lista.at(i), 104, 3), expected[i]) << i;
     EXPECT_EQ(k.s.ossz_pontszam_text, "12");  // 6 points × 2 countries
-    EXPECT_EQ(k.s.country_worked[230], 1);
-    EXPECT_EQ(k.s.country_worked[0], 0);
+    EXPECT_EQ(k.s.score.country_worked[230], 1);
+    EXPECT_EQ(k.s.score.country_worked[0], 0);
 }
 
 TEST(Reevaluation, HskcCategoryPointsAndHomeCallsignKeys) {
@@ -275,7 +275,7 @@ TEST(Reevaluation, ImportedLinesGetWhatTheEntryWouldHaveWritten) {
     };
     for (const auto& c : cases) {
         Started k(c.type, testing::kOwnData);
-        k.s.rule_values = {1, 1, 1, 1, 2, 3};
+        k.s.rules.rule_values = {1, 1, 1, 1, 2, 3};
         // A line of another layout in the log is no line of these types: it stays as it is.
         k.log({c.line, testing::qrp("HA5A")});
         log_ujraertekeles(k.s);
@@ -307,7 +307,7 @@ TEST(Reevaluation, ShortAndForeignLinesAreLeftAlone) {
     EXPECT_EQ(k.s.log_lista.at(0), lines[0]);
     EXPECT_EQ(k.s.log_lista.at(1), lines[1]);
     EXPECT_EQ(scored(k.s.log_lista.at(2)), "DX/--/00003");
-    EXPECT_EQ(k.s.qth_label, "");
+    EXPECT_EQ(k.s.worked.qth_label, "");
 }
 
 }  // namespace

@@ -80,7 +80,7 @@ TEST(Total, ByContestType) {
         ossz_pontszam_szamolas(k.s);
         EXPECT_EQ(k.s.ossz_pontszam_text, c.total) << c.what;
         EXPECT_EQ(k.s.qso_label, c.counter) << c.what;
-        EXPECT_EQ(k.s.qth_label, c.info) << c.what;
+        EXPECT_EQ(k.s.worked.qth_label, c.info) << c.what;
     }
 }
 
@@ -91,23 +91,23 @@ TEST(Total, FieldsAndSummariesOfTheCabrilloTypes) {
         k.log({line_of(T::HaQrp, named, 'N'), line_of(T::HaQrp, {}, 'N'), line_of(T::HaQrp, named, '-')});
         ossz_pontszam_szamolas(k.s);
         EXPECT_EQ(k.s.qso.pontszam_text, "5");
-        EXPECT_EQ(k.s.dx_multiplier_count, 2);
-        EXPECT_EQ(k.s.score_summary, "QSO:3    DXCC:2    SCORES:5    TOTAL:10");
+        EXPECT_EQ(k.s.score.dx_multiplier_count, 2);
+        EXPECT_EQ(k.s.score.score_summary, "QSO:3    DXCC:2    SCORES:5    TOTAL:10");
     }
     {
         Started k(T::Hskc);
         k.log({line_of(T::Hskc, {.nr = "11A", .dist = "Multi"})});
         ossz_pontszam_szamolas(k.s);
         EXPECT_EQ(k.s.qso.pontszam_text, "3");
-        EXPECT_EQ(k.s.score_summary, "QSO:1    DXCC:0    SCORES:3    TOTAL:0000003");
+        EXPECT_EQ(k.s.score.score_summary, "QSO:1    DXCC:0    SCORES:3    TOTAL:0000003");
     }
     {
         Started k(T::SilentKeyMem);
         k.log({scored(T::SilentKeyMem, "IT/SK", "00004")});
         ossz_pontszam_szamolas(k.s);
-        EXPECT_EQ(k.s.itu_multiplier_count, 1);
-        EXPECT_EQ(k.s.sk_multiplier_count, 1);
-        EXPECT_EQ(k.s.score_summary, "QSO:1    ITU:1    SKC:1    SCORES:4    TOTAL:8");
+        EXPECT_EQ(k.s.score.itu_multiplier_count, 1);
+        EXPECT_EQ(k.s.score.sk_multiplier_count, 1);
+        EXPECT_EQ(k.s.score.score_summary, "QSO:1    ITU:1    SKC:1    SCORES:4    TOTAL:8");
     }
     {
         Started k(T::RhOb);
@@ -115,7 +115,7 @@ TEST(Total, FieldsAndSummariesOfTheCabrilloTypes) {
         ossz_pontszam_szamolas(k.s);
         EXPECT_EQ(k.s.qso.pontszam_text, "2");
         EXPECT_EQ(k.s.qso.tavolsag_text, "1");
-        EXPECT_EQ(k.s.rhob_counters, (std::array<short, 3>{3, 2, 1}));
+        EXPECT_EQ(k.s.score.rhob_counters, (std::array<short, 3>{3, 2, 1}));
         EXPECT_EQ(k.s.qso_label, "N:003 Q:002 M:001");
     }
 }
@@ -138,9 +138,9 @@ TEST(Total, LinesThatAreNotNumbersAreSkippedAndDxLogsGetNone) {
 void found(Session& s, const Text& call) {
     s.qso.kapott_hivojel_text = call;
     const StationCountry c = country_of_record(dxcc_kereses(s, call));
-    s.current_country_index = static_cast<short>(c.country_index);
-    s.current_continent = c.continent;
-    s.current_country_name = c.country_name;
+    s.worked.current_country_index = static_cast<short>(c.country_index);
+    s.worked.current_continent = c.continent;
+    s.worked.current_country_name = c.country_name;
 }
 
 TEST(Prefill, HadxPointsAndMarker) {
@@ -184,14 +184,14 @@ TEST(Prefill, RudxOblastCodeAndMarker) {
     multiplier_prefill(s);
     EXPECT_EQ(s.qso.pontszam_text, "10");
     EXPECT_EQ(s.qso.kapott_sorszam_text, "MA");
-    EXPECT_EQ(s.current_oblast_name, "Moscow (city)");
-    EXPECT_EQ(s.current_oblast_index, oblast_index("MA"));
+    EXPECT_EQ(s.worked.current_oblast_name, "Moscow (city)");
+    EXPECT_EQ(s.worked.current_oblast_index, oblast_index("MA"));
     EXPECT_EQ(s.qso.tavolsag_text, "DX/OB");
 
-    mark_oblast(s, s.current_oblast_index, s.current_band_index);
+    mark_oblast(s, s.worked.current_oblast_index, s.current_band_index);
     multiplier_prefill(s);
     EXPECT_EQ(s.qso.tavolsag_text, "DX/--");
-    mark_country(s, s.current_country_index, s.current_band_index);
+    mark_country(s, s.worked.current_country_index, s.current_band_index);
     found(s, "RA3BB");  // another call area of the same oblast
     multiplier_prefill(s);
     EXPECT_EQ(s.qso.tavolsag_text, "--/--");
@@ -222,9 +222,9 @@ TEST(Prefill, HskcKeyOfTheHomeCallsign) {
     Session& s = k.s;
     s.qso.kapott_hivojel_text = "OE/HA5KDR/P";
     multiplier_prefill(s);
-    EXPECT_EQ(s.held_multiplier_key, "5K");
+    EXPECT_EQ(s.worked.held_multiplier_key, "5K");
     EXPECT_EQ(s.qso.tavolsag_text, "Multi");
-    add_multiplier_key(s, s.held_multiplier_key);
+    add_multiplier_key(s, s.worked.held_multiplier_key);
     s.qso.kapott_hivojel_text = "HA5KXX";
     multiplier_prefill(s);
     EXPECT_EQ(s.qso.tavolsag_text, "-----");
@@ -279,20 +279,20 @@ TEST(Prefill, SilentKeyMemEvaluation) {
         EXPECT_EQ(s.qso.pontszam_text, c.points) << c.call << " " << c.remembered;
         EXPECT_EQ(s.qso.kapott_QRA_text, c.zone) << c.call;
     }
-    EXPECT_NE(s.qth_label.find("Moscow (city)"), Text::npos);
+    EXPECT_NE(s.worked.qth_label.find("Moscow (city)"), Text::npos);
 
     // Adding the QSO marks its zone and keeps its remembered-callsign key.
     s.qso.kapott_hivojel_text = "HA5KDR";
     s.qso.kapott_sorszam_text = "HA5XX";
     Text result;
     SKM_ertekeles(s, result);
-    EXPECT_EQ(s.held_multiplier_key, "HA5XX145 MHz ");
+    EXPECT_EQ(s.worked.held_multiplier_key, "HA5XX145 MHz ");
     mark_country(s, skm_zone_key(s.qso.kapott_QRA_text), s.current_band_index);
-    add_multiplier_key(s, s.held_multiplier_key);
+    add_multiplier_key(s, s.worked.held_multiplier_key);
     SKM_ertekeles(s, result);
     EXPECT_EQ(result, "--/--");
     EXPECT_EQ(s.qso.pontszam_text, "00001");
-    EXPECT_EQ(s.held_multiplier_key, "");
+    EXPECT_EQ(s.worked.held_multiplier_key, "");
 
     s.qso.mod_combo.set(0);
     SKM_ertekeles(s, result);
@@ -365,9 +365,9 @@ TEST(ClaimedScore, EdiResultFields) {
     EXPECT_EQ(s.sheet.tx_QSORecords, "3");
     EXPECT_EQ(s.sheet.tx_CQSOs, "3");
     EXPECT_EQ(s.sheet.tx_CWWLs, "2");
-    EXPECT_EQ(s.edi_wwl_combo.items, (std::vector<Text>{"JN88", "JN97"}));
-    EXPECT_EQ(s.edi_wwl_combo.list_index, 0);
-    EXPECT_EQ(s.new_square_flags, (std::vector<char>{1, 1, 0}));
+    EXPECT_EQ(s.score.edi_wwl_combo.items, (std::vector<Text>{"JN88", "JN97"}));
+    EXPECT_EQ(s.score.edi_wwl_combo.list_index, 0);
+    EXPECT_EQ(s.score.new_square_flags, (std::vector<char>{1, 1, 0}));
     EXPECT_EQ(s.sheet.tx_CDXCs, "3");
     EXPECT_EQ(s.sheet.tx_CExcs, "1");  // general lines end before the exchange columns
     EXPECT_EQ(s.sheet.tx_CODXC, "OE1XYZ");

@@ -40,12 +40,12 @@ TEST(Backup, TwoAddedAndTheFirstOverwrittenGiveThreeRecordsAndTwoLines) {
                                                     general("XX2BBB", 2) + "\r\nFELULIRAS  " + rewritten +
                                                     "\r\n");
     backup_helyreallitas(h.s);
-    EXPECT_EQ(h.s.backup_lista.items(), (std::vector<Text>{general("XX2BBB", 2), rewritten}));
+    EXPECT_EQ(h.s.vegyes.backup_lista.items(), (std::vector<Text>{general("XX2BBB", 2), rewritten}));
 
     fs::remove_all(h.s.paths.backup_dir);
     EXPECT_FALSE(write_backup_record(h.s, kBackupAdded, rewritten));
     backup_helyreallitas(h.s);
-    EXPECT_TRUE(h.s.backup_lista.empty());
+    EXPECT_TRUE(h.s.vegyes.backup_lista.empty());
     EXPECT_EQ(h.fakes.ui.messages.back(), hu(u8"Nem találtam backup file-t!"));
 }
 
@@ -89,7 +89,7 @@ TEST(Backup, CopyingBackReplacesOrAppendsAndNumbersTheLog) {
     EXPECT_EQ(h.s.log_lista.size(), 1u);
     EXPECT_TRUE(h.fakes.ui.questions.empty());
 
-    for (const Text& l : {general("B1", 1), general("B2", 4)}) h.s.backup_lista.add(l);
+    for (const Text& l : {general("B1", 1), general("B2", 4)}) h.s.vegyes.backup_lista.add(l);
     h.fakes.ui.answers = {false};
     backup_cmd_Click(h.s, 0);
     // CUR1 is in no LOG file and the backup does not bring it back.

@@ -151,23 +151,23 @@ TEST(WholeLogBand, ChangeEveryLineThenConfirm) {
 
     EXPECT_EQ(st.s.panel, Panel::Vegyes);
     EXPECT_EQ(st.s.panel_mode, PanelTask::BandChange);
-    EXPECT_EQ(st.s.vegyes_valaszto, 1);
-    EXPECT_EQ(st.s.vegyes_label, hu(u8"Új sáv"));
+    EXPECT_EQ(st.s.vegyes.vegyes_valaszto, 1);
+    EXPECT_EQ(st.s.vegyes.vegyes_label, hu(u8"Új sáv"));
     EXPECT_EQ(st.s.view[Control::vegyes_cmd_0].caption, hu(u8"Váltás"));
     EXPECT_EQ(st.s.view[Control::vegyes_cmd_1].caption, hu(u8"Kész"));
     EXPECT_FALSE(st.s.view[Control::vegyes_cmd_2].visible);
-    ASSERT_EQ(st.s.vegyes_combo.size(), 32);
-    EXPECT_EQ(st.s.vegyes_combo.items[5], "7 MHz  ");
-    EXPECT_EQ(st.s.vegyes_combo.items[31], "");
-    EXPECT_EQ(st.s.vegyes_combo.list_index, 14);
-    EXPECT_EQ(st.s.vegyes_lista[1].items(), before);
+    ASSERT_EQ(st.s.vegyes.vegyes_combo.size(), 32);
+    EXPECT_EQ(st.s.vegyes.vegyes_combo.items[5], "7 MHz  ");
+    EXPECT_EQ(st.s.vegyes.vegyes_combo.items[31], "");
+    EXPECT_EQ(st.s.vegyes.vegyes_combo.list_index, 14);
+    EXPECT_EQ(st.s.vegyes.vegyes_lista[1].items(), before);
 
-    st.s.vegyes_combo.set(16);
+    st.s.vegyes.vegyes_combo.set(16);
     savvaltas_valtas_Click(st.s);
     // Every line, not only the selected one; a frequency in the band field is overwritten too.
     const std::vector<Text> after = {general("HA5AAA", 1, "435 MHz"), general("HA5BBB", 2, "435 MHz"),
                                      general("HA5CCC", 3, "435 MHz")};
-    EXPECT_EQ(st.s.vegyes_lista[1].items(), after);
+    EXPECT_EQ(st.s.vegyes.vegyes_lista[1].items(), after);
     // Leaving the panel now would keep the log: nothing is final before "Kész".
     EXPECT_EQ(st.s.log_lista.items(), before);
     st.expect_band(14, "145 MHz", "2m");
@@ -203,14 +203,14 @@ TEST(WholeLogBand, EveryLineIsCheckedBeforeAnyIsChanged) {
         st.log(c.lines);
         st.fakes.ui.answers = {true};
         savvaltas_cmd_Click(st.s);
-        st.s.vegyes_combo.set(5);
+        st.s.vegyes.vegyes_combo.set(5);
         savvaltas_valtas_Click(st.s);
         if (c.changed.empty()) {
             EXPECT_EQ(st.fakes.ui.messages, std::vector<Text>{hu(u8"Rossz a formátum!")});
-            EXPECT_EQ(st.s.vegyes_lista[1].items(), c.lines);
+            EXPECT_EQ(st.s.vegyes.vegyes_lista[1].items(), c.lines);
         } else {
             EXPECT_TRUE(st.fakes.ui.messages.empty());
-            EXPECT_EQ(st.s.vegyes_lista[1].items(), c.changed);
+            EXPECT_EQ(st.s.vegyes.vegyes_lista[1].items(), c.changed);
         }
     }
 }
@@ -220,10 +220,10 @@ TEST(WholeLogBand, AnEmptyTableEntryIsNoBand) {
     st.log({general("HA5AAA")});
     st.fakes.ui.answers = {true};
     savvaltas_cmd_Click(st.s);
-    st.s.vegyes_combo.set(30);
+    st.s.vegyes.vegyes_combo.set(30);
     savvaltas_valtas_Click(st.s);
     savvaltas_kesz_Click(st.s);
-    EXPECT_EQ(st.s.vegyes_lista[1].items(), std::vector<Text>{general("HA5AAA")});
+    EXPECT_EQ(st.s.vegyes.vegyes_lista[1].items(), std::vector<Text>{general("HA5AAA")});
     st.expect_band(14, "145 MHz", "2m");
     EXPECT_EQ(st.fakes.ui.messages, std::vector<Text>(2, hu(u8"Válasszon sávot!")));
 }

@@ -25,7 +25,7 @@ struct Log : testing::Started {
     std::vector<Text> typed(const Text& call) {
         s.qso.kapott_hivojel_text = call;
         live_duplicate_search(s);
-        return s.talalt_log_lista.items();
+        return s.worked.talalt_log_lista.items();
     }
     bool found_list_shown() { return s.view[Control::talalt_log_lista].visible; }
 };
@@ -40,7 +40,7 @@ TEST(LiveSearch, ThreeCharactersOnTheCurrentBand) {
 
     EXPECT_EQ(log.typed("HA5"), (std::vector<Text>{general("HA5AAA"), general("DL/HA5BBB/P")}));
     EXPECT_TRUE(log.found_list_shown());
-    EXPECT_TRUE(log.s.talalt_log_lista.selected(0));
+    EXPECT_TRUE(log.s.worked.talalt_log_lista.selected(0));
     EXPECT_TRUE(log.s.log_lista.selected(2));  // the log list keeps its selection
 
     EXPECT_TRUE(log.typed("HA5Z").empty());
@@ -192,10 +192,11 @@ TEST(MarkedDuplicates, OneFlagPerLineHoweverLong) {
         if (i == 5 || i == 1100) line[0] = 'D';
         log.s.log_lista.add(line);
     }
-    log.s.duplicate_flags.assign(2000, 1);  // left over from an earlier log
+    log.s.score.duplicate_flags.assign(2000, 1);  // left over from an earlier log
     dupla_osszeszamolas(log.s);
-    ASSERT_EQ(log.s.duplicate_flags.size(), 1200u);
-    for (std::size_t i = 0; i < 1200; ++i) EXPECT_EQ(log.s.duplicate_flags[i] != 0, i == 5 || i == 1100) << i;
+    ASSERT_EQ(log.s.score.duplicate_flags.size(), 1200u);
+    for (std::size_t i = 0; i < 1200; ++i)
+        EXPECT_EQ(log.s.score.duplicate_flags[i] != 0, i == 5 || i == 1100) << i;
 }
 
 TEST(SerialCheck, ReportsTheFirstBreak) {

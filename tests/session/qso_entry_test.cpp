@@ -229,9 +229,9 @@ TEST(CallsignLeft, CountryShownForTheWorkedStationOnlyWithAMode) {
     e.s.qso.mod_combo.set(1);
     kapott_hivojel_text_LostFocus(e.s);
     EXPECT_EQ(e.s.qso.kapott_hivojel_text, "HA1ABC");
-    EXPECT_EQ(e.s.current_country_name, "Hungary");
-    EXPECT_EQ(e.s.current_continent, "EU");
-    EXPECT_EQ(e.s.qth_label, "Hungary  EU");
+    EXPECT_EQ(e.s.worked.current_country_name, "Hungary");
+    EXPECT_EQ(e.s.worked.current_continent, "EU");
+    EXPECT_EQ(e.s.worked.qth_label, "Hungary  EU");
 }
 
 TEST(EntryEvents, RefExchangeMultiplierAsTyped) {

@@ -231,9 +231,9 @@ TEST(NewCountryMarker, ChosenOnAddKeptOnRewrite) {
 
     s.log_lista.select_only(0);
     qso_sor_visszatoltes(s);
-    std::vector<char> flags = s.country_worked;
+    std::vector<char> flags = s.score.country_worked;
     EXPECT_EQ(build(s, kFunkcioRewrite)[105], 'N');
-    EXPECT_EQ(s.country_worked, flags);
+    EXPECT_EQ(s.score.country_worked, flags);
 }
 
 }  // namespace

@@ -190,7 +190,7 @@ TEST(StatisticsPage, CqwwVhfTotalIsTheReportsClaimedScore) {
     EXPECT_EQ(claimed, "30");  // 5 points x 2 squares x 3
 
     statisztika_cmd_Click(s);
-    const std::vector<Text>& page = s.vegyes_lista[0].items();
+    const std::vector<Text>& page = s.vegyes.vegyes_lista[0].items();
     const auto total =
         std::find_if(page.begin(), page.end(), [](const Text& l) { return l.starts_with("====="); });
     ASSERT_NE(total, page.end());
@@ -221,9 +221,9 @@ TEST(StatisticsButton, OpensThePanelAndSavesThePage) {
     Session& s = u.s;
     s.sort_combo.items = {"5A", "7Z"};  // HSKC keys of an earlier contest
     statisztika_cmd_Click(s);
-    const std::vector<Text> first = s.vegyes_lista[0].items();
+    const std::vector<Text> first = s.vegyes.vegyes_lista[0].items();
     statisztika_cmd_Click(s);
-    EXPECT_EQ(s.vegyes_lista[0].items(), first);
+    EXPECT_EQ(s.vegyes.vegyes_lista[0].items(), first);
     EXPECT_EQ(s.panel, Panel::Vegyes);
     EXPECT_EQ(s.panel_mode, PanelTask::Statistics);
     EXPECT_EQ(s.view[Control::vegyes_keret].caption, "Statisztika");
@@ -246,7 +246,7 @@ TEST(StatisticsButton, OpensThePanelAndSavesThePage) {
 
     s.szabaly_combo.set(static_cast<int>(ContestType::Dx));
     statisztika_cmd_Click(s);
-    EXPECT_TRUE(s.vegyes_lista[0].empty());
+    EXPECT_TRUE(s.vegyes.vegyes_lista[0].empty());
     EXPECT_EQ(u.fakes.ui.beeps, 2);  // the failed save, then DX
     const std::size_t messages = u.fakes.ui.messages.size();
     statisztika_mentes_Click(s);

@@ -60,7 +60,7 @@ private slots:
         QCOMPARE(win.find<QGroupBox>("vegyes_keret")->title(), QStringLiteral("Statisztika"));
         auto* list = win.find<QListView>("vegyes_lista_0");
         QVERIFY(list->isVisible());
-        QCOMPARE(list->model()->rowCount(), static_cast<int>(s.vegyes_lista[0].size()));
+        QCOMPARE(list->model()->rowCount(), static_cast<int>(s.vegyes.vegyes_lista[0].size()));
         QCOMPARE(list->model()->index(0, 0).data().toString(),
                  QStringLiteral("Nr. of QSO's: 2  Distance: 2  Scores: 2"));
         QVERIFY(win.find<QWidget>("statisztika_grafikon")->isVisible());
@@ -71,7 +71,7 @@ private slots:
         save->click();
         const auto written = read_file(win.home / "TEMP" / "stat.lst");
         QVERIFY(written.has_value());
-        QCOMPARE(*written, crlf_text(s.vegyes_lista[0].items()));
+        QCOMPARE(*written, crlf_text(s.vegyes.vegyes_lista[0].items()));
 
         // Back on the log, the captioned panel no longer shows over it.
         win.find<QPushButton>("main_cmd_0")->click();

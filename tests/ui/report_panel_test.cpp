@@ -78,7 +78,7 @@ private slots:
         win.find<QPushButton>("edi_save_riport_cmd")->click();
         const std::optional<Text> saved = read_file(win.home / "REPORT" / "hetvege.edi");
         QVERIFY(saved.has_value());
-        QCOMPARE(*saved, win.session().edi_riport_text);
+        QCOMPARE(*saved, win.session().report.edi_riport_text);
         QVERIFY(saved->find("[END;generated with <Loxar by Tarvik>]\r\n") != Text::npos);
         QVERIFY(saved->ends_with(hu(u8"; kézzel")));
 
