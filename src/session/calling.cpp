@@ -58,7 +58,7 @@ void tell(Session& s, const Text& text) {
 void voice_start(Session& s, const Text& path) {
     MediaPlayer* p = s.ports.player;
     if (!p || !p->available()) {
-        s.keyer.playing = 0;
+        s.keyer.playing = false;
         return;
     }
     if (p->is_open()) p->close();
@@ -78,14 +78,14 @@ bool port_ready_for_calling(Session& s) {
 }
 
 void start_calling(Session& s) {
-    s.keyer.calling_active = -1;
-    s.keyer.calling_state = 1;
+    s.keyer.calling_active = true;
+    s.keyer.calling_state = CallingStep::OnAir;
     set_caption(s, true);
 }
 
 void end_calling(Session& s) {
-    s.keyer.calling_active = 0;
-    s.keyer.calling_state = 0;
+    s.keyer.calling_active = false;
+    s.keyer.calling_state = CallingStep::Idle;
     set_caption(s, false);
     off_air_rutin(s);
 }
@@ -95,14 +95,15 @@ void calling_step(Session& s) {
     const bool cw = is_cw_mode(s);
     const bool voice = is_voice_mode(s);
     switch (k.calling_state) {
-        case 1:
+        case CallingStep::Idle: break;
+        case CallingStep::OnAir:
             k.stop_request = 0;
             on_air_rutin(s);
             s.ui().process_events();
-            k.playing = 1;
-            k.calling_state = 2;
+            k.playing = true;
+            k.calling_state = CallingStep::Send;
             break;
-        case 2:
+        case CallingStep::Send:
             if (cw) {
                 const long item = selected(k.hivas_lista[kCw]);
                 const Text message = item >= 0 ? k.cw_messages[static_cast<std::size_t>(item)] : Text();
@@ -112,14 +113,14 @@ void calling_step(Session& s) {
                 const long item = selected(k.hivas_lista[kVoice]);
                 if (item >= 0) voice_start(s, k.voice_messages[static_cast<std::size_t>(item)]);
             }
-            k.calling_state = 3;
+            k.calling_state = CallingStep::Wait;
             break;
-        case 3:
+        case CallingStep::Wait:
             if (cw) {
                 // The count is the box's answer to the message only once the message went out.
-                if (k.box_command.empty() && k.reply_seen == 1 && k.remaining_count == 0) {
+                if (k.box_command.empty() && k.reply_seen && k.remaining_count == 0) {
                     k.pause_ticks = 0;
-                    k.calling_state = 4;
+                    k.calling_state = CallingStep::Pause;
                 }
             } else if (voice) {
                 if (k.stop_request == 1) {
@@ -127,30 +128,29 @@ void calling_step(Session& s) {
                     k.ismetles_check = Tristate::Clear;
                     if (s.ports.player) s.ports.player->stop();
                     k.pause_ticks = 0;
-                    k.calling_state = 4;
-                } else if (k.playing != 1) {
+                    k.calling_state = CallingStep::Pause;
+                } else if (!k.playing) {
                     k.pause_ticks = 0;
-                    k.calling_state = 4;
+                    k.calling_state = CallingStep::Pause;
                 }
             } else {
                 // The mode was changed away from CW and voice: nothing is left to send.
                 end_calling(s);
             }
             break;
-        case 4:
+        case CallingStep::Pause:
             if (k.ismetles_check == Tristate::Ticked) {
                 ++k.pause_ticks;
                 if (k.pause_ticks >= (std::max(0, k.settings.ismetles_combo.list_index) + 2) * 10)
-                    k.calling_state = 1;
+                    k.calling_state = CallingStep::OnAir;
             } else if (cw) {
-                if (k.ismetles_check == Tristate::Grey && k.cw_continue != 0) break;
+                if (k.ismetles_check == Tristate::Grey && k.cw_continue) break;
                 end_calling(s);
-                k.cw_continue = 0;
+                k.cw_continue = false;
             } else {
                 end_calling(s);
             }
             break;
-        default: break;
     }
     s.ui().refresh(Aspect::Calling);
 }
@@ -201,16 +201,16 @@ void call_vekker_Timer(Session& s) {
     }
     // A tick inside the step's own wait only polls the box.
     if (k.in_calling_step || !port_open(s)) return;
-    if (k.calling_active == 0 || k.calling_state < 1 || k.calling_state > 4) return;
+    if (!k.calling_active || k.calling_state == CallingStep::Idle) return;
     k.in_calling_step = true;
     calling_step(s);
     k.in_calling_step = false;
 }
 
 void stop_calling(Session& s) {
-    s.keyer.calling_active = 0;
-    s.keyer.calling_state = 0;
-    s.keyer.cw_continue = 0;
+    s.keyer.calling_active = false;
+    s.keyer.calling_state = CallingStep::Idle;
+    s.keyer.cw_continue = false;
     set_caption(s, false);
 }
 
@@ -218,21 +218,21 @@ void hivas_cmd_Click(Session& s) {
     StationControl& k = s.keyer;
     if (is_cw_mode(s)) {
         if (!cw_combo_ellenorzes(s)) return;
-        if (k.calling_active == 0) {
+        if (!k.calling_active) {
             if (!port_ready_for_calling(s)) return;
-            k.cw_continue = -1;
+            k.cw_continue = true;
             start_calling(s);
         } else {
-            k.cw_continue = 0;
+            k.cw_continue = false;
             set_caption(s, false);
         }
     } else if (is_voice_mode(s)) {
         if (!voice_combo_ellenorzes(s)) return;
-        if (k.calling_active == 0) {
+        if (!k.calling_active) {
             if (hang_lejatszo_ellenorzes(s) && port_ready_for_calling(s)) start_calling(s);
         } else {
-            k.calling_active = 0;
-            k.calling_state = 0;
+            k.calling_active = false;
+            k.calling_state = CallingStep::Idle;
             set_caption(s, false);
         }
     }
@@ -389,7 +389,7 @@ void magno_StatusUpdate(Session& s) {
     if (!p || p->is_playing()) return;
     p->set_status_interval(0);
     p->prev();
-    s.keyer.playing = 0;
+    s.keyer.playing = false;
     off_air_rutin(s);
 }
 

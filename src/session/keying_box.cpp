@@ -61,7 +61,7 @@ void show_link(Session& s, bool open) {
 // The link starts afresh on a newly opened port.
 void port_opened(Session& s) {
     StationControl& k = s.keyer;
-    k.poll_phase = 0;
+    k.poll_phase = PollPhase::Send;
     k.receive_line.clear();
     k.lost_told = false;
     k.opened_ms = now_ms(s);
@@ -110,9 +110,9 @@ void interpret(Session& s, const Text& line) {
             break;
         }
         case ReplyKind::Identification: k.ID_text = identification_text(line); break;
-        case ReplyKind::Acknowledgement: k.ack_received = 1; break;
+        case ReplyKind::Acknowledgement: k.ack_received = true; break;
         case ReplyKind::Memory:
-            k.memory_line_received = 1;
+            k.memory_line_received = true;
             k.last_memory_line = trim(line);
             break;
         case ReplyKind::Other: break;
@@ -120,12 +120,12 @@ void interpret(Session& s, const Text& line) {
 }
 
 // An EPROM command waits for the box; false (and the operator told) when it never answered.
-bool eprom_exchange(Session& s, Text command, short StationControl::*answered) {
+bool eprom_exchange(Session& s, Text command, bool StationControl::*answered) {
     StationControl& k = s.keyer;
-    k.*answered = 0;
+    k.*answered = false;
     k.eprom_command = std::move(command);
     return wait_for_box(
-        s, [&k, answered] { return k.*answered == 1; }, kEpromWaitMs);
+        s, [&k, answered] { return k.*answered; }, kEpromWaitMs);
 }
 
 void eprom_silent(Session& s) {
@@ -140,7 +140,7 @@ Text eprom_message(const Session& s, std::size_t k) {
     return k <= cw.size() ? trim(col(cw.at(k - 1), 5, 45)) : Text();
 }
 
-void air_switch(Session& s, short on) {
+void air_switch(Session& s, bool on) {
     StationControl& k = s.keyer;
     s.call_countdown = 5;
     // Only the voice modes tell the box; with nothing told there is no answer to wait for.
@@ -151,7 +151,7 @@ void air_switch(Session& s, short on) {
     if (k.lamp == BoxLamp::Silent) return;
     // The box's answer must follow the command, not an earlier "?".
     wait_for_box(
-        s, [&] { return (k.reply_seen == 1 && k.box_command.empty()) || s.call_countdown <= 0; }, kAirWaitMs);
+        s, [&] { return (k.reply_seen && k.box_command.empty()) || s.call_countdown <= 0; }, kAirWaitMs);
 }
 
 }  // namespace
@@ -285,7 +285,7 @@ void USB_kezeles(Session& s) {
         return;
     }
     if (!port->is_open()) return;
-    if (k.poll_phase == 0) {
+    if (k.poll_phase == PollPhase::Send) {
         bool sent = false;
         for (Text* command : {&k.eprom_command, &k.amplifier_command, &k.box_command}) {
             if (trim(*command).empty()) continue;
@@ -306,18 +306,18 @@ void USB_kezeles(Session& s) {
             port->write(Text("?") + kCrLf);
             k.unanswered_queries = std::min<short>(static_cast<short>(k.unanswered_queries + 1), 2);
         }
-        k.reply_seen = 0;
-        k.poll_phase = 1;
+        k.reply_seen = false;
+        k.poll_phase = PollPhase::Read;
         set_view(s, Control::kerdezo_label, Color::Red);
         return;
     }
     const Text incoming = port->read_all();
-    k.poll_phase = 0;
+    k.poll_phase = PollPhase::Send;
     if (incoming.empty()) return;
     s.view[Control::kerdezo_label].caption = "=";
     set_view(s, Control::kerdezo_label, Color::Black);
     for (const Text& line : split_replies(k.receive_line, incoming)) {
-        k.reply_seen = 1;
+        k.reply_seen = true;
         k.last_heard_ms = now_ms(s);
         interpret(s, line);
     }
@@ -338,32 +338,32 @@ void billentyuzo_lampa_frissites(Session& s) {
 }
 
 void on_air_rutin(Session& s) {
-    air_switch(s, 1);
+    air_switch(s, true);
 }
 void off_air_rutin(Session& s) {
-    air_switch(s, 0);
+    air_switch(s, false);
 }
 
 void adas_kapcsolo(Session& s) {
     StationControl& k = s.keyer;
     if (is_cw_mode(s)) {
-        k.t_key_on = k.t_key_on == 0 ? 1 : 0;
-        if (k.t_key_on == 1) {
+        k.t_key_on = !k.t_key_on;
+        if (k.t_key_on) {
             on_air_rutin(s);
         } else {
             off_air_rutin(s);
         }
         return;
     }
-    k.t_key_on = 0;
+    k.t_key_on = false;
     // The key is typed in callsigns too: only a transmitter that is on is switched off, so
     // typing never waits for the box.
-    if (k.on_air == 1) off_air_rutin(s);
+    if (k.on_air) off_air_rutin(s);
 }
 
 void cancel_cmd_Click(Session& s) {
     StationControl& k = s.keyer;
-    k.on_air = 0;
+    k.on_air = false;
     k.ismetles_check = Tristate::Clear;
     if (s.ports.player) s.ports.player->stop();
     k.stop_request = 1;

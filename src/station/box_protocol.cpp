@@ -19,10 +19,10 @@ constexpr long long kSilentAfterMs = 2000;
 
 }  // namespace
 
-Text settings_line(const KeyerSettings& k, short on_air, short stop_request, bool voice_mode) {
+Text settings_line(const KeyerSettings& k, bool on_air, short stop_request, bool voice_mode) {
     Text t = "w" + zero_pad(std::max(0, k.wpm_combo.list_index) + 5, 2);
     t += {'o', flag(k.bal_kez_check), 'x', '1', 'm', flag(k.monitor_check), 'k', flag(k.elkey_check)};
-    t += {'r', digit(on_air), 'd', digit(std::max(0, k.kesleltetes_combo.list_index) + 2)};
+    t += {'r', flag(on_air), 'd', digit(std::max(0, k.kesleltetes_combo.list_index) + 2)};
     t += {'b', digit(stop_request), 'u', flag(voice_mode), 'R', digit(std::max(0, k.ROGER_combo.list_index))};
     t += 'a';
     for (const Combo& gain : k.erosito_combo) t += digit(std::max(0, gain.list_index));

@@ -11,7 +11,7 @@ namespace loxar {
 
 // The 25-character settings line (without CR LF): speed, polarity, monitor, keyer, transmit,
 // delay, stop, voice mode, roger signal and the three gains, each from its control.
-Text settings_line(const KeyerSettings& k, short on_air, short stop_request, bool voice_mode);
+Text settings_line(const KeyerSettings& k, bool on_air, short stop_request, bool voice_mode);
 // "a" and the three gain positions, CR LF.
 Text amplifier_line(const KeyerSettings& k);
 // "s", the message, one blank and CR: a CW message for the box to send.

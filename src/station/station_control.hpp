@@ -34,6 +34,12 @@ struct KeyerSettings {
 // How the box has been heard lately, for the lamp beside the port selector.
 enum class BoxLamp { Closed, Heard, Waiting, Silent };
 
+// The two halves of a poll: a tick sends a command or "?", the next reads the answer.
+enum class PollPhase { Send, Read };
+
+// The steps of automatic calling: go on the air, send the message, wait for its end, pause.
+enum class CallingStep { Idle, OnAir, Send, Wait, Pause };
+
 struct StationControl {
     KeyerSettings settings;
 
@@ -52,27 +58,27 @@ struct StationControl {
     Text box_command;
 
     // The poll cycle and the replies.
-    short poll_phase = 0;  // 0: the next tick sends; 1: it reads
+    PollPhase poll_phase = PollPhase::Send;
     Text receive_line;
-    short reply_seen = 0;
-    short on_air = 0;
-    short stop_request = 0;
+    bool reply_seen = false;  // since the last command or query went out
+    bool on_air = false;      // transmit request of the voice modes
+    short stop_request = 0;   // the box's stop digit, echoed back; 1 asks it to stop
     short remaining_count = 0;
-    short ack_received = 0;
-    short memory_line_received = 0;
+    bool ack_received = false;
+    bool memory_line_received = false;
     Text last_memory_line;
     std::array<Text, kEpromSlots> eprom_slots;
-    short t_key_on = 0;
-    Text usb_valasz_text;  // the box's last status line
+    bool t_key_on = false;  // the transmit key's CW toggle
+    Text usb_valasz_text;   // the box's last status line
     Text ID_text;
     ListBox EPROM_lista;
 
     // Automatic calling.
-    short calling_active = 0;  // -1 while calling runs
-    short calling_state = 0;   // 0-4
-    short playing = 0;
+    bool calling_active = false;
+    CallingStep calling_state = CallingStep::Idle;
+    bool playing = false;  // a voice message is playing
     short pause_ticks = 0;
-    short cw_continue = 0;
+    bool cw_continue = false;  // grey repeat: CW calling goes on after the message
 
     // Status queries ("?") whose answer has not been read yet, at most 2; and, when a CW message
     // has gone out, how many status lines still to come answer queries sent before it. A slow

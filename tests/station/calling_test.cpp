@@ -41,22 +41,22 @@ TEST(Calling, CwMessageIsSentAndRepeatedFiveSecondsAfterTheBoxFinished) {
     ASSERT_TRUE(Form_KeyDown(st.s, WindowKey::F1));
     st.run(6);
     EXPECT_NE(st.sent().find("sCQ HA5XX \r"), Text::npos);
-    EXPECT_EQ(st.s.keyer.calling_state, 3);
+    EXPECT_EQ(st.s.keyer.calling_state, CallingStep::Wait);
     remaining = "000";
     int ticks = 0;
-    while (st.s.keyer.calling_state != 4 && ticks++ < 10) st.tick();
-    ASSERT_EQ(st.s.keyer.calling_state, 4);
+    while (st.s.keyer.calling_state != CallingStep::Pause && ticks++ < 10) st.tick();
+    ASSERT_EQ(st.s.keyer.calling_state, CallingStep::Pause);
     st.run(49);
-    EXPECT_EQ(st.s.keyer.calling_state, 4);
+    EXPECT_EQ(st.s.keyer.calling_state, CallingStep::Pause);
     st.tick();
-    EXPECT_EQ(st.s.keyer.calling_state, 1);
+    EXPECT_EQ(st.s.keyer.calling_state, CallingStep::OnAir);
 
     // Stop: repetition off, the box told to stop; calling ends after the message.
     cancel_cmd_Click(st.s);
     EXPECT_EQ(st.s.keyer.ismetles_check, Tristate::Clear);
     st.run(20);
     EXPECT_NE(st.sent().find("b1"), Text::npos);
-    EXPECT_EQ(st.s.keyer.calling_active, 0);
+    EXPECT_FALSE(st.s.keyer.calling_active);
     EXPECT_EQ(st.s.view[Control::hivas_cmd].caption, hu(u8"Hívás &Indítás"));
 }
 
@@ -78,10 +78,10 @@ TEST(Calling, ALateAnswerFromBeforeTheCwMessageDoesNotEndCalling) {
     ASSERT_TRUE(Form_KeyDown(st.s, WindowKey::F1));
     st.run(20);
     ASSERT_TRUE(sending);
-    EXPECT_EQ(st.s.keyer.calling_active, -1);
+    EXPECT_TRUE(st.s.keyer.calling_active);
     sending = false;
     st.run(10);
-    EXPECT_EQ(st.s.keyer.calling_active, 0);
+    EXPECT_FALSE(st.s.keyer.calling_active);
 }
 
 TEST(Calling, VoiceMessagePlaysOnAirAndEndsOffAir) {
@@ -99,13 +99,13 @@ TEST(Calling, VoiceMessagePlaysOnAirAndEndsOffAir) {
     EXPECT_EQ(st.fakes.player.interval_ms, 50);
     EXPECT_NE(st.sent().find("r1d2b0u1"), Text::npos);
     st.fakes.player.report();
-    EXPECT_EQ(st.s.keyer.playing, 1);
+    EXPECT_TRUE(st.s.keyer.playing);
     st.fakes.player.playing = false;
     st.fakes.player.report();
     EXPECT_EQ(st.fakes.player.interval_ms, 0);
     EXPECT_EQ(st.fakes.player.prevs, 1);
     st.run(3);
-    EXPECT_EQ(st.s.keyer.calling_active, 0);
+    EXPECT_FALSE(st.s.keyer.calling_active);
     EXPECT_NE(st.sent().find("r0"), Text::npos);
 }
 
@@ -118,12 +118,12 @@ TEST(Calling, BoxStopEndsVoiceRepetition) {
     st.s.keyer.ismetles_check = Tristate::Ticked;
     ASSERT_TRUE(Form_KeyDown(st.s, WindowKey::F1));
     st.run(20);
-    ASSERT_EQ(st.s.keyer.calling_state, 3);
+    ASSERT_EQ(st.s.keyer.calling_state, CallingStep::Wait);
     st.fakes.serial.incoming = status_line("000", '0', '1', "333") + "\r";
     st.run(3);
     EXPECT_EQ(st.s.keyer.ismetles_check, Tristate::Clear);
     EXPECT_FALSE(st.fakes.player.playing);
-    EXPECT_EQ(st.s.keyer.calling_active, 0);
+    EXPECT_FALSE(st.s.keyer.calling_active);
 }
 
 TEST(FunctionKeys, WhatStartsCallingAndWhatDoesNot) {
@@ -145,13 +145,13 @@ TEST(FunctionKeys, WhatStartsCallingAndWhatDoesNot) {
         st.s.keyer.voice_messages[4] = wav;
         st.s.keyer.cw_messages[4] = "TEST";
         Form_KeyDown(st.s, WindowKey::F5);
-        EXPECT_EQ(st.s.keyer.calling_active != 0, c.starts) << c.mode;
+        EXPECT_EQ(st.s.keyer.calling_active, c.starts) << c.mode;
         EXPECT_EQ(st.fakes.ui.messages.empty() ? "" : st.fakes.ui.messages.back(), c.message) << c.mode;
     }
     Station empty(kSsb);
     empty.s.keyer.hivas_lista[0].select_only(2);
     EXPECT_FALSE(Form_KeyDown(empty.s, WindowKey::F5));
-    EXPECT_EQ(empty.s.keyer.calling_active, 0);
+    EXPECT_FALSE(empty.s.keyer.calling_active);
     EXPECT_TRUE(empty.fakes.ui.messages.empty());
 }
 
@@ -174,13 +174,13 @@ TEST(Calling, NothingIsArmedWithoutAnOpenPort) {
             } else {
                 EXPECT_TRUE(Form_KeyDown(st.s, WindowKey::F1));
             }
-            EXPECT_EQ(st.s.keyer.calling_active, 0);
-            EXPECT_EQ(st.s.keyer.calling_state, 0);
+            EXPECT_FALSE(st.s.keyer.calling_active);
+            EXPECT_EQ(st.s.keyer.calling_state, CallingStep::Idle);
             EXPECT_EQ(st.fakes.ui.notices, (std::vector<Text>{hu(u8"Nincs kapcsolat a billentyűzővel!")}));
             EXPECT_NE(st.s.view[Control::hivas_cmd].caption, hu(u8"leáll&Itás"));
             st.fakes.serial.opened = true;
             st.run(20);
-            EXPECT_EQ(st.s.keyer.calling_active, 0);
+            EXPECT_FALSE(st.s.keyer.calling_active);
             EXPECT_EQ(st.sent().find("r1"), Text::npos);
             EXPECT_FALSE(st.fakes.player.playing);
             // The box connected again: the notice of its absence goes.

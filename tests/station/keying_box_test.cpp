@@ -22,7 +22,7 @@ TEST(SettingsLine, EveryControlHasItsPlace) {
     k.erosito_combo[0].set(7);
     k.erosito_combo[1].set(0);
     k.erosito_combo[2].set(4);
-    st.s.keyer.on_air = 1;
+    st.s.keyer.on_air = true;
     st.s.keyer.stop_request = 0;
     ASSERT_TRUE(keyer_control_changed(st.s, Control::wpm_combo));
     EXPECT_EQ(st.s.keyer.box_command, "w30o1x1m1k1r1d9b0u1R5a704\r\n");
@@ -61,7 +61,7 @@ TEST(Replies, SplitAcrossReadsAndDashesDropped) {
     EXPECT_EQ(st.s.keyer.stop_request, 1);
     EXPECT_EQ(st.s.keyer.ismetles_check, Tristate::Clear);
     EXPECT_EQ(st.s.keyer.ID_text, "BOX 1.0");
-    EXPECT_EQ(st.s.keyer.ack_received, 1);
+    EXPECT_TRUE(st.s.keyer.ack_received);
     EXPECT_EQ(st.s.keyer.last_memory_line, "Mslotone");
     EXPECT_TRUE(st.s.keyer.receive_line.empty());
     analog_frissites(st.s);
@@ -114,14 +114,14 @@ TEST(Eprom, SilentBoxEndsTheWaitWithAMessage) {
 
 TEST(Port, LostDeviceClosesOnceAndDisablesCalling) {
     Station st;
-    st.s.keyer.calling_active = -1;
-    st.s.keyer.calling_state = 3;
+    st.s.keyer.calling_active = true;
+    st.s.keyer.calling_state = CallingStep::Wait;
     st.fakes.serial.opened = false;
     st.fakes.serial.failure = PortError::Lost;
     st.run(5);
     EXPECT_EQ(st.fakes.ui.notices.size(), 1u);
     EXPECT_FALSE(st.s.view[Control::log_hivas_keret].enabled);
-    EXPECT_EQ(st.s.keyer.calling_active, 0);
+    EXPECT_FALSE(st.s.keyer.calling_active);
     EXPECT_EQ(st.s.view[Control::billentyuzo_lampa].back, Color::Grey);
 }
 
@@ -169,13 +169,13 @@ TEST(Lamp, FollowsTheTimeTheBoxWasHeard) {
 TEST(TKey, CwAlternatesOtherModesOffAir) {
     Station cw;
     adas_kapcsolo(cw.s);
-    EXPECT_EQ(cw.s.keyer.t_key_on, 1);
+    EXPECT_TRUE(cw.s.keyer.t_key_on);
     adas_kapcsolo(cw.s);
-    EXPECT_EQ(cw.s.keyer.t_key_on, 0);
+    EXPECT_FALSE(cw.s.keyer.t_key_on);
     Station ssb(1);
-    ssb.s.keyer.on_air = 1;
+    ssb.s.keyer.on_air = true;
     adas_kapcsolo(ssb.s);
-    EXPECT_EQ(ssb.s.keyer.t_key_on, 0);
+    EXPECT_FALSE(ssb.s.keyer.t_key_on);
     EXPECT_NE(ssb.sent().find("r0"), Text::npos);
 }
 
