@@ -61,24 +61,21 @@ void backup_helyreallitas(Session& s) {
     std::error_code ec;
     if (!fs::exists(path, ec)) {
         s.ui().refresh(Aspect::BackupList);
-        s.ui().beep();
-        s.ui().message(hu(u8"Nem találtam backup file-t!"));
+        alert(s, hu(u8"Nem találtam backup file-t!"));
         return;
     }
     const std::optional<Text> bytes = read_file(path);
     if (!bytes) {
         s.ui().refresh(Aspect::BackupList);
-        s.ui().beep();
-        s.ui().message(hu(u8"A backup file nem olvasható (túl nagy vagy hibás): ") + text_path(path));
+        alert(s, hu(u8"A backup file nem olvasható (túl nagy vagy hibás): ") + text_path(path));
         return;
     }
     BackupRebuild rebuilt = rebuild_from_backup(*bytes);
     for (Text& line : rebuilt.log) s.vegyes.backup_lista.add(std::move(line));
     s.ui().refresh(Aspect::BackupList);
     if (rebuilt.left_out > 0) {
-        s.ui().beep();
-        s.ui().message(hu(u8"A LOG-ban legfeljebb 99999 QSO lehet, a backup file további ") +
-                       std::to_string(rebuilt.left_out) + hu(u8" rekordja kimaradt!"));
+        alert(s, hu(u8"A LOG-ban legfeljebb 99999 QSO lehet, a backup file további ") +
+                     std::to_string(rebuilt.left_out) + hu(u8" rekordja kimaradt!"));
     }
 }
 

@@ -70,8 +70,7 @@ void band_step(Session& s, int step) {
 std::optional<int> chosen_band(Session& s) {
     const int index = s.vegyes.vegyes_combo.list_index;
     if (index >= 0 && index < kBandCount) return index;
-    s.ui().beep();
-    s.ui().message(hu(u8"Válasszon sávot!"));
+    alert(s, hu(u8"Válasszon sávot!"));
     return std::nullopt;
 }
 
@@ -119,8 +118,7 @@ std::optional<std::vector<Text>> lines_with_band(const std::vector<Text>& lines,
 void savvaltas_cmd_Click(Session& s) {
     if (!ask(s, hu(u8"Csinált másolatot?"))) return;
     if (s.log_lista.empty()) {
-        s.ui().beep();
-        s.ui().message(hu(u8"Üres a LOG lista!"));
+        alert(s, hu(u8"Üres a LOG lista!"));
         return;
     }
     vegyes_panel_mutatas(s, hu(u8"Sávváltás"), {u8"Váltás", u8"Kész"}, true);
@@ -142,8 +140,7 @@ void savvaltas_valtas_Click(Session& s) {
     std::optional<std::vector<Text>> changed =
         lines_with_band(s.vegyes.vegyes_lista[1].items(), layout_of(s.contest()), band_name(*band));
     if (!changed) {
-        s.ui().beep();
-        s.ui().message(hu(u8"Rossz a formátum!"));
+        alert(s, hu(u8"Rossz a formátum!"));
         return;
     }
     for (std::size_t i = 0; i < changed->size(); ++i)
@@ -157,8 +154,7 @@ void savvaltas_kesz_Click(Session& s) {
     if (!band) return;
     // An empty copy would wipe the log.
     if (s.vegyes.vegyes_lista[1].empty()) {
-        s.ui().beep();
-        s.ui().message(hu(u8"Üres a LOG lista!"));
+        alert(s, hu(u8"Üres a LOG lista!"));
         return;
     }
     set_band(s, *band);

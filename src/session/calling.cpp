@@ -49,11 +49,6 @@ bool file_exists(const Text& path) {
     return std::filesystem::is_regular_file(fs_path(path), ec);
 }
 
-void tell(Session& s, const Text& text) {
-    s.ui().beep();
-    s.ui().message(text);
-}
-
 // Plays `path` from its start; status reports follow until it ends.
 void voice_start(Session& s, const Text& path) {
     MediaPlayer* p = s.ports.player;
@@ -158,16 +153,16 @@ void calling_step(Session& s) {
 bool check_selected(Session& s, short lista) {
     const long item = selected(s.keyer.hivas_lista[lista]);
     if (item < 0) {
-        tell(s, "Select before!");
+        alert(s, "Select before!");
         return false;
     }
     const Text& entry = table(s, lista)[static_cast<std::size_t>(item)];
     if (empty_message(entry)) {
-        tell(s, "Nothing to play!");
+        alert(s, "Nothing to play!");
         return false;
     }
     if (lista == kVoice && !file_exists(entry)) {
-        tell(s, "File not found!");
+        alert(s, "File not found!");
         return false;
     }
     return true;
@@ -255,7 +250,7 @@ bool funkcio_billentyu(Session& s, int message_number) {
     if (empty_message(entry)) return false;
     if (!cw) {
         if (!file_exists(entry)) {
-            tell(s, "File not found!");
+            alert(s, "File not found!");
             return true;
         }
         if (!hang_lejatszo_ellenorzes(s)) return true;
@@ -291,13 +286,13 @@ void voice_combo_toltes(Session& s) {
 void hivas_hozzaadas_rutin(Session& s, short lista) {
     const long item = selected(s.keyer.hivas_lista[lista == kCw ? kCw : kVoice]);
     if (item < 0) {
-        tell(s, hu(u8"Válasszon poziciót'"));
+        alert(s, hu(u8"Válasszon poziciót'"));
         return;
     }
     if (lista == kCw) {
         const Text text = trim(s.keyer.hivas_cw_text);
         if (text.empty()) {
-            tell(s, hu(u8"Nincs mit hozzáadni'"));
+            alert(s, hu(u8"Nincs mit hozzáadni'"));
             return;
         }
         s.keyer.cw_messages[static_cast<std::size_t>(item)] = text;
@@ -340,7 +335,7 @@ void hivas_mentes_rutin(Session& s, short sorszam) {
     if (s.dialog.chosen_path.empty()) return;
     const MessageSet set = lista == kCw ? MessageSet::Cw : MessageSet::Voice;
     if (!write_file_atomic(fs_path(s.dialog.chosen_path), message_set_text(set, table(s, lista)))) {
-        tell(s, hu(u8"Nem sikerült menteni: ") + s.dialog.chosen_path);
+        report_not_saved(s, s.dialog.chosen_path);
     }
 }
 
@@ -353,16 +348,16 @@ void hivas_beolvasas_cmd_Click(Session& s, short index) {
     if (s.dialog.chosen_path.empty()) return;
     const std::optional<Text> bytes = read_file(fs_path(s.dialog.chosen_path), kMaxSmallFileBytes);
     if (!bytes) {
-        tell(s, hu(u8"A file nem olvasható: ") + s.dialog.chosen_path);
+        alert(s, hu(u8"A file nem olvasható: ") + s.dialog.chosen_path);
         return;
     }
     const MessageSetRead read = read_message_set(set, *bytes);
     if (read.result == MessageSetRead::Result::WrongFormat) {
-        tell(s, read.line + "Wrong format!  ");
+        alert(s, read.line + "Wrong format!  ");
         return;
     }
     if (read.result == MessageSetRead::Result::NoEnd) {
-        tell(s, read.line + "End not found!  ");
+        alert(s, read.line + "End not found!  ");
         return;
     }
     std::array<Text, kMessageSlots>& messages = table(s, lista);
@@ -401,7 +396,7 @@ void hivas_adat_beolvasas(Session& s) {
         if (bytes) {
             apply_call_settings(s, *bytes);
         } else {
-            tell(s, hu(u8"Rossz a formátum!"));
+            alert(s, hu(u8"Rossz a formátum!"));
         }
     }
     cw_combo_toltes(s);
@@ -411,7 +406,7 @@ void hivas_adat_beolvasas(Session& s) {
 void apply_call_settings(Session& s, std::string_view bytes) {
     const std::optional<CallSettings> c = read_call_settings(bytes);
     if (!c) {
-        tell(s, hu(u8"Rossz a formátum!"));
+        alert(s, hu(u8"Rossz a formátum!"));
         return;
     }
     StationControl& k = s.keyer;

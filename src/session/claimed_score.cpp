@@ -5,6 +5,7 @@
 #include "reports/result_fields.hpp"
 #include "session/country_table.hpp"
 #include "session/duplicates.hpp"
+#include "session/questions.hpp"
 #include "session/scoring.hpp"
 
 namespace loxar {
@@ -42,8 +43,7 @@ void write_claimed_total(Session& s, std::optional<long long> total) {
     }
     // A wrapped-round figure would be a wrong claim; none is written instead.
     s.sheet.tx_CToSc.clear();
-    s.ui().beep();
-    s.ui().message(hu(u8"A pontszám túl nagy, a szorzókat ellenőrizze!"));
+    alert(s, hu(u8"A pontszám túl nagy, a szorzókat ellenőrizze!"));
 }
 
 }  // namespace

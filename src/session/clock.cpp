@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "session/questions.hpp"
+
 namespace loxar {
 
 namespace {
@@ -120,13 +122,11 @@ void Timer1_Timer(Session& s, const LocalDateTime& now) {
 bool datum_ellenorzes(Session& s) {
     const Text& t = s.qso.log_ido;
     if (!is_date(col(t, 1, 10))) {
-        s.ui().beep();
-        s.ui().message(hu(u8"Hibás a dátum'"));
+        alert(s, hu(u8"Hibás a dátum'"));
         return false;
     }
     if (!is_time(col(t, 12, 8))) {
-        s.ui().beep();
-        s.ui().message(hu(u8"Hibás az idő'"));
+        alert(s, hu(u8"Hibás az idő'"));
         return false;
     }
     return true;

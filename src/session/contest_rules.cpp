@@ -9,6 +9,7 @@
 #include "session/db_lookup.hpp"
 #include "session/numbering.hpp"
 #include "session/oblast_table.hpp"
+#include "session/questions.hpp"
 
 namespace loxar {
 
@@ -150,12 +151,10 @@ void szabaly_beolvasas(Session& s) {
     const std::optional<Text> bytes = read_file(path, kMaxSmallFileBytes);
     const RuleRead r = parse_rule_text(bytes.value_or(Text()));
     if (r.bad_line >= 0) {
-        s.ui().beep();
-        s.ui().message("Hiba a " + std::to_string(r.bad_line) + ". sorban!");
+        alert(s, "Hiba a " + std::to_string(r.bad_line) + ". sorban!");
     }
     if (!bytes || r.unreadable) {
-        s.ui().beep();
-        s.ui().message(hu(u8"Rossz a szabály formátuma!"));
+        alert(s, hu(u8"Rossz a szabály formátuma!"));
         return;
     }
     s.rules.rule_values = r.values;
@@ -184,9 +183,8 @@ void mod_szorzo_rutin(Session& s) {
         // A rule value too large for the multiplier: cap it rather than wrap around.
         const long raw = static_cast<long>(s.rules.band_multiplier) * value;
         product = static_cast<short>(raw > 0 ? 32767 : -32768);
-        s.ui().beep();
-        s.ui().message(hu(u8"A szabály file szorzója túl nagy, a szorzó ") + std::to_string(*product) +
-                       hu(u8" lett!"));
+        alert(s, hu(u8"A szabály file szorzója túl nagy, a szorzó ") + std::to_string(*product) +
+                     hu(u8" lett!"));
     }
     s.szorzo_text = std::to_string(*product);
     const Text report = mode == kModeCw ? "599" : "59";

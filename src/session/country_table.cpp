@@ -2,6 +2,7 @@
 #include "session/country_table.hpp"
 
 #include "model/file_io.hpp"
+#include "session/questions.hpp"
 
 namespace loxar {
 
@@ -16,8 +17,7 @@ void dxcc_tabla_betoltes(Session& s) {
     s.country_table = table;
     s.countries = table.get();
     if (!contents.problems.empty()) {
-        s.ui().beep();
-        s.ui().message(country_problems_message(text_path(path), contents));
+        alert(s, country_problems_message(text_path(path), contents));
     }
 }
 
@@ -74,8 +74,7 @@ void dxcc_osszeszamlalas(Session& s) {
             m += kCrLf + hu(u8"... és még ") + std::to_string(unknown.size() - kShown) +
                  hu(u8" ismeretlen hívójel.");
         }
-        s.ui().beep();
-        s.ui().message(m);
+        alert(s, m);
     }
 }
 

@@ -2,6 +2,7 @@
 #include "session/data_sheet.hpp"
 
 #include "model/file_io.hpp"
+#include "session/questions.hpp"
 #include "session/startup.hpp"
 
 namespace loxar {
@@ -56,8 +57,7 @@ void data_load_cmd_Click(Session& s) {
     if (s.dialog.chosen_path.empty()) return;
     const std::optional<Text> bytes = read_file(fs_path(s.dialog.chosen_path), kMaxSmallFileBytes);
     if (!bytes || !adatlap_file_betoltes(s, *bytes)) {
-        s.ui().beep();
-        s.ui().message(hu(u8"Hibás a formátum!"));
+        alert(s, hu(u8"Hibás a formátum!"));
         return;
     }
     s.ui().refresh(Aspect::DataSheet);

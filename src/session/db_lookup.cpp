@@ -3,6 +3,7 @@
 
 #include "model/contest_profile.hpp"
 #include "model/file_io.hpp"
+#include "session/questions.hpp"
 
 namespace loxar {
 
@@ -34,13 +35,11 @@ void adatbazis_beolvasas(Session& s, const std::filesystem::path& nev) {
     s.ui().busy(false);
     s.ui().refresh(Aspect::DatabaseLists);
     if (!bytes) {
-        s.ui().beep();
-        s.ui().message(hu(u8"A hívójel lista nem olvasható be (túl nagy vagy hibás): ") + text_path(nev));
+        alert(s, hu(u8"A hívójel lista nem olvasható be (túl nagy vagy hibás): ") + text_path(nev));
     } else if (left_out > 0) {
-        s.ui().beep();
-        s.ui().message(hu(u8"A hívójel listából az első ") + std::to_string(kMaxDatabaseRecords) +
-                       hu(u8" állomás fért be, további ") + std::to_string(left_out) +
-                       hu(u8" sor kimaradt: ") + text_path(nev));
+        alert(s, hu(u8"A hívójel listából az első ") + std::to_string(kMaxDatabaseRecords) +
+                     hu(u8" állomás fért be, további ") + std::to_string(left_out) + hu(u8" sor kimaradt: ") +
+                     text_path(nev));
     }
 }
 

@@ -10,6 +10,7 @@
 #include "model/duplicate_marks.hpp"
 #include "model/log_fields.hpp"
 #include "session/numbering.hpp"
+#include "session/questions.hpp"
 
 namespace loxar {
 
@@ -189,8 +190,7 @@ void sorszam_ellenorzes(Session& s) {
         const auto sent =
             static_cast<long long>(val(field(s.log_lista.at(i), LineLayout::General, Field::SentSerial)));
         if (sent == static_cast<long long>(i) + 1) continue;
-        s.ui().beep();
-        s.ui().message(hu(u8"Sorszám hiba a ") + std::to_string(i + 1) + ". sorban!");
+        alert(s, hu(u8"Sorszám hiba a ") + std::to_string(i + 1) + ". sorban!");
         return;
     }
 }

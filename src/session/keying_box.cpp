@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "session/calling.hpp"
+#include "session/questions.hpp"
 #include "station/box_protocol.hpp"
 
 namespace loxar {
@@ -130,8 +131,7 @@ bool eprom_exchange(Session& s, Text command, bool StationControl::*answered) {
 
 void eprom_silent(Session& s) {
     s.keyer.eprom_command.clear();
-    s.ui().beep();
-    s.ui().message(hu(u8"A billentyűző nem válaszolt!"));
+    alert(s, hu(u8"A billentyűző nem válaszolt!"));
 }
 
 // CW message k (1-4) as the EPROM takes it: the list item's text, at most 45 characters.
@@ -206,9 +206,8 @@ void sio_open_cmd_Click(Session& s) {
         return;
     }
     if (!open_port(s)) {
-        s.ui().beep();
-        s.ui().message(with_problem(hu(u8"Nem silkerült megnyitni!"),
-                                    s.ports.serial ? s.ports.serial->error() : PortError::NotFound));
+        alert(s, with_problem(hu(u8"Nem silkerült megnyitni!"),
+                              s.ports.serial ? s.ports.serial->error() : PortError::NotFound));
         return;
     }
     s.ui().message(hu(u8"Megnyitva!"));
@@ -216,8 +215,7 @@ void sio_open_cmd_Click(Session& s) {
 
 void sio_close_cmd_Click(Session& s) {
     if (!port_open(s)) {
-        s.ui().beep();
-        s.ui().message(hu(u8"Nincs nyitott port!"));
+        alert(s, hu(u8"Nincs nyitott port!"));
         return;
     }
     s.ports.serial->close();
@@ -387,8 +385,7 @@ void EPROM_adat_frissites(Session& s) {
 void EPROM_cmd_Click(Session& s, int index) {
     StationControl& k = s.keyer;
     if (!port_open(s)) {
-        s.ui().beep();
-        s.ui().message(hu(u8"Nincs kapcsolat!"));
+        alert(s, hu(u8"Nincs kapcsolat!"));
         return;
     }
     // A second EPROM button pressed inside the wait of the first would interleave the slots.

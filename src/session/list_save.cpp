@@ -2,6 +2,7 @@
 #include "session/list_save.hpp"
 
 #include "model/file_io.hpp"
+#include "session/questions.hpp"
 
 namespace loxar {
 
@@ -20,8 +21,7 @@ Text crlf_text(const std::vector<Text>& lines) {
 bool lista_mentes(Session& s, const std::vector<Text>& lines, const std::filesystem::path& dir,
                   std::string_view extension, bool confirm) {
     if (lines.empty()) {
-        s.ui().beep();
-        s.ui().message(hu(u8"Nincs mit menteni!"));
+        alert(s, hu(u8"Nincs mit menteni!"));
         return false;
     }
     s.dialog.chooser_directory = text_path(dir);
@@ -31,8 +31,7 @@ bool lista_mentes(Session& s, const std::vector<Text>& lines, const std::filesys
     if (s.dialog.chosen_path.empty()) return false;
     // The new file replaces an old one of the name whole, or not at all.
     if (!write_file_atomic(fs_path(s.dialog.chosen_path), crlf_text(lines))) {
-        s.ui().beep();
-        s.ui().message(hu(u8"Nem sikerült menteni: ") + s.dialog.chosen_path);
+        report_not_saved(s, s.dialog.chosen_path);
         return false;
     }
     if (confirm) s.ui().message(hu(u8"Elmentve!"));

@@ -39,8 +39,7 @@ std::optional<LogFileRead> chosen_log_file(Session& s) {
         file.problem = hu(u8"A LOG file nem olvasható (túl nagy vagy hibás): ") + s.dialog.chosen_path;
     }
     if (!file.problem.empty()) {
-        s.ui().beep();
-        s.ui().message(file.problem);
+        alert(s, file.problem);
         return std::nullopt;
     }
     // Checked here so that loading a file too long for the log does not clear the log first.
@@ -77,15 +76,13 @@ void auto_mentes_combo_Click(Session& s) {
 
 void save_log_cmd_Click(Session& s) {
     if (s.log_lista.empty()) {
-        s.ui().beep();
-        s.ui().message("Nincs mit menteni!");
+        alert(s, "Nincs mit menteni!");
         return;
     }
     choose_log_file(s, 2);
     if (s.dialog.chosen_path.empty()) return;
     if (!log_mentes(s, fs_path(s.dialog.chosen_path))) {
-        s.ui().beep();
-        s.ui().message(hu(u8"Nem sikerült menteni: ") + s.dialog.chosen_path);
+        report_not_saved(s, s.dialog.chosen_path);
         return;
     }
     s.log_changed = false;

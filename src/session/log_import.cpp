@@ -21,11 +21,6 @@ namespace {
 // reads the whole file), so that a file of empty lines cannot fill the memory with rows.
 constexpr std::size_t kMaxShownLines = 1000000;
 
-void refuse(Session& s, const Text& message) {
-    s.ui().beep();
-    s.ui().message(message);
-}
-
 void choose(Session& s, short mode, const Text& extension) {
     s.dialog.chooser_directory = text_path(s.paths.import_export_dir);
     s.dialog.chooser_extension = extension;
@@ -84,12 +79,12 @@ void import_beolvasas(Session& s) {
     if (s.dialog.chosen_path.empty()) return;
     std::optional<Text> bytes = read_file(fs_path(s.dialog.chosen_path));
     if (!bytes) {
-        refuse(s, hu(u8"A file túl nagy vagy nem olvasható: ") + s.dialog.chosen_path);
+        alert(s, hu(u8"A file túl nagy vagy nem olvasható: ") + s.dialog.chosen_path);
         return;
     }
     Result<Text> input = import_input(std::move(*bytes));
     if (!input) {
-        refuse(s, input.message());
+        alert(s, input.message());
         return;
     }
     std::vector<Text> lines = import_display_lines(*input);
@@ -114,7 +109,7 @@ void import_feldolgozas(Session& s) {
     }
     const std::string_view input = s.import.input.empty() ? std::string_view(joined) : s.import.input;
     if (s.vegyes.vegyes_lista[0].empty() || trim(input).empty()) {
-        refuse(s, hu(u8"Nincs mit feldolgozni!"));
+        alert(s, hu(u8"Nincs mit feldolgozni!"));
         s.ui().refresh(Aspect::Vegyes);
         return;
     }
@@ -126,21 +121,21 @@ void import_feldolgozas(Session& s) {
     s.import.seconds = result.state.seconds;
     if (!result.error.empty()) {
         s.ui().refresh(Aspect::Vegyes);
-        refuse(s, result.error);
+        alert(s, result.error);
         return;
     }
     for (Text& line : result.lines) s.vegyes.vegyes_lista[1].add(std::move(line));
     s.vegyes.vegyes_valaszto = 1;
     s.ui().refresh(Aspect::Vegyes);
     if (const Text skipped = import_skipped_message(result); !skipped.empty()) s.ui().message(skipped);
-    if (result.left_out > 0) refuse(s, log_lines_left_out_message(result.left_out));
+    if (result.left_out > 0) alert(s, log_lines_left_out_message(result.left_out));
 }
 
 void import_bemasolas(Session& s) {
     const ListBox& converted = s.vegyes.vegyes_lista[1];
     const std::size_t check = import_check_column(s.contest());
     if (converted.size() < 3 || col(converted.at(2), check, 1) != "=") {
-        refuse(s, hu(u8"Rossz a formátum!"));
+        alert(s, hu(u8"Rossz a formátum!"));
         return;
     }
     if (log_overflows(s, converted.size())) return;
@@ -158,7 +153,7 @@ void import_bemasolas(Session& s) {
 void import_hozzafuzes(Session& s) {
     const ListBox& converted = s.vegyes.vegyes_lista[1];
     if (converted.empty()) {
-        refuse(s, hu(u8"Nincs mit hozzáfűzni!"));
+        alert(s, hu(u8"Nincs mit hozzáfűzni!"));
         return;
     }
     if (log_overflows(s, s.log_lista.size() + converted.size())) return;
@@ -173,7 +168,7 @@ void import_mentes(Session& s) {
     if (s.dialog.chosen_path.empty()) return;
     const Text text = log_file_text(log_file_header(s), s.vegyes.vegyes_lista[1].items());
     if (!write_file_atomic(fs_path(s.dialog.chosen_path), text)) {
-        refuse(s, hu(u8"Nem sikerült menteni: ") + s.dialog.chosen_path);
+        report_not_saved(s, s.dialog.chosen_path);
         return;
     }
     s.ui().message("Elmentve!");

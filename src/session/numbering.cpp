@@ -2,6 +2,7 @@
 #include "session/numbering.hpp"
 
 #include "model/contest_profile.hpp"
+#include "session/questions.hpp"
 
 namespace loxar {
 
@@ -30,8 +31,7 @@ void kovetkezo_sorszam_rutin(Session& s) {
 
 bool log_overflows(Session& s, std::size_t qsos) {
     if (qsos <= kMaxLogQsos) return false;
-    s.ui().beep();
-    s.ui().message(hu(u8"A LOG megtelt: legfeljebb 99999 QSO fér bele!"));
+    alert(s, hu(u8"A LOG megtelt: legfeljebb 99999 QSO fér bele!"));
     return true;
 }
 

@@ -83,8 +83,7 @@ void sajat_adat_beolvasas(Session& s) {
     const OwnDataRead r = bytes ? parse_own_data(*bytes, own_data_of(s)) : OwnDataRead{};
     apply_own_data(s, r.data, r.values_read);
     if (!r.ok) {
-        s.ui().beep();
-        s.ui().message(hu(u8"Hiba a saját adat beolvasásban!"));
+        alert(s, hu(u8"Hiba a saját adat beolvasásban!"));
     }
     s.ui().refresh(Aspect::EntryFields | Aspect::Selectors | Aspect::Calling | Aspect::View);
 }
@@ -100,8 +99,7 @@ void sajat_adat_mentes(Session& s) {
 short sajat_adat_vizsgalat(Session& s) {
     const short mask = own_data_errors(own_data_of(s));
     if (mask != 0) {
-        s.ui().beep();
-        s.ui().message(own_data_error_message(mask));
+        alert(s, own_data_error_message(mask));
     }
     return mask;
 }

@@ -7,6 +7,7 @@
 #include "database/qra_list.hpp"
 #include "model/entry_filter.hpp"
 #include "model/file_io.hpp"
+#include "session/questions.hpp"
 #include "session/session.hpp"
 
 namespace loxar {
@@ -114,17 +115,13 @@ void aprosagok_qra_beolvasas(Session& s) {
     s.ui().busy(false);
     s.ui().refresh(Aspect::DatabasePanels);
     if (!bytes) {
-        s.ui().beep();
-        s.ui().message(hu(u8"A hívójel lista nem olvasható be (túl nagy vagy hibás): ") +
-                       s.dialog.chosen_path);
+        alert(s, hu(u8"A hívójel lista nem olvasható be (túl nagy vagy hibás): ") + s.dialog.chosen_path);
     } else if (!read) {
-        s.ui().beep();
-        s.ui().message(hu(u8"Nem QRA lista!"));
+        alert(s, hu(u8"Nem QRA lista!"));
     } else if (read->left_out > 0) {
-        s.ui().beep();
-        s.ui().message(hu(u8"A hívójel listából az első ") + std::to_string(kMaxDatabaseRecords) +
-                       hu(u8" állomás fért be, további ") + std::to_string(read->left_out) +
-                       hu(u8" sor kimaradt."));
+        alert(s, hu(u8"A hívójel listából az első ") + std::to_string(kMaxDatabaseRecords) +
+                     hu(u8" állomás fért be, további ") + std::to_string(read->left_out) +
+                     hu(u8" sor kimaradt."));
     }
 }
 
@@ -141,12 +138,10 @@ void aprosagok_qra_mentes(Session& s) {
     if (s.dialog.chosen_path.empty()) return;
     // The new file replaces an old one of the name whole, or not at all.
     if (!write_file_atomic(fs_path(s.dialog.chosen_path), qra_file_text(list.items()))) {
-        s.ui().beep();
-        s.ui().message(hu(u8"Nem sikerült menteni: ") + s.dialog.chosen_path);
+        report_not_saved(s, s.dialog.chosen_path);
         return;
     }
-    s.ui().beep();
-    s.ui().message(hu(u8"Elmentve!"));
+    alert(s, hu(u8"Elmentve!"));
 }
 
 void hivojel_lista_hozzaadas(Session& s, IrasFunkcio iras_funkcio) {

@@ -3,6 +3,7 @@
 
 #include "model/qso_line.hpp"
 #include "session/contest_rules.hpp"
+#include "session/questions.hpp"
 
 namespace loxar {
 
@@ -22,8 +23,7 @@ void fields_changed(Session& s) {
 bool QRA_ellenorzes(Session& s, Text& locator) {
     locator = trim(locator);
     if (!locator_checked(s.contest()) || locator_format_ok(locator)) return true;
-    s.ui().beep();
-    s.ui().message(hu(u8"Hibás QRA formátum!"));
+    alert(s, hu(u8"Hibás QRA formátum!"));
     return false;
 }
 

@@ -116,8 +116,7 @@ void log_felulir_cmd_Click(Session& s) {
 
     const long index = edited_line(s);
     if (index < 0) {
-        s.ui().beep();
-        s.ui().message(hu(u8"Nincs kijelölt QSO!"));
+        alert(s, hu(u8"Nincs kijelölt QSO!"));
         return;
     }
     s.log_lista.select_only(static_cast<std::size_t>(index));
@@ -144,8 +143,7 @@ void log_felulir_cmd_Click(Session& s) {
 void QSO_torol_cmd_Click(Session& s) {
     const long index = s.log_lista.first_selected();
     if (index < 0) {
-        s.ui().beep();
-        s.ui().message(hu(u8"Nincs kijelölt QSO!"));
+        alert(s, hu(u8"Nincs kijelölt QSO!"));
         return;
     }
     if (!ask(s, hu(u8"Törli a kijelölt QSO-t?"))) return;

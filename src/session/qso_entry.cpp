@@ -100,8 +100,7 @@ short QSO_adat_vizsgalat(Session& s) {
     const T type = s.contest();
     const unsigned short mask = validation_mask(s.qso, type);
     if (mask == 0) return 1;
-    s.ui().beep();
-    s.ui().message(validation_message(mask, type));
+    alert(s, validation_message(mask, type));
     return 0;
 }
 
@@ -365,8 +364,7 @@ void csere_cmd_Click(Session& s) {
 
 void kapott_hivojel_text_LostFocus(Session& s) {
     if (s.qso.mod_combo.list_index <= 0) {
-        s.ui().beep();
-        s.ui().message(hu(u8"Valasszon adasmódot!"));
+        alert(s, hu(u8"Valasszon adasmódot!"));
         return;
     }
     if (s.edit_mode) return;

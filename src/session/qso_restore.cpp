@@ -6,6 +6,7 @@
 #include "model/bands.hpp"
 #include "model/qso_line.hpp"
 #include "session/edit_mode.hpp"
+#include "session/questions.hpp"
 #include "session/session.hpp"
 
 namespace loxar {
@@ -165,8 +166,7 @@ void apply(Session& s, const RestoredQso& r) {
 void qso_sor_visszatoltes(Session& s) {
     long selected = s.log_lista.first_selected();
     if (selected < 0) {
-        s.ui().beep();
-        s.ui().message(hu(u8"Nincs kijelölt QSO!"));
+        alert(s, hu(u8"Nincs kijelölt QSO!"));
         return;
     }
     szerkesztes_mod_bekapcsolas(s);
@@ -177,8 +177,7 @@ void qso_sor_visszatoltes(Session& s) {
     if (!layout_matches(line, layout)) {
         // Most likely the line was built under another contest type than the selected one.
         szerkesztes_mod_kikapcsolas(s);
-        s.ui().beep();
-        s.ui().message("Rossz a lista formatum!");
+        alert(s, "Rossz a lista formatum!");
         s.ui().refresh(Aspect::View);
         return;
     }

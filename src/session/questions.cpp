@@ -1,4 +1,4 @@
-// The yes/no question of the log procedures and their warning of a file not written.
+// The yes/no question of the procedures, their refusal and their warning of a file not written.
 #include "session/questions.hpp"
 
 #include "model/file_io.hpp"
@@ -12,9 +12,17 @@ bool ask(Session& s, const Text& question) {
     return s.dialog.dialog_answer == "OK";
 }
 
-void report_not_saved(Session& s, const std::filesystem::path& path) {
+void alert(Session& s, const Text& text) {
     s.ui().beep();
-    s.ui().message(hu(u8"Nem sikerült menteni: ") + text_path(path));
+    s.ui().message(text);
+}
+
+void report_not_saved(Session& s, const Text& name) {
+    alert(s, hu(u8"Nem sikerült menteni: ") + name);
+}
+
+void report_not_saved(Session& s, const std::filesystem::path& path) {
+    report_not_saved(s, text_path(path));
 }
 
 }  // namespace loxar

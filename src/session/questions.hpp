@@ -1,5 +1,5 @@
-// The yes/no question that the log procedures ask before changing or discarding work, and the
-// warning they give when a file could not be written.
+// The yes/no question that the procedures ask before changing or discarding work, and the
+// beep-and-message with which they refuse a step or report a file not written.
 #pragma once
 
 #include "session/session.hpp"
@@ -8,7 +8,11 @@ namespace loxar {
 
 // Asks `question` (free text) through the yes/no dialog; true only for "Igen".
 bool ask(Session& s, const Text& question);
-// Beeps and says that `path` could not be written ("Nem sikerült menteni: ...").
+// Beeps and shows `text` in the message box.
+void alert(Session& s, const Text& text);
+// Beeps and says that a file could not be written ("Nem sikerült menteni: <name>"); `name` as the
+// chooser gave it, or the path.
+void report_not_saved(Session& s, const Text& name);
 void report_not_saved(Session& s, const std::filesystem::path& path);
 
 }  // namespace loxar

@@ -8,6 +8,7 @@
 #include "model/log_fields.hpp"
 #include "rules/locator.hpp"
 #include "session/log_commands.hpp"
+#include "session/questions.hpp"
 #include "session/scoring.hpp"
 
 namespace loxar {
@@ -277,9 +278,8 @@ void log_ujraertekeles(Session& s) {
         }
         s.worked.qth_label.clear();
         if (pass.capped_lines() > 0) {
-            s.ui().beep();
-            s.ui().message(std::to_string(pass.capped_lines()) +
-                           hu(u8" QSO pontszáma nem fér el öt számjegyen, 99999 lett."));
+            alert(s, std::to_string(pass.capped_lines()) +
+                         hu(u8" QSO pontszáma nem fér el öt számjegyen, 99999 lett."));
         }
     }
     auto_log_mentes(s);

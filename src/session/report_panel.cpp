@@ -74,12 +74,10 @@ Text report_extension(int format, const Text& previous) {
 
 void saved(Session& s, bool ok) {
     if (!ok) {
-        s.ui().beep();
-        s.ui().message(hu(u8"Nem sikerült menteni: ") + s.dialog.chosen_path);
+        report_not_saved(s, s.dialog.chosen_path);
         return;
     }
-    s.ui().beep();
-    s.ui().message(hu(u8"Elmentve!"));
+    alert(s, hu(u8"Elmentve!"));
 }
 
 bool choose(Session& s, const std::filesystem::path& dir, const Text& extension, short mode) {
@@ -155,8 +153,7 @@ std::optional<Text> build_report(Session& s, int format) {
         YlomReport r = ylom_report(report_source(s));
         s.report.adif_header_lines = r.header_lines;
         if (r.stopped) {
-            s.ui().beep();
-            s.ui().message(r.message);
+            alert(s, r.message);
             return std::nullopt;
         }
         return std::move(r.text);
@@ -240,8 +237,7 @@ void edi_load_cmd_Click(Session& s) {
     if (!choose(s, s.paths.temp_dir, "txt", 1)) return;
     const std::optional<Text> bytes = read_file(fs_path(s.dialog.chosen_path), kMaxSmallFileBytes);
     if (!bytes || !apply_edi_results_file(s.sheet, *bytes)) {
-        s.ui().beep();
-        s.ui().message(hu(u8"Hibás a formátum!"));
+        alert(s, hu(u8"Hibás a formátum!"));
         return;
     }
     s.ui().refresh(Aspect::Report);

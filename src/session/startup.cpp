@@ -18,6 +18,7 @@
 #include "session/oblast_table.hpp"
 #include "session/own_data.hpp"
 #include "session/qso_entry.hpp"
+#include "session/questions.hpp"
 #include "session/recovery.hpp"
 #include "session/report_panel.hpp"
 #include "session/scoring.hpp"
@@ -130,8 +131,7 @@ Status Form_Load(Session& s, const std::filesystem::path& home) {
     calling_list_of_mode(s);
     s.start_loaded = true;
     if (!restored.empty()) {
-        s.ui().beep();
-        s.ui().message(restored);
+        alert(s, restored);
     }
 
     billentyuzo_inditas(s);
@@ -184,8 +184,7 @@ void main_cmd_Click(Session& s, int index) {
         case 2:
             if (sajat_adat_vizsgalat(s) != 0) break;
             if (s.log_lista.empty()) {
-                s.ui().beep();
-                s.ui().message(hu(u8"Előbb írja be a LOG-ot!"));
+                alert(s, hu(u8"Előbb írja be a LOG-ot!"));
                 break;
             }
             s.panel = Panel::Jegyzokonyv;

@@ -3,6 +3,7 @@
 
 #include "model/entry_filter.hpp"
 #include "model/file_io.hpp"
+#include "session/questions.hpp"
 #include "session/session.hpp"
 
 namespace loxar {
@@ -45,8 +46,7 @@ void osszesito_beolvasas_cmd_Click(Session& s) {
                 break;
         }
     }
-    s.ui().beep();
-    s.ui().message(problem);
+    alert(s, problem);
 }
 
 void osszesito_kereso_rutin(Session& s) {
