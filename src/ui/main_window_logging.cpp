@@ -260,14 +260,20 @@ void MainWindow::reload_extra_list(std::size_t i) {
 }
 
 void MainWindow::refresh_extra_lists(unsigned steps) {
+    // The refresh step that reloads a list's rows.
+    const auto rows_step = [](Control list) -> unsigned {
+        switch (list) {
+            case Control::talalt_log_lista: return kFoundRowsStep;
+            case Control::backup_lista: return kBackupRowsStep;
+            case Control::vegyes_lista_0:
+            case Control::vegyes_lista_1: return kVegyesPageStep;
+            case Control::qso_lista:
+            case Control::adif_qso_lista: return kReportRowsStep;
+            default: return kCallingRowsStep;
+        }
+    };
     for (std::size_t i = 0; i < extra_lists_.size(); ++i) {
-        const std::string_view name = control_name(list_bindings()[i].control);
-        const unsigned step = name == "talalt_log_lista"    ? kFoundRowsStep
-                              : name == "backup_lista"      ? kBackupRowsStep
-                              : name.starts_with("vegyes_") ? kVegyesPageStep
-                              : name.ends_with("qso_lista") ? kReportRowsStep
-                                                            : kCallingRowsStep;
-        if (steps & step) reload_extra_list(i);
+        if (steps & rows_step(list_bindings()[i].control)) reload_extra_list(i);
     }
     if (!(steps & kVegyesPageStep)) return;
     if (auto* chart = findChild<ui::StatisticsChart*>("statisztika_grafikon")) {
