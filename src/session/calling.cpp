@@ -172,7 +172,7 @@ std::filesystem::path call_settings_path(const Session& s) {
     return s.paths.system_dir / kCallSettingsFile;
 }
 
-void choose_set_file(Session& s, short lista, short mode) {
+void choose_set_file(Session& s, short lista, ChooserMode mode) {
     s.dialog.chooser_mode = mode;
     s.dialog.chooser_directory = text_path(lista == kCw ? s.paths.cw_dir : s.paths.ssb_dir);
     s.dialog.chooser_extension = lista == kCw ? "cw" : "dat";
@@ -300,7 +300,7 @@ void hivas_hozzaadas_rutin(Session& s, short lista) {
         return;
     }
     // The voice messages are WAV files: the chooser lists only files with this extension.
-    s.dialog.chooser_mode = 1;
+    s.dialog.chooser_mode = ChooserMode::Open;
     s.dialog.chooser_directory = text_path(s.paths.ssb_dir);
     s.dialog.chooser_extension = "wav";
     s.ui().file_valasztas(s.dialog);
@@ -331,7 +331,7 @@ void hivas_lista_torles(Session& s, short lista) {
 
 void hivas_mentes_rutin(Session& s, short sorszam) {
     const short lista = sorszam == kCw ? kCw : kVoice;
-    choose_set_file(s, lista, 2);
+    choose_set_file(s, lista, ChooserMode::Save);
     if (s.dialog.chosen_path.empty()) return;
     const MessageSet set = lista == kCw ? MessageSet::Cw : MessageSet::Voice;
     if (!write_file_atomic(fs_path(s.dialog.chosen_path), message_set_text(set, table(s, lista)))) {
@@ -344,7 +344,7 @@ void hivas_beolvasas_cmd_Click(Session& s, short index) {
     const MessageSet set = lista == kCw ? MessageSet::Cw : MessageSet::Voice;
     // The table is emptied only for a file that loads: a cancelled or broken load keeps the
     // messages the operator had.
-    choose_set_file(s, lista, 1);
+    choose_set_file(s, lista, ChooserMode::Open);
     if (s.dialog.chosen_path.empty()) return;
     const std::optional<Text> bytes = read_file(fs_path(s.dialog.chosen_path), kMaxSmallFileBytes);
     if (!bytes) {

@@ -24,7 +24,7 @@ void megjegyzes_torles_cmd_Click(Session& s) {
 void data_save_cmd_Click(Session& s) {
     s.dialog.chooser_directory = text_path(s.paths.data_dir);
     s.dialog.chooser_extension = "hdr";
-    s.dialog.chooser_mode = 2;
+    s.dialog.chooser_mode = ChooserMode::Save;
     s.ui().file_valasztas(s.dialog);
     if (s.dialog.chosen_path.empty()) return;
     // The chooser has asked before overwriting; the new file replaces the old one whole.
@@ -52,7 +52,7 @@ bool adatlap_file_betoltes(Session& s, const Text& bytes) {
 void data_load_cmd_Click(Session& s) {
     s.dialog.chooser_directory = text_path(s.paths.data_dir);
     s.dialog.chooser_extension = "hdr";
-    s.dialog.chooser_mode = 1;
+    s.dialog.chooser_mode = ChooserMode::Open;
     s.ui().file_valasztas(s.dialog);
     if (s.dialog.chosen_path.empty()) return;
     const std::optional<Text> bytes = read_file(fs_path(s.dialog.chosen_path), kMaxSmallFileBytes);

@@ -50,7 +50,7 @@ void qra_adatbazis_betoltes(Session& s, const std::filesystem::path& file) {
 
 void qra_read_cmd_Click(Session& s) {
     s.db.database_loaded = false;
-    s.dialog.chooser_mode = 1;
+    s.dialog.chooser_mode = ChooserMode::Open;
     s.dialog.chooser_directory = text_path(s.paths.system_dir);
     s.dialog.chooser_extension = contest_profile(s.contest()).database_extension;
     s.ui().file_valasztas(s.dialog);

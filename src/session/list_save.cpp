@@ -26,7 +26,7 @@ bool lista_mentes(Session& s, const std::vector<Text>& lines, const std::filesys
     }
     s.dialog.chooser_directory = text_path(dir);
     s.dialog.chooser_extension = Text(extension);
-    s.dialog.chooser_mode = 2;
+    s.dialog.chooser_mode = ChooserMode::Save;
     s.ui().file_valasztas(s.dialog);
     if (s.dialog.chosen_path.empty()) return false;
     // The new file replaces an old one of the name whole, or not at all.

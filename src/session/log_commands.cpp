@@ -25,7 +25,7 @@ Text file_name_part(const Text& typed) {
     return name;
 }
 
-void choose_log_file(Session& s, short mode) {
+void choose_log_file(Session& s, ChooserMode mode) {
     s.dialog.chooser_directory = text_path(s.paths.log_dir);
     s.dialog.chooser_extension = "log";
     s.dialog.chooser_mode = mode;
@@ -79,7 +79,7 @@ void save_log_cmd_Click(Session& s) {
         alert(s, "Nincs mit menteni!");
         return;
     }
-    choose_log_file(s, 2);
+    choose_log_file(s, ChooserMode::Save);
     if (s.dialog.chosen_path.empty()) return;
     if (!log_mentes(s, fs_path(s.dialog.chosen_path))) {
         report_not_saved(s, s.dialog.chosen_path);
@@ -92,7 +92,7 @@ void save_log_cmd_Click(Session& s) {
 
 void load_log_cmd_Click(Session& s) {
     if (s.log_changed && !ask(s, hu(u8"A LOG megváltozott, folytatja a beolvasást?"))) return;
-    choose_log_file(s, 1);
+    choose_log_file(s, ChooserMode::Open);
     if (s.dialog.chosen_path.empty()) return;
     // The file is checked before the log is cleared: a wrong file must not cost the log.
     const std::optional<LogFileRead> file = chosen_log_file(s);
@@ -108,7 +108,7 @@ void load_log_cmd_Click(Session& s) {
 
 void log_osszefuzes_cmd_Click(Session& s) {
     if (!ask(s, hu(u8"Csak azonos versenyek log-jai füzhetöek össze!") + kCrLf + "Folytatja?")) return;
-    choose_log_file(s, 1);
+    choose_log_file(s, ChooserMode::Open);
     if (s.dialog.chosen_path.empty()) return;
     const std::optional<LogFileRead> file = chosen_log_file(s);
     if (!file || log_overflows(s, s.log_lista.size() + file->qso_count())) return;

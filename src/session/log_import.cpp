@@ -21,7 +21,7 @@ namespace {
 // reads the whole file), so that a file of empty lines cannot fill the memory with rows.
 constexpr std::size_t kMaxShownLines = 1000000;
 
-void choose(Session& s, short mode, const Text& extension) {
+void choose(Session& s, ChooserMode mode, const Text& extension) {
     s.dialog.chooser_directory = text_path(s.paths.import_export_dir);
     s.dialog.chooser_extension = extension;
     s.dialog.chooser_mode = mode;
@@ -75,7 +75,7 @@ void import_inditas(Session& s) {
 }
 
 void import_beolvasas(Session& s) {
-    choose(s, 1, "*");
+    choose(s, ChooserMode::Open, "*");
     if (s.dialog.chosen_path.empty()) return;
     std::optional<Text> bytes = read_file(fs_path(s.dialog.chosen_path));
     if (!bytes) {
@@ -164,7 +164,7 @@ void import_hozzafuzes(Session& s) {
 
 void import_mentes(Session& s) {
     if (s.vegyes.vegyes_lista[1].empty()) return;
-    choose(s, 2, "import");
+    choose(s, ChooserMode::Save, "import");
     if (s.dialog.chosen_path.empty()) return;
     const Text text = log_file_text(log_file_header(s), s.vegyes.vegyes_lista[1].items());
     if (!write_file_atomic(fs_path(s.dialog.chosen_path), text)) {

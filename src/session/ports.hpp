@@ -50,7 +50,7 @@ public:
     virtual void notice(const Text& text) = 0;
     // The notice shown is out of date (the trouble it told of is over).
     virtual void clear_notice() {}
-    // The yes/no dialog: reads question_number/question_text, writes dialog_answer.
+    // The yes/no dialog: reads question_number (and question_text for free text), writes dialog_answer.
     virtual void igen_nem(DialogVars& d) = 0;
     // The file chooser: reads the chooser_* variables, writes chosen_path.
     virtual void file_valasztas(DialogVars& d) = 0;

@@ -50,7 +50,7 @@ void assign(ListBox& list, const std::vector<Text>& records) {
 ExchangeQuestion ask_operator(Session& s) {
     return [&s](const Text& call, const Text& new_exchange, const Text& old_exchange) {
         s.ui().beep();
-        s.dialog.question_number = 9;
+        s.dialog.question_number = Question::FreeText;
         s.dialog.question_text =
             call + kCrLf + "Exchange " + new_exchange + " ==> " + old_exchange + kCrLf + hu(u8" Cseréli?");
         s.ui().igen_nem(s.dialog);
@@ -97,7 +97,7 @@ std::size_t qra_entry_width(Control control) {
 }
 
 void aprosagok_qra_beolvasas(Session& s) {
-    s.dialog.chooser_mode = 1;
+    s.dialog.chooser_mode = ChooserMode::Open;
     s.dialog.chooser_directory = text_path(s.paths.system_dir);
     s.dialog.chooser_extension = "qra";
     s.ui().file_valasztas(s.dialog);
@@ -131,7 +131,7 @@ void aprosagok_qra_mentes(Session& s) {
         s.ui().beep();
         return;
     }
-    s.dialog.chooser_mode = 2;
+    s.dialog.chooser_mode = ChooserMode::Save;
     s.dialog.chooser_directory = text_path(s.paths.system_dir);
     s.dialog.chooser_extension = "qra";
     s.ui().file_valasztas(s.dialog);
@@ -176,7 +176,7 @@ void hivojel_lista_hozzaadas(Session& s, IrasFunkcio iras_funkcio) {
 }
 
 void uj_qra_lista(Session& s) {
-    s.dialog.question_number = 9;
+    s.dialog.question_number = Question::FreeText;
     s.dialog.question_text = hu(u8"Akar új listát nyitni?");
     s.ui().igen_nem(s.dialog);
     if (s.dialog.dialog_answer != "OK") return;

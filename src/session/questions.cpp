@@ -6,7 +6,7 @@
 namespace loxar {
 
 bool ask(Session& s, const Text& question) {
-    s.dialog.question_number = 9;
+    s.dialog.question_number = Question::FreeText;
     s.dialog.question_text = question;
     s.ui().igen_nem(s.dialog);
     return s.dialog.dialog_answer == "OK";

@@ -80,7 +80,7 @@ void saved(Session& s, bool ok) {
     alert(s, hu(u8"Elmentve!"));
 }
 
-bool choose(Session& s, const std::filesystem::path& dir, const Text& extension, short mode) {
+bool choose(Session& s, const std::filesystem::path& dir, const Text& extension, ChooserMode mode) {
     s.dialog.chooser_directory = text_path(dir);
     s.dialog.chooser_extension = extension;
     s.dialog.chooser_mode = mode;
@@ -191,7 +191,7 @@ void edi_save_riport_cmd_Click(Session& s) {
 }
 
 void save_riport(Session& s) {
-    if (!choose(s, s.paths.report_dir, s.dialog.chooser_extension, 2)) return;
+    if (!choose(s, s.paths.report_dir, s.dialog.chooser_extension, ChooserMode::Save)) return;
     saved(s, write_file_atomic(fs_path(s.dialog.chosen_path), s.report.edi_riport_text));
 }
 
@@ -229,12 +229,12 @@ bool apply_edi_results_file(DataSheet& d, const Text& bytes) {
 }
 
 void edi_save_cmd_Click(Session& s) {
-    if (!choose(s, s.paths.temp_dir, "txt", 2)) return;
+    if (!choose(s, s.paths.temp_dir, "txt", ChooserMode::Save)) return;
     saved(s, write_file_atomic(fs_path(s.dialog.chosen_path), edi_results_file_text(s.sheet)));
 }
 
 void edi_load_cmd_Click(Session& s) {
-    if (!choose(s, s.paths.temp_dir, "txt", 1)) return;
+    if (!choose(s, s.paths.temp_dir, "txt", ChooserMode::Open)) return;
     const std::optional<Text> bytes = read_file(fs_path(s.dialog.chosen_path), kMaxSmallFileBytes);
     if (!bytes || !apply_edi_results_file(s.sheet, *bytes)) {
         alert(s, hu(u8"Hibás a formátum!"));

@@ -31,12 +31,19 @@
 
 namespace loxar {
 
+// What the yes/no dialog asks: nothing, whether to overwrite a file, or the caller's own text.
+enum class Question { None, Overwrite, FreeText };
+
+// What the file chooser is for: confirming the caller's path (asking before it is overwritten),
+// picking an existing file, or naming a file to be written (the extension is added).
+enum class ChooserMode { Confirm, Open, Save };
+
 // The variables of the yes/no dialog and the file chooser, shared by every caller.
 struct DialogVars {
-    short question_number = 0;
+    Question question_number = Question::None;
     Text question_text;
     Text dialog_answer;  // "OK" for yes, empty otherwise
-    short chooser_mode = 0;
+    ChooserMode chooser_mode = ChooserMode::Confirm;
     Text chooser_directory;
     Text chooser_extension;
     Text chooser_title;

@@ -15,7 +15,7 @@ constexpr FieldKind kSearchKind{FieldChars::OneLine, FieldCase::UpperFolded};
 }  // namespace
 
 void osszesito_beolvasas_cmd_Click(Session& s) {
-    s.dialog.chooser_mode = 1;
+    s.dialog.chooser_mode = ChooserMode::Open;
     s.dialog.chooser_directory = text_path(s.paths.temp_dir);
     s.dialog.chooser_extension = "SUM";
     s.ui().file_valasztas(s.dialog);

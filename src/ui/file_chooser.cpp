@@ -53,7 +53,7 @@ FileChooserDialog::FileChooserDialog(QWidget* parent, DialogVars& d, const QStri
         ask_yes_no_ = [this, program_dir](DialogVars& v) { run_igen_nem(this, v, program_dir); };
     }
 
-    const bool typing = d_.chooser_mode == 2;
+    const bool typing = d_.chooser_mode == ChooserMode::Save;
     const QString title = typing ? QStringLiteral("Enter name") : QStringLiteral("File select");
     d_.chooser_title = to_cp1250(title);
     // The operator reads Hungarian first; the chooser's own title stays beside it.
@@ -206,7 +206,8 @@ void FileChooserDialog::take_entry(QListWidgetItem* item) {
     if (!item) return;
     const QString entry = item->text();
     // Naming modes take the base name: the extension field supplies the extension.
-    destination_nev_->setText(d_.chooser_mode == 1 ? entry : entry.section(QLatin1Char('.'), 0, 0));
+    destination_nev_->setText(d_.chooser_mode == ChooserMode::Open ? entry
+                                                                   : entry.section(QLatin1Char('.'), 0, 0));
 }
 
 void FileChooserDialog::file_ok_rutin() {
@@ -216,9 +217,9 @@ void FileChooserDialog::file_ok_rutin() {
         accept();
         return;
     }
-    const short mode = d_.chooser_mode;
-    if (mode == 1 || mode == 2) {
-        QString file_name = mode == 2 ? name + kiterjesztes_text_->text() : name;
+    const ChooserMode mode = d_.chooser_mode;
+    if (mode != ChooserMode::Confirm) {
+        QString file_name = mode == ChooserMode::Save ? name + kiterjesztes_text_->text() : name;
         if (!is_plain_name(file_name)) {
             QApplication::beep();
             destination_nev_->setFocus();
@@ -229,13 +230,14 @@ void FileChooserDialog::file_ok_rutin() {
             show_message(QStringLiteral("Select directory before!"), true);
             return;
         }
-        if (mode == 1) file_name = existing_file(file_name);
+        if (mode == ChooserMode::Open) file_name = existing_file(file_name);
         d_.chosen_path = to_cp1250(QDir(current_dir_).filePath(file_name));
     } else {
         d_.chosen_path = caller_path_;
     }
-    if (mode != 1 && !d_.chosen_path.empty() && QFileInfo::exists(from_cp1250(d_.chosen_path))) {
-        d_.question_number = 3;
+    if (mode != ChooserMode::Open && !d_.chosen_path.empty() &&
+        QFileInfo::exists(from_cp1250(d_.chosen_path))) {
+        d_.question_number = Question::Overwrite;
         d_.dialog_answer.clear();
         ask_yes_no_(d_);
         if (d_.dialog_answer != "OK") d_.chosen_path.clear();

@@ -20,8 +20,8 @@ namespace loxar {
 // Asks a yes/no question from the dialog variables and leaves the answer in dialog_answer.
 using AskYesNo = std::function<void(DialogVars&)>;
 
-// chooser_mode 1 picks an existing file, 2 names a file to be written (the extension field is
-// appended), any other mode only confirms the path the caller put into chosen_path.
+// ChooserMode::Open picks an existing file, Save names a file to be written (the extension field
+// is appended), Confirm only confirms the path the caller put into chosen_path.
 // The result is chosen_path: a full path, or empty when cancelled or refused.
 class FileChooserDialog : public QDialog {
     Q_OBJECT

@@ -22,23 +22,16 @@ QString from_cp1250(const Text& t) {
 
 QString igen_nem_question(const DialogVars& d) {
     switch (d.question_number) {
-        case 1: return QStringLiteral("Create a new database?");
-        case 2: return QStringLiteral("Kilép?");
-        case 3: return QStringLiteral("File létezik, felülírjam?");
-        case 4: return QStringLiteral("Folytassam?");
-        case 5: return QStringLiteral("Create a new contest form?");
-        case 6: return QStringLiteral("Select station(s) for database?");
-        case 7: return QStringLiteral("Töröljem?");
-        case 8: return QStringLiteral("Folytassam");
-        case 9: {
+        case Question::None: return {};
+        case Question::Overwrite: return QStringLiteral("File létezik, felülírjam?");
+        case Question::FreeText: {
             // Callers build multi-line questions with CR LF; a label wants plain line feeds.
             QString text = from_cp1250(d.question_text);
             text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
             return text;
         }
-        case 10: return QStringLiteral("Select link(s) for database?");
-        default: return {};
     }
+    return {};
 }
 
 YesNoDialog::YesNoDialog(QWidget* parent, DialogVars& d) : QDialog(parent), d_(d) {

@@ -1,4 +1,4 @@
-// The yes/no confirmation dialog (igen_nem): a numbered question answered "Igen" or "Nem".
+// The yes/no confirmation dialog (igen_nem): a question answered "Igen" or "Nem".
 #pragma once
 
 #include <QDialog>
@@ -11,7 +11,7 @@ class QPushButton;
 
 namespace loxar {
 
-// The question text for the dialog variables; empty for a number without a question.
+// The question text for the dialog variables; empty when there is no question.
 QString igen_nem_question(const DialogVars& d);
 
 // Modal question. Nem is the default button and has the focus, so a stray Enter never

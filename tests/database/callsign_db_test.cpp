@@ -215,7 +215,7 @@ TEST(DatabaseLookup, OffUntilLoadedAndAfterACancelledChoice) {
 
     adatbazis_beolvasas(f.s, f.s.paths.system_dir / "IARU.qra");
     qra_read_cmd_Click(f.s);  // the operator cancels the chooser
-    EXPECT_EQ(f.s.dialog.chooser_mode, 1);
+    EXPECT_EQ(f.s.dialog.chooser_mode, ChooserMode::Open);
     EXPECT_EQ(f.s.dialog.chooser_extension, "qra");
     EXPECT_EQ(fs_path(f.s.dialog.chooser_directory), f.s.paths.system_dir);
     EXPECT_FALSE(f.s.db.database_loaded);

@@ -144,7 +144,7 @@ TEST(AdifExport, TheSaveSaysWhenThereIsNothingToSaveOrTheFileCannotBeWritten) {
     export_mentes_Click(s);
     ASSERT_EQ(ui.messages.size(), 2u);
     EXPECT_EQ(ui.messages[1], hu(u8"Nem sikerült menteni: ") + missing_folder);
-    EXPECT_EQ(s.dialog.chooser_mode, 2);
+    EXPECT_EQ(s.dialog.chooser_mode, ChooserMode::Save);
     EXPECT_EQ(s.dialog.chooser_extension, "adi");
 }
 

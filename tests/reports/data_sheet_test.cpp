@@ -99,7 +99,7 @@ TEST(SheetFile, SavedLayoutAndRoundTrip) {
     t.save("hg.hdr");
     EXPECT_EQ(t.fakes.ui.messages, std::vector<Text>{hu(u8"Elmentve!")});
     EXPECT_EQ(t.fakes.ui.beeps, 1);
-    EXPECT_EQ(t.s.dialog.chooser_mode, 2);
+    EXPECT_EQ(t.s.dialog.chooser_mode, ChooserMode::Save);
     EXPECT_EQ(t.s.dialog.chooser_extension, "hdr");
     EXPECT_EQ(t.s.dialog.chooser_directory, text_path(t.s.paths.data_dir));
 
@@ -151,7 +151,7 @@ TEST(SheetFile, CancelledChooserDoesNothing) {
     const DataSheet before = t.s.sheet;
     data_save_cmd_Click(t.s);
     data_load_cmd_Click(t.s);
-    EXPECT_EQ(t.s.dialog.chooser_mode, 1);
+    EXPECT_EQ(t.s.dialog.chooser_mode, ChooserMode::Open);
     EXPECT_TRUE(t.fakes.ui.messages.empty());
     EXPECT_EQ(t.fakes.ui.beeps, 0);
     EXPECT_EQ(t.s.sheet.tx_PClub, before.tx_PClub);

@@ -158,7 +158,7 @@ TEST(ReportPanel, SavingTheReportWritesTheTextUnchanged) {
         const std::string what = w.s.formatum_combo.text();
         EXPECT_EQ(w.s.dialog.chooser_extension, ext) << what;
         EXPECT_EQ(w.s.dialog.chooser_directory, text_path(w.s.paths.report_dir)) << what;
-        EXPECT_EQ(w.s.dialog.chooser_mode, 2) << what;
+        EXPECT_EQ(w.s.dialog.chooser_mode, ChooserMode::Save) << what;
         EXPECT_EQ(read_file(file), text) << what;
         EXPECT_EQ(w.fakes.ui.messages, std::vector<Text>{"Elmentve!"}) << what;
         EXPECT_EQ(w.fakes.ui.beeps, 1) << what;

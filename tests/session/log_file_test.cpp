@@ -165,7 +165,7 @@ TEST(SaveButton, EmptyLogFailureAndSuccess) {
     const Text missing = text_path(h.s.paths.log_dir / "nope" / "x.log");
     h.fakes.ui.chooser_results = {missing};
     save_log_cmd_Click(h.s);
-    EXPECT_EQ(h.s.dialog.chooser_mode, 2);
+    EXPECT_EQ(h.s.dialog.chooser_mode, ChooserMode::Save);
     EXPECT_EQ(h.fakes.ui.messages.back(), hu(u8"Nem sikerült menteni: ") + missing);
     EXPECT_TRUE(h.s.log_changed);
 

@@ -28,8 +28,9 @@ public:
     void clear_notice() override { notices.clear(); }
     void igen_nem(DialogVars& d) override {
         d.dialog_answer.clear();
-        questions.push_back(d.question_number == 9 ? d.question_text
-                                                   : "#" + std::to_string(d.question_number));
+        questions.push_back(d.question_number == Question::FreeText
+                                ? d.question_text
+                                : "#" + std::to_string(static_cast<int>(d.question_number)));
         bool yes = !answers.empty() && answers.front();
         if (!answers.empty()) answers.pop_front();
         if (yes) d.dialog_answer = "OK";

@@ -55,7 +55,7 @@ QStringList texts(const QListWidget* list) {
 // What the caller hands the chooser: mode (0 confirm, 1 pick, 2 name), extension, directory.
 DialogVars call(int mode, const QString& extension, const QString& directory) {
     DialogVars d;
-    d.chooser_mode = static_cast<short>(mode);
+    d.chooser_mode = static_cast<loxar::ChooserMode>(mode);
     d.chooser_extension = t(extension);
     d.chooser_directory = t(directory);
     return d;
@@ -81,7 +81,7 @@ struct Chooser {
     void type_name(const QString& name) { find<QLineEdit>("destination_nev")->setText(name); }
     void ok() { find<QPushButton>("oke")->click(); }
 
-    std::vector<short> asked;
+    std::vector<loxar::Question> asked;
     FileChooserDialog dialog;
 };
 
@@ -91,23 +91,20 @@ class DialogsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // The fixed questions come from a table; its two ends show it is wired in.
     void yes_no_shows_the_question_of_its_number_data() {
         columns<int, QString, QString>("number", "free_text", "shown");
-        row("1, first fixed", 1, "", "Create a new database?");
-        row("10, last fixed", 10, "", "Select link(s) for database?");
-        row("9 free text", 9, "Dupla QSO, Folytatja?", "Dupla QSO, Folytatja?");
-        row("9 two lines", 9, "Elmentette?\r\nBiztos?", "Elmentette?\nBiztos?");
-        row("0 none", 0, "ignored", "");
-        row("11 none", 11, "ignored", "");
-        row("-1 none", -1, "ignored", "");
+        row("overwrite", int(loxar::Question::Overwrite), "", "File létezik, felülírjam?");
+        row("free text", int(loxar::Question::FreeText), "Dupla QSO, Folytatja?", "Dupla QSO, Folytatja?");
+        row("free text, two lines", int(loxar::Question::FreeText), "Elmentette?\r\nBiztos?",
+            "Elmentette?\nBiztos?");
+        row("none", int(loxar::Question::None), "ignored", "");
     }
     void yes_no_shows_the_question_of_its_number() {
         QFETCH(int, number);
         QFETCH(QString, free_text);
         QFETCH(QString, shown);
         DialogVars d;
-        d.question_number = static_cast<short>(number);
+        d.question_number = static_cast<loxar::Question>(number);
         d.question_text = t(free_text);
         d.dialog_answer = "OK";
         QString label, title, answer_while_open = "unset";
@@ -138,7 +135,7 @@ private slots:
         QFETCH(QList<int>, keys);
         QFETCH(QString, answer);
         DialogVars d;
-        d.question_number = 7;
+        d.question_number = loxar::Question::Overwrite;
         QString first_focus;
         when_modal_opens([&](QWidget* m) {
             QWidget* focus = QApplication::focusWidget();
@@ -221,7 +218,6 @@ private slots:
         row("name, exists, no", 2, "old", "", "", true);
         row("confirm keeps caller, yes", 0, "x", "OK", "~/old.log", true);
         row("confirm, exists, no", 0, "x", "", "", true);
-        row("mode 5 confirms", 5, "x", "OK", "~/old.log", true);
         row("blank pick", 1, "", "OK", "", false);
         row("blank name", 2, "   ", "OK", "", false);
         row("blank confirm", 0, "", "OK", "", false);
@@ -239,7 +235,7 @@ private slots:
         c.type_name(name);
         c.ok();
         QCOMPARE(q(d.chosen_path), expected.replace("~", home));
-        QCOMPARE(c.asked == std::vector<short>{3}, asked);
+        QCOMPARE(c.asked == std::vector<loxar::Question>{loxar::Question::Overwrite}, asked);
         QVERIFY(!c.dialog.isVisible());
         if (!expected.isEmpty()) QCOMPARE(c.dialog.result(), int(QDialog::Accepted));
     }
@@ -257,7 +253,7 @@ private slots:
         dialog.findChild<QPushButton*>("oke")->click();
         QCOMPARE(question, QString("File létezik, felülírjam?"));
         QCOMPARE(q(d.chosen_path), home + "/old.edi");
-        QCOMPARE(d.question_number, short(3));
+        QCOMPARE(d.question_number, loxar::Question::Overwrite);
     }
 
     void chooser_cancel_and_escape_clear_the_path() {
@@ -456,7 +452,7 @@ private slots:
         loxar::run_file_valasztas(nullptr, d, home);
         QCOMPARE(q(d.chosen_path), home + "/export.adi");
 
-        d.chooser_mode = 1;
+        d.chooser_mode = loxar::ChooserMode::Open;
         click_in_next_modal("cancel");
         loxar::run_file_valasztas(nullptr, d, home);
         QCOMPARE(q(d.chosen_path), QString());
