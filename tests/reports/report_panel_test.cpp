@@ -70,23 +70,6 @@ TEST(ReportPanel, ResultButtonFillsTheFormatsResultView) {
     }
 }
 
-TEST(ReportPanel, ResultButtonListsAndFields) {
-    Window edi(kFormatEdif);
-    eredmeny_cmd_Click(edi.s);
-    for (const Text& l : edi.s.qso_lista.items()) EXPECT_EQ(l.size(), 80u) << l;
-    EXPECT_EQ(col(edi.s.qso_lista.at(1), 1, 33), "240504;1230;OK1KZ               ;");
-    EXPECT_EQ(edi.s.sheet.tx_QSORecords, "2");
-    EXPECT_EQ(edi.s.sheet.tx_CQSOs, "2");
-
-    Window yl(kFormatYlom, {qso(T::YlOm, "HA5KDR"), qso(T::YlOm, "HA7YL", 1)});
-    eredmeny_cmd_Click(yl.s);
-    EXPECT_EQ(yl.s.adif_statisztika_label, hu(u8"2 QSO(s)  NN:0   NF:0   FN:1   FF:1   Összesen:6 pont"));
-
-    Window cq(kFormatCqwwVhf);
-    eredmeny_cmd_Click(cq.s);
-    EXPECT_EQ(col(cq.s.qso_lista.at(0), 1, 48), "145 MHz;CW ;2024-05-04;1230;HA5XX         ;JN97;");
-}
-
 TEST(ReportPanel, EveryFormatEndsOnTheReportView) {
     for (int f = 0; f < kFormatCount; ++f) {
         Window w(f);
