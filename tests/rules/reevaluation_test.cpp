@@ -55,18 +55,56 @@ TEST(Reevaluation, CqBpPointsBeyondFiveDigitsAreCappedAndReported) {
     EXPECT_EQ(k.fakes.ui.messages[0], hu(u8"1 QSO pontszáma nem fér el öt számjegyen, 99999 lett."));
 }
 
-TEST(Reevaluation, RhObMultiplierPerCallsignAndMode) {
-    Started k(T::RhOb);
-    auto qso = [](int mode, Text sent) {
+TEST(Reevaluation, MarkersPointsAndTotalsByType) {
+    auto rhob = [](int mode, Text sent) {
         return line_of(T::RhOb, {.call = "HA5A", .sent_nr = sent, .mode = mode});
     };
-    k.log({qso(2, "1"), qso(2, "2"), qso(1, "3")});
-    log_ujraertekeles(k.s);
-    EXPECT_EQ(scored(k.s.log_lista.at(0)), "Multi/00001");
-    EXPECT_EQ(scored(k.s.log_lista.at(1)), "None /00001");
-    EXPECT_EQ(scored(k.s.log_lista.at(2)), "Multi/00001");
-    EXPECT_EQ(k.s.ossz_pontszam_text, "6");
-    EXPECT_EQ(k.s.qso_label, "N:003 Q:003 M:002");
+    auto at = [](Text freq) { return line_of(T::Hadx, {.call = "DL1ABC", .dist = "--/--", .freq = freq}); };
+    auto hskc = [](Text call, Text nr) {
+        return line_of(T::Hskc, {.call = call, .nr = nr, .dist = "-----", .band = "3,5 MHz"});
+    };
+    auto ref = [](Text call, Text nr, Text band) {
+        return line_of(T::Ref, {.call = call, .nr = nr, .dist = "-----", .band = band});
+    };
+    struct Case {
+        const char* what;
+        T type;
+        std::vector<Text> lines, scored;
+        Text total, label;  // empty: not checked
+        std::vector<Text> keys = {};
+    };
+    // clang-format off
+    const Case cases[] = {
+        {"RH-OB: a multiplier per callsign and mode", T::RhOb, {rhob(2, "1"), rhob(2, "2"), rhob(1, "3")},
+         {"Multi/00001", "None /00001", "Multi/00001"}, "6", "N:003 Q:003 M:002"},
+        {"HADX: a frequency in the band field counts by its band", T::Hadx,
+         {at("14.025"), at("07.025"), at("14.030")}, {"DX/--/00003", "DX/--/00003", "--/--/00003"}, "", ""},
+        {"HSKC: category points and home-callsign keys", T::Hskc,
+         {hskc("HA5KDR", "11A"), hskc("OE/HA5KXX/P", "7B"), hskc("HG3AB", "3")},
+         {"Multi/00003", "-----/00001", "Multi/00000"}, "0000008", "", {"3A", "5K"}},
+        {"REF: exchange and band keys", T::Ref,
+         {ref("F5ABC", "12", "14 MHz "), ref("F6XYZ", "012", "14 MHz "), ref("FY5AA", "12", "7 MHz  "),
+          ref("DL1ABC", "AB", "14 MHz ")},
+         {"Multi/00001", "-----/00001", "Multi/00003", "Multi/00000"}, "15", "4/5/3"},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Started k(c.type);
+        k.log(c.lines);
+        log_ujraertekeles(k.s);
+        for (std::size_t i = 0; i < c.scored.size(); ++i)
+            EXPECT_EQ(scored(k.s.log_lista.at(i)), c.scored[i]) << i;
+        if (!c.total.empty()) {
+            EXPECT_EQ(k.s.ossz_pontszam_text, c.total);
+        }
+        if (!c.label.empty()) {
+            EXPECT_EQ(k.s.qso_label, c.label);
+        }
+        if (!c.keys.empty()) {
+            EXPECT_EQ(k.s.sort_combo.items, c.keys);
+        }
+    }
 }
 
 TEST(Reevaluation, KeyListsTakeEveryKeyOfALongLog) {
@@ -108,17 +146,6 @@ TEST(Reevaluation, HadxFirstQsoOfEachCountryInLogOrderIsTheMultiplier) {
     // The entry goes on from the marks the last line left.
     EXPECT_TRUE(country_marked(k.s, 230, 5));
     EXPECT_FALSE(country_marked(k.s, 230, 3));
-}
-
-TEST(Reevaluation, FrequenciesInTheBandFieldCountByTheirBand) {
-    Started k(T::Hadx);
-    auto at = [](Text freq) { return line_of(T::Hadx, {.call = "DL1ABC", .dist = "--/--", .freq = freq}); };
-    k.log({at("14.025"), at("07.025"), at("14.030")});
-    ASSERT_EQ(col(k.s.log_lista.at(0), 108, 7), "14025  ");
-    log_ujraertekeles(k.s);
-    EXPECT_EQ(scored(k.s.log_lista.at(0)), "DX/--/00003");
-    EXPECT_EQ(scored(k.s.log_lista.at(1)), "DX/--/00003");
-    EXPECT_EQ(scored(k.s.log_lista.at(2)), "--/--/00003");
 }
 
 TEST(Reevaluation, RudxOblastsAndTheirCodes) {
@@ -179,35 +206,6 @@ TEST(Reevaluation, HaQrpPointsAndNewCountryMarkers) {
     EXPECT_EQ(k.s.ossz_pontszam_text, "12");  // 6 points × 2 countries
     EXPECT_EQ(k.s.country_worked[230], 1);
     EXPECT_EQ(k.s.country_worked[0], 0);
-}
-
-TEST(Reevaluation, HskcCategoryPointsAndHomeCallsignKeys) {
-    Started k(T::Hskc);
-    auto qso = [](Text call, Text nr) {
-        return line_of(T::Hskc, {.call = call, .nr = nr, .dist = "-----", .band = "3,5 MHz"});
-    };
-    k.log({qso("HA5KDR", "11A"), qso("OE/HA5KXX/P", "7B"), qso("HG3AB", "3")});
-    log_ujraertekeles(k.s);
-    EXPECT_EQ(scored(k.s.log_lista.at(0)), "Multi/00003");
-    EXPECT_EQ(scored(k.s.log_lista.at(1)), "-----/00001");
-    EXPECT_EQ(scored(k.s.log_lista.at(2)), "Multi/00000");
-    EXPECT_EQ(k.s.sort_combo.items, (std::vector<Text>{"3A", "5K"}));
-    EXPECT_EQ(k.s.ossz_pontszam_text, "0000008");
-}
-
-TEST(Reevaluation, RefExchangeAndBandKeys) {
-    Started k(T::Ref);
-    auto qso = [](Text call, Text nr, Text band) {
-        return line_of(T::Ref, {.call = call, .nr = nr, .dist = "-----", .band = band});
-    };
-    k.log({qso("F5ABC", "12", "14 MHz "), qso("F6XYZ", "012", "14 MHz "), qso("FY5AA", "12", "7 MHz  "),
-           qso("DL1ABC", "AB", "14 MHz ")});
-    log_ujraertekeles(k.s);
-    const std::vector<Text> expected = {"Multi/00001", "-----/00001", "Multi/00003", "Multi/00000"};
-    for (std::size_t i = 0; i < expected.size(); ++i)
-        EXPECT_EQ(scored(k.s.log_lista.at(i)), expected[i]) << i;
-    EXPECT_EQ(k.s.qso_label, "4/5/3");
-    EXPECT_EQ(k.s.ossz_pontszam_text, "15");
 }
 
 TEST(Reevaluation, SilentKeyMemKeepsItsLayout) {
