@@ -72,6 +72,7 @@ TEST(Reevaluation, MarkersPointsAndTotalsByType) {
         std::vector<Text> lines, scored;
         Text total, label;  // empty: not checked
         std::vector<Text> keys = {};
+        std::size_t at = 75, len = 11;  // the columns compared with `scored`
     };
     // clang-format off
     const Case cases[] = {
@@ -86,6 +87,9 @@ TEST(Reevaluation, MarkersPointsAndTotalsByType) {
          {ref("F5ABC", "12", "14 MHz "), ref("F6XYZ", "012", "14 MHz "), ref("FY5AA", "12", "7 MHz  "),
           ref("DL1ABC", "AB", "14 MHz ")},
          {"Multi/00001", "-----/00001", "Multi/00003", "Multi/00000"}, "15", "4/5/3"},
+        {"NMARK: factor and points", T::Nmark,
+         std::vector<Text>(10, line_of(T::Nmark, {.dist = "3", .pts = "2", .band = "3,5 MHz"})),
+         std::vector<Text>(10, "2/1"), "20", "", {}, 104, 3},
     };
     // clang-format on
     for (const Case& c : cases) {
@@ -94,7 +98,7 @@ TEST(Reevaluation, MarkersPointsAndTotalsByType) {
         k.log(c.lines);
         log_ujraertekeles(k.s);
         for (std::size_t i = 0; i < c.scored.size(); ++i)
-            EXPECT_EQ(scored(k.s.log_lista.at(i)), c.scored[i]) << i;
+            EXPECT_EQ(col(k.s.log_lista.at(i), c.at, c.len), c.scored[i]) << i;
         if (!c.total.empty()) {
             EXPECT_EQ(k.s.ossz_pontszam_text, c.total);
         }
@@ -240,14 +244,6 @@ TEST(Reevaluation, SilentKeyMemKeepsItsLayout) {
     EXPECT_EQ(k.s.sort_combo.items, (std::vector<Text>{"HA5XX7 MHz   ", "W1AW7 MHz   "}));
     EXPECT_EQ(k.s.qso_label, "4/3/2");
     EXPECT_TRUE(country_marked(k.s, 45, 5));
-}
-
-TEST(Reevaluation, NmarkFactorAndPoints) {
-    Started k(T::Nmark);
-    k.log(std::vector<Text>(10, line_of(T::Nmark, {.dist = "3", .pts = "2", .band = "3,5 MHz"})));
-    log_ujraertekeles(k.s);
-    EXPECT_EQ(col(k.s.log_lista.at(9), 104, 3), "2/1");
-    EXPECT_EQ(k.s.ossz_pontszam_text, "20");
 }
 
 // A line as the import builds it: the general layout, columns 75-85 as given ("--/--/00001"
