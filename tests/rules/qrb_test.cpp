@@ -72,6 +72,7 @@ TEST(Qrb, DistanceFieldsByType) {
         const char* received;
         const char* multiplier;
         Fields shown;
+        short band = -1;  // -1: as the start left it
     };
     const Case cases[] = {
         {ContestType::Iaru, "KN08AA", "1", {"00093", "00093", "53"}},
@@ -88,14 +89,21 @@ TEST(Qrb, DistanceFieldsByType) {
         {ContestType::Hadx, "KN08AA", "1", {"77777", "77777", "77"}},
         {ContestType::RudxAll, "KN08AA", "1", {"77777", "77777", "77"}},
         {ContestType::RudxTwo, "KN08AA", "1", {"77777", "77777", "77"}},
+        // CQ-WW-VHF: points by band on 6 m and 2 m only, the bearing stays.
+        {ContestType::CqwwVhf, "KN08AA", "1", {"1", "1", "77"}, 12},
+        {ContestType::CqwwVhf, "KN08AA", "1", {"2", "2", "77"}, 14},
+        {ContestType::CqwwVhf, "KN08AA", "1", {"77777", "77777", "77"}, 16},
+        {ContestType::CqwwVhf, "KN08AA", "1", {"77777", "77777", "77"}, 13},
     };
     for (const auto& c : cases) {
         Entry e(c.type);
         e.s.qso.kapott_QRA_text = c.received;
         e.s.szorzo_text = c.multiplier;
+        if (c.band >= 0) e.s.current_band_index = c.band;
         e.fields("77777", "77777", "77");
         tavolsag_szamolo_rutin(e.s);
-        EXPECT_EQ(e.shown(), c.shown) << c.received << " x" << c.multiplier;
+        EXPECT_EQ(e.shown(), c.shown)
+            << static_cast<int>(c.type) << " " << c.received << " x" << c.multiplier << " band " << c.band;
     }
 }
 
@@ -114,25 +122,6 @@ TEST(Qrb, YlomPointsFromTheSexPair) {
         e.s.qso.kapott_sex_combo.set(c.partner);
         tavolsag_szamolo_rutin(e.s);
         EXPECT_EQ(e.shown(), (Fields{c.points, c.points, "???"})) << c.own << "/" << c.partner;
-    }
-}
-
-TEST(Qrb, CqwwVhfPointsByBand) {
-    struct Case {
-        int band;
-        Fields shown;
-    };
-    const Case cases[] = {{12, {"1", "1", "9"}},           // 50 MHz
-                          {14, {"2", "2", "9"}},           // 145 MHz
-                          {16, {"00042", "00042", "9"}},   // 435 MHz: untouched
-                          {13, {"00042", "00042", "9"}}};  // 70 MHz: untouched
-    for (const auto& c : cases) {
-        Entry e(ContestType::CqwwVhf);
-        e.s.current_band_index = static_cast<short>(c.band);
-        e.s.qso.kapott_QRA_text = "KN08AA";
-        e.fields("00042", "00042", "9");
-        tavolsag_szamolo_rutin(e.s);
-        EXPECT_EQ(e.shown(), c.shown) << c.band;
     }
 }
 
