@@ -60,6 +60,9 @@ TEST(Reevaluation, MarkersPointsAndTotalsByType) {
         return line_of(T::RhOb, {.call = "HA5A", .sent_nr = sent, .mode = mode});
     };
     auto at = [](Text freq) { return line_of(T::Hadx, {.call = "DL1ABC", .dist = "--/--", .freq = freq}); };
+    auto hadx = [](Text call, Text band, Text dist = "--/--") {
+        return line_of(T::Hadx, {.call = call, .dist = dist, .pts = "9", .band = band});
+    };
     auto hskc = [](Text call, Text nr) {
         return line_of(T::Hskc, {.call = call, .nr = nr, .dist = "-----", .band = "3,5 MHz"});
     };
@@ -78,6 +81,10 @@ TEST(Reevaluation, MarkersPointsAndTotalsByType) {
     const Case cases[] = {
         {"RH-OB: a multiplier per callsign and mode", T::RhOb, {rhob(2, "1"), rhob(2, "2"), rhob(1, "3")},
          {"Multi/00001", "None /00001", "Multi/00001"}, "6", "N:003 Q:003 M:002"},
+        {"HADX: the first QSO of each country and band in log order is the multiplier", T::Hadx,
+         {hadx("HA5KDR", "145 MHz"), hadx("DL1ABC", "145 MHz"), hadx("DL2XYZ", "145 MHz", "DX/--"),
+          hadx("DL1ABC", "7 MHz  "), hadx("JA1XYZ", "7 MHz  ")},
+         {"DX/--/00001", "DX/--/00003", "--/--/00003", "DX/--/00003", "DX/--/00005"}, "60", "5/4"},
         {"HADX: a frequency in the band field counts by its band", T::Hadx,
          {at("14.025"), at("07.025"), at("14.030")}, {"DX/--/00003", "DX/--/00003", "--/--/00003"}, "", ""},
         {"HSKC: category points and home-callsign keys", T::Hskc,
@@ -131,25 +138,6 @@ TEST(Reevaluation, KeyListsTakeEveryKeyOfALongLog) {
     log_ujraertekeles(k.s);
     EXPECT_EQ(scored(k.s.log_lista.at(199)), "Multi/00001");
     EXPECT_EQ(k.s.ossz_pontszam_text, "40000");
-}
-
-TEST(Reevaluation, HadxFirstQsoOfEachCountryInLogOrderIsTheMultiplier) {
-    Started k(T::Hadx);
-    auto qso = [](Text call, Text band, Text dist = "--/--") {
-        return line_of(T::Hadx, {.call = call, .dist = dist, .pts = "9", .band = band});
-    };
-    k.log({qso("HA5KDR", "145 MHz"), qso("DL1ABC", "145 MHz"), qso("DL2XYZ", "145 MHz", "DX/--"),
-           qso("DL1ABC", "7 MHz  "), qso("JA1XYZ", "7 MHz  ")});
-    log_ujraertekeles(k.s);
-    const std::vector<Text> expected = {"DX/--/00001", "DX/--/00003", "--/--/00003", "DX/--/00003",
-                                        "DX/--/00005"};
-    for (std::size_t i = 0; i < expected.size(); ++i)
-        EXPECT_EQ(scored(k.s.log_lista.at(i)), expected[i]) << i;
-    EXPECT_EQ(k.s.ossz_pontszam_text, "60");  // 15 points × 4 multipliers
-    EXPECT_EQ(k.s.qso_label, "5/4");
-    // The entry goes on from the marks the last line left.
-    EXPECT_TRUE(country_marked(k.s, 230, 5));
-    EXPECT_FALSE(country_marked(k.s, 230, 3));
 }
 
 TEST(Reevaluation, RudxOblastsAndTheirCodes) {
