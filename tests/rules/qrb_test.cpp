@@ -72,7 +72,8 @@ TEST(Qrb, DistanceFieldsByType) {
         const char* received;
         const char* multiplier;
         Fields shown;
-        short band = -1;  // -1: as the start left it
+        short band = -1;             // -1: as the start left it
+        int own = -1, partner = -1;  // YL-OM sex selectors: 0 ".....", 1 "Nő", 2 "Férfi"
     };
     const Case cases[] = {
         {ContestType::Iaru, "KN08AA", "1", {"00093", "00093", "53"}},
@@ -94,34 +95,27 @@ TEST(Qrb, DistanceFieldsByType) {
         {ContestType::CqwwVhf, "KN08AA", "1", {"2", "2", "77"}, 14},
         {ContestType::CqwwVhf, "KN08AA", "1", {"77777", "77777", "77"}, 16},
         {ContestType::CqwwVhf, "KN08AA", "1", {"77777", "77777", "77"}, 13},
+        // YL-OM: points from the sex pair, no bearing.
+        {ContestType::YlOm, "AA00AA", "1", {"00001", "00001", "???"}, -1, 2, 2},
+        {ContestType::YlOm, "AA00AA", "1", {"00005", "00005", "???"}, -1, 2, 1},
+        {ContestType::YlOm, "AA00AA", "1", {"00005", "00005", "???"}, -1, 1, 2},
+        {ContestType::YlOm, "AA00AA", "1", {"00005", "00005", "???"}, -1, 1, 1},
+        {ContestType::YlOm, "AA00AA", "1", {"00000", "00000", "???"}, -1, 2, 0},
+        {ContestType::YlOm, "AA00AA", "1", {"00000", "00000", "???"}, -1, 0, 2},
     };
     for (const auto& c : cases) {
         Entry e(c.type);
         e.s.qso.kapott_QRA_text = c.received;
+        if (c.own >= 0) {
+            e.s.qso.sex_combo.set(c.own);
+            e.s.qso.kapott_sex_combo.set(c.partner);
+        }
         e.s.szorzo_text = c.multiplier;
         if (c.band >= 0) e.s.current_band_index = c.band;
         e.fields("77777", "77777", "77");
         tavolsag_szamolo_rutin(e.s);
-        EXPECT_EQ(e.shown(), c.shown)
-            << static_cast<int>(c.type) << " " << c.received << " x" << c.multiplier << " band " << c.band;
-    }
-}
-
-TEST(Qrb, YlomPointsFromTheSexPair) {
-    // Sex selector items: 0 ".....", 1 "Nő", 2 "Férfi".
-    struct Case {
-        int own, partner;
-        const char* points;
-    };
-    const Case cases[] = {{2, 2, "00001"}, {2, 1, "00005"}, {1, 2, "00005"},
-                          {1, 1, "00005"}, {2, 0, "00000"}, {0, 2, "00000"}};
-    for (const auto& c : cases) {
-        Entry e(ContestType::YlOm);
-        e.s.qso.kapott_QRA_text = "AA00AA";
-        e.s.qso.sex_combo.set(c.own);
-        e.s.qso.kapott_sex_combo.set(c.partner);
-        tavolsag_szamolo_rutin(e.s);
-        EXPECT_EQ(e.shown(), (Fields{c.points, c.points, "???"})) << c.own << "/" << c.partner;
+        EXPECT_EQ(e.shown(), c.shown) << static_cast<int>(c.type) << " " << c.received << " x" << c.multiplier
+                                      << " band " << c.band << " sex " << c.own << "/" << c.partner;
     }
 }
 
