@@ -103,7 +103,7 @@ TEST(ReportPanel, YlomStopsAtAnUndefinedSex) {
     EXPECT_FALSE(w.visible("riport_keret"));
 }
 
-TEST(ReportPanel, CqwwReportHasQsosLoggedAfterTheFormatWasChosen) {
+TEST(ReportPanel, ReportsAfterAFormatChangeReadTheLogAsItIsNow) {
     Window w(kFormatCqwwVhf, {qso(T::CqwwVhf, "HA5KDR")});
     formatum_combo_Click(w.s);
     EXPECT_EQ(w.s.qso_lista.size(), 1u);
@@ -111,15 +111,12 @@ TEST(ReportPanel, CqwwReportHasQsosLoggedAfterTheFormatWasChosen) {
     jegyzokonyv_cmd_Click(w.s);
     EXPECT_NE(w.s.edi_riport_text.find("HA5KDR"), Text::npos);
     EXPECT_NE(w.s.edi_riport_text.find("OK1KZ"), Text::npos);
-}
 
-TEST(ReportPanel, ChoosingEdifAfterCqwwPutsEdiLinesBackInTheList) {
-    Window w(kFormatCqwwVhf, {qso(T::Iaru, "HA5KDR")});
-    formatum_combo_Click(w.s);
+    // EDIF after CQ-WW-VHF puts EDI lines back in the list.
     w.s.formatum_combo.set(kFormatEdif);
     formatum_combo_Click(w.s);
     jegyzokonyv_cmd_Click(w.s);
-    ASSERT_EQ(w.s.qso_lista.size(), 1u);
+    ASSERT_EQ(w.s.qso_lista.size(), 2u);
     EXPECT_EQ(w.s.qso_lista.at(0).size(), 80u);
     EXPECT_NE(w.s.edi_riport_text.find("]\r\n240504;1230;HA5KDR;2;599;0001;599;0001;"), Text::npos)
         << w.s.edi_riport_text;
