@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The first byte chooses where the line is cut between the two reads.
     const std::size_t cut = size > 0 ? data[0] % (size + 1) : 0;
     for (const std::string_view piece : {bytes.substr(0, cut), bytes.substr(cut)}) {
-        s.keyer.poll_phase = 1;
+        s.keyer.poll_phase = PollPhase::Read;
         serial.incoming = Text(piece);
         USB_kezeles(s);
     }
@@ -30,8 +30,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     analog_frissites(s);
     (void)eprom_settings_from_slot(s.keyer.last_memory_line);
     s.qso.mod_combo.set(2);  // CW: a calling step reads the remaining count the box reported
-    s.keyer.calling_active = -1;
-    s.keyer.calling_state = 3;
+    s.keyer.calling_active = true;
+    s.keyer.calling_state = CallingStep::Wait;
     call_vekker_Timer(s);
     return 0;
 }
