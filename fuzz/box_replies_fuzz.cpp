@@ -30,7 +30,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     analog_frissites(s);
     (void)eprom_settings_from_slot(s.keyer.last_memory_line);
     s.qso.mod_combo.set(2);  // CW: a calling step reads the remaining count the box reported
-    s.keyer.calling_active = true;
     s.keyer.calling_state = CallingStep::Wait;
     call_vekker_Timer(s);
     return 0;

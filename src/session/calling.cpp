@@ -73,13 +73,11 @@ bool port_ready_for_calling(Session& s) {
 }
 
 void start_calling(Session& s) {
-    s.keyer.calling_active = true;
     s.keyer.calling_state = CallingStep::OnAir;
     set_caption(s, true);
 }
 
 void end_calling(Session& s) {
-    s.keyer.calling_active = false;
     s.keyer.calling_state = CallingStep::Idle;
     set_caption(s, false);
     off_air_rutin(s);
@@ -196,14 +194,13 @@ void call_vekker_Timer(Session& s) {
     }
     // A tick inside the step's own wait only polls the box.
     if (k.in_calling_step || !port_open(s)) return;
-    if (!k.calling_active || k.calling_state == CallingStep::Idle) return;
+    if (!k.calling_active()) return;
     k.in_calling_step = true;
     calling_step(s);
     k.in_calling_step = false;
 }
 
 void stop_calling(Session& s) {
-    s.keyer.calling_active = false;
     s.keyer.calling_state = CallingStep::Idle;
     s.keyer.cw_continue = false;
     set_caption(s, false);
@@ -213,7 +210,7 @@ void hivas_cmd_Click(Session& s) {
     StationControl& k = s.keyer;
     if (is_cw_mode(s)) {
         if (!cw_combo_ellenorzes(s)) return;
-        if (!k.calling_active) {
+        if (!k.calling_active()) {
             if (!port_ready_for_calling(s)) return;
             k.cw_continue = true;
             start_calling(s);
@@ -223,10 +220,9 @@ void hivas_cmd_Click(Session& s) {
         }
     } else if (is_voice_mode(s)) {
         if (!voice_combo_ellenorzes(s)) return;
-        if (!k.calling_active) {
+        if (!k.calling_active()) {
             if (hang_lejatszo_ellenorzes(s) && port_ready_for_calling(s)) start_calling(s);
         } else {
-            k.calling_active = false;
             k.calling_state = CallingStep::Idle;
             set_caption(s, false);
         }

@@ -74,8 +74,8 @@ struct StationControl {
     ListBox EPROM_lista;
 
     // Automatic calling.
-    bool calling_active = false;
     CallingStep calling_state = CallingStep::Idle;
+    bool calling_active() const { return calling_state != CallingStep::Idle; }
     bool playing = false;  // a voice message is playing
     short pause_ticks = 0;
     bool cw_continue = false;  // grey repeat: CW calling goes on after the message

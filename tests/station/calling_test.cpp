@@ -56,7 +56,7 @@ TEST(Calling, CwMessageIsSentAndRepeatedFiveSecondsAfterTheBoxFinished) {
     EXPECT_EQ(st.s.keyer.ismetles_check, Tristate::Clear);
     st.run(20);
     EXPECT_NE(st.sent().find("b1"), Text::npos);
-    EXPECT_FALSE(st.s.keyer.calling_active);
+    EXPECT_FALSE(st.s.keyer.calling_active());
     EXPECT_EQ(st.s.view[Control::hivas_cmd].caption, hu(u8"Hívás &Indítás"));
 }
 
@@ -78,10 +78,10 @@ TEST(Calling, ALateAnswerFromBeforeTheCwMessageDoesNotEndCalling) {
     ASSERT_TRUE(Form_KeyDown(st.s, WindowKey::F1));
     st.run(20);
     ASSERT_TRUE(sending);
-    EXPECT_TRUE(st.s.keyer.calling_active);
+    EXPECT_TRUE(st.s.keyer.calling_active());
     sending = false;
     st.run(10);
-    EXPECT_FALSE(st.s.keyer.calling_active);
+    EXPECT_FALSE(st.s.keyer.calling_active());
 }
 
 TEST(Calling, VoiceMessagePlaysOnAirAndEndsOffAir) {
@@ -105,7 +105,7 @@ TEST(Calling, VoiceMessagePlaysOnAirAndEndsOffAir) {
     EXPECT_EQ(st.fakes.player.interval_ms, 0);
     EXPECT_EQ(st.fakes.player.prevs, 1);
     st.run(3);
-    EXPECT_FALSE(st.s.keyer.calling_active);
+    EXPECT_FALSE(st.s.keyer.calling_active());
     EXPECT_NE(st.sent().find("r0"), Text::npos);
 }
 
@@ -123,7 +123,7 @@ TEST(Calling, BoxStopEndsVoiceRepetition) {
     st.run(3);
     EXPECT_EQ(st.s.keyer.ismetles_check, Tristate::Clear);
     EXPECT_FALSE(st.fakes.player.playing);
-    EXPECT_FALSE(st.s.keyer.calling_active);
+    EXPECT_FALSE(st.s.keyer.calling_active());
 }
 
 TEST(FunctionKeys, WhatStartsCallingAndWhatDoesNot) {
@@ -145,13 +145,13 @@ TEST(FunctionKeys, WhatStartsCallingAndWhatDoesNot) {
         st.s.keyer.voice_messages[4] = wav;
         st.s.keyer.cw_messages[4] = "TEST";
         Form_KeyDown(st.s, WindowKey::F5);
-        EXPECT_EQ(st.s.keyer.calling_active, c.starts) << c.mode;
+        EXPECT_EQ(st.s.keyer.calling_active(), c.starts) << c.mode;
         EXPECT_EQ(st.fakes.ui.messages.empty() ? "" : st.fakes.ui.messages.back(), c.message) << c.mode;
     }
     Station empty(kSsb);
     empty.s.keyer.hivas_lista[0].select_only(2);
     EXPECT_FALSE(Form_KeyDown(empty.s, WindowKey::F5));
-    EXPECT_FALSE(empty.s.keyer.calling_active);
+    EXPECT_FALSE(empty.s.keyer.calling_active());
     EXPECT_TRUE(empty.fakes.ui.messages.empty());
 }
 
@@ -174,13 +174,13 @@ TEST(Calling, NothingIsArmedWithoutAnOpenPort) {
             } else {
                 EXPECT_TRUE(Form_KeyDown(st.s, WindowKey::F1));
             }
-            EXPECT_FALSE(st.s.keyer.calling_active);
+            EXPECT_FALSE(st.s.keyer.calling_active());
             EXPECT_EQ(st.s.keyer.calling_state, CallingStep::Idle);
             EXPECT_EQ(st.fakes.ui.notices, (std::vector<Text>{hu(u8"Nincs kapcsolat a billentyűzővel!")}));
             EXPECT_NE(st.s.view[Control::hivas_cmd].caption, hu(u8"leáll&Itás"));
             st.fakes.serial.opened = true;
             st.run(20);
-            EXPECT_FALSE(st.s.keyer.calling_active);
+            EXPECT_FALSE(st.s.keyer.calling_active());
             EXPECT_EQ(st.sent().find("r1"), Text::npos);
             EXPECT_FALSE(st.fakes.player.playing);
             // The box connected again: the notice of its absence goes.

@@ -114,14 +114,13 @@ TEST(Eprom, SilentBoxEndsTheWaitWithAMessage) {
 
 TEST(Port, LostDeviceClosesOnceAndDisablesCalling) {
     Station st;
-    st.s.keyer.calling_active = true;
     st.s.keyer.calling_state = CallingStep::Wait;
     st.fakes.serial.opened = false;
     st.fakes.serial.failure = PortError::Lost;
     st.run(5);
     EXPECT_EQ(st.fakes.ui.notices.size(), 1u);
     EXPECT_FALSE(st.s.view[Control::log_hivas_keret].enabled);
-    EXPECT_FALSE(st.s.keyer.calling_active);
+    EXPECT_FALSE(st.s.keyer.calling_active());
     EXPECT_EQ(st.s.view[Control::billentyuzo_lampa].back, Color::Grey);
 }
 

@@ -102,8 +102,8 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(win.box.received().contains("sCQ HA5XX <CR>"), kPatience);
         // The box reports characters still to send, and calling waits until none are left.
         QTRY_VERIFY_WITH_TIMEOUT(win.status().mid(4, 3).toInt() > 0, kPatience);
-        QVERIFY(s.keyer.calling_active);
-        QTRY_VERIFY_WITH_TIMEOUT(!s.keyer.calling_active, kPatience);
+        QVERIFY(s.keyer.calling_active());
+        QTRY_VERIFY_WITH_TIMEOUT(!s.keyer.calling_active(), kPatience);
         QCOMPARE(win.status().mid(4, 3), QStringLiteral("000"));
         QCOMPARE(win.find<QPushButton>("hivas_cmd")->text(), QStringLiteral("Hívás &Indítás"));
     }
