@@ -12,6 +12,7 @@
 #include "exchange/vegyes_state.hpp"
 #include "model/bands.hpp"
 #include "model/callsign_index.hpp"
+#include "model/chooser_names.hpp"
 #include "model/contest_types.hpp"
 #include "model/country_lookup.hpp"
 #include "model/paths.hpp"
@@ -33,10 +34,6 @@ namespace loxar {
 
 // What the yes/no dialog asks: nothing, whether to overwrite a file, or the caller's own text.
 enum class Question { None, Overwrite, FreeText };
-
-// What the file chooser is for: confirming the caller's path (asking before it is overwritten),
-// picking an existing file, or naming a file to be written (the extension is added).
-enum class ChooserMode { Confirm, Open, Save };
 
 // The variables of the yes/no dialog and the file chooser, shared by every caller.
 struct DialogVars {

@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QTreeView>
 
+#include "model/chooser_names.hpp"
 #include "text/text.hpp"
 #include "ui/yes_no_dialog.hpp"
 
@@ -27,12 +28,6 @@ QString from_cp1250(const Text& t) {
 }
 Text to_cp1250(const QString& s) {
     return utf8_to_cp1250(s.toStdString());
-}
-
-// A typed name must stay a plain entry of the current directory: no separators, no "." / "..".
-bool is_plain_name(const QString& name) {
-    return !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\')) &&
-           name != QLatin1String(".") && name != QLatin1String("..");
 }
 
 QPushButton* make_button(const QString& caption, const char* name, QWidget* parent) {
@@ -62,9 +57,7 @@ FileChooserDialog::FileChooserDialog(QWidget* parent, DialogVars& d, const QStri
     caller_path_ = d_.chosen_path;
     d_.chosen_path.clear();
 
-    // An empty extension gives empty fields: a lone "." would only spoil the typed name.
-    const QString ext =
-        d_.chooser_extension.empty() ? QString() : QLatin1Char('.') + from_cp1250(d_.chooser_extension);
+    const QString ext = from_cp1250(dotted_extension(d_.chooser_extension));
 
     dir_model_ = new QFileSystemModel(this);
     dir_model_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
@@ -191,12 +184,9 @@ void FileChooserDialog::reread_files() {
 }
 
 void FileChooserDialog::apply_filter() {
-    // "*" stands for any file (the import reads every kind); filtering on ".*" would empty it.
-    if (d_.chooser_extension == "*") return;
-    const QString tail = filter_label_->text();
+    const Text dotted = to_cp1250(filter_label_->text());
     for (int i = destination_lista_->count() - 1; i >= 0; --i) {
-        // Files made on Windows keep any case: "X.WAV" is as much a ".wav" file as "x.wav".
-        if (!destination_lista_->item(i)->text().endsWith(tail, Qt::CaseInsensitive)) {
+        if (!listed_for(to_cp1250(destination_lista_->item(i)->text()), dotted)) {
             delete destination_lista_->takeItem(i);
         }
     }
@@ -204,10 +194,7 @@ void FileChooserDialog::apply_filter() {
 
 void FileChooserDialog::take_entry(QListWidgetItem* item) {
     if (!item) return;
-    const QString entry = item->text();
-    // Naming modes take the base name: the extension field supplies the extension.
-    destination_nev_->setText(d_.chooser_mode == ChooserMode::Open ? entry
-                                                                   : entry.section(QLatin1Char('.'), 0, 0));
+    destination_nev_->setText(from_cp1250(name_from_entry(d_.chooser_mode, to_cp1250(item->text()))));
 }
 
 void FileChooserDialog::file_ok_rutin() {
@@ -219,8 +206,11 @@ void FileChooserDialog::file_ok_rutin() {
     }
     const ChooserMode mode = d_.chooser_mode;
     if (mode != ChooserMode::Confirm) {
-        QString file_name = mode == ChooserMode::Save ? name + kiterjesztes_text_->text() : name;
-        if (!is_plain_name(file_name)) {
+        const QString& dotted =
+            mode == ChooserMode::Save ? kiterjesztes_text_->text() : filter_label_->text();
+        const std::optional<Text> file_name =
+            chosen_file_name(mode, to_cp1250(name), to_cp1250(dotted), directory_files());
+        if (!file_name) {
             QApplication::beep();
             destination_nev_->setFocus();
             destination_nev_->selectAll();
@@ -230,8 +220,7 @@ void FileChooserDialog::file_ok_rutin() {
             show_message(QStringLiteral("Select directory before!"), true);
             return;
         }
-        if (mode == ChooserMode::Open) file_name = existing_file(file_name);
-        d_.chosen_path = to_cp1250(QDir(current_dir_).filePath(file_name));
+        d_.chosen_path = to_cp1250(QDir(current_dir_).filePath(from_cp1250(*file_name)));
     } else {
         d_.chosen_path = caller_path_;
     }
@@ -245,24 +234,13 @@ void FileChooserDialog::file_ok_rutin() {
     accept();
 }
 
-QString FileChooserDialog::existing_file(const QString& name) const {
-    const QStringList entries = QDir(current_dir_).entryList(QDir::Files | QDir::Hidden, QDir::Name);
-    // The listing ignores the case of the names, so a typed name does too; an exact match first.
-    const auto found = [&entries](const QString& n) {
-        if (entries.contains(n)) return n;
-        for (const QString& e : entries) {
-            if (e.compare(n, Qt::CaseInsensitive) == 0) return e;
-        }
-        return QString();
-    };
-    // "minta" in a window of ".qra" files means "minta.qra"; a name stays as typed only when it
-    // is a file and the completed one is not.
-    const QString dotted = filter_label_->text();
-    const bool completes = d_.chooser_extension != "*" && !name.endsWith(dotted, Qt::CaseInsensitive);
-    const QString completed = completes ? name + dotted : name;
-    if (QString f = found(completed); !f.isEmpty()) return f;
-    if (QString f = found(name); !f.isEmpty()) return f;
-    return completed;
+std::vector<Text> FileChooserDialog::directory_files() const {
+    std::vector<Text> files;
+    if (current_dir_.isEmpty()) return files;
+    for (const QString& f : QDir(current_dir_).entryList(QDir::Files | QDir::Hidden, QDir::Name)) {
+        files.push_back(to_cp1250(f));
+    }
+    return files;
 }
 
 void FileChooserDialog::create_directory() {
@@ -277,7 +255,7 @@ void FileChooserDialog::create_directory() {
     }
     const QModelIndex parent = dir_model_->index(current_dir_);
     // mkdir also puts the new directory into the tree at once.
-    if (!is_plain_name(name) || !dir_model_->mkdir(parent, name).isValid()) {
+    if (!is_plain_name(to_cp1250(name)) || !dir_model_->mkdir(parent, name).isValid()) {
         QApplication::beep();
         return;
     }

@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QString>
 #include <functional>
+#include <vector>
 
 #include "session/session.hpp"
 
@@ -42,8 +43,8 @@ private:
     void apply_filter();
     void take_entry(QListWidgetItem* item);
     void file_ok_rutin();
-    // The file of the current directory a name typed in the picking mode stands for.
-    QString existing_file(const QString& name) const;
+    // The files of the current directory, for finding the one a typed name stands for.
+    std::vector<Text> directory_files() const;
     void create_directory();
     void show_message(const QString& text, bool is_failure);
 
