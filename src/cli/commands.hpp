@@ -15,5 +15,6 @@ int run_keybox(const Args& a);
 int run_stats(const Args& a);
 int run_import(const Args& a);
 int run_qra_merge(const Args& a);
+int run_rig(const Args& a);
 
 }  // namespace loxar::cli

@@ -25,6 +25,8 @@ const char* const kUsageText =
     "                      (--filter SÁV vagy HA&HG, -o KIMENET.import)\n"
     "  qra-merge LOGFILE   a LOG állomásai egy hívójel listába (--base ALAP.qra,\n"
     "                      -o KIMENET.qra, --replace-exchange)\n"
+    "  rig                 a rádió frekvenciája, üzemmódja és a naplózandó sáv (Hamlib:\n"
+    "                      --rigctld HOST:PORT, vagy --model N --device ESZKÖZ; --list)\n"
     "\n"
     "Kapcsolók:\n"
     "  --home DIR          a program könyvtára (alapértelmezés: LOXAR_HOME, majd ~/.local/share/loxar)\n"
@@ -40,12 +42,13 @@ struct Command {
 const Command kCommands[] = {
     {"init", run_init},     {"dxcc", run_dxcc},           {"qrb", run_qrb},       {"score", run_score},
     {"report", run_report}, {"export", run_export},       {"keybox", run_keybox}, {"stats", run_stats},
-    {"import", run_import}, {"qra-merge", run_qra_merge},
+    {"import", run_import}, {"qra-merge", run_qra_merge}, {"rig", run_rig},
 };
-const std::vector<std::string> kValuedOptions = {"-o",     "--multiplier", "--sheet",  "--slow",
-                                                 "--link", "--contest",    "--filter", "--base"};
-const std::vector<std::string> kSwitches = {"--recount", "--silent", "--garbage",         "--no-eprom",
-                                            "--verbose", "--rate",   "--replace-exchange"};
+const std::vector<std::string> kValuedOptions = {"-o",        "--multiplier", "--sheet",  "--slow",
+                                                 "--link",    "--contest",    "--filter", "--base",
+                                                 "--rigctld", "--model",      "--device", "--speed"};
+const std::vector<std::string> kSwitches = {"--recount", "--silent", "--garbage",          "--no-eprom",
+                                            "--verbose", "--rate",   "--replace-exchange", "--list"};
 
 }  // namespace
 
