@@ -145,6 +145,21 @@ int band_index_for_khz(double khz) {
     return 0;
 }
 
+double band_start_khz(int index) {
+    // The HF ranges above reach down to the whole MHz; a radio goes to where the band begins.
+    switch (index) {
+        case 2: return 1810;
+        case 3: return 3500;
+        case 4: return 5351.5;
+        case 16: return 430000;
+        default: break;
+    }
+    for (const BandRange& r : kBandRanges) {
+        if (r.index == index) return r.low_khz;
+    }
+    return 0;
+}
+
 int band_index_for_cabrillo(std::string_view word) {
     const Text w = upper_hu(trim(word));
     for (const auto& [name, index] : kCabrilloBandWords) {

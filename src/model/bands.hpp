@@ -22,6 +22,9 @@ int find_band_exact(std::string_view field7);
 // Band index of a frequency in kHz: the band whose range holds it, or 0 ("---") for none. Every
 // whole MHz that once named a band (1, 3, 7, 14, 21, 28, 50, 70, 145, 220, 435) still does.
 int band_index_for_khz(double khz);
+// Where a radio is tuned for a band it has no frequency of yet: the band's lowest frequency in
+// kHz (the amateur band, not the wider range a frequency is looked up in); 0 for "---".
+double band_start_khz(int index);
 // Band index of a Cabrillo frequency word: a VHF band word ("144", "432", "1.2G", "10G" ...) or a
 // frequency in kHz ("14025"); 0 ("---") for anything else.
 int band_index_for_cabrillo(std::string_view word);

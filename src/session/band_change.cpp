@@ -14,6 +14,7 @@
 #include "session/numbering.hpp"
 #include "session/qso_entry.hpp"
 #include "session/questions.hpp"
+#include "session/rig_control.hpp"
 
 namespace loxar {
 
@@ -37,9 +38,10 @@ int stepped(int band, int step) {
     return std::clamp(band + step, 0, kBandCount - 1);
 }
 
-void band_step(Session& s, int step) {
+// The band `target`, as the buttons set it: per-band contest types swap the log with its file.
+void move_band(Session& s, int target) {
     switch (contest_profile(s.contest()).band_log) {
-        case BandLog::Common: set_band(s, stepped(current_band(s), step)); break;
+        case BandLog::Common: set_band(s, target); break;
         case BandLog::FixedRh: set_band(s, kRhobBand); break;
         case BandLog::PerBand: {
             if (!s.log_lista.empty()) {
@@ -55,7 +57,7 @@ void band_step(Session& s, int step) {
             if (s.edit_mode) szerkesztes_mod_kikapcsolas(s);
             s.log_lista.clear();
             kovetkezo_sorszam_rutin(s);
-            set_band(s, stepped(current_band(s), step));
+            set_band(s, target);
             log_beolvasas(s, band_work_path(s));
             break;
         }
@@ -81,11 +83,19 @@ bool has_separator(std::string_view line, std::size_t column) {
 }  // namespace
 
 void freki_up_cmd_Click(Session& s) {
-    band_step(s, +1);
+    move_band(s, stepped(current_band(s), +1));
+    rig_tune_to_band(s);
 }
 
 void freki_down_cmd_Click(Session& s) {
-    band_step(s, -1);
+    move_band(s, stepped(current_band(s), -1));
+    rig_tune_to_band(s);
+}
+
+void follow_band(Session& s, int index) {
+    if (index <= 0 || index >= kBandCount || index == current_band(s)) return;
+    if (contest_profile(s.contest()).band_log == BandLog::FixedRh) return;
+    move_band(s, index);
 }
 
 std::filesystem::path band_work_path(const Session& s) {

@@ -12,6 +12,9 @@ namespace loxar {
 // Band up and band down; per-band contest types swap the log list with the band's working file.
 void freki_up_cmd_Click(Session& s);
 void freki_down_cmd_Click(Session& s);
+// The radio's band, taken as the band buttons would take it; a band the contest type keeps fixed
+// (RH-OB), or "---", is not followed.
+void follow_band(Session& s, int index);
 // The working file of a band of a per-band contest type.
 std::filesystem::path band_work_path(const Session& s);
 

@@ -7,6 +7,7 @@
 #include "session/keyer_text.hpp"
 #include "session/keying_box.hpp"
 #include "session/questions.hpp"
+#include "session/rig_control.hpp"
 #include "session/voice_player.hpp"
 #include "station/box_protocol.hpp"
 #include "station/message_files.hpp"
@@ -64,10 +65,18 @@ void voice_start(Session& s, const Text& path) {
     p->play_from(0);
 }
 
-// Calling runs only on an open port: a start kept for later would go on the air unasked when a
-// port is opened. Tells the operator instead; true when the port is open.
+// Whether the mode's messages have a way to the air: the keying box on an open port, or for CW
+// another CW output, for voice the radio's PTT.
+bool calling_link(const Session& s) {
+    if (is_cw_mode(s) && cw_output(s)) return true;
+    if (is_voice_mode(s) && rig_keys_voice(s)) return true;
+    return port_open(s);
+}
+
+// Calling runs only with a way to the air: a start kept for later would go on the air unasked
+// when a port is opened. Tells the operator instead; true when there is one.
 bool port_ready_for_calling(Session& s) {
-    if (port_open(s)) return true;
+    if (calling_link(s)) return true;
     s.ui().notice(hu(u8"Nincs kapcsolat a billentyűzővel!"));
     return false;
 }
@@ -100,8 +109,13 @@ void calling_step(Session& s) {
             if (cw) {
                 const long item = selected(k.hivas_lista[kCw]);
                 const Text message = item >= 0 ? k.cw_messages[static_cast<std::size_t>(item)] : Text();
-                k.box_command = cw_message_command(riport_ertelmezes(s, message));
-                k.remaining_count = 40;
+                const Text text = riport_ertelmezes(s, message);
+                if (CwOutputPort* out = cw_output(s)) {
+                    out->send(text, std::max(0, k.settings.wpm_combo.list_index) + 5);
+                } else {
+                    k.box_command = cw_message_command(text);
+                    k.remaining_count = 40;
+                }
             } else if (voice) {
                 const long item = selected(k.hivas_lista[kVoice]);
                 if (item >= 0) voice_start(s, k.voice_messages[static_cast<std::size_t>(item)]);
@@ -111,7 +125,8 @@ void calling_step(Session& s) {
         case CallingStep::Wait:
             if (cw) {
                 // The count is the box's answer to the message only once the message went out.
-                if (k.box_command.empty() && k.reply_seen && k.remaining_count == 0) {
+                const CwOutputPort* out = cw_output(s);
+                if (out ? out->done() : k.box_command.empty() && k.reply_seen && k.remaining_count == 0) {
                     k.pause_ticks = 0;
                     k.calling_state = CallingStep::Pause;
                 }
@@ -193,7 +208,7 @@ void call_vekker_Timer(Session& s) {
         }
     }
     // A tick inside the step's own wait only polls the box.
-    if (k.in_calling_step || !port_open(s)) return;
+    if (k.in_calling_step || !calling_link(s)) return;
     if (!k.calling_active()) return;
     k.in_calling_step = true;
     calling_step(s);

@@ -5,6 +5,7 @@
 
 #include "session/calling.hpp"
 #include "session/questions.hpp"
+#include "session/rig_control.hpp"
 #include "station/box_protocol.hpp"
 
 namespace loxar {
@@ -145,6 +146,11 @@ void air_switch(Session& s, bool on) {
     s.call_countdown = 5;
     // Only the voice modes tell the box; with nothing told there is no answer to wait for.
     if (!is_voice_mode(s)) return;
+    // The radio keys itself for the voice messages: the box is not asked, and nothing is waited for.
+    if (rig_keys_voice(s)) {
+        s.ports.rig->ptt(on);
+        return;
+    }
     k.on_air = on;
     USB_parancs_kuldes(s);
     // A box that has long stopped answering is not waited for.
@@ -364,6 +370,7 @@ void cancel_cmd_Click(Session& s) {
     k.on_air = false;
     k.ismetles_check = Tristate::Clear;
     if (s.ports.player) s.ports.player->stop();
+    if (CwOutputPort* cw = cw_output(s)) cw->stop();
     k.stop_request = 1;
     USB_parancs_kuldes(s);
     off_air_rutin(s);

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "model/controls.hpp"
+#include "station/rig_settings.hpp"
 #include "text/text.hpp"
 
 namespace loxar {
@@ -116,12 +117,40 @@ public:
     virtual int utc_offset_minutes() const = 0;
 };
 
+// The radio, served by a worker thread: each call only queues a request and returns at once, so
+// a radio that does not answer never holds the window. What the radio says comes back to the
+// session through rig_reading and rig_link_changed (session/rig_control).
+class RigPort {
+public:
+    virtual ~RigPort() = default;
+    // Connects with these settings, or lets the radio go when the link is None.
+    virtual void configure(const RigSettings& settings) = 0;
+    // `sequence` comes back with the readings taken after the radio was tuned.
+    virtual void tune(long long hz, unsigned sequence) = 0;
+    virtual void ptt(bool on_air) = 0;
+};
+
+// Where the CW messages are keyed when not by the keying box: cwdaemon, or the radio's own keyer.
+class CwOutputPort {
+public:
+    virtual ~CwOutputPort() = default;
+    virtual void configure(const RigSettings& settings) = 0;
+    // Keys `text` (macros expanded, upper case) at `wpm`.
+    virtual void send(const Text& text, int wpm) = 0;
+    virtual void stop() = 0;
+    // True once the last text sent has been keyed to its end (or stopped).
+    virtual bool done() const = 0;
+};
+
 // The ports a session is given; none is owned by it.
 struct Ports {
     Ui* ui = nullptr;
     SerialPort* serial = nullptr;
     MediaPlayer* player = nullptr;
     Clock* clock = nullptr;
+    RigPort* rig = nullptr;
+    CwOutputPort* cwdaemon = nullptr;
+    CwOutputPort* rig_keyer = nullptr;
 };
 
 }  // namespace loxar

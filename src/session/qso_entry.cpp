@@ -16,6 +16,7 @@
 #include "session/own_data.hpp"
 #include "session/qrb.hpp"
 #include "session/questions.hpp"
+#include "session/rig_control.hpp"
 #include "session/scoring.hpp"
 #include "session/startup.hpp"
 
@@ -256,6 +257,10 @@ bool entry_key_press(Session& s, Control control, char& c) {
             return true;
         }
     }
+    if ((c == '\r' || c == '\n') && control == Control::frekvencia_text) {
+        frekvencia_text_Enter(s);  // the radio goes there
+        return true;
+    }
     if (c == '\r' || c == '\n') return false;  // Enter types nothing into the other fields
     c = entry_char(control, c);
     if (c != '\0') return false;
@@ -440,6 +445,8 @@ void hozzaadas_rutin(Session& s) {
     } else {
         ui.focus(kCall, true);
     }
+    // A band the radio moved to while this QSO was typed is taken now that it is in the log.
+    rig_catch_up(s);
 }
 
 void log_hozzaad_cmd_Click(Session& s) {

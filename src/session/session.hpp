@@ -26,6 +26,7 @@
 #include "rules/score_state.hpp"
 #include "rules/worked_station.hpp"
 #include "session/ports.hpp"
+#include "station/rig_state.hpp"
 #include "station/station_control.hpp"
 #include "statistics/statistics_state.hpp"
 #include "text/text.hpp"
@@ -115,6 +116,7 @@ struct Session {
 
     // The subsystems' state.
     StationControl keyer;  // keying box, calling messages and automatic calling
+    RigState rig;          // the radio through Hamlib, and where CW and voice PTT go
     RuleState rules;
     ScoreState score;
     WorkedStation worked;

@@ -21,6 +21,7 @@
 #include "session/questions.hpp"
 #include "session/recovery.hpp"
 #include "session/report_panel.hpp"
+#include "session/rig_control.hpp"
 #include "session/scoring.hpp"
 #include "session/window_state.hpp"
 
@@ -135,6 +136,7 @@ Status Form_Load(Session& s, const std::filesystem::path& home) {
     }
 
     billentyuzo_inditas(s);
+    rig_adat_beolvasas(s);
     // The time field's colour is set by every key; the restored window shows it before the first.
     kepernyo_szinezes(s);
     s.ui().refresh(Aspect::All);

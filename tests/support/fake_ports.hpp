@@ -124,13 +124,41 @@ public:
     int utc_offset_minutes() const override { return offset_minutes; }
 };
 
+// The radio's worker as the session sees it: what it was asked to do.
+class FakeRig : public RigPort {
+public:
+    std::vector<RigSettings> configured;
+    std::vector<std::pair<long long, unsigned>> tuned;  // hz, sequence
+    std::vector<bool> ptts;
+    void configure(const RigSettings& st) override { configured.push_back(st); }
+    void tune(long long hz, unsigned sequence) override { tuned.emplace_back(hz, sequence); }
+    void ptt(bool on_air) override { ptts.push_back(on_air); }
+};
+
+class FakeCwOutput : public CwOutputPort {
+public:
+    std::vector<std::pair<Text, int>> sent;  // text, wpm
+    int stops = 0;
+    bool finished = false;
+    void configure(const RigSettings&) override {}
+    void send(const Text& text, int wpm) override {
+        sent.emplace_back(text, wpm);
+        finished = false;
+    }
+    void stop() override { ++stops; }
+    bool done() const override { return finished; }
+};
+
 // A session wired to fresh fakes.
 struct FakePorts {
     FakeUi ui;
     FakeSerial serial;
     FakePlayer player;
     FakeClock clock;
-    Ports ports() { return Ports{&ui, &serial, &player, &clock}; }
+    FakeRig rig;
+    FakeCwOutput cwdaemon;
+    FakeCwOutput rig_keyer;
+    Ports ports() { return Ports{&ui, &serial, &player, &clock, &rig, &cwdaemon, &rig_keyer}; }
 };
 
 }  // namespace loxar::testing
