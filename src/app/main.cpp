@@ -10,8 +10,10 @@
 
 #include "model/home_lock.hpp"
 #include "model/paths.hpp"
+#include "platform/cwdaemon_output.hpp"
 #include "platform/qt_media_player.hpp"
 #include "platform/qt_serial_port.hpp"
+#include "platform/rig_worker.hpp"
 #include "platform/system_clock.hpp"
 #include "platform/termination_signals.hpp"
 #include "ui/main_window.hpp"
@@ -118,7 +120,11 @@ int main(int argc, char** argv) {
     loxar::QtMediaPlayer player(QCoreApplication::applicationFilePath());
     player.start_probe();
     loxar::SystemClock clock;
-    loxar::MainWindow window(loxar::Ports{nullptr, &serial, &player, &clock});
+    // The radio and cwdaemon outlive the window: the session names them until it is gone.
+    loxar::RigWorker rig;
+    loxar::CwdaemonOutput cwdaemon;
+    loxar::MainWindow window(loxar::Ports{nullptr, &serial, &player, &clock, &rig, &cwdaemon, &rig});
+    window.attach_rig(rig);
     loxar::TerminationSignals stop_signals;
     QObject::connect(&stop_signals, &loxar::TerminationSignals::received, &window,
                      &loxar::MainWindow::end_on_signal);

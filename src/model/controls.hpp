@@ -15,6 +15,7 @@ enum class ControlKind { LineEdit, TextBox, Combo, Check, Radio, List, Button, L
 // clang-format off
 #define LOXAR_CONTROLS(X) \
     X(band_text, LineEdit) \
+    X(cwdaemon_text, LineEdit) \
     X(edit_sorszam_text, LineEdit) \
     X(exch_text, LineEdit) \
     X(frekvencia_text, LineEdit) \
@@ -51,6 +52,9 @@ enum class ControlKind { LineEdit, TextBox, Combo, Check, Radio, List, Button, L
     X(qso1_test, LineEdit) \
     X(qso2_test, LineEdit) \
     X(qth_text, LineEdit) \
+    X(rig_eszkoz_text, LineEdit) \
+    X(rig_lekerdezes_text, LineEdit) \
+    X(rig_rigctld_text, LineEdit) \
     X(szorzo_text, LineEdit) \
     X(tavolsag_text, LineEdit) \
     X(tx_CDXCB, LineEdit) \
@@ -112,6 +116,7 @@ enum class ControlKind { LineEdit, TextBox, Combo, Check, Radio, List, Button, L
     X(cqww_band_combo, Combo) \
     X(cqww_kategoria_combo, Combo) \
     X(cqww_power_combo, Combo) \
+    X(cw_kimenet_combo, Combo) \
     X(edi_dxcc_combo, Combo) \
     X(edi_exchange_combo, Combo) \
     X(edi_wwl_combo, Combo) \
@@ -132,7 +137,11 @@ enum class ControlKind { LineEdit, TextBox, Combo, Check, Radio, List, Button, L
     X(kesleltetes_combo, Combo) \
     X(mod_combo, Combo) \
     X(nmark_combo, Combo) \
+    X(ptt_combo, Combo) \
     X(rhob_kategoria_combo, Combo) \
+    X(rig_kapcsolat_combo, Combo) \
+    X(rig_modell_combo, Combo) \
+    X(rig_sebesseg_combo, Combo) \
     X(ROGER_combo, Combo) \
     X(sex_combo, Combo) \
     X(szabaly_combo, Combo) \
@@ -179,6 +188,7 @@ enum class ControlKind { LineEdit, TextBox, Combo, Check, Radio, List, Button, L
     X(kuldott_riport_cmd, Button) \
     X(kuldott_sorszam_cmd, Button) \
     X(OM_cmd, Button) \
+    X(rig_alkalmaz_cmd, Button) \
     X(tavolsag_szamolo_cmd, Button) \
     X(vegyes_cmd_0, Button) \
     X(vegyes_cmd_1, Button) \
@@ -195,6 +205,8 @@ enum class ControlKind { LineEdit, TextBox, Combo, Check, Radio, List, Button, L
     X(pontszam_label, Label) \
     X(qso_label, Label) \
     X(qth_label, Label) \
+    X(rig_allapot_label, Label) \
+    X(rig_lampa, Label) \
     X(tavolsag_label, Label) \
     X(usb_valasz_label, Label) \
     X(valtozas_jelzo, Label) \

@@ -111,7 +111,11 @@ Status HamlibRig::set_ptt(bool on_air) {
     return {};
 }
 
-Status HamlibRig::send_morse(const Text& text) {
+Status HamlibRig::send_morse(const Text& text, int wpm) {
+    value_t speed{};
+    speed.i = wpm;
+    (void)rig_set_level(h_->rig, RIG_VFO_CURR, RIG_LEVEL_KEYSPD,
+                        speed);  // a keyer without it keys at its own
     if (const int code = rig_send_morse(h_->rig, RIG_VFO_CURR, text.c_str()); code != RIG_OK) {
         return failed(u8"A rádió nem tud CW-t adni: ", code);
     }

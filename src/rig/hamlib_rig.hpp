@@ -51,8 +51,8 @@ public:
     Result<RigReading> read();
     Status tune(long long hz);
     Status set_ptt(bool on_air);
-    // CW from the radio's own keyer; not every radio has one.
-    Status send_morse(const Text& text);
+    // CW from the radio's own keyer at `wpm`; not every radio has one.
+    Status send_morse(const Text& text, int wpm);
     Status stop_morse();
 
 private:

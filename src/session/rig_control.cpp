@@ -88,14 +88,24 @@ int item_index(const Combo& c, const Text& item) {
     return -1;
 }
 
+// The lamp beside the frequency field and the state on the "Rig" tab.
+void show_rig(Session& s) {
+    static constexpr Color kColours[] = {Color::Grey, Color::Green, Color::Red};
+    s.view[Control::rig_lampa].back = kColours[static_cast<int>(s.rig.lamp)];
+    // The tab has room for the whole reason; the status line only says whether it answers.
+    const Text state = s.rig.lamp == RigLamp::Silent ? s.rig.problem : rig_status(s);
+    s.view[Control::rig_allapot_label].caption = state.empty() ? hu(u8"Nincs rádió beállítva.") : state;
+}
+
 void connect_radio(Session& s) {
     RigState& r = s.rig;
     r.lamp = r.settings.link == RigLink::None ? RigLamp::None : RigLamp::Silent;
-    r.problem = r.settings.link == RigLink::None ? Text() : hu(u8"kapcsolódás...");
+    r.problem = r.settings.link == RigLink::None ? Text() : hu(u8"Kapcsolódás a rádióhoz...");
     r.told = false;
     r.hz = 0;
     r.mode.clear();
     r.waiting_band.reset();
+    show_rig(s);
     if (s.ports.rig) s.ports.rig->configure(r.settings);
     for (CwOutputPort* p : {s.ports.cwdaemon, s.ports.rig_keyer}) {
         if (p) p->configure(r.settings);
@@ -174,6 +184,7 @@ void rig_reading(Session& s, long long hz, const Text& mode, unsigned sequence) 
         }
     }
     rig_catch_up(s);
+    show_rig(s);
     s.ui().refresh(changed);
 }
 
@@ -196,9 +207,10 @@ void rig_link_changed(Session& s, bool answering, const Text& problem) {
         r.lamp = RigLamp::Silent;
         r.problem = problem;
         // One notice per outage, without a box: the operator goes on typing.
-        if (!r.told) s.ui().notice(hu(u8"A rádió nem válaszol: ") + problem);
+        if (!r.told) s.ui().notice(problem);
         r.told = true;
     }
+    show_rig(s);
     s.ui().refresh(Aspect::View);
 }
 
@@ -233,7 +245,7 @@ Text rig_status(const Session& s) {
     switch (r.lamp) {
         case RigLamp::None: return {};
         case RigLamp::Answering: return hu(u8"Rádió: ") + std::to_string(r.hz / 1000) + " kHz " + r.mode;
-        case RigLamp::Silent: return hu(u8"Rádió: nem válaszol (") + r.problem + ")";
+        case RigLamp::Silent: return hu(u8"Rádió: nem válaszol");
     }
     return {};
 }

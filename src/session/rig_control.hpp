@@ -19,8 +19,8 @@ void rig_alkalmaz_cmd_Click(Session& s);
 // the radio is followed, so what the operator chose stands until the radio is turned. A reading
 // with a sequence older than Loxar's last tune was taken before it and is passed over.
 void rig_reading(Session& s, long long hz, const Text& mode, unsigned sequence);
-// The radio answers again, or has stopped answering (`problem` says why): the lamp and the status
-// line show it, and the operator is told once per outage.
+// The radio answers again, or has stopped answering (`problem` says why, in a sentence of its
+// own): the lamp and the status line show it, and the operator is told once per outage.
 void rig_link_changed(Session& s, bool answering, const Text& problem);
 // A band held for the QSO being typed is taken now, if the QSO is no longer being typed.
 void rig_catch_up(Session& s);

@@ -14,6 +14,8 @@ FieldKind sheet_kind(Control control) {
 
 // The EDI claim lines join the result fields by ";".
 constexpr FieldKind kResult{FieldChars::Record, FieldCase::Keep};
+// What goes into a settings file's line as typed: one line, any case.
+constexpr FieldKind kAsTyped{FieldChars::OneLine, FieldCase::Keep};
 
 }  // namespace
 
@@ -121,6 +123,15 @@ const std::vector<TextBinding>& text_bindings() {
          FieldKind{FieldChars::OneLine, FieldCase::UpperFolded}},
         {Control::usb_valasz_text, [](Session& s) -> Text& { return s.keyer.usb_valasz_text; }, true},
         {Control::ID_text, [](Session& s) -> Text& { return s.keyer.ID_text; }, true},
+        // The "Rig" tab: device paths and addresses are taken as typed.
+        {Control::rig_eszkoz_text, [](Session& s) -> Text& { return s.rig.form.rig_eszkoz_text; }, false,
+         kAsTyped},
+        {Control::rig_rigctld_text, [](Session& s) -> Text& { return s.rig.form.rig_rigctld_text; }, false,
+         kAsTyped},
+        {Control::rig_lekerdezes_text, [](Session& s) -> Text& { return s.rig.form.rig_lekerdezes_text; },
+         false, kAsTyped},
+        {Control::cwdaemon_text, [](Session& s) -> Text& { return s.rig.form.cwdaemon_text; }, false,
+         kAsTyped},
     };
     return table;
 }
@@ -134,6 +145,11 @@ const std::vector<ComboBinding>& combo_bindings() {
     static const std::vector<ComboBinding> table = {
         {Control::szabaly_combo, [](Session& s) -> Combo& { return s.szabaly_combo; }},
         {Control::mod_combo, [](Session& s) -> Combo& { return s.qso.mod_combo; }},
+        {Control::rig_kapcsolat_combo, [](Session& s) -> Combo& { return s.rig.form.rig_kapcsolat_combo; }},
+        {Control::rig_modell_combo, [](Session& s) -> Combo& { return s.rig.form.rig_modell_combo; }},
+        {Control::rig_sebesseg_combo, [](Session& s) -> Combo& { return s.rig.form.rig_sebesseg_combo; }},
+        {Control::cw_kimenet_combo, [](Session& s) -> Combo& { return s.rig.form.cw_kimenet_combo; }},
+        {Control::ptt_combo, [](Session& s) -> Combo& { return s.rig.form.ptt_combo; }},
         {Control::sex_combo, [](Session& s) -> Combo& { return s.qso.sex_combo; }},
         {Control::kapott_sex_combo, [](Session& s) -> Combo& { return s.qso.kapott_sex_combo; }},
         {Control::ido_eltolas_combo, [](Session& s) -> Combo& { return s.ido_eltolas_combo; }},

@@ -251,6 +251,7 @@ QWidget* build_calling_panel(QWidget* parent) {
     tabs->setDocumentMode(true);
     tabs->addTab(call_page(tabs), QStringLiteral("Hívás"));
     tabs->addTab(settings_page(tabs), QStringLiteral("Billentyűző"));
+    tabs->addTab(build_rig_page(tabs), QStringLiteral("Rig"));
     tabs->addTab(eprom_page(tabs), QStringLiteral("EPROM"));
     return tabs;
 }

@@ -109,6 +109,12 @@ QWidget* entry_frame(QWidget* parent) {
     auto* freq_caption = new QWidget(g);
     auto* freq_row = new QHBoxLayout(freq_caption);
     freq_row->setContentsMargins(0, 0, 0, 0);
+    QLabel* radio = label(freq_caption, "rig_lampa", QString());
+    radio->setFixedSize(10, 10);
+    radio->setAutoFillBackground(true);
+    radio->setToolTip(
+        QStringLiteral("Rádió (Rig fül): zöld válaszol, piros nem válaszol, szürke nincs beállítva"));
+    freq_row->addWidget(radio);
     freq_row->addWidget(label(freq_caption, "frekvencia_label", QStringLiteral("Frekv. (MHz)")));
     freq_row->addWidget(
         small_button(freq_caption, "frekvencia_cmd", QStringLiteral("&F"), QStringLiteral("Frekvencia")));

@@ -21,6 +21,8 @@
 
 #include "database/db_lookup.hpp"
 #include "model/file_io.hpp"
+#include "platform/rig_worker.hpp"
+#include "rig/hamlib_rig.hpp"
 #include "rules/contest_rules.hpp"
 #include "session/clock.hpp"
 #include "session/contest_rules.hpp"
@@ -29,6 +31,7 @@
 #include "session/lifecycle.hpp"
 #include "session/log_commands.hpp"
 #include "session/qrb.hpp"
+#include "session/rig_control.hpp"
 #include "session/startup.hpp"
 #include "session/status_line.hpp"
 #include "session/window_keys.hpp"
@@ -89,9 +92,30 @@ MainWindow::MainWindow(Ports ports, QWidget* parent) : QMainWindow(parent) {
     s_.ports = ports;
     s_.ports.ui = this;
     form_inic(s_);
+    offer_rig_models();
     build();
     connect_controls();
     refresh(Aspect::All);
+}
+
+// The Rig tab offers every model Hamlib knows, by maker and model.
+void MainWindow::offer_rig_models() {
+    std::vector<Text> names;
+    std::vector<int> numbers;
+    for (const RigModel& m : hamlib_models()) {
+        names.push_back(m.maker + " " + m.name + " (" + std::to_string(m.model) + ")");
+        numbers.push_back(m.model);
+    }
+    rig_models_known(s_, std::move(names), std::move(numbers));
+}
+
+void MainWindow::attach_rig(RigWorker& rig) {
+    connect(&rig, &RigWorker::reading, this, [this](long long hz, const QString& mode, unsigned sequence) {
+        rig_reading(s_, hz, utf8_to_cp1250(mode.toStdString()), sequence);
+    });
+    connect(&rig, &RigWorker::link, this, [this](bool answering, const QString& problem) {
+        rig_link_changed(s_, answering, utf8_to_cp1250(problem.toStdString()));
+    });
 }
 
 MainWindow::~MainWindow() {

@@ -26,6 +26,7 @@ namespace loxar {
 
 class TextListModel;
 class DatabasePanels;
+class RigWorker;
 
 class MainWindow : public QMainWindow, public Ui {
     Q_OBJECT
@@ -39,6 +40,8 @@ public:
     Session& session() { return s_; }
     // Logout or shutdown: saves as STOP does, without questions, and ends the program.
     void end_on_signal();
+    // The radio's worker: its readings and the state of its link reach the session.
+    void attach_rig(RigWorker& rig);
 
     // Ui
     void beep() override;
@@ -80,6 +83,7 @@ private:
     };
     static unsigned refresh_steps(Aspect what);
     void build();
+    void offer_rig_models();
     void connect_controls();
     void clock_tick();
     void refresh_fields();

@@ -15,6 +15,7 @@
 
 #include "session/calling.hpp"
 #include "session/keying_box.hpp"
+#include "session/rig_control.hpp"
 #include "station/box_protocol.hpp"
 #include "ui/bindings.hpp"
 #include "ui/main_window.hpp"
@@ -67,6 +68,7 @@ void MainWindow::connect_calling() {
     on_click("sio_open_cmd", kCallingButtons, [this] { sio_open_cmd_Click(s_); });
     on_click("sio_close_cmd", kCallingButtons, [this] { sio_close_cmd_Click(s_); });
     on_click("ID_cmd", kCallingButtons, [this] { ID_cmd_Click(s_); });
+    on_click("rig_alkalmaz_cmd", kCallingButtons, [this] { rig_alkalmaz_cmd_Click(s_); });
     on_click("erosito_cmd", kCallingButtons, [this] { analog_frissites(s_); });
     for (int i = 0; i < 4; ++i) {
         on_click(("EPROM_cmd_" + std::to_string(i)).c_str(), kCallingButtons,

@@ -7,6 +7,7 @@ namespace loxar::ui {
 
 QWidget* build_log_panel(QWidget* parent);        // log_keret
 QWidget* build_calling_panel(QWidget* parent);    // hivas_tabok with log_hivas_keret
+QWidget* build_rig_page(QWidget* parent);         // rig_lap, the "Rig" tab of hivas_tabok
 QWidget* build_adatlap_panel(QWidget* parent);    // adatlap_keret
 QWidget* build_aprosag_panel(QWidget* parent);    // aprosag_keret
 QWidget* build_help_panel(QWidget* parent);       // help_keret

@@ -9,6 +9,8 @@
 #include <filesystem>
 #include <memory>
 
+#include "platform/cwdaemon_output.hpp"
+#include "platform/rig_worker.hpp"
 #include "session/contest_rules.hpp"
 #include "session/startup.hpp"
 #include "support/fake_ports.hpp"
@@ -21,12 +23,25 @@ struct StartedWindow {
     FakeSerial serial;
     FakePlayer player;
     FakeClock clock;
+    // The real radio worker and cwdaemon output, for a window that talks to the real daemons.
+    std::unique_ptr<RigWorker> rig;
+    std::unique_ptr<CwdaemonOutput> cwdaemon;
     std::unique_ptr<MainWindow> w;
     std::filesystem::path home;
 
-    explicit StartedWindow(std::filesystem::path h = temp_home().toStdString()) : home(std::move(h)) {
+    explicit StartedWindow(std::filesystem::path h = temp_home().toStdString(), bool radio = false)
+        : home(std::move(h)) {
         serial.available = true;  // a keying box is there, so no start-up message
-        w = std::make_unique<MainWindow>(Ports{nullptr, &serial, &player, &clock});
+        Ports ports{nullptr, &serial, &player, &clock};
+        if (radio) {
+            rig = std::make_unique<RigWorker>();
+            cwdaemon = std::make_unique<CwdaemonOutput>();
+            ports.rig = rig.get();
+            ports.rig_keyer = rig.get();
+            ports.cwdaemon = cwdaemon.get();
+        }
+        w = std::make_unique<MainWindow>(ports);
+        if (rig) w->attach_rig(*rig);
         w->show();
         w->activateWindow();  // keys reach the window through the focused field, as when typing
         if (!QTest::qWaitForWindowActive(w.get())) qFatal("window not active");

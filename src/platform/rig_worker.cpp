@@ -1,0 +1,206 @@
+#include "platform/rig_worker.hpp"
+
+#include <QRegularExpression>
+#include <QTimer>
+#include <memory>
+
+#include "platform/qt_serial_port.hpp"
+#include "rig/hamlib_rig.hpp"
+#include "station/cw_keying.hpp"
+
+namespace loxar {
+
+namespace {
+
+// A radio that does not answer is asked again this often, not at every poll.
+constexpr int kRetryMs = 3000;
+// A transmitter keyed for a voice message is let go after this long, whatever else happens.
+constexpr int kPttLimitMs = 60'000;
+
+QString qs(const Text& t) {
+    return QString::fromStdString(cp1250_to_utf8(t));
+}
+
+}  // namespace
+
+// Everything that touches Hamlib, on the worker thread.
+class RigThreadSide : public QObject {
+    Q_OBJECT
+public:
+    explicit RigThreadSide(std::atomic<bool>& keyed) : keyed_(keyed) {
+        poll_.setSingleShot(true);
+        connect(&poll_, &QTimer::timeout, this, &RigThreadSide::poll);
+        ptt_limit_.setSingleShot(true);
+        connect(&ptt_limit_, &QTimer::timeout, this, [this] { set_ptt(false); });
+        keying_.setSingleShot(true);
+        connect(&keying_, &QTimer::timeout, this, [this] { keyed_ = true; });
+    }
+
+    void configure(const RigSettings& settings) {
+        // The same radio is kept (the worker is told as the radio and as its keyer); its next
+        // reading goes to the window again, which has just forgotten the last.
+        if (rig_ && settings == settings_) {
+            last_ = {};
+            answering_ = false;
+            return;
+        }
+        set_ptt(false);
+        rig_.reset();
+        settings_ = settings;
+        last_ = {};
+        poll_.stop();
+        if (settings_.link != RigLink::None) poll_.start(0);
+    }
+
+    void tune(long long hz, unsigned sequence) {
+        sequence_ = sequence;
+        if (rig_ && !rig_->tune(hz)) drop(QStringLiteral("hangolás"));
+        last_ = {};  // the next reading goes out whatever it says, with the new sequence
+    }
+
+    void set_ptt(bool on) {
+        if (!on) ptt_limit_.stop();
+        if (!rig_ || on == ptt_on_) return;
+        if (rig_->set_ptt(on)) {
+            ptt_on_ = on;
+            if (on) ptt_limit_.start(kPttLimitMs);
+        }
+    }
+
+    void morse(const Text& text, int wpm) {
+        keying_.stop();
+        if (!rig_ || !rig_->send_morse(text, wpm)) {
+            keyed_ = true;
+            return;
+        }
+        keying_.start(static_cast<int>(morse_duration_ms(text, wpm)));
+    }
+
+    void stop_morse() {
+        keying_.stop();
+        if (rig_) (void)rig_->stop_morse();  // a radio without a keyer has nothing to stop
+        keyed_ = true;
+    }
+
+    // At the end: off the air first, then the radio is let go.
+    void shut_down() {
+        set_ptt(false);
+        poll_.stop();
+        rig_.reset();
+    }
+
+signals:
+    void reading(long long hz, const QString& mode, unsigned sequence);
+    void link(bool answering, const QString& problem);
+
+private:
+    void poll() {
+        if (settings_.link == RigLink::None) return;
+        if (!rig_ && !open()) {
+            poll_.start(kRetryMs);
+            return;
+        }
+        Result<RigReading> r = rig_->read();
+        if (!r) {
+            drop(qs(r.message()));
+            poll_.start(kRetryMs);
+            return;
+        }
+        // Only news goes to the window: an unchanged radio costs it nothing.
+        if (r->hz != last_.hz || r->mode != last_.mode || !answering_) {
+            last_ = *r;
+            answering_ = true;
+            emit link(true, {});
+            emit reading(r->hz, qs(r->mode), sequence_);
+        }
+        poll_.start(settings_.poll_ms);
+    }
+
+    bool open() {
+        RigAddress a;
+        a.kind = settings_.link == RigLink::Rigctld ? RigAddress::Kind::Rigctld : RigAddress::Kind::Model;
+        a.model = settings_.model;
+        a.device = settings_.device;
+        a.speed = settings_.speed;
+        a.host_port = settings_.rigctld;
+        auto opened = HamlibRig::open(a);
+        if (!opened) {
+            report_silent(qs(opened.message()));
+            return false;
+        }
+        rig_ = std::move(*opened);
+        // A radio left on the air by an earlier run that ended badly is taken off it.
+        if (settings_.ptt == VoicePtt::Rig) (void)rig_->set_ptt(false);
+        return true;
+    }
+
+    void drop(const QString& problem) {
+        rig_.reset();
+        ptt_on_ = false;
+        report_silent(problem);
+    }
+
+    void report_silent(const QString& problem) {
+        answering_ = false;
+        last_ = {};
+        emit link(false, problem);
+    }
+
+    std::atomic<bool>& keyed_;
+    RigSettings settings_;
+    std::unique_ptr<HamlibRig> rig_;
+    // Children, so that they move to the worker's thread with it.
+    QTimer poll_{this}, ptt_limit_{this}, keying_{this};
+    RigReading last_;
+    unsigned sequence_ = 0;
+    bool answering_ = false;
+    bool ptt_on_ = false;
+};
+
+RigWorker::RigWorker() : side_(new RigThreadSide(keyed_)) {
+    side_->moveToThread(&thread_);
+    connect(&thread_, &QThread::finished, side_, &QObject::deleteLater);
+    connect(side_, &RigThreadSide::reading, this, &RigWorker::reading, Qt::QueuedConnection);
+    connect(side_, &RigThreadSide::link, this, &RigWorker::link, Qt::QueuedConnection);
+    thread_.start();
+}
+
+RigWorker::~RigWorker() {
+    QMetaObject::invokeMethod(
+        side_, [s = side_] { s->shut_down(); }, Qt::BlockingQueuedConnection);
+    thread_.quit();
+    thread_.wait();
+}
+
+void RigWorker::configure(const RigSettings& settings) {
+    RigSettings st = settings;
+    // "COM3" names the same device as the keying box's selector does.
+    static const QRegularExpression com(QStringLiteral("^COM([0-9]{1,2})$"),
+                                        QRegularExpression::CaseInsensitiveOption);
+    if (const auto m = com.match(qs(st.device)); m.hasMatch()) {
+        st.device = utf8_to_cp1250(QtSerialPort::device_for(m.captured(1).toInt()).toStdString());
+    }
+    keyed_ = true;
+    QMetaObject::invokeMethod(side_, [s = side_, st] { s->configure(st); });
+}
+
+void RigWorker::tune(long long hz, unsigned sequence) {
+    QMetaObject::invokeMethod(side_, [s = side_, hz, sequence] { s->tune(hz, sequence); });
+}
+
+void RigWorker::ptt(bool on_air) {
+    QMetaObject::invokeMethod(side_, [s = side_, on_air] { s->set_ptt(on_air); });
+}
+
+void RigWorker::send(const Text& text, int wpm) {
+    keyed_ = false;
+    QMetaObject::invokeMethod(side_, [s = side_, text, wpm] { s->morse(text, wpm); });
+}
+
+void RigWorker::stop() {
+    QMetaObject::invokeMethod(side_, [s = side_] { s->stop_morse(); });
+}
+
+}  // namespace loxar
+
+#include "rig_worker.moc"

@@ -1,0 +1,46 @@
+// The radio on a worker thread of its own: Hamlib's calls block until the radio answers or times
+// out, so none of them is ever made on the window's thread. The window queues requests; readings
+// and the link's state come back as signals, delivered on the window's thread.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QThread>
+#include <atomic>
+#include <optional>
+
+#include "session/ports.hpp"
+
+namespace loxar {
+
+class RigThreadSide;
+
+class RigWorker : public QObject, public RigPort, public CwOutputPort {
+    Q_OBJECT
+public:
+    RigWorker();
+    // Takes the radio off the air if Loxar put it there, lets it go, and ends the thread.
+    ~RigWorker() override;
+    RigWorker(const RigWorker&) = delete;
+    RigWorker& operator=(const RigWorker&) = delete;
+
+    // RigPort and CwOutputPort: the radio with these settings (kept when they did not change).
+    void configure(const RigSettings& settings) override;
+    void tune(long long hz, unsigned sequence) override;
+    void ptt(bool on_air) override;
+    // CwOutputPort: the radio's own keyer.
+    void send(const Text& text, int wpm) override;
+    void stop() override;
+    bool done() const override { return keyed_.load(); }
+
+signals:
+    void reading(long long hz, const QString& mode, unsigned sequence);
+    void link(bool answering, const QString& problem);
+
+private:
+    QThread thread_;
+    RigThreadSide* side_;  // lives on thread_
+    std::atomic<bool> keyed_{true};
+};
+
+}  // namespace loxar
