@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <fstream>
 
+#include "session/keying_box.hpp"
 #include "support/local_daemon.hpp"
 #include "ui/support/started_window.hpp"
 #include "ui/support/ui_test.hpp"
@@ -18,18 +19,33 @@ namespace {
 
 constexpr int kPatience = 10000;  // ms: a busy machine, and a retry every few seconds
 
+// Hamlib's dummy radio, with a transmit switch of its own (-P RIG) for the voice PTT.
 struct Rigctld {
     int port = testing::free_port();
     std::unique_ptr<testing::LocalDaemon> daemon;
     Rigctld() { start(); }
     void start() {
         daemon = std::make_unique<testing::LocalDaemon>(
-            std::vector<std::string>{"rigctld", "-m", "1", "-T", "127.0.0.1", "-t", std::to_string(port)},
+            std::vector<std::string>{"rigctld", "-m", "1", "-P", "RIG", "-T", "127.0.0.1", "-t",
+                                     std::to_string(port)},
             port);
     }
     std::string address() const { return "127.0.0.1:" + std::to_string(port); }
+    std::string rigctl(const std::string& command) const {
+        std::string out;
+        if (FILE* p = popen(("rigctl -m 2 -r " + address() + " " + command + " 2>/dev/null").c_str(), "r")) {
+            char buf[128];
+            while (fgets(buf, sizeof buf, p)) out += buf;
+            if (pclose(p) != 0) out += "(failed)";
+        }
+        return out;
+    }
     bool tune(const std::string& hz, const std::string& mode) const {
-        return std::system(("rigctl -m 2 -r " + address() + " F " + hz + " M " + mode + " 0").c_str()) == 0;
+        return rigctl("F " + hz + " M " + mode + " 0").empty();
+    }
+    std::string ptt() const { return rigctl("t"); }
+    std::string settings(const std::string& more = {}) const {
+        return "link=rigctld\r\nrigctld=" + address() + "\r\n" + more;
     }
 };
 
@@ -50,8 +66,7 @@ private slots:
         Rigctld radio;
         QVERIFY(radio.daemon->started());
         QVERIFY(radio.tune("7012000", "CW"));
-        testing::StartedWindow win(home_with_radio("link=rigctld\r\nrigctld=" + radio.address() + "\r\n"),
-                                   true);
+        testing::StartedWindow win(home_with_radio(radio.settings()), true);
         win.prepare_iaru_ssb("HA5XYZ");
         auto* band = win.find<QLineEdit>("band_text");
         auto* freq = win.find<QLineEdit>("frekvencia_text");
@@ -94,14 +109,32 @@ private slots:
     void theBandButtonsTuneTheRadio() {
         Rigctld radio;
         QVERIFY(radio.tune("14025000", "USB"));
-        testing::StartedWindow win(home_with_radio("link=rigctld\r\nrigctld=" + radio.address() + "\r\n"),
-                                   true);
+        testing::StartedWindow win(home_with_radio(radio.settings()), true);
         QTRY_COMPARE_WITH_TIMEOUT(win.find<QLineEdit>("band_text")->text().trimmed(),
                                   QStringLiteral("14 MHz"), kPatience);
         win.find<QPushButton>("freki_up_cmd")->click();  // 18 MHz, never visited: its start
         QTRY_COMPARE_WITH_TIMEOUT(win.find<QLineEdit>("frekvencia_text")->text(), QStringLiteral("18.068"),
                                   kPatience);
         QCOMPARE(win.find<QLineEdit>("band_text")->text().trimmed(), QStringLiteral("18 MHz"));
+    }
+
+    void voicePttGoesThroughTheRadioAndComesOffAtTheEnd() {
+        Rigctld radio;
+        QCOMPARE(radio.rigctl("T 1"), std::string());  // left on the air by a run that crashed
+        auto win =
+            std::make_unique<testing::StartedWindow>(home_with_radio(radio.settings("ptt=rig\r\n")), true);
+        win->prepare_iaru_ssb("HA5XYZ");
+        auto* state = win->find<QLabel>("rig_allapot_label");
+        QTRY_VERIFY_WITH_TIMEOUT(state->text().startsWith(QStringLiteral("Rádió: ")), kPatience);
+        QCOMPARE(radio.ptt(), std::string("0\n"));
+        on_air_rutin(win->session());
+        QTRY_COMPARE_WITH_TIMEOUT(radio.ptt(), std::string("1\n"), kPatience);
+        win->find<QPushButton>("cancel_cmd")->click();  // Esc
+        QTRY_COMPARE_WITH_TIMEOUT(radio.ptt(), std::string("0\n"), kPatience);
+        on_air_rutin(win->session());
+        QTRY_COMPARE_WITH_TIMEOUT(radio.ptt(), std::string("1\n"), kPatience);
+        win.reset();  // the program ends on the air: the radio is taken off it first
+        QCOMPARE(radio.ptt(), std::string("0\n"));
     }
 
     void cwGoesToCwdaemon() {
