@@ -28,7 +28,7 @@ class RigThreadSide : public QObject {
     Q_OBJECT
 public:
     explicit RigThreadSide(std::atomic<bool>& keyed) : keyed_(keyed) {
-        poll_.setSingleShot(true);
+        // On a fixed schedule: the time a read takes does not stretch the interval.
         connect(&poll_, &QTimer::timeout, this, &RigThreadSide::poll);
         ptt_limit_.setSingleShot(true);
         connect(&ptt_limit_, &QTimer::timeout, this, [this] { set_ptt(false); });
@@ -49,7 +49,7 @@ public:
         settings_ = settings;
         last_ = {};
         poll_.stop();
-        if (settings_.link != RigLink::None) poll_.start(0);
+        if (settings_.link != RigLink::None) QTimer::singleShot(0, this, &RigThreadSide::poll);
     }
 
     void tune(long long hz, unsigned sequence) {
@@ -97,13 +97,13 @@ private:
     void poll() {
         if (settings_.link == RigLink::None) return;
         if (!rig_ && !open()) {
-            poll_.start(kRetryMs);
+            every(kRetryMs);
             return;
         }
         Result<RigReading> r = rig_->read();
         if (!r) {
             drop(qs(r.message()));
-            poll_.start(kRetryMs);
+            every(kRetryMs);
             return;
         }
         // Only news goes to the window: an unchanged radio costs it nothing.
@@ -113,7 +113,11 @@ private:
             emit link(true, {});
             emit reading(r->hz, qs(r->mode), sequence_);
         }
-        poll_.start(settings_.poll_ms);
+        every(settings_.poll_ms);
+    }
+
+    void every(int ms) {
+        if (poll_.interval() != ms || !poll_.isActive()) poll_.start(ms);
     }
 
     bool open() {

@@ -77,6 +77,8 @@ Result<std::unique_ptr<HamlibRig>> HamlibRig::open(const RigAddress& address) {
         return fail(hu(u8"A rádió nem érhető el (") + (network ? address.host_port : address.device) +
                     "): " + input_to_cp1250(trim(rigerror2(code))));
     }
+    // Hamlib answers from a cache of half a second by default: the log would follow the dial late.
+    rig_set_cache_timeout_ms(h->rig, HAMLIB_CACHE_ALL, 0);
     return std::unique_ptr<HamlibRig>(new HamlibRig(std::move(h)));
 }
 
