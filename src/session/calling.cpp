@@ -65,6 +65,12 @@ void voice_start(Session& s, const Text& path) {
     p->play_from(0);
 }
 
+// The CW output of the settings; the keying box when it is the box.
+CwOutputPort& cw_output_or(const Session& s, CwOutputPort& box) {
+    CwOutputPort* other = cw_output(s);
+    return other ? *other : box;
+}
+
 // Whether the mode's messages have a way to the air: the keying box on an open port, or for CW
 // another CW output, for voice the radio's PTT.
 bool calling_link(const Session& s) {
@@ -109,13 +115,9 @@ void calling_step(Session& s) {
             if (cw) {
                 const long item = selected(k.hivas_lista[kCw]);
                 const Text message = item >= 0 ? k.cw_messages[static_cast<std::size_t>(item)] : Text();
-                const Text text = riport_ertelmezes(s, message);
-                if (CwOutputPort* out = cw_output(s)) {
-                    out->send(text, std::max(0, k.settings.wpm_combo.list_index) + 5);
-                } else {
-                    k.box_command = cw_message_command(text);
-                    k.remaining_count = 40;
-                }
+                KeyingBoxCw box(k);
+                cw_output_or(s, box).send(riport_ertelmezes(s, message),
+                                          std::max(0, k.settings.wpm_combo.list_index) + 5);
             } else if (voice) {
                 const long item = selected(k.hivas_lista[kVoice]);
                 if (item >= 0) voice_start(s, k.voice_messages[static_cast<std::size_t>(item)]);
@@ -124,9 +126,8 @@ void calling_step(Session& s) {
             break;
         case CallingStep::Wait:
             if (cw) {
-                // The count is the box's answer to the message only once the message went out.
-                const CwOutputPort* out = cw_output(s);
-                if (out ? out->done() : k.box_command.empty() && k.reply_seen && k.remaining_count == 0) {
+                KeyingBoxCw box(k);
+                if (cw_output_or(s, box).done()) {
                     k.pause_ticks = 0;
                     k.calling_state = CallingStep::Pause;
                 }

@@ -341,6 +341,17 @@ void billentyuzo_lampa_frissites(Session& s) {
     s.ui().refresh(Aspect::Calling);
 }
 
+void KeyingBoxCw::send(const Text& text, int) {
+    // The box keys at the speed of its settings line.
+    k_.box_command = cw_message_command(text);
+    k_.remaining_count = 40;
+}
+
+bool KeyingBoxCw::done() const {
+    // The count is the box's answer to the message only once the message went out.
+    return k_.box_command.empty() && k_.reply_seen && k_.remaining_count == 0;
+}
+
 void on_air_rutin(Session& s) {
     air_switch(s, true);
 }

@@ -32,6 +32,21 @@ void USB_kezeles(Session& s);
 // Updates the lamp beside the port selector from the time the box was last heard.
 void billentyuzo_lampa_frissites(Session& s);
 
+// The keying box as a CW output: the message goes out as the box's "s" command, and it has been
+// keyed once the box, answering after it went out, counts no characters left. Stopping is the
+// box's own stop request (Esc). All its state is the link's, so it is made where it is used.
+class KeyingBoxCw final : public CwOutputPort {
+public:
+    explicit KeyingBoxCw(StationControl& k) : k_(k) {}
+    void configure(const RigSettings&) override {}
+    void send(const Text& text, int wpm) override;
+    void stop() override {}
+    bool done() const override;
+
+private:
+    StationControl& k_;
+};
+
 void on_air_rutin(Session& s);
 void off_air_rutin(Session& s);
 // The T key: in CW alternately on and off the air; in the other modes off the air.

@@ -130,7 +130,8 @@ public:
     virtual void ptt(bool on_air) = 0;
 };
 
-// Where the CW messages are keyed when not by the keying box: cwdaemon, or the radio's own keyer.
+// Where the CW messages are keyed: the keying box (KeyingBoxCw, session/keying_box), cwdaemon,
+// or the radio's own keyer; the "Rig" tab chooses, the box is the default.
 class CwOutputPort {
 public:
     virtual ~CwOutputPort() = default;

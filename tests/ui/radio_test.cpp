@@ -1,5 +1,6 @@
 // The window with the real daemons: Hamlib's dummy radio behind rigctld, tuned with rigctl as
 // another program would, and cwdaemon keying into its null device.
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -135,6 +136,25 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(radio.ptt(), std::string("1\n"), kPatience);
         win.reset();  // the program ends on the air: the radio is taken off it first
         QCOMPARE(radio.ptt(), std::string("0\n"));
+    }
+
+    // The radio's own keyer gives no word when it is done: the calling waits the text's time.
+    void cwThroughTheRadiosKeyer() {
+        Rigctld radio;
+        testing::StartedWindow win(home_with_radio(radio.settings("cw=rig\r\n")), true);
+        win.prepare_iaru_ssb("HA5XYZ");
+        QTRY_VERIFY_WITH_TIMEOUT(
+            win.find<QLabel>("rig_allapot_label")->text().startsWith(QStringLiteral("Rádió: ")), kPatience);
+        win.choose("mod_combo", QStringLiteral("CW"));
+        win.choose("wpm_combo", QStringLiteral("30 WPM"));
+        win.session().keyer.cw_messages[0] = "TEST";  // 21 dots: 840 ms at 30 WPM
+        win.find<QLineEdit>("kapott_hivojel_text")->setFocus();
+        QElapsedTimer keyed;
+        keyed.start();
+        QTest::keyClick(win.find<QLineEdit>("kapott_hivojel_text"), Qt::Key_F1);
+        QVERIFY(win.session().keyer.calling_active());
+        QTRY_VERIFY_WITH_TIMEOUT(!win.session().keyer.calling_active(), kPatience);
+        QVERIFY2(keyed.elapsed() >= 840, qPrintable(QString::number(keyed.elapsed())));
     }
 
     void cwGoesToCwdaemon() {
