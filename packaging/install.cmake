@@ -50,8 +50,9 @@ set(CPACK_PACKAGE_DESCRIPTION
 with the contest's exchange, duplicate and scoring rules and a callsign
 database lookup while the call is typed. Afterwards it computes the claimed
 score and writes the report the organisers want (EDI, Cabrillo, ADIF),
-exports and imports logs, shows statistics, and drives an external CW and
-voice keying box on a serial port. The user interface is in Hungarian.
+exports and imports logs, shows statistics, follows the radio through
+Hamlib (or rigctld), and keys CW and voice through an external keying box,
+cwdaemon or the radio. The user interface is in Hungarian.
 
 loxar-cli does the after-contest work without the window.")
 # The shared libraries come from dpkg-shlibdeps; the plugins Qt loads at run time are not linked
@@ -60,4 +61,6 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "qt6-qpa-plugins, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core")
+# rigctld shares one radio between programs; cwdaemon keys CW without a keying box.
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "libhamlib-utils, cwdaemon")
 include(CPack)
