@@ -167,11 +167,7 @@ QWidget* call_page(QWidget* parent) {
 }
 
 QWidget* settings_page(QWidget* parent) {
-    auto* page = new QWidget(parent);
-    page->setObjectName("beallitas_lap");
-    auto* grid = new QGridLayout(page);
-    grid->setContentsMargins(4, 2, 4, 2);
-    grid->setVerticalSpacing(2);
+    auto [page, grid] = tab_page(parent, "beallitas_lap");
     int c = 0;
     auto pair = [&](int row, QWidget* caption, QWidget* field) {
         grid->addWidget(caption, row, c++);

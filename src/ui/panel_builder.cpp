@@ -79,4 +79,13 @@ QPlainTextEdit* text_box(QWidget* parent, const char* name, bool read_only) {
     return t;
 }
 
+std::pair<QWidget*, QGridLayout*> tab_page(QWidget* parent, const char* name) {
+    auto* page = new QWidget(parent);
+    page->setObjectName(QLatin1String(name));
+    auto* grid = new QGridLayout(page);
+    grid->setContentsMargins(4, 2, 4, 2);
+    grid->setVerticalSpacing(2);
+    return {page, grid};
+}
+
 }  // namespace loxar::ui

@@ -3,6 +3,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QString>
+#include <utility>
 
 namespace loxar::ui {
 
@@ -27,5 +29,7 @@ QListView* mono_list(QWidget* parent, const char* name);
 QFont mono_font();
 // A multi-line text in the fixed-width font, without line wrapping.
 QPlainTextEdit* text_box(QWidget* parent, const char* name, bool read_only);
+// A named page of a tab widget with its grid, spaced tightly as the calling panel's pages are.
+std::pair<QWidget*, QGridLayout*> tab_page(QWidget* parent, const char* name);
 
 }  // namespace loxar::ui

@@ -10,11 +10,7 @@
 namespace loxar::ui {
 
 QWidget* build_rig_page(QWidget* parent) {
-    auto* page = new QWidget(parent);
-    page->setObjectName("rig_lap");
-    auto* grid = new QGridLayout(page);
-    grid->setContentsMargins(4, 2, 4, 2);
-    grid->setVerticalSpacing(2);
+    auto [page, grid] = tab_page(parent, "rig_lap");
 
     grid->addWidget(label(page, "rig_kapcsolat_label", QStringLiteral("Rádió:")), 0, 0);
     grid->addWidget(
