@@ -167,6 +167,12 @@ RigWorker::RigWorker() : side_(new RigThreadSide(keyed_)) {
     connect(side_, &RigThreadSide::reading, this, &RigWorker::reading, Qt::QueuedConnection);
     connect(side_, &RigThreadSide::link, this, &RigWorker::link, Qt::QueuedConnection);
     thread_.start();
+    // Even the model list is Hamlib's work: it loads every back end. It comes back to the
+    // window's thread, where it is announced.
+    QMetaObject::invokeMethod(side_, [this] {
+        std::vector<RigModel> list = hamlib_models();
+        QMetaObject::invokeMethod(this, [this, list = std::move(list)] { emit models(list); });
+    });
 }
 
 RigWorker::~RigWorker() {

@@ -8,7 +8,9 @@
 #include <QThread>
 #include <atomic>
 #include <optional>
+#include <vector>
 
+#include "rig/hamlib_rig.hpp"
 #include "session/ports.hpp"
 
 namespace loxar {
@@ -34,6 +36,8 @@ public:
     bool done() const override { return keyed_.load(); }
 
 signals:
+    // Hamlib's models, listed once on the worker's thread soon after the start.
+    void models(const std::vector<RigModel>& models);
     void reading(long long hz, const QString& mode, unsigned sequence);
     void link(bool answering, const QString& problem);
 

@@ -92,24 +92,23 @@ MainWindow::MainWindow(Ports ports, QWidget* parent) : QMainWindow(parent) {
     s_.ports = ports;
     s_.ports.ui = this;
     form_inic(s_);
-    offer_rig_models();
     build();
     connect_controls();
     refresh(Aspect::All);
 }
 
-// The Rig tab offers every model Hamlib knows, by maker and model.
-void MainWindow::offer_rig_models() {
-    std::vector<Text> names;
-    std::vector<int> numbers;
-    for (const RigModel& m : hamlib_models()) {
-        names.push_back(m.maker + " " + m.name + " (" + std::to_string(m.model) + ")");
-        numbers.push_back(m.model);
-    }
-    rig_models_known(s_, std::move(names), std::move(numbers));
-}
-
 void MainWindow::attach_rig(RigWorker& rig) {
+    // The Rig tab offers every model Hamlib knows, by maker and model.
+    connect(&rig, &RigWorker::models, this, [this](const std::vector<RigModel>& models) {
+        std::vector<Text> names;
+        std::vector<int> numbers;
+        for (const RigModel& m : models) {
+            names.push_back(m.maker + " " + m.name + " (" + std::to_string(m.model) + ")");
+            numbers.push_back(m.model);
+        }
+        rig_models_known(s_, std::move(names), std::move(numbers));
+        refresh(Aspect::Selectors);
+    });
     connect(&rig, &RigWorker::reading, this, [this](long long hz, const QString& mode, unsigned sequence) {
         rig_reading(s_, hz, utf8_to_cp1250(mode.toStdString()), sequence);
     });

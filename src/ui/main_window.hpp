@@ -83,7 +83,6 @@ private:
     };
     static unsigned refresh_steps(Aspect what);
     void build();
-    void offer_rig_models();
     void connect_controls();
     void clock_tick();
     void refresh_fields();
