@@ -112,9 +112,10 @@ void connect_radio(Session& s) {
     }
 }
 
-// The QSO in the fields is the operator's, typed since the last add: its band must not move.
+// The QSO in the fields is the operator's, typed since the last add or being edited: its band
+// must not move under it.
 bool qso_being_typed(const Session& s) {
-    return !s.entry_untouched_since_add && !trim(s.qso.kapott_hivojel_text).empty();
+    return s.edit_mode || (!s.entry_untouched_since_add && !trim(s.qso.kapott_hivojel_text).empty());
 }
 
 void take_band(Session& s, int band, long long hz) {

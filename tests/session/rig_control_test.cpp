@@ -92,6 +92,12 @@ TEST(RigFollowing, ABandChangeWaitsForTheQsoBeingTyped) {
     ASSERT_TRUE(band_log.has_value());
     EXPECT_NE(band_log->find("=145 MHz="), Text::npos);
 
+    // An earlier QSO being edited holds the band too.
+    r.s.edit_mode = true;
+    r.read(7'012'000);
+    EXPECT_EQ(r.s.current_band_index, 16);
+    r.s.edit_mode = false;
+
     // A QSO cleared by hand lets the band go at the next reading.
     r.type_call("HA2DEF");
     r.read(50'100'000);
