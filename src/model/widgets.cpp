@@ -25,6 +25,13 @@ void Combo::set(int index) {
     list_index = (index >= 0 && index < size()) ? index : -1;
 }
 
+int Combo::find(std::string_view item) const {
+    for (int i = 0; i < size(); ++i) {
+        if (trim(items[static_cast<std::size_t>(i)]) == item) return i;
+    }
+    return -1;
+}
+
 ListBox::ListBox() {
     changed(Change::Rows);
 }

@@ -15,6 +15,8 @@ struct Combo {
 
     Text text() const;
     void set(int index);  // out-of-range indexes leave no selection
+    // The index of the item that reads `item` without its padding blanks; -1 when none does.
+    int find(std::string_view item) const;
     int size() const { return static_cast<int>(items.size()); }
 };
 

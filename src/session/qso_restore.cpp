@@ -143,12 +143,7 @@ void apply(Session& s, const RestoredQso& r) {
     if (r.tavolsag_text) q.tavolsag_text = *r.tavolsag_text;
     if (r.pontszam_text) q.pontszam_text = *r.pontszam_text;
 
-    for (int i = 0; i < q.mod_combo.size(); ++i) {
-        if (trim(q.mod_combo.items[static_cast<std::size_t>(i)]) == r.mode) {
-            q.mod_combo.set(i);
-            break;
-        }
-    }
+    if (const int mode = q.mod_combo.find(r.mode); mode >= 0) q.mod_combo.set(mode);
     if (r.received_sex) q.kapott_sex_combo.set(*r.received_sex == 'N' ? 1 : *r.received_sex == 'F' ? 2 : 0);
     if (r.country_marker) s.restored_country_marker = *r.country_marker;
     s.restored_itu_zone = r.itu_zone.value_or(Text());

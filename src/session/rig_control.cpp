@@ -81,13 +81,6 @@ std::optional<RigSettings> settings_from_form(Session& s) {
     return st;
 }
 
-int item_index(const Combo& c, const Text& item) {
-    for (int i = 0; i < c.size(); ++i) {
-        if (trim(c.items[static_cast<std::size_t>(i)]) == item) return i;
-    }
-    return -1;
-}
-
 // The lamp beside the frequency field and the state on the "Rig" tab.
 void show_rig(Session& s) {
     static constexpr Color kColours[] = {Color::Grey, Color::Green, Color::Red};
@@ -176,7 +169,7 @@ void rig_reading(Session& s, long long hz, const Text& mode, unsigned sequence) 
     }
     if (mode_turned) {
         const std::optional<Text> item = rig_log_mode(mode);
-        const int index = item ? item_index(s.qso.mod_combo, *item) : -1;
+        const int index = item ? s.qso.mod_combo.find(*item) : -1;
         if (index >= 0 && index != s.qso.mod_combo.list_index) {
             s.qso.mod_combo.set(index);
             mod_szorzo_rutin(s);
