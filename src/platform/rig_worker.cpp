@@ -1,6 +1,5 @@
 #include "platform/rig_worker.hpp"
 
-#include <QRegularExpression>
 #include <QTimer>
 #include <memory>
 
@@ -16,10 +15,6 @@ namespace {
 constexpr int kRetryMs = 3000;
 // A transmitter keyed for a voice message is let go after this long, whatever else happens.
 constexpr int kPttLimitMs = 60'000;
-
-QString qs(const Text& t) {
-    return QString::fromStdString(cp1250_to_utf8(t));
-}
 
 }  // namespace
 
@@ -54,7 +49,9 @@ public:
 
     void tune(long long hz, unsigned sequence) {
         sequence_ = sequence;
-        if (rig_ && !rig_->tune(hz)) drop(QStringLiteral("hangolás"));
+        if (rig_) {
+            if (const Status tuned = rig_->tune(hz); !tuned) drop(tuned.message());
+        }
         last_ = {};  // the next reading goes out whatever it says, with the new sequence
     }
 
@@ -90,8 +87,8 @@ public:
     }
 
 signals:
-    void reading(long long hz, const QString& mode, unsigned sequence);
-    void link(bool answering, const QString& problem);
+    void reading(long long hz, const std::string& mode, unsigned sequence);
+    void silent(const std::string& problem);
 
 private:
     void poll() {
@@ -102,16 +99,16 @@ private:
         }
         Result<RigReading> r = rig_->read();
         if (!r) {
-            drop(qs(r.message()));
+            drop(r.message());
             every(kRetryMs);
             return;
         }
-        // Only news goes to the window: an unchanged radio costs it nothing.
+        // Only news goes to the window: an unchanged radio costs it nothing. A radio that answers
+        // again is news, which the window takes as its answer.
         if (r->hz != last_.hz || r->mode != last_.mode || !answering_) {
             last_ = *r;
             answering_ = true;
-            emit link(true, {});
-            emit reading(r->hz, qs(r->mode), sequence_);
+            emit reading(r->hz, r->mode, sequence_);
         }
         every(settings_.poll_ms);
     }
@@ -129,7 +126,7 @@ private:
         a.host_port = settings_.rigctld;
         auto opened = HamlibRig::open(a);
         if (!opened) {
-            report_silent(qs(opened.message()));
+            report_silent(opened.message());
             return false;
         }
         rig_ = std::move(*opened);
@@ -138,16 +135,16 @@ private:
         return true;
     }
 
-    void drop(const QString& problem) {
+    void drop(const Text& problem) {
         rig_.reset();
         ptt_on_ = false;
         report_silent(problem);
     }
 
-    void report_silent(const QString& problem) {
+    void report_silent(const Text& problem) {
         answering_ = false;
         last_ = {};
-        emit link(false, problem);
+        emit silent(problem);
     }
 
     std::atomic<bool>& keyed_;
@@ -165,7 +162,7 @@ RigWorker::RigWorker() : side_(new RigThreadSide(keyed_)) {
     side_->moveToThread(&thread_);
     connect(&thread_, &QThread::finished, side_, &QObject::deleteLater);
     connect(side_, &RigThreadSide::reading, this, &RigWorker::reading, Qt::QueuedConnection);
-    connect(side_, &RigThreadSide::link, this, &RigWorker::link, Qt::QueuedConnection);
+    connect(side_, &RigThreadSide::silent, this, &RigWorker::silent, Qt::QueuedConnection);
     thread_.start();
     // Even the model list is Hamlib's work: it loads every back end. It comes back to the
     // window's thread, where it is announced.
@@ -185,10 +182,11 @@ RigWorker::~RigWorker() {
 void RigWorker::configure(const RigSettings& settings) {
     RigSettings st = settings;
     // "COM3" names the same device as the keying box's selector does.
-    static const QRegularExpression com(QStringLiteral("^COM([0-9]{1,2})$"),
-                                        QRegularExpression::CaseInsensitiveOption);
-    if (const auto m = com.match(qs(st.device)); m.hasMatch()) {
-        st.device = utf8_to_cp1250(QtSerialPort::device_for(m.captured(1).toInt()).toStdString());
+    const Text name = upper_hu(st.device);
+    const std::string_view number = std::string_view(name).substr(std::min<std::size_t>(3, name.size()));
+    if (name.starts_with("COM") && all_digits(number) && number.size() <= 2) {
+        st.device =
+            utf8_to_cp1250(QtSerialPort::device_for(static_cast<int>(int_value(number))).toStdString());
     }
     keyed_ = true;
     QMetaObject::invokeMethod(side_, [s = side_, st] { s->configure(st); });

@@ -1,13 +1,13 @@
 // The radio on a worker thread of its own: Hamlib's calls block until the radio answers or times
 // out, so none of them is ever made on the window's thread. The window queues requests; readings
-// and the link's state come back as signals, delivered on the window's thread.
+// and the radio's silences come back as signals, delivered on the window's thread.
 #pragma once
 
 #include <QObject>
-#include <QString>
 #include <QThread>
 #include <atomic>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "rig/hamlib_rig.hpp"
@@ -38,8 +38,10 @@ public:
 signals:
     // Hamlib's models, listed once on the worker's thread soon after the start.
     void models(const std::vector<RigModel>& models);
-    void reading(long long hz, const QString& mode, unsigned sequence);
-    void link(bool answering, const QString& problem);
+    // A change of the radio, or its first answer since it was silent (mode: Hamlib's name).
+    void reading(long long hz, const std::string& mode, unsigned sequence);
+    // The radio does not answer, or cannot be reached; the problem is a sentence, cp1250.
+    void silent(const std::string& problem);
 
 private:
     QThread thread_;

@@ -109,12 +109,12 @@ void MainWindow::attach_rig(RigWorker& rig) {
         rig_models_known(s_, std::move(names), std::move(numbers));
         refresh(Aspect::Selectors);
     });
-    connect(&rig, &RigWorker::reading, this, [this](long long hz, const QString& mode, unsigned sequence) {
-        rig_reading(s_, hz, utf8_to_cp1250(mode.toStdString()), sequence);
-    });
-    connect(&rig, &RigWorker::link, this, [this](bool answering, const QString& problem) {
-        rig_link_changed(s_, answering, utf8_to_cp1250(problem.toStdString()));
-    });
+    connect(&rig, &RigWorker::reading, this,
+            [this](long long hz, const std::string& mode, unsigned sequence) {
+                rig_reading(s_, hz, mode, sequence);
+            });
+    connect(&rig, &RigWorker::silent, this,
+            [this](const std::string& problem) { rig_link_changed(s_, false, problem); });
 }
 
 MainWindow::~MainWindow() {
