@@ -117,6 +117,31 @@ void take_band(Session& s, int band, long long hz) {
     s.qso.frekvencia_text = rig_frequency_field(hz);
 }
 
+// The link's state, and the operator told once per outage; the caller shows it.
+void set_link(Session& s, bool answering, const Text& problem) {
+    RigState& r = s.rig;
+    if (answering) {
+        if (r.told) s.ui().clear_notice();  // the trouble told of is over
+        r.lamp = RigLamp::Answering;
+        r.problem.clear();
+        r.told = false;
+    } else {
+        r.lamp = RigLamp::Silent;
+        r.problem = problem;
+        // One notice per outage, without a box: the operator goes on typing.
+        if (!r.told) s.ui().notice(problem);
+        r.told = true;
+    }
+}
+
+// A band held for the QSO being typed, taken once it is not typed any more; true when taken.
+bool take_held_band(Session& s) {
+    RigState& r = s.rig;
+    if (!r.waiting_band || qso_being_typed(s)) return false;
+    take_band(s, *r.waiting_band, r.waiting_hz);
+    return true;
+}
+
 void tune(Session& s, long long hz) {
     if (!s.ports.rig || s.rig.settings.link == RigLink::None || hz <= 0) return;
     s.ports.rig->tune(hz, ++s.rig.tuned);
@@ -149,7 +174,7 @@ void rig_alkalmaz_cmd_Click(Session& s) {
 void rig_reading(Session& s, long long hz, const Text& mode, unsigned sequence) {
     RigState& r = s.rig;
     if (sequence < r.tuned || r.settings.link == RigLink::None) return;
-    if (r.lamp != RigLamp::Answering) rig_link_changed(s, true, {});
+    if (r.lamp != RigLamp::Answering) set_link(s, true, {});
     const bool moved = hz != r.hz;
     const bool mode_turned = mode != r.mode;
     r.hz = hz;
@@ -177,33 +202,18 @@ void rig_reading(Session& s, long long hz, const Text& mode, unsigned sequence) 
             changed = changed | Aspect::Selectors | Aspect::EntryFields | Aspect::Calling;
         }
     }
-    rig_catch_up(s);
+    if (take_held_band(s)) changed = changed | Aspect::EntryFields;
     show_rig(s);
     s.ui().refresh(changed);
 }
 
 void rig_catch_up(Session& s) {
-    RigState& r = s.rig;
-    if (!r.waiting_band || qso_being_typed(s)) return;
-    take_band(s, *r.waiting_band, r.waiting_hz);
-    s.ui().refresh(Aspect::EntryFields | Aspect::View);
+    if (take_held_band(s)) s.ui().refresh(Aspect::EntryFields | Aspect::View);
 }
 
 void rig_link_changed(Session& s, bool answering, const Text& problem) {
-    RigState& r = s.rig;
-    if (r.settings.link == RigLink::None) return;
-    if (answering) {
-        if (r.told) s.ui().clear_notice();  // the trouble told of is over
-        r.lamp = RigLamp::Answering;
-        r.problem.clear();
-        r.told = false;
-    } else {
-        r.lamp = RigLamp::Silent;
-        r.problem = problem;
-        // One notice per outage, without a box: the operator goes on typing.
-        if (!r.told) s.ui().notice(problem);
-        r.told = true;
-    }
+    if (s.rig.settings.link == RigLink::None) return;
+    set_link(s, answering, problem);
     show_rig(s);
     s.ui().refresh(Aspect::View);
 }
