@@ -17,18 +17,12 @@
 
 #include "model/chooser_names.hpp"
 #include "text/text.hpp"
+#include "ui/qt_text.hpp"
 #include "ui/yes_no_dialog.hpp"
 
 namespace loxar {
 
 namespace {
-
-QString from_cp1250(const Text& t) {
-    return QString::fromStdString(cp1250_to_utf8(t));
-}
-Text to_cp1250(const QString& s) {
-    return utf8_to_cp1250(s.toStdString());
-}
 
 QPushButton* make_button(const QString& caption, const char* name, QWidget* parent) {
     auto* b = new QPushButton(caption, parent);
@@ -50,14 +44,14 @@ FileChooserDialog::FileChooserDialog(QWidget* parent, DialogVars& d, const QStri
 
     const bool typing = d_.chooser_mode == ChooserMode::Save;
     const QString title = typing ? QStringLiteral("Enter name") : QStringLiteral("File select");
-    d_.chooser_title = to_cp1250(title);
+    d_.chooser_title = cp(title);
     // The operator reads Hungarian first; the chooser's own title stays beside it.
     const QString caption = typing ? QStringLiteral("Fájlnév megadása") : QStringLiteral("Fájl kiválasztása");
     setWindowTitle(caption + QStringLiteral(" (") + title + QLatin1Char(')'));
     caller_path_ = d_.chosen_path;
     d_.chosen_path.clear();
 
-    const QString ext = from_cp1250(dotted_extension(d_.chooser_extension));
+    const QString ext = qs(dotted_extension(d_.chooser_extension));
 
     dir_model_ = new QFileSystemModel(this);
     dir_model_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
@@ -119,7 +113,7 @@ FileChooserDialog::FileChooserDialog(QWidget* parent, DialogVars& d, const QStri
     grid->addLayout(button_row, 5, 0, 1, 2);
     resize(640, 440);
 
-    const QString start = d_.chooser_directory.empty() ? program_dir : from_cp1250(d_.chooser_directory);
+    const QString start = d_.chooser_directory.empty() ? program_dir : qs(d_.chooser_directory);
     // A missing directory is not created here; the operator picks one in the tree instead.
     if (!start.isEmpty() && QFileInfo(start).isDir()) {
         const QString dir = QDir(start).absolutePath();
@@ -184,9 +178,9 @@ void FileChooserDialog::reread_files() {
 }
 
 void FileChooserDialog::apply_filter() {
-    const Text dotted = to_cp1250(filter_label_->text());
+    const Text dotted = cp(filter_label_->text());
     for (int i = destination_lista_->count() - 1; i >= 0; --i) {
-        if (!listed_for(to_cp1250(destination_lista_->item(i)->text()), dotted)) {
+        if (!listed_for(cp(destination_lista_->item(i)->text()), dotted)) {
             delete destination_lista_->takeItem(i);
         }
     }
@@ -194,7 +188,7 @@ void FileChooserDialog::apply_filter() {
 
 void FileChooserDialog::take_entry(QListWidgetItem* item) {
     if (!item) return;
-    destination_nev_->setText(from_cp1250(name_from_entry(d_.chooser_mode, to_cp1250(item->text()))));
+    destination_nev_->setText(qs(name_from_entry(d_.chooser_mode, cp(item->text()))));
 }
 
 void FileChooserDialog::file_ok_rutin() {
@@ -208,8 +202,7 @@ void FileChooserDialog::file_ok_rutin() {
     if (mode != ChooserMode::Confirm) {
         const QString& dotted =
             mode == ChooserMode::Save ? kiterjesztes_text_->text() : filter_label_->text();
-        const std::optional<Text> file_name =
-            chosen_file_name(mode, to_cp1250(name), to_cp1250(dotted), directory_files());
+        const std::optional<Text> file_name = chosen_file_name(mode, cp(name), cp(dotted), directory_files());
         if (!file_name) {
             QApplication::beep();
             destination_nev_->setFocus();
@@ -220,12 +213,11 @@ void FileChooserDialog::file_ok_rutin() {
             show_message(QStringLiteral("Select directory before!"), true);
             return;
         }
-        d_.chosen_path = to_cp1250(QDir(current_dir_).filePath(from_cp1250(*file_name)));
+        d_.chosen_path = cp(QDir(current_dir_).filePath(qs(*file_name)));
     } else {
         d_.chosen_path = caller_path_;
     }
-    if (mode != ChooserMode::Open && !d_.chosen_path.empty() &&
-        QFileInfo::exists(from_cp1250(d_.chosen_path))) {
+    if (mode != ChooserMode::Open && !d_.chosen_path.empty() && QFileInfo::exists(qs(d_.chosen_path))) {
         d_.question_number = Question::Overwrite;
         d_.dialog_answer.clear();
         ask_yes_no_(d_);
@@ -238,7 +230,7 @@ std::vector<Text> FileChooserDialog::directory_files() const {
     std::vector<Text> files;
     if (current_dir_.isEmpty()) return files;
     for (const QString& f : QDir(current_dir_).entryList(QDir::Files | QDir::Hidden, QDir::Name)) {
-        files.push_back(to_cp1250(f));
+        files.push_back(cp(f));
     }
     return files;
 }
@@ -255,7 +247,7 @@ void FileChooserDialog::create_directory() {
     }
     const QModelIndex parent = dir_model_->index(current_dir_);
     // mkdir also puts the new directory into the tree at once.
-    if (!is_plain_name(to_cp1250(name)) || !dir_model_->mkdir(parent, name).isValid()) {
+    if (!is_plain_name(cp(name)) || !dir_model_->mkdir(parent, name).isValid()) {
         QApplication::beep();
         return;
     }

@@ -9,16 +9,9 @@
 #include <QVBoxLayout>
 
 #include "text/text.hpp"
+#include "ui/qt_text.hpp"
 
 namespace loxar {
-
-namespace {
-
-QString from_cp1250(const Text& t) {
-    return QString::fromStdString(cp1250_to_utf8(t));
-}
-
-}  // namespace
 
 QString igen_nem_question(const DialogVars& d) {
     switch (d.question_number) {
@@ -26,7 +19,7 @@ QString igen_nem_question(const DialogVars& d) {
         case Question::Overwrite: return QStringLiteral("File létezik, felülírjam?");
         case Question::FreeText: {
             // Callers build multi-line questions with CR LF; a label wants plain line feeds.
-            QString text = from_cp1250(d.question_text);
+            QString text = qs(d.question_text);
             text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
             return text;
         }
