@@ -7,6 +7,7 @@
 #include "cli/commands.hpp"
 #include "model/file_io.hpp"
 #include "session/log_file.hpp"
+#include "session/score_explanation.hpp"
 #include "session/scoring.hpp"
 
 namespace loxar::cli {
@@ -14,7 +15,7 @@ namespace loxar::cli {
 namespace {
 
 const char* const kScoreHelp =
-    "loxar-cli score LOGFILE [--recount] [-o KIMENET] [--home DIR]\n"
+    "loxar-cli score LOGFILE [--recount] [--explain] [-o KIMENET] [--home DIR]\n"
     "\n"
     "Egy mentett LOG file pontszáma, ahogy a naplóablak mutatja a file betöltése után.\n"
     "A betöltés úgy készíti elő a programot, mint az ablak indulása (szabály file-ok,\n"
@@ -28,6 +29,10 @@ const char* const kScoreHelp =
     "  Összesítő: a Cabrillo-összesítő sor (HA-QRP, HSKC, SILENT KEY MEM)\n"
     "\n"
     "  --recount  utána az Újraszámolás gomb is lefut (CQWW-VHF-nél csak az üzenete).\n"
+    "  --explain  a fenti helyett QSO-nként egy sor: a QSO pontszáma és az oka (távolság és a\n"
+    "             verseny pontszabálya, új szorzó: négyzet, ország, oblaszt, ..., ismétlés és\n"
+    "             melyik QSO-é), utána az összesítés: a sorok pontjainak összege és a szorzókkal\n"
+    "             kapott összpontszám, ugyanaz, amit a naplóablak mutat.\n"
     "  -o KIMENET ide menti a LOG-ot úgy, ahogy a pontszám készült (betöltve, újraszámozva,\n"
     "             újraértékelve, --recount-tal újraszámolva), a program LOG file formátumában;\n"
     "             az automatikus mentés a fejlécben kikapcsolva. Üres LOG is fejléccel és\n"
@@ -57,7 +62,7 @@ int run_score(const Args& a) {
         std::cout << kScoreHelp;
         return kOk;
     }
-    if (a.positional.size() != 1 || !only_options(a, {"--recount", "-o"})) return kUsage;
+    if (a.positional.size() != 1 || !only_options(a, {"--recount", "--explain", "-o"})) return kUsage;
     CommandSession c;
     if (!start_session(c, a)) return kRefused;
     Session& s = c.s;
@@ -65,6 +70,10 @@ int run_score(const Args& a) {
     if (has_switch(a, "--recount")) ujraszamolas_cmd_Click(s);
     if (const auto out = option(a, "-o"); out && !write_log(s, std::filesystem::path(*out))) return kRefused;
 
+    if (has_switch(a, "--explain")) {
+        for (const Text& line : score_explanation(s)) print(line + "\n");
+        return kOk;
+    }
     print_field(u8"Verseny", s.szabaly_combo.text(), true);
     print_field(u8"QSO", std::to_string(s.log_lista.size()), true);
     print_field(u8"Összpontszám", s.ossz_pontszam_text, true);

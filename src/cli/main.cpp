@@ -16,7 +16,8 @@ const char* const kUsageText =
     "  dxcc HÍVÓJEL        a hívójel DXCC országa: országszám, név, kontinens, ITU-zónák\n"
     "  qrb SAJÁT KAPOTT    távolság, pontszám és irányszög két QRA lokátor között\n"
     "  score LOGFILE       egy LOG file összpontszáma (--recount: újraszámolással,\n"
-    "                      -o KIMENET: az újraértékelt LOG mentése)\n"
+    "                      -o KIMENET: az újraértékelt LOG mentése, --explain: QSO-nként\n"
+    "                      a pontszám és az oka)\n"
     "  report FORMÁTUM LOGFILE  verseny jegyzőkönyv (EDI, Cabrillo, ADIF) egy LOG file-ból\n"
     "  export LOGFILE      egy LOG file ADIF exportja (-o KIMENET.adi)\n"
     "  keybox              virtuális billentyűző egy pszeudoterminálon (loxar --keyer-port)\n"
@@ -47,8 +48,9 @@ const Command kCommands[] = {
 const std::vector<std::string> kValuedOptions = {"-o",        "--multiplier", "--sheet",  "--slow",
                                                  "--link",    "--contest",    "--filter", "--base",
                                                  "--rigctld", "--model",      "--device", "--speed"};
-const std::vector<std::string> kSwitches = {"--recount", "--silent", "--garbage",          "--no-eprom",
-                                            "--verbose", "--rate",   "--replace-exchange", "--list"};
+const std::vector<std::string> kSwitches = {"--recount",          "--silent",  "--garbage",
+                                            "--no-eprom",         "--verbose", "--rate",
+                                            "--replace-exchange", "--list",    "--explain"};
 
 }  // namespace
 

@@ -204,6 +204,7 @@ enum class ControlKind { LineEdit, TextBox, Combo, Check, Radio, List, Button, L
     X(ossz_pontszam_label, Label) \
     X(pontszam_label, Label) \
     X(qso_label, Label) \
+    X(pont_magyarazat_label, Label) \
     X(qth_label, Label) \
     X(rig_allapot_label, Label) \
     X(rig_lampa, Label) \

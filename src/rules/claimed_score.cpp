@@ -45,11 +45,13 @@ std::optional<long long> whole_number(const Text& field, bool& too_large) {
 
 }  // namespace
 
+Text square_of(const Text& line) {
+    return col(field(line, LineLayout::General, Field::ReceivedLocator), 1, 4);
+}
+
 DistinctValues distinct_squares(const std::vector<Text>& lines, const std::vector<char>& duplicates) {
-    return distinct(lines, duplicates, [](const Text& line) -> std::optional<Text> {
-        // The square: the locator's first four characters.
-        return col(field(line, LineLayout::General, Field::ReceivedLocator), 1, 4);
-    });
+    return distinct(lines, duplicates,
+                    [](const Text& line) -> std::optional<Text> { return square_of(line); });
 }
 
 DistinctValues distinct_exchanges(const std::vector<Text>& lines, const std::vector<char>& duplicates) {

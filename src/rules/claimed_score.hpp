@@ -15,7 +15,9 @@ struct DistinctValues {
     std::vector<char> new_flags;  // one per line: 1 where a value was met first
 };
 
-// Locator squares: the first four characters of columns 51-56 of every line not flagged duplicate.
+// The square of a general line: the first four characters of its locator (columns 51-54).
+Text square_of(const Text& line);
+// Locator squares: the square of every line not flagged duplicate.
 DistinctValues distinct_squares(const std::vector<Text>& lines, const std::vector<char>& duplicates);
 // Exchanges: columns 132-137 trimmed, "XXXXXX" left out, of every line not flagged duplicate.
 DistinctValues distinct_exchanges(const std::vector<Text>& lines, const std::vector<char>& duplicates);

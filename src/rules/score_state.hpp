@@ -36,6 +36,8 @@ struct ScoreState {
     Text score_summary;
     Combo edi_wwl_combo;
     Combo edi_exchange_combo;
+    // The selected QSO's points and why, under the log.
+    Text pont_magyarazat_label;
 };
 
 }  // namespace loxar

@@ -30,7 +30,8 @@ enum class Aspect : unsigned {
     Vegyes = 1u << 12,         // the multi-purpose panel (import, export, band change): lists, buttons
     Statistics = 1u << 13,     // the statistics page in the multi-purpose panel and its chart
     BackupList = 1u << 14,     // backup_lista of the small-tools panel
-    All = (1u << 15) - 1,      // the whole window: start, contest type, the whole log
+    Explanation = 1u << 15,    // the selected QSO's score explanation under the log
+    All = (1u << 16) - 1,      // the whole window: start, contest type, the whole log
 };
 
 constexpr Aspect operator|(Aspect a, Aspect b) {

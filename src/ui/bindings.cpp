@@ -187,6 +187,8 @@ const std::vector<LabelBinding>& label_bindings() {
     static const std::vector<LabelBinding> table = {
         {Control::qth_label, [](const Session& s) -> const Text& { return s.worked.qth_label; }},
         {Control::qso_label, [](const Session& s) -> const Text& { return s.qso_label; }},
+        {Control::pont_magyarazat_label,
+         [](const Session& s) -> const Text& { return s.score.pont_magyarazat_label; }},
         {Control::vegyes_label, [](const Session& s) -> const Text& { return s.vegyes.vegyes_label; }},
         {Control::adif_statisztika_label,
          [](const Session& s) -> const Text& { return s.report.adif_statisztika_label; }},

@@ -211,6 +211,10 @@ QWidget* build_log_panel(QWidget* parent) {
     log->setToolTip(QStringLiteral("Dupla kattintás a szerkesztéshez,<SHIFT><DEL> a törléshez"));
     log->setMinimumHeight(6 * QFontMetrics(log->font()).lineSpacing());
     left->addWidget(log, 1);
+    QLabel* why = label(panel, "pont_magyarazat_label", QString());
+    why->setToolTip(QStringLiteral("A kijelölt QSO pontszáma és miért annyi"));
+    why->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    left->addWidget(why);
     // The found list has a strip of its own, kept while it is hidden, so the log never changes
     // its height as a callsign is typed.
     QListView* found = mono_list(panel, "talalt_log_lista");

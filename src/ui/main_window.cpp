@@ -32,6 +32,7 @@
 #include "session/log_commands.hpp"
 #include "session/qrb.hpp"
 #include "session/rig_control.hpp"
+#include "session/score_explanation.hpp"
 #include "session/startup.hpp"
 #include "session/status_line.hpp"
 #include "session/window_keys.hpp"
@@ -267,6 +268,7 @@ void MainWindow::connect_controls() {
         for (std::size_t i = 0; i < s_.log_lista.size(); ++i) s_.log_lista.select(i, false);
         for (const QModelIndex& r : rows) s_.log_lista.select(static_cast<std::size_t>(r.row()), true);
         s_.log_lista.list_index = log_view_->currentIndex().row();
+        log_lista_kijeloles(s_);
     });
     connect(control_as<QPushButton>(Control::tavolsag_szamolo_cmd), &QPushButton::clicked, this,
             [this] { tavolsag_szamolo_cmd_Click(s_); });
@@ -416,6 +418,7 @@ unsigned MainWindow::refresh_steps(Aspect what) {
         {Aspect::Vegyes, kLabelsStep | kSelectorsStep | kVegyesPageStep | kViewStep},
         {Aspect::Statistics, kVegyesPageStep | kViewStep},
         {Aspect::BackupList, kBackupRowsStep | kViewStep},
+        {Aspect::Explanation, kLabelsStep},
     };
     unsigned steps = 0;
     for (const AspectSteps& a : kAspectSteps) {

@@ -142,5 +142,19 @@ TEST(ScoreCli, Usage) {
     for (const Case& c : cases) EXPECT_EQ(testing::run_cli(c.args).status, c.status) << c.args;
 }
 
+TEST(ScoreCli, ExplainSaysWhyPerQsoAndEndsOnTheTotal) {
+    LogFile f;
+    f.write_log(T::Hadx, {line_of(T::Hadx, qso("DL1ABC")), line_of(T::Hadx, qso("DL1ABC")),
+                          line_of(T::Hadx, qso("HA5KDR"))});
+    const CliRun r = testing::run_cli(f.args(" --explain"));
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out,
+              "1. DL1ABC 145 MHz: 3 pont (Fed. Rep. of Germany (EU), Európában); új ország (szorzó)\n"
+              "2. DL1ABC 145 MHz: 3 pont (Fed. Rep. of Germany (EU), Európában); ismétlés: a 1. QSO-é\n"
+              "3. HA5KDR 145 MHz: 1 pont (Hungary (EU), magyar állomás); új ország (szorzó)\n"
+              "Összesen: 3 QSO, 7 pont\n"
+              "Összpontszám: 7 pont × 2 ország = 14\n");
+}
+
 }  // namespace
 }  // namespace loxar

@@ -1,5 +1,6 @@
 // The log list's model follows the log by what changed: an added QSO is an inserted row, a
 // rewritten line a repaint, only a changed row order a reset.
+#include <QLabel>
 #include <QListView>
 #include <QSignalSpy>
 
@@ -43,6 +44,19 @@ private slots:
         win.w->refresh(Aspect::All);
         QCOMPARE(resets.count(), 1);
         QCOMPARE(model->rowCount(), 3);
+    }
+
+    void selectingAQsoExplainsItsScore() {
+        testing::StartedWindow win;
+        Session& s = win.session();
+        s.log_lista.add(testing::general("HA1AA", 1));
+        s.log_lista.add(testing::general("HA1AA", 2));
+        win.w->refresh(Aspect::All);
+        QListView* view = win.find<QListView>("log_lista");
+        view->setCurrentIndex(view->model()->index(1, 0));
+        const QString why = win.find<QLabel>("pont_magyarazat_label")->text();
+        QVERIFY2(why.startsWith(QStringLiteral("2. HA1AA 145 MHz: 1 pont")), qPrintable(why));
+        QVERIFY2(why.endsWith(QStringLiteral("ismétlés: a 1. QSO-é")), qPrintable(why));
     }
 };
 
