@@ -16,6 +16,11 @@ Worked qso(Text call, Text dist, Text pts, Text loc = "", Text nr = "1") {
     return {.call = call, .nr = nr, .loc = loc, .dist = dist, .pts = pts};
 }
 
+// A line with its marker columns (75-79) rewritten, as the entry writes RH-OB's.
+Text marked(Text line, const Text& marker) {
+    return line.replace(74, 5, marker);
+}
+
 struct Family {
     T type;
     std::vector<Text> lines;
@@ -61,6 +66,24 @@ std::vector<Family> families() {
           line_of(T::Hskc, qso("HA5KXX", "-----", "00001", "", "7B"))},
          {hu(u8"3 pont (A (QRP) kategória); új körzet (szorzó)"), "1 pont (B (QRO)"},
          "0000004"},
+        {T::HaQrp,
+         {line_of(T::HaQrp, qso("DL1ABC", "", "2"), 'N'), line_of(T::HaQrp, qso("DL2ABC", "", "1"))},
+         {hu(u8"1 pont (név vagy QTH nélkül); új ország (szorzó)"), "2. DL2ABC 145 MHz: 1 pont"},
+         "2"},
+        {T::RhOb,
+         {marked(line_of(T::RhOb, qso("HA5KDR", "", "00001")), "Multi"),
+          marked(line_of(T::RhOb, qso("HA5KDR", "", "00001")), "None ")},
+         {hu(u8"1 pont (QSO-nként 1); új állomás ezen az üzemmódon (szorzó)"), hu(u8"ismétlés: a 1. QSO-é")},
+         "2"},
+        {T::SilentKeyMem,
+         {line_of(T::SilentKeyMem, qso("DL1ABC", "IT/SK", "00004")),
+          line_of(T::SilentKeyMem, qso("DL2ABC", "--/--", "00003"))},
+         {hu(u8"4 pont; új ITU zóna (szorzó), új emlékhívójel (szorzó, +1 pont)"), "3 pont"},
+         "14"},
+        {T::Ref,
+         {line_of(T::Ref, qso("F5ABC", "Multi", "00001")), line_of(T::Ref, qso("DL1ABC", "-----", "00000"))},
+         {hu(u8"1 pont; új megye (szorzó)"), hu(u8"0 pont (nem francia állomás)")},
+         "1"},
         {T::Dx, {line_of(T::Dx, qso("W1AW", "00000", "0"))}, {hu(u8"nincs pontszámítás")}, ""},
     };
 }
