@@ -17,6 +17,7 @@
 #include <QScreen>
 #include <QStackedWidget>
 #include <QStatusBar>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "database/db_lookup.hpp"
@@ -269,6 +270,11 @@ void MainWindow::connect_controls() {
         for (const QModelIndex& r : rows) s_.log_lista.select(static_cast<std::size_t>(r.row()), true);
         s_.log_lista.list_index = log_view_->currentIndex().row();
         log_lista_kijeloles(s_);
+    });
+    // A row the window made current (the QSO just added, a restored selection) is explained too,
+    // once the refresh that moved it is over.
+    connect(log_view_->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] {
+        if (refreshing_) QTimer::singleShot(0, this, [this] { log_lista_kijeloles(s_); });
     });
     connect(control_as<QPushButton>(Control::tavolsag_szamolo_cmd), &QPushButton::clicked, this,
             [this] { tavolsag_szamolo_cmd_Click(s_); });
