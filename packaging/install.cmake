@@ -60,7 +60,8 @@ loxar-cli does the after-contest work without the window.")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "qt6-qpa-plugins, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core")
+# xtide-coastline: the World Vector Shoreline, the coastlines of the map of the worked stations.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core, xtide-coastline")
 # rigctld shares one radio between programs; cwdaemon keys CW without a keying box.
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "libhamlib-utils, cwdaemon")
 include(CPack)
