@@ -1,9 +1,10 @@
 // The window on a log of 10 000 QSOs with a 50 000-station database: adding a QSO with Enter
 // (lookups, line, files, automatic save) and one keystroke in the callsign field, each up to
 // the repainted window (offscreen); the same with a radio polled through a real rigctld, and
-// how soon the window's band follows the radio.
+// how soon the window's band follows the radio; the map beside the statistics page drawn.
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QImage>
 #include <QLineEdit>
 #include <QListView>
 #include <QMessageBox>
@@ -23,10 +24,12 @@
 #include "session/db_lookup.hpp"
 #include "session/startup.hpp"
 #include "station/rig_settings.hpp"
+#include "statistics/map_data.hpp"
 #include "support/fake_ports.hpp"
 #include "support/local_daemon.hpp"
 #include "support/temp_home.hpp"
 #include "ui/main_window.hpp"
+#include "ui/map_view.hpp"
 
 namespace {
 
@@ -166,8 +169,24 @@ struct WindowFixture {
     }
 };
 
+// The map of 1 000 QSOs of a VHF contest around central Europe, at a size it has in the window.
+// Before each draw the view moves a little, as at each step of a drag, so the grid of the view
+// is worked out again too.
+struct MapFixture {
+    MapData data = map_data(bench::sample_vhf_log(1000), LineLayout::General, "JN97KK");
+    ui::MapView view{nullptr};
+    QImage image{1000, 700, QImage::Format_ARGB32_Premultiplied};
+    MapFixture() {
+        view.resize(image.size());
+        view.show_data(&data);
+    }
+    void move() { view.pan_by({3, 0}); }
+    void draw() { view.render(&image); }
+};
+
 std::unique_ptr<WindowFixture> fixture;
 std::unique_ptr<WindowFixture> radio_fixture;
+std::unique_ptr<MapFixture> map_fixture;
 
 void start() {
     if (!fixture) fixture = std::make_unique<WindowFixture>(false);
@@ -200,6 +219,12 @@ loxar::bench::Register follow{{"window: band follows the radio (poll 300 ms)", d
                                [] { radio_fixture->band_follows(); }, 9,
                                [] { radio_fixture->turn_radio(); }}};
 
+loxar::bench::Register map{{"map page: draw 1 000 QSOs", 16.0,
+                            [] {
+                                if (!map_fixture) map_fixture = std::make_unique<MapFixture>();
+                            },
+                            [] { map_fixture->draw(); }, 21, [] { map_fixture->move(); }}};
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -219,5 +244,6 @@ int main(int argc, char** argv) {
     const int status = loxar::bench::run_all(argc, argv);
     fixture.reset();
     radio_fixture.reset();
+    map_fixture.reset();
     return status;
 }

@@ -1,7 +1,9 @@
 // Locator arithmetic: the program's own kilometres-per-degree factor and arc-cosine search.
 #include "rules/locator.hpp"
 
+#include <algorithm>
 #include <cmath>
+#include <functional>
 #include <vector>
 
 #include "model/contest_profile.hpp"
@@ -28,6 +30,18 @@ const std::vector<double>& search_cosines() {
         return t;
     }();
     return table;
+}
+
+// The step whose cosine lies nearest to `c` (0 <= c <= 1), the lower one of two equally near.
+// The cosines fall strictly with the step, so the nearest is one of the two around the first
+// step at or below `c`: a bisection finds the step a walk through all of them would, and the map
+// works out a whole log's distances at once.
+int nearest_step(double c) {
+    const std::vector<double>& cosines = search_cosines();
+    const auto first_below = std::lower_bound(cosines.begin(), cosines.end(), c, std::greater<>());
+    auto best = first_below == cosines.end() ? first_below - 1 : first_below;
+    if (best != cosines.begin() && std::fabs(c - *(best - 1)) <= std::fabs(c - *best)) --best;
+    return static_cast<int>(best - cosines.begin());
 }
 
 }  // namespace
@@ -68,16 +82,7 @@ Qrb qrb_transform(Coords partner, Coords own) {
 
     // The arc-cosine by search, not by the library: the whole kilometres of every logged QSO come
     // from this resolution. Ties keep the lower step.
-    const std::vector<double>& cosines = search_cosines();
-    double best_diff = kQrbPi / 2;
-    int best_step = 0;
-    for (int i = 0; i <= kArcCosSteps; ++i) {
-        const double d = std::fabs(c - cosines[static_cast<std::size_t>(i)]);
-        if (d < best_diff) {
-            best_diff = d;
-            best_step = i;
-        }
-    }
+    const int best_step = nearest_step(c);
 
     Qrb r;
     r.distance = std::floor((kQrbPi / 2) * best_step / kArcCosSteps * km_per_rad);

@@ -117,6 +117,8 @@ private:
     // The list boxes of list_bindings() that `steps` names, and the multi-purpose page's choice.
     void refresh_extra_lists(unsigned steps);
     void reload_extra_list(std::size_t i);
+    // The statistics page's "Mentés": the page's list, or the map's picture while it shows.
+    void statistics_save();
     QString program_dir() const;
 
     Session s_;
@@ -142,6 +144,7 @@ private:
     std::vector<std::pair<QCheckBox*, std::size_t>> check_controls_;
     std::array<QWidget*, kControlCount> widgets_{};
     QHash<const QObject*, Control> control_of_;
+    std::uint64_t map_page_ = 0;  // the statistics page the map shows (StatisticsState::page)
     bool refreshing_ = false;
     bool unloaded_ = false;
     int busy_depth_ = 0;

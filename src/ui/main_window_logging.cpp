@@ -28,6 +28,7 @@
 #include "statistics/statistics.hpp"
 #include "ui/bindings.hpp"
 #include "ui/main_window.hpp"
+#include "ui/map_view.hpp"
 #include "ui/qt_text.hpp"
 #include "ui/statistics_chart.hpp"
 #include "ui/text_list_model.hpp"
@@ -148,7 +149,8 @@ void MainWindow::connect_logging() {
             if (s_.panel_mode == PanelTask::BandChange && i == 1) savvaltas_kesz_Click(s_);
             if (s_.panel_mode == PanelTask::Import) import_vegyes_cmd_Click(s_, i);
             if (s_.panel_mode == PanelTask::Export && i == 0) export_mentes_Click(s_);
-            if (s_.panel_mode == PanelTask::Statistics && i == 0) statisztika_mentes_Click(s_);
+            if (s_.panel_mode == PanelTask::Statistics && i == 0) statistics_save();
+            if (s_.panel_mode == PanelTask::Statistics && i == 1) statisztika_terkep_Click(s_);
         });
     }
     on_click("statisztika_cmd", Aspect::Panels | Aspect::Vegyes | Aspect::Statistics,
@@ -276,19 +278,42 @@ void MainWindow::refresh_extra_lists(unsigned steps) {
         if (steps & rows_step(list_bindings()[i].control)) reload_extra_list(i);
     }
     if (!(steps & kVegyesPageStep)) return;
+    const bool statistics = s_.panel_mode == PanelTask::Statistics;
+    const bool map_shown = statistics && s_.statistics.map_shown;
     if (auto* chart = findChild<ui::StatisticsChart*>("statisztika_grafikon")) {
-        const bool shown = s_.panel_mode == PanelTask::Statistics;
-        chart->setVisible(shown);
-        chart->show_state(shown ? &s_.statistics : nullptr);
+        chart->setVisible(statistics && !map_shown);
+        chart->show_state(statistics ? &s_.statistics : nullptr);
+    }
+    if (auto* map = findChild<ui::MapView*>("statisztika_terkep")) {
+        // The map's numbers are the page's: taken again, and the view started over, only when
+        // the page was built again, not at each refresh of the panel.
+        const std::uint64_t page = statistics ? s_.statistics.page : 0;
+        if (page != map_page_) {
+            map_page_ = page;
+            map->show_data(statistics ? &s_.statistics.map : nullptr);
+        }
+        map->setVisible(map_shown);
     }
     for (int i = 0; i < 2; ++i) {
         const bool shown = s_.vegyes.vegyes_valaszto == i;
         if (auto* list = control(i == 0 ? Control::vegyes_lista_0 : Control::vegyes_lista_1))
-            list->setVisible(shown);
+            list->setVisible(shown && !map_shown);
         if (auto* radio = findChild<QRadioButton*>(QStringLiteral("vegyes_valaszto_%1").arg(i))) {
             if (radio->isChecked() != shown) radio->setChecked(shown);
+            radio->setVisible(!map_shown);
         }
     }
+}
+
+void MainWindow::statistics_save() {
+    auto* map = findChild<ui::MapView*>("statisztika_terkep");
+    if (!s_.statistics.map_shown || !map) {
+        statisztika_mentes_Click(s_);
+        return;
+    }
+    const QByteArray png = map->png_bytes(), svg = map->svg_bytes();
+    terkep_mentes(s_, Text(png.constData(), static_cast<std::size_t>(png.size())),
+                  Text(svg.constData(), static_cast<std::size_t>(svg.size())));
 }
 
 }  // namespace loxar

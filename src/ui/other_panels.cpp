@@ -7,6 +7,7 @@
 
 #include "ui/database_panels.hpp"
 #include "ui/help_text.hpp"
+#include "ui/map_view.hpp"
 #include "ui/panel_builder.hpp"
 #include "ui/panels.hpp"
 #include "ui/statistics_chart.hpp"
@@ -94,6 +95,11 @@ QWidget* build_vegyes_panel(QWidget* parent) {
     chart->setObjectName("statisztika_grafikon");
     chart->hide();
     body->addWidget(chart, 2);
+    // The map takes the whole body when the statistics page's "Térkép" button shows it.
+    auto* map = new MapView(g);
+    map->setObjectName("statisztika_terkep");
+    map->hide();
+    body->addWidget(map, 5);
     col->addLayout(body, 1);
     return g;
 }

@@ -6,15 +6,12 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ui/band_colors.hpp"
 #include "ui/qt_text.hpp"
 
 namespace loxar::ui {
 
 namespace {
-
-const QColor kBandColors[] = {QColor(0x1f, 0x77, 0xb4), QColor(0xff, 0x7f, 0x0e), QColor(0x2c, 0xa0, 0x2c),
-                              QColor(0xd6, 0x27, 0x28), QColor(0x94, 0x67, 0xbd), QColor(0x8c, 0x56, 0x4b)};
-constexpr int kColors = static_cast<int>(std::size(kBandColors));
 
 // Stacked bars of `rows` (one bar per row, one segment per column) into `area`, labels below.
 void draw_bars(QPainter& p, const QRect& area, const std::vector<std::vector<long>>& rows,
@@ -42,7 +39,7 @@ void draw_bars(QPainter& p, const QRect& area, const std::vector<std::vector<lon
             const int h =
                 static_cast<int>(static_cast<double>(rows[i][b]) * plot.height() / static_cast<double>(top));
             if (h <= 0) continue;
-            p.fillRect(x, y - h, bar, h, kBandColors[static_cast<int>(b) % kColors]);
+            p.fillRect(x, y - h, bar, h, band_color(b));
             y -= h;
         }
         if (static_cast<int>(i) % every == 0 && i < labels.size()) {
@@ -85,7 +82,7 @@ void StatisticsChart::paintEvent(QPaintEvent*) {
     int x = 4;
     const int legend_y = line + 6;
     for (std::size_t b = 0; b < st.per_hour.bands.size(); ++b) {
-        p.fillRect(x, legend_y, 10, 10, kBandColors[static_cast<int>(b) % kColors]);
+        p.fillRect(x, legend_y, 10, 10, band_color(b));
         const QString name = qs(st.per_hour.bands[b]);
         p.setPen(palette().color(QPalette::WindowText));
         p.drawText(x + 13, legend_y + 10, name);
