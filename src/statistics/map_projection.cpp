@@ -54,6 +54,16 @@ std::optional<GeoPoint> MapProjection::inverse(MapXY xy) const {
     return GeoPoint{lat / kRad, wrap_lon(centre_.lon + lon / kRad)};
 }
 
+GeoBox box_around(GeoPoint centre, double radius_km) {
+    const double degrees = radius_km / (kEarthRadiusKm * kRad);  // of latitude
+    const double south = centre.lat - degrees, north = centre.lat + degrees;
+    if (south <= -90 || north >= 90) return {std::max(south, -90.0), -180, std::min(north, 90.0), 180};
+    // The widest longitude span of the circle, at the latitude where it touches its meridians.
+    const double span = std::asin(std::min(1.0, std::sin(degrees * kRad) / std::cos(centre.lat * kRad))) / kRad;
+    const auto wrapped = [](double lon) { return lon > 180 ? lon - 360 : lon < -180 ? lon + 360 : lon; };
+    return {south, wrapped(centre.lon - span), north, wrapped(centre.lon + span)};
+}
+
 double great_circle_km(GeoPoint a, GeoPoint b) {
     const double dlat = (b.lat - a.lat) * kRad, dlon = (b.lon - a.lon) * kRad;
     const double h = std::sin(dlat / 2) * std::sin(dlat / 2) + std::cos(a.lat * kRad) *

@@ -33,6 +33,10 @@ private:
     double cos_lat0_ = 1;
 };
 
+// A latitude-longitude box that holds every point within `radius_km` of `centre`; all longitudes
+// when the circle reaches a pole.
+GeoBox box_around(GeoPoint centre, double radius_km);
+
 // Great-circle distance in kilometres.
 double great_circle_km(GeoPoint a, GeoPoint b);
 // Initial bearing from `a` towards `b` in degrees, [0, 360), clockwise from north; 0 for one point.

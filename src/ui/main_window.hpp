@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "session/session.hpp"
+#include "statistics/geo.hpp"
 
 class QAbstractButton;
 class QCheckBox;
@@ -27,6 +28,10 @@ namespace loxar {
 class TextListModel;
 class DatabasePanels;
 class RigWorker;
+struct MapData;
+namespace ui {
+class MapView;
+}
 
 class MainWindow : public QMainWindow, public Ui {
     Q_OBJECT
@@ -119,6 +124,7 @@ private:
     void reload_extra_list(std::size_t i);
     // The statistics page's "Mentés": the page's list, or the map's picture while it shows.
     void statistics_save();
+    void load_shorelines_for(ui::MapView& map, const MapData& shown);
     QString program_dir() const;
 
     Session s_;
@@ -145,6 +151,7 @@ private:
     std::array<QWidget*, kControlCount> widgets_{};
     QHash<const QObject*, Control> control_of_;
     std::uint64_t map_page_ = 0;  // the statistics page the map shows (StatisticsState::page)
+    std::optional<GeoBox> shoreline_box_;  // the box of the shorelines the map holds
     bool refreshing_ = false;
     bool unloaded_ = false;
     int busy_depth_ = 0;

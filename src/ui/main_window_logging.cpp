@@ -28,6 +28,8 @@
 #include "statistics/statistics.hpp"
 #include "ui/bindings.hpp"
 #include "ui/main_window.hpp"
+#include "statistics/map_projection.hpp"
+#include "statistics/shoreline.hpp"
 #include "ui/map_view.hpp"
 #include "ui/qt_text.hpp"
 #include "ui/statistics_chart.hpp"
@@ -291,6 +293,7 @@ void MainWindow::refresh_extra_lists(unsigned steps) {
         if (page != map_page_) {
             map_page_ = page;
             map->show_data(statistics ? &s_.statistics.map : nullptr);
+            if (statistics) load_shorelines_for(*map, s_.statistics.map);
         }
         map->setVisible(map_shown);
     }
@@ -303,6 +306,29 @@ void MainWindow::refresh_extra_lists(unsigned steps) {
             radio->setVisible(!map_shown);
         }
     }
+}
+
+// The coasts around the own station, as far as the log reaches and at least 3000 km, from the
+// installed shoreline file; read again only when the centre or the reach changed. Without a file
+// the map goes without coasts; a damaged one is said in the status line.
+void MainWindow::load_shorelines_for(ui::MapView& map, const MapData& shown) {
+    if (!shown.centre) return;
+    constexpr double kLeastReachKm = 3000;
+    const double reach = std::max(kLeastReachKm, shown.rings.empty() ? 0.0 : 1.5 * shown.rings.back());
+    const GeoBox box = box_around(*shown.centre, reach);
+    if (shoreline_box_ && shoreline_box_->south == box.south && shoreline_box_->west == box.west &&
+        shoreline_box_->north == box.north && shoreline_box_->east == box.east) {
+        return;
+    }
+    shoreline_box_ = box;
+    const std::optional<std::filesystem::path> file = installed_shoreline_file();
+    if (!file) return;
+    Result<std::vector<GeoLine>> lines = load_shorelines(*file, box);
+    if (!lines) {
+        notice(lines.message());
+        return;
+    }
+    map.set_shorelines(std::move(*lines));
 }
 
 void MainWindow::statistics_save() {
