@@ -10,6 +10,7 @@ int run_dxcc(const Args& a);
 int run_qrb(const Args& a);
 int run_score(const Args& a);
 int run_report(const Args& a);
+int run_check(const Args& a);
 int run_export(const Args& a);
 int run_keybox(const Args& a);
 int run_stats(const Args& a);

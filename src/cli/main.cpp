@@ -19,6 +19,8 @@ const char* const kUsageText =
     "                      -o KIMENET: az újraértékelt LOG mentése, --explain: QSO-nként\n"
     "                      a pontszám és az oka)\n"
     "  report FORMÁTUM LOGFILE  verseny jegyzőkönyv (EDI, Cabrillo, ADIF) egy LOG file-ból\n"
+    "  check REPORT        egy jegyzőkönyv (EDI, Cabrillo, ADIF) ellenőrzése: hibánként\n"
+    "                      \"SOR: üzenet\" (--log LOGFILE: a pontszám a LOG szerint is)\n"
     "  export LOGFILE      egy LOG file ADIF exportja (-o KIMENET.adi)\n"
     "  keybox              virtuális billentyűző egy pszeudoterminálon (loxar --keyer-port)\n"
     "  stats LOGFILE       egy LOG file statisztikája (-o KIMENET.lst; --rate: QSO/óra CSV-ben)\n"
@@ -41,13 +43,14 @@ struct Command {
 
 // Every command and the options that take a value.
 const Command kCommands[] = {
-    {"init", run_init},     {"dxcc", run_dxcc},           {"qrb", run_qrb},       {"score", run_score},
-    {"report", run_report}, {"export", run_export},       {"keybox", run_keybox}, {"stats", run_stats},
+    {"init", run_init},     {"dxcc", run_dxcc},           {"qrb", run_qrb},
+    {"score", run_score},   {"report", run_report},       {"check", run_check},
+    {"export", run_export}, {"keybox", run_keybox},       {"stats", run_stats},
     {"import", run_import}, {"qra-merge", run_qra_merge}, {"rig", run_rig},
 };
-const std::vector<std::string> kValuedOptions = {"-o",        "--multiplier", "--sheet",  "--slow",
-                                                 "--link",    "--contest",    "--filter", "--base",
-                                                 "--rigctld", "--model",      "--device", "--speed"};
+const std::vector<std::string> kValuedOptions = {
+    "-o",     "--multiplier", "--sheet", "--slow",   "--link",  "--contest", "--filter",
+    "--base", "--rigctld",    "--model", "--device", "--speed", "--log"};
 const std::vector<std::string> kSwitches = {"--recount",          "--silent",  "--garbage",
                                             "--no-eprom",         "--verbose", "--rate",
                                             "--replace-exchange", "--list",    "--explain"};

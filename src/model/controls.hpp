@@ -171,6 +171,7 @@ enum class ControlKind { LineEdit, TextBox, Combo, Check, Radio, List, Button, L
     X(qra_lista, List) \
     X(qra_sort_lista, List) \
     X(qso_lista, List) \
+    X(riport_hibak_lista, List) \
     X(talalt_log_lista, List) \
     X(vegyes_lista_0, List) \
     X(vegyes_lista_1, List) \

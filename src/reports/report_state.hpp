@@ -1,6 +1,6 @@
 // The report panel's state: the EDI QSO list (the CQ-WW-VHF list while that format is chosen),
 // the YL-OM result list and its statistics line, the report text being read and edited, the
-// results/report option and the ADIF header lines of the last YL-OM report.
+// findings of the report check, the results/report option and the ADIF header lines of the last YL-OM report.
 #pragma once
 
 #include <array>
@@ -15,7 +15,8 @@ struct ReportState {
     ListBox adif_qso_lista;
     Text adif_statisztika_label;
     Text edi_riport_text;
-    short edi_valaszto = 0;  // 0 "Eredmények", 1 "Jegyzőkönyv"
+    ListBox riport_hibak_lista;  // the findings of the last "Ellenőrzés"
+    short edi_valaszto = 0;      // 0 "Eredmények", 1 "Jegyzőkönyv"
     std::array<Text, 4> adif_header_lines;
 };
 

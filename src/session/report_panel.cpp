@@ -7,7 +7,9 @@
 #include "reports/cabrillo_report.hpp"
 #include "reports/edi_report.hpp"
 #include "reports/result_fields.hpp"
+#include "rules/claimed_score.hpp"
 #include "rules/contest_rules.hpp"
+#include "rules/log_total.hpp"
 #include "rules/scoring.hpp"
 #include "session/contest_rules.hpp"
 #include "session/questions.hpp"
@@ -188,6 +190,37 @@ void jegyzokonyv_cmd_Click(Session& s) {
 void edi_save_riport_cmd_Click(Session& s) {
     s.dialog.chooser_extension = report_extension(s.formatum_combo.list_index, s.dialog.chooser_extension);
     save_riport(s);
+}
+
+CheckContext report_check_context(const Session& s, ReportKind kind) {
+    const std::vector<Text>& lines = s.log_lista.items();
+    const LogTotal total = log_total(lines, s.contest());
+    if (!total.computed || !is_numeric(total.total)) return {};
+    const long long points = int_value(total.total);
+    const DataSheet& d = s.sheet;
+    if (kind == ReportKind::Edi) {
+        return {claimed_total(total.total, d.tx_CQSOMul, {d.tx_CWWLMul, d.tx_CDXCMul, d.tx_CExcsMul}),
+                points};
+    }
+    if (kind != ReportKind::Cabrillo) return {};
+    if (s.contest() == ContestType::CqwwVhf)
+        return {cqww_claimed_total(total.total, lines, result_multipliers(d)), {}};
+    return {points, {}};
+}
+
+void riport_ellenorzes_cmd_Click(Session& s) {
+    ListBox& list = s.report.riport_hibak_lista;
+    list.clear();
+    const Text& report = s.report.edi_riport_text;
+    if (trim(report).empty()) {
+        list.add(hu(u8"Nincs jegyzőkönyv: előbb a \"Jegyzőkönyv készités\" gomb."));
+    } else {
+        const std::vector<Finding> found =
+            check_report(report, report_check_context(s, detect_report(report)));
+        for (const Finding& f : found) list.add(finding_text(f));
+        if (found.empty()) list.add(hu(u8"Nem találtam hibát."));
+    }
+    s.ui().refresh(Aspect::Report);
 }
 
 void save_riport(Session& s) {

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <optional>
 
+#include "reports/report_check.hpp"
 #include "session/session.hpp"
 
 namespace loxar {
@@ -21,9 +22,10 @@ bool run_result_calculation(Session& s, int format);
 std::optional<Text> build_report(Session& s, int format);
 
 // Buttons, selectors and frames of the panel.
-void eredmeny_cmd_Click(Session& s);         // "Eredm. kiszámolás"
-void jegyzokonyv_cmd_Click(Session& s);      // "Jegyzőkönyv készités"
-void edi_save_riport_cmd_Click(Session& s);  // "Jegyzőkönyv mentés"
+void eredmeny_cmd_Click(Session& s);           // "Eredm. kiszámolás"
+void jegyzokonyv_cmd_Click(Session& s);        // "Jegyzőkönyv készités"
+void edi_save_riport_cmd_Click(Session& s);    // "Jegyzőkönyv mentés"
+void riport_ellenorzes_cmd_Click(Session& s);  // "Ellenőrzés": the findings into riport_hibak_lista
 void save_riport(Session& s);
 void edi_save_cmd_Click(Session& s);   // "Eredmény mentés"
 void edi_load_cmd_Click(Session& s);   // "Eredmény beolvasás"
@@ -31,6 +33,10 @@ void edi_erase_cmd_Click(Session& s);  // "Eredmény törlés"
 void formatum_combo_Click(Session& s);
 void edi_keret_eltuntetes(Session& s);
 void edi_valaszto_Click(Session& s, short option);
+
+// The claims a report of this kind, built from the session's log, should make: the log's total
+// (CLAIMED-SCORE, CQSOP) and the claimed total of the EDI and CQ-WW-VHF reports (CToSc).
+CheckContext report_check_context(const Session& s, ReportKind kind);
 
 // The saved results file: "EDI data:", the result fields and the remark, "End".
 Text edi_results_file_text(const DataSheet& d);

@@ -205,6 +205,7 @@ const std::vector<ListBinding>& list_bindings() {
         {Control::vegyes_lista_1, [](Session& s) -> ListBox& { return s.vegyes.vegyes_lista[1]; }},
         {Control::qso_lista, [](Session& s) -> ListBox& { return s.report.qso_lista; }},
         {Control::adif_qso_lista, [](Session& s) -> ListBox& { return s.report.adif_qso_lista; }},
+        {Control::riport_hibak_lista, [](Session& s) -> ListBox& { return s.report.riport_hibak_lista; }},
         {Control::hivas_lista_0, [](Session& s) -> ListBox& { return s.keyer.hivas_lista[0]; }},
         {Control::hivas_lista_1, [](Session& s) -> ListBox& { return s.keyer.hivas_lista[1]; }},
         {Control::EPROM_lista, [](Session& s) -> ListBox& { return s.keyer.EPROM_lista; }},

@@ -76,7 +76,7 @@ private:
         kFoundRowsStep = 1u << 4,    // talalt_log_lista
         kBackupRowsStep = 1u << 5,   // backup_lista
         kVegyesPageStep = 1u << 6,   // vegyes_lista_0/1, which of them shows, the statistics chart
-        kReportRowsStep = 1u << 7,   // qso_lista, adif_qso_lista
+        kReportRowsStep = 1u << 7,   // qso_lista, adif_qso_lista, riport_hibak_lista
         kCallingRowsStep = 1u << 8,  // hivas_lista_0/1, EPROM_lista
         kDatabaseListsStep = 1u << 9,
         kDatabasePanelsStep = 1u << 10,

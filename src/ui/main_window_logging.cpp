@@ -272,7 +272,8 @@ void MainWindow::refresh_extra_lists(unsigned steps) {
             case Control::vegyes_lista_0:
             case Control::vegyes_lista_1: return kVegyesPageStep;
             case Control::qso_lista:
-            case Control::adif_qso_lista: return kReportRowsStep;
+            case Control::adif_qso_lista:
+            case Control::riport_hibak_lista: return kReportRowsStep;
             default: return kCallingRowsStep;
         }
     };

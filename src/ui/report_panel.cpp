@@ -90,8 +90,15 @@ QGroupBox* build_adif_result_frame(QWidget* parent) {
 QGroupBox* build_report_frame(QWidget* parent) {
     QGroupBox* g = frame(parent, "riport_keret", QStringLiteral("Jegyzőkönyv"));
     auto* col = new QVBoxLayout(g);
-    col->addWidget(text_box(g, "edi_riport_text", false), 1);
+    col->addWidget(text_box(g, "edi_riport_text", false), 3);
+    // The check's findings, one "line: what is wrong" per row, under the text they point into.
+    QListView* findings = mono_list(g, "riport_hibak_lista");
+    findings->setToolTip(QStringLiteral("Az Ellenőrzés eredménye: sor száma és a hiba"));
+    col->addWidget(findings, 1);
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(
+        button(g, "riport_ellenorzes_cmd", QStringLiteral("Ellenőrzés"),
+               QStringLiteral("A jegyzőkönyv ellenőrzése mentés előtt (EDI, Cabrillo, ADIF)")));
     buttons->addWidget(button(g, "edi_save_riport_cmd", QStringLiteral("Jegyzőkönyv mentés"),
                               QStringLiteral("A jegyzőkönyv mentése a REPORT könyvtárba")));
     buttons->addStretch(1);
@@ -170,9 +177,13 @@ void wire_report_panel(QWidget* panel, Session& s, std::function<void()> refresh
         };
     };
     const std::pair<const char*, void (*)(Session&)> buttons[] = {
-        {"eredmeny_cmd", eredmeny_cmd_Click},   {"jegyzokonyv_cmd", jegyzokonyv_cmd_Click},
-        {"edi_erase_cmd", edi_erase_cmd_Click}, {"edi_save_riport_cmd", edi_save_riport_cmd_Click},
-        {"edi_save_cmd", edi_save_cmd_Click},   {"edi_load_cmd", edi_load_cmd_Click},
+        {"eredmeny_cmd", eredmeny_cmd_Click},
+        {"jegyzokonyv_cmd", jegyzokonyv_cmd_Click},
+        {"edi_erase_cmd", edi_erase_cmd_Click},
+        {"edi_save_riport_cmd", edi_save_riport_cmd_Click},
+        {"edi_save_cmd", edi_save_cmd_Click},
+        {"edi_load_cmd", edi_load_cmd_Click},
+        {"riport_ellenorzes_cmd", riport_ellenorzes_cmd_Click},
     };
     for (const auto& [name, procedure] : buttons) {
         if (auto* b = panel->findChild<QPushButton*>(name)) {

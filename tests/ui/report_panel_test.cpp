@@ -113,6 +113,22 @@ private slots:
         QVERIFY(text.endsWith(QStringLiteral("END-OF-LOG:\n")));
         QCOMPARE(text.count(QStringLiteral("\nQSO: ")), 3);
     }
+
+    // The check shows each finding with its line; the operator may still save.
+    void theCheckShowsTheFindingsOfADamagedReport() {
+        ReportWindow win(ContestType::Hadx);
+        win.find<QPushButton>("jegyzokonyv_cmd")->click();
+        auto* text = win.find<QPlainTextEdit>("edi_riport_text");
+        text->setPlainText(text->toPlainText().replace(QStringLiteral(" 1129 "), QStringLiteral(" 1199 ")));
+        win.find<QPushButton>("riport_ellenorzes_cmd")->click();
+        const QAbstractItemModel* rows = win.find<QListView>("riport_hibak_lista")->model();
+        QStringList shown;
+        for (int i = 0; i < rows->rowCount(); ++i) shown << rows->index(i, 0).data().toString();
+        QVERIFY2(shown.contains(QStringLiteral("6: nincs kiválasztva a CATEGORY-OPERATOR értéke")),
+                 qPrintable(shown.join('\n')));
+        QCOMPARE(shown.filter(QStringLiteral(": hibás időpont: \"1199\"")).size(), 3);
+        QVERIFY(win.find<QPushButton>("edi_save_riport_cmd")->isEnabled());
+    }
 };
 
 LOXAR_UI_TEST(ReportPanelTest)
