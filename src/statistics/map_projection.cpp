@@ -59,7 +59,8 @@ GeoBox box_around(GeoPoint centre, double radius_km) {
     const double south = centre.lat - degrees, north = centre.lat + degrees;
     if (south <= -90 || north >= 90) return {std::max(south, -90.0), -180, std::min(north, 90.0), 180};
     // The widest longitude span of the circle, at the latitude where it touches its meridians.
-    const double span = std::asin(std::min(1.0, std::sin(degrees * kRad) / std::cos(centre.lat * kRad))) / kRad;
+    const double span =
+        std::asin(std::min(1.0, std::sin(degrees * kRad) / std::cos(centre.lat * kRad))) / kRad;
     const auto wrapped = [](double lon) { return lon > 180 ? lon - 360 : lon < -180 ? lon + 360 : lon; };
     return {south, wrapped(centre.lon - span), north, wrapped(centre.lon + span)};
 }

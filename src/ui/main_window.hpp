@@ -150,7 +150,7 @@ private:
     std::vector<std::pair<QCheckBox*, std::size_t>> check_controls_;
     std::array<QWidget*, kControlCount> widgets_{};
     QHash<const QObject*, Control> control_of_;
-    std::uint64_t map_page_ = 0;  // the statistics page the map shows (StatisticsState::page)
+    std::uint64_t map_page_ = 0;           // the statistics page the map shows (StatisticsState::page)
     std::optional<GeoBox> shoreline_box_;  // the box of the shorelines the map holds
     bool refreshing_ = false;
     bool unloaded_ = false;

@@ -25,11 +25,11 @@
 #include "session/qso_entry.hpp"
 #include "session/scoring.hpp"
 #include "session/statistics.hpp"
+#include "statistics/map_projection.hpp"
+#include "statistics/shoreline.hpp"
 #include "statistics/statistics.hpp"
 #include "ui/bindings.hpp"
 #include "ui/main_window.hpp"
-#include "statistics/map_projection.hpp"
-#include "statistics/shoreline.hpp"
 #include "ui/map_view.hpp"
 #include "ui/qt_text.hpp"
 #include "ui/statistics_chart.hpp"
@@ -298,6 +298,7 @@ void MainWindow::refresh_extra_lists(unsigned steps) {
         }
         map->setVisible(map_shown);
     }
+    if (auto* page = findChild<QWidget*>("vegyes_oldal")) page->setVisible(!map_shown);
     for (int i = 0; i < 2; ++i) {
         const bool shown = s_.vegyes.vegyes_valaszto == i;
         if (auto* list = control(i == 0 ? Control::vegyes_lista_0 : Control::vegyes_lista_1))

@@ -85,8 +85,12 @@ QWidget* build_vegyes_panel(QWidget* parent) {
     QListView* list0 = mono_list(g, "vegyes_lista_0");
     QListView* list1 = mono_list(g, "vegyes_lista_1");
     list1->hide();
-    // The statistics chart stands beside the page, so the panel grows no taller.
-    auto* body = new QHBoxLayout;
+    // The statistics chart stands beside the page, so the panel grows no taller. The lists and the
+    // chart share one page, so that the map, when shown, takes the page's whole room.
+    auto* page = new QWidget(g);
+    page->setObjectName("vegyes_oldal");
+    auto* body = new QHBoxLayout(page);
+    body->setContentsMargins(0, 0, 0, 0);
     auto* lists = new QVBoxLayout;
     lists->addWidget(list0, 1);
     lists->addWidget(list1, 1);
@@ -95,12 +99,12 @@ QWidget* build_vegyes_panel(QWidget* parent) {
     chart->setObjectName("statisztika_grafikon");
     chart->hide();
     body->addWidget(chart, 2);
-    // The map takes the whole body when the statistics page's "Térkép" button shows it.
+    col->addWidget(page, 1);
+    // The map takes the page's place when the statistics page's "Térkép" button shows it.
     auto* map = new MapView(g);
     map->setObjectName("statisztika_terkep");
     map->hide();
-    body->addWidget(map, 5);
-    col->addLayout(body, 1);
+    col->addWidget(map, 1);
     return g;
 }
 
