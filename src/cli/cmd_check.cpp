@@ -41,7 +41,10 @@ int run_check(const Args& a) {
         std::cout << kCheckHelp;
         return kOk;
     }
-    if (a.positional.size() != 1 || !only_options(a, {"--log"})) return kUsage;
+    if (a.positional.size() != 1 || !only_options(a, {"--log"})) {
+        std::cerr << kCheckHelp;
+        return kUsage;
+    }
     const std::filesystem::path file(a.positional[0]);
     const std::optional<Text> bytes = read_file(file);
     if (!bytes) {

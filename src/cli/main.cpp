@@ -39,12 +39,15 @@ const char* const kUsageText =
 struct Command {
     const char* name;
     int (*run)(const Args&);
+    // Status 2 means wrong options, answered with the usage text; a command whose 2 also means
+    // something else (check: an unreadable file) prints its own usage instead.
+    bool usage_on_2 = true;
 };
 
 // Every command and the options that take a value.
 const Command kCommands[] = {
     {"init", run_init},     {"dxcc", run_dxcc},           {"qrb", run_qrb},
-    {"score", run_score},   {"report", run_report},       {"check", run_check},
+    {"score", run_score},   {"report", run_report},       {"check", run_check, false},
     {"export", run_export}, {"keybox", run_keybox},       {"stats", run_stats},
     {"import", run_import}, {"qra-merge", run_qra_merge}, {"rig", run_rig},
 };
@@ -74,7 +77,7 @@ int main(int argc, char** argv) {
     for (const Command& c : kCommands) {
         if (args->command != c.name) continue;
         const int rc = c.run(*args);
-        if (rc == kUsage) std::cerr << kUsageText;
+        if (rc == kUsage && c.usage_on_2) std::cerr << kUsageText;
         return rc;
     }
     std::cerr << kUsageText;
