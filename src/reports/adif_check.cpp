@@ -162,9 +162,9 @@ std::vector<Finding> check_adif(std::string_view text) {
             out.add(lines.at(open), hu(u8"befejezetlen adatmező jelölés"));
             break;
         }
-        const Text spec(text.substr(open + 1, close - open - 1));
-        const std::size_t colon = spec.find(':');
-        const Text name = upper(trim(spec.substr(0, colon)));
+        const Text specifier(text.substr(open + 1, close - open - 1));
+        const std::size_t colon = specifier.find(':');
+        const Text name = upper(trim(specifier.substr(0, colon)));
         pos = close + 1;
         // Text between specifiers is ignored, and may hold a "<" of its own (a header line, a
         // comment); so is a tag without a length, as some loggers write into the header.
@@ -183,7 +183,7 @@ std::vector<Finding> check_adif(std::string_view text) {
             }
             continue;
         }
-        Text length = spec.substr(colon + 1);
+        Text length = specifier.substr(colon + 1);
         length = length.substr(0, length.find(':'));
         const auto len = whole_number(trim(length));
         const long line = lines.at(open);
