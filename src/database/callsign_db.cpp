@@ -29,13 +29,6 @@ std::vector<std::string_view> split_view(std::string_view s, char sep) {
     }
 }
 
-std::string_view trimmed_view(std::string_view s) {
-    auto space = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-    while (!s.empty() && space(s.front())) s.remove_prefix(1);
-    while (!s.empty() && space(s.back())) s.remove_suffix(1);
-    return s;
-}
-
 // Sets the two bits (of 256) that stand for a pair of bytes in a signature.
 template <typename Signature>
 void add_pair(Signature& sig, char a, char b) {
@@ -69,7 +62,7 @@ std::optional<Text> database_record(std::string_view raw) {
     using namespace db_col;
     Text record(kRecordWidth, ' ');
     auto put = [&record](std::size_t column, std::size_t width, std::string_view value) {
-        value = trimmed_view(value);
+        value = trim_view(value);
         value.copy(record.data() + column - 1, std::min(value.size(), width));
     };
     put(kCall, kCallWidth, f[0]);
@@ -80,7 +73,7 @@ std::optional<Text> database_record(std::string_view raw) {
     std::string_view rest = f[1];
     while (at < end) {
         const std::size_t comma = std::min(rest.find(','), rest.size());
-        const std::string_view part = trimmed_view(rest.substr(0, comma));
+        const std::string_view part = trim_view(rest.substr(0, comma));
         if (!part.empty()) {
             const std::size_t n = std::min(part.size(), end - at);
             part.copy(record.data() + at, n);
@@ -228,7 +221,7 @@ long CallsignDb::find_containing(std::string_view needle) const {
 long CallsignDb::find_call(std::string_view call, std::size_t key_width) const {
     for (std::size_t i = 0; i < records_.size(); ++i) {
         const std::string_view key(records_[i].data(), std::min(records_[i].size(), key_width));
-        if (trimmed_view(key) == call) return static_cast<long>(i);
+        if (trim_view(key) == call) return static_cast<long>(i);
     }
     return -1;
 }

@@ -22,17 +22,10 @@ constexpr std::string_view kEoh = "<EOH>";
 constexpr std::string_view kEor = "<EOR>";
 constexpr std::string_view kSixEor = "      <EOR>";
 
-std::string_view trimmed_view(std::string_view s) {
-    constexpr std::string_view kBlanks = " \t\r\n";
-    const std::size_t b = s.find_first_not_of(kBlanks);
-    if (b == std::string_view::npos) return {};
-    return s.substr(b, s.find_last_not_of(kBlanks) - b + 1);
-}
-
 // Reports and serials: a number written as plain digits ("059" -> 59, "0012" -> 12); anything
 // else ("5NN", an exchange text) as its trimmed text rather than a made-up number.
 Text as_number(std::string_view column_text) {
-    const std::string_view t = trimmed_view(column_text);
+    const std::string_view t = trim_view(column_text);
     // The usual case, plain digits, without going through a floating-point value.
     if (!t.empty() && t.find_first_not_of("0123456789") == std::string_view::npos) {
         const std::size_t first = t.find_first_not_of('0');
@@ -50,7 +43,7 @@ std::string_view adif_band(std::string_view band_field) {
         for (int i = 0; i < kBandCount; ++i) out.push_back(trim(band_name(i)));
         return out;
     }();
-    const std::string_view band = trimmed_view(band_field);
+    const std::string_view band = trim_view(band_field);
     for (int i = 0; i < kBandCount; ++i) {
         if (names[static_cast<std::size_t>(i)] == band) return adif_band_name(i);
     }
@@ -59,7 +52,7 @@ std::string_view adif_band(std::string_view band_field) {
 
 // "AA00AA" stands for a locator that was never received; it is no square to pass on.
 std::string_view square(std::string_view locator) {
-    const std::string_view l = trimmed_view(locator);
+    const std::string_view l = trim_view(locator);
     return l.empty() || std::string_view(kNoLocator).starts_with(l) ? std::string_view() : l;
 }
 
@@ -89,7 +82,7 @@ private:
 // SRX and STX are ADIF integers: a serial goes out as digits (as its number unless `as_is`),
 // anything else, an exchange text, under SRX_STRING / STX_STRING.
 void serial(Line& l, bool sent_side, std::string_view column_text, bool as_is = false) {
-    const std::string_view t = trimmed_view(column_text);
+    const std::string_view t = trim_view(column_text);
     if (t.find_first_not_of("0123456789") == std::string_view::npos) {
         l.f(sent_side ? "STX" : "SRX", as_is ? Text(t) : as_number(t));
     } else {
@@ -121,9 +114,9 @@ public:
     Record(const Text& line, LineLayout layout) : line_(line), layout_(layout) {}
 
     std::string_view get(Field fld) const { return field_view(line_, layout_, fld); }
-    std::string_view trimmed(Field fld) const { return trimmed_view(get(fld)); }
+    std::string_view trimmed(Field fld) const { return trim_view(get(fld)); }
     // The first `n` columns of a field, trimmed: the export's own cut of a longer field.
-    std::string_view first(Field fld, std::size_t n) const { return trimmed_view(get(fld).substr(0, n)); }
+    std::string_view first(Field fld, std::size_t n) const { return trim_view(get(fld).substr(0, n)); }
 
     Line date_time(Line l) const {
         l.f("QSO_DATE", adif_date(get(Date))).f("TIME_ON", adif_time(get(Time)));
@@ -152,12 +145,12 @@ void general_exchange(Line& l, const Record& r, T type, bool sent_side) {
             if (sent_side)
                 serial(l, sent_side, v);
             else
-                l.f(string_name, trimmed_view(v));
+                l.f(string_name, trim_view(v));
             break;
         case T::YlOm: l.f(string_name, as_number(v)); break;
         // The sent exchange of these is the two-character county or oblast code.
         case T::Hadx:
-        case T::RhOb: l.f(string_name, trimmed_view(sent_side ? v.substr(0, 2) : v)); break;
+        case T::RhOb: l.f(string_name, trim_view(sent_side ? v.substr(0, 2) : v)); break;
         // Serial and category letter as they stand ("015B").
         case T::Hskc: l.f(string_name, v); break;
         default: break;
@@ -174,10 +167,10 @@ void general_locator(Line& l, const Record& r, T type) {
 
 void own_station_line(Out& o, const ExportStation& own) {
     o.start()
-        .f("STATION_CALLSIGN", trimmed_view(own.call))
-        .f("MY_NAME", trimmed_view(own.name))
-        .f("MY_CITY", trimmed_view(own.qth))
-        .f("MY_GRIDSQUARE", trimmed_view(own.locator));
+        .f("STATION_CALLSIGN", trim_view(own.call))
+        .f("MY_NAME", trim_view(own.name))
+        .f("MY_CITY", trim_view(own.qth))
+        .f("MY_GRIDSQUARE", trim_view(own.locator));
     o.end();
 }
 
@@ -208,7 +201,7 @@ void qrp_record(Out& o, const Record& r, const ExportStation& own) {
     o.end();
     // The own name and QTH as their first 10 and 16 columns, the received QTH as its first 20.
     o.start(kSix)
-        .f("STATION_CALLSIGN", trimmed_view(own.call))
+        .f("STATION_CALLSIGN", trim_view(own.call))
         .f("RST_SENT", as_number(r.get(SentReport)))
         .f("MY_NAME", r.first(OwnName, 10))
         .f("MY_CITY", r.first(OwnQth, 16));
@@ -226,7 +219,7 @@ void skm_record(Out& o, const Record& r, const ExportStation& own) {
     r.band_mode(r.date_time(o.start()));
     o.end();
     o.start(kSix)
-        .f("STATION_CALLSIGN", trimmed_view(own.call))
+        .f("STATION_CALLSIGN", trim_view(own.call))
         .f("RST_SENT", as_number(r.get(SentReport)))
         .f("MY_NAME", r.first(OwnName, 10))
         .f("STX_STRING", r.trimmed(SentSerial));

@@ -108,7 +108,7 @@ private:
 // MHz of a band written as a number and its unit ("1,3 GHz", "432MHz", "144", "135 kHz"); a bare
 // number is MHz. Nothing for any other text.
 std::optional<double> band_mhz(std::string_view v) {
-    v = trimmed(v);
+    v = trim_view(v);
     std::size_t i = 0;
     while (i < v.size() && ((v[i] >= '0' && v[i] <= '9') || v[i] == '.' || v[i] == ',')) ++i;
     Text number(v.substr(0, i));
@@ -121,7 +121,7 @@ std::optional<double> band_mhz(std::string_view v) {
     // from_chars, not stod: the window's locale may want a decimal comma.
     if (std::from_chars(number.data(), number.data() + number.size(), value).ec != std::errc())
         return std::nullopt;
-    const Text unit = upper_ascii(trimmed(v.substr(i)));
+    const Text unit = upper_ascii(trim_view(v.substr(i)));
     if (unit.empty() || unit == "MHZ") return value;
     if (unit == "GHZ") return value * 1000;
     if (unit == "KHZ") return value / 1000;
@@ -211,7 +211,7 @@ void read_edi(ImportLines& cursor, const ImportSettings& settings, ImportResult&
         if (trim(line).empty()) continue;
         const std::vector<std::string_view> f = split_semicolons(line);
         auto field = [&f](std::size_t i) { return i < f.size() ? clean_value(f[i]) : Text(); };
-        if (std::all_of(f.begin(), f.end(), [](std::string_view v) { return trimmed(v).empty(); })) {
+        if (std::all_of(f.begin(), f.end(), [](std::string_view v) { return trim_view(v).empty(); })) {
             ++result.skipped.empty;
             continue;
         }
@@ -595,7 +595,7 @@ AdifField adif_field(std::string_view name) {
 // A text value into its work field in one pass: trimmed, line ends and NULs made blanks; a value
 // of valid multi-byte UTF-8 is then converted (plain ASCII is the same in both encodings).
 void assign_text(Text& target, std::string_view raw) {
-    raw = trimmed(raw);
+    raw = trim_view(raw);
     target.resize(raw.size());
     copy_short(target.data(), raw.data(), raw.size());
     // Mostly plain ASCII without a control character: looked at eight bytes a step (the last
@@ -676,7 +676,7 @@ void read_adif(ChunkedText& in, const ImportSettings& settings, ImportResult& re
                 break;
             case AdifField::QsoDate: {
                 // YYYYMMDD as yyyy-mm-dd; what a shorter value has, with its dashes.
-                const std::string_view d = trimmed(raw);
+                const std::string_view d = trim_view(raw);
                 const std::size_t n = std::min<std::size_t>(d.size(), 8);
                 q.date.resize(n + (n > 4) + (n > 6));
                 char* date = q.date.data();
@@ -689,7 +689,7 @@ void read_adif(ChunkedText& in, const ImportSettings& settings, ImportResult& re
             }
             case AdifField::TimeOn: assign_clean(q.time, raw); break;
             case AdifField::Freq: {
-                const std::optional<long long> khz = adif_khz(trimmed(raw));
+                const std::optional<long long> khz = adif_khz(trim_view(raw));
                 q.frequency.clear();
                 if (khz) {
                     std::array<char, 24> digits;
@@ -810,9 +810,9 @@ ImportFormat detect_import_format(std::string_view input) {
     // example with "#" comments.
     std::string_view first;
     LineCursor lines(input);
-    while (lines.next(first) && (trimmed(first).empty() || starts_with(trimmed(first), "#"))) {
+    while (lines.next(first) && (trim_view(first).empty() || starts_with(trim_view(first), "#"))) {
     }
-    const std::string_view line = trimmed(first);
+    const std::string_view line = trim_view(first);
     // "[REGITEST;1]": a writer's typo of the EDI's first line.
     if (starts_with(line, "[REG1TEST;1]") || starts_with(line, "[REGITEST;1]")) return ImportFormat::Edi;
     if (starts_with(line, "START-OF-LOG")) return ImportFormat::Cabrillo;
@@ -849,7 +849,7 @@ ImportResult convert_import(const ImportRead& read, const ImportSettings& settin
         result.error = binary_input_message();
         return result;
     }
-    if (trimmed(in.text()).empty()) {
+    if (trim_view(in.text()).empty()) {
         result.error = hu(u8"Nincs mit feldolgozni!");
         return result;
     }

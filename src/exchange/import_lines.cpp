@@ -47,7 +47,7 @@ public:
     Line& operator()(std::string_view text) { return (*this)(text, text.size()); }
     // A numeric serial as 4 digits with leading zeros, any other text cut to 4.
     Line& serial4(const Text& v) {
-        std::string_view t = trimmed(v);
+        std::string_view t = trim_view(v);
         if (!t.empty() && t.size() <= 4 && all_digits(t)) {
             // The commonest case: zeros in front of what is there.
             std::array<char, 4> digits{'0', '0', '0', '0'};
@@ -93,7 +93,7 @@ ModeGroup mode_group(const Text& mode) {
 
 // HHMM of a time text; a short numeric one gets its leading zeros ("930" is 09:30).
 std::array<char, 4> hhmm(const Text& time) {
-    const std::string_view t = trimmed(time).substr(0, 4);
+    const std::string_view t = trim_view(time).substr(0, 4);
     const std::size_t zeros = all_digits(t) ? 4 - t.size() : 0;
     std::array<char, 4> out;
     out.fill(' ');
@@ -154,7 +154,7 @@ std::string_view import_mode(std::string_view word) {
         {"PH", "SSB"}, {"FM", "FM "},  {"WFM", "FM "},  {"AM", "AM "},  {"RTTY", "RTT"},
         {"RY", "RTT"}, {"RTT", "RTT"}, {"SSTV", "SST"}, {"SST", "SST"}, {"ATV", "ATV"},
     };
-    const std::string_view w = trimmed(word);
+    const std::string_view w = trim_view(word);
     if (w.empty()) return "   ";
     for (const auto& [name, mode] : kModes) {
         if (w.size() == name.size() &&
@@ -166,7 +166,7 @@ std::string_view import_mode(std::string_view word) {
 }
 
 Text import_locator(std::string_view v) {
-    Text locator = upper_hu(trimmed(v));
+    Text locator = upper_hu(trim_view(v));
     locator.resize(locator.size() >= 6 ? 6 : std::min<std::size_t>(locator.size(), 4));
     return locator_format_ok(locator) ? locator : kNoLocator;
 }
@@ -178,7 +178,7 @@ Text clean_value(std::string_view v) {
 }
 
 void assign_clean(Text& target, std::string_view v) {
-    v = trimmed(v);
+    v = trim_view(v);
     // Into the buffer the field already has; the line ends and NULs a value seldom holds are
     // looked for among the control characters only.
     target.assign(v.data(), v.size());

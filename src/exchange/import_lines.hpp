@@ -10,15 +10,6 @@
 
 namespace loxar {
 
-// Blanks, tabs and line ends cut from both ends, without a copy; inline, as every value of every
-// QSO passes here.
-inline std::string_view trimmed(std::string_view v) {
-    auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-    std::size_t b = 0, e = v.size();
-    while (b < e && blank(v[b])) ++b;
-    while (e > b && blank(v[e - 1])) --e;
-    return {v.data() + b, e - b};
-}
 // Copies n bytes as a few moves of fixed size: the values of a QSO are short, and a call of the
 // general copy costs more than they do. Reads and writes only the n bytes.
 inline void copy_short(char* out, const char* in, std::size_t n) {

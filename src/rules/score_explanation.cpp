@@ -30,20 +30,8 @@ long long number_or_zero(const Text& s) {
     return is_numeric(s) ? int_value(s) : 0;
 }
 
-std::optional<int> digit_at(const Text& line, std::size_t column) {
-    const Text c = col(line, column, 1);
-    if (c.size() != 1 || c[0] < '0' || c[0] > '9') return std::nullopt;
-    return c[0] - '0';
-}
-
 bool distance_contest(T type) {
     return type == T::None || type == T::Iaru || type == T::CqBp || type == T::Exchange || type == T::CqwwVhf;
-}
-
-std::string_view trimmed_view(std::string_view s) {
-    const std::size_t b = s.find_first_not_of(' ');
-    if (b == std::string_view::npos) return {};
-    return s.substr(b, s.find_last_not_of(' ') - b + 1);
 }
 
 // What two lines share when the later one repeats the earlier QSO: the station on the band; for a
@@ -71,7 +59,7 @@ public:
 private:
     static std::string_view part(std::string_view line, FieldSpan at) {
         if (at.from == 0 || at.from > line.size()) return {};
-        return trimmed_view(line.substr(at.from - 1, at.len));
+        return trim_view(line.substr(at.from - 1, at.len));
     }
     T type_;
     FieldSpan call_, second_, band_;

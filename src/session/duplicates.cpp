@@ -35,15 +35,8 @@ std::string_view column_view(std::string_view line, std::size_t from, std::size_
     return line.substr(from - 1, len);
 }
 
-std::string_view trimmed_view(std::string_view s) {
-    constexpr std::string_view kBlanks = " \t\r\n";
-    const std::size_t b = s.find_first_not_of(kBlanks);
-    if (b == std::string_view::npos) return {};
-    return s.substr(b, s.find_last_not_of(kBlanks) - b + 1);
-}
-
 std::string_view trimmed_field(std::string_view line, LineLayout layout, Field f) {
-    return trimmed_view(field_view(line, layout, f));
+    return trim_view(field_view(line, layout, f));
 }
 
 bool contains(std::string_view haystack, std::string_view needle) {

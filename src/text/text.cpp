@@ -29,10 +29,7 @@ static bool is_space(char c) {
 }
 
 Text trim(std::string_view s) {
-    std::size_t b = 0, e = s.size();
-    while (b < e && is_space(s[b])) ++b;
-    while (e > b && is_space(s[e - 1])) --e;
-    return Text(s.substr(b, e - b));
+    return Text(trim_view(s));
 }
 
 Text one_line(std::string_view s) {
