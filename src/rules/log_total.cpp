@@ -22,12 +22,6 @@ long long points_sum(const std::vector<Text>& lines) {
     return sum;
 }
 
-std::optional<int> digit_at(const Text& line, std::size_t column) {
-    const Text c = col(line, column, 1);
-    if (c.size() != 1 || c[0] < '0' || c[0] > '9') return std::nullopt;
-    return c[0] - '0';
-}
-
 long long count_if_column(const std::vector<Text>& lines, std::size_t column, const Text& text) {
     long long n = 0;
     for (const Text& line : lines) n += col(line, column, text.size()) == text ? 1 : 0;
@@ -128,6 +122,12 @@ void ref(const std::vector<Text>& lines, LogTotal& t) {
 }
 
 }  // namespace
+
+std::optional<int> digit_at(const Text& line, std::size_t column) {
+    const Text c = col(line, column, 1);
+    if (c.size() != 1 || c[0] < '0' || c[0] > '9') return std::nullopt;
+    return c[0] - '0';
+}
 
 LogTotal log_total(const std::vector<Text>& lines, ContestType type) {
     LogTotal t;

@@ -29,4 +29,8 @@ struct LogTotal {
 // multipliers per line, stay far inside that range, so the total is always the true one.
 LogTotal log_total(const std::vector<Text>& lines, ContestType type);
 
+// The one-digit value at a column (the QRP and NMARK points and factor); nothing for another
+// character.
+std::optional<int> digit_at(const Text& line, std::size_t column);
+
 }  // namespace loxar

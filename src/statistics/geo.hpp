@@ -19,6 +19,7 @@ struct GeoBox {
     double west = -180;
     double north = 90;
     double east = 180;
+    bool operator==(const GeoBox&) const = default;
 };
 
 }  // namespace loxar

@@ -318,10 +318,7 @@ void MainWindow::load_shorelines_for(ui::MapView& map, const MapData& shown) {
     constexpr double kLeastReachKm = 3000;
     const double reach = std::max(kLeastReachKm, shown.rings.empty() ? 0.0 : 1.5 * shown.rings.back());
     const GeoBox box = box_around(*shown.centre, reach);
-    if (shoreline_box_ && shoreline_box_->south == box.south && shoreline_box_->west == box.west &&
-        shoreline_box_->north == box.north && shoreline_box_->east == box.east) {
-        return;
-    }
+    if (shoreline_box_ == box) return;
     shoreline_box_ = box;
     const std::optional<std::filesystem::path> file = installed_shoreline_file();
     if (!file) return;
